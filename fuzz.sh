@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for the given number of seconds (default 60).
+set -euo pipefail
+cd "$(dirname "$0")"
+./werkzeuge/pakete.sh
+sekunden=${1:-60}
+bau=build/fuzz
+CC=clang CXX=clang++ cmake -S . -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORLIX_FUZZ=ON >/dev/null
+cmake --build "$bau" -j "$(nproc)"
+for ziel in "$bau"/fuzz/fuzz_*; do
+    [[ -x "$ziel" ]] || continue
+    korpus="$bau/korpus/$(basename "$ziel")"
+    mkdir -p "$korpus"
+    echo "== $(basename "$ziel") für $sekunden s"
+    "$ziel" -max_total_time="$sekunden" -rss_limit_mb=2048 "$korpus"
+done

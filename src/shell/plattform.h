@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QColor>
+#include <QDateTime>
+#include <QImage>
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <optional>
+
+// Where the taskbar stands, as far as the system tells.
+struct Taskleiste
+{
+    int oberkante = 0;           // top edge in screen coordinates
+    bool blendet_sich_aus = false; // set to hide itself
+};
+
+// Everything the windows need of the desktop goes through here, so that tests can answer
+// message boxes and dialogs, fix the clock and the random seed, and see what was shown.
+class Plattform
+{
+public:
+    virtual ~Plattform() = default;
+
+    // Message boxes.
+    virtual void information(const QString &text) = 0;
+    virtual bool warnung_ja_nein(const QString &text) = 0; // true for "Ja"
+    virtual void fehler(const QString &text) = 0;          // error with a single cancel button
+
+    // Dialogs; an empty result or std::nullopt means cancelled.
+    virtual QString datei_speichern_dialog(const QString &titel, const QString &vorschlag,
+                                           const QString &filter) = 0;
+    virtual QString datei_oeffnen_dialog(const QString &titel, const QString &ordner,
+                                         const QString &filter) = 0;
+    virtual QString ordner_dialog(const QString &titel, const QString &ordner) = 0;
+    virtual std::optional<QColor> farbe_waehlen(const QColor &start, QList<QColor> &eigene_farben) = 0;
+    virtual std::optional<QString> drucker_waehlen() = 0;
+
+    // Sound, help, screen.
+    virtual void ton_abspielen(const QString &wav_datei) = 0;
+    virtual bool hilfe_oeffnen(const QString &hilfe_datei, int thema) = 0;
+    virtual void hilfe_schliessen() = 0;
+    virtual QImage bildschirm_aufnehmen(const QRect &bereich) = 0;
+    virtual QRect arbeitsbereich() = 0; // the screen without the taskbar
+    virtual QRect bildschirm() = 0;
+    virtual std::optional<Taskleiste> taskleiste() = 0;
+
+    // Clock and the seed of the random generator.
+    virtual QDateTime jetzt() = 0;
+    virtual quint32 zufallssaat() = 0;
+};

@@ -1,0 +1,146 @@
+#include "shell/qt_plattform.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace {
+
+const QString programm_name = QStringLiteral("Vorlix Turnier-Quarel 2");
+
+QWidget *aktives_fenster() { return QApplication::activeWindow(); }
+
+} // namespace
+
+QtPlattform::QtPlattform() = default;
+QtPlattform::~QtPlattform() = default;
+
+void QtPlattform::information(const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, programm_name, text, QMessageBox::Ok, aktives_fenster());
+    box.exec();
+}
+
+bool QtPlattform::warnung_ja_nein(const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, programm_name, text, QMessageBox::NoButton, aktives_fenster());
+    QPushButton *ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    box.exec();
+    return box.clickedButton() == ja;
+}
+
+void QtPlattform::fehler(const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, programm_name, text, QMessageBox::NoButton, aktives_fenster());
+    box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    box.exec();
+}
+
+QString QtPlattform::datei_speichern_dialog(const QString &titel, const QString &vorschlag,
+                                            const QString &filter)
+{
+    return QFileDialog::getSaveFileName(aktives_fenster(), titel, vorschlag, filter);
+}
+
+QString QtPlattform::datei_oeffnen_dialog(const QString &titel, const QString &ordner,
+                                          const QString &filter)
+{
+    return QFileDialog::getOpenFileName(aktives_fenster(), titel, ordner, filter);
+}
+
+QString QtPlattform::ordner_dialog(const QString &titel, const QString &ordner)
+{
+    return QFileDialog::getExistingDirectory(aktives_fenster(), titel, ordner);
+}
+
+std::optional<QColor> QtPlattform::farbe_waehlen(const QColor &start, QList<QColor> &eigene_farben)
+{
+    for (int i = 0; i < QColorDialog::customCount() && i < eigene_farben.size(); ++i)
+        QColorDialog::setCustomColor(i, eigene_farben[i]);
+    const QColor farbe = QColorDialog::getColor(start, aktives_fenster());
+    eigene_farben.clear();
+    for (int i = 0; i < QColorDialog::customCount(); ++i)
+        eigene_farben.append(QColorDialog::customColor(i));
+    if (!farbe.isValid())
+        return std::nullopt;
+    return farbe;
+}
+
+std::optional<QString> QtPlattform::drucker_waehlen()
+{
+    QPrinter drucker;
+    QPrintDialog dialog(&drucker, aktives_fenster());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return drucker.printerName();
+}
+
+void QtPlattform::ton_abspielen(const QString &wav_datei)
+{
+    if (!m_ton)
+        m_ton = std::make_unique<QSoundEffect>();
+    m_ton->setSource(QUrl::fromLocalFile(wav_datei));
+    m_ton->play();
+}
+
+bool QtPlattform::hilfe_oeffnen(const QString &hilfe_datei, int thema)
+{
+    Q_UNUSED(thema);
+    return QFile::exists(hilfe_datei);
+}
+
+void QtPlattform::hilfe_schliessen() {}
+
+QImage QtPlattform::bildschirm_aufnehmen(const QRect &bereich)
+{
+    QScreen *schirm = QGuiApplication::primaryScreen();
+    if (!schirm)
+        return {};
+    return schirm->grabWindow(0, bereich.x(), bereich.y(), bereich.width(), bereich.height())
+        .toImage();
+}
+
+QRect QtPlattform::arbeitsbereich()
+{
+    QScreen *schirm = QGuiApplication::primaryScreen();
+    return schirm ? schirm->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+QRect QtPlattform::bildschirm()
+{
+    QScreen *schirm = QGuiApplication::primaryScreen();
+    return schirm ? schirm->geometry() : QRect(0, 0, 1024, 768);
+}
+
+std::optional<Taskleiste> QtPlattform::taskleiste()
+{
+    // Qt tells no taskbar directly; the part of the screen outside the work area is taken as
+    // one. Without such a part the taskbar hides itself (or there is none) and stands at the
+    // bottom edge.
+    const QRect schirm = bildschirm();
+    const QRect frei = arbeitsbereich();
+    Taskleiste leiste;
+    if (frei.bottom() < schirm.bottom()) {
+        leiste.oberkante = frei.bottom() + 1;
+    } else {
+        leiste.oberkante = schirm.bottom() + 1;
+        leiste.blendet_sich_aus = frei == schirm;
+    }
+    return leiste;
+}
+
+QDateTime QtPlattform::jetzt() { return QDateTime::currentDateTime(); }
+
+quint32 QtPlattform::zufallssaat()
+{
+    return quint32(QDateTime::currentMSecsSinceEpoch() & 0xFFFFFFFFu);
+}

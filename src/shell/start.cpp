@@ -1,0 +1,16 @@
+#include "shell/start.h"
+
+#include "shell/daten_ordner.h"
+#include "shell/plattform.h"
+#include "shell/zustand.h"
+
+#include <QLocale>
+
+void programm_vorbereiten(Zustand &zustand, Plattform &plattform, const QString &programm_ordner)
+{
+    zustand.zufall.saen(plattform.zufallssaat());
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    zustand.daten_pfad = daten_pfad_bestimmen(programm_ordner);
+    zustand.version_text = QStringLiteral("1.15");
+    zustand.optionen_lesen();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "shell/optionen.h"
+#include "shell/zufall.h"
+
+#include <QString>
+
+// The shared state of one run: created in main and handed by reference to every window.
+struct Zustand
+{
+    QString daten_pfad; // with a trailing '/'
+    QString version_text = QStringLiteral("1.15");
+    QString hilfe_datei;
+    TOptionen optionen;
+
+    qint32 plan_anzahl = 0;
+    qint32 dateiwahl_zweck = 0;
+    QString grp_datei;
+    QString listen_datum;
+    qint32 taskleiste_hoehe = 0;
+    qint32 taskleiste_fest = 0;
+
+    Zufall zufall;
+
+    QString pfad(const QString &dateiname) const { return daten_pfad + dateiname; }
+
+    // Options that double as shared variables.
+    qint32 wert(speicher::Int32Feld feld) const { return optionen.wert(feld); }
+    void setze(speicher::Int32Feld feld, qint32 wert) { optionen.setze(feld, wert); }
+    void optionen_lesen() { ::optionen_lesen(optionen, daten_pfad); }
+    void optionen_speichern() { ::optionen_speichern(optionen, daten_pfad); }
+};

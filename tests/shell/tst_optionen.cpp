@@ -1,0 +1,178 @@
+#include "shell/daten_ordner.h"
+#include "shell/start.h"
+#include "shell/titel.h"
+#include "storage/sichere_datei.h"
+#include "test_ordner.h"
+#include "test_plattform.h"
+
+#include <QtTest>
+
+class TstOptionen : public QObject
+{
+    Q_OBJECT
+
+    static QByteArray datei(const TestOrdner &t)
+    {
+        QByteArray inhalt;
+        speicher::datei_lesen(t.pfad(optionen_dateiname), inhalt);
+        return inhalt;
+    }
+
+    static QByteArray erwartete_erstdatei()
+    {
+        QByteArray b(1224, '\0');
+        b[0] = 1;                  // mannschaft_nr
+        b[212] = 18;               // zeilenhoehe_d
+        b[1042] = 1;               // String[5] holding the euro sign
+        b[1043] = char(0x80);
+        b[1100] = 5;
+        for (int offset : {1128, 1132}) {
+            b[offset] = char(0xFF);
+            b[offset + 1] = char(0xB3);
+            b[offset + 2] = char(0xB3);
+        }
+        return b;
+    }
+
+private slots:
+    void erster_start_schreibt_grundwerte()
+    {
+        TestOrdner t;
+        t.zustand.optionen_lesen();
+        QCOMPARE(datei(t), erwartete_erstdatei());
+        QCOMPARE(t.zustand.wert(opt::mannschaft_nr), 1);
+        QCOMPARE(t.zustand.wert(opt::zeilenhoehe_d), 18);
+    }
+
+    void zuruecksetzen_behaelt_und_leert()
+    {
+        TestOrdner t;
+        TOptionen &o = t.zustand.optionen;
+        o.setze(opt::doppel_modus, 1);
+        o.setze(opt::spielart_text, u"Doppelspiel"_qs);
+        o.setze(opt::farbe_gruppe1, 0x112233);
+        o.setze(opt::farbe_gruppe2, 0x445566);
+        o.setze(opt::zeilenhoehe_d, 30);
+        o.setze(opt::zeilenhoehe_e, 31);
+        o.setze(opt::schriftgroesse_liste_e, 14);
+        o.setze(opt::tabelle1_hoehe_e, 250);
+        o.setze(opt::turnier_datum, u"08.12.2026"_qs);
+        o.setze(opt::sperrfarbe, 0xFF);
+        o.setze(opt::hintergrundfarbe, 0xFF00);
+        o.setze(opt::name_mannschaft1, u"Blau"_qs);
+        o.setze(opt::name_mannschaft2, u"Rot"_qs);
+        o.setze(opt::sicherungs_pfad, u"/tmp/sicher"_qs);
+        o.setze(opt::wav_datei, u"hupe.wav"_qs);
+        o.setze(opt::auto_sicherung, 1);
+        o.setze(opt::mannschaft_nr, 2);
+
+        optionen_anlegen(o, t.zustand.daten_pfad);
+
+        QCOMPARE(o.wert(opt::doppel_modus), 1);
+        QCOMPARE(o.wert(opt::spielart_text), u"Doppelspiel"_qs);
+        QCOMPARE(o.wert(opt::farbe_gruppe1), 0x112233);
+        QCOMPARE(o.wert(opt::farbe_gruppe2), 0x445566);
+        QCOMPARE(o.wert(opt::zeilenhoehe_e), 31);
+        QCOMPARE(o.wert(opt::schriftgroesse_liste_e), 14);
+        QCOMPARE(o.wert(opt::tabelle1_hoehe_e), 250);
+        QCOMPARE(o.wert(opt::turnier_datum), u"08.12.2026"_qs);
+        QCOMPARE(o.wert(opt::zeilenhoehe_d), 18);
+        QCOMPARE(o.wert(opt::sperrfarbe), 0);
+        QCOMPARE(o.wert(opt::hintergrundfarbe), 0);
+        QCOMPARE(o.wert(opt::name_mannschaft1), QString());
+        QCOMPARE(o.wert(opt::name_mannschaft2), QString());
+        QCOMPARE(o.wert(opt::sicherungs_pfad), QString());
+        QCOMPARE(o.wert(opt::wav_datei), QString());
+        QCOMPARE(o.wert(opt::auto_sicherung), 0);
+        QCOMPARE(o.wert(opt::mannschaft_nr), 1);
+        QCOMPARE(datei(t), o.bytes());
+    }
+
+    void kurze_datei_wird_neu_geschrieben()
+    {
+        TestOrdner t;
+        QVERIFY(speicher::datei_ersetzen(t.pfad(optionen_dateiname), QByteArray(1223, '\x07')));
+        t.zustand.optionen_lesen();
+        QCOMPARE(datei(t), erwartete_erstdatei());
+    }
+
+    void lange_datei_wird_aus_den_ersten_bytes_gelesen()
+    {
+        TestOrdner t;
+        QByteArray lang = erwartete_erstdatei() + QByteArray(76, 'x');
+        lang[4] = 1; // doppel_modus
+        QVERIFY(speicher::datei_ersetzen(t.pfad(optionen_dateiname), lang));
+        t.zustand.optionen_lesen();
+        QCOMPARE(t.zustand.wert(opt::doppel_modus), 1);
+        QCOMPARE(datei(t).size(), 1300); // reading leaves the file alone
+        t.zustand.optionen_speichern();
+        QCOMPARE(datei(t), lang.left(1224));
+    }
+
+    void geloeschte_datei_setzt_beim_speichern_zurueck()
+    {
+        TestOrdner t;
+        t.zustand.optionen_lesen();
+        QVERIFY(QFile::remove(t.pfad(optionen_dateiname)));
+        t.zustand.optionen.setze(opt::zeilenhoehe_d, 40);
+        t.zustand.optionen_speichern();
+        QCOMPARE(t.zustand.wert(opt::zeilenhoehe_d), 18);
+        QCOMPARE(datei(t), erwartete_erstdatei());
+    }
+
+    void ungeschriebener_ordner_behaelt_speicher()
+    {
+        TestOrdner t;
+        t.zustand.daten_pfad = t.ordner.path() + u"/fehlt/"_qs;
+        t.zustand.optionen.setze(opt::zeilenhoehe_d, 40);
+        t.zustand.optionen_lesen();
+        QCOMPARE(t.zustand.wert(opt::zeilenhoehe_d), 40);
+    }
+
+    void mannschaftsname_wird_bei_100_bytes_gekuerzt()
+    {
+        TestOrdner t;
+        t.zustand.optionen_lesen();
+        const QString name = u"Müßigäöü"_qs.repeated(15); // 120 characters
+        t.zustand.optionen.setze(opt::name_mannschaft1, name);
+        t.zustand.optionen_speichern();
+        const QByteArray bytes = datei(t);
+        QCOMPARE(quint8(bytes[291]), quint8(100));
+        TOptionen gelesen;
+        optionen_lesen(gelesen, t.zustand.daten_pfad);
+        QCOMPARE(gelesen.wert(opt::name_mannschaft1), name.left(100));
+        QCOMPARE(gelesen.wert(opt::name_mannschaft2), QString());
+    }
+
+    void titel_am_dienstag()
+    {
+        QCOMPARE(titel_text(u"1.15"_qs, QDate(2026, 12, 8)),
+                 u"Vorlix Turnier-Quarel 2   V 1.15      -      Heute ist  Dienstag der  08.12.2026"_qs);
+    }
+
+    void start_nimmt_den_datenordner_der_umgebung()
+    {
+        QTemporaryDir ordner;
+        qputenv(daten_umgebungsvariable, (ordner.path() + u"/daten"_qs).toUtf8());
+        TestPlattform plattform;
+        Zustand zustand;
+        programm_vorbereiten(zustand, plattform, QCoreApplication::applicationDirPath());
+        qunsetenv(daten_umgebungsvariable);
+        QCOMPARE(zustand.daten_pfad, ordner.path() + u"/daten/"_qs);
+        QVERIFY(QFile::exists(zustand.pfad(optionen_dateiname)));
+        QCOMPARE(QLocale().decimalPoint(), u","_qs);
+        Zufall gleich;
+        gleich.saen(plattform.saat);
+        QCOMPARE(zustand.zufall.random(1000000), gleich.random(1000000));
+    }
+
+    void ohne_umgebung_der_programmordner()
+    {
+        QTemporaryDir ordner;
+        qunsetenv(daten_umgebungsvariable);
+        QCOMPARE(daten_pfad_bestimmen(ordner.path()), ordner.path() + u'/');
+    }
+};
+
+QTEST_GUILESS_MAIN(TstOptionen)
+#include "tst_optionen.moc"

@@ -1,0 +1,124 @@
+#include "storage/satzbild.h"
+#include "storage/satzdatei.h"
+#include "storage/sichere_datei.h"
+#include "storage/text1252.h"
+#include "storage/textdatei.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace speicher;
+
+class TstSpeicher : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void text_1252_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("ascii") << u"Abc 12"_qs << QByteArray("Abc 12");
+        QTest::newRow("umlaute") << u"ÄÖÜäöüß"_qs << QByteArray("\xC4\xD6\xDC\xE4\xF6\xFC\xDF");
+        QTest::newRow("euro") << u"5 €"_qs << QByteArray("5 \x80");
+        QTest::newRow("fehlende zeichen") << u"Ωx漢"_qs << QByteArray("?x?");
+        QTest::newRow("ersatzpaar ist ein zeichen") << QString::fromUtf8("a\U0001F600b")
+                                                    << QByteArray("a?b");
+    }
+    void text_1252()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(nach_1252(text), bytes);
+        if (!bytes.contains('?'))
+            QCOMPARE(aus_1252(bytes), text);
+    }
+
+    void textfeld_wird_in_bytes_gekuerzt()
+    {
+        Satzbild satz(20);
+        const TextFeld feld{2, 5};
+        satz.setze(feld, u"Müllerstraße"_qs);
+        QCOMPARE(satz.wert(feld), u"Mülle"_qs);
+        QCOMPARE(satz.bytes().mid(2, 6), QByteArray("\x05M\xFCller", 6));
+        QCOMPARE(satz.bytes()[8], '\0'); // nothing written past the capacity
+    }
+
+    void kuerzerer_text_laesst_restbytes()
+    {
+        Satzbild satz(10);
+        const TextFeld feld{0, 8};
+        satz.setze(feld, u"abcdefgh"_qs);
+        satz.setze(feld, u"xy"_qs);
+        QCOMPARE(satz.wert(feld), u"xy"_qs);
+        QCOMPARE(satz.bytes().mid(0, 9), QByteArray("\x02xycdefgh"));
+    }
+
+    void laengenbyte_ueber_kapazitaet_wird_begrenzt()
+    {
+        Satzbild satz(8);
+        satz.setze_bytes(0, "\xFF" "abcdefg");
+        QCOMPARE(satz.wert(TextFeld{0, 3}), u"abc"_qs);
+    }
+
+    void int32_little_endian()
+    {
+        Satzbild satz(8);
+        satz.setze(Int32Feld{4}, -2);
+        satz.setze(FarbeFeld{0}, 0x00B3B3FF);
+        QCOMPARE(satz.bytes(), QByteArray("\xFF\xB3\xB3\x00\xFE\xFF\xFF\xFF", 8));
+        QCOMPARE(satz.wert(Int32Feld{4}), -2);
+        satz.setze(DoubleFeld{0}, 2.5);
+        QCOMPARE(satz.wert(DoubleFeld{0}), 2.5);
+    }
+
+    void von_bytes_braucht_volle_groesse()
+    {
+        Satzbild satz(4);
+        QVERIFY(!satz.von_bytes("abc"));
+        QCOMPARE(satz.bytes(), QByteArray(4, '\0'));
+        QVERIFY(satz.von_bytes("abcdef"));
+        QCOMPARE(satz.bytes(), QByteArray("abcd"));
+    }
+
+    void satzdatei_ignoriert_unvollstaendigen_rest()
+    {
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath("s.dat");
+        QVERIFY(datei_ersetzen(pfad, "aaaabbbbcc"));
+        QList<QByteArray> saetze;
+        QVERIFY(satzdatei_lesen(pfad, 4, saetze));
+        QCOMPARE(saetze, (QList<QByteArray>{"aaaa", "bbbb"}));
+        QVERIFY(satzdatei_schreiben(pfad, {"xxxx"}));
+        QVERIFY(satzdatei_lesen(pfad, 4, saetze));
+        QCOMPARE(saetze, QList<QByteArray>{"xxxx"});
+        QVERIFY(!satzdatei_lesen(ordner.filePath("fehlt.dat"), 4, saetze));
+        QVERIFY(saetze.isEmpty());
+    }
+
+    void ersetzen_in_fehlendem_ordner_schlaegt_fehl()
+    {
+        QTemporaryDir ordner;
+        QVERIFY(!datei_ersetzen(ordner.filePath("gibtsnicht/a.txt"), "x"));
+    }
+
+    void textdatei_zeilenenden()
+    {
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath("t.txt");
+        QVERIFY(textdatei_schreiben(pfad, {u"Jürgen"_qs, QString(), u"5 €"_qs}, Zeilenende::CRLF));
+        QByteArray roh;
+        QVERIFY(datei_lesen(pfad, roh));
+        QCOMPARE(roh, QByteArray("J\xFCrgen\r\n\r\n5 \x80\r\n"));
+        QStringList zeilen;
+        QVERIFY(textdatei_lesen(pfad, zeilen));
+        QCOMPARE(zeilen, (QStringList{u"Jürgen"_qs, QString(), u"5 €"_qs}));
+
+        QVERIFY(datei_ersetzen(pfad, "a\nb\r\nc"));
+        QVERIFY(textdatei_lesen(pfad, zeilen));
+        QCOMPARE(zeilen, (QStringList{"a", "b", "c"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstSpeicher)
+#include "tst_speicher.moc"

@@ -1,0 +1,45 @@
+#include "test_plattform.h"
+
+QStringList TestPlattform::texte() const
+{
+    QStringList ergebnis;
+    for (const Meldung &m : meldungen)
+        ergebnis << m.text;
+    return ergebnis;
+}
+
+void TestPlattform::information(const QString &text) { meldungen.append({Meldung::Information, text}); }
+
+bool TestPlattform::warnung_ja_nein(const QString &text)
+{
+    meldungen.append({Meldung::Warnung, text});
+    return ja_nein_antworten.isEmpty() ? false : ja_nein_antworten.dequeue();
+}
+
+void TestPlattform::fehler(const QString &text) { meldungen.append({Meldung::Fehler, text}); }
+
+QString TestPlattform::datei_speichern_dialog(const QString &, const QString &, const QString &)
+{
+    return datei_antworten.isEmpty() ? QString() : datei_antworten.dequeue();
+}
+
+QString TestPlattform::datei_oeffnen_dialog(const QString &, const QString &, const QString &)
+{
+    return datei_antworten.isEmpty() ? QString() : datei_antworten.dequeue();
+}
+
+QString TestPlattform::ordner_dialog(const QString &, const QString &)
+{
+    return datei_antworten.isEmpty() ? QString() : datei_antworten.dequeue();
+}
+
+std::optional<QColor> TestPlattform::farbe_waehlen(const QColor &, QList<QColor> &)
+{
+    return farb_antworten.isEmpty() ? std::nullopt : farb_antworten.dequeue();
+}
+
+bool TestPlattform::hilfe_oeffnen(const QString &hilfe_datei, int thema)
+{
+    hilfe_aufrufe.append({hilfe_datei, thema});
+    return hilfe_vorhanden;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "shell/plattform.h"
+
+#include <QList>
+#include <QPair>
+#include <QQueue>
+#include <QStringList>
+
+// The platform of the tests: records every message, answers with prepared replies, and has
+// a fixed clock and a fixed seed. No test ever waits on a modal box.
+class TestPlattform : public Plattform
+{
+public:
+    struct Meldung
+    {
+        enum Art { Information, Warnung, Fehler } art;
+        QString text;
+    };
+
+    QList<Meldung> meldungen;
+    QQueue<bool> ja_nein_antworten;   // an empty queue answers "Nein"
+    QQueue<QString> datei_antworten;  // an empty queue cancels
+    QQueue<std::optional<QColor>> farb_antworten;
+    std::optional<QString> drucker_antwort;
+    QStringList abgespielte_toene;
+    QList<QPair<QString, int>> hilfe_aufrufe;
+    bool hilfe_vorhanden = true;
+    int hilfe_geschlossen = 0;
+    QDateTime uhrzeit{QDate(2026, 12, 8), QTime(10, 30, 0)};
+    quint32 saat = 4711;
+    QRect schirm{0, 0, 1280, 1024};
+    QRect arbeit{0, 0, 1280, 984};
+    std::optional<Taskleiste> leiste = Taskleiste{984, false};
+    QImage aufnahme{16, 16, QImage::Format_RGB32};
+
+    QStringList texte() const;
+
+    void information(const QString &text) override;
+    bool warnung_ja_nein(const QString &text) override;
+    void fehler(const QString &text) override;
+    QString datei_speichern_dialog(const QString &, const QString &, const QString &) override;
+    QString datei_oeffnen_dialog(const QString &, const QString &, const QString &) override;
+    QString ordner_dialog(const QString &, const QString &) override;
+    std::optional<QColor> farbe_waehlen(const QColor &, QList<QColor> &) override;
+    std::optional<QString> drucker_waehlen() override { return drucker_antwort; }
+    void ton_abspielen(const QString &wav_datei) override { abgespielte_toene << wav_datei; }
+    bool hilfe_oeffnen(const QString &hilfe_datei, int thema) override;
+    void hilfe_schliessen() override { ++hilfe_geschlossen; }
+    QImage bildschirm_aufnehmen(const QRect &) override { return aufnahme; }
+    QRect arbeitsbereich() override { return arbeit; }
+    QRect bildschirm() override { return schirm; }
+    std::optional<Taskleiste> taskleiste() override { return leiste; }
+    QDateTime jetzt() override { return uhrzeit; }
+    quint32 zufallssaat() override { return saat; }
+};
