@@ -1,0 +1,23 @@
+#include "shell/hauptfenster_fenster.h"
+#include "shell/qt_plattform.h"
+#include "shell/start.h"
+#include "shell/zustand.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication anwendung(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vorlix Turnier-Quarel 2"));
+    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+
+    QtPlattform plattform;
+    Zustand zustand;
+    programm_vorbereiten(zustand, plattform, QCoreApplication::applicationDirPath());
+
+    TForm1 hauptfenster(zustand, plattform);
+    hauptfenster.titel_setzen();
+    hauptfenster.show();
+    return anwendung.exec();
+}

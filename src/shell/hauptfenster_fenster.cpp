@@ -1,0 +1,256 @@
+#include "shell/hauptfenster_fenster.h"
+
+#include "shell/hilfe.h"
+#include "shell/plattform.h"
+#include "shell/titel.h"
+#include "shell/werbung_fenster.h"
+#include "shell/zustand.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int knopf_breite = 70;
+const QString hilfe_dateiname = QStringLiteral("Vorlix_Turnier-Hilfe.chm");
+
+QLabel *beschriftung(const QString &text, const QString &name, int punkte, QWidget *eltern)
+{
+    auto *label = new QLabel(text, eltern);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    QFont schrift = label->font();
+    schrift.setPointSize(punkte);
+    schrift.setBold(true);
+    label->setFont(schrift);
+    return label;
+}
+
+} // namespace
+
+TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
+    : QMainWindow(parent)
+    , m_zustand(zustand)
+    , m_plattform(plattform)
+{
+    oberflaeche_aufbauen();
+    erzeugen();
+    Form3 = new TForm3(m_plattform, this);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::oberflaeche_aufbauen()
+{
+    setObjectName("Form1");
+    menue_aufbauen();
+
+    auto *mitte = new QWidget(this);
+    auto *spalte = new QVBoxLayout(mitte);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->setSpacing(0);
+
+    Panel1 = new QFrame(mitte);
+    Panel1->setObjectName("Panel1");
+    Panel1->setFrameShape(QFrame::StyledPanel);
+    Panel1->setAutoFillBackground(true);
+    auto *leiste = new QHBoxLayout(Panel1);
+    leiste->setContentsMargins(4, 2, 4, 2);
+    leiste->setSpacing(2);
+    for (const Bedienelement &element : werkzeugleiste())
+        leiste->addWidget(werkzeugknopf(element));
+    leiste->addStretch();
+    spalte->addWidget(Panel1);
+
+    startseite_aufbauen();
+    spalte->addWidget(Panel5, 1);
+    setCentralWidget(mitte);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setSizeGripEnabled(false);
+    StatusPanel = new QLabel(StatusBar1);
+    StatusPanel->setObjectName("StatusPanel");
+    StatusPanel->setAlignment(Qt::AlignCenter);
+    StatusBar1->addWidget(StatusPanel, 1);
+    setStatusBar(StatusBar1);
+
+    hilfe_taste_einrichten(this, m_zustand, m_plattform);
+}
+
+void TForm1::menue_aufbauen()
+{
+    QMenuBar *leiste = menuBar();
+    leiste->setObjectName("MainMenu1");
+    QHash<QString, QMenu *> menues;
+    for (const Bedienelement &element : hauptmenue()) {
+        QAction *aktion = nullptr;
+        if (element.menue.isEmpty()) {
+            aktion = leiste->addAction(element.beschriftung);
+        } else {
+            QMenu *&menue = menues[element.menue];
+            if (!menue)
+                menue = leiste->addMenu(element.menue);
+            aktion = menue->addAction(element.beschriftung);
+        }
+        const Befehl befehl = element.befehl;
+        connect(aktion, &QAction::triggered, this, [this, befehl] { befehl_ausfuehren(befehl); });
+    }
+}
+
+QToolButton *TForm1::werkzeugknopf(const Bedienelement &element)
+{
+    auto *knopf = new QToolButton(Panel1);
+    knopf->setObjectName(element.objekt_name);
+    knopf->setText(element.beschriftung);
+    knopf->setToolTip(element.hinweis);
+    knopf->setAccessibleName(element.beschriftung);
+    knopf->setAccessibleDescription(element.hinweis);
+    knopf->setIcon(QIcon(QStringLiteral(":/symbole/%1.png").arg(element.symbol)));
+    knopf->setIconSize(QSize(32, 32));
+    knopf->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    knopf->setAutoRaise(true);
+    knopf->setFixedWidth(knopf_breite);
+    QFont schrift = knopf->font();
+    schrift.setPointSize(8); // the captions fit the fixed button width
+    knopf->setFont(schrift);
+    const Befehl befehl = element.befehl;
+    connect(knopf, &QToolButton::clicked, this, [this, befehl] { befehl_ausfuehren(befehl); });
+    return knopf;
+}
+
+void TForm1::startseite_aufbauen()
+{
+    Panel5 = new QFrame;
+    Panel5->setObjectName("Panel5");
+    Panel5->setAutoFillBackground(true);
+    Panel5->installEventFilter(this);
+
+    Image1 = new QLabel(Panel5);
+    Image1->setObjectName("Image1");
+    Image1->setPixmap(QPixmap(QStringLiteral(":/bilder/startbild.png")));
+    Image1->setScaledContents(true);
+    Image1->setAttribute(Qt::WA_TranslucentBackground);
+    Image1->setAccessibleName(QStringLiteral("Startbild"));
+    Image1->adjustSize();
+
+    Label1 = beschriftung(QStringLiteral("Hier könnte Ihre Werbung stehen."), "Label1", 20, Panel5);
+    Label2 = beschriftung(QStringLiteral("Hier spielen zwei Mannschaften gegeneinander."), "Label2",
+                          16, Panel5);
+
+    RxClock1 = new QLabel(Panel5);
+    RxClock1->setObjectName("RxClock1");
+    RxClock1->setAccessibleName(QStringLiteral("Uhrzeit"));
+    QFont schrift = RxClock1->font();
+    schrift.setPointSize(14);
+    schrift.setBold(true);
+    RxClock1->setFont(schrift);
+    m_uhr_takt = new QTimer(this);
+    connect(m_uhr_takt, &QTimer::timeout, this, &TForm1::uhr_stellen);
+    m_uhr_takt->start(1000);
+    uhr_stellen();
+}
+
+void TForm1::uhr_stellen()
+{
+    RxClock1->setText(m_plattform.jetzt().time().toString(QStringLiteral("HH:mm:ss")));
+    RxClock1->adjustSize();
+    // Room for the 10 pixels by which the clock reaches over the right edge.
+    RxClock1->resize(RxClock1->width() + 20, RxClock1->height());
+}
+
+void TForm1::erzeugen()
+{
+    const QRect arbeit = m_plattform.arbeitsbereich();
+    move(arbeit.topLeft());
+    resize(arbeit.size());
+
+    m_zustand.hilfe_datei = m_zustand.daten_pfad + hilfe_dateiname;
+    if (!QFile::exists(m_zustand.hilfe_datei))
+        m_plattform.information(QStringLiteral("Hilfe-Datei nicht gefunden\r") + m_zustand.hilfe_datei);
+
+    const std::optional<Taskleiste> leiste = m_plattform.taskleiste();
+    if (!leiste)
+        return;
+    m_taskleiste_gemeldet = true;
+    const QRect schirm = m_plattform.bildschirm();
+    m_zustand.taskleiste_hoehe = schirm.height() - leiste->oberkante;
+    m_zustand.taskleiste_fest = leiste->blendet_sich_aus ? 0 : 1;
+    StatusPanel->setFixedWidth(schirm.width() / 2);
+    startseite_anordnen();
+    startseite_zeigen();
+}
+
+void TForm1::startseite_anordnen()
+{
+    if (!m_taskleiste_gemeldet)
+        return;
+    const QRect schirm = m_plattform.bildschirm();
+    const QSize bild = Image1->pixmap().size();
+    Image1->setGeometry(schirm.width() / 2 - bild.width() / 2,
+                        schirm.height() / 2 - (bild.height() / 2 + 65), bild.width(), bild.height());
+    const int breite = Panel5->width();
+    const int hoehe = Panel5->height();
+    Label2->setGeometry(0, 20, breite, Label2->sizeHint().height());
+    Label1->setGeometry(0, hoehe - Label1->sizeHint().height() - 100, breite,
+                        Label1->sizeHint().height());
+    RxClock1->move(breite - RxClock1->width() + 10, hoehe - RxClock1->height() - 10);
+}
+
+bool TForm1::eventFilter(QObject *objekt, QEvent *ereignis)
+{
+    if (objekt == Panel5 && ereignis->type() == QEvent::Resize)
+        startseite_anordnen();
+    return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+void TForm1::titel_setzen()
+{
+    StatusPanel->setText(info_zeile(m_zustand.version_text));
+    setWindowTitle(titel_text(m_zustand.version_text, m_plattform.jetzt().date()));
+}
+
+void TForm1::befehl_setzen(Befehl befehl, std::function<void()> arbeit)
+{
+    m_befehle.insert(befehl, std::move(arbeit));
+}
+
+void TForm1::befehl_ausfuehren(Befehl befehl)
+{
+    switch (befehl) {
+    case Befehl::hilfe:
+        hilfe_zeigen(m_zustand, m_plattform);
+        return;
+    case Befehl::beenden:
+        beenden();
+        return;
+    default:
+        break;
+    }
+    const auto arbeit = m_befehle.constFind(befehl);
+    if (arbeit == m_befehle.constEnd())
+        return;
+    if (startseite_aus(befehl))
+        startseite_verbergen();
+    (*arbeit)();
+}
+
+void TForm1::startseite_zeigen() { Panel5->show(); }
+void TForm1::startseite_verbergen() { Panel5->hide(); }
+
+void TForm1::beenden()
+{
+    m_plattform.hilfe_schliessen();
+    if (m_zustand.wert(opt::auto_sicherung) == 1 && auto_sicherung)
+        auto_sicherung();
+    Form3->exec();
+    close();
+}

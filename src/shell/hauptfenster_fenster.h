@@ -1,0 +1,66 @@
+#pragma once
+
+#include "shell/befehle.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+
+class Plattform;
+class QFrame;
+class QLabel;
+class QStatusBar;
+class QTimer;
+class QToolButton;
+class TForm3;
+struct Zustand;
+
+// The home screen: fills the work area, shows the start page and routes every command.
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    void titel_setzen();
+    void befehl_ausfuehren(Befehl befehl);
+    // The windows of the program register the work of their commands here; a command
+    // without work does nothing.
+    void befehl_setzen(Befehl befehl, std::function<void()> arbeit);
+    void startseite_zeigen();
+    void startseite_verbergen();
+
+    // Runs before the advertising page when the automatic backup is switched on.
+    std::function<void()> auto_sicherung;
+
+    QFrame *Panel1 = nullptr;
+    QFrame *Panel5 = nullptr;
+    QLabel *Image1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *RxClock1 = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+    QLabel *StatusPanel = nullptr;
+    TForm3 *Form3 = nullptr;
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+
+private:
+    void oberflaeche_aufbauen();
+    void menue_aufbauen();
+    QToolButton *werkzeugknopf(const Bedienelement &element);
+    void startseite_aufbauen();
+    void erzeugen();
+    void startseite_anordnen();
+    void uhr_stellen();
+    void beenden();
+
+    Zustand &m_zustand;
+    Plattform &m_plattform;
+    QHash<Befehl, std::function<void()>> m_befehle;
+    QTimer *m_uhr_takt = nullptr;
+    bool m_taskleiste_gemeldet = false;
+};

@@ -1,0 +1,54 @@
+#include "shell/werbung_fenster.h"
+
+#include "shell/plattform.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TForm3::TForm3(Plattform &plattform, QWidget *parent)
+    : QDialog(parent)
+    , m_plattform(plattform)
+{
+    oberflaeche_aufbauen();
+}
+
+void TForm3::oberflaeche_aufbauen()
+{
+    setObjectName("Form3");
+    setWindowTitle(QStringLiteral("Vorlix Turnier-Quarel 2"));
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName("Image1");
+    Image1->setPixmap(QPixmap(QStringLiteral(":/bilder/startbild.png")));
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setAccessibleName(QStringLiteral("Startbild"));
+
+    Label1 = new QLabel(QStringLiteral("Diese Seite könnte Ihre Werbung anzeigen."), this);
+    Label1->setObjectName("Label1");
+    Label1->setAlignment(Qt::AlignCenter);
+    QFont schrift = Label1->font();
+    schrift.setPointSize(18);
+    schrift.setBold(true);
+    Label1->setFont(schrift);
+
+    Button1 = new QPushButton(QStringLiteral("Beenden"), this);
+    Button1->setObjectName("Button1");
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto *spalte = new QVBoxLayout(this);
+    spalte->addStretch();
+    spalte->addWidget(Image1);
+    spalte->addSpacing(24);
+    spalte->addWidget(Label1);
+    spalte->addStretch();
+    spalte->addWidget(Button1, 0, Qt::AlignHCenter);
+    spalte->addSpacing(24);
+}
+
+void TForm3::showEvent(QShowEvent *ereignis)
+{
+    setGeometry(m_plattform.arbeitsbereich());
+    QDialog::showEvent(ereignis);
+}

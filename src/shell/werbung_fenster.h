@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+
+class Plattform;
+class QLabel;
+class QPushButton;
+
+// The advertising page shown once by the ordered exit.
+class TForm3 : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TForm3(Plattform &plattform, QWidget *parent = nullptr);
+
+    QLabel *Image1;
+    QLabel *Label1;
+    QPushButton *Button1;
+
+protected:
+    void showEvent(QShowEvent *ereignis) override;
+
+private:
+    void oberflaeche_aufbauen();
+
+    Plattform &m_plattform;
+};

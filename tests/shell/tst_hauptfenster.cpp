@@ -1,0 +1,223 @@
+#include "shell/hauptfenster_fenster.h"
+#include "shell/werbung_fenster.h"
+#include "test_ordner.h"
+#include "test_plattform.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QtTest>
+
+class TstHauptfenster : public QObject
+{
+    Q_OBJECT
+
+    struct Aufbau
+    {
+        TestOrdner ordner;
+        TestPlattform plattform;
+        std::unique_ptr<TForm1> fenster;
+
+        explicit Aufbau(bool mit_hilfe = true)
+        {
+            if (mit_hilfe) {
+                QFile hilfe(ordner.pfad("Vorlix_Turnier-Hilfe.chm"));
+                hilfe.open(QIODevice::WriteOnly);
+            }
+            ordner.zustand.optionen_lesen();
+        }
+        TForm1 &erzeugen()
+        {
+            fenster = std::make_unique<TForm1>(ordner.zustand, plattform);
+            fenster->titel_setzen();
+            fenster->show();
+            return *fenster;
+        }
+    };
+
+    static QAction *menuepunkt(TForm1 &fenster, const QString &text)
+    {
+        for (QAction *aktion : fenster.menuBar()->findChildren<QAction *>())
+            if (aktion->text() == text && !aktion->menu())
+                return aktion;
+        return nullptr;
+    }
+
+private slots:
+    void werkzeugknoepfe_rufen_ihre_befehle_data()
+    {
+        QTest::addColumn<QString>("knopf");
+        QTest::addColumn<QString>("beschriftung");
+        QTest::addColumn<int>("befehl");
+        QTest::addColumn<bool>("startseite_aus");
+        QTest::newRow("1") << "SpeedButton1" << "Erfassen" << int(Befehl::teilnehmer_erfassen) << true;
+        QTest::newRow("3") << "SpeedButton3" << "Auswählen" << int(Befehl::mitspieler_festlegen) << true;
+        QTest::newRow("4") << "SpeedButton4" << "Gruppen" << int(Befehl::gruppen_mitspieler_anzeigen) << true;
+        QTest::newRow("2") << "SpeedButton2" << "Turnierplan" << int(Befehl::turnierplan_anzeigen) << true;
+        QTest::newRow("5") << "SpeedButton5" << "Tabelle" << int(Befehl::ergebnisse_ansehen) << true;
+        QTest::newRow("6") << "SpeedButton6" << "Einstellungen" << int(Befehl::einstellungen) << false;
+        QTest::newRow("7") << "SpeedButton7" << "Backup" << int(Befehl::daten_sichern) << true;
+        QTest::newRow("10") << "SpeedButton10" << "Farben" << int(Befehl::farben) << true;
+    }
+    void werkzeugknoepfe_rufen_ihre_befehle()
+    {
+        QFETCH(QString, knopf);
+        QFETCH(QString, beschriftung);
+        QFETCH(int, befehl);
+        QFETCH(bool, startseite_aus);
+        Aufbau a;
+        TForm1 &f = a.erzeugen();
+        QList<int> gerufen;
+        for (int b = 0; b <= int(Befehl::beenden); ++b)
+            if (Befehl(b) != Befehl::beenden && Befehl(b) != Befehl::hilfe)
+                f.befehl_setzen(Befehl(b), [&gerufen, b] { gerufen << b; });
+
+        auto *k = f.findChild<QToolButton *>(knopf);
+        QVERIFY(k);
+        QCOMPARE(k->text(), beschriftung);
+        QCOMPARE(k->accessibleName(), beschriftung);
+        QCOMPARE(k->width(), 70);
+        QTest::mouseClick(k, Qt::LeftButton);
+        QCOMPARE(gerufen, QList<int>{befehl});
+        QCOMPARE(f.Panel5->isVisible(), !startseite_aus);
+    }
+
+    void knopfreihenfolge_und_hinweise()
+    {
+        Aufbau a;
+        TForm1 &f = a.erzeugen();
+        QStringList namen;
+        for (QToolButton *k : f.Panel1->findChildren<QToolButton *>())
+            namen << k->objectName();
+        QCOMPARE(namen, (QStringList{"SpeedButton1", "SpeedButton3", "SpeedButton4", "SpeedButton2",
+                                     "SpeedButton5", "SpeedButton6", "SpeedButton7", "SpeedButton10",
+                                     "SpeedButton11"}));
+        QCOMPARE(f.findChild<QToolButton *>("SpeedButton1")->toolTip(), u"Daten eingeben"_qs);
+        QCOMPARE(f.findChild<QToolButton *>("SpeedButton10")->toolTip(),
+                 u"Bildschirmfarben einstellen"_qs);
+        QCOMPARE(f.findChild<QToolButton *>("SpeedButton11")->toolTip(), u"Programm beenden"_qs);
+    }
+
+    void menue_gruppen_erstellen_zeigt_die_gruppen()
+    {
+        Aufbau a;
+        TForm1 &f = a.erzeugen();
+        int gerufen = 0;
+        f.befehl_setzen(Befehl::gruppen_mitspieler_anzeigen, [&gerufen] { ++gerufen; });
+        menuepunkt(f, "Gruppen erstellen")->trigger();
+        menuepunkt(f, "Gruppen Mitspieler anzeigen")->trigger();
+        QCOMPARE(gerufen, 2);
+    }
+
+    void befehl_ohne_fenster_laesst_startseite_stehen()
+    {
+        Aufbau a;
+        TForm1 &f = a.erzeugen();
+        QTest::mouseClick(f.findChild<QToolButton *>("SpeedButton1"), Qt::LeftButton);
+        QVERIFY(f.Panel5->isVisible());
+    }
+
+    void titel_und_infozeile()
+    {
+        Aufbau a;
+        TForm1 &f = a.erzeugen();
+        QCOMPARE(f.windowTitle(),
+                 u"Vorlix Turnier-Quarel 2   V 1.15      -      Heute ist  Dienstag der  08.12.2026"_qs);
+        QVERIFY(f.StatusPanel->text().contains(u"1.15"));
+        QCOMPARE(f.StatusPanel->width(), 640);
+        QCOMPARE(f.geometry().size(), a.plattform.arbeit.size());
+    }
+
+    void hilfe_mit_f1_und_menue()
+    {
+        Aufbau a;
+        TForm1 &f = a.erzeugen();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QTest::keyClick(&f, Qt::Key_F1);
+        menuepunkt(f, "Hilfe")->trigger();
+        const QPair<QString, int> aufruf{a.ordner.pfad("Vorlix_Turnier-Hilfe.chm"), 150};
+        QCOMPARE(a.plattform.hilfe_aufrufe, (QList<QPair<QString, int>>{aufruf, aufruf}));
+        QVERIFY(a.plattform.meldungen.isEmpty());
+    }
+
+    void fehlende_hilfedatei_wird_gemeldet()
+    {
+        Aufbau a(false);
+        a.erzeugen();
+        QCOMPARE(a.plattform.texte(),
+                 QStringList{u"Hilfe-Datei nicht gefunden\r"_qs + a.ordner.pfad("Vorlix_Turnier-Hilfe.chm")});
+    }
+
+    void taskleiste_legt_hoehe_und_art_fest()
+    {
+        Aufbau a;
+        a.plattform.leiste = Taskleiste{1000, true};
+        a.erzeugen();
+        QCOMPARE(a.ordner.zustand.taskleiste_hoehe, 24);
+        QCOMPARE(a.ordner.zustand.taskleiste_fest, 0);
+    }
+
+    void ohne_taskleiste_bleibt_die_entwurfslage()
+    {
+        Aufbau a;
+        a.plattform.leiste.reset();
+        TForm1 &f = a.erzeugen();
+        QCOMPARE(f.geometry().size(), a.plattform.arbeit.size());
+        QCOMPARE(a.ordner.zustand.taskleiste_hoehe, 0);
+        QVERIFY(f.StatusPanel->width() != 640);
+        QCOMPARE(f.Image1->pos(), QPoint(0, 0));
+    }
+
+    void beenden_sichert_vor_der_werbeseite()
+    {
+        Aufbau a;
+        a.ordner.zustand.setze(opt::auto_sicherung, 1);
+        TForm1 &f = a.erzeugen();
+        QStringList ablauf;
+        f.auto_sicherung = [&] { ablauf << (f.Form3->isVisible() ? "sicherung nach seite" : "sicherung"); };
+        QTimer::singleShot(0, &f, [&] {
+            QTRY_VERIFY(f.Form3->isVisible());
+            ablauf << "werbeseite " + f.Form3->Label1->text();
+            QTest::mouseClick(f.Form3->Button1, Qt::LeftButton);
+        });
+        QTest::mouseClick(f.findChild<QToolButton *>("SpeedButton11"), Qt::LeftButton);
+        QCOMPARE(ablauf, (QStringList{"sicherung", "werbeseite Diese Seite könnte Ihre Werbung anzeigen."}));
+        QVERIFY(!f.isVisible());
+        QCOMPARE(a.plattform.hilfe_geschlossen, 1);
+    }
+
+    void beenden_ohne_auto_sicherung()
+    {
+        Aufbau a;
+        TForm1 &f = a.erzeugen();
+        bool gesichert = false;
+        f.auto_sicherung = [&] { gesichert = true; };
+        QTimer::singleShot(0, &f, [&] {
+            QTRY_VERIFY(f.Form3->isVisible());
+            f.Form3->reject(); // closing the page in any way ends the program too
+        });
+        QTest::mouseClick(f.findChild<QToolButton *>("SpeedButton11"), Qt::LeftButton);
+        QVERIFY(!gesichert);
+        QVERIFY(!f.isVisible());
+    }
+
+    void schliessfeld_ohne_sicherung_und_werbung()
+    {
+        Aufbau a;
+        a.ordner.zustand.setze(opt::auto_sicherung, 1);
+        TForm1 &f = a.erzeugen();
+        bool gesichert = false;
+        f.auto_sicherung = [&] { gesichert = true; };
+        QVERIFY(f.close());
+        QVERIFY(!gesichert);
+        QVERIFY(!f.Form3->isVisible());
+        QVERIFY(!f.isVisible());
+    }
+};
+
+QTEST_MAIN(TstHauptfenster)
+#include "tst_hauptfenster.moc"
