@@ -119,9 +119,8 @@ QToolButton *TForm1::werkzeugknopf(const Bedienelement &element)
     knopf->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     knopf->setAutoRaise(true);
     knopf->setFixedWidth(knopf_breite);
-    QFont schrift = knopf->font();
-    schrift.setPointSize(8); // the captions fit the fixed button width
-    knopf->setFont(schrift);
+    // A narrow face so that the longest caption fits the fixed button width.
+    knopf->setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     const Befehl befehl = element.befehl;
     connect(knopf, &QToolButton::clicked, this, [this, befehl] { befehl_ausfuehren(befehl); });
     return knopf;
