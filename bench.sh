@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Release build of the benchmarks, then run each and print its figures.
+# Release build of the benchmarks, then run each on a virtual X server and print its figures.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./werkzeuge/pakete.sh
 bau=build/bench
 cmake -S . -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORLIX_BENCH=ON >/dev/null
 cmake --build "$bau" -j "$(nproc)"
-for programm in "$bau"/bench/bench_*; do
-    [[ -x "$programm" ]] || continue
-    echo "== $(basename "$programm")"
-    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$programm" "$@"
-done
+programme=$(find "$bau/bench" -name 'bench_*' -type f -executable ! -name bench_leeres_fenster | sort)
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-xcb}
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+# shellcheck disable=SC2016
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    for programm in "$@"; do
+        echo "== $(basename "$programm")"
+        "$programm"
+    done' _ $programme

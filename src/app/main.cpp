@@ -1,3 +1,4 @@
+#include "erstes_bild.h"
 #include "shell/hauptfenster_fenster.h"
 #include "shell/qt_plattform.h"
 #include "shell/start.h"
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
 
     TForm1 hauptfenster(zustand, plattform);
     hauptfenster.titel_setzen();
+    nach_erstem_bild_beenden_wenn_verlangt(&hauptfenster);
     hauptfenster.show();
     return anwendung.exec();
 }

@@ -1,0 +1,84 @@
+// Start-up of the real program to its first painted main window, side by side with an empty
+// QMainWindow program of the same build: medians of wall time and peak memory, and their ratio.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct Messung
+{
+    double sekunden;
+    long speicher_kib;
+};
+
+Messung starten(const std::string &programm)
+{
+    const auto beginn = std::chrono::steady_clock::now();
+    const pid_t kind = fork();
+    if (kind == 0) {
+        execl(programm.c_str(), programm.c_str(), static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    rusage verbrauch{};
+    wait4(kind, &status, 0, &verbrauch);
+    const auto ende = std::chrono::steady_clock::now();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s endete mit Status %d\n", programm.c_str(), status);
+        std::exit(1);
+    }
+    return {std::chrono::duration<double>(ende - beginn).count(), verbrauch.ru_maxrss};
+}
+
+double median(std::vector<double> werte)
+{
+    std::sort(werte.begin(), werte.end());
+    return werte[werte.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const std::filesystem::path hier = std::filesystem::path(argv[0]).parent_path();
+    const std::string programm = (hier / "../../src/app/vorlix").string();
+    const std::string vergleich = (hier / "bench_leeres_fenster").string();
+    const int runden = argc > 1 ? std::atoi(argv[1]) : 21;
+
+    const std::filesystem::path daten = std::filesystem::temp_directory_path() / "vorlix_bench_start";
+    std::filesystem::create_directories(daten);
+    std::ofstream(daten / "Vorlix_Turnier-Hilfe.chm").put('\0');
+    setenv("VORLIX_DATEN", daten.c_str(), 1);
+    setenv("VORLIX_NACH_ERSTEM_BILD_BEENDEN", "1", 1);
+
+    std::vector<double> zeit_p, zeit_v, speicher_p, speicher_v;
+    starten(programm); // warm caches for both
+    starten(vergleich);
+    for (int i = 0; i < runden; ++i) {
+        const Messung p = starten(programm);
+        const Messung v = starten(vergleich);
+        zeit_p.push_back(p.sekunden);
+        zeit_v.push_back(v.sekunden);
+        speicher_p.push_back(double(p.speicher_kib));
+        speicher_v.push_back(double(v.speicher_kib));
+    }
+    std::filesystem::remove_all(daten);
+
+    const double zp = median(zeit_p), zv = median(zeit_v);
+    const double sp = median(speicher_p), sv = median(speicher_v);
+    std::printf("Start bis zum ersten Bild (Median aus %d Läufen)\n", runden);
+    std::printf("  %-28s %10s %14s\n", "", "Zeit ms", "Spitze KiB");
+    std::printf("  %-28s %10.1f %14.0f\n", "vorlix", zp * 1000, sp);
+    std::printf("  %-28s %10.1f %14.0f\n", "leeres QMainWindow", zv * 1000, sv);
+    std::printf("  %-28s %10.2f %14.2f   (Ziel: <= 1.30 / <= 1.50)\n", "Verhältnis", zp / zv, sp / sv);
+    return 0;
+}
