@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lineup/gruppe.h"
 #include "shell/optionen.h"
 #include "shell/zufall.h"
 
@@ -12,11 +13,14 @@ struct Zustand
     QString version_text = QStringLiteral("1.15");
     QString hilfe_datei;
     TOptionen optionen;
+    TGruppe gruppe1;
+    TGruppe gruppe2;
 
     qint32 plan_anzahl = 0;
     qint32 dateiwahl_zweck = 0;
     QString grp_datei;
     QString listen_datum;
+    qint32 pool_anzahl = 0;
     qint32 taskleiste_hoehe = 0;
     qint32 taskleiste_fest = 0;
 

@@ -1,0 +1,20 @@
+#include "lineup/auslosung.h"
+
+#include "shell/zufall.h"
+
+QList<int> auslosen(int anzahl, Zufall &zufall)
+{
+    QList<bool> gezogen(qMax(anzahl, 0), false);
+    QList<int> reihenfolge;
+    while (reihenfolge.size() < anzahl) {
+        int position = zufall.random(anzahl);
+        while (gezogen.at(position))
+            position = zufall.random(anzahl);
+        gezogen[position] = true;
+        reihenfolge.append(position);
+    }
+    // Every draw, an empty one too, ends with one number thrown away; kept so that a seed
+    // gives the same series of line-ups as before.
+    zufall.random(anzahl);
+    return reihenfolge;
+}

@@ -1,0 +1,117 @@
+#include "lineup/gruppendateien.h"
+
+#include "lineup/gruppe.h"
+#include "lineup/namensfelder.h"
+#include "shell/zustand.h"
+#include "storage/sichere_datei.h"
+
+#include <QFile>
+
+namespace {
+
+QString linienaufstellung_pfad(const Zustand &zustand, int mannschaft)
+{
+    return zustand.pfad(mannschaft == 1 ? gruppe1_e_datei : gruppe2_e_datei);
+}
+
+bool schreiben(Zustand &zustand, int mannschaft)
+{
+    return speicher::datei_ersetzen(linienaufstellung_pfad(zustand, mannschaft),
+                                    gruppe_der_mannschaft(zustand, mannschaft).bytes());
+}
+
+// True when the record was read and the fields are to be filled.
+bool einlesen(Zustand &zustand, int mannschaft)
+{
+    switch (gruppendatei_lesen(linienaufstellung_pfad(zustand, mannschaft),
+                               gruppe_der_mannschaft(zustand, mannschaft))) {
+    case Gruppendatei::fehlt:
+        return false;
+    case Gruppendatei::beschaedigt:
+        gruppe_anlegen(zustand, mannschaft);
+        return false;
+    case Gruppendatei::gelesen:
+        break;
+    }
+    return true;
+}
+
+void spieler_zahl_setzen(Zustand &zustand, int letzter_eintrag)
+{
+    if (letzter_eintrag > 0)
+        zustand.setze(opt::spieler_pro_mannschaft, letzter_eintrag);
+}
+
+void lesen_doppel(Zustand &zustand, int mannschaft, Namensfelder &felder)
+{
+    if (!einlesen(zustand, mannschaft))
+        return;
+    const TGruppe &gruppe = gruppe_der_mannschaft(zustand, mannschaft);
+    const int erster = grp::erster_slot(mannschaft);
+    for (int feld = 1; feld <= Namensfelder::anzahl; ++feld)
+        felder.setze(feld, gruppe.name(erster + feld - 1));
+    spieler_zahl_setzen(zustand, gruppe.letztes_volles_paar(mannschaft));
+}
+
+} // namespace
+
+Gruppendatei gruppendatei_lesen(const QString &pfad, TGruppe &gruppe)
+{
+    QFile datei(pfad);
+    if (!datei.exists())
+        return Gruppendatei::fehlt;
+    if (!datei.open(QIODevice::ReadOnly) || !gruppe.von_bytes(datei.read(grp::groesse)))
+        return Gruppendatei::beschaedigt;
+    return Gruppendatei::gelesen;
+}
+
+TGruppe &gruppe_der_mannschaft(Zustand &zustand, int mannschaft)
+{
+    return mannschaft == 1 ? zustand.gruppe1 : zustand.gruppe2;
+}
+
+void gruppe_speichern(Zustand &zustand, int mannschaft)
+{
+    if (!schreiben(zustand, mannschaft))
+        gruppe_anlegen(zustand, mannschaft);
+}
+
+void gruppe_anlegen(Zustand &zustand, int mannschaft)
+{
+    // Created empty first: when the second write fails too, an empty file is left, not an
+    // outdated line-up.
+    speicher::datei_ersetzen(linienaufstellung_pfad(zustand, mannschaft), QByteArrayView());
+    schreiben(zustand, mannschaft);
+}
+
+void gruppe1_lesen_doppel(Zustand &zustand, Namensfelder &felder)
+{
+    lesen_doppel(zustand, 1, felder);
+}
+
+void gruppe2_lesen_doppel(Zustand &zustand, Namensfelder &felder)
+{
+    lesen_doppel(zustand, 2, felder);
+}
+
+void gruppe1_lesen_einzel(Zustand &zustand, Namensfelder &felder)
+{
+    if (!einlesen(zustand, 1))
+        return;
+    // Team 1 fills all twenty fields; team 2's reader, run after it, overwrites 11..20.
+    for (int slot = 1; slot <= grp::slots_pro_mannschaft; ++slot)
+        felder.setze(slot, zustand.gruppe1.name(slot));
+    spieler_zahl_setzen(zustand,
+                        zustand.gruppe1.letzter_belegter_slot(1, grp::slots_pro_mannschaft));
+}
+
+void gruppe2_lesen_einzel(Zustand &zustand, Namensfelder &felder)
+{
+    if (!einlesen(zustand, 2))
+        return;
+    const int erster = grp::erster_slot(2);
+    for (int k = 1; k <= grp::eintraege_pro_mannschaft; ++k)
+        felder.setze(grp::eintraege_pro_mannschaft + k, zustand.gruppe2.name(erster + k - 1));
+    spieler_zahl_setzen(
+        zustand, zustand.gruppe2.letzter_belegter_slot(erster, grp::eintraege_pro_mannschaft));
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+class Namensfelder;
+class TGruppe;
+struct Zustand;
+
+// The line-up files of both game kinds, and the doubles participants the doubles draw takes
+// its names from. Each holds one TGruppe.
+inline const QString gruppe1_e_datei = QStringLiteral("Gruppe1_E.gr1");
+inline const QString gruppe2_e_datei = QStringLiteral("Gruppe2_E.gr2");
+inline const QString gruppe1_d_datei = QStringLiteral("Gruppe1_D.gr1");
+inline const QString gruppe2_d_datei = QStringLiteral("Gruppe2_D.gr2");
+
+enum class Gruppendatei { fehlt, gelesen, beschaedigt };
+
+// Reads the first 2040 bytes over the record; a damaged file leaves the record as it was.
+Gruppendatei gruppendatei_lesen(const QString &pfad, TGruppe &gruppe);
+
+// gruppe1 for team 1, gruppe2 for team 2.
+TGruppe &gruppe_der_mannschaft(Zustand &zustand, int mannschaft);
+
+// Writing replaces the file whole; a failed write is retried once on a file created empty.
+void gruppe_speichern(Zustand &zustand, int mannschaft);
+void gruppe_anlegen(Zustand &zustand, int mannschaft);
+inline void gruppe1_speichern(Zustand &zustand)
+{
+    gruppe_speichern(zustand, 1);
+}
+inline void gruppe2_speichern(Zustand &zustand)
+{
+    gruppe_speichern(zustand, 2);
+}
+inline void gruppe1_anlegen(Zustand &zustand)
+{
+    gruppe_anlegen(zustand, 1);
+}
+inline void gruppe2_anlegen(Zustand &zustand)
+{
+    gruppe_anlegen(zustand, 2);
+}
+
+// Readers for the draw windows: fill the record and the window's name fields and update
+// spieler_pro_mannschaft. A missing file changes nothing; a damaged one is rewritten from
+// the record in memory.
+void gruppe1_lesen_doppel(Zustand &zustand, Namensfelder &felder);
+void gruppe2_lesen_doppel(Zustand &zustand, Namensfelder &felder);
+void gruppe1_lesen_einzel(Zustand &zustand, Namensfelder &felder);
+void gruppe2_lesen_einzel(Zustand &zustand, Namensfelder &felder);

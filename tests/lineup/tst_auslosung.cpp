@@ -1,0 +1,275 @@
+#include "gruppen_testhilfe.h"
+#include "lineup/auslosung.h"
+#include "lineup/gruppendateien.h"
+#include "lineup/namensfelder.h"
+#include "lineup/zuweisung.h"
+#include "shell/zufall.h"
+#include "test_ordner.h"
+
+#include <QtTest>
+#include <algorithm>
+
+class TstAuslosung : public QObject
+{
+    Q_OBJECT
+
+    static constexpr quint32 saat = 4711;
+
+    // A folder whose options file exists, as after start-up, and a seeded generator.
+    struct Turnier : TestOrdner
+    {
+        Namensfelder felder;
+        explicit Turnier(int mannschaft)
+        {
+            zustand.optionen_lesen();
+            zustand.setze(opt::mannschaft_nr, mannschaft);
+            zustand.zufall.saen(saat);
+        }
+        QStringList feldtexte(int von, int bis) const
+        {
+            QStringList texte;
+            for (int nr = von; nr <= bis; ++nr)
+                texte << felder.text(nr);
+            return texte;
+        }
+        QStringList slot_texte(const TGruppe &gruppe, int von, int bis) const
+        {
+            QStringList texte;
+            for (int slot = von; slot <= bis; ++slot)
+                texte << gruppe.name(slot);
+            return texte;
+        }
+        qint32 gespeichert(speicher::Int32Feld feld) const
+        {
+            TOptionen optionen;
+            optionen_lesen(optionen, zustand.daten_pfad);
+            return optionen.wert(feld);
+        }
+    };
+
+    static QStringList sortiert(QStringList liste)
+    {
+        liste.sort();
+        return liste;
+    }
+
+private slots:
+    void jede_position_genau_einmal_data()
+    {
+        QTest::addColumn<int>("anzahl");
+        for (int anzahl : {0, 1, 2, 7, 20})
+            QTest::addRow("%d", anzahl) << anzahl;
+    }
+
+    void jede_position_genau_einmal()
+    {
+        QFETCH(int, anzahl);
+        Zufall zufall;
+        zufall.saen(saat);
+        QList<int> reihenfolge = auslosen(anzahl, zufall);
+        std::sort(reihenfolge.begin(), reihenfolge.end());
+        QList<int> erwartet(anzahl);
+        std::iota(erwartet.begin(), erwartet.end(), 0);
+        QCOMPARE(reihenfolge, erwartet);
+    }
+
+    void gleiche_saat_gleiche_reihenfolge()
+    {
+        Zufall a, b, c;
+        a.saen(saat);
+        b.saen(saat);
+        c.saen(saat + 1);
+        const QList<int> erste = auslosen(20, a);
+        QCOMPARE(auslosen(20, b), erste);
+        QVERIFY(auslosen(20, c) != erste);
+    }
+
+    void alle_reihenfolgen_gleich_wahrscheinlich()
+    {
+        // 24 orders of four names; a fair draw keeps the chi-square statistic (23 degrees of
+        // freedom) below 70 with a probability of 1 - 1.2e-6 and every count within 5
+        // standard deviations of 1000; a biased shuffle is far outside.
+        constexpr int ziehungen = 24000;
+        constexpr double erwartet = ziehungen / 24.0;
+        Zufall zufall;
+        zufall.saen(saat);
+        QMap<QList<int>, int> haeufigkeit;
+        for (int i = 0; i < ziehungen; ++i)
+            ++haeufigkeit[auslosen(4, zufall)];
+        QCOMPARE(haeufigkeit.size(), 24);
+        double chi_quadrat = 0;
+        for (int anzahl : haeufigkeit) {
+            chi_quadrat += (anzahl - erwartet) * (anzahl - erwartet) / erwartet;
+            QVERIFY2(qAbs(anzahl - erwartet) < 0.15 * erwartet,
+                     qPrintable(QString::number(anzahl)));
+        }
+        QVERIFY2(chi_quadrat < 70, qPrintable(QString::number(chi_quadrat)));
+    }
+
+    void doppel_bildet_paare_data()
+    {
+        QTest::addColumn<int>("mannschaft");
+        QTest::addColumn<int>("teilnehmer");
+        QTest::addColumn<int>("spieler");
+        for (int mannschaft : {1, 2}) {
+            QTest::addRow("team %d, 8", mannschaft) << mannschaft << 8 << 4;
+            QTest::addRow("team %d, 7", mannschaft) << mannschaft << 7 << 3;
+            QTest::addRow("team %d, 20", mannschaft) << mannschaft << 20 << 10;
+        }
+    }
+
+    void doppel_bildet_paare()
+    {
+        QFETCH(int, mannschaft);
+        QFETCH(int, teilnehmer);
+        QFETCH(int, spieler);
+        Turnier t(mannschaft);
+        const int erster = grp::erster_slot(mannschaft);
+        const QStringList alle = namen(u"Spieler"_qs, teilnehmer);
+        QVERIFY(gruppendatei_anlegen(t.pfad(mannschaft == 1 ? gruppe1_d_datei : gruppe2_d_datei),
+                                     namen_ab(erster, alle)));
+
+        personen_zuweisen2t(t.zustand, t.felder);
+
+        const QStringList gezogen = t.feldtexte(1, teilnehmer);
+        QCOMPARE(sortiert(gezogen), sortiert(alle));
+        QCOMPARE(t.feldtexte(teilnehmer + 1, 20), QStringList(20 - teilnehmer, QString()));
+        const TGruppe &gruppe = gruppe_der_mannschaft(t.zustand, mannschaft);
+        QCOMPARE(t.slot_texte(gruppe, erster, erster + 19), t.feldtexte(1, 20));
+        QCOMPARE(dateiinhalt(t.pfad(mannschaft == 1 ? gruppe1_e_datei : gruppe2_e_datei)),
+                 gruppe.bytes());
+        QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), spieler);
+        QCOMPARE(t.gespeichert(opt::spieler_pro_mannschaft), spieler);
+        QCOMPARE(t.zustand.wert(opt::mannschaft_nr), mannschaft);
+    }
+
+    void einzel_waehlt_zehn_von_zwoelf()
+    {
+        Turnier t(1);
+        const QStringList alle = namen(u"Einzel"_qs, 12);
+        QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_e_datei), namen_ab(1, alle)));
+
+        personen_einz_zuweisen(t.zustand, t.felder);
+
+        const QStringList gezogen = t.feldtexte(1, 10);
+        QCOMPARE(QSet<QString>(gezogen.begin(), gezogen.end()).size(), 10);
+        for (const QString &name : gezogen)
+            QVERIFY(alle.contains(name));
+        QCOMPARE(t.slot_texte(t.zustand.gruppe1, 1, 10), gezogen);
+        QCOMPARE(t.slot_texte(t.zustand.gruppe1, 11, 20), QStringList(10, QString()));
+        QCOMPARE(dateiinhalt(t.pfad(gruppe1_e_datei)), t.zustand.gruppe1.bytes());
+        QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), 10);
+        QCOMPARE(t.gespeichert(opt::spieler_pro_mannschaft), 10);
+        // The team number changes only after the options were stored.
+        QCOMPARE(t.zustand.wert(opt::mannschaft_nr), 2);
+        QCOMPARE(t.gespeichert(opt::mannschaft_nr), 1);
+
+        // A second draw only reorders those ten.
+        t.zustand.setze(opt::mannschaft_nr, 1);
+        personen_einz_zuweisen(t.zustand, t.felder);
+        QCOMPARE(sortiert(t.feldtexte(1, 10)), sortiert(gezogen));
+    }
+
+    void einzel_team2_fuellt_felder_elf_bis_zwanzig()
+    {
+        Turnier t(2);
+        t.felder.setze(1, u"Team 1 bleibt"_qs);
+        const QStringList alle = namen(u"Rot"_qs, 3);
+        QVERIFY(gruppendatei_anlegen(t.pfad(gruppe2_e_datei), namen_ab(21, alle)));
+
+        personen_einz_zuweisen(t.zustand, t.felder);
+
+        QCOMPARE(sortiert(t.feldtexte(11, 13)), alle);
+        QCOMPARE(t.slot_texte(t.zustand.gruppe2, 21, 23), t.feldtexte(11, 13));
+        QCOMPARE(t.felder.text(1), u"Team 1 bleibt"_qs);
+        QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), 3);
+        QCOMPARE(t.zustand.wert(opt::mannschaft_nr), 2);
+        QCOMPARE(dateiinhalt(t.pfad(gruppe2_e_datei)), t.zustand.gruppe2.bytes());
+    }
+
+    // Names of an earlier, longer line-up used to stay behind the drawn ones, counted for
+    // spieler_pro_mannschaft and appeared in the match plan.
+    void alte_namen_bleiben_nicht_stehen_data()
+    {
+        QTest::addColumn<bool>("doppel");
+        QTest::addColumn<int>("mannschaft");
+        QTest::addColumn<QString>("quelle");
+        QTest::addColumn<Belegung>("teilnehmer");
+        QTest::addColumn<int>("spieler");
+        QTest::newRow("doppel team 2")
+            << true << 2 << gruppe2_d_datei << namen_ab(21, namen(u"neu"_qs, 4)) << 2;
+        QTest::newRow("einzel team 2")
+            << false << 2 << gruppe2_e_datei << namen_ab(21, namen(u"neu"_qs, 4)) << 4;
+        QTest::newRow("doppel team 1, Teilnehmer mit Lücke")
+            << true << 1 << gruppe1_d_datei
+            << Belegung{{1, u"neu1"_qs}, {2, u"neu2"_qs}, {5, u"neu3"_qs}, {6, u"neu4"_qs}} << 2;
+    }
+
+    void alte_namen_bleiben_nicht_stehen()
+    {
+        QFETCH(bool, doppel);
+        QFETCH(int, mannschaft);
+        QFETCH(QString, quelle);
+        QFETCH(Belegung, teilnehmer);
+        QFETCH(int, spieler);
+        Turnier t(mannschaft);
+        const int erster = grp::erster_slot(mannschaft);
+        t.zustand.gruppe2 = gruppe_mit(namen_ab(21, namen(u"alt"_qs, 8)));
+        QVERIFY(gruppendatei_anlegen(t.pfad(quelle), teilnehmer));
+
+        (doppel ? personen_zuweisen2t : personen_einz_zuweisen)(t.zustand, t.felder);
+
+        const TGruppe &gruppe = gruppe_der_mannschaft(t.zustand, mannschaft);
+        QCOMPARE(sortiert(t.slot_texte(gruppe, erster, erster + 3)), namen(u"neu"_qs, 4));
+        QCOMPARE(t.slot_texte(gruppe, erster + 4, erster + 19), QStringList(16, QString()));
+        QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), spieler);
+        TGruppe gespeichert;
+        QCOMPARE(gruppendatei_lesen(t.pfad(mannschaft == 1 ? gruppe1_e_datei : gruppe2_e_datei),
+                                    gespeichert),
+                 Gruppendatei::gelesen);
+        QCOMPARE(t.slot_texte(gespeichert, erster, erster + 19),
+                 t.slot_texte(gruppe, erster, erster + 19));
+    }
+
+    void leerer_pool_speichert_den_vorhandenen_stand()
+    {
+        Turnier t(1);
+        t.zustand.setze(opt::spieler_pro_mannschaft, 5);
+        t.zustand.gruppe1 = gruppe_mit(namen_ab(1, namen(u"da"_qs, 4)));
+        t.felder.setze(3, u"alt"_qs);
+
+        personen_zuweisen2t(t.zustand, t.felder);
+
+        QCOMPARE(t.feldtexte(1, 20), QStringList(20, QString()));
+        QCOMPARE(t.zustand.pool_anzahl, 0);
+        QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), 5);
+        QCOMPARE(dateiinhalt(t.pfad(gruppe1_e_datei)),
+                 gruppe_mit(namen_ab(1, namen(u"da"_qs, 4))).bytes());
+    }
+
+    void unbekannte_mannschaft_leert_nur_die_felder()
+    {
+        Turnier t(0);
+        QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_d_datei), namen_ab(1, namen(u"n"_qs, 4))));
+        t.felder.setze(20, u"alt"_qs);
+        personen_zuweisen2t(t.zustand, t.felder);
+        QCOMPARE(t.feldtexte(1, 20), QStringList(20, QString()));
+        QVERIFY(!QFile::exists(t.pfad(gruppe1_e_datei)));
+        QVERIFY(!QFile::exists(t.pfad(gruppe2_e_datei)));
+    }
+
+    void gleiche_saat_gleiche_aufstellung()
+    {
+        QStringList aufstellungen[2];
+        for (QStringList &aufstellung : aufstellungen) {
+            Turnier t(1);
+            QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_d_datei), namen_ab(1, namen(u"n"_qs, 12))));
+            personen_zuweisen2t(t.zustand, t.felder);
+            aufstellung = t.slot_texte(t.zustand.gruppe1, 1, 20);
+        }
+        QCOMPARE(aufstellungen[0], aufstellungen[1]);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstAuslosung)
+#include "tst_auslosung.moc"
