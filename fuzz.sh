@@ -6,11 +6,11 @@ cd "$(dirname "$0")"
 sekunden=${1:-60}
 bau=build/fuzz
 CC=clang CXX=clang++ cmake -S . -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORLIX_FUZZ=ON >/dev/null
-cmake --build "$bau" -j "$(nproc)"
-for ziel in "$bau"/fuzz/fuzz_*; do
+cmake --build "$bau" -j "$(nproc)" --target alle_fuzzziele
+for ziel in $(find "$bau/fuzz" -name "fuzz_*" -type f -executable | sort); do
     [[ -x "$ziel" ]] || continue
     korpus="$bau/korpus/$(basename "$ziel")"
     mkdir -p "$korpus"
     echo "== $(basename "$ziel") für $sekunden s"
-    "$ziel" -max_total_time="$sekunden" -rss_limit_mb=2048 "$korpus"
+    "$ziel" -max_total_time="$sekunden" -len_control=0 -rss_limit_mb=2048 "$korpus"
 done
