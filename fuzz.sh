@@ -12,5 +12,8 @@ for ziel in $(find "$bau/fuzz" -name "fuzz_*" -type f -executable | sort); do
     korpus="$bau/korpus/$(basename "$ziel")"
     mkdir -p "$korpus"
     echo "== $(basename "$ziel") für $sekunden s"
-    "$ziel" -max_total_time="$sekunden" -len_control=0 -rss_limit_mb=2048 "$korpus"
+    # Seed inputs kept beside a target's sources start the search from valid files.
+    saat=$(dirname "$(grep -rl --include=CMakeLists.txt "vorlix_fuzz($(basename "$ziel")" fuzz)")/korpus
+    [[ -d "$saat" ]] || saat=
+    "$ziel" -max_total_time="$sekunden" -len_control=0 -rss_limit_mb=2048 "$korpus" $saat
 done
