@@ -115,3 +115,14 @@ void gruppe2_lesen_einzel(Zustand &zustand, Namensfelder &felder)
     spieler_zahl_setzen(
         zustand, zustand.gruppe2.letzter_belegter_slot(erster, grp::eintraege_pro_mannschaft));
 }
+
+void einzel_aufstellungen_speichern(Zustand &zustand, const Namensfelder &felder)
+{
+    for (int k = 1; k <= grp::eintraege_pro_mannschaft; ++k) {
+        zustand.gruppe1.setze_name(k, felder.text(k));
+        zustand.gruppe2.setze_name(grp::erster_slot(2) + k - 1,
+                                   felder.text(grp::eintraege_pro_mannschaft + k));
+    }
+    gruppe1_speichern(zustand);
+    gruppe2_speichern(zustand);
+}

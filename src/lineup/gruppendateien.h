@@ -48,3 +48,7 @@ void gruppe1_lesen_doppel(Zustand &zustand, Namensfelder &felder);
 void gruppe2_lesen_doppel(Zustand &zustand, Namensfelder &felder);
 void gruppe1_lesen_einzel(Zustand &zustand, Namensfelder &felder);
 void gruppe2_lesen_einzel(Zustand &zustand, Namensfelder &felder);
+
+// What the singles window shows goes back into both line-ups: fields 1..10 into slots 1..10 of
+// gruppe1, fields 11..20 into slots 21..30 of gruppe2; then both files are written.
+void einzel_aufstellungen_speichern(Zustand &zustand, const Namensfelder &felder);

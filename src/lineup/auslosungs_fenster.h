@@ -1,0 +1,54 @@
+#pragma once
+
+#include "lineup/namensfelder.h"
+
+#include <QWidget>
+#include <array>
+
+class Plattform;
+class QLineEdit;
+class QPushButton;
+struct Zustand;
+
+// What the two draw windows share: the twenty read-only name fields Edit1..Edit20 that show
+// their model, the placement at start-up, F1 and the way back to the start page. Each window
+// builds its own layout around these pieces.
+class AuslosungsFenster : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Namensfelder &namensfelder() { return m_felder; }
+    QLineEdit *namensfeld(int nr) const { return m_edits.at(nr - 1); }
+    void zeigen();
+
+signals:
+    // A closing or saving button was used; the main window shows its start page again.
+    void startseite_zeigen();
+
+protected:
+    // The documented differences of the twins that this base takes care of.
+    struct Profil
+    {
+        const char *objekt_name;
+        QString titel;
+        int versatz_unter_mitte; // pixels below the middle of the screen
+    };
+
+    AuslosungsFenster(Zustand &zustand, Plattform &plattform, const Profil &profil,
+                      QWidget *parent);
+
+    QLineEdit *namensfeld_anlegen(int nr, const QString &zugaenglicher_name);
+    QPushButton *knopf_anlegen(const char *objekt_name, const QString &text);
+    // Once the window's layout stands: centred, shifted down by the profile's offset.
+    void platzieren();
+    void zur_startseite();
+
+    Zustand &m_zustand;
+    Plattform &m_plattform;
+
+private:
+    Namensfelder m_felder;
+    std::array<QLineEdit *, Namensfelder::anzahl> m_edits{};
+    int m_versatz;
+};

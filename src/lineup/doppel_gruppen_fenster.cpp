@@ -1,0 +1,106 @@
+#include "lineup/doppel_gruppen_fenster.h"
+
+#include "lineup/gruppendateien.h"
+#include "lineup/zuweisung.h"
+#include "shell/zustand.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int paare = 10;
+constexpr int paare_pro_spalte = 5;
+
+} // namespace
+
+TForm7::TForm7(Zustand &zustand, Plattform &plattform, QWidget *parent)
+    : AuslosungsFenster(zustand, plattform,
+                        {"Form7", QStringLiteral("Zufällige Gruppen erstellen"), 50}, parent)
+{
+    oberflaeche_aufbauen();
+    platzieren();
+}
+
+void TForm7::oberflaeche_aufbauen()
+{
+    auto *spalte = new QVBoxLayout(this);
+
+    auto *kopf = new QHBoxLayout;
+    const auto option = [this, kopf](const char *objekt_name, const QString &text) {
+        auto *knopf = new QRadioButton(text, this);
+        knopf->setObjectName(objekt_name);
+        knopf->setAccessibleName(text);
+        kopf->addWidget(knopf);
+        return knopf;
+    };
+    RadioButton1 = option("RadioButton1", QStringLiteral("Gruppen Mannschaft 1"));
+    RadioButton2 = option("RadioButton2", QStringLiteral("Gruppen Mannschaft 2"));
+    RadioButton1->setChecked(true);
+    kopf->addStretch();
+    Button3 = knopf_anlegen("Button3", QStringLiteral("Gruppen neu mischen"));
+    kopf->addWidget(Button3);
+    spalte->addLayout(kopf);
+
+    auto *gruppen = new QGridLayout;
+    for (int k = 1; k <= paare; ++k) {
+        const QString titel = QStringLiteral("Gruppe %1").arg(k);
+        auto *kasten = new QGroupBox(titel, this);
+        kasten->setObjectName(QStringLiteral("GroupBox%1").arg(k));
+        auto *paar = new QHBoxLayout(kasten);
+        for (int spieler = 1; spieler <= 2; ++spieler) {
+            const int nr = 2 * (k - 1) + spieler;
+            paar->addWidget(
+                namensfeld_anlegen(nr, titel + QStringLiteral(" Spieler %1").arg(spieler)));
+        }
+        gruppen->addWidget(kasten, (k - 1) % paare_pro_spalte, (k - 1) / paare_pro_spalte);
+    }
+    spalte->addLayout(gruppen);
+
+    auto *fuss = new QHBoxLayout;
+    fuss->addStretch();
+    Button1 = knopf_anlegen("Button1", QStringLiteral("Beenden"));
+    fuss->addWidget(Button1);
+    spalte->addLayout(fuss);
+
+    connect(RadioButton1, &QRadioButton::clicked, this, &TForm7::RadioButton1Click);
+    connect(RadioButton2, &QRadioButton::clicked, this, &TForm7::RadioButton2Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm7::Button3Click);
+    connect(Button1, &QPushButton::clicked, this, &TForm7::zur_startseite);
+}
+
+void TForm7::mannschaft_waehlen(int mannschaft)
+{
+    if (mannschaft == 1) {
+        RadioButton1->setChecked(true);
+        RadioButton1Click();
+    } else {
+        RadioButton2->setChecked(true);
+        RadioButton2Click();
+    }
+}
+
+void TForm7::RadioButton1Click()
+{
+    m_zustand.setze(opt::mannschaft_nr, 1);
+    gruppe1_lesen_doppel(m_zustand, namensfelder());
+}
+
+void TForm7::RadioButton2Click()
+{
+    m_zustand.setze(opt::mannschaft_nr, 2);
+    gruppe2_lesen_doppel(m_zustand, namensfelder());
+}
+
+void TForm7::Button3Click()
+{
+    m_zustand.setze(opt::mannschaft_nr, RadioButton2->isChecked() ? 2 : 1);
+    // An empty window has nobody to draw.
+    if (!namensfelder().text(1).isEmpty())
+        personen_zuweisen2t(m_zustand, namensfelder());
+}

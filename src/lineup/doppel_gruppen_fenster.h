@@ -1,0 +1,29 @@
+#pragma once
+
+#include "lineup/auslosungs_fenster.h"
+
+class QRadioButton;
+
+// "Zufällige Gruppen erstellen": the doubles line-up of one team at a time, ten pairs.
+class TForm7 : public AuslosungsFenster
+{
+    Q_OBJECT
+
+public:
+    TForm7(Zustand &zustand, Plattform &plattform, QWidget *parent = nullptr);
+
+    // Selects "Gruppen Mannschaft <mannschaft>" and shows that team's stored line-up, as a
+    // click on the option does.
+    void mannschaft_waehlen(int mannschaft);
+
+    QRadioButton *RadioButton1 = nullptr;
+    QRadioButton *RadioButton2 = nullptr;
+    QPushButton *Button3 = nullptr;
+    QPushButton *Button1 = nullptr;
+
+private:
+    void oberflaeche_aufbauen();
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void Button3Click();
+};

@@ -1,0 +1,99 @@
+#include "lineup/einzel_gruppen_fenster.h"
+
+#include "lineup/gruppendateien.h"
+#include "lineup/zuweisung.h"
+#include "shell/zustand.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int spieler_pro_spalte = 10;
+
+} // namespace
+
+TForm8::TForm8(Zustand &zustand, Plattform &plattform, QWidget *parent)
+    : AuslosungsFenster(zustand, plattform,
+                        {"Form8", QStringLiteral("Einzelspiel Gruppen erstellen"), 40}, parent)
+{
+    oberflaeche_aufbauen();
+    platzieren();
+}
+
+void TForm8::oberflaeche_aufbauen()
+{
+    auto *raster = new QGridLayout(this);
+    Button3 = knopf_anlegen("Button3", QStringLiteral("Gruppen neu mischen"));
+    Button4 = knopf_anlegen("Button4", QStringLiteral("Gruppe neu mischen"));
+    raster->addWidget(Button3, 0, 0);
+    raster->addWidget(Button4, 0, 1);
+
+    for (int mannschaft = 1; mannschaft <= 2; ++mannschaft) {
+        const QString kopf = QStringLiteral("Mannschaft %1").arg(mannschaft);
+        auto *spalte = new QGroupBox(kopf, this);
+        spalte->setObjectName(QStringLiteral("GroupBox%1").arg(mannschaft));
+        auto *formular = new QFormLayout(spalte);
+        for (int k = 1; k <= spieler_pro_spalte; ++k) {
+            const QString beschriftung = QStringLiteral("Sp%1").arg(k);
+            auto *label = new QLabel(beschriftung, spalte);
+            QLineEdit *feld = namensfeld_anlegen((mannschaft - 1) * spieler_pro_spalte + k,
+                                                 kopf + u' ' + beschriftung);
+            label->setBuddy(feld);
+            formular->addRow(label, feld);
+        }
+        raster->addWidget(spalte, 1, mannschaft - 1);
+    }
+
+    auto *fuss = new QHBoxLayout;
+    Button1 = knopf_anlegen("Button1", QStringLiteral("Speichern"));
+    Button2 = knopf_anlegen("Button2", QStringLiteral("Beenden"));
+    Button5 = knopf_anlegen("Button5", QStringLiteral("Löschen"));
+    Button6 = knopf_anlegen("Button6", QStringLiteral("Neu auswählen"));
+    for (QPushButton *knopf : {Button1, Button2, Button5, Button6})
+        fuss->addWidget(knopf);
+    raster->addLayout(fuss, 2, 0, 1, 2);
+
+    connect(Button3, &QPushButton::clicked, this, [this] { neu_mischen(1); });
+    connect(Button4, &QPushButton::clicked, this, [this] { neu_mischen(2); });
+    connect(Button1, &QPushButton::clicked, this, &TForm8::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm8::zur_startseite);
+    connect(Button5, &QPushButton::clicked, this, &TForm8::Button5Click);
+    connect(Button6, &QPushButton::clicked, this, &TForm8::Button6Click);
+}
+
+void TForm8::mischen_erlauben()
+{
+    Button3->setEnabled(true);
+    Button4->setEnabled(true);
+}
+
+void TForm8::neu_mischen(int mannschaft)
+{
+    m_zustand.setze(opt::mannschaft_nr, mannschaft);
+    personen_einz_zuweisen(m_zustand, namensfelder());
+}
+
+void TForm8::Button1Click()
+{
+    einzel_aufstellungen_speichern(m_zustand, namensfelder());
+    zur_startseite();
+}
+
+void TForm8::Button5Click()
+{
+    namensfelder().leeren(1, Namensfelder::anzahl);
+    Button3->setEnabled(false);
+    Button4->setEnabled(false);
+}
+
+void TForm8::Button6Click()
+{
+    close();
+    emit neu_auswaehlen();
+}

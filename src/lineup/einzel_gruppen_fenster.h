@@ -1,0 +1,34 @@
+#pragma once
+
+#include "lineup/auslosungs_fenster.h"
+
+// "Einzelspiel Gruppen erstellen": the singles line-ups of both teams side by side, team 1 in
+// name fields 1..10 and team 2 in 11..20.
+class TForm8 : public AuslosungsFenster
+{
+    Q_OBJECT
+
+public:
+    TForm8(Zustand &zustand, Plattform &plattform, QWidget *parent = nullptr);
+
+    // The re-draw buttons are enabled again each time the main window opens the window.
+    void mischen_erlauben();
+
+    QPushButton *Button3 = nullptr; // "Gruppen neu mischen", team 1
+    QPushButton *Button4 = nullptr; // "Gruppe neu mischen", team 2
+    QPushButton *Button1 = nullptr; // "Speichern"
+    QPushButton *Button2 = nullptr; // "Beenden"
+    QPushButton *Button5 = nullptr; // "Löschen"
+    QPushButton *Button6 = nullptr; // "Neu auswählen"
+
+signals:
+    // "Neu auswählen": the main window runs "Mitspieler festlegen".
+    void neu_auswaehlen();
+
+private:
+    void oberflaeche_aufbauen();
+    void neu_mischen(int mannschaft);
+    void Button1Click();
+    void Button5Click();
+    void Button6Click();
+};
