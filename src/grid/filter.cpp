@@ -1,0 +1,201 @@
+// Hiding the rows that do not satisfy a condition string.
+#include "grid/filtergrid.h"
+#include "grid/zahltext.h"
+#include "shell/plattform.h"
+
+#include <array>
+
+namespace {
+
+struct OperatorText
+{
+    const char16_t *text;
+    TFiltOp op;
+};
+
+// The search order matters: "<>" before "<" and ">", ">=" before ">".
+constexpr std::array operatoren{
+    OperatorText{u"<>", TFiltOp::cOpUngleich}, OperatorText{u">=", TFiltOp::cOpGrGleich},
+    OperatorText{u"<=", TFiltOp::cOpKlGleich}, OperatorText{u"=", TFiltOp::cOpGleich},
+    OperatorText{u"~", TFiltOp::cOpPos},       OperatorText{u">", TFiltOp::cOpGroesser},
+    OperatorText{u"<", TFiltOp::cOpKleiner},
+};
+
+QString als_text(const Vergleichswert &wert)
+{
+    if (const double *zahl = std::get_if<double>(&wert))
+        return zahlen_locale().toString(*zahl, 'g', 15);
+    return std::get<QString>(wert);
+}
+
+// <0, 0, >0; a number against a text compares by value when the text is a number.
+int vergleiche(const Vergleichswert &links, const Vergleichswert &rechts)
+{
+    const double *zahl_links = std::get_if<double>(&links);
+    const double *zahl_rechts = std::get_if<double>(&rechts);
+    if (zahl_links && zahl_rechts)
+        return *zahl_links < *zahl_rechts ? -1 : *zahl_links > *zahl_rechts ? 1 : 0;
+    if (zahl_links || zahl_rechts) {
+        bool ok = false;
+        const double anderer = zahlen_locale().toDouble(als_text(zahl_links ? rechts : links), &ok);
+        if (ok) {
+            const double a = zahl_links ? *zahl_links : anderer;
+            const double b = zahl_rechts ? *zahl_rechts : anderer;
+            return a < b ? -1 : a > b ? 1 : 0;
+        }
+    }
+    return als_text(links).compare(als_text(rechts), Qt::CaseSensitive);
+}
+
+bool bedingung_gilt(const TFiltRec &bedingung, const Vergleichswert &zelle)
+{
+    const int v = vergleiche(zelle, bedingung.wert);
+    switch (bedingung.op) {
+    case TFiltOp::cOpUngleich:
+        return v != 0;
+    case TFiltOp::cOpGrGleich:
+        return v >= 0;
+    case TFiltOp::cOpKlGleich:
+        return v <= 0;
+    case TFiltOp::cOpPos:
+        return als_text(zelle).contains(als_text(bedingung.wert), Qt::CaseSensitive);
+    case TFiltOp::cOpGroesser:
+        return v > 0;
+    case TFiltOp::cOpKleiner:
+        return v < 0;
+    default:
+        return v == 0;
+    }
+}
+
+} // namespace
+
+bool GitterModell::filter_parsen(const QString &text, std::vector<TFiltRec> &bedingungen)
+{
+    bedingungen.clear();
+    auto abbrechen = [&](const QString &meldung) {
+        bedingungen.clear();
+        if (plattform_)
+            plattform_->fehler(meldung);
+        return false;
+    };
+    for (QString bedingung : text.split(ParamTz, Qt::SkipEmptyParts)) {
+        TFiltRec satz;
+        if (bedingung.contains(u"not"_qs)) {
+            satz.verneint = true;
+            bedingung.remove(u"not"_qs, Qt::CaseInsensitive);
+        }
+        qsizetype pos = -1;
+        qsizetype laenge = 0;
+        for (const OperatorText &op : operatoren) {
+            pos = bedingung.indexOf(QStringView(op.text));
+            if (pos >= 0) {
+                satz.op = op.op;
+                laenge = QStringView(op.text).size();
+                break;
+            }
+        }
+        if (pos < 0)
+            continue;
+        const QString name = bedingung.left(pos).trimmed();
+        satz.spalte = -1;
+        for (int c = 0; c < col_count_; ++c) {
+            if (Cells(c, 0).trimmed().compare(name, Qt::CaseInsensitive) == 0) {
+                satz.spalte = c;
+                break;
+            }
+        }
+        if (satz.spalte < 0)
+            return abbrechen(u"Fehler beim Auflösen von Filter: %1"_qs.arg(text));
+        QString fehler;
+        const auto wert = StrToColFormat(satz.spalte, bedingung.mid(pos + laenge), &fehler);
+        if (!wert)
+            return abbrechen(fehler);
+        satz.wert = *wert;
+        bedingungen.push_back(std::move(satz));
+    }
+    return true;
+}
+
+bool GitterModell::zeile_erfuellt(int aRow, const std::vector<TFiltRec> &bedingungen) const
+{
+    if (bedingungen.empty())
+        return false;
+    for (const TFiltRec &bedingung : bedingungen) {
+        const auto zelle = StrToColFormat(bedingung.spalte, Cells(bedingung.spalte, aRow));
+        // A cell that cannot be read satisfies no comparison.
+        const bool gilt = zelle && bedingung_gilt(bedingung, *zelle);
+        if (gilt == bedingung.verneint)
+            return false;
+    }
+    return true;
+}
+
+void GitterModell::gefilterte_zurueck()
+{
+    if (seitenlager_.empty())
+        return;
+    Sammlung sammlung(*this);
+    const bool sortieren = sortieren_ed_;
+    sortieren_ed_ = false;
+    for (const std::vector<QString> &zeile : seitenlager_) {
+        if (int(zeile.size()) > col_count_)
+            SetColCount(int(zeile.size()));
+        SetRowCount(row_count_ + 1);
+        for (size_t c = 0; c < zeile.size(); ++c)
+            SetCells(int(c), row_count_ - 1, zeile[c]);
+    }
+    seitenlager_.clear();
+    RowDeleteEmpty(0);
+    sortieren_ed_ = sortieren;
+}
+
+void GitterModell::filter_anwenden()
+{
+    Sammlung sammlung(*this);
+    gefilterte_zurueck();
+    if (filter_.isEmpty() || !filter_ed_) {
+        SortiereIndex();
+        return;
+    }
+    filter_parsen(filter_, bedingungen_);
+    if (!bedingungen_.empty()) {
+        for (int r = row_count_ - 1; r >= fixed_rows_; --r) {
+            if (zeile_erfuellt(r, bedingungen_))
+                continue;
+            const QStringList zellen = Rows(r);
+            seitenlager_.emplace_back(zellen.begin(), zellen.end());
+            RowDelete(r);
+        }
+        SortiereIndex();
+    }
+    Change();
+}
+
+void GitterModell::SetFilter(const QString &text)
+{
+    const QString neu = text.trimmed();
+    if (neu == filter_)
+        return;
+    filter_ = neu;
+    filter_anwenden();
+}
+
+void GitterModell::SetFilterEd(bool an)
+{
+    if (an == filter_ed_)
+        return;
+    filter_ed_ = an;
+    filter_anwenden();
+}
+
+int GitterModell::RowFind(const QString &filterStr, int start)
+{
+    std::vector<TFiltRec> bedingungen;
+    filter_parsen(filterStr, bedingungen);
+    for (int r = start == -1 ? fixed_rows_ : std::max(start, 0); r < row_count_; ++r) {
+        if (zeile_erfuellt(r, bedingungen))
+            return r;
+    }
+    return -1;
+}

@@ -1,0 +1,374 @@
+#pragma once
+
+#include "grid/spalteninfo.h"
+
+#include <QDateTime>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <variant>
+#include <vector>
+
+class Plattform;
+class QPainter;
+
+struct TGridRect
+{
+    int Left = -1;
+    int Top = -1;
+    int Right = -1;
+    int Bottom = -1;
+    bool operator==(const TGridRect &) const = default;
+};
+
+enum TSortDirection { sdAufsteigend, sdAbsteigend };
+
+// One field of the last sort; a title cell of such a column carries a sort mark.
+struct SortFeld
+{
+    int spalte = 0;
+    QChar typ = u' ';
+    bool aufsteigend = true;
+};
+
+// A cell text converted by its column's type letter, for filter comparisons.
+using Vergleichswert = std::variant<double, QString>;
+
+enum class TFiltOp { cOpNot, cOpUngleich, cOpGrGleich, cOpKlGleich, cOpGleich, cOpPos, cOpGroesser, cOpKleiner };
+
+struct TFiltRec
+{
+    int spalte = 0;
+    TFiltOp op = TFiltOp::cOpGleich;
+    bool verneint = false;
+    Vergleichswert wert;
+};
+
+// Draw state of a cell, for the drawing hooks.
+enum TGridDrawState { gdSelected = 1, gdFocused = 2, gdFixed = 4, gdRowSelected = 8, gdHotTrack = 16, gdPressed = 32 };
+
+using TOnSort = std::function<void(GitterModell &, QString &spalten)>;
+using TNotifyEvent = std::function<void(GitterModell &)>;
+using TRowColorProc = std::function<void(GitterModell &, qint32 &ausr, QPainter &, int aCol, int aRow, int state)>;
+using TTypObjectProc = std::function<void(GitterModell &, qint32 &ausr, QPainter &, int aCol, int aRow, QRect &rect,
+                                          const QString &s, int state)>;
+using TSelectCellEvent = std::function<void(GitterModell &, int aCol, int aRow, bool &CanSelect)>;
+// Progress of long operations: phase 0 start (value = rows), 1 row, 2 end.
+using TWaitEvent = std::function<void(int message, int phase, int wert)>;
+
+// What a view of the grid must hear to stay in step with it.
+class GitterAnzeige
+{
+public:
+    virtual ~GitterAnzeige() = default;
+    virtual void zelle_geaendert(int aCol, int aRow) = 0;
+    virtual void alles_geaendert() = 0; // sizes, widths, many cells
+    virtual void cursor_geaendert() = 0; // Row, Col, TopRow, LeftCol or Selection
+    virtual void benachrichtigt() = 0;   // the change notification
+};
+
+// The table component's model: cells with title rows and columns, column information, typed
+// access, sorting, filtering and its own file format. It needs no widget; a view keeps it
+// informed about its width and scroll bar and listens through GitterAnzeige.
+class GitterModell
+{
+public:
+    GitterModell();
+    virtual ~GitterModell();
+    GitterModell(const GitterModell &) = delete;
+    GitterModell &operator=(const GitterModell &) = delete;
+
+    // The base grid.
+    int ColCount() const { return col_count_; }
+    void SetColCount(int anzahl);
+    int RowCount() const { return row_count_; }
+    void SetRowCount(int anzahl);
+    int FixedCols() const { return fixed_cols_; }
+    void SetFixedCols(int anzahl);
+    int FixedRows() const { return fixed_rows_; }
+    void SetFixedRows(int anzahl);
+    QString Cells(int aCol, int aRow) const;
+    void SetCells(int aCol, int aRow, const QString &text);
+    // Row and column text: one line per cell. Writing empties the row first and stores an
+    // empty line as " "; lines beyond the last cell are dropped.
+    QStringList Rows(int aRow) const;
+    void SetRows(int aRow, const QStringList &zeilen);
+    QStringList Cols(int aCol) const;
+    void SetCols(int aCol, const QStringList &zeilen);
+    // Cell by cell, without the " " rule.
+    void AssignCols(int aCol, const QStringList &zeilen);
+    int ColWidths(int aCol) const;
+    void SetColWidths(int aCol, int breite);
+    int RowHeights(int aRow) const;
+    void SetRowHeights(int aRow, int hoehe);
+    int DefaultColWidth() const { return default_col_width_; }
+    void SetDefaultColWidth(int breite);
+    int DefaultRowHeight() const { return default_row_height_; }
+    void SetDefaultRowHeight(int hoehe);
+    TColor Color() const { return color_; }
+    void SetColor(TColor farbe);
+    TColor FixedColor() const { return fixed_color_; }
+    void SetFixedColor(TColor farbe);
+    const Schrift &Font() const { return font_; }
+    void SetFont(const Schrift &schrift);
+    int Row() const { return row_; }
+    void SetRow(int aRow);
+    int Col() const { return col_; }
+    void SetCol(int aCol);
+    int TopRow() const { return top_row_; }
+    void SetTopRow(int aRow);
+    int LeftCol() const { return left_col_; }
+    void SetLeftCol(int aCol);
+    TGridRect Selection() const { return selection_; }
+    void SetSelection(const TGridRect &auswahl);
+    bool goRowSelect() const { return row_select_; }
+    void SetGoRowSelect(bool an);
+    bool goEditing() const { return editing_; }
+    void SetGoEditing(bool an);
+
+    // What the view tells the model, for the width measuring.
+    int ansichts_breite() const { return ansichts_breite_; }
+    void setze_ansichts_breite(int breite) { ansichts_breite_ = breite; }
+    bool senkrechter_rollbalken() const { return senkrechter_rollbalken_; }
+    void setze_senkrechter_rollbalken(bool da) { senkrechter_rollbalken_ = da; }
+    void setze_anzeige(GitterAnzeige *anzeige) { anzeige_ = anzeige; }
+    void setze_plattform(Plattform *plattform) { plattform_ = plattform; }
+
+    // Column information.
+    TColInfo *ColInfo_Create(int aCol);
+    TColInfo *GetColInfo(int aCol) const;
+    TColInfo *ColInfoC(int aCol);
+    void SetColInfo(int aCol, std::unique_ptr<TColInfo> info);
+    void ColInfo_Set(int aCol);
+    int ColSetMaxWidths(bool readColInfo, bool ChangeFixCol, bool Stretch);
+    void ColInfo_Swap(int c1, int c2);
+    void ColInfo_Insert(int aCol);
+    void ColInfo_Delete(int aCol);
+    void ColInfo_Clear();
+
+    // Operations on rows and columns.
+    void ClearGrid(bool aResetRowCount);
+    void ColClear(int aCol);
+    void CleanBlueCell();
+    void SelectCells(int aCol, int aRow);
+    int RowDeleteEmpty(quint32 mask = 0);
+    bool EmptyGrid() const;
+    bool RowEmpty(int aRow) const;
+    int RowAdd(int pos, const QStringList &txt = {});
+    void RowDelete(int aRow);
+    int RowMarkCount() const;
+    int RowMarkDelete();
+    void SelectRows(int aRowVon, int aRowBis);
+    int SelectColsCount() const;
+    int SelectRowsCount() const;
+    int RowFind(const QString &filterStr, int start = -1);
+    bool RowNext();
+    bool RowPred();
+    void RowFirst();
+    void RowLast();
+    void RowScrollLast();
+    void RowSwap(int r1, int r2);
+    bool ColEmpty(int aCol) const;
+    int ColDeleteEmpty();
+    int ColAdd(int aCol, const QStringList &txt = {});
+    void ColDelete(int aCol);
+    void ColSwap(int c1, int c2);
+    void ColToLst(QStringList &lst, int aCol, bool titel, bool duplicate) const;
+    void ColFromLst(const QStringList &lst, int aCol, bool Titel);
+    QString ColToParamStr(int aCol, bool titel, bool duplicate) const;
+    void ColFromParamStr(const QString &text, int aCol, bool Titel);
+    bool ColClearEt(int aCol);
+    bool ColInsertEt(int aCol);
+    int CopyFromGrid(GitterModell &grdSource, const QString &aFilterStr, bool copyFm, bool ClearColInfo);
+
+    // Component binding.
+    void ColInfo_AddComp(int aCol, QObject *aComp, TGetCompProperty CompToCell, TSetCompProperty CellToComp);
+    void ColInfo_ClearComp(int aCol);
+    void CellsToComp(int aRow = -1);
+    void CompToCells(QObject *aComp = nullptr);
+
+    bool ModifiedDaten() const { return modified_; }
+    void ModiDaten_True() { modified_ = true; }
+    void ModiDaten_False() { modified_ = false; }
+
+    // Parameter strings and other text views.
+    QString ColInfoToParamStr(int aCol) const;
+    // On a malformed number the column still gets its information and `fehler` the message.
+    TColInfo *ParamStrToColInfo(int aCol, const QString &param, QString *fehler = nullptr);
+    QString ColFeatures() const;
+    bool SetColFeatures(const QString &text, QString *fehler = nullptr);
+    bool SetParamArrayToColInfo(const QStringList &pa, QString *fehler = nullptr);
+    QString FixedColsText() const;
+    void SetFixedColsText(const QString &text);
+    QString ColNamen() const;
+    void SetColNamen(const QString &text);
+
+    // Typed cell access.
+    double GetAsDateTime(int aCol, int aRow) const;
+    void SetAsDateTime(int aCol, int aRow, double wert);
+    double GetAsDate(int aCol, int aRow) const;
+    void SetAsDate(int aCol, int aRow, double wert);
+    double GetAsTime(int aCol, int aRow) const;
+    void SetAsTime(int aCol, int aRow, double wert);
+    bool GetAsBoolean(int aCol, int aRow) const;
+    void SetAsBoolean(int aCol, int aRow, bool wert);
+    qint32 GetAsInteger(int aCol, int aRow) const;
+    void SetAsInteger(int aCol, int aRow, qint32 wert);
+    double GetAsFloat(int aCol, int aRow) const;
+    void SetAsFloat(int aCol, int aRow, double wert);
+    double GetAsCurr(int aCol, int aRow) const;
+    void SetAsCurr(int aCol, int aRow, double wert);
+    std::optional<Vergleichswert> StrToColFormat(int aCol, const QString &s, QString *fehler = nullptr) const;
+
+    // Sorting.
+    void Sortiere(const QString &colNrStr, bool toRow, int wmWait, bool sortAufw);
+    void SortiereIndex();
+    QString SortierCols() const { return sortier_cols_; }
+    void SetSortierCols(const QString &text);
+    bool SortierenEd() const { return sortieren_ed_; }
+    void SetSortierenEd(bool an);
+    // The sort of a left click on the title of column aCol.
+    void titel_klick_sortieren(int aCol);
+    int letzte_titel_spalte() const { return letzte_titel_spalte_; }
+    const std::vector<SortFeld> &sort_felder() const { return sort_felder_; }
+
+    // Filtering.
+    QString Filter() const { return filter_; }
+    void SetFilter(const QString &text);
+    bool FilterEd() const { return filter_ed_; }
+    void SetFilterEd(bool an);
+    int gefilterte_zeilen() const { return int(seitenlager_.size()); }
+
+    // Files and exchange forms.
+    QString FileName() const { return file_name_; }
+    void SetFileName(const QString &name);
+    int FileIstVersion() const { return file_ist_version_; }
+    bool SaveToFile(bool save_ColInfo = true, int wmWait = 0);
+    bool LoadFromFile(bool load_ColInfo = true, bool aRowSelect = false, int fnVersion = -1, int wmWait = 0);
+    bool SaveToServerFile(int indexCol, int editTimeCol, double LoadTime, bool save_ColInfo = true,
+                          int wmWait = 0);
+    // Why the last load or save failed, in German; empty when it did not.
+    QString letzter_fehler() const { return letzter_fehler_; }
+    void ExportToList(QStringList &lst, const QString &tz, int startRow, int startCol) const;
+    QString ExportToParamStr(int startRow, int startCol) const;
+    void ImportFromList(const QStringList &lst, int startRow, int startCol);
+    void ImportFromParamStr(const QString &ps, int startRow, int startCol);
+
+    // What the view reports of the user's doings.
+    void editieren_beginnt(int aCol, int aRow);
+    void text_editiert(int aCol, int aRow, const QString &text);
+    bool zelle_waehlbar(int aCol, int aRow);
+    void maus_gedrueckt(int aCol, int aRow, bool links, bool in_titel_innen);
+    void maus_losgelassen();
+    // Cursor down on the last row; true when a row was appended.
+    bool taste_runter();
+
+    // Published state.
+    int FileSollVersion = 1;
+    QStringList FileParam;
+    TSortDirection SortDirection = sdAufsteigend;
+    bool SortMouseEd = false;
+    bool SortNewFocus = true;
+    TOnSort OnSort;
+    TOnSort OnSortEnd;
+    TRowColorProc RowColorProc;
+    TTypObjectProc TypObjectProc;
+    TSelectCellEvent OnSelectCell;
+    TColor SelectRowColor = clHighlight;
+    int Distance = 1;
+    bool RowAddAuto = false;
+    TNotifyEvent OnRowAddAuto;
+    TNotifyEvent OnChange;
+    QChar ParamTz = u';';
+    QChar ColTz = u'\u00AC';
+    QChar RowTz = u'\u00AB';
+    int WM_USER_Wait = 0;
+    int WaitStep = 10;
+    TWaitEvent OnWait;
+    bool NoInherited = false;
+    TSortIcon ShowSortIcon;
+    bool GradientToAllCells() const { return gradient_alle_; }
+    void SetGradientToAllCells(bool an);
+
+    // The change notification: the view's, then OnChange.
+    void Change();
+
+protected:
+    void melde_zelle(int aCol, int aRow);
+    void melde_alles();
+    void melde_cursor();
+    void zeile_pruefen_und_merken(int neue_zeile);
+    void fortschritt(int wmWait, int phase, int wert);
+    void sortfeld_vergessen(int aCol);
+    bool filter_parsen(const QString &text, std::vector<TFiltRec> &bedingungen);
+    bool zeile_erfuellt(int aRow, const std::vector<TFiltRec> &bedingungen) const;
+    void filter_anwenden();
+    void gefilterte_zurueck();
+    void spalten_einfuegen_roh(int aCol);
+    void spalte_loeschen_roh(int aCol);
+    void zeilen_tauschen_roh(int r1, int r2);
+    std::vector<QString> &zeile_speicher(int aRow);
+
+    // Guards bulk changes so the view hears of them once.
+    class Sammlung
+    {
+    public:
+        explicit Sammlung(GitterModell &gitter) : gitter_(gitter) { ++gitter_.sammel_tiefe_; }
+        ~Sammlung();
+
+    private:
+        GitterModell &gitter_;
+    };
+
+private:
+    std::vector<std::vector<QString>> zellen_; // [row][col], may reach past the counts
+    std::vector<int> col_widths_;
+    std::vector<int> row_heights_;
+    std::vector<std::unique_ptr<TColInfo>> col_infos_;
+    int col_count_ = 5;
+    int row_count_ = 5;
+    int fixed_cols_ = 1;
+    int fixed_rows_ = 1;
+    int default_col_width_ = 64;
+    int default_row_height_ = 24;
+    TColor color_ = clWindow;
+    TColor fixed_color_ = clBtnFace;
+    Schrift font_;
+    int row_ = 1;
+    int col_ = 1;
+    int top_row_ = 1;
+    int left_col_ = 1;
+    TGridRect selection_{1, 1, 1, 1};
+    bool row_select_ = false;
+    bool editing_ = true;
+    int ansichts_breite_ = 0;
+    bool senkrechter_rollbalken_ = false;
+    GitterAnzeige *anzeige_ = nullptr;
+    Plattform *plattform_ = nullptr;
+    int sammel_tiefe_ = 0;
+    bool sammel_ausstehend_ = false;
+
+    bool modified_ = false;
+    bool aenderungs_modus_ = true;
+    bool gradient_alle_ = false;
+    QString file_name_;
+    int file_ist_version_ = -1;
+    QString letzter_fehler_;
+
+    QString sortier_cols_;
+    bool sortieren_ed_ = false;
+    std::vector<SortFeld> sort_felder_;
+    int letzte_titel_spalte_ = -1;
+    QString filter_;
+    bool filter_ed_ = false;
+    std::vector<TFiltRec> bedingungen_;
+    std::vector<std::vector<QString>> seitenlager_; // filtered-out rows, in removal order
+
+    int maus_zeile_ = -1;
+    int maus_linke_spalte_ = -1;
+    QStringList zeilen_text_beim_betreten_;
+    QString text_beim_editieren_;
+
+    friend class Sammlung;
+};

@@ -1,0 +1,189 @@
+// Column parameter strings and the other text views of the grid.
+#include "grid/filtergrid.h"
+#include "grid/zahltext.h"
+
+#include <QFontMetrics>
+
+namespace {
+
+constexpr QChar zeilenzeichen = u'\u00AF';
+// More columns than any list of the program; guards against a count that would exhaust memory.
+constexpr int hoechste_spaltenzahl = 10000;
+
+QString kein_integer(const QString &text)
+{
+    return u"'%1' ist kein gültiger Integerwert"_qs.arg(text);
+}
+
+// Like a list of lines set from text: a separator at the very end opens no further line.
+QStringList in_zeilen(const QString &text, QChar trenner)
+{
+    if (text.isEmpty())
+        return {};
+    QStringList zeilen = text.split(trenner);
+    if (zeilen.size() > 1 && zeilen.last().isEmpty())
+        zeilen.removeLast();
+    return zeilen;
+}
+
+} // namespace
+
+QString GitterModell::ColInfoToParamStr(int aCol) const
+{
+    const TColInfo *info = GetColInfo(aCol);
+    if (!info)
+        return {};
+    const QStringList felder{info->Titel,
+                             QString::number(info->TitAlign),
+                             info->TitFont ? schrift_zu_text(*info->TitFont) : QString(),
+                             QString::number(info->TitColor),
+                             QString::number(info->Width),
+                             QString(info->Typ),
+                             QString::number(info->Dez),
+                             QString::number(info->DatAlign),
+                             info->DatFont ? schrift_zu_text(*info->DatFont) : QString(),
+                             QString::number(info->DatColor)};
+    return felder.join(RowTz);
+}
+
+TColInfo *GitterModell::ParamStrToColInfo(int aCol, const QString &param, QString *fehler)
+{
+    if (param.isEmpty() || aCol < 0)
+        return nullptr;
+    TColInfo *info = ColInfo_Create(aCol);
+    const QStringList felder = param.split(RowTz);
+    auto melde = [&](const QString &text) {
+        if (fehler)
+            *fehler = kein_integer(text);
+        return info;
+    };
+    for (int i = 0; i < felder.size() && i < 10; ++i) {
+        const QString &feld = felder[i];
+        if (feld.isEmpty())
+            continue;
+        switch (i) {
+        case 0:
+            info->Titel = feld;
+            break;
+        case 1:
+        case 4:
+        case 6:
+        case 7: {
+            bool ok = false;
+            const qint32 wert = feld.trimmed().toInt(&ok, 10);
+            if (!ok)
+                return melde(feld);
+            (i == 1 ? info->TitAlign : i == 4 ? info->Width : i == 6 ? info->Dez : info->DatAlign) = wert;
+            break;
+        }
+        case 3:
+        case 9: {
+            const std::optional<TColor> farbe = farbe_lesen(feld);
+            if (!farbe)
+                return melde(feld);
+            (i == 3 ? info->TitColor : info->DatColor) = *farbe;
+            break;
+        }
+        case 5:
+            info->Typ = feld.front();
+            break;
+        default: {
+            Schrift schrift = font_;
+            text_zu_schrift(feld, schrift);
+            (i == 2 ? info->TitFont : info->DatFont) = schrift;
+            break;
+        }
+        }
+    }
+    return info;
+}
+
+QString GitterModell::ColFeatures() const
+{
+    QString text = QString::number(col_count_);
+    for (int c = 0; c < col_count_; ++c)
+        text += zeilenzeichen + ColInfoToParamStr(c);
+    return text + zeilenzeichen + sortier_cols_;
+}
+
+bool GitterModell::SetColFeatures(const QString &text, QString *fehler)
+{
+    auto [anzahl_text, rest] = CutToken(zeilenzeichen, text);
+    const int anzahl = StrToIntNorm(anzahl_text);
+    if (anzahl <= 0)
+        return false;
+    if (anzahl > hoechste_spaltenzahl) {
+        if (fehler)
+            *fehler = u"Die Spaltenzahl %1 ist zu groß."_qs.arg(anzahl);
+        return false;
+    }
+    Sammlung sammlung(*this);
+    SetColCount(anzahl);
+    for (int c = 0; c < anzahl; ++c) {
+        auto [stueck, danach] = CutToken(zeilenzeichen, rest);
+        rest = danach;
+        QString stueck_fehler;
+        ParamStrToColInfo(c, stueck, &stueck_fehler);
+        if (!stueck_fehler.isEmpty()) {
+            if (fehler)
+                *fehler = stueck_fehler;
+            return false;
+        }
+    }
+    ColInfo_Set(-1);
+    SetSortierCols(CutToken(zeilenzeichen, rest).first);
+    return true;
+}
+
+bool GitterModell::SetParamArrayToColInfo(const QStringList &pa, QString *fehler)
+{
+    Sammlung sammlung(*this);
+    for (int i = 0; i < pa.size() && i < hoechste_spaltenzahl; ++i) {
+        if (i >= col_count_)
+            SetColCount(i + 1);
+        QString param = pa[i];
+        param.replace(u';', RowTz);
+        QString stueck_fehler;
+        ParamStrToColInfo(i, param, &stueck_fehler);
+        if (!stueck_fehler.isEmpty()) {
+            if (fehler)
+                *fehler = stueck_fehler;
+            return false;
+        }
+    }
+    ColInfo_Set(-1);
+    return true;
+}
+
+QString GitterModell::FixedColsText() const
+{
+    QString text;
+    for (int r = 0; r < row_count_; ++r)
+        text += Cells(0, r) + ParamTz;
+    return text;
+}
+
+void GitterModell::SetFixedColsText(const QString &text)
+{
+    SetCols(0, in_zeilen(text, ParamTz));
+}
+
+QString GitterModell::ColNamen() const
+{
+    if (fixed_rows_ != 1)
+        return {};
+    QString text;
+    for (int c = 0; c < col_count_; ++c)
+        text += Cells(c, 0) + ParamTz;
+    return text;
+}
+
+void GitterModell::SetColNamen(const QString &text)
+{
+    Sammlung sammlung(*this);
+    SetRows(0, in_zeilen(text, ParamTz));
+    const QFontMetrics metrik(font_.font);
+    const QString abstand(std::max(Distance, 0), u' ');
+    for (int c = 0; c < col_count_; ++c)
+        SetColWidths(c, metrik.horizontalAdvance(Cells(c, 0) + abstand));
+}

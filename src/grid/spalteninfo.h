@@ -1,0 +1,65 @@
+#pragma once
+
+#include "grid/farbwert.h"
+
+#include <QFont>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class GitterModell;
+
+// A font as the grid stores it: the font and its colour.
+struct Schrift
+{
+    QFont font;
+    TColor Color = clWindowText;
+};
+
+using TGetCompProperty = std::function<QString(GitterModell &, QObject *)>;
+using TSetCompProperty = std::function<void(GitterModell &, QObject *, const QString &)>;
+
+// Alignment values are text flags: 0 left, 1 centred, 2 right, 4 vertically centred,
+// 16 word wrap, 32 single line.
+inline constexpr qint32 ausrichtung_mitte = 1;
+inline constexpr qint32 ausrichtung_rechts = 2;
+inline constexpr qint32 ausrichtung_umbruch = 16;
+
+// Everything a column knows besides its cells.
+class TColInfo
+{
+public:
+    QObject *Objekt = nullptr; // bound edit control
+    TSetCompProperty CellToComp;
+    TGetCompProperty CompToCell;
+    QString Titel;
+    qint32 TitAlign = 36;
+    std::optional<Schrift> TitFont; // none: the grid font
+    TColor TitColor = clBtnFace;
+    qint32 Width = 64;
+    QChar Typ = u' ';
+    qint32 Dez = 0;
+    qint32 DatAlign = 36;
+    std::optional<Schrift> DatFont;
+    TColor DatColor = clWindow;
+
+    // Copies everything but the binding.
+    void Assign(const TColInfo &quelle);
+    bool zeilenumbruch() const { return (DatAlign & ausrichtung_umbruch) != 0; }
+};
+
+enum TSortIconSize { siSize_S, siSize_M, siSize_L };
+enum TSortIconStyle { siStyle_Line, siStyle_Fill };
+
+struct TSortIcon
+{
+    bool Show = true;
+    TSortIconSize Size = siSize_M;
+    TSortIconStyle Style = siStyle_Line;
+};
+
+// "Arial*10*255*BU*": name, points, colour, style letters; ";" is read like "*".
+QString schrift_zu_text(const Schrift &schrift);
+// Numbers are read leniently (a malformed one counts as 0); an impossible size is skipped.
+void text_zu_schrift(const QString &text, Schrift &schrift);

@@ -1,0 +1,155 @@
+#include "grid/zahltext.h"
+
+#include <QLocale>
+
+namespace {
+
+bool ist_leer_oder_steuer(QChar c)
+{
+    return c.unicode() <= u' ';
+}
+
+QString tausender_trenner()
+{
+    return QLocale().groupSeparator();
+}
+
+// Steps 1 to 7 of the normaliser; false when nothing is left to read.
+QString normalisiere_text(QString s)
+{
+    s = trimme_steuerzeichen(s);
+    const QString tausender = tausender_trenner();
+    if (!tausender.isEmpty())
+        s.remove(tausender);
+    s.replace(u"-,"_qs, u"0,"_qs);
+    s.replace(u",-"_qs, u",0"_qs);
+    if (s.isEmpty() || s == u","_qs)
+        return u"0"_qs;
+    const qsizetype leer = s.indexOf(u' ');
+    if (leer >= 0)
+        s.truncate(leer);
+    bool komma_gesehen = false;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const QChar c = s.at(i);
+        const bool angenommen = !komma_gesehen || c.isDigit();
+        if (!angenommen) {
+            s.truncate(i + 1);
+            break;
+        }
+        if (c == u',')
+            komma_gesehen = true;
+    }
+    s = trimme_steuerzeichen(s);
+    if (s.endsWith(u','))
+        s.chop(1);
+    if (s.startsWith(u','))
+        s.prepend(u'0');
+    return s;
+}
+
+} // namespace
+
+QString trimme_steuerzeichen(const QString &text)
+{
+    qsizetype anfang = 0;
+    qsizetype ende = text.size();
+    while (anfang < ende && ist_leer_oder_steuer(text.at(anfang)))
+        ++anfang;
+    while (ende > anfang && ist_leer_oder_steuer(text.at(ende - 1)))
+        --ende;
+    return text.mid(anfang, ende - anfang);
+}
+
+QLocale zahlen_locale()
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+QString NormalizeNumberText(const QString &text, int decimals)
+{
+    const QString s = normalisiere_text(text);
+    if (s.isEmpty())
+        return u"0"_qs;
+    if (decimals <= 0)
+        return s;
+    bool ok = false;
+    const QLocale locale = zahlen_locale();
+    const double wert = locale.toDouble(s, &ok);
+    if (!ok)
+        return u"0"_qs;
+    // More than 15 significant digits are noise in a double.
+    return locale.toString(wert, 'f', qMin(decimals, 15)).trimmed();
+}
+
+double StrToFloatNorm(const QString &text)
+{
+    QString t = trimme_steuerzeichen(text);
+    if (t.isEmpty())
+        return 0;
+    const qsizetype komma = t.indexOf(u',');
+    const int dezimalen = komma < 0 ? 0 : int(t.size() - komma - 1);
+    t = NormalizeNumberText(t, dezimalen);
+    bool ok = false;
+    const double wert = zahlen_locale().toDouble(t, &ok);
+    return ok ? wert : 0;
+}
+
+qint32 StrToIntNorm(const QString &text)
+{
+    QString t = text;
+    t.remove(u' ');
+    const QString tausender = tausender_trenner();
+    if (!tausender.isEmpty())
+        t.remove(tausender);
+    bool ok = false;
+    const qint32 wert = t.toInt(&ok, 10);
+    return ok ? wert : 0;
+}
+
+double StrToCurrNorm(const QString &text)
+{
+    QString t;
+    t.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if ((u >= u'0' && u <= u'9') || u == u'+' || u == u',' || u == u'-' || u == u'.')
+            t.append(c);
+    }
+    return StrToFloatNorm(t);
+}
+
+std::pair<QString, QString> CutToken(QChar separator, const QString &text)
+{
+    const qsizetype pos = text.indexOf(separator);
+    if (pos < 0)
+        return {text, QString()};
+    return {text.left(pos), text.mid(pos + 1)};
+}
+
+QString RemoveChars(const QString &text, const QString &set)
+{
+    QString ergebnis;
+    ergebnis.reserve(text.size());
+    for (const QChar c : text) {
+        if (!set.contains(c))
+            ergebnis.append(c);
+    }
+    return ergebnis;
+}
+
+QString ReplaceChars(const QString &text, const QString &set, QChar c)
+{
+    QString ergebnis = text;
+    for (QChar &z : ergebnis) {
+        if (set.contains(z))
+            z = c;
+    }
+    return ergebnis;
+}
+
+bool PointInRect(int x, int y, const QRect &rect)
+{
+    return rect.left() <= x && x <= rect.right() && rect.top() <= y && y <= rect.bottom();
+}

@@ -1,0 +1,257 @@
+#include "gitter_hilfe.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QByteArray lesen(const QString &pfad)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}
+
+void schreiben(const QString &pfad, const QByteArray &inhalt)
+{
+    QFile datei(pfad);
+    QVERIFY(datei.open(QIODevice::WriteOnly));
+    datei.write(inhalt);
+}
+
+} // namespace
+
+class TstGitterdatei : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir ordner;
+    QString pfad(const QString &name) const { return ordner.filePath(name); }
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QVERIFY(ordner.isValid());
+    }
+
+    void beispieldatei_byte_fuer_byte()
+    {
+        GitterModell gitter;
+        gitter_fuellen(gitter, {{u"Name"_qs, u"Nr"_qs}, {u"Anna"_qs, u"7"_qs}});
+        gitter.SetColWidths(0, 80);
+        gitter.SetColWidths(1, 40);
+        gitter.SetRow(1);
+        gitter.SetCol(1);
+        gitter.ModiDaten_True();
+        gitter.SetFileName(pfad(u"beispiel.Tab"_qs));
+        QVERIFY(gitter.SaveToFile(true, 0));
+        QVERIFY(!gitter.ModifiedDaten());
+        QCOMPARE(lesen(gitter.FileName()), QByteArray("1\n2\n2\n\n\nName\nNr\nAnna\n7\n0\n80\n40\n1\n1\n1\n1\n"));
+
+        GitterModell geladen;
+        geladen.setze_ansichts_breite(900); // widths from the file are not stretched
+        geladen.SetFileName(gitter.FileName());
+        QVERIFY(geladen.LoadFromFile(true, true, -1, 0));
+        QCOMPARE(geladen.FileIstVersion(), 1);
+        QCOMPARE(geladen.Rows(1).mid(0, 2), (QStringList{u"Anna"_qs, u"7"_qs}));
+        QCOMPARE(geladen.ColWidths(0), 80);
+        QCOMPARE(geladen.ColWidths(1), 40);
+        QCOMPARE(geladen.Selection(), (TGridRect{1, 1, 1, 1}));
+        QCOMPARE(geladen.Row(), 1);
+    }
+
+    void besondere_zellen_kommen_unveraendert_zurueck()
+    {
+        GitterModell gitter;
+        gitter_fuellen(gitter, {{u"A"_qs, u"B"_qs, u"C"_qs}, {u" "_qs, u"Zeile 1\u00AFZeile 2"_qs, u"Müßig 5 €"_qs}});
+        gitter.FileParam = QStringList{u"Datum=08.12.2026"_qs, u"Ort=Köln"_qs};
+        gitter.SetFileName(pfad(u"besonders.Tab"_qs));
+        QVERIFY(gitter.SaveToFile());
+        QVERIFY(lesen(gitter.FileName()).contains("Zeile 1\xAFZeile 2\nM\xFC\xDFig 5 \x80\n"));
+        QVERIFY(lesen(gitter.FileName()).contains("\nDatum=08.12.2026\xAFOrt=K\xF6ln\xAF\n"));
+        GitterModell geladen;
+        geladen.SetFileName(gitter.FileName());
+        QVERIFY(geladen.LoadFromFile());
+        QCOMPARE(geladen.Rows(1).mid(0, 3), gitter.Rows(1));
+        QCOMPARE(geladen.FileParam, gitter.FileParam);
+    }
+
+    void zeilenumbruch_in_zelle_verschiebt_nichts()
+    {
+        GitterModell gitter;
+        gitter_fuellen(gitter, {{u"A"_qs, u"B"_qs}, {u"eins\r\nzwei"_qs, u"x"_qs}});
+        gitter.SetFileName(pfad(u"umbruch.Tab"_qs));
+        QVERIFY(gitter.SaveToFile());
+        GitterModell geladen;
+        geladen.SetFileName(gitter.FileName());
+        QVERIFY(geladen.LoadFromFile());
+        QCOMPARE(geladen.Rows(1).mid(0, 2), (QStringList{u"eins\u00AFzwei"_qs, u"x"_qs}));
+    }
+
+    void drei_von_siebzehn_spalten_mit_information()
+    {
+        GitterModell gitter;
+        gitter.SetColCount(17);
+        gitter.ColInfo_Create(2)->Titel = u"Zwei"_qs;
+        gitter.ColInfo_Create(5)->Typ = u'I';
+        gitter.ColInfo_Create(9)->Width = 33;
+        gitter.SetFileName(pfad(u"siebzehn.Tab"_qs));
+        QVERIFY(gitter.SaveToFile());
+        const QList<QByteArray> zeilen = lesen(gitter.FileName()).split('\n');
+        const int n_zeile = 5 + 17 * 5;
+        QCOMPARE(zeilen[n_zeile], QByteArray("17"));
+        const QList<QByteArray> parameter = zeilen.mid(n_zeile + 1, 17);
+        QCOMPARE(parameter.count(QByteArray()), 14);
+        QVERIFY(parameter[9].contains("\xAB" "33\xAB"));
+
+        GitterModell geladen;
+        geladen.SetColCount(17);
+        for (int c = 0; c < 17; ++c)
+            geladen.ColInfo_Create(c);
+        geladen.SetFileName(gitter.FileName());
+        QVERIFY(geladen.LoadFromFile());
+        for (int c = 0; c < 17; ++c)
+            QCOMPARE(geladen.GetColInfo(c) != nullptr, c == 2 || c == 5 || c == 9);
+        QCOMPARE(geladen.Cells(2, 0), u"Zwei"_qs);
+        QCOMPARE(geladen.GetColInfo(5)->Typ, QChar(u'I'));
+        QCOMPARE(geladen.ColWidths(9), 33);
+    }
+
+    void kuerzere_datei_laesst_alte_zellen()
+    {
+        GitterModell kurz;
+        kurz.SetColCount(1);
+        kurz.SetRowCount(10);
+        for (int r = 0; r < 10; ++r)
+            kurz.SetCells(0, r, u"neu"_qs);
+        kurz.SetFileName(pfad(u"kurz.Tab"_qs));
+        QVERIFY(kurz.SaveToFile());
+        GitterModell gitter;
+        gitter.SetColCount(1);
+        gitter.SetRowCount(22);
+        for (int r = 0; r < 22; ++r)
+            gitter.SetCells(0, r, u"alt"_qs);
+        gitter.SetFileName(kurz.FileName());
+        QVERIFY(gitter.LoadFromFile());
+        QCOMPARE(gitter.RowCount(), 22);
+        QCOMPARE(gitter.Cells(0, 9), u"neu"_qs);
+        QCOMPARE(gitter.Cells(0, 10), u"alt"_qs);
+        QCOMPARE(gitter.Cells(0, 21), u"alt"_qs);
+    }
+
+    void andere_version_laedt_nichts()
+    {
+        schreiben(pfad(u"v2.Tab"_qs), "2\n1\n2\n\n\nX\nY\n");
+        GitterModell gitter;
+        gitter_fuellen(gitter, {{u"A"_qs}, {u"a"_qs}});
+        gitter.ModiDaten_True();
+        gitter.SetFileName(pfad(u"v2.Tab"_qs));
+        QVERIFY(!gitter.LoadFromFile());
+        QCOMPARE(gitter.FileIstVersion(), 2);
+        QCOMPARE(gitter.Cols(0), (QStringList{u"A"_qs, u"a"_qs}));
+        QVERIFY(gitter.ModifiedDaten()); // unsaved work stays marked
+        QVERIFY(gitter.letzter_fehler().contains(u"Version 2"_qs));
+        gitter.SetFileName(pfad(u"fehlt.Tab"_qs));
+        QVERIFY(!gitter.LoadFromFile());
+        QCOMPARE(gitter.FileIstVersion(), -1);
+    }
+
+    void crlf_wird_gelesen()
+    {
+        schreiben(pfad(u"crlf.Tab"_qs), "1\r\n2\r\n2\r\n\r\n\r\nA\r\nB\r\na\r\n \r\n");
+        GitterModell gitter;
+        gitter.SetFileName(pfad(u"crlf.Tab"_qs));
+        QVERIFY(gitter.LoadFromFile());
+        QCOMPARE(gitter.Rows(1).mid(0, 2), (QStringList{u"a"_qs, u" "_qs}));
+    }
+
+    void kaputte_dateien_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<bool>("ergebnis");
+        QTest::addColumn<int>("hoechstens_zeilen");
+        QTest::newRow("anzahl keine zahl") << QByteArray("1\nzwei\n2\n") << false << 5;
+        QTest::newRow("negative anzahl") << QByteArray("1\n2\n-4\n") << false << 5;
+        QTest::newRow("riesige zeilenzahl") << QByteArray("1\n2\n2000000000\n\n\na\nb\nc\n") << true << 5;
+        QTest::newRow("riesige spaltenzahl") << QByteArray("1\n2000000000\n3\n\n\na\nb\nc\n") << true << 5;
+        QTest::newRow("abgeschnitten") << QByteArray("1\n3\n40") << true << 40;
+        QTest::newRow("leer") << QByteArray() << false << 5;
+        QTest::newRow("breite keine zahl") << QByteArray("1\n1\n1\n\n\na\n0\nbreit\n") << false << 5;
+        QTest::newRow("parameter kaputt") << QByteArray("1\n1\n1\n\n\na\n1\nT\xAB" "3x\n") << false << 5;
+        QTest::newRow("infozahl riesig") << QByteArray("1\n1\n1\n\n\na\n2000000000\n\xAB" "37\n") << true << 5;
+    }
+    void kaputte_dateien()
+    {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(bool, ergebnis);
+        QFETCH(int, hoechstens_zeilen);
+        schreiben(pfad(u"kaputt.Tab"_qs), inhalt);
+        GitterModell gitter;
+        gitter.SetFileName(pfad(u"kaputt.Tab"_qs));
+        QCOMPARE(gitter.LoadFromFile(true, true), ergebnis);
+        QVERIFY(gitter.RowCount() <= hoechstens_zeilen);
+        QVERIFY(gitter.ColCount() <= 10);
+        QCOMPARE(gitter.letzter_fehler().isEmpty(), ergebnis);
+    }
+
+    void nicht_schreibbar_aendert_nichts()
+    {
+        GitterModell gitter;
+        gitter.ModiDaten_True();
+        gitter.SetFileName(pfad(u"fehlt/ordner/x.Tab"_qs));
+        QVERIFY(!gitter.SaveToFile());
+        QVERIFY(gitter.ModifiedDaten());
+        QVERIFY(!gitter.letzter_fehler().isEmpty());
+    }
+
+    void austausch_als_text()
+    {
+        GitterModell gitter;
+        gitter.SetFixedCols(0);
+        gitter_fuellen(gitter, {{u"X"_qs, u"Y"_qs}, {u"a"_qs, u" b"_qs}, {u"c"_qs, QString()}});
+        const QString text = gitter.ExportToParamStr(1, 0);
+        QCOMPARE(text, u"a\u00ACb\u00AC\u00ABc\u00AC\u00AC"_qs);
+        QStringList liste;
+        gitter.ExportToList(liste, u"#"_qs, 0, 1);
+        QCOMPARE(liste, (QStringList{u"Y#"_qs, u"b#"_qs, u"#"_qs}));
+
+        GitterModell ziel;
+        ziel.SetFixedCols(0);
+        ziel.SetColCount(1);
+        ziel.SetRowCount(2);
+        ziel.ImportFromParamStr(text, 1, 0);
+        QCOMPARE(ziel.RowCount(), 3);
+        QCOMPARE(ziel.ColCount(), 2);
+        QCOMPARE(ziel.Rows(1), (QStringList{u"a"_qs, u"b"_qs}));
+        QCOMPARE(ziel.Rows(2), (QStringList{u"c"_qs, QString()}));
+        ziel.ImportFromList({u"z\u00AC"_qs}, -1, 1);
+        QCOMPARE(ziel.Rows(3), (QStringList{QString(), u"z"_qs}));
+    }
+
+    void zusammenfuehrendes_speichern()
+    {
+        // Column 0 key, column 1 edit time; this grid was loaded at time 10.
+        GitterModell datei;
+        datei.SetFixedCols(0);
+        gitter_fuellen(datei, {{u"K"_qs, u"Zeit"_qs, u"Wert"_qs},
+                               {u"a"_qs, u"20"_qs, u"datei-neuer"_qs},
+                               {u"b"_qs, u"5"_qs, u"datei-alt"_qs},
+                               {u"c"_qs, u"15"_qs, u"anderswo-neu"_qs}});
+        datei.SetFileName(pfad(u"server.Tab"_qs));
+        QVERIFY(datei.SaveToFile());
+
+        GitterModell gitter;
+        gitter.SetFixedCols(0);
+        gitter_fuellen(gitter, {{u"K"_qs, u"Zeit"_qs, u"Wert"_qs},
+                                {u"a"_qs, u"12"_qs, u"hier"_qs},
+                                {u"b"_qs, u"12"_qs, u"hier"_qs},
+                                {u"d"_qs, u"3"_qs, u"anderswo-geloescht"_qs}});
+        gitter.SetFileName(datei.FileName());
+        QVERIFY(gitter.SaveToServerFile(0, 1, 10.0));
+        QCOMPARE(spalte_lesen(gitter, 2), (QStringList{u"datei-neuer"_qs, u"hier"_qs, u"anderswo-neu"_qs}));
+    }
+};
+
+QTEST_MAIN(TstGitterdatei)
+#include "tst_gitterdatei.moc"
