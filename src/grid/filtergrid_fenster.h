@@ -1,0 +1,43 @@
+#pragma once
+
+#include "grid/filtergrid.h"
+
+#include <QTableView>
+
+class GitterAdapter;
+
+// The table component every list window stands on: a table view over the grid model.
+// Every rule lives in GitterModell; this class turns mouse, keys and editing into its
+// operations and shows its cells.
+class TFilterGrid : public QTableView, public GitterModell
+{
+    Q_OBJECT
+
+public:
+    explicit TFilterGrid(QWidget *eltern = nullptr);
+    ~TFilterGrid() override;
+
+    GitterAdapter *adapter() const { return adapter_; }
+
+signals:
+    // The change notification, after every changed keystroke, row insert or delete,
+    // sort and filter pass; OnChange is called too.
+    void geaendert();
+
+protected:
+    void mousePressEvent(QMouseEvent *ereignis) override;
+    void mouseReleaseEvent(QMouseEvent *ereignis) override;
+    void keyPressEvent(QKeyEvent *ereignis) override;
+    void resizeEvent(QResizeEvent *ereignis) override;
+    void currentChanged(const QModelIndex &aktuell, const QModelIndex &vorher) override;
+    bool edit(const QModelIndex &index, EditTrigger ausloeser, QEvent *ereignis) override;
+
+private:
+    void darstellung_uebernehmen();
+    void cursor_uebernehmen();
+    void masse_melden();
+
+    GitterAdapter *adapter_ = nullptr;
+    bool gleicht_ab_ = false;
+    int maus_scroll_ = -1;
+};

@@ -1,0 +1,169 @@
+#include "grid/filtergrid_fenster.h"
+
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+void fuellen(TFilterGrid &gitter)
+{
+    gitter.SetFixedCols(0);
+    gitter.SetColCount(3);
+    gitter.SetRowCount(4);
+    const QStringList titel{u"Name"_qs, u"Punkte"_qs, u"Ort"_qs};
+    for (int c = 0; c < 3; ++c)
+        gitter.SetCells(c, 0, titel[c]);
+    const QStringList namen{u"Bernd"_qs, u"Anna"_qs, u"Carla"_qs};
+    for (int r = 1; r < 4; ++r) {
+        gitter.SetCells(0, r, namen[r - 1]);
+        gitter.SetCells(1, r, QString::number(r * 3 % 4));
+    }
+}
+
+QStringList spalte(const TFilterGrid &gitter, int c)
+{
+    return gitter.Cols(c).mid(1);
+}
+
+} // namespace
+
+class TstFilterGridFenster : public QObject
+{
+    Q_OBJECT
+
+    void zeigen(TFilterGrid &gitter)
+    {
+        gitter.resize(400, 200);
+        gitter.show();
+        gitter.activateWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&gitter));
+    }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
+    void tippen_meldet_jeden_tastendruck()
+    {
+        TFilterGrid gitter;
+        fuellen(gitter);
+        zeigen(gitter);
+        int rueckrufe = 0;
+        gitter.OnChange = [&](GitterModell &) { ++rueckrufe; };
+        QSignalSpy signale(&gitter, &TFilterGrid::geaendert);
+        gitter.setFocus();
+        gitter.setCurrentIndex(gitter.model()->index(2, 1));
+        QTest::keyClick(&gitter, Qt::Key_3);
+        QTRY_COMPARE(gitter.Cells(1, 2), u"3"_qs);
+        auto *editor = gitter.findChild<QLineEdit *>();
+        QVERIFY(editor);
+        QTest::keyClick(editor, Qt::Key_Colon, Qt::ShiftModifier);
+        QTest::keyClick(editor, Qt::Key_1);
+        QCOMPARE(gitter.Cells(1, 2), u"3:1"_qs);
+        QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, u"ü"_qs, Qt::NoModifier);
+        QCOMPARE(gitter.Cells(1, 2), u"3:1ü"_qs);
+        QCOMPARE(rueckrufe, 4);
+        QCOMPARE(signale.count(), 4);
+        QVERIFY(gitter.ModifiedDaten());
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(!gitter.findChild<QLineEdit *>() || !gitter.findChild<QLineEdit *>()->isVisible());
+        QCOMPARE(gitter.Cells(1, 2), u"3:1ü"_qs);
+        QCOMPARE(rueckrufe, 4); // committing sends nothing more
+    }
+
+    void titelklick_sortiert_auf_und_ab()
+    {
+        TFilterGrid gitter;
+        fuellen(gitter);
+        gitter.SortMouseEd = true;
+        zeigen(gitter);
+        const QPoint titel = gitter.visualRect(gitter.model()->index(0, 0)).center();
+        QTest::mouseClick(gitter.viewport(), Qt::LeftButton, {}, titel);
+        QCOMPARE(spalte(gitter, 0), (QStringList{u"Anna"_qs, u"Bernd"_qs, u"Carla"_qs}));
+        QTest::mouseClick(gitter.viewport(), Qt::LeftButton, {}, titel);
+        QCOMPARE(spalte(gitter, 0), (QStringList{u"Carla"_qs, u"Bernd"_qs, u"Anna"_qs}));
+        QCOMPARE(gitter.Cells(0, 0), u"Name"_qs);
+        gitter.SortMouseEd = false;
+        QTest::mouseClick(gitter.viewport(), Qt::LeftButton, {}, titel);
+        QCOMPARE(spalte(gitter, 0), (QStringList{u"Carla"_qs, u"Bernd"_qs, u"Anna"_qs}));
+    }
+
+    void zellwahl_haken_schaltet_bearbeitung_ab()
+    {
+        TFilterGrid gitter;
+        fuellen(gitter);
+        gitter.OnSelectCell = [](GitterModell &g, int aCol, int, bool &) { g.SetGoEditing(aCol != 2); };
+        zeigen(gitter);
+        gitter.setFocus();
+        gitter.setCurrentIndex(gitter.model()->index(1, 2));
+        QCOMPARE(gitter.Col(), 2);
+        QTest::keyClick(&gitter, Qt::Key_7);
+        QCOMPARE(gitter.Cells(2, 1), QString());
+        gitter.setCurrentIndex(gitter.model()->index(1, 1));
+        QTest::keyClick(&gitter, Qt::Key_7);
+        QTRY_COMPARE(gitter.Cells(1, 1), u"7"_qs);
+    }
+
+    void zellwahl_haken_kann_ablehnen()
+    {
+        TFilterGrid gitter;
+        fuellen(gitter);
+        gitter.OnSelectCell = [](GitterModell &, int, int aRow, bool &waehlbar) { waehlbar = aRow != 3; };
+        zeigen(gitter);
+        gitter.setCurrentIndex(gitter.model()->index(2, 0));
+        gitter.setCurrentIndex(gitter.model()->index(3, 0));
+        QCOMPARE(gitter.Row(), 2);
+        QCOMPARE(gitter.currentIndex().row(), 2);
+    }
+
+    void pfeil_runter_haengt_zeile_an()
+    {
+        TFilterGrid gitter;
+        fuellen(gitter);
+        gitter.RowAddAuto = true;
+        zeigen(gitter);
+        gitter.setFocus();
+        gitter.setCurrentIndex(gitter.model()->index(3, 0));
+        QTest::keyClick(&gitter, Qt::Key_Down);
+        QCOMPARE(gitter.RowCount(), 5);
+        QCOMPARE(gitter.Row(), 4);
+        QCOMPARE(gitter.currentIndex().row(), 4);
+    }
+
+    void klick_rollt_nicht_seitwaerts()
+    {
+        TFilterGrid gitter;
+        fuellen(gitter);
+        gitter.SetColCount(12);
+        for (int c = 0; c < 12; ++c)
+            gitter.SetColWidths(c, 90);
+        zeigen(gitter);
+        gitter.horizontalScrollBar()->setValue(1);
+        const QRect zelle = gitter.visualRect(gitter.model()->index(2, 5));
+        QVERIFY(zelle.right() > gitter.viewport()->width()); // only partly visible
+        QTest::mouseClick(gitter.viewport(), Qt::LeftButton, {}, QPoint(zelle.left() + 5, zelle.center().y()));
+        QCOMPARE(gitter.Row(), 2);
+        QCOMPARE(gitter.Col(), 5);
+        QCOMPARE(gitter.horizontalScrollBar()->value(), 1);
+    }
+
+    void modell_aenderungen_erscheinen()
+    {
+        TFilterGrid gitter;
+        fuellen(gitter);
+        gitter.RowAdd(99, {u"Dora"_qs, u"2"_qs});
+        QCOMPARE(gitter.model()->rowCount(), 5);
+        QCOMPARE(gitter.model()->index(4, 0).data().toString(), u"Dora"_qs);
+        gitter.ParamStrToColInfo(1, u"Punkte\u00AB37\u00AB\u00AB-16777201\u00AB50"_qs);
+        gitter.ColInfo_Set(1);
+        QCOMPARE(gitter.columnWidth(1), 50);
+        QCOMPARE(gitter.model()->index(0, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+                 Qt::AlignHCenter | Qt::AlignVCenter);
+        gitter.CleanBlueCell();
+        QVERIFY(!gitter.selectionModel()->hasSelection());
+    }
+};
+
+QTEST_MAIN(TstFilterGridFenster)
+#include "tst_filtergrid_fenster.moc"
