@@ -1,5 +1,8 @@
 #include "shell/hauptfenster_fenster.h"
 
+#include "lineup/doppel_gruppen_fenster.h"
+#include "lineup/einzel_gruppen_fenster.h"
+#include "lineup/gruppen_anzeige.h"
 #include "shell/hilfe.h"
 #include "shell/plattform.h"
 #include "shell/titel.h"
@@ -43,7 +46,17 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
 {
     oberflaeche_aufbauen();
     erzeugen();
+    // The other windows in the program's creation order, each created once.
+    Form7 = new TForm7(m_zustand, m_plattform, this);
+    Form8 = new TForm8(m_zustand, m_plattform, this);
     Form3 = new TForm3(m_plattform, this);
+
+    connect(Form7, &TForm7::startseite_zeigen, this, &TForm1::startseite_zeigen);
+    connect(Form8, &TForm8::startseite_zeigen, this, &TForm1::startseite_zeigen);
+    connect(Form8, &TForm8::neu_auswaehlen, this,
+            [this] { befehl_ausfuehren(Befehl::mitspieler_festlegen); });
+    befehl_setzen(Befehl::gruppen_mitspieler_anzeigen,
+                  [this] { gruppen_mitspieler_anzeigen(m_zustand, *Form7, *Form8); });
 }
 
 TForm1::~TForm1() = default;

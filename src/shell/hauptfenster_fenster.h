@@ -13,6 +13,8 @@ class QStatusBar;
 class QTimer;
 class QToolButton;
 class TForm3;
+class TForm7;
+class TForm8;
 struct Zustand;
 
 // The home screen: fills the work area, shows the start page and routes every command.
@@ -43,6 +45,8 @@ public:
     QLabel *RxClock1 = nullptr;
     QStatusBar *StatusBar1 = nullptr;
     QLabel *StatusPanel = nullptr;
+    TForm7 *Form7 = nullptr;
+    TForm8 *Form8 = nullptr;
     TForm3 *Form3 = nullptr;
 
 protected:

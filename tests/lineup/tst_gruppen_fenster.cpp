@@ -3,14 +3,17 @@
 #include "lineup/einzel_gruppen_fenster.h"
 #include "lineup/gruppen_anzeige.h"
 #include "lineup/gruppendateien.h"
+#include "shell/hauptfenster_fenster.h"
 #include "storage/text1252.h"
 #include "test_ordner.h"
 #include "test_plattform.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QtTest>
 
 class TstGruppenFenster : public QObject
@@ -246,6 +249,51 @@ private slots:
         QTest::keyClick(&p.form8, Qt::Key_F1);
         QCOMPARE(p.plattform.hilfe_aufrufe.size(), 1);
         QCOMPARE(p.plattform.hilfe_aufrufe.first().second, 150);
+    }
+
+    void hauptfenster_oeffnet_die_gruppen_data()
+    {
+        QTest::addColumn<int>("doppel_modus");
+        QTest::addColumn<QString>("menue");
+        QTest::addRow("einzel, Werkzeugknopf") << 0 << QString();
+        QTest::addRow("doppel, Werkzeugknopf") << 1 << QString();
+        QTest::addRow("einzel, Anzeigen") << 0 << u"Gruppen Mitspieler anzeigen"_qs;
+        QTest::addRow("doppel, Gruppen erstellen") << 1 << u"Gruppen erstellen"_qs;
+    }
+
+    void hauptfenster_oeffnet_die_gruppen()
+    {
+        QFETCH(int, doppel_modus);
+        QFETCH(QString, menue);
+        TestOrdner t;
+        TestPlattform plattform;
+        t.zustand.optionen_lesen();
+        t.zustand.setze(opt::doppel_modus, doppel_modus);
+        QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_e_datei), namen_ab(1, namen(u"Blau"_qs, 4))));
+        TForm1 hauptfenster(t.zustand, plattform);
+        hauptfenster.show();
+        AuslosungsFenster *fenster = doppel_modus == 1
+                                         ? static_cast<AuslosungsFenster *>(hauptfenster.Form7)
+                                         : hauptfenster.Form8;
+
+        if (menue.isEmpty()) {
+            QTest::mouseClick(hauptfenster.findChild<QToolButton *>("SpeedButton4"),
+                              Qt::LeftButton);
+        } else {
+            const QList<QAction *> aktionen = hauptfenster.menuBar()->findChildren<QAction *>();
+            const auto aktion = std::find_if(aktionen.begin(), aktionen.end(), [&](QAction *a) {
+                return a->text() == menue && !a->menu();
+            });
+            QVERIFY(aktion != aktionen.end());
+            (*aktion)->trigger();
+        }
+        QVERIFY(fenster->isVisible());
+        QVERIFY(!hauptfenster.Panel5->isVisible());
+        QCOMPARE(Programm::sortiert(Programm::texte(*fenster, 1, 4)), namen(u"Blau"_qs, 4));
+
+        klicken(fenster, doppel_modus == 1 ? "Button1" : "Button2");
+        QVERIFY(!fenster->isVisible());
+        QVERIFY(hauptfenster.Panel5->isVisible());
     }
 };
 
