@@ -10,7 +10,7 @@ namespace {
 
 constexpr int namensfeld_breite = 180;
 
-}
+} // namespace
 
 AuslosungsFenster::AuslosungsFenster(Zustand &zustand, Plattform &plattform, const Profil &profil,
                                      QWidget *parent)
@@ -22,8 +22,10 @@ AuslosungsFenster::AuslosungsFenster(Zustand &zustand, Plattform &plattform, con
     setObjectName(profil.objekt_name);
     setWindowTitle(profil.titel);
     hilfe_taste_einrichten(this, m_zustand, m_plattform);
-    connect(&m_felder, &Namensfelder::geaendert, this,
-            [this](int nr, const QString &text) { namensfeld(nr)->setText(text); });
+    connect(&m_felder, &Namensfelder::geaendert, this, [this](int nr, const QString &text) {
+        if (QLineEdit *feld = namensfeld(nr))
+            feld->setText(text);
+    });
 }
 
 QLineEdit *AuslosungsFenster::namensfeld_anlegen(int nr, const QString &zugaenglicher_name)

@@ -8,7 +8,6 @@
 // use slots 1..20 and team 2's slots 21..40, whichever team the record belongs to.
 namespace grp {
 inline constexpr int groesse = 2040;
-inline constexpr int slot_anzahl = 40;
 inline constexpr int name_kapazitaet = 50;
 inline constexpr int slots_pro_mannschaft = 20;
 inline constexpr int eintraege_pro_mannschaft = 10;
@@ -17,7 +16,7 @@ constexpr speicher::TextFeld slot(int nr)
 {
     return {(nr - 1) * (name_kapazitaet + 1), name_kapazitaet};
 }
-// Slot nr of a team's own range: 1..20 for team 1, 21..40 for team 2.
+// The first slot of a team's own range: 1..20 for team 1, 21..40 for team 2.
 constexpr int erster_slot(int mannschaft)
 {
     return mannschaft == 1 ? 1 : slots_pro_mannschaft + 1;

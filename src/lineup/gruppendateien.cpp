@@ -9,21 +9,21 @@
 
 namespace {
 
-QString linienaufstellung_pfad(const Zustand &zustand, int mannschaft)
+QString aufstellung_pfad(const Zustand &zustand, int mannschaft)
 {
     return zustand.pfad(mannschaft == 1 ? gruppe1_e_datei : gruppe2_e_datei);
 }
 
 bool schreiben(Zustand &zustand, int mannschaft)
 {
-    return speicher::datei_ersetzen(linienaufstellung_pfad(zustand, mannschaft),
+    return speicher::datei_ersetzen(aufstellung_pfad(zustand, mannschaft),
                                     gruppe_der_mannschaft(zustand, mannschaft).bytes());
 }
 
 // True when the record was read and the fields are to be filled.
 bool einlesen(Zustand &zustand, int mannschaft)
 {
-    switch (gruppendatei_lesen(linienaufstellung_pfad(zustand, mannschaft),
+    switch (gruppendatei_lesen(aufstellung_pfad(zustand, mannschaft),
                                gruppe_der_mannschaft(zustand, mannschaft))) {
     case Gruppendatei::fehlt:
         return false;
@@ -80,7 +80,7 @@ void gruppe_anlegen(Zustand &zustand, int mannschaft)
 {
     // Created empty first: when the second write fails too, an empty file is left, not an
     // outdated line-up.
-    speicher::datei_ersetzen(linienaufstellung_pfad(zustand, mannschaft), QByteArrayView());
+    speicher::datei_ersetzen(aufstellung_pfad(zustand, mannschaft), QByteArrayView());
     schreiben(zustand, mannschaft);
 }
 

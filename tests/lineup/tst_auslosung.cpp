@@ -8,6 +8,7 @@
 
 #include <QtTest>
 #include <algorithm>
+#include <numeric>
 
 class TstAuslosung : public QObject
 {
