@@ -248,6 +248,8 @@ public:
     bool LoadFromFile(bool load_ColInfo = true, bool aRowSelect = false, int fnVersion = -1, int wmWait = 0);
     bool SaveToServerFile(int indexCol, int editTimeCol, double LoadTime, bool save_ColInfo = true,
                           int wmWait = 0);
+    // The load from the bytes of a grid file, as read from FileName.
+    bool aus_bytes_laden(QByteArrayView inhalt, bool load_ColInfo, bool aRowSelect, int version, int wmWait = 0);
     // Why the last load or save failed, in German; empty when it did not.
     QString letzter_fehler() const { return letzter_fehler_; }
     void ExportToList(QStringList &lst, const QString &tz, int startRow, int startCol) const;
@@ -301,6 +303,8 @@ protected:
     void zeile_pruefen_und_merken(int neue_zeile);
     void fortschritt(int wmWait, int phase, int wert);
     void sortfeld_vergessen(int aCol);
+    std::vector<int> text_folge(int wmWait);
+    std::vector<int> zahlen_folge(int wmWait);
     bool filter_parsen(const QString &text, std::vector<TFiltRec> &bedingungen);
     bool zeile_erfuellt(int aRow, const std::vector<TFiltRec> &bedingungen) const;
     void filter_anwenden();

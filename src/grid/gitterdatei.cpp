@@ -122,8 +122,14 @@ bool GitterModell::LoadFromFile(bool load_ColInfo, bool aRowSelect, int fnVersio
         letzter_fehler_ = u"Die Datei %1 kann nicht gelesen werden."_qs.arg(file_name_);
         return false;
     }
+    return aus_bytes_laden(inhalt, load_ColInfo, aRowSelect, version, wmWait);
+}
+
+bool GitterModell::aus_bytes_laden(QByteArrayView inhalt, bool load_ColInfo, bool aRowSelect, int version,
+                                   int wmWait)
+{
+    letzter_fehler_.clear();
     ZeilenLeser leser(speicher::aus_1252(inhalt));
-    inhalt.clear();
     file_ist_version_ = ganzzahl(leser.zeile()).value_or(-1);
     if (file_ist_version_ != version) {
         // The grid and its modified flag stay as they were: nothing was loaded.

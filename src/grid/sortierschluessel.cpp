@@ -5,16 +5,47 @@
 
 #include <QCollator>
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace {
 
-QString zahl_schluessel(double wert)
+// Four decimals with the given decimal separator, no thousands separators, padded on the left
+// with "0" to the width; built in one piece because number columns sort by it row by row.
+QString vier_dezimalen(double wert, QChar komma, int breite, bool leer_davor = false)
 {
-    const QLocale locale = zahlen_locale();
+    if (!(wert < 1e14)) {
+        QString text = QString::number(wert, 'f', 4);
+        text.replace(u'.', komma);
+        return (leer_davor ? u" "_qs : QString()) + text.rightJustified(breite, u'0');
+    }
+    qint64 rest = std::llround(wert * 10000.0);
+    char16_t puffer[32];
+    int pos = 32;
+    for (int stelle = 0; stelle < 4; ++stelle) {
+        puffer[--pos] = char16_t(u'0' + rest % 10);
+        rest /= 10;
+    }
+    puffer[--pos] = komma.unicode();
+    do {
+        puffer[--pos] = char16_t(u'0' + rest % 10);
+        rest /= 10;
+    } while (rest > 0);
+    while (32 - pos < breite)
+        puffer[--pos] = u'0';
+    if (leer_davor)
+        puffer[--pos] = u' ';
+    return QString(reinterpret_cast<const QChar *>(puffer + pos), 32 - pos);
+}
+
+QString zahl_schluessel(double wert, QChar komma)
+{
     if (wert >= 0)
-        return locale.toString(wert, 'f', 4).rightJustified(15, u'0');
-    return u' ' + locale.toString(wert + 1000000000.0, 'f', 4).rightJustified(14, u'0');
+        return vier_dezimalen(wert, komma, 15);
+    const double verschoben = wert + 1000000000.0;
+    if (verschoben < 0) // below -1e9 the key no longer orders; it still must not break
+        return u' ' + QString::number(verschoben, 'f', 4).replace(u'.', komma);
+    return vier_dezimalen(verschoben, komma, 14, true);
 }
 
 QString datum_schluessel(const QString &text)
@@ -44,12 +75,17 @@ bool code_ordnung_genuegt(const std::vector<QString> &schluessel)
 
 QString sortierschluessel(const QString &zelle, QChar typ)
 {
+    return sortierschluessel(zelle, typ, QLocale().decimalPoint().front());
+}
+
+QString sortierschluessel(const QString &zelle, QChar typ, QChar komma)
+{
     const QString text = trimme_steuerzeichen(zelle);
     switch (typ.unicode()) {
     case u'I':
     case u'F':
     case u'C':
-        return zahl_schluessel(StrToFloatNorm(text));
+        return zahl_schluessel(StrToFloatNorm(text), komma);
     case u'D':
     case u'T':
     case u'd':
@@ -78,6 +114,30 @@ std::vector<int> schluessel_ordnen(const std::vector<QString> &schluessel)
         kollations_schluessel.push_back(kollator.sortKey(text));
     std::stable_sort(folge.begin(), folge.end(), [&](int a, int b) {
         return kollations_schluessel[size_t(a)].compare(kollations_schluessel[size_t(b)]) < 0;
+    });
+    return folge;
+}
+
+bool ist_zahl_typ(QChar typ)
+{
+    return typ == u'I' || typ == u'F' || typ == u'C';
+}
+
+qint64 zahl_rang(const QString &zelle)
+{
+    const double wert = StrToFloatNorm(trimme_steuerzeichen(zelle));
+    constexpr double grenze = 9.0e14;
+    return std::llround(std::clamp(wert, -grenze, grenze) * 10000.0);
+}
+
+std::vector<int> zahlen_ordnen(const std::vector<qint64> &raenge, size_t felder)
+{
+    std::vector<int> folge(felder == 0 ? 0 : raenge.size() / felder);
+    std::iota(folge.begin(), folge.end(), 0);
+    std::stable_sort(folge.begin(), folge.end(), [&](int a, int b) {
+        const qint64 *links = raenge.data() + size_t(a) * felder;
+        const qint64 *rechts = raenge.data() + size_t(b) * felder;
+        return std::lexicographical_compare(links, links + felder, rechts, rechts + felder);
     });
     return folge;
 }

@@ -7,7 +7,16 @@
 // The text by which a cell sorts, from its column's type letter: numbers as fixed-width
 // digits (negatives first), dates as yyyyMMddHHmmss, marks as J/N, texts padded to 15.
 QString sortierschluessel(const QString &zelle, QChar typ);
+// The same with the regional decimal separator looked up once by the caller.
+QString sortierschluessel(const QString &zelle, QChar typ, QChar komma);
 
 // Positions 0..n-1 ordered by their keys under the German case-insensitive collation;
 // equal keys keep their order.
 std::vector<int> schluessel_ordnen(const std::vector<QString> &schluessel);
+
+// Number columns ("I", "F", "C") order by their value rounded to four decimals, as their text
+// keys do; the value itself spares building and comparing texts.
+bool ist_zahl_typ(QChar typ);
+qint64 zahl_rang(const QString &zelle);
+// Positions ordered by rows of `felder` numbers each; equal rows keep their order.
+std::vector<int> zahlen_ordnen(const std::vector<qint64> &raenge, size_t felder);

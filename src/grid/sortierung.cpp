@@ -3,6 +3,8 @@
 #include "grid/sortierschluessel.h"
 #include "grid/zahltext.h"
 
+#include <algorithm>
+
 namespace {
 
 QStringList stuecke(const QString &text, QChar trenner)
@@ -15,6 +17,33 @@ QStringList stuecke(const QString &text, QChar trenner)
 
 } // namespace
 
+std::vector<int> GitterModell::text_folge(int wmWait)
+{
+    const QChar komma = QLocale().decimalPoint().front();
+    std::vector<QString> schluessel;
+    schluessel.reserve(size_t(row_count_ - fixed_rows_));
+    for (int r = fixed_rows_; r < row_count_; ++r) {
+        QString text;
+        for (const SortFeld &feld : sort_felder_)
+            text += sortierschluessel(Cells(feld.spalte, r), feld.typ, komma);
+        schluessel.push_back(std::move(text));
+        fortschritt(wmWait, 1, r);
+    }
+    return schluessel_ordnen(schluessel);
+}
+
+std::vector<int> GitterModell::zahlen_folge(int wmWait)
+{
+    std::vector<qint64> raenge;
+    raenge.reserve(size_t(row_count_ - fixed_rows_) * sort_felder_.size());
+    for (int r = fixed_rows_; r < row_count_; ++r) {
+        for (const SortFeld &feld : sort_felder_)
+            raenge.push_back(zahl_rang(Cells(feld.spalte, r)));
+        fortschritt(wmWait, 1, r);
+    }
+    return zahlen_ordnen(raenge, sort_felder_.size());
+}
+
 void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, bool sortAufw)
 {
     Sammlung sammlung(*this);
@@ -26,18 +55,11 @@ void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, boo
         sort_felder_.push_back({spalte, info ? info->Typ : QChar(u' '), sortAufw});
     }
     const int datenzeilen = row_count_ - fixed_rows_;
+    const bool zahlen_spalten = std::all_of(sort_felder_.begin(), sort_felder_.end(),
+                                            [](const SortFeld &feld) { return ist_zahl_typ(feld.typ); });
     fortschritt(wmWait, 0, row_count_);
     if (datenzeilen > 1 && !sort_felder_.empty()) {
-        std::vector<QString> schluessel;
-        schluessel.reserve(size_t(datenzeilen));
-        for (int r = fixed_rows_; r < row_count_; ++r) {
-            QString text;
-            for (const SortFeld &feld : sort_felder_)
-                text += sortierschluessel(Cells(feld.spalte, r), feld.typ);
-            schluessel.push_back(std::move(text));
-            fortschritt(wmWait, 1, r);
-        }
-        std::vector<int> folge = schluessel_ordnen(schluessel);
+        std::vector<int> folge = zahlen_spalten ? zahlen_folge(wmWait) : text_folge(wmWait);
         // Descending writes the ascending lines from the last one: equal keys turn round too.
         if (!sortAufw)
             std::reverse(folge.begin(), folge.end());

@@ -1,6 +1,7 @@
 #include "grid/zahltext.h"
 
 #include <QLocale>
+#include <optional>
 
 namespace {
 
@@ -83,11 +84,35 @@ QString NormalizeNumberText(const QString &text, int decimals)
     return locale.toString(wert, 'f', qMin(decimals, 15)).trimmed();
 }
 
+namespace {
+
+// A plain whole number ("-120", "+7") reads the same through the normaliser; the short way
+// keeps sorting of number columns fast.
+std::optional<double> schlichte_ganzzahl(QStringView t)
+{
+    if (t.isEmpty() || t.size() > 16)
+        return std::nullopt;
+    qsizetype i = (t.front() == u'-' || t.front() == u'+') ? 1 : 0;
+    if (i == t.size())
+        return std::nullopt;
+    for (qsizetype j = i; j < t.size(); ++j) {
+        if (t[j] < u'0' || t[j] > u'9')
+            return std::nullopt;
+    }
+    bool ok = false;
+    const qlonglong wert = t.toLongLong(&ok, 10);
+    return ok ? std::optional<double>(double(wert)) : std::nullopt;
+}
+
+} // namespace
+
 double StrToFloatNorm(const QString &text)
 {
     QString t = trimme_steuerzeichen(text);
     if (t.isEmpty())
         return 0;
+    if (const auto ganz = schlichte_ganzzahl(t))
+        return *ganz;
     const qsizetype komma = t.indexOf(u',');
     const int dezimalen = komma < 0 ? 0 : int(t.size() - komma - 1);
     t = NormalizeNumberText(t, dezimalen);

@@ -90,6 +90,12 @@ private slots:
         QTest::addColumn<QStringList>("ergebnis");
         QTest::newRow("ganzzahl") << QChar(u'I') << QStringList{u"10"_qs, u"9"_qs, QString(), u"-3"_qs} << true
                                   << QStringList{u"-3"_qs, u" "_qs, u"9"_qs, u"10"_qs};
+        QTest::newRow("kommazahlen") << QChar(u'F') << QStringList{u"2,5"_qs, u"-0,5"_qs, u"1.000"_qs, QString(), u"10,25"_qs}
+                                     << true << QStringList{u"-0,5"_qs, u" "_qs, u"2,5"_qs, u"10,25"_qs, u"1.000"_qs};
+        QTest::newRow("grosse zahlen") << QChar(u'I')
+                                       << QStringList{u"1000000000000"_qs, u"90000000000"_qs, u"-2000000000"_qs, u"-5"_qs}
+                                       << true
+                                       << QStringList{u"-2000000000"_qs, u"-5"_qs, u"90000000000"_qs, u"1000000000000"_qs};
         QTest::newRow("text stabil") << QChar(u' ') << QStringList{u"b"_qs, u"A"_qs, u"a"_qs} << true
                                      << QStringList{u"A"_qs, u"a"_qs, u"b"_qs};
         QTest::newRow("text absteigend") << QChar(u' ') << QStringList{u"b"_qs, u"A"_qs, u"a"_qs} << false
