@@ -81,7 +81,8 @@ void TForm1::oberflaeche_aufbauen()
     for (const Bedienelement &element : werkzeugleiste())
         leiste->addWidget(werkzeugknopf(element));
     leiste->addStretch();
-    spalte->addWidget(Panel1);
+    // The tool bar stays at the top while the start page is hidden.
+    spalte->addWidget(Panel1, 0, Qt::AlignTop);
 
     startseite_aufbauen();
     spalte->addWidget(Panel5, 1);

@@ -83,6 +83,10 @@ private slots:
         QTest::mouseClick(k, Qt::LeftButton);
         QCOMPARE(gerufen, QList<int>{befehl});
         QCOMPARE(f.Panel5->isVisible(), !startseite_aus);
+        QTest::qWait(0);
+        // The tool bar keeps its place and height without the start page.
+        QCOMPARE(f.Panel1->y(), 0);
+        QCOMPARE(f.Panel1->height(), f.Panel1->sizeHint().height());
     }
 
     void knopfreihenfolge_und_hinweise()
