@@ -1,0 +1,29 @@
+// Arbitrary bytes as a grid file: the load must end with the documented outcome, grow the
+// grid no further than the file's lines can fill, and leave a grid that sorts and exports.
+#include "fuzz_qt_start.h"
+#include "grid/filtergrid.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    fuzz_qt_starten();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
+{
+    const QByteArrayView bytes(reinterpret_cast<const char *>(daten), qsizetype(groesse));
+    GitterModell gitter;
+    const bool geladen = gitter.aus_bytes_laden(bytes, true, true, 1);
+    if (geladen != gitter.letzter_fehler().isEmpty())
+        std::abort();
+    const qsizetype zeilen = bytes.count('\n') + 1;
+    if (gitter.RowCount() > std::max<qsizetype>(5, zeilen) || gitter.ColCount() > std::max<qsizetype>(5, zeilen))
+        std::abort();
+    gitter.Sortiere(u"0;1;"_qs, true, 0, false);
+    gitter.ExportToParamStr(0, 0);
+    gitter.ColFeatures();
+    return 0;
+}
