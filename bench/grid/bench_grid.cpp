@@ -26,8 +26,8 @@ QString zelltext(int r, int c)
     const quint32 x = quint32(r) * 2654435761u + quint32(c) * 40503u;
     if (c == 1 || c == 2)
         return QString::number(int((x >> (c * 3)) % 200000) - 100000);
-    static const QStringList namen{u"Müller"_qs, u"meier"_qs, u"Özdemir"_qs, u"Schulz"_qs, u"becker"_qs,
-                                   u"Weiß"_qs, u"Zimmermann"_qs, u"Klein"_qs};
+    static const QStringList namen{u"Müller"_qs, u"meier"_qs, u"Özdemir"_qs,    u"Schulz"_qs,
+                                   u"becker"_qs, u"Weiß"_qs,  u"Zimmermann"_qs, u"Klein"_qs};
     return namen[int(x % 8)] + QString::number(x % 997);
 }
 
@@ -73,7 +73,8 @@ void sortieren_basis(benchmark::State &state, int spalte, int, QChar typ)
     for (auto _ : state) {
         std::iota(folge.begin(), folge.end(), 0);
         if (typ == u'I')
-            std::stable_sort(folge.begin(), folge.end(), [&](int a, int b) { return schluessel[a] < schluessel[b]; });
+            std::stable_sort(folge.begin(), folge.end(),
+                             [&](int a, int b) { return schluessel[a] < schluessel[b]; });
         else
             std::stable_sort(folge.begin(), folge.end(),
                              [&](int a, int b) { return kollation[a].compare(kollation[b]) < 0; });
@@ -148,7 +149,9 @@ void tastendruck(benchmark::State &state)
     gitter.SetColCount(11);
     gitter.SetRowCount(11);
     int zaehler = 0;
-    gitter.OnChange = [&](GitterModell &g) { zaehler += g.Cells(3, 4).size(); };
+    gitter.OnChange = [&](GitterModell &g) {
+        zaehler += g.Cells(3, 4).size();
+    };
     gitter.editieren_beginnt(3, 4);
     const QString texte[2] = {u"3:1"_qs, u"3:"_qs};
     int i = 0;
@@ -161,7 +164,9 @@ void tastendruck_basis(benchmark::State &state)
 {
     std::vector<QString> zellen(121);
     int zaehler = 0;
-    std::function<void()> rueckruf = [&] { zaehler += zellen[47].size(); };
+    std::function<void()> rueckruf = [&] {
+        zaehler += zellen[47].size();
+    };
     const QString texte[2] = {u"3:1"_qs, u"3:"_qs};
     int i = 0;
     for (auto _ : state) {
@@ -187,10 +192,18 @@ public:
 
 } // namespace
 
-BENCHMARK_CAPTURE(sortieren, sort_I, 1, 2, QChar(u'I'))->Unit(benchmark::kNanosecond)->Iterations(6);
-BENCHMARK_CAPTURE(sortieren_basis, sort_I, 1, 2, QChar(u'I'))->Unit(benchmark::kNanosecond)->Iterations(6);
-BENCHMARK_CAPTURE(sortieren, sort_text, 0, 3, QChar(u' '))->Unit(benchmark::kNanosecond)->Iterations(6);
-BENCHMARK_CAPTURE(sortieren_basis, sort_text, 0, 3, QChar(u' '))->Unit(benchmark::kNanosecond)->Iterations(6);
+BENCHMARK_CAPTURE(sortieren, sort_I, 1, 2, QChar(u'I'))
+    ->Unit(benchmark::kNanosecond)
+    ->Iterations(6);
+BENCHMARK_CAPTURE(sortieren_basis, sort_I, 1, 2, QChar(u'I'))
+    ->Unit(benchmark::kNanosecond)
+    ->Iterations(6);
+BENCHMARK_CAPTURE(sortieren, sort_text, 0, 3, QChar(u' '))
+    ->Unit(benchmark::kNanosecond)
+    ->Iterations(6);
+BENCHMARK_CAPTURE(sortieren_basis, sort_text, 0, 3, QChar(u' '))
+    ->Unit(benchmark::kNanosecond)
+    ->Iterations(6);
 BENCHMARK(datei_speichern)->Unit(benchmark::kNanosecond)->Iterations(5);
 BENCHMARK(datei_speichern_basis)->Unit(benchmark::kNanosecond)->Iterations(5);
 BENCHMARK(datei_laden)->Unit(benchmark::kNanosecond)->Iterations(5);
@@ -207,8 +220,10 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks(&sammler);
     std::printf("\n%-28s %16s %16s %8s\n", "Grid", "µs", "Basis µs", "Faktor");
     const std::pair<const char *, const char *> paare[] = {
-        {"sortieren", "sortieren_basis"}, {"datei_speichern", "datei_speichern_basis"},
-        {"datei_laden", "datei_laden_basis"}, {"tastendruck", "tastendruck_basis"}};
+        {"sortieren", "sortieren_basis"},
+        {"datei_speichern", "datei_speichern_basis"},
+        {"datei_laden", "datei_laden_basis"},
+        {"tastendruck", "tastendruck_basis"}};
     for (const auto &[name, basis] : paare) {
         for (const auto &[voll, ms] : sammler.zeiten_ms) {
             if (voll.rfind(name, 0) != 0 || voll.find("basis") != std::string::npos)
@@ -217,7 +232,8 @@ int main(int argc, char **argv)
             const auto gefunden = sammler.zeiten_ms.find(basis_name);
             if (gefunden == sammler.zeiten_ms.end())
                 continue;
-            std::printf("%-28s %16.3f %16.3f %8.2f\n", voll.c_str(), ms * 1000, gefunden->second * 1000, ms / gefunden->second);
+            std::printf("%-28s %16.3f %16.3f %8.2f\n", voll.c_str(), ms * 1000,
+                        gefunden->second * 1000, ms / gefunden->second);
         }
     }
     benchmark::Shutdown();

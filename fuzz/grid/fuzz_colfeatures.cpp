@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
 {
-    const QString text = speicher::aus_1252(QByteArrayView(reinterpret_cast<const char *>(daten), qsizetype(groesse)));
+    const QString text = speicher::aus_1252(
+        QByteArrayView(reinterpret_cast<const char *>(daten), qsizetype(groesse)));
     GitterModell gitter;
     QString fehler;
     const bool gesetzt = gitter.SetColFeatures(text, &fehler);

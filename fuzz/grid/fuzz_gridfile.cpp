@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
     if (geladen != gitter.letzter_fehler().isEmpty())
         std::abort();
     const qsizetype zeilen = bytes.count('\n') + 1;
-    if (gitter.RowCount() > std::max<qsizetype>(5, zeilen) || gitter.ColCount() > std::max<qsizetype>(5, zeilen))
+    if (gitter.RowCount() > std::max<qsizetype>(5, zeilen) ||
+        gitter.ColCount() > std::max<qsizetype>(5, zeilen))
         std::abort();
     gitter.Sortiere(u"0;1;"_qs, true, 0, false);
     gitter.ExportToParamStr(0, 0);

@@ -14,7 +14,8 @@ QString links_bereinigt(const QString &text)
 
 } // namespace
 
-void GitterModell::ExportToList(QStringList &lst, const QString &tz, int startRow, int startCol) const
+void GitterModell::ExportToList(QStringList &lst, const QString &tz, int startRow,
+                                int startCol) const
 {
     const QString trenner = tz.isEmpty() ? QString(ColTz) : tz;
     for (int r = std::max(startRow, 0); r < row_count_; ++r) {

@@ -127,6 +127,6 @@ QColor farbe_zu_qcolor(TColor farbe)
 
 TColor qcolor_zu_farbe(const QColor &farbe)
 {
-    return TColor(quint32(farbe.red()) | (quint32(farbe.green()) << 8)
-                  | (quint32(farbe.blue()) << 16));
+    return TColor(quint32(farbe.red()) | (quint32(farbe.green()) << 8) |
+                  (quint32(farbe.blue()) << 16));
 }

@@ -327,8 +327,9 @@ void GitterModell::SelectCells(int aCol, int aRow)
 void GitterModell::zeile_pruefen_und_merken(int neue_zeile)
 {
     const QString vorher = zeilen_text_beim_betreten_.join(u'\n');
-    const bool nur_leer = std::all_of(vorher.cbegin(), vorher.cend(),
-                                      [](QChar c) { return c == u' ' || c == u'\n' || c == u'\r'; });
+    const bool nur_leer = std::all_of(vorher.cbegin(), vorher.cend(), [](QChar c) {
+        return c == u' ' || c == u'\n' || c == u'\r';
+    });
     if (!nur_leer && Rows(row_) != zeilen_text_beim_betreten_)
         modified_ = true;
     zeilen_text_beim_betreten_ = Rows(neue_zeile);

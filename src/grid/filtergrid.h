@@ -35,7 +35,16 @@ struct SortFeld
 // A cell text converted by its column's type letter, for filter comparisons.
 using Vergleichswert = std::variant<double, QString>;
 
-enum class TFiltOp { cOpNot, cOpUngleich, cOpGrGleich, cOpKlGleich, cOpGleich, cOpPos, cOpGroesser, cOpKleiner };
+enum class TFiltOp {
+    cOpNot,
+    cOpUngleich,
+    cOpGrGleich,
+    cOpKlGleich,
+    cOpGleich,
+    cOpPos,
+    cOpGroesser,
+    cOpKleiner
+};
 
 struct TFiltRec
 {
@@ -46,13 +55,21 @@ struct TFiltRec
 };
 
 // Draw state of a cell, for the drawing hooks.
-enum TGridDrawState { gdSelected = 1, gdFocused = 2, gdFixed = 4, gdRowSelected = 8, gdHotTrack = 16, gdPressed = 32 };
+enum TGridDrawState {
+    gdSelected = 1,
+    gdFocused = 2,
+    gdFixed = 4,
+    gdRowSelected = 8,
+    gdHotTrack = 16,
+    gdPressed = 32
+};
 
 using TOnSort = std::function<void(GitterModell &, QString &spalten)>;
 using TNotifyEvent = std::function<void(GitterModell &)>;
-using TRowColorProc = std::function<void(GitterModell &, qint32 &ausr, QPainter &, int aCol, int aRow, int state)>;
-using TTypObjectProc = std::function<void(GitterModell &, qint32 &ausr, QPainter &, int aCol, int aRow, QRect &rect,
-                                          const QString &s, int state)>;
+using TRowColorProc =
+    std::function<void(GitterModell &, qint32 &ausr, QPainter &, int aCol, int aRow, int state)>;
+using TTypObjectProc = std::function<void(GitterModell &, qint32 &ausr, QPainter &, int aCol,
+                                          int aRow, QRect &rect, const QString &s, int state)>;
 using TSelectCellEvent = std::function<void(GitterModell &, int aCol, int aRow, bool &CanSelect)>;
 // Progress of long operations: phase 0 start (value = rows), 1 row, 2 end.
 using TWaitEvent = std::function<void(int message, int phase, int wert)>;
@@ -63,7 +80,7 @@ class GitterAnzeige
 public:
     virtual ~GitterAnzeige() = default;
     virtual void zelle_geaendert(int aCol, int aRow) = 0;
-    virtual void alles_geaendert() = 0; // sizes, widths, many cells
+    virtual void alles_geaendert() = 0;  // sizes, widths, many cells
     virtual void cursor_geaendert() = 0; // Row, Col, TopRow, LeftCol or Selection
     virtual void benachrichtigt() = 0;   // the change notification
 };
@@ -180,10 +197,12 @@ public:
     void ColFromParamStr(const QString &text, int aCol, bool Titel);
     bool ColClearEt(int aCol);
     bool ColInsertEt(int aCol);
-    int CopyFromGrid(GitterModell &grdSource, const QString &aFilterStr, bool copyFm, bool ClearColInfo);
+    int CopyFromGrid(GitterModell &grdSource, const QString &aFilterStr, bool copyFm,
+                     bool ClearColInfo);
 
     // Component binding.
-    void ColInfo_AddComp(int aCol, QObject *aComp, TGetCompProperty CompToCell, TSetCompProperty CellToComp);
+    void ColInfo_AddComp(int aCol, QObject *aComp, TGetCompProperty CompToCell,
+                         TSetCompProperty CellToComp);
     void ColInfo_ClearComp(int aCol);
     void CellsToComp(int aRow = -1);
     void CompToCells(QObject *aComp = nullptr);
@@ -219,7 +238,8 @@ public:
     void SetAsFloat(int aCol, int aRow, double wert);
     double GetAsCurr(int aCol, int aRow) const;
     void SetAsCurr(int aCol, int aRow, double wert);
-    std::optional<Vergleichswert> StrToColFormat(int aCol, const QString &s, QString *fehler = nullptr) const;
+    std::optional<Vergleichswert> StrToColFormat(int aCol, const QString &s,
+                                                 QString *fehler = nullptr) const;
 
     // Sorting.
     void Sortiere(const QString &colNrStr, bool toRow, int wmWait, bool sortAufw);
@@ -245,11 +265,13 @@ public:
     void SetFileName(const QString &name);
     int FileIstVersion() const { return file_ist_version_; }
     bool SaveToFile(bool save_ColInfo = true, int wmWait = 0);
-    bool LoadFromFile(bool load_ColInfo = true, bool aRowSelect = false, int fnVersion = -1, int wmWait = 0);
+    bool LoadFromFile(bool load_ColInfo = true, bool aRowSelect = false, int fnVersion = -1,
+                      int wmWait = 0);
     bool SaveToServerFile(int indexCol, int editTimeCol, double LoadTime, bool save_ColInfo = true,
                           int wmWait = 0);
     // The load from the bytes of a grid file, as read from FileName.
-    bool aus_bytes_laden(QByteArrayView inhalt, bool load_ColInfo, bool aRowSelect, int version, int wmWait = 0);
+    bool aus_bytes_laden(QByteArrayView inhalt, bool load_ColInfo, bool aRowSelect, int version,
+                         int wmWait = 0);
     // Why the last load or save failed, in German; empty when it did not.
     QString letzter_fehler() const { return letzter_fehler_; }
     void ExportToList(QStringList &lst, const QString &tz, int startRow, int startCol) const;
@@ -318,7 +340,11 @@ protected:
     class Sammlung
     {
     public:
-        explicit Sammlung(GitterModell &gitter) : gitter_(gitter) { ++gitter_.sammel_tiefe_; }
+        explicit Sammlung(GitterModell &gitter)
+            : gitter_(gitter)
+        {
+            ++gitter_.sammel_tiefe_;
+        }
         ~Sammlung();
 
     private:

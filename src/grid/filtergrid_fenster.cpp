@@ -19,12 +19,13 @@ TFilterGrid::TFilterGrid(QWidget *eltern)
     verticalHeader()->setMinimumSectionSize(0);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                    | QAbstractItemView::AnyKeyPressed);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
     setItemDelegate(new GitterDelegate(*this, this));
     setModel(adapter_);
     setze_anzeige(adapter_);
-    connect(adapter_, &GitterAdapter::darstellung_geaendert, this, &TFilterGrid::darstellung_uebernehmen);
+    connect(adapter_, &GitterAdapter::darstellung_geaendert, this,
+            &TFilterGrid::darstellung_uebernehmen);
     connect(adapter_, &GitterAdapter::cursor_bewegt, this, &TFilterGrid::cursor_uebernehmen);
     connect(adapter_, &GitterAdapter::geaendert, this, &TFilterGrid::geaendert);
     darstellung_uebernehmen();
@@ -50,7 +51,8 @@ void TFilterGrid::darstellung_uebernehmen()
     palette.setColor(QPalette::Highlight, farbe_zu_qcolor(SelectRowColor));
     palette.setColor(QPalette::Base, farbe_zu_qcolor(Color()));
     setPalette(palette);
-    setSelectionBehavior(goRowSelect() ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+    setSelectionBehavior(goRowSelect() ? QAbstractItemView::SelectRows
+                                       : QAbstractItemView::SelectItems);
     cursor_uebernehmen();
     viewport()->update();
 }
@@ -61,8 +63,10 @@ void TFilterGrid::cursor_uebernehmen()
         return;
     gleicht_ab_ = true;
     const QModelIndex aktuell = adapter_->index(Row(), Col());
-    if (currentIndex() != aktuell)
+    if (currentIndex() != aktuell) {
         selectionModel()->setCurrentIndex(aktuell, QItemSelectionModel::NoUpdate);
+        scrollTo(aktuell); // the grid moved the cursor itself, so show where it went
+    }
     const TGridRect auswahl = Selection();
     if (auswahl.Top < 0 || auswahl.Left < 0) {
         selectionModel()->clearSelection();
@@ -79,8 +83,9 @@ void TFilterGrid::currentChanged(const QModelIndex &aktuell, const QModelIndex &
     QTableView::currentChanged(aktuell, vorher);
     if (gleicht_ab_ || !aktuell.isValid())
         return;
-    if (!zelle_waehlbar(aktuell.column(), aktuell.row())) {
-        cursor_uebernehmen(); // the hook refused: back to where the grid stands
+    const bool titel = aktuell.row() < FixedRows() || aktuell.column() < FixedCols();
+    if (titel || !zelle_waehlbar(aktuell.column(), aktuell.row())) {
+        cursor_uebernehmen(); // title cells and refused cells: back to where the grid stands
         return;
     }
     gleicht_ab_ = true;

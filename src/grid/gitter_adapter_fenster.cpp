@@ -7,7 +7,7 @@ namespace {
 
 Qt::Alignment ausrichtung(qint32 flags)
 {
-    Qt::Alignment ergebnis = (flags & ausrichtung_rechts) ? Qt::AlignRight
+    Qt::Alignment ergebnis = (flags & ausrichtung_rechts)  ? Qt::AlignRight
                              : (flags & ausrichtung_mitte) ? Qt::AlignHCenter
                                                            : Qt::AlignLeft;
     return ergebnis | Qt::AlignVCenter;
@@ -56,15 +56,16 @@ QVariant GitterAdapter::data(const QModelIndex &index, int rolle) const
     case Qt::EditRole:
         return gitter_.Cells(c, r);
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(ausrichtung(info ? (titelzeile ? info->TitAlign : info->DatAlign) : 36));
+        return QVariant::fromValue(
+            ausrichtung(info ? (titelzeile ? info->TitAlign : info->DatAlign) : 36));
     case Qt::FontRole: {
-        const std::optional<Schrift> &schrift = info ? (titelzeile ? info->TitFont : info->DatFont)
-                                                     : std::optional<Schrift>();
+        const std::optional<Schrift> &schrift =
+            info ? (titelzeile ? info->TitFont : info->DatFont) : std::optional<Schrift>();
         return schrift ? schrift->font : gitter_.Font().font;
     }
     case Qt::ForegroundRole: {
-        const std::optional<Schrift> &schrift = info ? (titelzeile ? info->TitFont : info->DatFont)
-                                                     : std::optional<Schrift>();
+        const std::optional<Schrift> &schrift =
+            info ? (titelzeile ? info->TitFont : info->DatFont) : std::optional<Schrift>();
         return QBrush(farbe_zu_qcolor(schrift ? schrift->Color : gitter_.Font().Color));
     }
     case Qt::BackgroundRole: {

@@ -48,7 +48,8 @@ public:
     QWidget *createEditor(QWidget *eltern, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
-    void setModelData(QWidget *editor, QAbstractItemModel *modell, const QModelIndex &index) const override;
+    void setModelData(QWidget *editor, QAbstractItemModel *modell,
+                      const QModelIndex &index) const override;
 
 private:
     GitterModell &gitter_;

@@ -15,7 +15,10 @@ constexpr QChar zeilenzeichen = u'\u00AF';
 class ZeilenLeser
 {
 public:
-    explicit ZeilenLeser(QString text) : text_(std::move(text)) {}
+    explicit ZeilenLeser(QString text)
+        : text_(std::move(text))
+    {
+    }
 
     bool ende() const { return pos_ >= text_.size(); }
     QString zeile()
@@ -125,8 +128,8 @@ bool GitterModell::LoadFromFile(bool load_ColInfo, bool aRowSelect, int fnVersio
     return aus_bytes_laden(inhalt, load_ColInfo, aRowSelect, version, wmWait);
 }
 
-bool GitterModell::aus_bytes_laden(QByteArrayView inhalt, bool load_ColInfo, bool aRowSelect, int version,
-                                   int wmWait)
+bool GitterModell::aus_bytes_laden(QByteArrayView inhalt, bool load_ColInfo, bool aRowSelect,
+                                   int version, int wmWait)
 {
     letzter_fehler_.clear();
     ZeilenLeser leser(speicher::aus_1252(inhalt));
@@ -143,8 +146,9 @@ bool GitterModell::aus_bytes_laden(QByteArrayView inhalt, bool load_ColInfo, boo
     const auto spalten = ganzzahl(spalten_text);
     const auto zeilen = ganzzahl(zeilen_text);
     if (!spalten || !zeilen || *spalten < 0 || *zeilen < 0) {
-        letzter_fehler_ = u"Die Datei %1 ist beschädigt: Spalten- oder Zeilenzahl ist keine Zahl."_qs
-                              .arg(file_name_);
+        letzter_fehler_ =
+            u"Die Datei %1 ist beschädigt: Spalten- oder Zeilenzahl ist keine Zahl."_qs.arg(
+                file_name_);
         return false;
     }
     Sammlung sammlung(*this);
@@ -178,8 +182,9 @@ bool GitterModell::aus_bytes_laden(QByteArrayView inhalt, bool load_ColInfo, boo
     bool auswahl_gelesen = false;
     TGridRect auswahl{0, 0, 0, 0};
     auto kaputt = [&](const QString &zeile) {
-        letzter_fehler_ = u"Die Datei %1 ist beschädigt: '%2' ist kein gültiger Integerwert."_qs
-                              .arg(file_name_, zeile);
+        letzter_fehler_ =
+            u"Die Datei %1 ist beschädigt: '%2' ist kein gültiger Integerwert."_qs.arg(file_name_,
+                                                                                       zeile);
         fortschritt(wmWait, 2, 0);
         return false;
     };
@@ -238,8 +243,8 @@ bool GitterModell::aus_bytes_laden(QByteArrayView inhalt, bool load_ColInfo, boo
     return true;
 }
 
-bool GitterModell::SaveToServerFile(int indexCol, int editTimeCol, double LoadTime, bool save_ColInfo,
-                                    int wmWait)
+bool GitterModell::SaveToServerFile(int indexCol, int editTimeCol, double LoadTime,
+                                    bool save_ColInfo, int wmWait)
 {
     GitterModell datei;
     datei.FileSollVersion = FileSollVersion;

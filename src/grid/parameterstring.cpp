@@ -73,7 +73,10 @@ TColInfo *GitterModell::ParamStrToColInfo(int aCol, const QString &param, QStrin
             const qint32 wert = feld.trimmed().toInt(&ok, 10);
             if (!ok)
                 return melde(feld);
-            (i == 1 ? info->TitAlign : i == 4 ? info->Width : i == 6 ? info->Dez : info->DatAlign) = wert;
+            (i == 1   ? info->TitAlign
+             : i == 4 ? info->Width
+             : i == 6 ? info->Dez
+                      : info->DatAlign) = wert;
             break;
         }
         case 3:

@@ -102,8 +102,9 @@ std::vector<int> schluessel_ordnen(const std::vector<QString> &schluessel)
     std::vector<int> folge(schluessel.size());
     std::iota(folge.begin(), folge.end(), 0);
     if (code_ordnung_genuegt(schluessel)) {
-        std::stable_sort(folge.begin(), folge.end(),
-                         [&](int a, int b) { return schluessel[size_t(a)] < schluessel[size_t(b)]; });
+        std::stable_sort(folge.begin(), folge.end(), [&](int a, int b) {
+            return schluessel[size_t(a)] < schluessel[size_t(b)];
+        });
         return folge;
     }
     QCollator kollator{QLocale()};

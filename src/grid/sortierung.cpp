@@ -55,8 +55,9 @@ void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, boo
         sort_felder_.push_back({spalte, info ? info->Typ : QChar(u' '), sortAufw});
     }
     const int datenzeilen = row_count_ - fixed_rows_;
-    const bool zahlen_spalten = std::all_of(sort_felder_.begin(), sort_felder_.end(),
-                                            [](const SortFeld &feld) { return ist_zahl_typ(feld.typ); });
+    const bool zahlen_spalten =
+        std::all_of(sort_felder_.begin(), sort_felder_.end(),
+                    [](const SortFeld &feld) { return ist_zahl_typ(feld.typ); });
     fortschritt(wmWait, 0, row_count_);
     if (datenzeilen > 1 && !sort_felder_.empty()) {
         std::vector<int> folge = zahlen_spalten ? zahlen_folge(wmWait) : text_folge(wmWait);

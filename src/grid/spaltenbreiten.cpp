@@ -2,12 +2,12 @@
 #include "grid/filtergrid.h"
 
 #include <QFontMetrics>
+#include <optional>
 
 namespace {
 
-int textbreite(const QFont &font, const QString &text, qint32 ausrichtung)
+int textbreite(const QFontMetrics &metrik, const QString &text, qint32 ausrichtung)
 {
-    const QFontMetrics metrik(font);
     if (ausrichtung & ausrichtung_umbruch) {
         QString block = text;
         block.replace(u'\u00AF', u'\n');
@@ -30,7 +30,9 @@ int GitterModell::ColSetMaxWidths(bool readColInfo, bool ChangeFixCol, bool Stre
         fixed_cols_ = 0;
 
     const QString abstand(std::max(Distance, 0), u' ');
-    QFont font = font_.font;
+    // Metrics are looked up once per font, not once per cell.
+    QFont metrik_font = font_.font;
+    std::optional<QFontMetrics> metrik(std::in_place, metrik_font);
     std::vector<int> gemessen;
     for (int c = readColInfo ? 0 : fixed_cols_; c < col_count_; ++c) {
         const TColInfo *info = GetColInfo(c);
@@ -46,10 +48,10 @@ int GitterModell::ColSetMaxWidths(bool readColInfo, bool ChangeFixCol, bool Stre
                 const std::optional<Schrift> &schrift = titel ? info->TitFont : info->DatFont;
                 ausrichtung = titel ? info->TitAlign : info->DatAlign;
                 // A column font stays in force until another one is set.
-                if (schrift)
-                    font = schrift->font;
+                if (schrift && schrift->font != metrik_font)
+                    metrik.emplace(metrik_font = schrift->font);
             }
-            breite = std::max(breite, textbreite(font, Cells(c, r) + abstand, ausrichtung));
+            breite = std::max(breite, textbreite(*metrik, Cells(c, r) + abstand, ausrichtung));
         }
         SetColWidths(c, breite);
     }

@@ -27,8 +27,8 @@ QString schrift_zu_text(const Schrift &schrift)
         stile += u'U';
     if (schrift.font.strikeOut())
         stile += u'S';
-    return schrift.font.family() + u'*' + QString::number(schrift.font.pointSize()) + u'*'
-           + QString::number(schrift.Color) + u'*' + stile + u'*';
+    return schrift.font.family() + u'*' + QString::number(schrift.font.pointSize()) + u'*' +
+           QString::number(schrift.Color) + u'*' + stile + u'*';
 }
 
 void text_zu_schrift(const QString &text, Schrift &schrift)

@@ -75,9 +75,8 @@ int GitterModell::RowDeleteEmpty(quint32 mask)
     int geloescht = 0;
     for (int r = row_count_ - 1; r >= fixed_rows_; --r) {
         const bool leer = mask == 0 ? RowEmpty(r)
-                                    : std::all_of(spalten.begin(), spalten.end(), [&](int c) {
-                                          return ist_blank(Cells(c, r));
-                                      });
+                                    : std::all_of(spalten.begin(), spalten.end(),
+                                                  [&](int c) { return ist_blank(Cells(c, r)); });
         if (leer) {
             RowDelete(r);
             ++geloescht;
@@ -102,7 +101,9 @@ int GitterModell::RowAdd(int pos, const QStringList &txt)
     Sammlung sammlung(*this);
     sort_felder_.clear();
     // -1 means the first data row: a row above the titles would turn them into data.
-    const int ziel = pos > row_count_ ? row_count_ : pos == -1 ? fixed_rows_ : std::max(fixed_rows_, pos);
+    const int ziel = pos > row_count_ ? row_count_
+                     : pos == -1      ? fixed_rows_
+                                      : std::max(fixed_rows_, pos);
     if (ziel == fixed_rows_ && ziel < row_count_ && RowEmpty(ziel) && !txt.isEmpty()) {
         SetRows(ziel, txt);
     } else {
@@ -275,7 +276,9 @@ int GitterModell::ColAdd(int aCol, const QStringList &txt)
     Sammlung sammlung(*this);
     sort_felder_.clear();
     // -1 means the first data column, for the same reason as in RowAdd.
-    const int pos = aCol >= col_count_ ? col_count_ : aCol == -1 ? fixed_cols_ : std::max(fixed_cols_, aCol);
+    const int pos = aCol >= col_count_ ? col_count_
+                    : aCol == -1       ? fixed_cols_
+                                       : std::max(fixed_cols_, aCol);
     SetColCount(col_count_ + 1);
     spalten_einfuegen_roh(pos);
     const TColInfo *vorlage = pos < col_count_ - 1 ? GetColInfo(pos + 1) : GetColInfo(pos - 1);

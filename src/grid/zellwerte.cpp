@@ -105,8 +105,8 @@ std::optional<Vergleichswert> GitterModell::StrToColFormat(int aCol, const QStri
     if (!info)
         return t;
     const char16_t typ = info->Typ.unicode();
-    const bool zahl_typ = typ == u'C' || typ == u'D' || typ == u'F' || typ == u'I' || typ == u'T'
-                          || typ == u'd';
+    const bool zahl_typ =
+        typ == u'C' || typ == u'D' || typ == u'F' || typ == u'I' || typ == u'T' || typ == u'd';
     if (!zahl_typ)
         return t;
     if (t.isEmpty())

@@ -50,7 +50,9 @@ private slots:
         fuellen(gitter);
         zeigen(gitter);
         int rueckrufe = 0;
-        gitter.OnChange = [&](GitterModell &) { ++rueckrufe; };
+        gitter.OnChange = [&](GitterModell &) {
+            ++rueckrufe;
+        };
         QSignalSpy signale(&gitter, &TFilterGrid::geaendert);
         gitter.setFocus();
         gitter.setCurrentIndex(gitter.model()->index(2, 1));
@@ -67,7 +69,8 @@ private slots:
         QCOMPARE(signale.count(), 4);
         QVERIFY(gitter.ModifiedDaten());
         QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_VERIFY(!gitter.findChild<QLineEdit *>() || !gitter.findChild<QLineEdit *>()->isVisible());
+        QTRY_VERIFY(!gitter.findChild<QLineEdit *>() ||
+                    !gitter.findChild<QLineEdit *>()->isVisible());
         QCOMPARE(gitter.Cells(1, 2), u"3:1ü"_qs);
         QCOMPARE(rueckrufe, 4); // committing sends nothing more
     }
@@ -93,7 +96,9 @@ private slots:
     {
         TFilterGrid gitter;
         fuellen(gitter);
-        gitter.OnSelectCell = [](GitterModell &g, int aCol, int, bool &) { g.SetGoEditing(aCol != 2); };
+        gitter.OnSelectCell = [](GitterModell &g, int aCol, int, bool &) {
+            g.SetGoEditing(aCol != 2);
+        };
         zeigen(gitter);
         gitter.setFocus();
         gitter.setCurrentIndex(gitter.model()->index(1, 2));
@@ -109,7 +114,9 @@ private slots:
     {
         TFilterGrid gitter;
         fuellen(gitter);
-        gitter.OnSelectCell = [](GitterModell &, int, int aRow, bool &waehlbar) { waehlbar = aRow != 3; };
+        gitter.OnSelectCell = [](GitterModell &, int, int aRow, bool &waehlbar) {
+            waehlbar = aRow != 3;
+        };
         zeigen(gitter);
         gitter.setCurrentIndex(gitter.model()->index(2, 0));
         gitter.setCurrentIndex(gitter.model()->index(3, 0));
@@ -142,10 +149,27 @@ private slots:
         gitter.horizontalScrollBar()->setValue(1);
         const QRect zelle = gitter.visualRect(gitter.model()->index(2, 5));
         QVERIFY(zelle.right() > gitter.viewport()->width()); // only partly visible
-        QTest::mouseClick(gitter.viewport(), Qt::LeftButton, {}, QPoint(zelle.left() + 5, zelle.center().y()));
+        QTest::mouseClick(gitter.viewport(), Qt::LeftButton, {},
+                          QPoint(zelle.left() + 5, zelle.center().y()));
         QCOMPARE(gitter.Row(), 2);
         QCOMPARE(gitter.Col(), 5);
         QCOMPARE(gitter.horizontalScrollBar()->value(), 1);
+    }
+
+    void cursor_bleibt_in_den_daten_und_sichtbar()
+    {
+        TFilterGrid gitter;
+        fuellen(gitter);
+        gitter.SetRowCount(60);
+        zeigen(gitter);
+        gitter.setFocus();
+        gitter.setCurrentIndex(gitter.model()->index(1, 1));
+        QTest::keyClick(&gitter, Qt::Key_Up);
+        QCOMPARE(gitter.Row(), 1);
+        QCOMPARE(gitter.currentIndex().row(), 1);
+        gitter.RowScrollLast();
+        QCOMPARE(gitter.currentIndex().row(), 59);
+        QVERIFY(gitter.viewport()->rect().contains(gitter.visualRect(gitter.currentIndex())));
     }
 
     void modell_aenderungen_erscheinen()

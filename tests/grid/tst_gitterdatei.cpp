@@ -47,7 +47,8 @@ private slots:
         gitter.SetFileName(pfad(u"beispiel.Tab"_qs));
         QVERIFY(gitter.SaveToFile(true, 0));
         QVERIFY(!gitter.ModifiedDaten());
-        QCOMPARE(lesen(gitter.FileName()), QByteArray("1\n2\n2\n\n\nName\nNr\nAnna\n7\n0\n80\n40\n1\n1\n1\n1\n"));
+        QCOMPARE(lesen(gitter.FileName()),
+                 QByteArray("1\n2\n2\n\n\nName\nNr\nAnna\n7\n0\n80\n40\n1\n1\n1\n1\n"));
 
         GitterModell geladen;
         geladen.setze_ansichts_breite(900); // widths from the file are not stretched
@@ -64,7 +65,8 @@ private slots:
     void besondere_zellen_kommen_unveraendert_zurueck()
     {
         GitterModell gitter;
-        gitter_fuellen(gitter, {{u"A"_qs, u"B"_qs, u"C"_qs}, {u" "_qs, u"Zeile 1\u00AFZeile 2"_qs, u"Müßig 5 €"_qs}});
+        gitter_fuellen(gitter, {{u"A"_qs, u"B"_qs, u"C"_qs},
+                                {u" "_qs, u"Zeile 1\u00AFZeile 2"_qs, u"Müßig 5 €"_qs}});
         gitter.FileParam = QStringList{u"Datum=08.12.2026"_qs, u"Ort=Köln"_qs};
         gitter.SetFileName(pfad(u"besonders.Tab"_qs));
         QVERIFY(gitter.SaveToFile());
@@ -103,7 +105,8 @@ private slots:
         QCOMPARE(zeilen[n_zeile], QByteArray("17"));
         const QList<QByteArray> parameter = zeilen.mid(n_zeile + 1, 17);
         QCOMPARE(parameter.count(QByteArray()), 14);
-        QVERIFY(parameter[9].contains("\xAB" "33\xAB"));
+        QVERIFY(parameter[9].contains("\xAB"
+                                      "33\xAB"));
 
         GitterModell geladen;
         geladen.SetColCount(17);
@@ -173,13 +176,20 @@ private slots:
         QTest::addColumn<int>("hoechstens_zeilen");
         QTest::newRow("anzahl keine zahl") << QByteArray("1\nzwei\n2\n") << false << 5;
         QTest::newRow("negative anzahl") << QByteArray("1\n2\n-4\n") << false << 5;
-        QTest::newRow("riesige zeilenzahl") << QByteArray("1\n2\n2000000000\n\n\na\nb\nc\n") << true << 5;
-        QTest::newRow("riesige spaltenzahl") << QByteArray("1\n2000000000\n3\n\n\na\nb\nc\n") << true << 5;
+        QTest::newRow("riesige zeilenzahl")
+            << QByteArray("1\n2\n2000000000\n\n\na\nb\nc\n") << true << 5;
+        QTest::newRow("riesige spaltenzahl")
+            << QByteArray("1\n2000000000\n3\n\n\na\nb\nc\n") << true << 5;
         QTest::newRow("abgeschnitten") << QByteArray("1\n3\n40") << true << 40;
         QTest::newRow("leer") << QByteArray() << false << 5;
-        QTest::newRow("breite keine zahl") << QByteArray("1\n1\n1\n\n\na\n0\nbreit\n") << false << 5;
-        QTest::newRow("parameter kaputt") << QByteArray("1\n1\n1\n\n\na\n1\nT\xAB" "3x\n") << false << 5;
-        QTest::newRow("infozahl riesig") << QByteArray("1\n1\n1\n\n\na\n2000000000\n\xAB" "37\n") << true << 5;
+        QTest::newRow("breite keine zahl")
+            << QByteArray("1\n1\n1\n\n\na\n0\nbreit\n") << false << 5;
+        QTest::newRow("parameter kaputt") << QByteArray("1\n1\n1\n\n\na\n1\nT\xAB"
+                                                        "3x\n")
+                                          << false << 5;
+        QTest::newRow("infozahl riesig") << QByteArray("1\n1\n1\n\n\na\n2000000000\n\xAB"
+                                                       "37\n")
+                                         << true << 5;
     }
     void kaputte_dateien()
     {
@@ -249,7 +259,8 @@ private slots:
                                 {u"d"_qs, u"3"_qs, u"anderswo-geloescht"_qs}});
         gitter.SetFileName(datei.FileName());
         QVERIFY(gitter.SaveToServerFile(0, 1, 10.0));
-        QCOMPARE(spalte_lesen(gitter, 2), (QStringList{u"datei-neuer"_qs, u"hier"_qs, u"anderswo-neu"_qs}));
+        QCOMPARE(spalte_lesen(gitter, 2),
+                 (QStringList{u"datei-neuer"_qs, u"hier"_qs, u"anderswo-neu"_qs}));
     }
 };
 

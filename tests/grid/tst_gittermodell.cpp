@@ -34,7 +34,9 @@ private slots:
     void cleargrid_leert_daten_samt_titelspalte()
     {
         GitterModell gitter;
-        gitter_fuellen(gitter, {{u"T"_qs, u"A"_qs}, {u"1"_qs, u"x"_qs}, {u"2"_qs, u"y"_qs}, {u"3"_qs, u"z"_qs}});
+        gitter_fuellen(
+            gitter,
+            {{u"T"_qs, u"A"_qs}, {u"1"_qs, u"x"_qs}, {u"2"_qs, u"y"_qs}, {u"3"_qs, u"z"_qs}});
         gitter.Sortiere(u"1"_qs, false, 0, true);
         gitter.ClearGrid(false);
         QCOMPARE(gitter.RowCount(), 4);
@@ -63,8 +65,8 @@ private slots:
         QTest::addColumn<QStringList>("titelspalte");
         QTest::newRow("alle datenspalten") << 0u << 2 << QStringList{u"Nr"_qs, u"b"_qs, u"d"_qs};
         QTest::newRow("nur spalte 2") << 4u << 3 << QStringList{u"Nr"_qs, u"d"_qs};
-        QTest::newRow("spalte fehlt") << (1u << 20) << 0
-                                      << QStringList{u"Nr"_qs, u"a"_qs, u"b"_qs, u"c"_qs, u"d"_qs};
+        QTest::newRow("spalte fehlt")
+            << (1u << 20) << 0 << QStringList{u"Nr"_qs, u"a"_qs, u"b"_qs, u"c"_qs, u"d"_qs};
     }
     void leere_zeilen_loeschen()
     {
@@ -122,7 +124,8 @@ private slots:
     void breiten_verteilen_freie_pixel()
     {
         GitterModell gitter;
-        gitter_fuellen(gitter, {{u"T"_qs, u"Name"_qs, u"Punkte"_qs}, {u"1"_qs, u"Anna Maier"_qs, u"7"_qs}});
+        gitter_fuellen(gitter,
+                       {{u"T"_qs, u"Name"_qs, u"Punkte"_qs}, {u"1"_qs, u"Anna Maier"_qs, u"7"_qs}});
         gitter.SetColWidths(0, 30);
         gitter.setze_ansichts_breite(500);
         const QFontMetrics metrik(gitter.Font().font);
@@ -143,7 +146,9 @@ private slots:
         GitterModell gitter;
         gitter_fuellen(gitter, {{u"A"_qs, u"B"_qs}, {u"3"_qs, QString()}});
         int meldungen = 0;
-        gitter.OnChange = [&](GitterModell &) { ++meldungen; };
+        gitter.OnChange = [&](GitterModell &) {
+            ++meldungen;
+        };
         gitter.editieren_beginnt(0, 1);
         gitter.text_editiert(0, 1, u"3:"_qs);
         gitter.text_editiert(0, 1, u"3:1"_qs);
@@ -176,12 +181,15 @@ private slots:
         GitterModell gitter;
         gitter_fuellen(gitter, {{u"A"_qs}, {u"1"_qs}, {u"2"_qs}});
         int meldungen = 0;
-        gitter.OnChange = [&](GitterModell &) { ++meldungen; };
+        gitter.OnChange = [&](GitterModell &) {
+            ++meldungen;
+        };
         QCOMPARE(gitter.RowAdd(2), 2);
         QCOMPARE(gitter.Cols(0), (QStringList{u"A"_qs, u"1"_qs, QString(), u"2"_qs}));
         QCOMPARE(gitter.RowAdd(-1, {u"0"_qs}), 1); // never above the title row
         QCOMPARE(gitter.RowAdd(99, {u"9"_qs}), 5);
-        QCOMPARE(gitter.Cols(0), (QStringList{u"A"_qs, u"0"_qs, u"1"_qs, QString(), u"2"_qs, u"9"_qs}));
+        QCOMPARE(gitter.Cols(0),
+                 (QStringList{u"A"_qs, u"0"_qs, u"1"_qs, QString(), u"2"_qs, u"9"_qs}));
         gitter.RowDelete(99);
         gitter.RowDelete(0); // clamped to the first data row
         QCOMPARE(gitter.Cols(0), (QStringList{u"A"_qs, u"1"_qs, QString(), u"2"_qs}));
@@ -230,7 +238,9 @@ private slots:
     {
         GitterModell quelle;
         quelle.SetFixedCols(0);
-        gitter_fuellen(quelle, {{u"Nr"_qs, u"Name"_qs}, {u"3"_qs, u"a"_qs}, {u"8"_qs, u"b"_qs}, {u"5"_qs, u"c"_qs}});
+        gitter_fuellen(
+            quelle,
+            {{u"Nr"_qs, u"Name"_qs}, {u"3"_qs, u"a"_qs}, {u"8"_qs, u"b"_qs}, {u"5"_qs, u"c"_qs}});
         quelle.ColInfo_Create(0)->Typ = u'I';
         GitterModell ziel;
         QCOMPARE(ziel.CopyFromGrid(quelle, u"Nr>=5"_qs, true, true), 3);
@@ -291,7 +301,9 @@ private slots:
         QVERIFY(!gitter.taste_runter());
         gitter.RowAddAuto = true;
         int gerufen = 0;
-        gitter.OnRowAddAuto = [&](GitterModell &) { ++gerufen; };
+        gitter.OnRowAddAuto = [&](GitterModell &) {
+            ++gerufen;
+        };
         QVERIFY(gitter.taste_runter());
         QCOMPARE(gitter.RowCount(), 3);
         QCOMPARE(gerufen, 1);

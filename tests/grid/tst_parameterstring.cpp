@@ -27,8 +27,8 @@ private slots:
         gitter.SetDefaultColWidth(70);
         gitter.ColInfo_Create(2);
         QCOMPARE(gitter.ColInfoToParamStr(2),
-                 felder({QString(), u"36"_qs, QString(), u"-16777201"_qs, u"70"_qs, u" "_qs, u"0"_qs,
-                         u"36"_qs, QString(), u"-16777211"_qs}));
+                 felder({QString(), u"36"_qs, QString(), u"-16777201"_qs, u"70"_qs, u" "_qs,
+                         u"0"_qs, u"36"_qs, QString(), u"-16777211"_qs}));
         QCOMPARE(gitter.ColInfoToParamStr(3), QString());
     }
 
@@ -74,7 +74,8 @@ private slots:
     {
         GitterModell gitter;
         QString fehler;
-        TColInfo *info = gitter.ParamStrToColInfo(0, felder({u"Nr"_qs, u"37"_qs, QString(), u"x1"_qs}), &fehler);
+        TColInfo *info =
+            gitter.ParamStrToColInfo(0, felder({u"Nr"_qs, u"37"_qs, QString(), u"x1"_qs}), &fehler);
         QVERIFY(info);
         QCOMPARE(info->TitAlign, 37);
         QCOMPARE(fehler, u"'x1' ist kein gültiger Integerwert"_qs);
@@ -103,12 +104,14 @@ private slots:
     void spaltenmerkmale_hin_und_zurueck()
     {
         GitterModell gitter;
-        const QString merkmale = u"3\u00AF"_qs + felder({QString(), u"37"_qs, QString(), u"-16777201"_qs, u"0"_qs,
-                                                         u" "_qs, u"0"_qs, u"37"_qs, QString(), u"-16777201"_qs})
-                                 + u"\u00AF"_qs
-                                 + felder({u"Name"_qs, u"36"_qs, u"Tahoma*8*-16777208*B*"_qs, u"-16777201"_qs,
-                                           u"120"_qs, u" "_qs, u"0"_qs, u"36"_qs, QString(), u"-16777211"_qs})
-                                 + u"\u00AF\u00AFName;"_qs;
+        const QString merkmale =
+            u"3\u00AF"_qs +
+            felder({QString(), u"37"_qs, QString(), u"-16777201"_qs, u"0"_qs, u" "_qs, u"0"_qs,
+                    u"37"_qs, QString(), u"-16777201"_qs}) +
+            u"\u00AF"_qs +
+            felder({u"Name"_qs, u"36"_qs, u"Tahoma*8*-16777208*B*"_qs, u"-16777201"_qs, u"120"_qs,
+                    u" "_qs, u"0"_qs, u"36"_qs, QString(), u"-16777211"_qs}) +
+            u"\u00AF\u00AFName;"_qs;
         QVERIFY(gitter.SetColFeatures(merkmale));
         QCOMPARE(gitter.ColCount(), 3);
         QCOMPARE(gitter.Cells(1, 0), u"Name"_qs);
@@ -141,7 +144,8 @@ private slots:
         gitter.SetRowCount(7);
         gitter.SetCells(0, 6, u"alt"_qs);
         gitter.SetFixedColsText(u" ; ; ; ; ; ;"_qs);
-        QCOMPARE(gitter.Cols(0), (QStringList{u" "_qs, u" "_qs, u" "_qs, u" "_qs, u" "_qs, u" "_qs, QString()}));
+        QCOMPARE(gitter.Cols(0),
+                 (QStringList{u" "_qs, u" "_qs, u" "_qs, u" "_qs, u" "_qs, u" "_qs, QString()}));
         QCOMPARE(gitter.FixedColsText(), u" ; ; ; ; ; ;;"_qs);
         gitter.SetColNamen(u"A;;C;"_qs);
         QCOMPARE(gitter.ColNamen(), u"A; ;C;;;"_qs);

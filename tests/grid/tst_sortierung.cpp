@@ -54,7 +54,8 @@ private slots:
         QTest::newRow("marke") << u"\t"_qs << QChar(u'M') << u"J              "_qs;
         QTest::newRow("keine marke") << u"x"_qs << QChar(u'M') << u"N              "_qs;
         QTest::newRow("text") << u" Anna "_qs << QChar(u' ') << u"Anna           "_qs;
-        QTest::newRow("langer text") << u"Maximilian-Alexander"_qs << QChar(u'x') << u"Maximilian-Alexander"_qs;
+        QTest::newRow("langer text")
+            << u"Maximilian-Alexander"_qs << QChar(u'x') << u"Maximilian-Alexander"_qs;
     }
     void schluessel()
     {
@@ -69,16 +70,17 @@ private slots:
         std::vector<QString> schluessel;
         QRandomGenerator zufall(17);
         for (int i = 0; i < 400; ++i)
-            schluessel.push_back(sortierschluessel(QString::number(zufall.bounded(-5000, 5000) / 7.0, 'f', 3)
-                                                       .replace(u'.', u','),
-                                                   u'F'));
+            schluessel.push_back(sortierschluessel(
+                QString::number(zufall.bounded(-5000, 5000) / 7.0, 'f', 3).replace(u'.', u','),
+                u'F'));
         const std::vector<int> folge = schluessel_ordnen(schluessel);
         QCollator kollator{QLocale()};
         kollator.setCaseSensitivity(Qt::CaseInsensitive);
         for (size_t i = 1; i < folge.size(); ++i) {
             const QString &vorher = schluessel[size_t(folge[i - 1])];
             const QString &nachher = schluessel[size_t(folge[i])];
-            QVERIFY2(kollator.compare(vorher, nachher) <= 0, qPrintable(vorher + u" > "_qs + nachher));
+            QVERIFY2(kollator.compare(vorher, nachher) <= 0,
+                     qPrintable(vorher + u" > "_qs + nachher));
         }
     }
 
@@ -88,22 +90,28 @@ private slots:
         QTest::addColumn<QStringList>("werte");
         QTest::addColumn<bool>("aufsteigend");
         QTest::addColumn<QStringList>("ergebnis");
-        QTest::newRow("ganzzahl") << QChar(u'I') << QStringList{u"10"_qs, u"9"_qs, QString(), u"-3"_qs} << true
+        QTest::newRow("ganzzahl") << QChar(u'I')
+                                  << QStringList{u"10"_qs, u"9"_qs, QString(), u"-3"_qs} << true
                                   << QStringList{u"-3"_qs, u" "_qs, u"9"_qs, u"10"_qs};
-        QTest::newRow("kommazahlen") << QChar(u'F') << QStringList{u"2,5"_qs, u"-0,5"_qs, u"1.000"_qs, QString(), u"10,25"_qs}
-                                     << true << QStringList{u"-0,5"_qs, u" "_qs, u"2,5"_qs, u"10,25"_qs, u"1.000"_qs};
-        QTest::newRow("grosse zahlen") << QChar(u'I')
-                                       << QStringList{u"1000000000000"_qs, u"90000000000"_qs, u"-2000000000"_qs, u"-5"_qs}
-                                       << true
-                                       << QStringList{u"-2000000000"_qs, u"-5"_qs, u"90000000000"_qs, u"1000000000000"_qs};
-        QTest::newRow("text stabil") << QChar(u' ') << QStringList{u"b"_qs, u"A"_qs, u"a"_qs} << true
-                                     << QStringList{u"A"_qs, u"a"_qs, u"b"_qs};
-        QTest::newRow("text absteigend") << QChar(u' ') << QStringList{u"b"_qs, u"A"_qs, u"a"_qs} << false
-                                         << QStringList{u"b"_qs, u"a"_qs, u"A"_qs};
-        QTest::newRow("umlaute") << QChar(u' ') << QStringList{u"Zander"_qs, u"Öztürk"_qs, u"Otto"_qs} << true
+        QTest::newRow("kommazahlen")
+            << QChar(u'F')
+            << QStringList{u"2,5"_qs, u"-0,5"_qs, u"1.000"_qs, QString(), u"10,25"_qs} << true
+            << QStringList{u"-0,5"_qs, u" "_qs, u"2,5"_qs, u"10,25"_qs, u"1.000"_qs};
+        QTest::newRow("grosse zahlen")
+            << QChar(u'I')
+            << QStringList{u"1000000000000"_qs, u"90000000000"_qs, u"-2000000000"_qs, u"-5"_qs}
+            << true
+            << QStringList{u"-2000000000"_qs, u"-5"_qs, u"90000000000"_qs, u"1000000000000"_qs};
+        QTest::newRow("text stabil") << QChar(u' ') << QStringList{u"b"_qs, u"A"_qs, u"a"_qs}
+                                     << true << QStringList{u"A"_qs, u"a"_qs, u"b"_qs};
+        QTest::newRow("text absteigend") << QChar(u' ') << QStringList{u"b"_qs, u"A"_qs, u"a"_qs}
+                                         << false << QStringList{u"b"_qs, u"a"_qs, u"A"_qs};
+        QTest::newRow("umlaute") << QChar(u' ')
+                                 << QStringList{u"Zander"_qs, u"Öztürk"_qs, u"Otto"_qs} << true
                                  << QStringList{u"Otto"_qs, u"Öztürk"_qs, u"Zander"_qs};
-        QTest::newRow("datum") << QChar(u'D') << QStringList{u"01.02.2026"_qs, u"31.12.2025"_qs, QString()}
-                               << true << QStringList{u" "_qs, u"31.12.2025"_qs, u"01.02.2026"_qs};
+        QTest::newRow("datum") << QChar(u'D')
+                               << QStringList{u"01.02.2026"_qs, u"31.12.2025"_qs, QString()} << true
+                               << QStringList{u" "_qs, u"31.12.2025"_qs, u"01.02.2026"_qs};
         QTest::newRow("marke") << QChar(u'M') << QStringList{u"\t"_qs, QString(), u"\t"_qs} << false
                                << QStringList{u" "_qs, u"\t"_qs, u"\t"_qs};
     }
@@ -126,9 +134,11 @@ private slots:
         GitterModell gitter;
         spalte_fuellen(gitter, u'I', {u"1"_qs, u"2"_qs, u"1"_qs, u"2"_qs});
         gitter.Sortiere(u"0"_qs, false, 0, true);
-        QCOMPARE(werte_nach_sortierung(gitter, 1), (QStringList{u"1"_qs, u"3"_qs, u"2"_qs, u"4"_qs}));
+        QCOMPARE(werte_nach_sortierung(gitter, 1),
+                 (QStringList{u"1"_qs, u"3"_qs, u"2"_qs, u"4"_qs}));
         gitter.Sortiere(u"0"_qs, false, 0, false);
-        QCOMPARE(werte_nach_sortierung(gitter, 1), (QStringList{u"4"_qs, u"2"_qs, u"3"_qs, u"1"_qs}));
+        QCOMPARE(werte_nach_sortierung(gitter, 1),
+                 (QStringList{u"4"_qs, u"2"_qs, u"3"_qs, u"1"_qs}));
     }
 
     void aktuelle_zeile_folgt_ihrem_inhalt()
@@ -156,8 +166,12 @@ private slots:
         spalte_fuellen(gitter, u'I', {u"3"_qs, u"1"_qs, u"2"_qs});
         int meldungen = 0;
         QStringList gesehen;
-        gitter.OnChange = [&](GitterModell &) { ++meldungen; };
-        gitter.OnSort = [&](GitterModell &, QString &spalten) { gesehen << spalten; };
+        gitter.OnChange = [&](GitterModell &) {
+            ++meldungen;
+        };
+        gitter.OnSort = [&](GitterModell &, QString &spalten) {
+            gesehen << spalten;
+        };
         gitter.SetSortierCols(u"fehlt;wert;"_qs);
         QCOMPARE(meldungen, 0); // sorting is off
         gitter.SortDirection = sdAbsteigend;
@@ -168,7 +182,9 @@ private slots:
         gitter.SetSortierCols(u"fehlt;"_qs);
         QCOMPARE(gesehen.size(), 1);
         QCOMPARE(meldungen, 2);
-        gitter.OnSort = [](GitterModell &, QString &spalten) { spalten.clear(); };
+        gitter.OnSort = [](GitterModell &, QString &spalten) {
+            spalten.clear();
+        };
         gitter.SetSortierCols(u"Nr;"_qs);
         QCOMPARE(werte_nach_sortierung(gitter), (QStringList{u"3"_qs, u"2"_qs, u"1"_qs}));
     }
@@ -178,7 +194,9 @@ private slots:
         GitterModell gitter;
         spalte_fuellen(gitter, u' ', {u"b"_qs, u"c"_qs, u"a"_qs});
         int meldungen = 0;
-        gitter.OnChange = [&](GitterModell &) { ++meldungen; };
+        gitter.OnChange = [&](GitterModell &) {
+            ++meldungen;
+        };
         gitter.titel_klick_sortieren(0);
         QCOMPARE(werte_nach_sortierung(gitter), (QStringList{u"a"_qs, u"b"_qs, u"c"_qs}));
         gitter.titel_klick_sortieren(0);
@@ -201,10 +219,11 @@ private slots:
         QTest::newRow("groesser gleich") << u"Nr.>=5"_qs << QStringList{u"Meier"_qs, u"Meiser"_qs};
         QTest::newRow("enthaelt und nicht")
             << u"Name~Mei;not Ort=Berlin"_qs << QStringList{u"Meier"_qs, u"Meiser"_qs};
-        QTest::newRow("ungleich") << u"Ort<>Berlin"_qs << QStringList{u"Meier"_qs, u"Meiser"_qs, u"Kahn"_qs};
+        QTest::newRow("ungleich") << u"Ort<>Berlin"_qs
+                                  << QStringList{u"Meier"_qs, u"Meiser"_qs, u"Kahn"_qs};
         QTest::newRow("kleiner") << u" nr. < 5 "_qs << QStringList{u"Meinert"_qs, u"Kahn"_qs};
-        QTest::newRow("ohne operator") << u"Name"_qs
-                                       << QStringList{u"Meinert"_qs, u"Meier"_qs, u"Meiser"_qs, u"Kahn"_qs};
+        QTest::newRow("ohne operator")
+            << u"Name"_qs << QStringList{u"Meinert"_qs, u"Meier"_qs, u"Meiser"_qs, u"Kahn"_qs};
     }
     void filter()
     {
@@ -226,7 +245,8 @@ private slots:
         gitter.SetFilter(QString());
         QStringList zurueck = werte_nach_sortierung(gitter, 1);
         QCOMPARE(zurueck.size(), 4);
-        QCOMPARE(QSet<QString>(zurueck.begin(), zurueck.end()), QSet<QString>(alle.begin(), alle.end()));
+        QCOMPARE(QSet<QString>(zurueck.begin(), zurueck.end()),
+                 QSet<QString>(alle.begin(), alle.end()));
         QCOMPARE(zurueck.mid(0, namen.size()), namen); // the others come back at the end
     }
 
@@ -238,7 +258,8 @@ private slots:
         spalte_fuellen(gitter, u'I', {u"1"_qs, u"2"_qs});
         gitter.SetFilterEd(true);
         gitter.SetFilter(u"Wert>1;Ort=Bonn"_qs);
-        QCOMPARE(plattform.texte(), QStringList{u"Fehler beim Auflösen von Filter: Wert>1;Ort=Bonn"_qs});
+        QCOMPARE(plattform.texte(),
+                 QStringList{u"Fehler beim Auflösen von Filter: Wert>1;Ort=Bonn"_qs});
         QCOMPARE(plattform.meldungen.front().art, TestPlattform::Meldung::Fehler);
         QCOMPARE(werte_nach_sortierung(gitter), (QStringList{u"1"_qs, u"2"_qs}));
         QCOMPARE(gitter.RowFind(u"Wert=2"_qs), 2);
