@@ -2,7 +2,7 @@
 
 #include "grid/spalteninfo.h"
 
-#include <QDateTime>
+#include <QRect>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -333,7 +333,6 @@ protected:
     void gefilterte_zurueck();
     void spalten_einfuegen_roh(int aCol);
     void spalte_loeschen_roh(int aCol);
-    void zeilen_tauschen_roh(int r1, int r2);
     std::vector<QString> &zeile_speicher(int aRow);
 
     // Guards bulk changes so the view hears of them once.

@@ -88,14 +88,6 @@ int GitterModell::RowDeleteEmpty(quint32 mask)
     return geloescht;
 }
 
-void GitterModell::zeilen_tauschen_roh(int r1, int r2)
-{
-    const size_t noetig = size_t(std::max(r1, r2)) + 1;
-    if (zellen_.size() < noetig)
-        zellen_.resize(noetig);
-    std::swap(zellen_[size_t(r1)], zellen_[size_t(r2)]);
-}
-
 int GitterModell::RowAdd(int pos, const QStringList &txt)
 {
     Sammlung sammlung(*this);
