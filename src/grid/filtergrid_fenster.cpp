@@ -51,8 +51,6 @@ void TFilterGrid::darstellung_uebernehmen()
     palette.setColor(QPalette::Highlight, farbe_zu_qcolor(SelectRowColor));
     palette.setColor(QPalette::Base, farbe_zu_qcolor(Color()));
     setPalette(palette);
-    setSelectionBehavior(goRowSelect() ? QAbstractItemView::SelectRows
-                                       : QAbstractItemView::SelectItems);
     cursor_uebernehmen();
     viewport()->update();
 }
@@ -62,6 +60,8 @@ void TFilterGrid::cursor_uebernehmen()
     if (gleicht_ab_)
         return;
     gleicht_ab_ = true;
+    setSelectionBehavior(goRowSelect() ? QAbstractItemView::SelectRows
+                                       : QAbstractItemView::SelectItems);
     const QModelIndex aktuell = adapter_->index(Row(), Col());
     if (currentIndex() != aktuell) {
         selectionModel()->setCurrentIndex(aktuell, QItemSelectionModel::NoUpdate);

@@ -59,7 +59,7 @@ void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, boo
         std::all_of(sort_felder_.begin(), sort_felder_.end(),
                     [](const SortFeld &feld) { return ist_zahl_typ(feld.typ); });
     fortschritt(wmWait, 0, row_count_);
-    if (datenzeilen > 1 && !sort_felder_.empty()) {
+    if (datenzeilen > 0 && !sort_felder_.empty()) {
         std::vector<int> folge = zahlen_spalten ? zahlen_folge(wmWait) : text_folge(wmWait);
         // Descending writes the ascending lines from the last one: equal keys turn round too.
         if (!sortAufw)

@@ -184,6 +184,10 @@ private slots:
         QCOMPARE(gitter.columnWidth(1), 50);
         QCOMPARE(gitter.model()->index(0, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
                  Qt::AlignHCenter | Qt::AlignVCenter);
+        gitter.SetRow(2);
+        gitter.SetGoRowSelect(true);
+        QCOMPARE(gitter.selectionModel()->selectedIndexes().size(), 3);
+        QVERIFY(gitter.selectionModel()->isRowSelected(2, {}));
         gitter.CleanBlueCell();
         QVERIFY(!gitter.selectionModel()->hasSelection());
     }
