@@ -85,6 +85,17 @@ private slots:
         QCOMPARE(gitter.ModifiedDaten(), geloescht > 0);
     }
 
+    void sortierte_leere_zeile_bleibt_leer()
+    {
+        GitterModell gitter;
+        gitter_fuellen(gitter, {{u"T"_qs, u"A"_qs, u"B"_qs}, {u"x"_qs, u"b"_qs, QString()}, {u"y"_qs}});
+        gitter.Sortiere(u"1"_qs, false, 0, true);
+        QCOMPARE(gitter.Rows(1), (QStringList{u"y"_qs, u" "_qs, u" "_qs}));
+        QCOMPARE(gitter.Rows(2), (QStringList{u"x"_qs, u"b"_qs, u" "_qs}));
+        QCOMPARE(gitter.RowDeleteEmpty(0), 1);
+        QCOMPARE(gitter.Cols(0), (QStringList{u"T"_qs, u"x"_qs}));
+    }
+
     void spalteninfo_anlegen_verbreitert_und_setzt_vorgaben()
     {
         GitterModell gitter;
