@@ -376,8 +376,15 @@ void GitterModell::SetColInfo(int aCol, std::unique_ptr<TColInfo> info)
 void GitterModell::ColInfo_Set(int aCol)
 {
     Sammlung sammlung(*this);
-    const int von = aCol < 0 ? 0 : aCol;
-    const int bis = aCol < 0 ? col_count_ - 1 : aCol;
+    if (aCol < 0)
+        spalteninfos_anwenden(0, col_count_ - 1);
+    else
+        spalteninfos_anwenden(aCol, aCol);
+    ColSetMaxWidths(true, false, true);
+}
+
+void GitterModell::spalteninfos_anwenden(int von, int bis)
+{
     for (int c = von; c <= bis; ++c) {
         const TColInfo *info = GetColInfo(c);
         if (!info)
@@ -387,7 +394,6 @@ void GitterModell::ColInfo_Set(int aCol)
         if (info->Width != 0)
             SetColWidths(c, info->Width);
     }
-    ColSetMaxWidths(true, false, true);
 }
 
 void GitterModell::ColInfo_Swap(int c1, int c2)

@@ -332,6 +332,8 @@ protected:
     void filter_anwenden();
     void gefilterte_zurueck();
     void spalten_einfuegen_roh(int aCol);
+    // Titles and fixed widths of the column information, without measuring.
+    void spalteninfos_anwenden(int von, int bis);
     void spalte_loeschen_roh(int aCol);
     std::vector<QString> &zeile_speicher(int aRow);
 

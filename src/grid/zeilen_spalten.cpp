@@ -282,15 +282,7 @@ int GitterModell::ColAdd(int aCol, const QStringList &txt)
     SetCols(pos, txt);
     if (TColInfo *info = GetColInfo(pos))
         info->Titel = Cells(pos, 0);
-    for (int c = 0; c < col_count_; ++c) {
-        const TColInfo *info = GetColInfo(c);
-        if (!info)
-            continue;
-        if (fixed_rows_ > 0 && !info->Titel.isEmpty())
-            SetCells(c, 0, info->Titel);
-        if (info->Width != 0)
-            SetColWidths(c, info->Width);
-    }
+    spalteninfos_anwenden(0, col_count_ - 1);
     melde_alles();
     if (!txt.isEmpty())
         SortiereIndex();
