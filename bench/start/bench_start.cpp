@@ -54,7 +54,8 @@ int main(int argc, char *argv[])
     const std::string vergleich = (hier / "bench_leeres_fenster").string();
     const int runden = argc > 1 ? std::atoi(argv[1]) : 21;
 
-    const std::filesystem::path daten = std::filesystem::temp_directory_path() / "vorlix_bench_start";
+    const std::filesystem::path daten =
+        std::filesystem::temp_directory_path() / "vorlix_bench_start";
     std::filesystem::create_directories(daten);
     std::ofstream(daten / "Vorlix_Turnier-Hilfe.chm").put('\0');
     setenv("VORLIX_DATEN", daten.c_str(), 1);
@@ -79,6 +80,7 @@ int main(int argc, char *argv[])
     std::printf("  %-28s %10s %14s\n", "", "Zeit ms", "Spitze KiB");
     std::printf("  %-28s %10.1f %14.0f\n", "vorlix", zp * 1000, sp);
     std::printf("  %-28s %10.1f %14.0f\n", "leeres QMainWindow", zv * 1000, sv);
-    std::printf("  %-28s %10.2f %14.2f   (Ziel: <= 1.30 / <= 1.50)\n", "Verhältnis", zp / zv, sp / sv);
+    std::printf("  %-28s %10.2f %14.2f   (Ziel: <= 1.30 / <= 1.50)\n", "Verhältnis", zp / zv,
+                sp / sv);
     return 0;
 }

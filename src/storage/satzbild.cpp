@@ -28,10 +28,22 @@ void Satzbild::schreibe_int32(int offset, qint32 wert)
     qToLittleEndian<qint32>(wert, m_bytes.data() + offset);
 }
 
-qint32 Satzbild::wert(Int32Feld feld) const { return lies_int32(feld.offset); }
-void Satzbild::setze(Int32Feld feld, qint32 wert) { schreibe_int32(feld.offset, wert); }
-qint32 Satzbild::wert(FarbeFeld feld) const { return lies_int32(feld.offset); }
-void Satzbild::setze(FarbeFeld feld, qint32 wert) { schreibe_int32(feld.offset, wert); }
+qint32 Satzbild::wert(Int32Feld feld) const
+{
+    return lies_int32(feld.offset);
+}
+void Satzbild::setze(Int32Feld feld, qint32 wert)
+{
+    schreibe_int32(feld.offset, wert);
+}
+qint32 Satzbild::wert(FarbeFeld feld) const
+{
+    return lies_int32(feld.offset);
+}
+void Satzbild::setze(FarbeFeld feld, qint32 wert)
+{
+    schreibe_int32(feld.offset, wert);
+}
 
 double Satzbild::wert(DoubleFeld feld) const
 {

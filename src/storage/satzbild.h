@@ -30,7 +30,10 @@ struct TextFeld
 class Satzbild
 {
 public:
-    explicit Satzbild(int groesse) : m_bytes(groesse, '\0') {}
+    explicit Satzbild(int groesse)
+        : m_bytes(groesse, '\0')
+    {
+    }
 
     int groesse() const { return int(m_bytes.size()); }
     const QByteArray &bytes() const { return m_bytes; }

@@ -30,7 +30,8 @@ QByteArray nach_1252(const QString &text)
     const QStringView ansicht(text);
     for (qsizetype i = 0; i < ansicht.size(); ++i) {
         qsizetype laenge = 1;
-        if (ansicht[i].isHighSurrogate() && i + 1 < ansicht.size() && ansicht[i + 1].isLowSurrogate())
+        if (ansicht[i].isHighSurrogate() && i + 1 < ansicht.size() &&
+            ansicht[i + 1].isLowSurrogate())
             laenge = 2;
         QStringEncoder encoder("windows-1252");
         const QByteArray zeichen = encoder.encode(ansicht.mid(i, laenge));

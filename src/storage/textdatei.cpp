@@ -22,7 +22,8 @@ bool textdatei_lesen(const QString &pfad, QStringList &zeilen)
 
 bool textdatei_schreiben(const QString &pfad, const QStringList &zeilen, Zeilenende ende)
 {
-    const QString trenner = ende == Zeilenende::CRLF ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    const QString trenner =
+        ende == Zeilenende::CRLF ? QStringLiteral("\r\n") : QStringLiteral("\n");
     QString text;
     for (const QString &zeile : zeilen)
         text += zeile + trenner;

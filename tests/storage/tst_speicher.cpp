@@ -22,8 +22,8 @@ private slots:
         QTest::newRow("umlaute") << u"ÄÖÜäöüß"_qs << QByteArray("\xC4\xD6\xDC\xE4\xF6\xFC\xDF");
         QTest::newRow("euro") << u"5 €"_qs << QByteArray("5 \x80");
         QTest::newRow("fehlende zeichen") << u"Ωx漢"_qs << QByteArray("?x?");
-        QTest::newRow("ersatzpaar ist ein zeichen") << QString::fromUtf8("a\U0001F600b")
-                                                    << QByteArray("a?b");
+        QTest::newRow("ersatzpaar ist ein zeichen")
+            << QString::fromUtf8("a\U0001F600b") << QByteArray("a?b");
     }
     void text_1252()
     {
@@ -57,7 +57,8 @@ private slots:
     void laengenbyte_ueber_kapazitaet_wird_begrenzt()
     {
         Satzbild satz(8);
-        satz.setze_bytes(0, "\xFF" "abcdefg");
+        satz.setze_bytes(0, "\xFF"
+                            "abcdefg");
         QCOMPARE(satz.wert(TextFeld{0, 3}), u"abc"_qs);
     }
 

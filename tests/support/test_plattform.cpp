@@ -8,7 +8,10 @@ QStringList TestPlattform::texte() const
     return ergebnis;
 }
 
-void TestPlattform::information(const QString &text) { meldungen.append({Meldung::Information, text}); }
+void TestPlattform::information(const QString &text)
+{
+    meldungen.append({Meldung::Information, text});
+}
 
 bool TestPlattform::warnung_ja_nein(const QString &text)
 {
@@ -16,7 +19,10 @@ bool TestPlattform::warnung_ja_nein(const QString &text)
     return ja_nein_antworten.isEmpty() ? false : ja_nein_antworten.dequeue();
 }
 
-void TestPlattform::fehler(const QString &text) { meldungen.append({Meldung::Fehler, text}); }
+void TestPlattform::fehler(const QString &text)
+{
+    meldungen.append({Meldung::Fehler, text});
+}
 
 QString TestPlattform::datei_speichern_dialog(const QString &, const QString &, const QString &)
 {

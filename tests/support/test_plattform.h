@@ -19,8 +19,8 @@ public:
     };
 
     QList<Meldung> meldungen;
-    QQueue<bool> ja_nein_antworten;   // an empty queue answers "Nein"
-    QQueue<QString> datei_antworten;  // an empty queue cancels
+    QQueue<bool> ja_nein_antworten;  // an empty queue answers "Nein"
+    QQueue<QString> datei_antworten; // an empty queue cancels
     QQueue<std::optional<QColor>> farb_antworten;
     std::optional<QString> drucker_antwort;
     QStringList abgespielte_toene;
