@@ -50,8 +50,10 @@ QString zahl_schluessel(double wert, QChar komma)
 
 QString datum_schluessel(const QString &text)
 {
+    // An empty cell counts as a day long before year 1: all fields zero, so it sorts first
+    // and keeps the keys of further fields in line.
     if (text.isEmpty())
-        return text;
+        return u"00000000000000"_qs;
     const auto wert = datum_zeit_lesen(text);
     if (!wert)
         return text;

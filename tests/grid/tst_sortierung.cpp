@@ -49,7 +49,8 @@ private slots:
         QTest::newRow("negativ") << u"-3"_qs << QChar(u'F') << u" 999999997,0000"_qs;
         QTest::newRow("leer zahl") << QString() << QChar(u'C') << u"0000000000,0000"_qs;
         QTest::newRow("datum") << u"8.12.2026 9:05"_qs << QChar(u'd') << u"20261208090500"_qs;
-        QTest::newRow("datum leer") << QString() << QChar(u'D') << QString();
+        QTest::newRow("datum leer") << QString() << QChar(u'D') << u"00000000000000"_qs;
+        QTest::newRow("zeit leer") << u" "_qs << QChar(u'T') << u"00000000000000"_qs;
         QTest::newRow("datum kaputt") << u" morgen "_qs << QChar(u'D') << u"morgen"_qs;
         QTest::newRow("marke") << u"\t"_qs << QChar(u'M') << u"J              "_qs;
         QTest::newRow("keine marke") << u"x"_qs << QChar(u'M') << u"N              "_qs;
@@ -127,6 +128,17 @@ private slots:
         QCOMPARE(werte_nach_sortierung(gitter), ergebnis);
         QCOMPARE(gitter.sort_felder().size(), size_t(1));
         QCOMPARE(gitter.sort_felder().front().aufsteigend, aufsteigend);
+    }
+
+    void leeres_datum_vor_jedem_datum_auch_vor_weiterem_feld()
+    {
+        GitterModell gitter;
+        gitter.SetFixedCols(0);
+        gitter_fuellen(
+            gitter, {{u"Datum"_qs, u"Name"_qs}, {u"01.02.2026"_qs, u"a"_qs}, {QString(), u"b"_qs}});
+        gitter.ColInfoC(0)->Typ = u'D';
+        gitter.Sortiere(u"0;1;"_qs, false, 0, true);
+        QCOMPARE(werte_nach_sortierung(gitter, 1), (QStringList{u"b"_qs, u"a"_qs}));
     }
 
     void gleiche_schluessel_absteigend_umgekehrt()
