@@ -49,7 +49,7 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
     // The other windows in the program's creation order, each created once.
     Form7 = new TForm7(m_zustand, m_plattform, this);
     Form8 = new TForm8(m_zustand, m_plattform, this);
-    Form3 = new TForm3(m_plattform, this);
+    Form3 = new TForm3(m_zustand, m_plattform, this);
 
     connect(Form7, &TForm7::startseite_zeigen, this, &TForm1::startseite_zeigen);
     connect(Form8, &TForm8::startseite_zeigen, this, &TForm1::startseite_zeigen);

@@ -1,16 +1,18 @@
 #include "shell/werbung_fenster.h"
 
+#include "shell/hilfe.h"
 #include "shell/plattform.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TForm3::TForm3(Plattform &plattform, QWidget *parent)
+TForm3::TForm3(Zustand &zustand, Plattform &plattform, QWidget *parent)
     : QDialog(parent)
     , m_plattform(plattform)
 {
     oberflaeche_aufbauen();
+    hilfe_taste_einrichten(this, zustand, m_plattform);
 }
 
 void TForm3::oberflaeche_aufbauen()

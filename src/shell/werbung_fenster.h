@@ -5,6 +5,7 @@
 class Plattform;
 class QLabel;
 class QPushButton;
+struct Zustand;
 
 // The advertising page shown once by the ordered exit.
 class TForm3 : public QDialog
@@ -12,7 +13,7 @@ class TForm3 : public QDialog
     Q_OBJECT
 
 public:
-    explicit TForm3(Plattform &plattform, QWidget *parent = nullptr);
+    TForm3(Zustand &zustand, Plattform &plattform, QWidget *parent = nullptr);
 
     QLabel *Image1;
     QLabel *Label1;

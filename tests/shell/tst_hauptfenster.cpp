@@ -209,6 +209,22 @@ private slots:
         QVERIFY(!f.isVisible());
     }
 
+    void f1_auf_der_werbeseite()
+    {
+        Aufbau a;
+        TForm1 &f = a.erzeugen();
+        QTimer::singleShot(0, &f, [&] {
+            QTRY_VERIFY(f.Form3->isVisible());
+            f.Form3->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(f.Form3));
+            QTest::keyClick(f.Form3, Qt::Key_F1);
+            f.Form3->accept();
+        });
+        QTest::mouseClick(f.findChild<QToolButton *>("SpeedButton11"), Qt::LeftButton);
+        const QPair<QString, int> aufruf{a.ordner.pfad("Vorlix_Turnier-Hilfe.chm"), 150};
+        QCOMPARE(a.plattform.hilfe_aufrufe, (QList<QPair<QString, int>>{aufruf}));
+    }
+
     void schliessfeld_ohne_sicherung_und_werbung()
     {
         Aufbau a;
