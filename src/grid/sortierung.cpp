@@ -9,6 +9,8 @@ namespace {
 
 QStringList stuecke(const QString &text, QChar trenner)
 {
+    if (text.isEmpty())
+        return {};
     QStringList teile = text.split(trenner);
     if (teile.size() > 1 && teile.last().isEmpty())
         teile.removeLast();
@@ -56,10 +58,12 @@ void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, boo
     }
     const int datenzeilen = row_count_ - fixed_rows_;
     const bool zahlen_spalten =
+        !sort_felder_.empty() &&
         std::all_of(sort_felder_.begin(), sort_felder_.end(),
                     [](const SortFeld &feld) { return ist_zahl_typ(feld.typ); });
     fortschritt(wmWait, 0, row_count_);
-    if (datenzeilen > 0 && !sort_felder_.empty()) {
+    // Without sort fields the rows keep their order but still go back as row text.
+    if (datenzeilen > 0) {
         std::vector<int> folge = zahlen_spalten ? zahlen_folge(wmWait) : text_folge(wmWait);
         // Descending writes the ascending lines from the last one: equal keys turn round too.
         if (!sortAufw)

@@ -141,6 +141,15 @@ private slots:
         QCOMPARE(werte_nach_sortierung(gitter, 1), (QStringList{u"b"_qs, u"a"_qs}));
     }
 
+    void ohne_spaltennummern_bleibt_die_reihenfolge()
+    {
+        GitterModell gitter;
+        spalte_fuellen(gitter, u'I', {u"3"_qs, QString(), u"1"_qs});
+        gitter.Sortiere(QString(), false, 0, true);
+        QCOMPARE(werte_nach_sortierung(gitter), (QStringList{u"3"_qs, u" "_qs, u"1"_qs}));
+        QVERIFY(gitter.sort_felder().empty());
+    }
+
     void gleiche_schluessel_absteigend_umgekehrt()
     {
         GitterModell gitter;
