@@ -89,9 +89,10 @@ bool GitterModell::SaveToFile(bool save_ColInfo, int wmWait)
     zeile(FileParam.isEmpty() ? QString() : FileParam.join(zeilenzeichen) + zeilenzeichen);
     zeile(sortier_cols_);
     for (int r = 0; r < row_count_; ++r) {
-        for (int c = 0; c < col_count_; ++c)
+        for (int c = 0; c < col_count_; ++c) {
             zeile(zelle_fuer_datei(Cells(c, r)));
-        fortschritt(wmWait, 1, r);
+            fortschritt(wmWait, 1, r);
+        }
     }
     if (save_ColInfo) {
         int mit_info = 0;

@@ -205,6 +205,26 @@ private slots:
         QCOMPARE(gitter.letzter_fehler().isEmpty(), ergebnis);
     }
 
+    void fortschritt_beim_speichern_je_zelle_beim_laden_je_zeile()
+    {
+        GitterModell gitter;
+        gitter_fuellen(gitter, {{u"A"_qs, u"B"_qs}, {u"a"_qs, u"b"_qs}, {u"c"_qs, u"d"_qs}});
+        gitter.WaitStep = 2;
+        QList<QList<int>> meldungen;
+        gitter.OnWait = [&](int nachricht, int phase, int wert) {
+            meldungen.append({nachricht, phase, wert});
+        };
+        gitter.SetFileName(pfad(u"fortschritt.Tab"_qs));
+        QVERIFY(gitter.SaveToFile(true, 1024));
+        const QList<QList<int>> je_zelle{{1024, 0, 3}, {1024, 1, 0}, {1024, 1, 0},
+                                         {1024, 1, 2}, {1024, 1, 2}, {1024, 2, 0}};
+        QCOMPARE(meldungen, je_zelle);
+        meldungen.clear();
+        QVERIFY(gitter.LoadFromFile(true, false, -1, 1024));
+        const QList<QList<int>> je_zeile{{1024, 0, 3}, {1024, 1, 0}, {1024, 1, 2}, {1024, 2, 0}};
+        QCOMPARE(meldungen, je_zeile);
+    }
+
     void nicht_schreibbar_aendert_nichts()
     {
         GitterModell gitter;
