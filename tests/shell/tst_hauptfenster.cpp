@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -103,6 +104,50 @@ private slots:
         QCOMPARE(f.findChild<QToolButton *>("SpeedButton10")->toolTip(),
                  u"Bildschirmfarben einstellen"_qs);
         QCOMPARE(f.findChild<QToolButton *>("SpeedButton11")->toolTip(), u"Programm beenden"_qs);
+    }
+
+    void menuepunkte_rufen_ihre_befehle_data()
+    {
+        QTest::addColumn<QString>("menue");
+        QTest::addColumn<QString>("eintrag");
+        QTest::addColumn<int>("befehl");
+        QTest::addColumn<bool>("startseite_aus");
+        const auto zeile = [](const char *menue, const char *eintrag, Befehl befehl, bool aus) {
+            QTest::newRow(eintrag)
+                << QString::fromUtf8(menue) << QString::fromUtf8(eintrag) << int(befehl) << aus;
+        };
+        zeile("Spieler erfassen", "Spieler Gruppe 1 erfassen", Befehl::spieler_gruppe1_erfassen,
+              true);
+        zeile("Spieler erfassen", "Spieler Gruppe 2 erfassen", Befehl::spieler_gruppe2_erfassen,
+              true);
+        zeile("Anzeigen", "Mitspieler festlegen", Befehl::mitspieler_festlegen, true);
+        zeile("Anzeigen", "Turnierplan anzeigen", Befehl::turnierplan_anzeigen, true);
+        zeile("Anzeigen", "Ergebnisse ansehen", Befehl::ergebnisse_ansehen, true);
+        zeile("Drucken", "Adressen drucken", Befehl::adressen_drucken, true);
+        zeile("Sonstiges", "Einstellungen", Befehl::einstellungen, false);
+        zeile("Sonstiges", "Daten sichern/Wiederherstellen", Befehl::daten_sichern, true);
+    }
+    void menuepunkte_rufen_ihre_befehle()
+    {
+        QFETCH(QString, menue);
+        QFETCH(QString, eintrag);
+        QFETCH(int, befehl);
+        QFETCH(bool, startseite_aus);
+        Aufbau a;
+        TForm1 &f = a.erzeugen();
+        QList<int> gerufen;
+        for (int b = 0; b <= int(Befehl::beenden); ++b)
+            if (Befehl(b) != Befehl::beenden && Befehl(b) != Befehl::hilfe)
+                f.befehl_setzen(Befehl(b), [&gerufen, b] { gerufen << b; });
+
+        QAction *aktion = menuepunkt(f, eintrag);
+        QVERIFY(aktion);
+        const auto *oben = qobject_cast<QMenu *>(aktion->parent());
+        QVERIFY(oben);
+        QCOMPARE(oben->title(), menue);
+        aktion->trigger();
+        QCOMPARE(gerufen, QList<int>{befehl});
+        QCOMPARE(f.Panel5->isVisible(), !startseite_aus);
     }
 
     void menue_gruppen_erstellen_zeigt_die_gruppen()
