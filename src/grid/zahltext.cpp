@@ -1,6 +1,7 @@
 #include "grid/zahltext.h"
 
 #include <QLocale>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -48,6 +49,15 @@ QString normalisiere_text(QString s)
     return s;
 }
 
+// The regional reading, without the words for infinity and "not a number" that it also knows:
+// typed texts such as "Nan" or "inf" are no numbers.
+std::optional<double> regional_lesen(const QString &s)
+{
+    bool ok = false;
+    const double wert = zahlen_locale().toDouble(s, &ok);
+    return ok && std::isfinite(wert) ? std::optional<double>(wert) : std::nullopt;
+}
+
 } // namespace
 
 QString trimme_steuerzeichen(const QString &text)
@@ -75,13 +85,11 @@ QString NormalizeNumberText(const QString &text, int decimals)
         return u"0"_qs;
     if (decimals <= 0)
         return s;
-    bool ok = false;
-    const QLocale locale = zahlen_locale();
-    const double wert = locale.toDouble(s, &ok);
-    if (!ok)
+    const auto wert = regional_lesen(s);
+    if (!wert)
         return u"0"_qs;
     // More than 15 significant digits are noise in a double.
-    return locale.toString(wert, 'f', qMin(decimals, 15)).trimmed();
+    return zahlen_locale().toString(*wert, 'f', qMin(decimals, 15)).trimmed();
 }
 
 namespace {
@@ -115,10 +123,7 @@ double StrToFloatNorm(const QString &text)
         return *ganz;
     const qsizetype komma = t.indexOf(u',');
     const int dezimalen = komma < 0 ? 0 : int(t.size() - komma - 1);
-    t = NormalizeNumberText(t, dezimalen);
-    bool ok = false;
-    const double wert = zahlen_locale().toDouble(t, &ok);
-    return ok ? wert : 0;
+    return regional_lesen(NormalizeNumberText(t, dezimalen)).value_or(0.0);
 }
 
 qint32 StrToIntNorm(const QString &text)

@@ -26,6 +26,8 @@ private slots:
         QTest::newRow("leer") << QString() << 0.0;
         QTest::newRow("nur komma") << u","_qs << 0.0;
         QTest::newRow("steuerzeichen") << u"\t7,25\r\n"_qs << 7.25;
+        QTest::newRow("nan ist keine zahl") << u"NaN"_qs << 0.0;
+        QTest::newRow("inf ist keine zahl") << u"-inf"_qs << 0.0;
     }
     void float_lesen()
     {
@@ -77,6 +79,7 @@ private slots:
         QTest::newRow("festkomma") << u"3,1"_qs << 3 << u"3,100"_qs;
         QTest::newRow("nicht lesbar mit dezimalen") << u"x,1"_qs << 1 << u"0"_qs;
         QTest::newRow("komma am ende") << u"5,"_qs << 0 << u"5"_qs;
+        QTest::newRow("inf mit dezimalen") << u"inf,"_qs << 2 << u"0"_qs;
     }
     void normalisieren()
     {
