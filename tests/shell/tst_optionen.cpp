@@ -88,6 +88,35 @@ private slots:
         QCOMPARE(datei(t), o.bytes());
     }
 
+    // Every byte of the record after a reset over a record filled with 0x5A: kept areas and
+    // the bytes behind an emptied text keep 0x5A.
+    void zuruecksetzen_byte_fuer_byte()
+    {
+        TOptionen o;
+        o.setze_bytes(0, QByteArray(opt::groesse, '\x5A'));
+        o.auf_grundwerte_setzen();
+
+        QByteArray erwartet(opt::groesse, '\x5A');
+        const auto zahl = [&erwartet](int offset, quint32 wert) {
+            qToLittleEndian<quint32>(wert, erwartet.data() + offset);
+        };
+        for (int offset : {8, 12, 180, 184, 188, 192, 204, 208, 1104, 1108, 1112, 1116, 1120,
+                           1124, 1208})
+            zahl(offset, 0);
+        for (int offset = 248; offset < 280; offset += 4)
+            zahl(offset, 0);
+        zahl(0, 1);
+        zahl(212, 18);
+        zahl(1100, 5);
+        zahl(1128, 0x00B3B3FF);
+        zahl(1132, 0x00B3B3FF);
+        for (int offset : {16, 98, 291, 392, 493, 594, 695, 796, 878, 919, 960, 1001})
+            erwartet[offset] = 0;
+        erwartet[1042] = 1;
+        erwartet[1043] = char(0x80);
+        QCOMPARE(o.bytes(), erwartet);
+    }
+
     void kurze_datei_wird_neu_geschrieben()
     {
         TestOrdner t;
