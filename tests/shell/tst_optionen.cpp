@@ -100,8 +100,8 @@ private slots:
         const auto zahl = [&erwartet](int offset, quint32 wert) {
             qToLittleEndian<quint32>(wert, erwartet.data() + offset);
         };
-        for (int offset : {8, 12, 180, 184, 188, 192, 204, 208, 1104, 1108, 1112, 1116, 1120,
-                           1124, 1208})
+        for (int offset :
+             {8, 12, 180, 184, 188, 192, 204, 208, 1104, 1108, 1112, 1116, 1120, 1124, 1208})
             zahl(offset, 0);
         for (int offset = 248; offset < 280; offset += 4)
             zahl(offset, 0);
