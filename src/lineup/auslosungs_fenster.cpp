@@ -63,8 +63,9 @@ void AuslosungsFenster::zeigen()
     activateWindow();
 }
 
-void AuslosungsFenster::zur_startseite()
+void AuslosungsFenster::closeEvent(QCloseEvent *ereignis)
 {
+    // Also for the close box: the main window must not stay without its start page.
     emit startseite_zeigen();
-    close();
+    QWidget::closeEvent(ereignis);
 }

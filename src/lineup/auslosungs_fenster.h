@@ -23,7 +23,7 @@ public:
     void zeigen();
 
 signals:
-    // A closing or saving button was used; the main window shows its start page again.
+    // The window was closed in any way; the main window shows its start page again.
     void startseite_zeigen();
 
 protected:
@@ -42,7 +42,7 @@ protected:
     QPushButton *knopf_anlegen(const char *objekt_name, const QString &text);
     // Once the window's layout stands: centred, shifted down by the profile's offset.
     void platzieren();
-    void zur_startseite();
+    void closeEvent(QCloseEvent *ereignis) override;
 
     Zustand &m_zustand;
     Plattform &m_plattform;

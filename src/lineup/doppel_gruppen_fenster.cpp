@@ -71,7 +71,7 @@ void TForm7::oberflaeche_aufbauen()
     connect(RadioButton1, &QRadioButton::clicked, this, &TForm7::RadioButton1Click);
     connect(RadioButton2, &QRadioButton::clicked, this, &TForm7::RadioButton2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm7::Button3Click);
-    connect(Button1, &QPushButton::clicked, this, &TForm7::zur_startseite);
+    connect(Button1, &QPushButton::clicked, this, &TForm7::close);
 }
 
 void TForm7::mannschaft_waehlen(int mannschaft)

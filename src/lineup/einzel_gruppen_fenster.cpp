@@ -62,7 +62,7 @@ void TForm8::oberflaeche_aufbauen()
     connect(Button3, &QPushButton::clicked, this, [this] { neu_mischen(1); });
     connect(Button4, &QPushButton::clicked, this, [this] { neu_mischen(2); });
     connect(Button1, &QPushButton::clicked, this, &TForm8::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm8::zur_startseite);
+    connect(Button2, &QPushButton::clicked, this, &TForm8::close);
     connect(Button5, &QPushButton::clicked, this, &TForm8::Button5Click);
     connect(Button6, &QPushButton::clicked, this, &TForm8::Button6Click);
 }
@@ -82,7 +82,7 @@ void TForm8::neu_mischen(int mannschaft)
 void TForm8::Button1Click()
 {
     einzel_aufstellungen_speichern(m_zustand, namensfelder());
-    zur_startseite();
+    close();
 }
 
 void TForm8::Button5Click()

@@ -44,6 +44,12 @@ void spieler_zahl_setzen(Zustand &zustand, int letzter_eintrag)
 
 void lesen_doppel(Zustand &zustand, int mannschaft, Namensfelder &felder)
 {
+    // The window shows one team at a time: without a stored line-up it shows none, rather
+    // than the other team's names left in its fields.
+    if (!QFile::exists(aufstellung_pfad(zustand, mannschaft))) {
+        felder.leeren(1, Namensfelder::anzahl);
+        return;
+    }
     if (!einlesen(zustand, mannschaft))
         return;
     const TGruppe &gruppe = gruppe_der_mannschaft(zustand, mannschaft);

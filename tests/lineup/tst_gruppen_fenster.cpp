@@ -185,14 +185,37 @@ private slots:
         klicken(&p.form8, "Button5");
         klicken(&p.form8, "Button6");
         QCOMPARE(auswahl.count(), 1);
-        QCOMPARE(startseite.count(), 0);
+        QCOMPARE(startseite.count(), 1);
         QVERIFY(!p.form8.isVisible());
 
         p.form8.zeigen();
         klicken(&p.form8, "Button2");
-        QCOMPARE(startseite.count(), 1);
+        QCOMPARE(startseite.count(), 2);
         QVERIFY(!p.form8.isVisible());
         QCOMPARE(dateiinhalt(p.pfad(gruppe1_e_datei)), datei);
+    }
+
+    void schliessfeld_zeigt_die_startseite()
+    {
+        Programm p(1);
+        for (AuslosungsFenster *fenster : {static_cast<AuslosungsFenster *>(&p.form7),
+                                           static_cast<AuslosungsFenster *>(&p.form8)}) {
+            QSignalSpy startseite(fenster, &AuslosungsFenster::startseite_zeigen);
+            fenster->zeigen();
+            QVERIFY(fenster->close()); // what the close box does
+            QCOMPARE(startseite.count(), 1);
+        }
+    }
+
+    void doppelfenster_zeigt_ohne_datei_keine_fremden_namen()
+    {
+        Programm p(1);
+        QVERIFY(gruppendatei_anlegen(p.pfad(gruppe2_e_datei), namen_ab(21, namen(u"Rot"_qs, 4))));
+        gruppen_mitspieler_anzeigen(p.zustand, p.form7, p.form8);
+        QVERIFY(p.form7.findChild<QRadioButton *>("RadioButton1")->isChecked());
+        QCOMPARE(Programm::texte(p.form7, 1, 20), QStringList(20, QString()));
+        klicken(&p.form7, "RadioButton2");
+        QCOMPARE(Programm::texte(p.form7, 1, 4), namen(u"Rot"_qs, 4));
     }
 
     void deutsche_namen_werden_gezeigt_und_unveraendert_gespeichert()

@@ -191,9 +191,11 @@ private slots:
         t.zustand.setze(opt::spieler_pro_mannschaft, 5);
         Namensfelder felder;
         felder.setze(2, u"alt"_qs);
-        gruppe1_lesen_doppel(t.zustand, felder);
         gruppe1_lesen_einzel(t.zustand, felder);
         QCOMPARE(felder.text(2), u"alt"_qs);
+        // The doubles window shows one team: no file, no names.
+        gruppe1_lesen_doppel(t.zustand, felder);
+        QCOMPARE(felder.text(2), QString());
         QCOMPARE(t.zustand.gruppe1.name(3), u"bleibt"_qs);
         QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), 5);
         QVERIFY(!QFile::exists(t.pfad(gruppe1_e_datei)));
