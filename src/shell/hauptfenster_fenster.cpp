@@ -188,7 +188,8 @@ void TForm1::erzeugen()
 
     m_zustand.hilfe_datei = m_zustand.daten_pfad + hilfe_dateiname;
     if (!QFile::exists(m_zustand.hilfe_datei))
-        m_plattform.information(QStringLiteral("Hilfe-Datei nicht gefunden\r") + m_zustand.hilfe_datei);
+        m_plattform.information(QStringLiteral("Hilfe-Datei nicht gefunden\r") +
+                                m_zustand.hilfe_datei);
 
     const std::optional<Taskleiste> leiste = m_plattform.taskleiste();
     if (!leiste)
@@ -209,7 +210,8 @@ void TForm1::startseite_anordnen()
     const QRect schirm = m_plattform.bildschirm();
     const QSize bild = Image1->pixmap().size();
     Image1->setGeometry(schirm.width() / 2 - bild.width() / 2,
-                        schirm.height() / 2 - (bild.height() / 2 + 65), bild.width(), bild.height());
+                        schirm.height() / 2 - (bild.height() / 2 + 65), bild.width(),
+                        bild.height());
     const int breite = Panel5->width();
     const int hoehe = Panel5->height();
     Label2->setGeometry(0, 20, breite, Label2->sizeHint().height());
@@ -256,8 +258,14 @@ void TForm1::befehl_ausfuehren(Befehl befehl)
     (*arbeit)();
 }
 
-void TForm1::startseite_zeigen() { Panel5->show(); }
-void TForm1::startseite_verbergen() { Panel5->hide(); }
+void TForm1::startseite_zeigen()
+{
+    Panel5->show();
+}
+void TForm1::startseite_verbergen()
+{
+    Panel5->hide();
+}
 
 void TForm1::beenden()
 {

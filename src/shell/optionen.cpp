@@ -43,7 +43,10 @@ void TOptionen::auf_grundwerte_setzen()
 
 namespace {
 
-QString optionen_pfad(const QString &daten_pfad) { return daten_pfad + optionen_dateiname; }
+QString optionen_pfad(const QString &daten_pfad)
+{
+    return daten_pfad + optionen_dateiname;
+}
 
 bool schreiben(const TOptionen &optionen, QSaveFile &datei)
 {

@@ -59,7 +59,10 @@ inline constexpr Int32Feld reserviert_int1208{1208};
 class TOptionen : public speicher::Satzbild
 {
 public:
-    TOptionen() : Satzbild(opt::groesse) {}
+    TOptionen()
+        : Satzbild(opt::groesse)
+    {
+    }
     // The reset values; fields documented as kept stay as they are.
     void auf_grundwerte_setzen();
 };

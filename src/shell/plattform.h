@@ -11,7 +11,7 @@
 // Where the taskbar stands, as far as the system tells.
 struct Taskleiste
 {
-    int oberkante = 0;           // top edge in screen coordinates
+    int oberkante = 0;             // top edge in screen coordinates
     bool blendet_sich_aus = false; // set to hide itself
 };
 
@@ -33,7 +33,8 @@ public:
     virtual QString datei_oeffnen_dialog(const QString &titel, const QString &ordner,
                                          const QString &filter) = 0;
     virtual QString ordner_dialog(const QString &titel, const QString &ordner) = 0;
-    virtual std::optional<QColor> farbe_waehlen(const QColor &start, QList<QColor> &eigene_farben) = 0;
+    virtual std::optional<QColor> farbe_waehlen(const QColor &start,
+                                                QList<QColor> &eigene_farben) = 0;
     virtual std::optional<QString> drucker_waehlen() = 0;
 
     // Sound, help, screen.

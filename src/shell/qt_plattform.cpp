@@ -16,7 +16,10 @@ namespace {
 
 const QString programm_name = QStringLiteral("Vorlix Turnier-Quarel 2");
 
-QWidget *aktives_fenster() { return QApplication::activeWindow(); }
+QWidget *aktives_fenster()
+{
+    return QApplication::activeWindow();
+}
 
 } // namespace
 
@@ -25,13 +28,15 @@ QtPlattform::~QtPlattform() = default;
 
 void QtPlattform::information(const QString &text)
 {
-    QMessageBox box(QMessageBox::Information, programm_name, text, QMessageBox::Ok, aktives_fenster());
+    QMessageBox box(QMessageBox::Information, programm_name, text, QMessageBox::Ok,
+                    aktives_fenster());
     box.exec();
 }
 
 bool QtPlattform::warnung_ja_nein(const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, programm_name, text, QMessageBox::NoButton, aktives_fenster());
+    QMessageBox box(QMessageBox::Warning, programm_name, text, QMessageBox::NoButton,
+                    aktives_fenster());
     QPushButton *ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
     box.exec();
@@ -40,7 +45,8 @@ bool QtPlattform::warnung_ja_nein(const QString &text)
 
 void QtPlattform::fehler(const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, programm_name, text, QMessageBox::NoButton, aktives_fenster());
+    QMessageBox box(QMessageBox::Critical, programm_name, text, QMessageBox::NoButton,
+                    aktives_fenster());
     box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
     box.exec();
 }
@@ -138,7 +144,10 @@ std::optional<Taskleiste> QtPlattform::taskleiste()
     return leiste;
 }
 
-QDateTime QtPlattform::jetzt() { return QDateTime::currentDateTime(); }
+QDateTime QtPlattform::jetzt()
+{
+    return QDateTime::currentDateTime();
+}
 
 quint32 QtPlattform::zufallssaat()
 {

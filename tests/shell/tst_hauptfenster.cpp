@@ -54,14 +54,22 @@ private slots:
         QTest::addColumn<QString>("beschriftung");
         QTest::addColumn<int>("befehl");
         QTest::addColumn<bool>("startseite_aus");
-        QTest::newRow("1") << "SpeedButton1" << "Erfassen" << int(Befehl::teilnehmer_erfassen) << true;
-        QTest::newRow("3") << "SpeedButton3" << "Auswählen" << int(Befehl::mitspieler_festlegen) << true;
-        QTest::newRow("4") << "SpeedButton4" << "Gruppen" << int(Befehl::gruppen_mitspieler_anzeigen) << true;
-        QTest::newRow("2") << "SpeedButton2" << "Turnierplan" << int(Befehl::turnierplan_anzeigen) << true;
-        QTest::newRow("5") << "SpeedButton5" << "Tabelle" << int(Befehl::ergebnisse_ansehen) << true;
-        QTest::newRow("6") << "SpeedButton6" << "Einstellungen" << int(Befehl::einstellungen) << false;
-        QTest::newRow("7") << "SpeedButton7" << "Backup" << int(Befehl::daten_sichern) << true;
-        QTest::newRow("10") << "SpeedButton10" << "Farben" << int(Befehl::farben) << true;
+        QTest::newRow("1") << "SpeedButton1"
+                           << "Erfassen" << int(Befehl::teilnehmer_erfassen) << true;
+        QTest::newRow("3") << "SpeedButton3"
+                           << "Auswählen" << int(Befehl::mitspieler_festlegen) << true;
+        QTest::newRow("4") << "SpeedButton4"
+                           << "Gruppen" << int(Befehl::gruppen_mitspieler_anzeigen) << true;
+        QTest::newRow("2") << "SpeedButton2"
+                           << "Turnierplan" << int(Befehl::turnierplan_anzeigen) << true;
+        QTest::newRow("5") << "SpeedButton5"
+                           << "Tabelle" << int(Befehl::ergebnisse_ansehen) << true;
+        QTest::newRow("6") << "SpeedButton6"
+                           << "Einstellungen" << int(Befehl::einstellungen) << false;
+        QTest::newRow("7") << "SpeedButton7"
+                           << "Backup" << int(Befehl::daten_sichern) << true;
+        QTest::newRow("10") << "SpeedButton10"
+                            << "Farben" << int(Befehl::farben) << true;
     }
     void werkzeugknoepfe_rufen_ihre_befehle()
     {
@@ -98,8 +106,8 @@ private slots:
         for (QToolButton *k : f.Panel1->findChildren<QToolButton *>())
             namen << k->objectName();
         QCOMPARE(namen, (QStringList{"SpeedButton1", "SpeedButton3", "SpeedButton4", "SpeedButton2",
-                                     "SpeedButton5", "SpeedButton6", "SpeedButton7", "SpeedButton10",
-                                     "SpeedButton11"}));
+                                     "SpeedButton5", "SpeedButton6", "SpeedButton7",
+                                     "SpeedButton10", "SpeedButton11"}));
         QCOMPARE(f.findChild<QToolButton *>("SpeedButton1")->toolTip(), u"Daten eingeben"_qs);
         QCOMPARE(f.findChild<QToolButton *>("SpeedButton10")->toolTip(),
                  u"Bildschirmfarben einstellen"_qs);
@@ -173,8 +181,9 @@ private slots:
     {
         Aufbau a;
         TForm1 &f = a.erzeugen();
-        QCOMPARE(f.windowTitle(),
-                 u"Vorlix Turnier-Quarel 2   V 1.15      -      Heute ist  Dienstag der  08.12.2026"_qs);
+        QCOMPARE(
+            f.windowTitle(),
+            u"Vorlix Turnier-Quarel 2   V 1.15      -      Heute ist  Dienstag der  08.12.2026"_qs);
         QVERIFY(f.StatusPanel->text().contains(u"1.15"));
         QCOMPARE(f.StatusPanel->width(), 640);
         QCOMPARE(f.geometry().size(), a.plattform.arbeit.size());
@@ -197,8 +206,8 @@ private slots:
     {
         Aufbau a(false);
         a.erzeugen();
-        QCOMPARE(a.plattform.texte(),
-                 QStringList{u"Hilfe-Datei nicht gefunden\r"_qs + a.ordner.pfad("Vorlix_Turnier-Hilfe.chm")});
+        QCOMPARE(a.plattform.texte(), QStringList{u"Hilfe-Datei nicht gefunden\r"_qs +
+                                                  a.ordner.pfad("Vorlix_Turnier-Hilfe.chm")});
     }
 
     void taskleiste_legt_hoehe_und_art_fest()
@@ -227,14 +236,17 @@ private slots:
         a.ordner.zustand.setze(opt::auto_sicherung, 1);
         TForm1 &f = a.erzeugen();
         QStringList ablauf;
-        f.auto_sicherung = [&] { ablauf << (f.Form3->isVisible() ? "sicherung nach seite" : "sicherung"); };
+        f.auto_sicherung = [&] {
+            ablauf << (f.Form3->isVisible() ? "sicherung nach seite" : "sicherung");
+        };
         QTimer::singleShot(0, &f, [&] {
             QTRY_VERIFY(f.Form3->isVisible());
             ablauf << "werbeseite " + f.Form3->Label1->text();
             QTest::mouseClick(f.Form3->Button1, Qt::LeftButton);
         });
         QTest::mouseClick(f.findChild<QToolButton *>("SpeedButton11"), Qt::LeftButton);
-        QCOMPARE(ablauf, (QStringList{"sicherung", "werbeseite Diese Seite könnte Ihre Werbung anzeigen."}));
+        QCOMPARE(ablauf, (QStringList{"sicherung",
+                                      "werbeseite Diese Seite könnte Ihre Werbung anzeigen."}));
         QVERIFY(!f.isVisible());
         QCOMPARE(a.plattform.hilfe_geschlossen, 1);
     }
@@ -244,7 +256,9 @@ private slots:
         Aufbau a;
         TForm1 &f = a.erzeugen();
         bool gesichert = false;
-        f.auto_sicherung = [&] { gesichert = true; };
+        f.auto_sicherung = [&] {
+            gesichert = true;
+        };
         QTimer::singleShot(0, &f, [&] {
             QTRY_VERIFY(f.Form3->isVisible());
             f.Form3->reject(); // closing the page in any way ends the program too
@@ -276,7 +290,9 @@ private slots:
         a.ordner.zustand.setze(opt::auto_sicherung, 1);
         TForm1 &f = a.erzeugen();
         bool gesichert = false;
-        f.auto_sicherung = [&] { gesichert = true; };
+        f.auto_sicherung = [&] {
+            gesichert = true;
+        };
         QVERIFY(f.close());
         QVERIFY(!gesichert);
         QVERIFY(!f.Form3->isVisible());

@@ -21,9 +21,9 @@ class TstOptionen : public QObject
     static QByteArray erwartete_erstdatei()
     {
         QByteArray b(1224, '\0');
-        b[0] = 1;                  // mannschaft_nr
-        b[212] = 18;               // zeilenhoehe_d
-        b[1042] = 1;               // String[5] holding the euro sign
+        b[0] = 1;    // mannschaft_nr
+        b[212] = 18; // zeilenhoehe_d
+        b[1042] = 1; // String[5] holding the euro sign
         b[1043] = char(0x80);
         b[1100] = 5;
         for (int offset : {1128, 1132}) {
@@ -175,8 +175,9 @@ private slots:
 
     void titel_am_dienstag()
     {
-        QCOMPARE(titel_text(u"1.15"_qs, QDate(2026, 12, 8)),
-                 u"Vorlix Turnier-Quarel 2   V 1.15      -      Heute ist  Dienstag der  08.12.2026"_qs);
+        QCOMPARE(
+            titel_text(u"1.15"_qs, QDate(2026, 12, 8)),
+            u"Vorlix Turnier-Quarel 2   V 1.15      -      Heute ist  Dienstag der  08.12.2026"_qs);
     }
 
     void start_nimmt_den_datenordner_der_umgebung()
