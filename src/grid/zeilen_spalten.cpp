@@ -149,8 +149,14 @@ int GitterModell::RowMarkCount() const
 int GitterModell::RowMarkDelete()
 {
     const int anzahl = RowMarkCount();
+    // Each delete moves the cursor and with it the selection; the marked rows are those of now.
+    const TGridRect markiert = selection_;
     Sammlung sammlung(*this);
-    for (int r = selection_.Bottom; anzahl > 0 && r >= selection_.Top; --r)
+    // Once every data row is gone, further deletes change nothing: a selection reaching far
+    // past the grid must not cost a loop over its whole height.
+    int noch_wirksam = row_count_ - fixed_rows_;
+    for (int r = markiert.Bottom; anzahl > 0 && r >= markiert.Top && noch_wirksam > 0;
+         --r, --noch_wirksam)
         RowDelete(r);
     return anzahl;
 }

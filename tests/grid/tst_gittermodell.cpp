@@ -88,7 +88,8 @@ private slots:
     void sortierte_leere_zeile_bleibt_leer()
     {
         GitterModell gitter;
-        gitter_fuellen(gitter, {{u"T"_qs, u"A"_qs, u"B"_qs}, {u"x"_qs, u"b"_qs, QString()}, {u"y"_qs}});
+        gitter_fuellen(gitter,
+                       {{u"T"_qs, u"A"_qs, u"B"_qs}, {u"x"_qs, u"b"_qs, QString()}, {u"y"_qs}});
         gitter.Sortiere(u"1"_qs, false, 0, true);
         QCOMPARE(gitter.Rows(1), (QStringList{u"y"_qs, u" "_qs, u" "_qs}));
         QCOMPARE(gitter.Rows(2), (QStringList{u"x"_qs, u"b"_qs, u" "_qs}));
@@ -211,6 +212,27 @@ private slots:
         gitter.RowDelete(1);
         QCOMPARE(gitter.RowCount(), 2);
         QCOMPARE(gitter.Cells(0, 1), QString());
+    }
+
+    void markierte_zeilen_loeschen_data()
+    {
+        QTest::addColumn<int>("oben");
+        QTest::addColumn<int>("unten");
+        QTest::addColumn<QStringList>("rest");
+        QTest::newRow("mitte") << 2 << 3 << QStringList{u"A"_qs, u"1"_qs, u"4"_qs};
+        // A damaged file can bring any selection; the work stays bounded by the rows there are.
+        QTest::newRow("weit ueber das ende") << 1 << 2000000000 << QStringList{u"A"_qs, QString()};
+    }
+    void markierte_zeilen_loeschen()
+    {
+        QFETCH(int, oben);
+        QFETCH(int, unten);
+        QFETCH(QStringList, rest);
+        GitterModell gitter;
+        gitter_fuellen(gitter, {{u"A"_qs}, {u"1"_qs}, {u"2"_qs}, {u"3"_qs}, {u"4"_qs}});
+        gitter.SetSelection({0, oben, 0, unten});
+        QCOMPARE(gitter.RowMarkDelete(), unten - oben + 1);
+        QCOMPARE(gitter.Cols(0), rest);
     }
 
     void erste_leere_datenzeile_wird_gefuellt()
