@@ -15,17 +15,6 @@ QString kein_integer(const QString &text)
     return u"'%1' ist kein gültiger Integerwert"_qs.arg(text);
 }
 
-// Like a list of lines set from text: a separator at the very end opens no further line.
-QStringList in_zeilen(const QString &text, QChar trenner)
-{
-    if (text.isEmpty())
-        return {};
-    QStringList zeilen = text.split(trenner);
-    if (zeilen.size() > 1 && zeilen.last().isEmpty())
-        zeilen.removeLast();
-    return zeilen;
-}
-
 } // namespace
 
 QString GitterModell::ColInfoToParamStr(int aCol) const

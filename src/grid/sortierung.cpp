@@ -5,20 +5,6 @@
 
 #include <algorithm>
 
-namespace {
-
-QStringList stuecke(const QString &text, QChar trenner)
-{
-    if (text.isEmpty())
-        return {};
-    QStringList teile = text.split(trenner);
-    if (teile.size() > 1 && teile.last().isEmpty())
-        teile.removeLast();
-    return teile;
-}
-
-} // namespace
-
 std::vector<int> GitterModell::text_folge(int wmWait)
 {
     const QChar komma = QLocale().decimalPoint().front();
@@ -51,7 +37,7 @@ void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, boo
     Sammlung sammlung(*this);
     ColClearEt(-1);
     sort_felder_.clear();
-    for (const QString &stueck : stuecke(colNrStr, u';')) {
+    for (const QString &stueck : in_zeilen(colNrStr, u';')) {
         const int spalte = StrToIntNorm(stueck);
         const TColInfo *info = GetColInfo(spalte);
         sort_felder_.push_back({spalte, info ? info->Typ : QChar(u' '), sortAufw});
@@ -107,7 +93,7 @@ void GitterModell::SortiereIndex()
     if (!sortieren_ed_ || sortier_cols_.isEmpty())
         return;
     QString spalten;
-    for (const QString &titel : stuecke(sortier_cols_, ParamTz)) {
+    for (const QString &titel : in_zeilen(sortier_cols_, ParamTz)) {
         for (int c = 0; c < col_count_; ++c) {
             if (Cells(c, 0).compare(titel, Qt::CaseInsensitive) == 0) {
                 spalten += QString::number(c) + u';';

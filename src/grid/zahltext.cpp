@@ -183,3 +183,13 @@ bool PointInRect(int x, int y, const QRect &rect)
 {
     return rect.left() <= x && x <= rect.right() && rect.top() <= y && y <= rect.bottom();
 }
+
+QStringList in_zeilen(const QString &text, QChar trenner)
+{
+    if (text.isEmpty())
+        return {};
+    QStringList zeilen = text.split(trenner);
+    if (zeilen.size() > 1 && zeilen.last().isEmpty())
+        zeilen.removeLast();
+    return zeilen;
+}

@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <utility>
 
 // Reading numbers out of texts that people typed ("1.234,56", "12,-", "-,50", "12,50 EUR").
@@ -20,6 +21,9 @@ QString ReplaceChars(const QString &text, const QString &set, QChar c);
 // Edges included: left <= x <= right and top <= y <= bottom.
 bool PointInRect(int x, int y, const QRect &rect);
 
+// A separated list read like lines: an empty text has none, and a separator at the very end
+// opens no further item.
+QStringList in_zeilen(const QString &text, QChar trenner);
 // Trim of spaces and control characters at both ends.
 QString trimme_steuerzeichen(const QString &text);
 // The regional number format without thousands separators.
