@@ -39,7 +39,6 @@ public:
     const QByteArray &bytes() const { return m_bytes; }
     // Takes the first groesse() bytes; false (and unchanged) when fewer are given.
     bool von_bytes(QByteArrayView quelle);
-    void leeren() { m_bytes.fill('\0'); }
 
     qint32 wert(Int32Feld feld) const;
     void setze(Int32Feld feld, qint32 wert);
