@@ -1,4 +1,5 @@
 #include "erstes_bild.h"
+#include "programm.h"
 #include "shell/hauptfenster_fenster.h"
 #include "shell/qt_plattform.h"
 #include "shell/start.h"
@@ -9,8 +10,8 @@
 int main(int argc, char *argv[])
 {
     QApplication anwendung(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vorlix Turnier-Quarel 2"));
-    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QApplication::setApplicationName(programm_name);
+    QApplication::setApplicationVersion(programm_version);
     QApplication::setStyle(QStringLiteral("Fusion"));
 
     QtPlattform plattform;

@@ -1,5 +1,7 @@
 #include "shell/qt_plattform.h"
 
+#include "programm.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFile>
@@ -14,7 +16,6 @@
 
 namespace {
 
-const QString programm_name = QStringLiteral("Vorlix Turnier-Quarel 2");
 
 QWidget *aktives_fenster()
 {

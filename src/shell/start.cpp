@@ -1,5 +1,6 @@
 #include "shell/start.h"
 
+#include "programm.h"
 #include "shell/daten_ordner.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
@@ -11,6 +12,6 @@ void programm_vorbereiten(Zustand &zustand, Plattform &plattform, const QString 
     zustand.zufall.saen(plattform.zufallssaat());
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     zustand.daten_pfad = daten_pfad_bestimmen(programm_ordner);
-    zustand.version_text = QStringLiteral("1.15");
+    zustand.version_text = programm_version;
     zustand.optionen_lesen();
 }

@@ -1,5 +1,7 @@
 #include "shell/werbung_fenster.h"
 
+#include "programm.h"
+
 #include "shell/hilfe.h"
 #include "shell/plattform.h"
 
@@ -18,7 +20,7 @@ TForm3::TForm3(Zustand &zustand, Plattform &plattform, QWidget *parent)
 void TForm3::oberflaeche_aufbauen()
 {
     setObjectName("Form3");
-    setWindowTitle(QStringLiteral("Vorlix Turnier-Quarel 2"));
+    setWindowTitle(programm_name);
 
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lineup/gruppe.h"
+#include "programm.h"
 #include "shell/optionen.h"
 #include "shell/zufall.h"
 
@@ -10,7 +11,7 @@
 struct Zustand
 {
     QString daten_pfad; // with a trailing '/'
-    QString version_text = QStringLiteral("1.15");
+    QString version_text = programm_version;
     QString hilfe_datei;
     TOptionen optionen;
     TGruppe gruppe1;

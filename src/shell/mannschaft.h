@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The two teams of a match day. The stored number (mannschaft_nr, file names, slot halves)
+// is the enum's value.
+enum class Mannschaft : qint32 { eins = 1, zwei = 2 };
+
+constexpr qint32 nummer(Mannschaft mannschaft)
+{
+    return static_cast<qint32>(mannschaft);
+}
+
+constexpr Mannschaft andere(Mannschaft mannschaft)
+{
+    return mannschaft == Mannschaft::eins ? Mannschaft::zwei : Mannschaft::eins;
+}
+
+// A stored team number; anything but 2 counts as team 1.
+constexpr Mannschaft mannschaft_aus_nummer(qint32 nummer)
+{
+    return nummer == 2 ? Mannschaft::zwei : Mannschaft::eins;
+}
