@@ -1,0 +1,24 @@
+#pragma once
+
+#include "shell/mannschaft.h"
+
+#include <QStringList>
+
+class Namensfelder;
+struct Zustand;
+
+struct Auswahl
+{
+    QStringList quelle; // the players left over, in list order
+    QStringList ziel;   // the chosen players, in list order
+};
+
+// Both lists as last stored for the team and game kind; a missing file is an empty list.
+Auswahl auswahl_laden(const Zustand &zustand, Mannschaft mannschaft, bool doppel);
+
+// Stores both lists, puts the first twenty chosen entries into the team's half of its line-up
+// record (the other slots of that half emptied) and writes that record as the group file; then
+// draws the team's line-up from it and stores the options. A file that cannot be written is
+// left as it was and the next one is still written.
+void auswahl_speichern(Zustand &zustand, Mannschaft mannschaft, bool doppel, const Auswahl &auswahl,
+                       Namensfelder &einzel_felder, Namensfelder &doppel_felder);
