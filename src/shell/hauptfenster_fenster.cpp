@@ -3,6 +3,7 @@
 #include "lineup/doppel_gruppen_fenster.h"
 #include "lineup/einzel_gruppen_fenster.h"
 #include "lineup/gruppen_anzeige.h"
+#include "selection/dualliste_fenster.h"
 #include "shell/hilfe.h"
 #include "shell/plattform.h"
 #include "shell/titel.h"
@@ -57,6 +58,7 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
             [this] { befehl_ausfuehren(Befehl::mitspieler_festlegen); });
     befehl_setzen(Befehl::gruppen_mitspieler_anzeigen,
                   [this] { gruppen_mitspieler_anzeigen(m_zustand, *Form7, *Form8); });
+    befehl_setzen(Befehl::mitspieler_festlegen, [this] { mitspieler_festlegen(); });
 }
 
 TForm1::~TForm1() = default;
@@ -265,6 +267,17 @@ void TForm1::startseite_zeigen()
 void TForm1::startseite_verbergen()
 {
     Panel5->hide();
+}
+
+void TForm1::mitspieler_festlegen()
+{
+    if (!DualListDlg) {
+        DualListDlg = new TDualListDlg(m_zustand, m_plattform, Form8->namensfelder(),
+                                       Form7->namensfelder(), this);
+        connect(DualListDlg, &QDialog::finished, this, &TForm1::startseite_zeigen);
+    }
+    m_zustand.setze(opt::mannschaft_nr, 1);
+    DualListDlg->oeffnen();
 }
 
 void TForm1::beenden()

@@ -12,6 +12,7 @@ class QLabel;
 class QStatusBar;
 class QTimer;
 class QToolButton;
+class TDualListDlg;
 class TForm3;
 class TForm7;
 class TForm8;
@@ -48,6 +49,7 @@ public:
     TForm7 *Form7 = nullptr;
     TForm8 *Form8 = nullptr;
     TForm3 *Form3 = nullptr;
+    TDualListDlg *DualListDlg = nullptr; // created on first use
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
@@ -61,6 +63,7 @@ private:
     void startseite_anordnen();
     void uhr_stellen();
     void beenden();
+    void mitspieler_festlegen();
 
     Zustand &m_zustand;
     Plattform &m_plattform;
