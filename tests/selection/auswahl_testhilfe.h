@@ -1,0 +1,54 @@
+#pragma once
+
+#include "lineup/gruppe.h"
+#include "rosters/adresse.h"
+#include "storage/satzdatei.h"
+#include "storage/sichere_datei.h"
+
+#include <QList>
+#include <QPair>
+#include <QStringList>
+
+// Rosters and stored slots for the selection tests.
+using Spieler = QPair<QString, QString>; // first name, surname
+
+inline bool kader_anlegen(const QString &pfad, const QList<Spieler> &spieler)
+{
+    QList<QByteArray> saetze;
+    for (const auto &[vorname, name] : spieler) {
+        adresse satz;
+        satz.setze(adr::vorname, vorname);
+        satz.setze(adr::name, name);
+        saetze.append(satz.bytes());
+    }
+    return speicher::satzdatei_schreiben(pfad, saetze);
+}
+
+// Players "Vn" / "Spieler<nn>" with two-digit numbers, so that their order is the numbers'.
+inline QList<Spieler> durchgezaehlt(int anzahl)
+{
+    QList<Spieler> spieler;
+    for (int i = 1; i <= anzahl; ++i)
+        spieler.append({QStringLiteral("V%1").arg(i),
+                        QStringLiteral("Spieler%1").arg(i, 2, 10, QLatin1Char('0'))});
+    return spieler;
+}
+
+inline QStringList gruppen_slots(const QString &pfad, int von, int bis)
+{
+    QByteArray inhalt;
+    speicher::datei_lesen(pfad, inhalt);
+    TGruppe gruppe;
+    QStringList namen;
+    if (!gruppe.von_bytes(inhalt))
+        return namen;
+    for (int slot = von; slot <= bis; ++slot)
+        namen.append(gruppe.name(slot));
+    return namen;
+}
+
+inline QStringList sortiert(QStringList liste)
+{
+    liste.sort();
+    return liste;
+}
