@@ -24,13 +24,14 @@ inline bool kader_anlegen(const QString &pfad, const QList<Spieler> &spieler)
     return speicher::satzdatei_schreiben(pfad, saetze);
 }
 
-// Players "Vn" / "Spieler<nn>" with two-digit numbers, so that their order is the numbers'.
+// Players "V<nn>" / "Spieler<nn>" with two-digit numbers, so that their order is the numbers'.
 inline QList<Spieler> durchgezaehlt(int anzahl)
 {
     QList<Spieler> spieler;
-    for (int i = 1; i <= anzahl; ++i)
-        spieler.append({QStringLiteral("V%1").arg(i),
-                        QStringLiteral("Spieler%1").arg(i, 2, 10, QLatin1Char('0'))});
+    for (int i = 1; i <= anzahl; ++i) {
+        const QString nr = QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
+        spieler.append({QStringLiteral("V") + nr, QStringLiteral("Spieler") + nr});
+    }
     return spieler;
 }
 
