@@ -101,6 +101,12 @@ void DualListe::spielart_waehlen(bool doppel)
     emit geaendert();
 }
 
+void DualListe::SetItem(SortierteListe &liste, int index)
+{
+    liste.markieren_nahe(index);
+    SetButtons();
+}
+
 void DualListe::SetButtons()
 {
     m_knoepfe.hinzufuegen = m_knoepfe.alle_hinzufuegen = !m_quelle.leer();
@@ -121,12 +127,11 @@ void DualListe::grenze_melden()
 
 void DualListe::hinzufuegen()
 {
-    const int index = m_quelle.erste_markierung();
+    const int index = m_quelle.GetFirstSelection();
     // Tested once before the move: a multiple selection may carry the list beyond the limit.
     if (m_ziel.anzahl() < grenze())
-        m_quelle.markierte_verschieben(m_ziel);
-    m_quelle.markieren_nahe(index);
-    SetButtons();
+        m_quelle.MoveSelected(m_ziel);
+    SetItem(m_quelle, index);
     grenze_melden();
     speichern_freigeben();
     emit geaendert();
@@ -146,7 +151,7 @@ void DualListe::quelle_angeklickt()
 void DualListe::alle_hinzufuegen()
 {
     m_quelle.alle_verschieben(m_ziel);
-    SetButtons();
+    SetItem(m_quelle, 0);
     m_knoepfe.laden = !m_ziel.leer();
     grenze_melden();
     speichern_freigeben();
@@ -155,10 +160,9 @@ void DualListe::alle_hinzufuegen()
 
 void DualListe::zurueckgeben()
 {
-    const int index = m_ziel.erste_markierung();
-    m_ziel.markierte_verschieben(m_quelle);
-    m_ziel.markieren_nahe(index);
-    SetButtons();
+    const int index = m_ziel.GetFirstSelection();
+    m_ziel.MoveSelected(m_quelle);
+    SetItem(m_ziel, index);
     m_knoepfe.laden = !m_quelle.leer();
     speichern_freigeben();
 }
@@ -180,7 +184,7 @@ void DualListe::ziel_angeklickt()
 void DualListe::alle_entfernen()
 {
     m_ziel.alle_verschieben(m_quelle);
-    SetButtons();
+    SetItem(m_ziel, 0);
     m_knoepfe.speichern = false;
     emit geaendert();
 }

@@ -74,6 +74,9 @@ private:
     int grenze() const { return doppel() ? grenze_doppel : grenze_einzel; }
     void mannschaft_waehlen(Mannschaft mannschaft);
     void zurueckgeben();
+    // Marks an entry near index and sets the move buttons.
+    void SetItem(SortierteListe &liste, int index);
+    // ">" and ">>" while the source has entries, "<" and "<<" while the destination has.
     void SetButtons();
     // At the limit: the title says so, ">>" is disabled and the message is shown.
     void grenze_melden();

@@ -25,7 +25,6 @@ public:
 
     // Opens in the opening state: singles, team 1, its roster on the left.
     void oeffnen();
-    DualListe &dualliste() { return m_liste; }
 
     QLabel *Label3 = nullptr;
     QLabel *Label6 = nullptr;

@@ -36,7 +36,7 @@ void SortierteListe::markieren(const QList<int> &indizes)
     }
 }
 
-int SortierteListe::erste_markierung() const
+int SortierteListe::GetFirstSelection() const
 {
     for (int i = 0; i < anzahl(); ++i) {
         if (m_eintraege.at(i).markiert)
@@ -52,7 +52,7 @@ void SortierteListe::markieren_nahe(int index)
     m_eintraege[std::clamp(index, 0, anzahl() - 1)].markiert = true;
 }
 
-void SortierteListe::markierte_verschieben(SortierteListe &ziel)
+void SortierteListe::MoveSelected(SortierteListe &ziel)
 {
     for (int i = anzahl() - 1; i >= 0; --i) {
         if (!m_eintraege.at(i).markiert)

@@ -30,13 +30,13 @@ public:
     // Marks exactly the entries at the given indices; others are unmarked.
     void markieren(const QList<int> &indizes);
     // Index of the first marked entry, or -1.
-    int erste_markierung() const;
+    int GetFirstSelection() const;
     // Marks the entry nearest to index in addition to the marks already set: -1 becomes the
     // first entry, an index beyond the end the last; an empty list marks nothing.
     void markieren_nahe(int index);
 
     // Walks this list from its last entry to its first and moves every marked entry over.
-    void markierte_verschieben(SortierteListe &ziel);
+    void MoveSelected(SortierteListe &ziel);
     void alle_verschieben(SortierteListe &ziel);
 
 private:
