@@ -3,6 +3,7 @@
 #include "lineup/doppel_gruppen_fenster.h"
 #include "lineup/einzel_gruppen_fenster.h"
 #include "lineup/gruppen_anzeige.h"
+#include "rosters/erfassung_fenster.h"
 #include "shell/hilfe.h"
 #include "shell/plattform.h"
 #include "shell/titel.h"
@@ -57,6 +58,14 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
             [this] { befehl_ausfuehren(Befehl::mitspieler_festlegen); });
     befehl_setzen(Befehl::gruppen_mitspieler_anzeigen,
                   [this] { gruppen_mitspieler_anzeigen(m_zustand, *Form7, *Form8); });
+
+    Erfassung = new TeilnehmerErfassung(m_zustand, m_plattform, this);
+    connect(Erfassung, &TeilnehmerErfassung::startseite_zeigen, this, &TForm1::startseite_zeigen);
+    befehl_setzen(Befehl::teilnehmer_erfassen, [this] { Erfassung->teilnehmer_erfassen(); });
+    befehl_setzen(Befehl::spieler_gruppe1_erfassen,
+                  [this] { Erfassung->spieler_erfassen(Mannschaft::eins); });
+    befehl_setzen(Befehl::spieler_gruppe2_erfassen,
+                  [this] { Erfassung->spieler_erfassen(Mannschaft::zwei); });
 }
 
 TForm1::~TForm1() = default;
@@ -251,7 +260,7 @@ void TForm1::befehl_ausfuehren(Befehl befehl)
         break;
     }
     const auto arbeit = m_befehle.constFind(befehl);
-    if (arbeit == m_befehle.constEnd())
+    if (arbeit == m_befehle.constEnd() || !*arbeit)
         return;
     if (startseite_aus(befehl))
         startseite_verbergen();

@@ -15,6 +15,7 @@ class QToolButton;
 class TForm3;
 class TForm7;
 class TForm8;
+class TeilnehmerErfassung;
 struct Zustand;
 
 // The home screen: fills the work area, shows the start page and routes every command.
@@ -48,6 +49,7 @@ public:
     TForm7 *Form7 = nullptr;
     TForm8 *Form8 = nullptr;
     TForm3 *Form3 = nullptr;
+    TeilnehmerErfassung *Erfassung = nullptr; // chooser and roster windows
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
