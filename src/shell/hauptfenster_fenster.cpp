@@ -4,6 +4,7 @@
 #include "lineup/einzel_gruppen_fenster.h"
 #include "lineup/gruppen_anzeige.h"
 #include "selection/dualliste_fenster.h"
+#include "rosters/erfassung_fenster.h"
 #include "shell/hilfe.h"
 #include "shell/plattform.h"
 #include "shell/titel.h"
@@ -59,6 +60,14 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
     befehl_setzen(Befehl::gruppen_mitspieler_anzeigen,
                   [this] { gruppen_mitspieler_anzeigen(m_zustand, *Form7, *Form8); });
     befehl_setzen(Befehl::mitspieler_festlegen, [this] { mitspieler_festlegen(); });
+
+    Erfassung = new TeilnehmerErfassung(m_zustand, m_plattform, this);
+    connect(Erfassung, &TeilnehmerErfassung::startseite_zeigen, this, &TForm1::startseite_zeigen);
+    befehl_setzen(Befehl::teilnehmer_erfassen, [this] { Erfassung->teilnehmer_erfassen(); });
+    befehl_setzen(Befehl::spieler_gruppe1_erfassen,
+                  [this] { Erfassung->spieler_erfassen(Mannschaft::eins); });
+    befehl_setzen(Befehl::spieler_gruppe2_erfassen,
+                  [this] { Erfassung->spieler_erfassen(Mannschaft::zwei); });
 }
 
 TForm1::~TForm1() = default;
@@ -253,7 +262,7 @@ void TForm1::befehl_ausfuehren(Befehl befehl)
         break;
     }
     const auto arbeit = m_befehle.constFind(befehl);
-    if (arbeit == m_befehle.constEnd())
+    if (arbeit == m_befehle.constEnd() || !*arbeit)
         return;
     if (startseite_aus(befehl))
         startseite_verbergen();

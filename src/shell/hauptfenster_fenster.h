@@ -16,6 +16,7 @@ class TDualListDlg;
 class TForm3;
 class TForm7;
 class TForm8;
+class TeilnehmerErfassung;
 struct Zustand;
 
 // The home screen: fills the work area, shows the start page and routes every command.
@@ -50,6 +51,7 @@ public:
     TForm8 *Form8 = nullptr;
     TForm3 *Form3 = nullptr;
     TDualListDlg *DualListDlg = nullptr; // created on first use
+    TeilnehmerErfassung *Erfassung = nullptr; // chooser and roster windows
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;

@@ -173,6 +173,7 @@ private slots:
     {
         Aufbau a;
         TForm1 &f = a.erzeugen();
+        f.befehl_setzen(Befehl::teilnehmer_erfassen, {});
         QTest::mouseClick(f.findChild<QToolButton *>("SpeedButton1"), Qt::LeftButton);
         QVERIFY(f.Panel5->isVisible());
     }
