@@ -6,13 +6,13 @@
 #include "selection/dualliste_fenster.h"
 #include "rosters/erfassung_fenster.h"
 #include "shell/hilfe.h"
+#include "shell/hilfe_ort.h"
 #include "shell/plattform.h"
 #include "shell/titel.h"
 #include "shell/werbung_fenster.h"
 #include "shell/zustand.h"
 
 #include <QEvent>
-#include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,7 +25,6 @@
 namespace {
 
 constexpr int knopf_breite = 70;
-const QString hilfe_dateiname = QStringLiteral("Vorlix_Turnier-Hilfe.chm");
 
 QLabel *beschriftung(const QString &text, const QString &name, int punkte, QWidget *eltern)
 {
@@ -197,10 +196,12 @@ void TForm1::erzeugen()
     move(arbeit.topLeft());
     resize(arbeit.size());
 
-    m_zustand.hilfe_datei = m_zustand.daten_pfad + hilfe_dateiname;
-    if (!QFile::exists(m_zustand.hilfe_datei))
+    m_zustand.hilfe_datei = hilfe_datei_finden(m_zustand.daten_pfad, m_zustand.programm_ordner);
+    if (m_zustand.hilfe_datei.isEmpty()) {
+        m_zustand.hilfe_datei = m_zustand.pfad(hilfe_dateiname);
         m_plattform.information(QStringLiteral("Hilfe-Datei nicht gefunden\r") +
                                 m_zustand.hilfe_datei);
+    }
 
     const std::optional<Taskleiste> leiste = m_plattform.taskleiste();
     if (!leiste)

@@ -11,6 +11,7 @@ void programm_vorbereiten(Zustand &zustand, Plattform &plattform, const QString 
 {
     zustand.zufall.saen(plattform.zufallssaat());
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    zustand.programm_ordner = programm_ordner;
     zustand.daten_pfad = daten_pfad_bestimmen(programm_ordner);
     zustand.version_text = programm_version;
     zustand.optionen_lesen();

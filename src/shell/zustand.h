@@ -11,6 +11,7 @@
 struct Zustand
 {
     QString daten_pfad; // with a trailing '/'
+    QString programm_ordner;
     QString version_text = programm_version;
     QString hilfe_datei;
     TOptionen optionen;

@@ -203,12 +203,43 @@ private slots:
         QVERIFY(a.plattform.meldungen.isEmpty());
     }
 
-    void fehlende_hilfedatei_wird_gemeldet()
+    void hilfedatei_wird_gesucht_data()
     {
+        QTest::addColumn<QStringList>("orte"); // where the file lies: daten, bin, share
+        QTest::addColumn<QString>("gefunden"); // empty: not found, reported
+        QTest::newRow("Datenordner") << QStringList{"daten"} << "daten";
+        QTest::newRow("neben dem Programm") << QStringList{"bin"} << "bin";
+        QTest::newRow("installiert") << QStringList{"share"} << "share";
+        QTest::newRow("Datenordner zuerst") << QStringList{"share", "bin", "daten"} << "daten";
+        QTest::newRow("Programm vor installiert") << QStringList{"share", "bin"} << "bin";
+        QTest::newRow("nirgends") << QStringList{} << "";
+    }
+    void hilfedatei_wird_gesucht()
+    {
+        QFETCH(QStringList, orte);
+        QFETCH(QString, gefunden);
         Aufbau a(false);
+        QTemporaryDir praefix;
+        const QHash<QString, QString> ordner{{"daten", a.ordner.zustand.daten_pfad},
+                                             {"bin", praefix.path() + "/bin/"},
+                                             {"share", praefix.path() + "/share/vorlix/"}};
+        QDir().mkpath(ordner["bin"]);
+        QDir().mkpath(ordner["share"]);
+        a.ordner.zustand.programm_ordner = praefix.path() + "/bin";
+        for (const QString &ort : orte) {
+            QFile hilfe(ordner[ort] + "Vorlix_Turnier-Hilfe.chm");
+            QVERIFY(hilfe.open(QIODevice::WriteOnly));
+        }
         a.erzeugen();
-        QCOMPARE(a.plattform.texte(), QStringList{u"Hilfe-Datei nicht gefunden\r"_qs +
-                                                  a.ordner.pfad("Vorlix_Turnier-Hilfe.chm")});
+        if (gefunden.isEmpty()) {
+            const QString erwartet = a.ordner.pfad("Vorlix_Turnier-Hilfe.chm");
+            QCOMPARE(a.ordner.zustand.hilfe_datei, erwartet);
+            QCOMPARE(a.plattform.texte(),
+                     QStringList{u"Hilfe-Datei nicht gefunden\r"_qs + erwartet});
+        } else {
+            QCOMPARE(a.ordner.zustand.hilfe_datei, ordner[gefunden] + "Vorlix_Turnier-Hilfe.chm");
+            QVERIFY(a.plattform.meldungen.isEmpty());
+        }
     }
 
     void taskleiste_legt_hoehe_und_art_fest()

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+inline const QString hilfe_dateiname = QStringLiteral("Vorlix_Turnier-Hilfe.chm");
+
+// Where the help file lies: the data folder first, then beside the program, then in the shared
+// data folder of an installed program (<prefix>/share/vorlix beside <prefix>/bin). Empty when
+// none of them holds it.
+QString hilfe_datei_finden(const QString &daten_pfad, const QString &programm_ordner);
