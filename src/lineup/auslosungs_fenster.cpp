@@ -1,6 +1,6 @@
 #include "lineup/auslosungs_fenster.h"
 
-#include "shell/hilfe.h"
+#include "shell/hilfe_taste_fenster.h"
 #include "shell/plattform.h"
 
 #include <QLineEdit>

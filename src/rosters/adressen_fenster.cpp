@@ -1,7 +1,7 @@
 #include "rosters/adressen_fenster.h"
 
 #include "rosters/adressbestand.h"
-#include "shell/hilfe.h"
+#include "shell/hilfe_taste_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 

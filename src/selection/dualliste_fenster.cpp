@@ -1,6 +1,6 @@
 #include "selection/dualliste_fenster.h"
 
-#include "shell/hilfe.h"
+#include "shell/hilfe_taste_fenster.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -48,11 +48,13 @@ public:
         }
         return false;
     }
-    bool name()
+    bool name(QByteArrayView *text = nullptr)
     {
         quint64 laenge = 0;
         if (!zahl(laenge) || laenge > laengster_pfad || laenge > quint64(m_ende - m_p))
             return false;
+        if (text)
+            *text = QByteArrayView(m_p, qsizetype(laenge));
         m_p += laenge;
         return true;
     }
@@ -79,15 +81,72 @@ bool verweise_lesen(const char *block, quint32 block_laenge, quint32 anzahl,
     return true;
 }
 
-bool liste_gueltig(const char *block, quint32 block_laenge)
+// The objects that set up decompression; the library divides by their values unchecked.
+enum class Lzx { steuerung, ruecksetztabelle };
+struct LzxObjekt
+{
+    Lzx art;
+    quint64 teil, lage, laenge;
+};
+
+bool liste_gueltig(const char *block, quint32 block_laenge, QList<LzxObjekt> &lzx)
 {
     const quint32 frei = u32(block + 4);
     if (frei > block_laenge - pmgl_kopf)
         return false;
     Eintraege e(block + pmgl_kopf, block + block_laenge - frei);
     while (!e.fertig()) {
+        QByteArrayView name;
         quint64 teil = 0, lage = 0, laenge = 0;
-        if (!e.name() || !e.zahl(teil) || !e.zahl(lage) || !e.zahl(laenge))
+        if (!e.name(&name) || !e.zahl(teil) || !e.zahl(lage) || !e.zahl(laenge))
+            return false;
+        if (name.compare("::DataSpace/Storage/MSCompressed/ControlData", Qt::CaseInsensitive) == 0)
+            lzx.append({Lzx::steuerung, teil, lage, laenge});
+        else if (name.compare("::DataSpace/Storage/MSCompressed/Transform/"
+                              "{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/InstanceData/ResetTable",
+                              Qt::CaseInsensitive) == 0)
+            lzx.append({Lzx::ruecksetztabelle, teil, lage, laenge});
+    }
+    return true;
+}
+
+// The control data as the library reads it, with its 32-bit arithmetic: a window of 2^15 to
+// 2^21 bytes, a reset interval that is a whole number of half windows, and at least one block
+// per reset.
+bool steuerung_gueltig(const QByteArray &d)
+{
+    if (d.size() < 0x18 || QByteArrayView(d).sliced(4, 4) != "LZXC")
+        return false;
+    const quint32 version = u32(d.constData() + 8);
+    quint32 intervall = u32(d.constData() + 0x0c);
+    quint32 fenster = u32(d.constData() + 0x10);
+    const quint32 fenster_je_intervall = u32(d.constData() + 0x14);
+    if (version == 2) {
+        intervall *= 0x8000u;
+        fenster *= 0x8000u;
+    }
+    if (fenster < (1u << 15) || fenster > (1u << 21) || (fenster & (fenster - 1)) != 0)
+        return false;
+    const quint32 halb = fenster / 2;
+    return intervall != 0 && intervall % halb == 0 && intervall / halb * fenster_je_intervall != 0;
+}
+
+bool ruecksetztabelle_gueltig(const QByteArray &d)
+{
+    return d.size() >= 0x28 && u32(d.constData()) == 2 && u64(d.constData() + 0x20) != 0;
+}
+
+// Objects stored uncompressed lie in the content section that starts at daten_ab.
+bool lzx_gueltig(QIODevice &datei, quint64 daten_ab, const QList<LzxObjekt> &objekte)
+{
+    for (const LzxObjekt &o : objekte) {
+        if (o.teil != 0)
+            continue; // the library then leaves the file uncompressed
+        const quint64 ab = daten_ab + o.lage;
+        if (ab < daten_ab || ab >= quint64(datei.size()) || !datei.seek(qint64(ab)))
+            return false;
+        const QByteArray d = datei.read(qint64(qMin<quint64>(o.laenge, 0x40)));
+        if (!(o.art == Lzx::steuerung ? steuerung_gueltig(d) : ruecksetztabelle_gueltig(d)))
             return false;
     }
     return true;
@@ -163,15 +222,18 @@ bool chm_verzeichnis_gueltig(QIODevice &datei)
     if (bloecke.size() != qint64(anzahl) * block_laenge)
         return false;
     QList<QList<quint32>> verweise(anzahl);
+    QList<LzxObjekt> lzx;
     for (quint32 i = 0; i < anzahl; ++i) {
         const char *block = bloecke.constData() + qint64(i) * block_laenge;
         if (QByteArrayView(block, 4) == "PMGI") {
             if (!verweise_lesen(block, block_laenge, anzahl, verweise[i]))
                 return false;
         } else if (QByteArrayView(block, 4) == "PMGL") {
-            if (!liste_gueltig(block, block_laenge))
+            if (!liste_gueltig(block, block_laenge, lzx))
                 return false;
         }
     }
-    return schleifenfrei(verweise);
+    const quint64 daten_ab =
+        version == 3 ? u64(itsf.constData() + 0x58) : verzeichnis + u64(itsf.constData() + 0x50);
+    return schleifenfrei(verweise) && lzx_gueltig(datei, daten_ab, lzx);
 }

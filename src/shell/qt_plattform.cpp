@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QColorDialog>
-#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -15,7 +14,6 @@
 #include <QUrl>
 
 namespace {
-
 
 QWidget *aktives_fenster()
 {
@@ -101,11 +99,13 @@ void QtPlattform::ton_abspielen(const QString &wav_datei)
 
 bool QtPlattform::hilfe_oeffnen(const QString &hilfe_datei, int thema)
 {
-    Q_UNUSED(thema);
-    return QFile::exists(hilfe_datei);
+    return m_hilfe.oeffnen(hilfe_datei, thema);
 }
 
-void QtPlattform::hilfe_schliessen() {}
+void QtPlattform::hilfe_schliessen()
+{
+    m_hilfe.schliessen();
+}
 
 QImage QtPlattform::bildschirm_aufnehmen(const QRect &bereich)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/hilfe_fenster.h"
 #include "shell/plattform.h"
 
 #include <memory>
@@ -36,4 +37,5 @@ public:
 
 private:
     std::unique_ptr<QSoundEffect> m_ton; // created on first use: audio start-up is slow
+    HilfeAnzeige m_hilfe{*this};
 };

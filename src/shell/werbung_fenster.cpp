@@ -2,7 +2,7 @@
 
 #include "programm.h"
 
-#include "shell/hilfe.h"
+#include "shell/hilfe_taste_fenster.h"
 #include "shell/plattform.h"
 
 #include <QLabel>

@@ -124,6 +124,15 @@ private slots:
         QByteArray verdreht = echt;
         for (qsizetype i = 0x200; i < 0x1200 && i < verdreht.size(); i += 7)
             verdreht[i] = char(verdreht[i] ^ 0x5a);
+        const qsizetype lzxc = echt.indexOf("LZXC") - 4;
+        QVERIFY(lzxc > 0);
+        QByteArray ohne_steuerung = echt;
+        ohne_steuerung.replace(lzxc, 0x18, QByteArray(0x18, '\0'));
+        QByteArray krummes_fenster = echt;
+        qToLittleEndian<quint32>(1, krummes_fenster.data() + lzxc + 8);
+        qToLittleEndian<quint32>(0x18000, krummes_fenster.data() + lzxc + 0x10);
+        QTest::newRow("Steuerdaten genullt") << ohne_steuerung;
+        QTest::newRow("Fenster keine Zweierpotenz") << krummes_fenster;
         QTest::newRow("leer") << QByteArray();
         QTest::newRow("Text") << QByteArray("Das ist keine Hilfe-Datei.");
         const quint64 verzeichnis_ende = qFromLittleEndian<quint64>(echt.constData() + 0x48) +

@@ -1,4 +1,4 @@
-#include "shell/hilfe.h"
+#include "shell/hilfe_taste_fenster.h"
 
 #include "shell/plattform.h"
 #include "shell/zustand.h"
