@@ -64,7 +64,7 @@ void beispieldaten(Zustand &zustand)
 
 QImage verkleinert(const QImage &bild)
 {
-    constexpr int hoechstens = 720;
+    constexpr int hoechstens = 560;
     return bild.width() > hoechstens ? bild.scaledToWidth(hoechstens, Qt::SmoothTransformation)
                                      : bild;
 }

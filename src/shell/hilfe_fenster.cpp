@@ -98,7 +98,7 @@ void HilfeFenster::oberflaeche_aufbauen()
     Vorwaerts = leiste->addAction(u"&Vorwärts"_s, Seite, &QTextBrowser::forward);
     Vorwaerts->setShortcut(QKeySequence::Forward);
     Startseite =
-        leiste->addAction(u"S&tartseite"_s, this, [this] { seite_zeigen(m_buch.startseite()); });
+        leiste->addAction(u"St&artseite"_s, this, [this] { seite_zeigen(m_buch.startseite()); });
     Zurueck->setEnabled(false);
     Vorwaerts->setEnabled(false);
     connect(Seite, &QTextBrowser::backwardAvailable, Zurueck, &QAction::setEnabled);
