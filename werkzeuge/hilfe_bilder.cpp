@@ -37,6 +37,7 @@ const QList<Aufnahme> aufnahmen{
     {u"sicherung.png"_s, Befehl::daten_sichern},
     {u"farben.png"_s, Befehl::farben},
     {u"drucken.png"_s, Befehl::adressen_drucken},
+    {u"ueber.png"_s, Befehl::ueber},
 };
 
 const QStringList spieler1{u"Jürgen Weiß"_s,  u"Anna Groß"_s,   u"Ömer Yilmaz"_s,

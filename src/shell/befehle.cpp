@@ -40,6 +40,7 @@ const QList<Bedienelement> &hauptmenue()
         {{}, "Sonstiges", "Einstellungen", {}, Befehl::einstellungen},
         {{}, "Sonstiges", "Daten sichern/Wiederherstellen", {}, Befehl::daten_sichern},
         {{}, {}, "Hilfe", {}, Befehl::hilfe},
+        {{}, "Info", "Über Vorlix Turnier-Quarel 2", {}, Befehl::ueber},
     };
     return eintraege;
 }
@@ -48,6 +49,7 @@ bool startseite_aus(Befehl befehl)
 {
     switch (befehl) {
     case Befehl::einstellungen:
+    case Befehl::ueber:
     case Befehl::hilfe:
     case Befehl::beenden:
         return false;

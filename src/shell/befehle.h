@@ -16,6 +16,7 @@ enum class Befehl {
     einstellungen,
     daten_sichern,
     farben,
+    ueber,
     hilfe,
     beenden,
 };

@@ -9,6 +9,7 @@
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/plattform.h"
 #include "shell/titel.h"
+#include "shell/ueber_fenster.h"
 #include "shell/werbung_fenster.h"
 #include "shell/zustand.h"
 
@@ -51,6 +52,7 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
     Form7 = new TForm7(m_zustand, m_plattform, this);
     Form8 = new TForm8(m_zustand, m_plattform, this);
     Form3 = new TForm3(m_zustand, m_plattform, this);
+    Ueber = new UeberFenster(m_zustand, m_plattform, this);
 
     connect(Form7, &TForm7::startseite_zeigen, this, &TForm1::startseite_zeigen);
     connect(Form8, &TForm8::startseite_zeigen, this, &TForm1::startseite_zeigen);
@@ -67,6 +69,7 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
                   [this] { Erfassung->spieler_erfassen(Mannschaft::eins); });
     befehl_setzen(Befehl::spieler_gruppe2_erfassen,
                   [this] { Erfassung->spieler_erfassen(Mannschaft::zwei); });
+    befehl_setzen(Befehl::ueber, [this] { Ueber->zeigen(); });
 }
 
 TForm1::~TForm1() = default;

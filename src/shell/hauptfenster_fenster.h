@@ -17,6 +17,7 @@ class TForm3;
 class TForm7;
 class TForm8;
 class TeilnehmerErfassung;
+class UeberFenster;
 struct Zustand;
 
 // The home screen: fills the work area, shows the start page and routes every command.
@@ -52,6 +53,7 @@ public:
     TForm3 *Form3 = nullptr;
     TDualListDlg *DualListDlg = nullptr; // created on first use
     TeilnehmerErfassung *Erfassung = nullptr; // chooser and roster windows
+    UeberFenster *Ueber = nullptr;
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;

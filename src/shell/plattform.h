@@ -41,6 +41,7 @@ public:
     virtual void ton_abspielen(const QString &wav_datei) = 0;
     virtual bool hilfe_oeffnen(const QString &hilfe_datei, int thema) = 0;
     virtual void hilfe_schliessen() = 0;
+    virtual void ordner_zeigen(const QString &ordner) = 0; // in the file manager
     virtual QImage bildschirm_aufnehmen(const QRect &bereich) = 0;
     virtual QRect arbeitsbereich() = 0; // the screen without the taskbar
     virtual QRect bildschirm() = 0;

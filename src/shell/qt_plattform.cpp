@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -105,6 +106,11 @@ bool QtPlattform::hilfe_oeffnen(const QString &hilfe_datei, int thema)
 void QtPlattform::hilfe_schliessen()
 {
     m_hilfe.schliessen();
+}
+
+void QtPlattform::ordner_zeigen(const QString &ordner)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(ordner));
 }
 
 QImage QtPlattform::bildschirm_aufnehmen(const QRect &bereich)

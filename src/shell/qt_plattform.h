@@ -28,6 +28,7 @@ public:
     void ton_abspielen(const QString &wav_datei) override;
     bool hilfe_oeffnen(const QString &hilfe_datei, int thema) override;
     void hilfe_schliessen() override;
+    void ordner_zeigen(const QString &ordner) override;
     QImage bildschirm_aufnehmen(const QRect &bereich) override;
     QRect arbeitsbereich() override;
     QRect bildschirm() override;

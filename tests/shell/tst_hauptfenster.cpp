@@ -1,14 +1,17 @@
 #include "shell/hauptfenster_fenster.h"
+#include "shell/ueber_fenster.h"
 #include "shell/werbung_fenster.h"
 #include "test_ordner.h"
 #include "test_plattform.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
 
@@ -134,6 +137,7 @@ private slots:
         zeile("Drucken", "Adressen drucken", Befehl::adressen_drucken, true);
         zeile("Sonstiges", "Einstellungen", Befehl::einstellungen, false);
         zeile("Sonstiges", "Daten sichern/Wiederherstellen", Befehl::daten_sichern, true);
+        zeile("Info", "Über Vorlix Turnier-Quarel 2", Befehl::ueber, false);
     }
     void menuepunkte_rufen_ihre_befehle()
     {
@@ -176,6 +180,29 @@ private slots:
         f.befehl_setzen(Befehl::teilnehmer_erfassen, {});
         QTest::mouseClick(f.findChild<QToolButton *>("SpeedButton1"), Qt::LeftButton);
         QVERIFY(f.Panel5->isVisible());
+    }
+
+    void ueber_zeigt_version_lizenzen_und_datenordner()
+    {
+        Aufbau a;
+        TForm1 &f = a.erzeugen();
+        menuepunkt(f, u"Über Vorlix Turnier-Quarel 2"_qs)->trigger();
+        UeberFenster *u = f.Ueber;
+        QVERIFY(u->isVisible());
+        QVERIFY(f.Panel5->isVisible());
+        QCOMPARE(u->windowTitle(), u"Über Vorlix Turnier-Quarel 2"_qs);
+        QCOMPARE(u->Version->text(), u"Version 1.15"_qs);
+        const QString lizenzen = u->Lizenzen->toPlainText();
+        for (const char *teil : {"Qt 6.", "GNU Lesser General Public License 3.0", "CHMLib",
+                                 "GNU Lesser General Public License 2.1"})
+            QVERIFY2(lizenzen.contains(QString::fromUtf8(teil)), teil);
+        QVERIFY(!lizenzen.contains(u"http"_qs) && !lizenzen.contains(u"www"_qs));
+        QCOMPARE(u->Datenordner->text(), a.ordner.zustand.daten_pfad);
+        QCOMPARE(u->Datenordner->accessibleName(), u"Datenordner"_qs);
+        QTest::mouseClick(u->OrdnerOeffnen, Qt::LeftButton);
+        QCOMPARE(a.plattform.gezeigte_ordner, QStringList{a.ordner.zustand.daten_pfad});
+        QTest::mouseClick(u->Schliessen, Qt::LeftButton);
+        QVERIFY(!u->isVisible());
     }
 
     void titel_und_infozeile()

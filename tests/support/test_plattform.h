@@ -27,6 +27,7 @@ public:
     QList<QPair<QString, int>> hilfe_aufrufe;
     bool hilfe_vorhanden = true;
     int hilfe_geschlossen = 0;
+    QStringList gezeigte_ordner;
     QDateTime uhrzeit{QDate(2026, 12, 8), QTime(10, 30, 0)};
     quint32 saat = 4711;
     QRect schirm{0, 0, 1280, 1024};
@@ -47,6 +48,7 @@ public:
     void ton_abspielen(const QString &wav_datei) override { abgespielte_toene << wav_datei; }
     bool hilfe_oeffnen(const QString &hilfe_datei, int thema) override;
     void hilfe_schliessen() override { ++hilfe_geschlossen; }
+    void ordner_zeigen(const QString &ordner) override { gezeigte_ordner << ordner; }
     QImage bildschirm_aufnehmen(const QRect &) override { return aufnahme; }
     QRect arbeitsbereich() override { return arbeit; }
     QRect bildschirm() override { return schirm; }
