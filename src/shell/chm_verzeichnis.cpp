@@ -131,9 +131,11 @@ bool steuerung_gueltig(const QByteArray &d)
     return intervall != 0 && intervall % halb == 0 && intervall / halb * fenster_je_intervall != 0;
 }
 
+// The library sizes its block buffers with the low 32 bits of the block length but copies
+// with all 64; the decompressor works in frames of 32 KiB.
 bool ruecksetztabelle_gueltig(const QByteArray &d)
 {
-    return d.size() >= 0x28 && u32(d.constData()) == 2 && u64(d.constData() + 0x20) != 0;
+    return d.size() >= 0x28 && u32(d.constData()) == 2 && u64(d.constData() + 0x20) == 0x8000;
 }
 
 // Objects stored uncompressed lie in the content section that starts at daten_ab.

@@ -131,7 +131,12 @@ private slots:
         QByteArray krummes_fenster = echt;
         qToLittleEndian<quint32>(1, krummes_fenster.data() + lzxc + 8);
         qToLittleEndian<quint32>(0x18000, krummes_fenster.data() + lzxc + 0x10);
+        const qsizetype tabelle = echt.indexOf(QByteArray("\x08\0\0\0\x28\0\0\0", 8)) - 8;
+        QVERIFY(tabelle > 0);
+        QByteArray lange_bloecke = echt;
+        qToLittleEndian<quint64>(0x100008000, lange_bloecke.data() + tabelle + 0x20);
         QTest::newRow("Steuerdaten genullt") << ohne_steuerung;
+        QTest::newRow("Blocklänge über 32 Bit") << lange_bloecke;
         QTest::newRow("Fenster keine Zweierpotenz") << krummes_fenster;
         QTest::newRow("leer") << QByteArray();
         QTest::newRow("Text") << QByteArray("Das ist keine Hilfe-Datei.");
