@@ -6,6 +6,7 @@
 #include "shell/zustand.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -13,6 +14,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(programm_name);
     QApplication::setApplicationVersion(programm_version);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setDesktopFileName(QStringLiteral("de.vorlix.turnierquarel"));
+    QIcon symbol(QStringLiteral(":/programmsymbol/programmsymbol_256.png"));
+    symbol.addFile(QStringLiteral(":/programmsymbol/programmsymbol_48.png"));
+    QApplication::setWindowIcon(symbol);
 
     QtPlattform plattform;
     Zustand zustand;
