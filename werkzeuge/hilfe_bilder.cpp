@@ -2,6 +2,7 @@
 // each command of the table below and grabs the window it opens. A command whose window is not
 // built yet opens nothing and is skipped with a note.
 #include "lineup/gruppendateien.h"
+#include "rosters/adressbestand.h"
 #include "shell/hauptfenster_fenster.h"
 #include "shell/zustand.h"
 #include "test_plattform.h"
@@ -55,6 +56,12 @@ void beispieldaten(Zustand &zustand)
     for (int i = 0; i < spieler1.size(); ++i) {
         zustand.gruppe1.setze_name(1 + i, spieler1[i]);
         zustand.gruppe2.setze_name(21 + i, spieler2[i]);
+        for (const auto &[mannschaft, name] :
+             {std::pair{Mannschaft::eins, spieler1[i]}, std::pair{Mannschaft::zwei, spieler2[i]}})
+            adresse_speichern_oder_ersetzen(zustand.daten_pfad, mannschaft,
+                                            {name.section(u' ', 1), name.section(u' ', 0, 0),
+                                             u"Lindenstraße %1"_s.arg(i + 3), u"79100 Freiburg"_s,
+                                             u"0761 %1"_s.arg(4711 + i)});
     }
     // Both game kinds start from the same participants.
     gruppe1_speichern(zustand);
