@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appearance/farbsatz.h"
 #include "lineup/gruppe.h"
 #include "programm.h"
 #include "shell/optionen.h"
@@ -17,6 +18,9 @@ struct Zustand
     TOptionen optionen;
     TGruppe gruppe1;
     TGruppe gruppe2;
+    Tcolor1 farben;
+    QString stil_name;      // the style applied last
+    QString plattform_stil; // the toolkit style the platform started with
 
     qint32 plan_anzahl = 0;
     qint32 dateiwahl_zweck = 0;
