@@ -39,8 +39,11 @@ QString TestPlattform::ordner_dialog(const QString &, const QString &)
     return datei_antworten.isEmpty() ? QString() : datei_antworten.dequeue();
 }
 
-std::optional<QColor> TestPlattform::farbe_waehlen(const QColor &, QList<QColor> &)
+std::optional<QColor> TestPlattform::farbe_waehlen(const QColor &, QList<QColor> &eigene_farben)
 {
+    gezeigte_eigene_farben = eigene_farben;
+    if (!geaenderte_eigene_farben.isEmpty())
+        eigene_farben = geaenderte_eigene_farben;
     return farb_antworten.isEmpty() ? std::nullopt : farb_antworten.dequeue();
 }
 

@@ -22,6 +22,8 @@ public:
     QQueue<bool> ja_nein_antworten;  // an empty queue answers "Nein"
     QQueue<QString> datei_antworten; // an empty queue cancels
     QQueue<std::optional<QColor>> farb_antworten;
+    QList<QColor> gezeigte_eigene_farben;   // the custom colours the last colour dialog was given
+    QList<QColor> geaenderte_eigene_farben; // when not empty, the colour dialog hands these back
     std::optional<QString> drucker_antwort;
     QStringList abgespielte_toene;
     QList<QPair<QString, int>> hilfe_aufrufe;
@@ -43,7 +45,7 @@ public:
     QString datei_speichern_dialog(const QString &, const QString &, const QString &) override;
     QString datei_oeffnen_dialog(const QString &, const QString &, const QString &) override;
     QString ordner_dialog(const QString &, const QString &) override;
-    std::optional<QColor> farbe_waehlen(const QColor &, QList<QColor> &) override;
+    std::optional<QColor> farbe_waehlen(const QColor &, QList<QColor> &eigene_farben) override;
     std::optional<QString> drucker_waehlen() override { return drucker_antwort; }
     void ton_abspielen(const QString &wav_datei) override { abgespielte_toene << wav_datei; }
     bool hilfe_oeffnen(const QString &hilfe_datei, int thema) override;
