@@ -1,3 +1,4 @@
+#include "appearance/stil_anwenden.h"
 #include "erstes_bild.h"
 #include "programm.h"
 #include "shell/hauptfenster_fenster.h"
@@ -8,12 +9,13 @@
 #include <QApplication>
 #include <QIcon>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char *argv[])
 {
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(programm_name);
     QApplication::setApplicationVersion(programm_version);
-    QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setDesktopFileName(QStringLiteral("de.vorlix.turnierquarel"));
     QIcon symbol(QStringLiteral(":/programmsymbol/programmsymbol_256.png"));
     symbol.addFile(QStringLiteral(":/programmsymbol/programmsymbol_48.png"));
@@ -22,6 +24,8 @@ int main(int argc, char *argv[])
     QtPlattform plattform;
     Zustand zustand;
     programm_vorbereiten(zustand, plattform, QCoreApplication::applicationDirPath());
+    // The program's theme until the main window loads the saved choice.
+    stil_anwenden(zustand, u"Emerald Light Slate"_s);
 
     TForm1 hauptfenster(zustand, plattform);
     hauptfenster.titel_setzen();

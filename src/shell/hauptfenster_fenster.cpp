@@ -1,10 +1,13 @@
 #include "shell/hauptfenster_fenster.h"
 
+#include "appearance/farbwahl_fenster.h"
+#include "appearance/stil_anwenden.h"
 #include "lineup/doppel_gruppen_fenster.h"
 #include "lineup/einzel_gruppen_fenster.h"
 #include "lineup/gruppen_anzeige.h"
 #include "rosters/erfassung_fenster.h"
 #include "selection/dualliste_fenster.h"
+#include "shell/einstellungen_fenster.h"
 #include "shell/hilfe_ort.h"
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/plattform.h"
@@ -70,6 +73,8 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
     befehl_setzen(Befehl::spieler_gruppe2_erfassen,
                   [this] { Erfassung->spieler_erfassen(Mannschaft::zwei); });
     befehl_setzen(Befehl::ueber, [this] { Ueber->zeigen(); });
+    befehl_setzen(Befehl::farben, [this] { farbwahl().zeigen(); });
+    befehl_setzen(Befehl::einstellungen, [this] { einstellungen().oeffnen(); });
 }
 
 TForm1::~TForm1() = default;
@@ -195,6 +200,7 @@ void TForm1::uhr_stellen()
 
 void TForm1::erzeugen()
 {
+    farben_lesen(m_zustand.farben, m_zustand.daten_pfad);
     const QRect arbeit = m_plattform.arbeitsbereich();
     move(arbeit.topLeft());
     resize(arbeit.size());
@@ -213,7 +219,9 @@ void TForm1::erzeugen()
     const QRect schirm = m_plattform.bildschirm();
     m_zustand.taskleiste_hoehe = schirm.height() - leiste->oberkante;
     m_zustand.taskleiste_fest = leiste->blendet_sich_aus ? 0 : 1;
+    flaeche_faerben(*this, m_zustand.farben.wert(frb::form_umr));
     StatusPanel->setFixedWidth(schirm.width() / 2);
+    style_lesen(m_zustand, m_plattform, *this);
     startseite_anordnen();
     startseite_zeigen();
 }
@@ -244,6 +252,8 @@ bool TForm1::eventFilter(QObject *objekt, QEvent *ereignis)
 
 void TForm1::titel_setzen()
 {
+    flaeche_faerben(*this, m_zustand.farben.wert(frb::H_bs_hg));
+    flaeche_faerben(*Panel1, m_zustand.farben.wert(frb::menuebar));
     StatusPanel->setText(info_zeile(m_zustand.version_text));
     setWindowTitle(titel_text(m_zustand.version_text, m_plattform.jetzt().date()));
 }
@@ -291,6 +301,25 @@ void TForm1::mitspieler_festlegen()
     }
     m_zustand.setze(opt::mannschaft_nr, 1);
     DualListDlg->oeffnen();
+}
+
+TFarbe &TForm1::farbwahl()
+{
+    if (!Farbe) {
+        Farbe = new TFarbe(m_zustand, m_plattform, this);
+        connect(Farbe, &TFarbe::startseite_zeigen, this, &TForm1::startseite_zeigen);
+    }
+    return *Farbe;
+}
+
+TForm10 &TForm1::einstellungen()
+{
+    if (!Form10) {
+        Form10 = new TForm10(m_zustand, m_plattform, this);
+        connect(Form10, &TForm10::startseite_verbergen, this, &TForm1::startseite_verbergen);
+        connect(Form10, &TForm10::startseite_zeigen, this, &TForm1::startseite_zeigen);
+    }
+    return *Form10;
 }
 
 void TForm1::beenden()

@@ -13,6 +13,8 @@ class QStatusBar;
 class QTimer;
 class QToolButton;
 class TDualListDlg;
+class TFarbe;
+class TForm10;
 class TForm3;
 class TForm7;
 class TForm8;
@@ -54,6 +56,8 @@ public:
     TDualListDlg *DualListDlg = nullptr; // created on first use
     TeilnehmerErfassung *Erfassung = nullptr; // chooser and roster windows
     UeberFenster *Ueber = nullptr;
+    TFarbe *Farbe = nullptr;   // created on first use
+    TForm10 *Form10 = nullptr; // created on first use
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
@@ -68,6 +72,8 @@ private:
     void uhr_stellen();
     void beenden();
     void mitspieler_festlegen();
+    TFarbe &farbwahl();
+    TForm10 &einstellungen();
 
     Zustand &m_zustand;
     Plattform &m_plattform;

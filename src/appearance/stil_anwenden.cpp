@@ -1,0 +1,58 @@
+#include "appearance/stil_anwenden.h"
+
+#include "appearance/kontrast.h"
+#include "appearance/stile.h"
+#include "grid/farbwert.h"
+#include "shell/plattform.h"
+#include "shell/zustand.h"
+
+#include <QApplication>
+#include <QStyle>
+#include <QWidget>
+
+using namespace Qt::StringLiterals;
+
+bool stil_anwenden(Zustand &zustand, const QString &name)
+{
+    const Stil *stil = stil_suchen(name);
+    if (!stil && name.compare(system_stil_name, Qt::CaseInsensitive) != 0)
+        return false;
+    // The style sheet wraps the toolkit style; without it the style's own name shows.
+    qApp->setStyleSheet(QString());
+    if (zustand.plattform_stil.isEmpty())
+        zustand.plattform_stil = QApplication::style()->name();
+    const QString art = stil ? u"Fusion"_s : zustand.plattform_stil;
+    if (QApplication::style()->name().compare(art, Qt::CaseInsensitive) != 0)
+        QApplication::setStyle(art);
+    if (stil) {
+        qApp->setStyleSheet(stil->blatt.toString());
+        QApplication::setPalette(stil_palette(*stil));
+    } else {
+        // An empty palette falls back to the platform's own colours.
+        QApplication::setPalette(QPalette());
+    }
+    zustand.stil_name = stil ? stil->name.toString() : system_stil_name;
+    return true;
+}
+
+void style_lesen(Zustand &zustand, Plattform &plattform, QWidget &hauptfenster)
+{
+    stil_anwenden(zustand, style_name_lesen(zustand.daten_pfad));
+    // Maximised is the work area, as far as the platform tells.
+    const QRect arbeit = plattform.arbeitsbereich();
+    hauptfenster.move(arbeit.topLeft());
+    hauptfenster.resize(arbeit.size());
+}
+
+void flaeche_faerben(QWidget &flaeche, qint32 farbe)
+{
+    const QColor grund = farbe_zu_qcolor(farbe);
+    const QColor schrift = lesbare_schrift(grund);
+    // Only these roles are the surface's own; the others still follow the style.
+    QPalette palette;
+    palette.setColor(QPalette::Window, grund);
+    palette.setColor(QPalette::WindowText, schrift);
+    palette.setColor(QPalette::ButtonText, schrift);
+    flaeche.setPalette(palette);
+    flaeche.setAutoFillBackground(true);
+}

@@ -1,0 +1,312 @@
+#include "appearance/farbwahl_fenster.h"
+#include "appearance/kontrast.h"
+#include "appearance/stil_anwenden.h"
+#include "appearance/stile.h"
+#include "grid/farbwert.h"
+#include "lineup/doppel_gruppen_fenster.h"
+#include "shell/einstellungen_fenster.h"
+#include "shell/hauptfenster_fenster.h"
+#include "storage/sichere_datei.h"
+#include "test_ordner.h"
+#include "test_plattform.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+class TstFarbwahlFenster : public QObject
+{
+    Q_OBJECT
+
+    // A start of the program on a data folder: the main window with its colours and style.
+    struct Programm : TestOrdner
+    {
+        TestPlattform plattform;
+        std::unique_ptr<TForm1> form1;
+
+        Programm() { zustand.optionen_lesen(); }
+        TForm1 &starten()
+        {
+            form1 = std::make_unique<TForm1>(zustand, plattform);
+            form1->titel_setzen();
+            form1->show();
+            return *form1;
+        }
+        QByteArray datei(const QString &name) const
+        {
+            QByteArray bytes;
+            speicher::datei_lesen(pfad(name), bytes);
+            return bytes;
+        }
+    };
+
+    static QColor fensterfarbe(const Stil &stil) { return QColor(stil.fenster); }
+    static QListWidgetItem *eintrag(TFarbe &f, const QString &name)
+    {
+        const QList<QListWidgetItem *> treffer = f.ListBox1->findItems(name, Qt::MatchExactly);
+        return treffer.size() == 1 ? treffer.first() : nullptr;
+    }
+    static void klicken(TFarbe &f, const QString &name)
+    {
+        const QRect feld = f.ListBox1->visualItemRect(eintrag(f, name));
+        QTest::mouseClick(f.ListBox1->viewport(), Qt::LeftButton, {}, feld.center());
+    }
+    static void doppelklicken(TFarbe &f, const QString &name)
+    {
+        QListWidgetItem *e = eintrag(f, name);
+        f.ListBox1->scrollToItem(e);
+        const QRect feld = f.ListBox1->visualItemRect(e);
+        // The test's double click reaches the list only after a click of its own.
+        QTest::mouseClick(f.ListBox1->viewport(), Qt::LeftButton, {}, feld.center());
+        QTest::mouseDClick(f.ListBox1->viewport(), Qt::LeftButton, {}, feld.center());
+    }
+
+    QPalette m_system_palette;
+    QString m_system_stil;
+
+private slots:
+    void initTestCase()
+    {
+        m_system_palette = QApplication::palette();
+        m_system_stil = QApplication::style()->name();
+    }
+    void cleanup()
+    {
+        Zustand zustand;
+        zustand.plattform_stil = m_system_stil;
+        stil_anwenden(zustand, u"Windows"_s);
+    }
+
+    void fenster_zeigt_alle_stile()
+    {
+        Programm p;
+        stil_anwenden(p.zustand, u"Windows"_s);
+        TFarbe f(p.zustand, p.plattform);
+        f.zeigen();
+        QCOMPARE(f.windowTitle(), u"Farbwahl"_s);
+        QCOMPARE(f.Panel1->text(), u"Aktiver Style > Windows"_s);
+        QStringList namen;
+        for (int i = 0; i < f.ListBox1->count(); ++i)
+            namen << f.ListBox1->item(i)->text();
+        QCOMPARE(namen, stil_namen());
+        QCOMPARE(f.Style_Button->text().remove(u'&'), u"Style aktivieren"_s);
+        QCOMPARE(f.Button1->text().remove(u'&'), u"Speichern"_s);
+        QCOMPARE(f.Button22->text().remove(u'&'), u"Beenden"_s);
+        QVERIFY(!f.Style_Button->isEnabled());
+        QVERIFY(!f.ListBox1->accessibleName().isEmpty());
+    }
+
+    void doppelklick_auf_luna_gilt_sofort_und_beim_naechsten_start()
+    {
+        Programm p;
+        TForm1 &haupt = p.starten();
+        haupt.befehl_ausfuehren(Befehl::farben);
+        TFarbe &f = *haupt.Farbe;
+        QVERIFY(f.isVisible());
+        QVERIFY(!haupt.Panel5->isVisible());
+        doppelklicken(f, u"Luna"_s);
+        const Stil &luna = *stil_suchen(u"Luna"_s);
+        QCOMPARE(QApplication::palette().color(QPalette::Window), fensterfarbe(luna));
+        QCOMPARE(p.datei(u"Styledat.txt"_s), QByteArray("Luna"));
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.Panel1->text(), u"Aktiver Style > Luna"_s);
+
+        QTest::mouseClick(f.Button22, Qt::LeftButton);
+        QVERIFY(!f.isVisible());
+        QVERIFY(haupt.Panel5->isVisible());
+        QCOMPARE(p.zustand.stil_name, u"Luna"_s);
+        QCOMPARE(QApplication::palette().color(QPalette::Window), fensterfarbe(luna));
+
+        // The next start on the same data folder.
+        cleanup();
+        Zustand neu;
+        neu.daten_pfad = p.zustand.daten_pfad;
+        neu.optionen_lesen();
+        TForm1 wieder(neu, p.plattform);
+        QCOMPARE(neu.stil_name, u"Luna"_s);
+        QCOMPARE(QApplication::palette().color(QPalette::Window), fensterfarbe(luna));
+    }
+
+    void klick_waehlt_und_style_aktivieren_uebernimmt()
+    {
+        Programm p;
+        TForm1 &haupt = p.starten();
+        haupt.befehl_ausfuehren(Befehl::farben);
+        TFarbe &f = *haupt.Farbe;
+        klicken(f, u"Carbon"_s);
+        QVERIFY(f.Style_Button->isEnabled());
+        QCOMPARE(p.zustand.stil_name, u"Windows"_s);
+        QVERIFY(!QFile::exists(p.pfad(u"Styledat.txt"_s)));
+        QTest::mouseClick(f.Style_Button, Qt::LeftButton);
+        QCOMPARE(p.zustand.stil_name, u"Carbon"_s);
+        QCOMPARE(p.datei(u"Styledat.txt"_s), QByteArray("Carbon"));
+        QVERIFY(!f.isVisible());
+        QVERIFY(haupt.Panel5->isVisible());
+    }
+
+    void start_mit_gespeichertem_stil_data()
+    {
+        QTest::addColumn<QByteArray>("datei");
+        QTest::addColumn<QString>("stil");
+        QTest::newRow("Carbon ohne Zeilenende") << QByteArray("Carbon") << u"Carbon"_s;
+        QTest::newRow("leer") << QByteArray() << u"Windows"_s;
+        QTest::newRow("Stil mit Blatt")
+            << QByteArray("Metropolis UI Green\r\n") << u"Metropolis UI Green"_s;
+    }
+    void start_mit_gespeichertem_stil()
+    {
+        QFETCH(QByteArray, datei);
+        QFETCH(QString, stil);
+        Programm p;
+        QVERIFY(speicher::datei_ersetzen(p.pfad(u"Styledat.txt"_s), datei));
+        p.starten();
+        QCOMPARE(p.zustand.stil_name, stil);
+        const Stil *eingebaut = stil_suchen(stil);
+        QCOMPARE(QApplication::palette(), eingebaut ? stil_palette(*eingebaut) : m_system_palette);
+        QCOMPARE(qApp->styleSheet(), eingebaut ? eingebaut->blatt.toString() : QString());
+    }
+
+    void style_lesen_maximiert_das_hauptfenster()
+    {
+        Programm p;
+        p.plattform.arbeit = QRect(0, 30, 1000, 700);
+        QWidget haupt;
+        haupt.setGeometry(100, 100, 300, 200);
+        style_lesen(p.zustand, p.plattform, haupt);
+        QCOMPARE(haupt.pos(), QPoint(0, 30));
+        QCOMPARE(haupt.size(), QSize(1000, 700));
+    }
+
+    void unbekannter_stil_behaelt_den_aktuellen()
+    {
+        Programm p;
+        QVERIFY(stil_anwenden(p.zustand, u"Sky"_s));
+        QVERIFY(speicher::datei_ersetzen(p.pfad(u"Styledat.txt"_s), "Karbon"));
+        p.starten();
+        QCOMPARE(p.zustand.stil_name, u"Sky"_s);
+        QCOMPARE(QApplication::palette(), stil_palette(*stil_suchen(u"Sky"_s)));
+        QVERIFY(!stil_anwenden(p.zustand, QString()));
+        QCOMPARE(p.zustand.stil_name, u"Sky"_s);
+    }
+
+    void systemstil_bringt_die_plattform_zurueck()
+    {
+        Zustand zustand;
+        QVERIFY(stil_anwenden(zustand, u"Glossy"_s));
+        QVERIFY(!qApp->styleSheet().isEmpty());
+        QVERIFY(stil_anwenden(zustand, u"windows"_s));
+        QCOMPARE(zustand.stil_name, u"Windows"_s);
+        QCOMPARE(QApplication::palette(), m_system_palette);
+        QCOMPARE(QApplication::style()->name(), m_system_stil);
+        QVERIFY(qApp->styleSheet().isEmpty());
+    }
+
+    void ein_stil_gilt_fuer_alle_fenster_zugleich()
+    {
+        Programm p;
+        TForm1 &haupt = p.starten();
+        haupt.befehl_ausfuehren(Befehl::einstellungen);
+        haupt.befehl_ausfuehren(Befehl::farben);
+        doppelklicken(*haupt.Farbe, u"Cobalt XEMedia"_s);
+        const Stil &stil = *stil_suchen(u"Cobalt XEMedia"_s);
+        // Windows take the new palette as the event loop runs on.
+        for (QWidget *fenster : QList<QWidget *>{haupt.Farbe, haupt.Form10, haupt.Form7})
+            QTRY_COMPARE(fenster->palette().color(QPalette::Window), fensterfarbe(stil));
+        QTRY_COMPARE(haupt.Form10->Edit1->palette().color(QPalette::Base), QColor(stil.basis));
+        // The plan colours of the settings window stay what they are.
+        QCOMPARE(haupt.Form10->Edit2->palette().color(QPalette::Base), QColor(Qt::black));
+    }
+
+    void hauptfenster_nimmt_die_farben_des_farbsatzes()
+    {
+        Programm p;
+        Farben_anlegen(p.zustand.farben, p.zustand.daten_pfad);
+        p.zustand.farben.setze(frb::form_umr, 0x0000FF);
+        p.zustand.farben.setze(frb::H_bs_hg, 0x400000);
+        farben_speichern(p.zustand.farben, p.zustand.daten_pfad);
+        TForm1 haupt(p.zustand, p.plattform);
+        // form_umr at creation, H_bs_hg and menuebar at every titel_setzen.
+        QCOMPARE(haupt.palette().color(QPalette::Window), QColor(255, 0, 0));
+        haupt.titel_setzen();
+        QCOMPARE(haupt.palette().color(QPalette::Window), QColor(0, 0, 0x40));
+        QCOMPARE(haupt.Panel1->palette().color(QPalette::Window), QColor(0xE8, 0xE3, 0xC1));
+        QCOMPARE(haupt.Panel5->palette().color(QPalette::Window), QColor(0, 0, 0x40));
+        p.zustand.farben.setze(frb::menuebar, 0x00FFFF);
+        haupt.titel_setzen();
+        QCOMPARE(haupt.Panel1->palette().color(QPalette::Window), QColor(255, 255, 0));
+    }
+
+    void hauptfenster_bleibt_in_jedem_stil_lesbar_data()
+    {
+        QTest::addColumn<QString>("stil");
+        for (const QString &name : stil_namen())
+            QTest::newRow(name.toUtf8().constData()) << name;
+    }
+    void hauptfenster_bleibt_in_jedem_stil_lesbar()
+    {
+        QFETCH(QString, stil);
+        Programm p;
+        TForm1 &haupt = p.starten();
+        QVERIFY(stil_anwenden(p.zustand, stil));
+        QCoreApplication::processEvents(); // windows take the palette through posted events
+        const auto lesbar = [](QWidget *w, QPalette::ColorRole schrift) {
+            return kontrast(w->palette().color(schrift), w->palette().color(QPalette::Window));
+        };
+        QVERIFY(lesbar(haupt.Label1, QPalette::WindowText) >= 4.5);
+        QVERIFY(lesbar(haupt.RxClock1, QPalette::WindowText) >= 4.5);
+        QVERIFY(lesbar(haupt.findChild<QToolButton *>(u"SpeedButton1"_s), QPalette::ButtonText) >=
+                4.5);
+        QVERIFY(lesbar(haupt.StatusPanel, QPalette::WindowText) >= 4.5);
+    }
+
+    void speichern_schreibt_den_farbsatz()
+    {
+        Programm p;
+        TForm1 &haupt = p.starten();
+        haupt.befehl_ausfuehren(Befehl::farben);
+        p.zustand.farben.setze(frb::listb, 0x123456);
+        QTest::mouseClick(haupt.Farbe->Button1, Qt::LeftButton);
+        QCOMPARE(p.datei(u"farben.frb"_s).mid(68, 4), QByteArray("\x56\x34\x12\x00", 4));
+        QCOMPARE(p.zustand.farben.wert(frb::listb), 0x123456);
+        QVERIFY(!haupt.Farbe->isVisible());
+        QVERIFY(haupt.Panel5->isVisible());
+    }
+
+    void einstellungen_aus_dem_hauptfenster()
+    {
+        Programm p;
+        TForm1 &haupt = p.starten();
+        QTest::mouseClick(haupt.findChild<QToolButton *>(u"SpeedButton6"_s), Qt::LeftButton);
+        QVERIFY(haupt.Form10->isVisible());
+        QVERIFY(!haupt.Panel5->isVisible());
+        QTest::mouseClick(haupt.Form10->Button2, Qt::LeftButton);
+        QVERIFY(haupt.Panel5->isVisible());
+        // The window is created once and reused.
+        TForm10 *erstes = haupt.Form10;
+        haupt.befehl_ausfuehren(Befehl::einstellungen);
+        QCOMPARE(haupt.Form10, erstes);
+    }
+
+    void f1_in_der_farbwahl()
+    {
+        Programm p;
+        TFarbe f(p.zustand, p.plattform);
+        f.zeigen();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QTest::keyClick(&f, Qt::Key_F1);
+        QCOMPARE(p.plattform.hilfe_aufrufe.size(), 1);
+        QCOMPARE(p.plattform.hilfe_aufrufe[0].second, 150);
+    }
+};
+
+QTEST_MAIN(TstFarbwahlFenster)
+#include "tst_farbwahl_fenster.moc"
