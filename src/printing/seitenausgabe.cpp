@@ -1,0 +1,80 @@
+#include "printing/seitenausgabe.h"
+
+#include "programm.h"
+#include "storage/sichere_datei.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace {
+
+void text_zeichnen(QPainter &maler, const DruckText &text)
+{
+    QFont schrift = druckschrift(text.schriftart, text.groesse, text.fett);
+    // The page unit is 1/96 inch whatever the device's resolution; the painter's scale does
+    // the rest.
+    schrift.setPointSizeF(text.groesse * 96.0 / maler.device()->logicalDpiY());
+    maler.setFont(schrift);
+    const QFontMetricsF masse(schrift, maler.device());
+    const QRectF kasten(text.x, text.y, text.breite, masse.height());
+    if (text.hintergrund.isValid()) {
+        const qreal breite = qMin(masse.horizontalAdvance(text.text), kasten.width());
+        maler.fillRect(QRectF(kasten.topLeft(), QSizeF(breite, kasten.height())), text.hintergrund);
+    }
+    maler.save();
+    maler.setClipRect(kasten, Qt::IntersectClip);
+    maler.drawText(kasten, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text.text);
+    maler.restore();
+}
+
+} // namespace
+
+void seite_zeichnen(QPainter &maler, const DruckSeite &seite, const QRectF &ziel)
+{
+    maler.save();
+    maler.translate(ziel.topLeft());
+    maler.scale(ziel.width() / druck::seiten_breite, ziel.height() / druck::seiten_hoehe);
+    maler.setPen(QPen(Qt::black, 1));
+    for (const DruckRechteck &rechteck : seite.rechtecke) {
+        maler.setBrush(rechteck.fuellung);
+        maler.drawRect(rechteck.flaeche);
+    }
+    maler.setBrush(Qt::NoBrush);
+    for (const DruckText &text : seite.texte)
+        text_zeichnen(maler, text);
+    maler.restore();
+}
+
+bool seiten_ausgeben(QPagedPaintDevice &geraet, const QList<DruckSeite> &seiten)
+{
+    QPainter maler;
+    if (!maler.begin(&geraet))
+        return false;
+    const QRectF ziel(0, 0, geraet.width(), geraet.height());
+    for (qsizetype i = 0; i < seiten.size(); ++i) {
+        if (i > 0 && !geraet.newPage())
+            return false;
+        seite_zeichnen(maler, seiten[i], ziel);
+    }
+    return maler.end();
+}
+
+bool adressliste_als_pdf(const QList<DruckSeite> &seiten, const QString &pfad,
+                         const QPageSize &format)
+{
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&puffer);
+        pdf.setCreator(programm_name);
+        pdf.setTitle(druck::titel);
+        pdf.setPageSize(format);
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        if (!seiten_ausgeben(pdf, seiten))
+            return false;
+    }
+    return speicher::datei_ersetzen(pfad, puffer.data());
+}
