@@ -5,6 +5,7 @@
 #include "lineup/doppel_gruppen_fenster.h"
 #include "lineup/einzel_gruppen_fenster.h"
 #include "lineup/gruppen_anzeige.h"
+#include "printing/adressdruck_fenster.h"
 #include "rosters/erfassung_fenster.h"
 #include "selection/dualliste_fenster.h"
 #include "shell/einstellungen_fenster.h"
@@ -75,6 +76,10 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
     befehl_setzen(Befehl::ueber, [this] { Ueber->zeigen(); });
     befehl_setzen(Befehl::farben, [this] { farbwahl().zeigen(); });
     befehl_setzen(Befehl::einstellungen, [this] { einstellungen().oeffnen(); });
+
+    auto *druck = new Adressdruck(m_zustand, m_plattform, this);
+    connect(druck, &Adressdruck::startseite_zeigen, this, &TForm1::startseite_zeigen);
+    befehl_setzen(Befehl::adressen_drucken, [druck] { druck->adressen_drucken(); });
 }
 
 TForm1::~TForm1() = default;
