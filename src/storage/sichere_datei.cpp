@@ -17,6 +17,41 @@ bool datei_ersetzen(const QString &pfad, QByteArrayView inhalt)
     return datei.commit();
 }
 
+bool datei_kopieren(const QString &quelle, const QString &ziel, QString &fehler)
+{
+    QFile von(quelle);
+    if (!von.open(QIODevice::ReadOnly)) {
+        fehler = von.errorString();
+        return false;
+    }
+    QSaveFile nach(ziel);
+    if (!nach.open(QIODevice::WriteOnly)) {
+        fehler = nach.errorString();
+        return false;
+    }
+    constexpr qint64 block = 64 * 1024;
+    for (;;) {
+        const QByteArray teil = von.read(block);
+        if (von.error() != QFileDevice::NoError) {
+            fehler = von.errorString();
+            nach.cancelWriting();
+            return false;
+        }
+        if (teil.isEmpty())
+            break;
+        if (nach.write(teil) != teil.size()) {
+            fehler = nach.errorString();
+            nach.cancelWriting();
+            return false;
+        }
+    }
+    if (!nach.commit()) {
+        fehler = nach.errorString();
+        return false;
+    }
+    return true;
+}
+
 bool datei_lesen(const QString &pfad, QByteArray &inhalt)
 {
     QFile datei(pfad);

@@ -103,6 +103,56 @@ private slots:
         QVERIFY(!datei_ersetzen(ordner.filePath("gibtsnicht/a.txt"), "x"));
     }
 
+    void kopieren_ersetzt_das_ziel()
+    {
+        QTemporaryDir ordner;
+        const QString quelle = ordner.filePath("q.adr");
+        const QString ziel = ordner.filePath("z.adr");
+        const QByteArray inhalt = QByteArray(200 * 1024, 'x') + "Ende"; // more than one block
+        QVERIFY(datei_ersetzen(quelle, inhalt));
+        QVERIFY(datei_ersetzen(ziel, "alt und laenger als nichts"));
+        QString fehler;
+        QVERIFY(datei_kopieren(quelle, ziel, fehler));
+        QVERIFY(fehler.isEmpty());
+        QByteArray roh;
+        QVERIFY(datei_lesen(ziel, roh));
+        QCOMPARE(roh, inhalt);
+    }
+
+    // A failed copy names the system's reason, leaves the old target as it was and leaves no
+    // temporary file behind.
+    void misslungenes_kopieren_laesst_das_ziel_data()
+    {
+        QTest::addColumn<QString>("quelle");
+        QTest::addColumn<QString>("ziel");
+        QTest::newRow("quelle fehlt") << "fehlt.adr"
+                                      << "ziele/z.adr";
+        QTest::newRow("quelle ist ein ordner") << "ziele"
+                                               << "ziele/z.adr";
+        QTest::newRow("ziel ist ein ordner") << "q.adr"
+                                             << "ziele/ordner";
+        QTest::newRow("zielordner fehlt") << "q.adr"
+                                          << "ziele/fehlt/z.adr";
+    }
+    void misslungenes_kopieren_laesst_das_ziel()
+    {
+        QFETCH(QString, quelle);
+        QFETCH(QString, ziel);
+        QTemporaryDir ordner;
+        QDir(ordner.path()).mkpath("ziele/ordner");
+        QVERIFY(datei_ersetzen(ordner.filePath("q.adr"), "neu"));
+        QVERIFY(datei_ersetzen(ordner.filePath("ziele/z.adr"), "alt"));
+        const QStringList vorher = QDir(ordner.filePath("ziele")).entryList(QDir::AllEntries);
+
+        QString fehler;
+        QVERIFY(!datei_kopieren(ordner.filePath(quelle), ordner.filePath(ziel), fehler));
+        QVERIFY(!fehler.isEmpty());
+        QCOMPARE(QDir(ordner.filePath("ziele")).entryList(QDir::AllEntries), vorher);
+        QByteArray roh;
+        QVERIFY(datei_lesen(ordner.filePath("ziele/z.adr"), roh));
+        QCOMPARE(roh, QByteArray("alt"));
+    }
+
     void textdatei_zeilenenden()
     {
         QTemporaryDir ordner;
