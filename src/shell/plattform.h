@@ -39,6 +39,7 @@ public:
 
     // Sound, help, screen.
     virtual void ton_abspielen(const QString &wav_datei) = 0;
+    virtual void signalton() = 0; // the system's short warning beep
     virtual bool hilfe_oeffnen(const QString &hilfe_datei, int thema) = 0;
     virtual void hilfe_schliessen() = 0;
     virtual void ordner_zeigen(const QString &ordner) = 0; // in the file manager

@@ -98,6 +98,11 @@ void QtPlattform::ton_abspielen(const QString &wav_datei)
     m_ton->play();
 }
 
+void QtPlattform::signalton()
+{
+    QApplication::beep();
+}
+
 bool QtPlattform::hilfe_oeffnen(const QString &hilfe_datei, int thema)
 {
     return m_hilfe.oeffnen(hilfe_datei, thema);

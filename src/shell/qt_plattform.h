@@ -26,6 +26,7 @@ public:
     std::optional<QColor> farbe_waehlen(const QColor &start, QList<QColor> &eigene_farben) override;
     std::optional<QString> drucker_waehlen() override;
     void ton_abspielen(const QString &wav_datei) override;
+    void signalton() override;
     bool hilfe_oeffnen(const QString &hilfe_datei, int thema) override;
     void hilfe_schliessen() override;
     void ordner_zeigen(const QString &ordner) override;

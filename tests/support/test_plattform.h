@@ -26,6 +26,7 @@ public:
     QList<QColor> geaenderte_eigene_farben; // when not empty, the colour dialog hands these back
     std::optional<QString> drucker_antwort;
     QStringList abgespielte_toene;
+    int signaltoene = 0;
     QList<QPair<QString, int>> hilfe_aufrufe;
     bool hilfe_vorhanden = true;
     int hilfe_geschlossen = 0;
@@ -48,6 +49,7 @@ public:
     std::optional<QColor> farbe_waehlen(const QColor &, QList<QColor> &eigene_farben) override;
     std::optional<QString> drucker_waehlen() override { return drucker_antwort; }
     void ton_abspielen(const QString &wav_datei) override { abgespielte_toene << wav_datei; }
+    void signalton() override { ++signaltoene; }
     bool hilfe_oeffnen(const QString &hilfe_datei, int thema) override;
     void hilfe_schliessen() override { ++hilfe_geschlossen; }
     void ordner_zeigen(const QString &ordner) override { gezeigte_ordner << ordner; }
