@@ -79,6 +79,8 @@ void Sicherungsansicht::sicherung_herrichten()
     const QString gesetzt = m_zustand.optionen.wert(opt::sicherungs_pfad);
     m_ziel = gesetzt.isEmpty() ? standard_sicherungsordner() : gesetzt;
     m_auto_sicherung = m_zustand.wert(opt::auto_sicherung) == 1;
+    m_beschriftung_von = beschriftung_von_backup;
+    m_beschriftung_nach = beschriftung_nach_ziel;
     m_rueck_ordner.clear();
     m_rueck_quelle.clear();
     m_rueck_ziel.clear();

@@ -2,6 +2,8 @@
 
 #include "appearance/farbwahl_fenster.h"
 #include "appearance/stil_anwenden.h"
+#include "backup/datensicherung_fenster.h"
+#include "backup/sicherung_fenster.h"
 #include "lineup/doppel_gruppen_fenster.h"
 #include "lineup/einzel_gruppen_fenster.h"
 #include "lineup/gruppen_anzeige.h"
@@ -80,6 +82,13 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
     auto *druck = new Adressdruck(m_zustand, m_plattform, this);
     connect(druck, &Adressdruck::startseite_zeigen, this, &TForm1::startseite_zeigen);
     befehl_setzen(Befehl::adressen_drucken, [druck] { druck->adressen_drucken(); });
+
+    befehl_setzen(Befehl::daten_sichern, [this] { daten_sichern(); });
+    auto_sicherung = [this] {
+        if (!Datensicherung)
+            Datensicherung = new TDatensicherung(m_zustand, m_plattform, this);
+        return Datensicherung->Lesen();
+    };
 }
 
 TForm1::~TForm1() = default;
@@ -327,11 +336,22 @@ TForm10 &TForm1::einstellungen()
     return *Form10;
 }
 
+void TForm1::daten_sichern()
+{
+    // Built anew at each opening; it deletes itself when closed.
+    auto *fenster = new TBack5(m_zustand, m_plattform, this);
+    connect(fenster, &QDialog::finished, this, [this] {
+        titel_setzen();
+        startseite_zeigen();
+    });
+    fenster->oeffnen();
+}
+
 void TForm1::beenden()
 {
     m_plattform.hilfe_schliessen();
-    if (m_zustand.wert(opt::auto_sicherung) == 1 && auto_sicherung)
-        auto_sicherung();
+    if (m_zustand.wert(opt::auto_sicherung) == 1 && auto_sicherung && !auto_sicherung())
+        return;
     Form3->exec();
     close();
 }

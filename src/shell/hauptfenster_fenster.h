@@ -12,6 +12,7 @@ class QLabel;
 class QStatusBar;
 class QTimer;
 class QToolButton;
+class TDatensicherung;
 class TDualListDlg;
 class TFarbe;
 class TForm10;
@@ -39,8 +40,9 @@ public:
     void startseite_zeigen();
     void startseite_verbergen();
 
-    // Runs before the advertising page when the automatic backup is switched on.
-    std::function<void()> auto_sicherung;
+    // Runs before the advertising page when the automatic backup is switched on; false stops
+    // the end and the main window stays open.
+    std::function<bool()> auto_sicherung;
 
     QFrame *Panel1 = nullptr;
     QFrame *Panel5 = nullptr;
@@ -58,6 +60,8 @@ public:
     UeberFenster *Ueber = nullptr;
     TFarbe *Farbe = nullptr;   // created on first use
     TForm10 *Form10 = nullptr; // created on first use
+    // The automatic backup's window, created at the first end with the backup on.
+    TDatensicherung *Datensicherung = nullptr;
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
@@ -74,6 +78,7 @@ private:
     void mitspieler_festlegen();
     TFarbe &farbwahl();
     TForm10 &einstellungen();
+    void daten_sichern();
 
     Zustand &m_zustand;
     Plattform &m_plattform;

@@ -297,6 +297,7 @@ private slots:
         QStringList ablauf;
         f.auto_sicherung = [&] {
             ablauf << (f.Form3->isVisible() ? "sicherung nach seite" : "sicherung");
+            return true;
         };
         QTimer::singleShot(0, &f, [&] {
             QTRY_VERIFY(f.Form3->isVisible());
@@ -317,6 +318,7 @@ private slots:
         bool gesichert = false;
         f.auto_sicherung = [&] {
             gesichert = true;
+            return true;
         };
         QTimer::singleShot(0, &f, [&] {
             QTRY_VERIFY(f.Form3->isVisible());
@@ -351,6 +353,7 @@ private slots:
         bool gesichert = false;
         f.auto_sicherung = [&] {
             gesichert = true;
+            return true;
         };
         QVERIFY(f.close());
         QVERIFY(!gesichert);

@@ -1,0 +1,90 @@
+#include "backup/datensicherung_fenster.h"
+
+#include "backup/auto_sicherung.h"
+#include "shell/plattform.h"
+#include "shell/zustand.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QLineEdit *pfadfeld(const char *objekt_name, QLabel *beschriftung, QWidget *eltern)
+{
+    auto *feld = new QLineEdit(eltern);
+    feld->setObjectName(objekt_name);
+    feld->setReadOnly(true);
+    feld->setAccessibleName(beschriftung->text());
+    beschriftung->setBuddy(feld);
+    return feld;
+}
+
+} // namespace
+
+TDatensicherung::TDatensicherung(Zustand &zustand, Plattform &plattform, QWidget *parent)
+    : QWidget(parent, Qt::Dialog)
+    , m_zustand(zustand)
+    , m_plattform(plattform)
+{
+    setObjectName("Datensicherung");
+    setWindowTitle(u"Automatische Datensicherung"_s);
+    oberflaeche_aufbauen();
+}
+
+void TDatensicherung::oberflaeche_aufbauen()
+{
+    auto *aussen = new QVBoxLayout(this);
+    aussen->setContentsMargins(0, 0, 0, 0);
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setAutoFillBackground(true);
+    aussen->addWidget(Panel1);
+
+    auto *spalte = new QVBoxLayout(Panel1);
+    Label1 = new QLabel(u"Die automatische Datensicherung wird ausgeführt."_s, Panel1);
+    Label1->setObjectName("Label1");
+    QFont fett = Label1->font();
+    fett.setBold(true);
+    Label1->setFont(fett);
+    Label2 = new QLabel(u"Bitte warten . . ."_s, Panel1);
+    Label2->setObjectName("Label2");
+    Label3 = new QLabel(u"Quellverzeichniss"_s, Panel1);
+    Label3->setObjectName("Label3");
+    Edit1 = pfadfeld("Edit1", Label3, Panel1);
+    Label4 = new QLabel(u"Zielverzeichnis"_s, Panel1);
+    Label4->setObjectName("Label4");
+    Edit2 = pfadfeld("Edit2", Label4, Panel1);
+    for (QWidget *teil :
+         std::initializer_list<QWidget *>{Label1, Label2, Label3, Edit1, Label4, Edit2})
+        spalte->addWidget(teil);
+    Edit1->setMinimumWidth(520);
+}
+
+void TDatensicherung::mittig_zeigen()
+{
+    adjustSize();
+    const QRect arbeit = m_plattform.arbeitsbereich();
+    move(arbeit.center() - rect().center());
+    show();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool TDatensicherung::Lesen()
+{
+    Edit1->clear();
+    Edit2->clear();
+    mittig_zeigen();
+    const bool gesichert = ::Lesen(m_zustand, m_plattform, [this](const Kopierschritt &schritt) {
+        Edit1->setText(schritt.quelle);
+        Edit2->setText(schritt.ziel);
+        // Lets the screen show each file; the person's input waits until the copy is over.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    hide();
+    return gesichert;
+}
