@@ -1,6 +1,8 @@
 #include "backup/datensicherung_fenster.h"
 
+#include "appearance/stil_anwenden.h"
 #include "backup/auto_sicherung.h"
+#include "grid/farbwert.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 
@@ -65,6 +67,18 @@ void TDatensicherung::oberflaeche_aufbauen()
     Edit1->setMinimumWidth(520);
 }
 
+void TDatensicherung::farben_anwenden()
+{
+    const Tcolor1 &farben = m_zustand.farben;
+    flaeche_faerben(*Panel1, farben.wert(frb::form_umr));
+    for (QLineEdit *feld : {Edit1, Edit2}) {
+        QPalette palette = feld->palette();
+        palette.setColor(QPalette::Base, farbe_zu_qcolor(farben.wert(frb::listb)));
+        palette.setColor(QPalette::Text, farbe_zu_qcolor(farben.wert(frb::listb_font)));
+        feld->setPalette(palette);
+    }
+}
+
 void TDatensicherung::mittig_zeigen()
 {
     adjustSize();
@@ -78,6 +92,7 @@ bool TDatensicherung::Lesen()
 {
     Edit1->clear();
     Edit2->clear();
+    farben_anwenden();
     mittig_zeigen();
     const bool gesichert = ::Lesen(m_zustand, m_plattform, [this](const Kopierschritt &schritt) {
         Edit1->setText(schritt.quelle);

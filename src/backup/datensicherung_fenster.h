@@ -31,6 +31,7 @@ public:
 
 private:
     void oberflaeche_aufbauen();
+    void farben_anwenden();
     void mittig_zeigen();
 
     Zustand &m_zustand;

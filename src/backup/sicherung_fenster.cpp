@@ -1,5 +1,6 @@
 #include "backup/sicherung_fenster.h"
 
+#include "appearance/stil_anwenden.h"
 #include "backup/ordnerbaum_fenster.h"
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/zustand.h"
@@ -266,6 +267,7 @@ void TBack5::spiegeln()
             DirectoryListBox1->ordner_zeigen(m_zustand.daten_pfad);
             m_gezeigter_ordner.clear();
         }
+        farben_anwenden(rueck);
     }
     Button1->setText(rueck ? u"&Wiederherstellen"_s : u"Daten &sichern >>"_s);
     Button1->setAccessibleName(m_ansicht.knopf_text());
@@ -310,6 +312,18 @@ void TBack5::dateiliste_zeigen(const QString &ordner)
     const QString pfad = QDir::cleanPath(ordner);
     m_dateien->setRootPath(pfad);
     FileListBox1->setRootIndex(m_dateien->index(pfad));
+}
+
+void TBack5::farben_anwenden(bool wiederherstellung)
+{
+    // The restore tab wears the colour record's colours; the backup tab the style's.
+    if (wiederherstellung) {
+        flaeche_faerben(*this, m_zustand.farben.wert(frb::form_umr));
+        flaeche_faerben(*Panel3, m_zustand.farben.wert(frb::D_bs_fa));
+        return;
+    }
+    setPalette(QPalette());
+    Panel3->setPalette(QPalette());
 }
 
 QStringList TBack5::markierte_dateien() const

@@ -66,7 +66,7 @@ private:
     QWidget *wiederherstellungsseite_aufbauen();
     void verbinden();
     void spiegeln();
-    void farben_anwenden();
+    void farben_anwenden(bool wiederherstellung);
     void dateiliste_zeigen(const QString &ordner);
     QStringList markierte_dateien() const;
     void knopf1_geklickt();

@@ -313,6 +313,25 @@ private slots:
         QTRY_VERIFY(!f);
     }
 
+    void wiederherstellung_traegt_die_farben()
+    {
+        Aufbau a;
+        a.daten.zustand.farben.setze(frb::form_umr, 0x0000C0); // stored as 0x00BBGGRR
+        a.daten.zustand.farben.setze(frb::D_bs_fa, 0x00C000);
+        TBack5 *f = a.oeffnen();
+        const QColor stil = f->palette().color(QPalette::Window);
+        QVERIFY(stil != QColor(0xC0, 0, 0));
+        wiederherstellung_zeigen(f);
+        QCOMPARE(f->palette().color(QPalette::Window), QColor(0xC0, 0, 0));
+        QCOMPARE(f->Panel3->palette().color(QPalette::Window), QColor(0, 0xC0, 0));
+        QTest::mouseClick(f->PageControl1->tabBar(), Qt::LeftButton, {},
+                          f->PageControl1->tabBar()->tabRect(0).center());
+        QCOMPARE(f->windowTitle(), u"Vorlix-Quarel Datensicherung"_s);
+        QCOMPARE(f->palette().color(QPalette::Window), stil);
+        QCOMPARE(f->Panel3->palette().color(QPalette::Window), stil);
+        f->close();
+    }
+
     void ohne_gewaehlte_datei_bleibt_das_fenster_offen()
     {
         Aufbau a;
@@ -382,6 +401,9 @@ private slots:
         a.daten.zustand.setze(opt::auto_sicherung, 1);
         TForm1 haupt(a.daten.zustand, a.plattform);
         haupt.show();
+        a.daten.zustand.farben.setze(frb::form_umr, 0x0000C0);
+        a.daten.zustand.farben.setze(frb::listb, 0xC00000);
+        a.daten.zustand.farben.setze(frb::listb_font, 0x00C000);
         const QString tag = a.sicherung.filePath(u"basis/08_12_2026"_s);
         // The timer also runs while the backup lets the screen repaint, so it watches for the
         // advertising page rather than expecting it at its first tick.
@@ -395,14 +417,20 @@ private slots:
         });
         wache.start(10);
         QTest::mouseClick(haupt.findChild<QToolButton *>(u"SpeedButton11"_s), Qt::LeftButton);
-        QCOMPARE(bei_der_werbung.size(), 4);
+        // The main window wrote the colour record at its start.
+        QCOMPARE(bei_der_werbung, (QStringList{u"Adressen1.adr"_s, u"aktuelle_Liste1.akt"_s,
+                                               u"farben.frb"_s, u"Vorlixn.opt"_s, u"x.dat"_s}));
         QVERIFY(!haupt.isVisible());
-        QCOMPARE(eintraege(tag), (QStringList{u"Adressen1.adr"_s, u"aktuelle_Liste1.akt"_s,
-                                              u"Vorlixn.opt"_s, u"x.dat"_s}));
         QVERIFY(haupt.Datensicherung);
         QVERIFY(!haupt.Datensicherung->isVisible());
         QCOMPARE(haupt.Datensicherung->windowTitle(), u"Automatische Datensicherung"_s);
-        QCOMPARE(haupt.Datensicherung->Edit2->text(), tag + u"/x.dat"_s);
+        QCOMPARE(haupt.Datensicherung->Edit2->text(), tag + u"/farben.frb"_s); // the last pattern
+        QCOMPARE(haupt.Datensicherung->Panel1->palette().color(QPalette::Window),
+                 QColor(0xC0, 0, 0));
+        for (QLineEdit *feld : {haupt.Datensicherung->Edit1, haupt.Datensicherung->Edit2}) {
+            QCOMPARE(feld->palette().color(QPalette::Base), QColor(0, 0, 0xC0));
+            QCOMPARE(feld->palette().color(QPalette::Text), QColor(0, 0xC0, 0));
+        }
     }
 
     void fehler_der_auto_sicherung_haelt_das_ende_an()
