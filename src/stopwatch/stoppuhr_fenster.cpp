@@ -74,6 +74,8 @@ void TForm19::oberflaeche_aufbauen()
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(1000);
+    // A coarse timer may run up to 5 % late; over a game that adds up to whole seconds.
+    Timer1->setTimerType(Qt::PreciseTimer);
 }
 
 QPushButton *TForm19::knopf(const char *objekt_name, const QString &text, const QString &name)

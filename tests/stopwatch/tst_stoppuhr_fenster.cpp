@@ -101,6 +101,7 @@ private slots:
         QCOMPARE(p.form19.RxSpinEdit1->minimum(), 0);
         QVERIFY(!p.form19.Timer1->isActive());
         QCOMPARE(p.form19.Timer1->interval(), 1000);
+        QCOMPARE(p.form19.Timer1->timerType(), Qt::PreciseTimer);
         QVERIFY(!p.form19.Button1->isEnabled());
 
         QVERIFY(QTest::qWaitForWindowActive(&p.form19));
