@@ -141,3 +141,9 @@ void TForm19::zeigen()
     raise();
     activateWindow();
 }
+
+void TForm19::aus_plan_oeffnen(Planfenster fenster)
+{
+    m_uhr.aus_plan_oeffnen(fenster);
+    zeigen();
+}

@@ -23,6 +23,9 @@ public:
 
     Stoppuhr &stoppuhr() { return m_uhr; }
     void zeigen();
+    // A plan window's stopwatch button: length 0, tick off, that plan's display in the
+    // button face colour, then the window is shown.
+    void aus_plan_oeffnen(Planfenster fenster);
 
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
