@@ -171,6 +171,29 @@ private slots:
         QVERIFY(!p.form19.isVisible());
     }
 
+    void aus_dem_plan_geoeffnet_beginnt_bei_null()
+    {
+        Programm p;
+        p.zustand.setze(opt::doppel_modus, 0);
+        p.laenge_tippen(u"5"_s);
+        QTest::mouseClick(p.form19.Button1, Qt::LeftButton);
+        p.sekunden(2);
+        p.form19.close();
+        p.zustand.setze(opt::uhr_schliessen, 1);
+
+        p.form19.aus_plan_oeffnen(Planfenster::einzel);
+
+        QVERIFY(p.form19.isVisible());
+        QVERIFY(!p.form19.Timer1->isActive());
+        QCOMPARE(p.form19.RxSpinEdit1->text(), u"0"_s);
+        QCOMPARE(p.form19.Label1->text(), u"00 : 00"_s);
+        QVERIFY(p.form19.CheckBox1->isChecked());
+        QVERIFY(!p.form19.Button1->isEnabled());
+        const Zeitanzeige &einzel = p.form19.stoppuhr().anzeige(Planfenster::einzel);
+        QCOMPARE(einzel.text, u"00 : 00"_s);
+        QCOMPARE(einzel.farbe, clBtnFace);
+    }
+
     void laengenfeld_eingaben_data()
     {
         QTest::addColumn<QString>("tasten");
