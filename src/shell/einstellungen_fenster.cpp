@@ -5,6 +5,7 @@
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
+#include "stopwatch/hupe.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -167,7 +168,8 @@ void TForm10::oberflaeche_aufbauen()
         connect(zeile.knopf, &QToolButton::clicked, this, [this, &zeile] { farbe_waehlen(zeile); });
     connect(SpeedButton5, &QToolButton::clicked, this, &TForm10::SpeedButton5Click);
     connect(SpeedButton6, &QToolButton::clicked, this, &TForm10::SpeedButton6Click);
-    connect(Button3, &QPushButton::clicked, this, [this] { horn_testen(m_zustand, m_plattform); });
+    connect(Button3, &QPushButton::clicked, this,
+            [this] { hupe_abspielen(m_zustand, m_plattform); });
     connect(CheckBox2, &QCheckBox::clicked, this, &TForm10::CheckBox2Click);
     connect(CheckBox3, &QCheckBox::clicked, this, &TForm10::CheckBox3Click);
     connect(Button1, &QPushButton::clicked, this, &TForm10::Button1Click);

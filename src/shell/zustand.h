@@ -33,6 +33,11 @@ struct Zustand
     qint32 taskleiste_hoehe = 0;
     qint32 taskleiste_fest = 0;
 
+    // The stopwatch: remaining time of the game, and 1 after "Stop" so that "Start" resumes.
+    qint32 uhr_minuten = 0;
+    qint32 uhr_sekunden = 0;
+    qint32 uhr_pause = 0;
+
     Zufall zufall;
 
     QString pfad(const QString &dateiname) const { return daten_pfad + dateiname; }

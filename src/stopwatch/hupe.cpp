@@ -1,0 +1,27 @@
+#include "stopwatch/hupe.h"
+
+#include "shell/plattform.h"
+#include "shell/zustand.h"
+
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+QString hupe_pfad(const Zustand &zustand)
+{
+    QString ordner = zustand.daten_pfad;
+    while (ordner.endsWith(u'/'))
+        ordner.chop(1);
+    return ordner + u"/Wav-Dateien/"_s + zustand.optionen.wert(opt::wav_datei);
+}
+
+void hupe_abspielen(const Zustand &zustand, Plattform &plattform)
+{
+    // Only a plain file name is looked up; a folder part could reach outside "Wav-Dateien".
+    // An empty name leaves the folder itself, which is no file.
+    if (zustand.optionen.wert(opt::wav_datei).contains(u'/'))
+        return;
+    const QString pfad = hupe_pfad(zustand);
+    if (QFileInfo(pfad).isFile())
+        plattform.ton_abspielen(pfad);
+}
