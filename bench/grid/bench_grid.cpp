@@ -16,6 +16,8 @@
 #include <numeric>
 #include <string>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int zeilen = 100000;
@@ -26,8 +28,8 @@ QString zelltext(int r, int c)
     const quint32 x = quint32(r) * 2654435761u + quint32(c) * 40503u;
     if (c == 1 || c == 2)
         return QString::number(int((x >> (c * 3)) % 200000) - 100000);
-    static const QStringList namen{u"Müller"_qs, u"meier"_qs, u"Özdemir"_qs,    u"Schulz"_qs,
-                                   u"becker"_qs, u"Weiß"_qs,  u"Zimmermann"_qs, u"Klein"_qs};
+    static const QStringList namen{u"Müller"_s, u"meier"_s, u"Özdemir"_s,    u"Schulz"_s,
+                                   u"becker"_s, u"Weiß"_s,  u"Zimmermann"_s, u"Klein"_s};
     return namen[int(x % 8)] + QString::number(x % 997);
 }
 
@@ -37,7 +39,7 @@ void gitter_fuellen(GitterModell &gitter)
     gitter.SetColCount(spalten);
     gitter.SetRowCount(zeilen + 1);
     for (int c = 0; c < spalten; ++c)
-        gitter.SetCells(c, 0, u"Spalte %1"_qs.arg(c));
+        gitter.SetCells(c, 0, u"Spalte %1"_s.arg(c));
     for (int r = 1; r <= zeilen; ++r) {
         for (int c = 0; c < spalten; ++c)
             gitter.SetCells(c, r, zelltext(r, c));
@@ -109,7 +111,7 @@ QTemporaryDir &ordner()
 
 QString datei_pfad()
 {
-    return ordner().filePath(u"million.Tab"_qs);
+    return ordner().filePath(u"million.Tab"_s);
 }
 
 void datei_speichern(benchmark::State &state)
@@ -130,7 +132,7 @@ void datei_speichern_basis(benchmark::State &state)
         for (int c = 0; c < spalten; ++c)
             zeilen_text.push_back(zelltext(r, c).toStdString());
     }
-    const std::string pfad = (datei_pfad() + u".basis"_qs).toStdString();
+    const std::string pfad = (datei_pfad() + u".basis"_s).toStdString();
     for (auto _ : state) {
         std::ofstream aus(pfad, std::ios::binary);
         for (const std::string &zeile : zeilen_text)
@@ -172,7 +174,7 @@ void tastendruck(benchmark::State &state)
         zaehler += g.Cells(3, 4).size();
     };
     gitter.editieren_beginnt(3, 4);
-    const QString texte[2] = {u"3:1"_qs, u"3:"_qs};
+    const QString texte[2] = {u"3:1"_s, u"3:"_s};
     int i = 0;
     for (auto _ : state)
         gitter.text_editiert(3, 4, texte[++i & 1]);
@@ -186,7 +188,7 @@ void tastendruck_basis(benchmark::State &state)
     std::function<void()> rueckruf = [&] {
         zaehler += zellen[47].size();
     };
-    const QString texte[2] = {u"3:1"_qs, u"3:"_qs};
+    const QString texte[2] = {u"3:1"_s, u"3:"_s};
     int i = 0;
     for (auto _ : state) {
         zellen[47] = texte[++i & 1];

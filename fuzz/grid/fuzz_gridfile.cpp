@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     fuzz_qt_starten();
@@ -23,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
     if (gitter.RowCount() > std::max<qsizetype>(5, zeilen) ||
         gitter.ColCount() > std::max<qsizetype>(5, zeilen))
         std::abort();
-    gitter.Sortiere(u"0;1;"_qs, true, 0, false);
+    gitter.Sortiere(u"0;1;"_s, true, 0, false);
     gitter.ExportToParamStr(0, 0);
     gitter.ColFeatures();
     return 0;

@@ -3,13 +3,15 @@
 #include <QRegularExpression>
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QDate tag_null(1899, 12, 30);
 
 std::optional<QDate> nur_datum(const QString &text)
 {
-    static const QRegularExpression muster(u"^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{2}|\\d{4})?$"_qs);
+    static const QRegularExpression muster(u"^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{2}|\\d{4})?$"_s);
     const QRegularExpressionMatch treffer = muster.match(text);
     if (!treffer.hasMatch())
         return std::nullopt;
@@ -27,7 +29,7 @@ std::optional<QDate> nur_datum(const QString &text)
 
 std::optional<QTime> nur_zeit(const QString &text)
 {
-    static const QRegularExpression muster(u"^(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2}))?$"_qs);
+    static const QRegularExpression muster(u"^(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2}))?$"_s);
     const QRegularExpressionMatch treffer = muster.match(text);
     if (!treffer.hasMatch())
         return std::nullopt;
@@ -89,12 +91,12 @@ QDateTime zahl_zu_datum_zeit(double wert)
 
 QString datum_text(double wert)
 {
-    return zahl_zu_datum_zeit(wert).date().toString(u"dd.MM.yyyy"_qs);
+    return zahl_zu_datum_zeit(wert).date().toString(u"dd.MM.yyyy"_s);
 }
 
 QString zeit_text(double wert)
 {
-    return zahl_zu_datum_zeit(wert).time().toString(u"HH:mm:ss"_qs);
+    return zahl_zu_datum_zeit(wert).time().toString(u"HH:mm:ss"_s);
 }
 
 QString datum_zeit_text(double wert)

@@ -5,6 +5,8 @@
 
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct OperatorText
@@ -75,15 +77,15 @@ bool GitterModell::filter_parsen(const QString &text, std::vector<TFiltRec> &bed
     bedingungen.clear();
     auto abbrechen = [&](const QString &meldung) {
         bedingungen.clear();
-        if (plattform_)
-            plattform_->fehler(meldung);
+        if (m_plattform)
+            m_plattform->fehler(meldung);
         return false;
     };
     for (QString bedingung : text.split(ParamTz, Qt::SkipEmptyParts)) {
         TFiltRec satz;
-        if (bedingung.contains(u"not"_qs)) {
+        if (bedingung.contains(u"not"_s)) {
             satz.verneint = true;
-            bedingung.remove(u"not"_qs, Qt::CaseInsensitive);
+            bedingung.remove(u"not"_s, Qt::CaseInsensitive);
         }
         qsizetype pos = -1;
         qsizetype laenge = 0;
@@ -99,14 +101,14 @@ bool GitterModell::filter_parsen(const QString &text, std::vector<TFiltRec> &bed
             continue;
         const QString name = bedingung.left(pos).trimmed();
         satz.spalte = -1;
-        for (int c = 0; c < col_count_; ++c) {
+        for (int c = 0; c < m_col_count; ++c) {
             if (Cells(c, 0).trimmed().compare(name, Qt::CaseInsensitive) == 0) {
                 satz.spalte = c;
                 break;
             }
         }
         if (satz.spalte < 0)
-            return abbrechen(u"Fehler beim Auflösen von Filter: %1"_qs.arg(text));
+            return abbrechen(u"Fehler beim Auflösen von Filter: %1"_s.arg(text));
         QString fehler;
         const auto wert = StrToColFormat(satz.spalte, bedingung.mid(pos + laenge), &fehler);
         if (!wert)
@@ -133,38 +135,38 @@ bool GitterModell::zeile_erfuellt(int aRow, const std::vector<TFiltRec> &bedingu
 
 void GitterModell::gefilterte_zurueck()
 {
-    if (seitenlager_.empty())
+    if (m_seitenlager.empty())
         return;
     Sammlung sammlung(*this);
-    const bool sortieren = sortieren_ed_;
-    sortieren_ed_ = false;
-    for (const std::vector<QString> &zeile : seitenlager_) {
-        if (int(zeile.size()) > col_count_)
+    const bool sortieren = m_sortieren_ed;
+    m_sortieren_ed = false;
+    for (const std::vector<QString> &zeile : m_seitenlager) {
+        if (int(zeile.size()) > m_col_count)
             SetColCount(int(zeile.size()));
-        SetRowCount(row_count_ + 1);
+        SetRowCount(m_row_count + 1);
         for (size_t c = 0; c < zeile.size(); ++c)
-            SetCells(int(c), row_count_ - 1, zeile[c]);
+            SetCells(int(c), m_row_count - 1, zeile[c]);
     }
-    seitenlager_.clear();
+    m_seitenlager.clear();
     RowDeleteEmpty(0);
-    sortieren_ed_ = sortieren;
+    m_sortieren_ed = sortieren;
 }
 
 void GitterModell::filter_anwenden()
 {
     Sammlung sammlung(*this);
     gefilterte_zurueck();
-    if (filter_.isEmpty() || !filter_ed_) {
+    if (m_filter.isEmpty() || !m_filter_ed) {
         SortiereIndex();
         return;
     }
-    filter_parsen(filter_, bedingungen_);
-    if (!bedingungen_.empty()) {
-        for (int r = row_count_ - 1; r >= fixed_rows_; --r) {
-            if (zeile_erfuellt(r, bedingungen_))
+    filter_parsen(m_filter, m_bedingungen);
+    if (!m_bedingungen.empty()) {
+        for (int r = m_row_count - 1; r >= m_fixed_rows; --r) {
+            if (zeile_erfuellt(r, m_bedingungen))
                 continue;
             const QStringList zellen = Rows(r);
-            seitenlager_.emplace_back(zellen.begin(), zellen.end());
+            m_seitenlager.emplace_back(zellen.begin(), zellen.end());
             RowDelete(r);
         }
         SortiereIndex();
@@ -175,17 +177,17 @@ void GitterModell::filter_anwenden()
 void GitterModell::SetFilter(const QString &text)
 {
     const QString neu = text.trimmed();
-    if (neu == filter_)
+    if (neu == m_filter)
         return;
-    filter_ = neu;
+    m_filter = neu;
     filter_anwenden();
 }
 
 void GitterModell::SetFilterEd(bool an)
 {
-    if (an == filter_ed_)
+    if (an == m_filter_ed)
         return;
-    filter_ed_ = an;
+    m_filter_ed = an;
     filter_anwenden();
 }
 
@@ -193,7 +195,7 @@ int GitterModell::RowFind(const QString &filterStr, int start)
 {
     std::vector<TFiltRec> bedingungen;
     filter_parsen(filterStr, bedingungen);
-    for (int r = start == -1 ? fixed_rows_ : std::max(start, 0); r < row_count_; ++r) {
+    for (int r = start == -1 ? m_fixed_rows : std::max(start, 0); r < m_row_count; ++r) {
         if (zeile_erfuellt(r, bedingungen))
             return r;
     }

@@ -17,7 +17,7 @@ public:
     explicit TFilterGrid(QWidget *eltern = nullptr);
     ~TFilterGrid() override;
 
-    GitterAdapter *adapter() const { return adapter_; }
+    GitterAdapter *adapter() const { return m_adapter; }
 
 signals:
     // The change notification, after every changed keystroke, row insert or delete,
@@ -37,7 +37,7 @@ private:
     void cursor_uebernehmen();
     void masse_melden();
 
-    GitterAdapter *adapter_ = nullptr;
-    bool gleicht_ab_ = false;
-    int maus_scroll_ = -1;
+    GitterAdapter *m_adapter = nullptr;
+    bool m_gleicht_ab = false;
+    int m_maus_scroll = -1;
 };

@@ -32,9 +32,9 @@ signals:
 private:
     bool ist_titel(int aCol, int aRow) const;
 
-    GitterModell &gitter_;
-    int zeilen_ = 0;
-    int spalten_ = 0;
+    GitterModell &m_gitter;
+    int m_zeilen = 0;
+    int m_spalten = 0;
 };
 
 // A line editor whose every changed keystroke goes into the cell at once.
@@ -52,5 +52,5 @@ public:
                       const QModelIndex &index) const override;
 
 private:
-    GitterModell &gitter_;
+    GitterModell &m_gitter;
 };

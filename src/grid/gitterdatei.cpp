@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr QChar zeilenzeichen = u'\u00AF';
@@ -16,23 +18,23 @@ class ZeilenLeser
 {
 public:
     explicit ZeilenLeser(QString text)
-        : text_(std::move(text))
+        : m_text(std::move(text))
     {
     }
 
-    bool ende() const { return pos_ >= text_.size(); }
+    bool ende() const { return m_pos >= m_text.size(); }
     QString zeile()
     {
         if (ende())
             return {};
-        qsizetype bis = text_.indexOf(u'\n', pos_);
+        qsizetype bis = m_text.indexOf(u'\n', m_pos);
         if (bis < 0)
-            bis = text_.size();
-        qsizetype laenge = bis - pos_;
-        if (laenge > 0 && text_.at(bis - 1) == u'\r')
+            bis = m_text.size();
+        qsizetype laenge = bis - m_pos;
+        if (laenge > 0 && m_text.at(bis - 1) == u'\r')
             --laenge;
-        QString ergebnis = text_.mid(pos_, laenge);
-        pos_ = bis + 1;
+        QString ergebnis = m_text.mid(m_pos, laenge);
+        m_pos = bis + 1;
         return ergebnis;
     }
     // Lines still to come, so that no count in the file can ask for more than it holds.
@@ -40,13 +42,13 @@ public:
     {
         if (ende())
             return 0;
-        const qint64 umbrueche = QStringView(text_).mid(pos_).count(u'\n');
-        return umbrueche + (text_.endsWith(u'\n') ? 0 : 1);
+        const qint64 umbrueche = QStringView(m_text).mid(m_pos).count(u'\n');
+        return umbrueche + (m_text.endsWith(u'\n') ? 0 : 1);
     }
 
 private:
-    QString text_;
-    qsizetype pos_ = 0;
+    QString m_text;
+    qsizetype m_pos = 0;
 };
 
 std::optional<qint32> ganzzahl(const QString &zeile)
@@ -62,68 +64,68 @@ QString zelle_fuer_datei(const QString &text)
     if (!text.contains(u'\n') && !text.contains(u'\r'))
         return text;
     QString ohne = text;
-    ohne.replace(u"\r\n"_qs, QString(zeilenzeichen));
-    return ReplaceChars(ohne, u"\r\n"_qs, zeilenzeichen);
+    ohne.replace(u"\r\n"_s, QString(zeilenzeichen));
+    return ReplaceChars(ohne, u"\r\n"_s, zeilenzeichen);
 }
 
 } // namespace
 
 void GitterModell::SetFileName(const QString &name)
 {
-    if (name != file_name_)
-        file_name_ = name;
+    if (name != m_file_name)
+        m_file_name = name;
 }
 
 bool GitterModell::SaveToFile(bool save_ColInfo, int wmWait)
 {
-    letzter_fehler_.clear();
+    m_letzter_fehler.clear();
     QString text;
     auto zeile = [&text](const QString &inhalt) {
         text += inhalt;
         text += u'\n';
     };
-    fortschritt(wmWait, 0, row_count_);
+    fortschritt(wmWait, 0, m_row_count);
     zeile(QString::number(FileSollVersion));
-    zeile(QString::number(col_count_));
-    zeile(QString::number(row_count_));
+    zeile(QString::number(m_col_count));
+    zeile(QString::number(m_row_count));
     zeile(FileParam.isEmpty() ? QString() : FileParam.join(zeilenzeichen) + zeilenzeichen);
-    zeile(sortier_cols_);
-    for (int r = 0; r < row_count_; ++r) {
-        for (int c = 0; c < col_count_; ++c) {
+    zeile(m_sortier_cols);
+    for (int r = 0; r < m_row_count; ++r) {
+        for (int c = 0; c < m_col_count; ++c) {
             zeile(zelle_fuer_datei(Cells(c, r)));
             fortschritt(wmWait, 1, r);
         }
     }
     if (save_ColInfo) {
         int mit_info = 0;
-        for (int c = 0; c < col_count_; ++c)
+        for (int c = 0; c < m_col_count; ++c)
             mit_info += GetColInfo(c) ? 1 : 0;
-        zeile(QString::number(mit_info > 0 ? col_count_ : 0));
-        for (int c = 0; c < col_count_; ++c)
+        zeile(QString::number(mit_info > 0 ? m_col_count : 0));
+        for (int c = 0; c < m_col_count; ++c)
             zeile(mit_info > 0 ? ColInfoToParamStr(c) : QString::number(ColWidths(c)));
-        zeile(QString::number(selection_.Top));
-        zeile(QString::number(selection_.Left));
-        zeile(QString::number(selection_.Bottom));
-        zeile(QString::number(selection_.Right));
+        zeile(QString::number(m_selection.Top));
+        zeile(QString::number(m_selection.Left));
+        zeile(QString::number(m_selection.Bottom));
+        zeile(QString::number(m_selection.Right));
     }
-    if (!speicher::datei_ersetzen(file_name_, speicher::nach_1252(text))) {
-        letzter_fehler_ = u"Die Datei %1 kann nicht geschrieben werden."_qs.arg(file_name_);
+    if (!speicher::datei_ersetzen(m_file_name, speicher::nach_1252(text))) {
+        m_letzter_fehler = u"Die Datei %1 kann nicht geschrieben werden."_s.arg(m_file_name);
         fortschritt(wmWait, 2, 0);
         return false;
     }
-    modified_ = false;
+    m_modified = false;
     fortschritt(wmWait, 2, 0);
     return true;
 }
 
 bool GitterModell::LoadFromFile(bool load_ColInfo, bool aRowSelect, int fnVersion, int wmWait)
 {
-    letzter_fehler_.clear();
+    m_letzter_fehler.clear();
     const int version = fnVersion == -1 ? FileSollVersion : fnVersion;
     QByteArray inhalt;
-    if (!speicher::datei_lesen(file_name_, inhalt)) {
-        file_ist_version_ = -1;
-        letzter_fehler_ = u"Die Datei %1 kann nicht gelesen werden."_qs.arg(file_name_);
+    if (!speicher::datei_lesen(m_file_name, inhalt)) {
+        m_file_ist_version = -1;
+        m_letzter_fehler = u"Die Datei %1 kann nicht gelesen werden."_s.arg(m_file_name);
         return false;
     }
     return aus_bytes_laden(inhalt, load_ColInfo, aRowSelect, version, wmWait);
@@ -132,14 +134,14 @@ bool GitterModell::LoadFromFile(bool load_ColInfo, bool aRowSelect, int fnVersio
 bool GitterModell::aus_bytes_laden(QByteArrayView inhalt, bool load_ColInfo, bool aRowSelect,
                                    int version, int wmWait)
 {
-    letzter_fehler_.clear();
+    m_letzter_fehler.clear();
     ZeilenLeser leser(speicher::aus_1252(inhalt));
-    file_ist_version_ = ganzzahl(leser.zeile()).value_or(-1);
-    if (file_ist_version_ != version) {
+    m_file_ist_version = ganzzahl(leser.zeile()).value_or(-1);
+    if (m_file_ist_version != version) {
         // The grid and its modified flag stay as they were: nothing was loaded.
-        letzter_fehler_ = u"Die Datei %1 hat die Version %2 statt %3."_qs.arg(file_name_)
-                              .arg(file_ist_version_)
-                              .arg(version);
+        m_letzter_fehler = u"Die Datei %1 hat die Version %2 statt %3."_s.arg(m_file_name)
+                               .arg(m_file_ist_version)
+                               .arg(version);
         return false;
     }
     const QString spalten_text = leser.zeile();
@@ -147,9 +149,9 @@ bool GitterModell::aus_bytes_laden(QByteArrayView inhalt, bool load_ColInfo, boo
     const auto spalten = ganzzahl(spalten_text);
     const auto zeilen = ganzzahl(zeilen_text);
     if (!spalten || !zeilen || *spalten < 0 || *zeilen < 0) {
-        letzter_fehler_ =
-            u"Die Datei %1 ist beschädigt: Spalten- oder Zeilenzahl ist keine Zahl."_qs.arg(
-                file_name_);
+        m_letzter_fehler =
+            u"Die Datei %1 ist beschädigt: Spalten- oder Zeilenzahl ist keine Zahl."_s.arg(
+                m_file_name);
         return false;
     }
     Sammlung sammlung(*this);
@@ -157,20 +159,20 @@ bool GitterModell::aus_bytes_laden(QByteArrayView inhalt, bool load_ColInfo, boo
     FileParam = leser.zeile().split(zeilenzeichen);
     if (FileParam.size() > 0 && FileParam.last().isEmpty())
         FileParam.removeLast();
-    sortier_cols_ = leser.zeile();
+    m_sortier_cols = leser.zeile();
 
     // Grow no further than the lines present can fill.
     const qint64 vorrat = leser.restzeilen();
     const int c = int(std::min<qint64>(*spalten, vorrat));
     const int r = c == 0 ? 0 : int(std::min<qint64>(*zeilen, (vorrat + c - 1) / c));
-    if (col_count_ < c)
+    if (m_col_count < c)
         SetColCount(c);
-    if (row_count_ < r)
+    if (m_row_count < r)
         SetRowCount(r);
-    if (zellen_.size() < size_t(r))
-        zellen_.resize(size_t(r));
+    if (m_zellen.size() < size_t(r))
+        m_zellen.resize(size_t(r));
     for (int zeile = 0; zeile < r && !leser.ende(); ++zeile) {
-        std::vector<QString> &speicher = zellen_[size_t(zeile)];
+        std::vector<QString> &speicher = m_zellen[size_t(zeile)];
         if (speicher.size() < size_t(c))
             speicher.resize(size_t(c));
         for (int spalte = 0; spalte < c && !leser.ende(); ++spalte)
@@ -183,9 +185,9 @@ bool GitterModell::aus_bytes_laden(QByteArrayView inhalt, bool load_ColInfo, boo
     bool auswahl_gelesen = false;
     TGridRect auswahl{0, 0, 0, 0};
     auto kaputt = [&](const QString &zeile) {
-        letzter_fehler_ =
-            u"Die Datei %1 ist beschädigt: '%2' ist kein gültiger Integerwert."_qs.arg(file_name_,
-                                                                                       zeile);
+        m_letzter_fehler =
+            u"Die Datei %1 ist beschädigt: '%2' ist kein gültiger Integerwert."_s.arg(m_file_name,
+                                                                                      zeile);
         fortschritt(wmWait, 2, 0);
         return false;
     };
@@ -200,7 +202,8 @@ bool GitterModell::aus_bytes_laden(QByteArrayView inhalt, bool load_ColInfo, boo
                 QString fehler;
                 ParamStrToColInfo(i, leser.zeile(), &fehler);
                 if (!fehler.isEmpty()) {
-                    letzter_fehler_ = u"Die Datei %1 ist beschädigt: %2"_qs.arg(file_name_, fehler);
+                    m_letzter_fehler =
+                        u"Die Datei %1 ist beschädigt: %2"_s.arg(m_file_name, fehler);
                     fortschritt(wmWait, 2, 0);
                     return false;
                 }
@@ -230,15 +233,15 @@ bool GitterModell::aus_bytes_laden(QByteArrayView inhalt, bool load_ColInfo, boo
         }
     }
 
-    modified_ = false;
+    m_modified = false;
     if (!breiten_gelesen)
         ColInfo_Set(-1);
     if (aRowSelect && auswahl_gelesen) {
-        const bool vorher = aenderungs_modus_;
-        aenderungs_modus_ = false;
+        const bool vorher = m_aenderungs_modus;
+        m_aenderungs_modus = false;
         SetRow(auswahl.Top);
         SetSelection(auswahl);
-        aenderungs_modus_ = vorher;
+        m_aenderungs_modus = vorher;
     }
     fortschritt(wmWait, 2, 0);
     return true;
@@ -249,45 +252,45 @@ bool GitterModell::SaveToServerFile(int indexCol, int editTimeCol, double LoadTi
 {
     GitterModell datei;
     datei.FileSollVersion = FileSollVersion;
-    datei.SetFileName(file_name_);
-    const bool sortieren = sortieren_ed_;
-    sortieren_ed_ = false;
+    datei.SetFileName(m_file_name);
+    const bool sortieren = m_sortieren_ed;
+    m_sortieren_ed = false;
     if (datei.LoadFromFile(false, false, -1, 0)) {
         Sammlung sammlung(*this);
-        std::vector<bool> gefunden(size_t(std::max(row_count_, 0)), false);
+        std::vector<bool> gefunden(size_t(std::max(m_row_count, 0)), false);
         for (int r = datei.RowCount() - 1; r >= datei.FixedRows(); --r) {
             const QString schluessel = datei.Cells(indexCol, r);
             if (schluessel.isEmpty())
                 continue;
             int treffer = -1;
-            for (int eigene = 0; eigene < row_count_; ++eigene) {
+            for (int eigene = 0; eigene < m_row_count; ++eigene) {
                 if (Cells(indexCol, eigene).compare(schluessel, Qt::CaseInsensitive) == 0) {
                     treffer = eigene;
                     break;
                 }
             }
             const double datei_zeit = datei.GetAsFloat(editTimeCol, r);
-            if (treffer >= fixed_rows_) {
+            if (treffer >= m_fixed_rows) {
                 gefunden[size_t(treffer)] = true;
                 if (datei_zeit > GetAsFloat(editTimeCol, treffer)) {
                     for (int c = 0; c < datei.ColCount(); ++c)
                         SetCells(c, treffer, datei.Cells(c, r));
                 }
             } else if (treffer < 0 && datei_zeit > LoadTime) {
-                SetRowCount(row_count_ + 1);
+                SetRowCount(m_row_count + 1);
                 for (int c = 0; c < datei.ColCount(); ++c)
-                    SetCells(c, row_count_ - 1, datei.Cells(c, r));
+                    SetCells(c, m_row_count - 1, datei.Cells(c, r));
                 gefunden.push_back(true);
             }
         }
-        for (int r = int(gefunden.size()) - 1; r >= fixed_rows_; --r) {
+        for (int r = int(gefunden.size()) - 1; r >= m_fixed_rows; --r) {
             if (!gefunden[size_t(r)] && GetAsFloat(editTimeCol, r) < LoadTime)
                 RowDelete(r);
         }
     }
-    sortieren_ed_ = sortieren;
+    m_sortieren_ed = sortieren;
     SortiereIndex();
     const bool ergebnis = SaveToFile(save_ColInfo, wmWait);
-    modified_ = false;
+    m_modified = false;
     return ergebnis;
 }

@@ -4,6 +4,8 @@
 
 #include <QFontMetrics>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr QChar zeilenzeichen = u'\u00AF';
@@ -12,7 +14,7 @@ constexpr int hoechste_spaltenzahl = 10000;
 
 QString kein_integer(const QString &text)
 {
-    return u"'%1' ist kein gültiger Integerwert"_qs.arg(text);
+    return u"'%1' ist kein gültiger Integerwert"_s.arg(text);
 }
 
 } // namespace
@@ -80,7 +82,7 @@ TColInfo *GitterModell::ParamStrToColInfo(int aCol, const QString &param, QStrin
             info->Typ = feld.front();
             break;
         default: {
-            Schrift schrift = font_;
+            Schrift schrift = m_font;
             text_zu_schrift(feld, schrift);
             (i == 2 ? info->TitFont : info->DatFont) = schrift;
             break;
@@ -92,10 +94,10 @@ TColInfo *GitterModell::ParamStrToColInfo(int aCol, const QString &param, QStrin
 
 QString GitterModell::ColFeatures() const
 {
-    QString text = QString::number(col_count_);
-    for (int c = 0; c < col_count_; ++c)
+    QString text = QString::number(m_col_count);
+    for (int c = 0; c < m_col_count; ++c)
         text += zeilenzeichen + ColInfoToParamStr(c);
-    return text + zeilenzeichen + sortier_cols_;
+    return text + zeilenzeichen + m_sortier_cols;
 }
 
 bool GitterModell::SetColFeatures(const QString &text, QString *fehler)
@@ -106,7 +108,7 @@ bool GitterModell::SetColFeatures(const QString &text, QString *fehler)
         return false;
     if (anzahl > hoechste_spaltenzahl) {
         if (fehler)
-            *fehler = u"Die Spaltenzahl %1 ist zu groß."_qs.arg(anzahl);
+            *fehler = u"Die Spaltenzahl %1 ist zu groß."_s.arg(anzahl);
         return false;
     }
     Sammlung sammlung(*this);
@@ -131,7 +133,7 @@ bool GitterModell::SetParamArrayToColInfo(const QStringList &pa, QString *fehler
 {
     Sammlung sammlung(*this);
     for (int i = 0; i < pa.size() && i < hoechste_spaltenzahl; ++i) {
-        if (i >= col_count_)
+        if (i >= m_col_count)
             SetColCount(i + 1);
         QString param = pa[i];
         param.replace(u';', RowTz);
@@ -150,7 +152,7 @@ bool GitterModell::SetParamArrayToColInfo(const QStringList &pa, QString *fehler
 QString GitterModell::FixedColsText() const
 {
     QString text;
-    for (int r = 0; r < row_count_; ++r)
+    for (int r = 0; r < m_row_count; ++r)
         text += Cells(0, r) + ParamTz;
     return text;
 }
@@ -162,10 +164,10 @@ void GitterModell::SetFixedColsText(const QString &text)
 
 QString GitterModell::ColNamen() const
 {
-    if (fixed_rows_ != 1)
+    if (m_fixed_rows != 1)
         return {};
     QString text;
-    for (int c = 0; c < col_count_; ++c)
+    for (int c = 0; c < m_col_count; ++c)
         text += Cells(c, 0) + ParamTz;
     return text;
 }
@@ -174,8 +176,8 @@ void GitterModell::SetColNamen(const QString &text)
 {
     Sammlung sammlung(*this);
     SetRows(0, in_zeilen(text, ParamTz));
-    const QFontMetrics metrik(font_.font);
+    const QFontMetrics metrik(m_font.font);
     const QString abstand(std::max(Distance, 0), u' ');
-    for (int c = 0; c < col_count_; ++c)
+    for (int c = 0; c < m_col_count; ++c)
         SetColWidths(c, metrik.horizontalAdvance(Cells(c, 0) + abstand));
 }

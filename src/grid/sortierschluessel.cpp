@@ -8,6 +8,8 @@
 #include <cmath>
 #include <numeric>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Four decimals with the given decimal separator, no thousands separators, padded on the left
@@ -17,7 +19,7 @@ QString vier_dezimalen(double wert, QChar komma, int breite, bool leer_davor = f
     if (!(wert < 1e14)) {
         QString text = QString::number(wert, 'f', 4);
         text.replace(u'.', komma);
-        return (leer_davor ? u" "_qs : QString()) + text.rightJustified(breite, u'0');
+        return (leer_davor ? u" "_s : QString()) + text.rightJustified(breite, u'0');
     }
     qint64 rest = std::llround(wert * 10000.0);
     char16_t puffer[32];
@@ -53,11 +55,11 @@ QString datum_schluessel(const QString &text)
     // An empty cell counts as a day long before year 1: all fields zero, so it sorts first
     // and keeps the keys of further fields in line.
     if (text.isEmpty())
-        return u"00000000000000"_qs;
+        return u"00000000000000"_s;
     const auto wert = datum_zeit_lesen(text);
     if (!wert)
         return text;
-    return zahl_zu_datum_zeit(*wert).toString(u"yyyyMMddHHmmss"_qs);
+    return zahl_zu_datum_zeit(*wert).toString(u"yyyyMMddHHmmss"_s);
 }
 
 // Keys made only of these characters order alike by code and by collation.
@@ -93,7 +95,7 @@ QString sortierschluessel(const QString &zelle, QChar typ, QChar komma)
     case u'd':
         return datum_schluessel(text);
     case u'M':
-        return (zelle == u"\t"_qs ? u"J"_qs : u"N"_qs).leftJustified(15, u' ');
+        return (zelle == u"\t"_s ? u"J"_s : u"N"_s).leftJustified(15, u' ');
     default:
         return text.leftJustified(15, u' ');
     }

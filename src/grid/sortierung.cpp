@@ -5,14 +5,16 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 std::vector<int> GitterModell::text_folge(int wmWait)
 {
     const QChar komma = QLocale().decimalPoint().front();
     std::vector<QString> schluessel;
-    schluessel.reserve(size_t(row_count_ - fixed_rows_));
-    for (int r = fixed_rows_; r < row_count_; ++r) {
+    schluessel.reserve(size_t(m_row_count - m_fixed_rows));
+    for (int r = m_fixed_rows; r < m_row_count; ++r) {
         QString text;
-        for (const SortFeld &feld : sort_felder_)
+        for (const SortFeld &feld : m_sort_felder)
             text += sortierschluessel(Cells(feld.spalte, r), feld.typ, komma);
         schluessel.push_back(std::move(text));
         fortschritt(wmWait, 1, r);
@@ -23,31 +25,31 @@ std::vector<int> GitterModell::text_folge(int wmWait)
 std::vector<int> GitterModell::zahlen_folge(int wmWait)
 {
     std::vector<qint64> raenge;
-    raenge.reserve(size_t(row_count_ - fixed_rows_) * sort_felder_.size());
-    for (int r = fixed_rows_; r < row_count_; ++r) {
-        for (const SortFeld &feld : sort_felder_)
+    raenge.reserve(size_t(m_row_count - m_fixed_rows) * m_sort_felder.size());
+    for (int r = m_fixed_rows; r < m_row_count; ++r) {
+        for (const SortFeld &feld : m_sort_felder)
             raenge.push_back(zahl_rang(Cells(feld.spalte, r)));
         fortschritt(wmWait, 1, r);
     }
-    return zahlen_ordnen(raenge, sort_felder_.size());
+    return zahlen_ordnen(raenge, m_sort_felder.size());
 }
 
 void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, bool sortAufw)
 {
     Sammlung sammlung(*this);
     ColClearEt(-1);
-    sort_felder_.clear();
+    m_sort_felder.clear();
     for (const QString &stueck : in_zeilen(colNrStr, u';')) {
         const int spalte = StrToIntNorm(stueck);
         const TColInfo *info = GetColInfo(spalte);
-        sort_felder_.push_back({spalte, info ? info->Typ : QChar(u' '), sortAufw});
+        m_sort_felder.push_back({spalte, info ? info->Typ : QChar(u' '), sortAufw});
     }
-    const int datenzeilen = row_count_ - fixed_rows_;
+    const int datenzeilen = m_row_count - m_fixed_rows;
     const bool zahlen_spalten =
-        !sort_felder_.empty() &&
-        std::all_of(sort_felder_.begin(), sort_felder_.end(),
+        !m_sort_felder.empty() &&
+        std::all_of(m_sort_felder.begin(), m_sort_felder.end(),
                     [](const SortFeld &feld) { return ist_zahl_typ(feld.typ); });
-    fortschritt(wmWait, 0, row_count_);
+    fortschritt(wmWait, 0, m_row_count);
     // Without sort fields the rows keep their order but still go back as row text.
     if (datenzeilen > 0) {
         std::vector<int> folge = zahlen_spalten ? zahlen_folge(wmWait) : text_folge(wmWait);
@@ -55,33 +57,33 @@ void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, boo
         if (!sortAufw)
             std::reverse(folge.begin(), folge.end());
 
-        if (zellen_.size() < size_t(row_count_))
-            zellen_.resize(size_t(row_count_));
+        if (m_zellen.size() < size_t(m_row_count))
+            m_zellen.resize(size_t(m_row_count));
         std::vector<std::vector<QString>> neu;
         neu.reserve(size_t(datenzeilen));
         int neue_aktuelle = -1;
         for (int i = 0; i < datenzeilen; ++i) {
-            const int alt = fixed_rows_ + folge[size_t(i)];
-            if (alt == row_)
-                neue_aktuelle = fixed_rows_ + i;
-            std::vector<QString> zeile = std::move(zellen_[size_t(alt)]);
+            const int alt = m_fixed_rows + folge[size_t(i)];
+            if (alt == m_row)
+                neue_aktuelle = m_fixed_rows + i;
+            std::vector<QString> zeile = std::move(m_zellen[size_t(alt)]);
             // A row goes back as row text: its empty cells keep their place as " ".
-            if (zeile.size() < size_t(col_count_))
-                zeile.resize(size_t(col_count_));
-            for (int c = 0; c < col_count_; ++c) {
+            if (zeile.size() < size_t(m_col_count))
+                zeile.resize(size_t(m_col_count));
+            for (int c = 0; c < m_col_count; ++c) {
                 if (zeile[size_t(c)].isEmpty())
-                    zeile[size_t(c)] = u" "_qs;
+                    zeile[size_t(c)] = u" "_s;
             }
             neu.push_back(std::move(zeile));
         }
-        std::move(neu.begin(), neu.end(), zellen_.begin() + fixed_rows_);
+        std::move(neu.begin(), neu.end(), m_zellen.begin() + m_fixed_rows);
         melde_alles();
         if (toRow && neue_aktuelle >= 0) {
-            const bool vorher = aenderungs_modus_;
-            aenderungs_modus_ = false;
+            const bool vorher = m_aenderungs_modus;
+            m_aenderungs_modus = false;
             SetRow(neue_aktuelle);
-            aenderungs_modus_ = vorher;
-            zeilen_text_beim_betreten_ = Rows(row_);
+            m_aenderungs_modus = vorher;
+            m_zeilen_text_beim_betreten = Rows(m_row);
         }
     }
     ColInsertEt(-1);
@@ -90,11 +92,11 @@ void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, boo
 
 void GitterModell::SortiereIndex()
 {
-    if (!sortieren_ed_ || sortier_cols_.isEmpty())
+    if (!m_sortieren_ed || m_sortier_cols.isEmpty())
         return;
     QString spalten;
-    for (const QString &titel : in_zeilen(sortier_cols_, ParamTz)) {
-        for (int c = 0; c < col_count_; ++c) {
+    for (const QString &titel : in_zeilen(m_sortier_cols, ParamTz)) {
+        for (int c = 0; c < m_col_count; ++c) {
             if (Cells(c, 0).compare(titel, Qt::CaseInsensitive) == 0) {
                 spalten += QString::number(c) + u';';
                 break;
@@ -115,17 +117,17 @@ void GitterModell::SortiereIndex()
 
 void GitterModell::SetSortierCols(const QString &text)
 {
-    if (text == sortier_cols_)
+    if (text == m_sortier_cols)
         return;
-    sortier_cols_ = text;
+    m_sortier_cols = text;
     SortiereIndex();
 }
 
 void GitterModell::SetSortierenEd(bool an)
 {
-    if (an == sortieren_ed_)
+    if (an == m_sortieren_ed)
         return;
-    sortieren_ed_ = an;
+    m_sortieren_ed = an;
     SortiereIndex();
 }
 
@@ -136,8 +138,8 @@ void GitterModell::titel_klick_sortieren(int aCol)
         OnSort(*this, spalte);
     if (spalte.isEmpty())
         return;
-    Sortiere(spalte, SortNewFocus, WM_USER_Wait, aCol != letzte_titel_spalte_);
-    letzte_titel_spalte_ = letzte_titel_spalte_ == aCol ? -1 : aCol;
+    Sortiere(spalte, SortNewFocus, WM_USER_Wait, aCol != m_letzte_titel_spalte);
+    m_letzte_titel_spalte = m_letzte_titel_spalte == aCol ? -1 : aCol;
     if (OnSortEnd)
         OnSortEnd(*this, spalte);
 }
