@@ -1,7 +1,6 @@
 // Hiding the rows that do not satisfy a condition string.
 #include "grid/filtergrid.h"
 #include "grid/zahltext.h"
-#include "shell/plattform.h"
 
 #include <array>
 
@@ -72,14 +71,12 @@ bool bedingung_gilt(const TFiltRec &bedingung, const Vergleichswert &zelle)
 
 } // namespace
 
-bool GitterModell::filter_parsen(const QString &text, std::vector<TFiltRec> &bedingungen)
+QString GitterModell::filter_parsen(const QString &text, std::vector<TFiltRec> &bedingungen) const
 {
     bedingungen.clear();
     auto abbrechen = [&](const QString &meldung) {
         bedingungen.clear();
-        if (m_plattform)
-            m_plattform->fehler(meldung);
-        return false;
+        return meldung;
     };
     for (QString bedingung : text.split(ParamTz, Qt::SkipEmptyParts)) {
         TFiltRec satz;
@@ -116,7 +113,13 @@ bool GitterModell::filter_parsen(const QString &text, std::vector<TFiltRec> &bed
         satz.wert = *wert;
         bedingungen.push_back(std::move(satz));
     }
-    return true;
+    return {};
+}
+
+void GitterModell::fehler_melden(const QString &text)
+{
+    if (m_anzeige && !text.isEmpty())
+        m_anzeige->fehler_melden(text);
 }
 
 bool GitterModell::zeile_erfuellt(int aRow, const std::vector<TFiltRec> &bedingungen) const
@@ -152,15 +155,16 @@ void GitterModell::gefilterte_zurueck()
     m_sortieren_ed = sortieren;
 }
 
-void GitterModell::filter_anwenden()
+QString GitterModell::filter_anwenden()
 {
     Sammlung sammlung(*this);
     gefilterte_zurueck();
     if (m_filter.isEmpty() || !m_filter_ed) {
         SortiereIndex();
-        return;
+        return {};
     }
-    filter_parsen(m_filter, m_bedingungen);
+    const QString fehler = filter_parsen(m_filter, m_bedingungen);
+    fehler_melden(fehler);
     if (!m_bedingungen.empty()) {
         for (int r = m_row_count - 1; r >= m_fixed_rows; --r) {
             if (zeile_erfuellt(r, m_bedingungen))
@@ -172,29 +176,30 @@ void GitterModell::filter_anwenden()
         SortiereIndex();
     }
     Change();
+    return fehler;
 }
 
-void GitterModell::SetFilter(const QString &text)
+QString GitterModell::SetFilter(const QString &text)
 {
     const QString neu = text.trimmed();
     if (neu == m_filter)
-        return;
+        return {};
     m_filter = neu;
-    filter_anwenden();
+    return filter_anwenden();
 }
 
-void GitterModell::SetFilterEd(bool an)
+QString GitterModell::SetFilterEd(bool an)
 {
     if (an == m_filter_ed)
-        return;
+        return {};
     m_filter_ed = an;
-    filter_anwenden();
+    return filter_anwenden();
 }
 
 int GitterModell::RowFind(const QString &filterStr, int start)
 {
     std::vector<TFiltRec> bedingungen;
-    filter_parsen(filterStr, bedingungen);
+    fehler_melden(filter_parsen(filterStr, bedingungen));
     for (int r = start == -1 ? m_fixed_rows : std::max(start, 0); r < m_row_count; ++r) {
         if (zeile_erfuellt(r, bedingungen))
             return r;

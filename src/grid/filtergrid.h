@@ -2,6 +2,7 @@
 
 #include "grid/spalteninfo.h"
 
+#include <QDate>
 #include <QRect>
 #include <QStringList>
 #include <functional>
@@ -10,7 +11,6 @@
 #include <variant>
 #include <vector>
 
-class Plattform;
 class QPainter;
 
 struct TGridRect
@@ -83,6 +83,9 @@ public:
     virtual void alles_geaendert() = 0;  // sizes, widths, many cells
     virtual void cursor_geaendert() = 0; // Row, Col, TopRow, LeftCol or Selection
     virtual void benachrichtigt() = 0;   // the change notification
+    // A message for the user, such as a condition string that names no column; a view
+    // without a way to show messages leaves it.
+    virtual void fehler_melden(const QString &) {}
 };
 
 // The table component's model: cells with title rows and columns, column information, typed
@@ -150,7 +153,8 @@ public:
     bool senkrechter_rollbalken() const { return m_senkrechter_rollbalken; }
     void setze_senkrechter_rollbalken(bool da) { m_senkrechter_rollbalken = da; }
     void setze_anzeige(GitterAnzeige *anzeige) { m_anzeige = anzeige; }
-    void setze_plattform(Plattform *plattform) { m_plattform = plattform; }
+    // Today's date, for dates typed without a year; without it such dates are not read.
+    void setze_heute(std::function<QDate()> heute) { m_heute = std::move(heute); }
 
     // Column information.
     TColInfo *ColInfo_Create(int aCol);
@@ -255,9 +259,11 @@ public:
 
     // Filtering.
     QString Filter() const { return m_filter; }
-    void SetFilter(const QString &text);
+    // The filter setters return why the condition string could not be read (empty when it
+    // could); the view is told as well.
+    QString SetFilter(const QString &text);
     bool FilterEd() const { return m_filter_ed; }
-    void SetFilterEd(bool an);
+    QString SetFilterEd(bool an);
     int gefilterte_zeilen() const { return int(m_seitenlager.size()); }
 
     // Files and exchange forms.
@@ -327,9 +333,12 @@ protected:
     void sortfeld_vergessen(int aCol);
     std::vector<int> text_folge(int wmWait);
     std::vector<int> zahlen_folge(int wmWait);
-    bool filter_parsen(const QString &text, std::vector<TFiltRec> &bedingungen);
+    // Empty when the string was read, else the message; no condition stays then.
+    QString filter_parsen(const QString &text, std::vector<TFiltRec> &bedingungen) const;
+    void fehler_melden(const QString &text);
+    QDate heute() const { return m_heute ? m_heute() : QDate(); }
     bool zeile_erfuellt(int aRow, const std::vector<TFiltRec> &bedingungen) const;
-    void filter_anwenden();
+    QString filter_anwenden();
     void gefilterte_zurueck();
     void spalten_einfuegen_roh(int aCol);
     // Titles and fixed widths of the column information, without measuring.
@@ -376,7 +385,7 @@ private:
     int m_ansichts_breite = 0;
     bool m_senkrechter_rollbalken = false;
     GitterAnzeige *m_anzeige = nullptr;
-    Plattform *m_plattform = nullptr;
+    std::function<QDate()> m_heute;
     int m_sammel_tiefe = 0;
     bool m_sammel_ausstehend = false;
 

@@ -1,6 +1,7 @@
 #include "grid/filtergrid_fenster.h"
 
 #include "grid/gitter_adapter_fenster.h"
+#include "shell/plattform.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -30,7 +31,26 @@ TFilterGrid::TFilterGrid(QWidget *eltern)
             &TFilterGrid::darstellung_uebernehmen);
     connect(m_adapter, &GitterAdapter::cursor_bewegt, this, &TFilterGrid::cursor_uebernehmen);
     connect(m_adapter, &GitterAdapter::geaendert, this, &TFilterGrid::geaendert);
+    connect(m_adapter, &GitterAdapter::fehler, this, [this](const QString &text) {
+        if (m_plattform)
+            m_plattform->fehler(text);
+    });
     darstellung_uebernehmen();
+}
+
+TFilterGrid::TFilterGrid(Plattform &plattform, QWidget *eltern)
+    : TFilterGrid(eltern)
+{
+    setze_plattform(&plattform);
+}
+
+void TFilterGrid::setze_plattform(Plattform *plattform)
+{
+    m_plattform = plattform;
+    if (plattform)
+        setze_heute([plattform] { return plattform->jetzt().date(); });
+    else
+        setze_heute({});
 }
 
 TFilterGrid::~TFilterGrid()

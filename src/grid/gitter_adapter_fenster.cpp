@@ -132,6 +132,11 @@ void GitterAdapter::benachrichtigt()
     emit geaendert();
 }
 
+void GitterAdapter::fehler_melden(const QString &text)
+{
+    emit fehler(text);
+}
+
 GitterDelegate::GitterDelegate(GitterModell &gitter, QObject *eltern)
     : QStyledItemDelegate(eltern)
     , m_gitter(gitter)

@@ -23,11 +23,13 @@ public:
     void alles_geaendert() override;
     void cursor_geaendert() override;
     void benachrichtigt() override;
+    void fehler_melden(const QString &text) override;
 
 signals:
     void darstellung_geaendert(); // sizes, widths or colours
     void cursor_bewegt();
     void geaendert(); // the change notification
+    void fehler(const QString &text);
 
 private:
     bool ist_titel(int aCol, int aRow) const;

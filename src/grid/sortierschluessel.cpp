@@ -50,13 +50,13 @@ QString zahl_schluessel(double wert, QChar komma)
     return vier_dezimalen(verschoben, komma, 14, true);
 }
 
-QString datum_schluessel(const QString &text)
+QString datum_schluessel(const QString &text, QDate heute)
 {
     // An empty cell counts as a day long before year 1: all fields zero, so it sorts first
     // and keeps the keys of further fields in line.
     if (text.isEmpty())
         return u"00000000000000"_s;
-    const auto wert = datum_zeit_lesen(text);
+    const auto wert = datum_zeit_lesen(text, heute);
     if (!wert)
         return text;
     return zahl_zu_datum_zeit(*wert).toString(u"yyyyMMddHHmmss"_s);
@@ -77,12 +77,12 @@ bool code_ordnung_genuegt(const std::vector<QString> &schluessel)
 
 } // namespace
 
-QString sortierschluessel(const QString &zelle, QChar typ)
+QString sortierschluessel(const QString &zelle, QChar typ, QDate heute)
 {
-    return sortierschluessel(zelle, typ, QLocale().decimalPoint().front());
+    return sortierschluessel(zelle, typ, QLocale().decimalPoint().front(), heute);
 }
 
-QString sortierschluessel(const QString &zelle, QChar typ, QChar komma)
+QString sortierschluessel(const QString &zelle, QChar typ, QChar komma, QDate heute)
 {
     const QString text = trimme_steuerzeichen(zelle);
     switch (typ.unicode()) {
@@ -93,7 +93,7 @@ QString sortierschluessel(const QString &zelle, QChar typ, QChar komma)
     case u'D':
     case u'T':
     case u'd':
-        return datum_schluessel(text);
+        return datum_schluessel(text, heute);
     case u'M':
         return (zelle == u"\t"_s ? u"J"_s : u"N"_s).leftJustified(15, u' ');
     default:

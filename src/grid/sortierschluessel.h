@@ -1,14 +1,16 @@
 #pragma once
 
 #include <QChar>
+#include <QDate>
 #include <QString>
 #include <vector>
 
 // The text by which a cell sorts, from its column's type letter: numbers as fixed-width
 // digits (negatives first), dates as yyyyMMddHHmmss, marks as J/N, texts padded to 15.
-QString sortierschluessel(const QString &zelle, QChar typ);
+// `heute` gives the year of dates typed without one.
+QString sortierschluessel(const QString &zelle, QChar typ, QDate heute = {});
 // The same with the regional decimal separator looked up once by the caller.
-QString sortierschluessel(const QString &zelle, QChar typ, QChar komma);
+QString sortierschluessel(const QString &zelle, QChar typ, QChar komma, QDate heute);
 
 // Positions 0..n-1 ordered by their keys under the German case-insensitive collation;
 // equal keys keep their order.

@@ -10,12 +10,13 @@ using namespace Qt::StringLiterals;
 std::vector<int> GitterModell::text_folge(int wmWait)
 {
     const QChar komma = QLocale().decimalPoint().front();
+    const QDate tag = heute();
     std::vector<QString> schluessel;
     schluessel.reserve(size_t(m_row_count - m_fixed_rows));
     for (int r = m_fixed_rows; r < m_row_count; ++r) {
         QString text;
         for (const SortFeld &feld : m_sort_felder)
-            text += sortierschluessel(Cells(feld.spalte, r), feld.typ, komma);
+            text += sortierschluessel(Cells(feld.spalte, r), feld.typ, komma, tag);
         schluessel.push_back(std::move(text));
         fortschritt(wmWait, 1, r);
     }

@@ -432,7 +432,7 @@ int GitterModell::CopyFromGrid(GitterModell &grdSource, const QString &aFilterSt
     std::vector<TFiltRec> bedingungen;
     const bool alle = aFilterStr.trimmed().isEmpty();
     if (!alle)
-        grdSource.filter_parsen(aFilterStr, bedingungen);
+        fehler_melden(grdSource.filter_parsen(aFilterStr, bedingungen));
     int ziel = m_fixed_rows;
     for (int r = grdSource.FixedRows(); r < grdSource.RowCount(); ++r) {
         if (!alle && !grdSource.zeile_erfuellt(r, bedingungen))

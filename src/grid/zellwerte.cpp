@@ -21,7 +21,7 @@ bool wahrheit_lesen(const QString &text)
 
 double GitterModell::GetAsDateTime(int aCol, int aRow) const
 {
-    return datum_zeit_lesen(Cells(aCol, aRow)).value_or(ungueltiges_datum);
+    return datum_zeit_lesen(Cells(aCol, aRow), heute()).value_or(ungueltiges_datum);
 }
 
 void GitterModell::SetAsDateTime(int aCol, int aRow, double wert)
@@ -31,7 +31,7 @@ void GitterModell::SetAsDateTime(int aCol, int aRow, double wert)
 
 double GitterModell::GetAsDate(int aCol, int aRow) const
 {
-    return datum_lesen(Cells(aCol, aRow)).value_or(ungueltiges_datum);
+    return datum_lesen(Cells(aCol, aRow), heute()).value_or(ungueltiges_datum);
 }
 
 void GitterModell::SetAsDate(int aCol, int aRow, double wert)
@@ -117,7 +117,7 @@ std::optional<Vergleichswert> GitterModell::StrToColFormat(int aCol, const QStri
     case u'C':
         return StrToCurrNorm(t);
     case u'D':
-        return std::floor(datum_zeit_lesen(t).value_or(ungueltiges_datum));
+        return std::floor(datum_zeit_lesen(t, heute()).value_or(ungueltiges_datum));
     case u'F':
         return StrToFloatNorm(t);
     case u'I':
@@ -129,7 +129,7 @@ std::optional<Vergleichswert> GitterModell::StrToColFormat(int aCol, const QStri
             *fehler = u"'%1' ist keine gültige Uhrzeit"_s.arg(t);
         return std::nullopt;
     default:
-        if (const auto zeitpunkt = datum_zeit_lesen(t))
+        if (const auto zeitpunkt = datum_zeit_lesen(t, heute()))
             return *zeitpunkt;
         if (fehler)
             *fehler = u"'%1' ist kein gültiges Datum mit Uhrzeit"_s.arg(t);

@@ -1,4 +1,5 @@
 #include "grid/filtergrid_fenster.h"
+#include "test_plattform.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
@@ -172,6 +173,48 @@ private slots:
         gitter.RowScrollLast();
         QCOMPARE(gitter.currentIndex().row(), 59);
         QVERIFY(gitter.viewport()->rect().contains(gitter.visualRect(gitter.currentIndex())));
+    }
+
+    void filterfehler_erscheint_ueber_die_plattform_data()
+    {
+        QTest::addColumn<bool>("im_konstruktor");
+        QTest::newRow("im konstruktor") << true;
+        QTest::newRow("nachgereicht") << false;
+    }
+    void filterfehler_erscheint_ueber_die_plattform()
+    {
+        QFETCH(bool, im_konstruktor);
+        TestPlattform plattform;
+        auto gitter = im_konstruktor ? std::make_unique<TFilterGrid>(plattform)
+                                     : std::make_unique<TFilterGrid>();
+        if (!im_konstruktor)
+            gitter->setze_plattform(&plattform);
+        fuellen(*gitter);
+        gitter->SetFilterEd(true);
+        gitter->SetFilter(u"Name=Anna;Verein=Kicker"_s);
+        QCOMPARE(plattform.texte(),
+                 QStringList{u"Fehler beim Auflösen von Filter: Name=Anna;Verein=Kicker"_s});
+        QCOMPARE(plattform.meldungen.front().art, TestPlattform::Meldung::Fehler);
+        QCOMPARE(spalte(*gitter, 0), (QStringList{u"Bernd"_s, u"Anna"_s, u"Carla"_s}));
+        QCOMPARE(gitter->RowFind(u"Wohnort=Bonn"_s), -1);
+        QCOMPARE(plattform.texte().last(), u"Fehler beim Auflösen von Filter: Wohnort=Bonn"_s);
+        gitter->SetFilter(u"Name=Anna"_s);
+        QCOMPARE(plattform.meldungen.size(), 2);
+        QCOMPARE(spalte(*gitter, 0), QStringList{u"Anna"_s});
+    }
+
+    void datum_ohne_jahr_folgt_der_uhr_der_plattform()
+    {
+        TestPlattform plattform;
+        TFilterGrid gitter(plattform);
+        fuellen(gitter);
+        gitter.SetCells(2, 1, u"1.3."_s);
+        const QDate tag_null(1899, 12, 30);
+        QCOMPARE(gitter.GetAsDate(2, 1), double(tag_null.daysTo(QDate(2026, 3, 1))));
+        plattform.uhrzeit = QDateTime(QDate(2031, 1, 2), QTime(8, 0));
+        QCOMPARE(gitter.GetAsDate(2, 1), double(tag_null.daysTo(QDate(2031, 3, 1))));
+        gitter.setze_plattform(nullptr);
+        QCOMPARE(gitter.GetAsDate(2, 1), -2147483647.0);
     }
 
     void modell_aenderungen_erscheinen()

@@ -171,7 +171,7 @@ private slots:
         gitter.SetCells(1, 2, QString());
         QCOMPARE(gitter.GetAsDate(1, 2), -2147483647.0);
         QCOMPARE(gitter.GetAsTime(1, 2), 0.0);
-        gitter.SetAsDateTime(1, 2, *datum_zeit_lesen(u"08.12.2026 10:30"_s));
+        gitter.SetAsDateTime(1, 2, *datum_zeit_lesen(u"08.12.2026 10:30"_s, QDate()));
         QCOMPARE(gitter.Cells(1, 2), u"08.12.2026 10:30:00"_s);
         gitter.SetAsDateTime(1, 2, gitter.GetAsDate(1, 2));
         QCOMPARE(gitter.Cells(1, 2), u"08.12.2026"_s);
@@ -187,6 +187,35 @@ private slots:
         QCOMPARE(gitter.Cells(1, 4), QString());
         gitter.SetAsInteger(1, 4, -12);
         QCOMPARE(gitter.GetAsInteger(1, 4), -12);
+    }
+
+    void datum_ohne_jahr_nimmt_das_jahr_von_heute_data()
+    {
+        QTest::addColumn<QDate>("heute");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("datum"); // invalid: no date
+        QTest::newRow("ohne jahr") << QDate(2031, 5, 2) << u"1.3."_s << QDate(2031, 3, 1);
+        QTest::newRow("mit uhrzeit")
+            << QDate(2027, 1, 1) << u"24.12. 18:00"_s << QDate(2027, 12, 24);
+        QTest::newRow("ohne heute") << QDate() << u"1.3."_s << QDate();
+        QTest::newRow("mit jahr ohne heute") << QDate() << u"1.3.2026"_s << QDate(2026, 3, 1);
+    }
+    void datum_ohne_jahr_nimmt_das_jahr_von_heute()
+    {
+        QFETCH(QDate, heute);
+        QFETCH(QString, text);
+        QFETCH(QDate, datum);
+        GitterModell gitter;
+        if (heute.isValid())
+            gitter.setze_heute([heute] { return heute; });
+        gitter.SetCells(1, 1, text);
+        gitter.ColInfoC(1)->Typ = u'D';
+        const double erwartet =
+            datum.isValid() ? double(QDate(1899, 12, 30).daysTo(datum)) : -2147483647.0;
+        QCOMPARE(gitter.GetAsDate(1, 1), erwartet);
+        const auto wert = gitter.StrToColFormat(1, text);
+        QVERIFY(wert);
+        QCOMPARE(std::get<double>(*wert), erwartet);
     }
 
     void vergleichswerte_data()
