@@ -12,6 +12,12 @@
 #include <vector>
 
 class QPainter;
+class ZeilenLeser;
+
+// More columns than any list of the program; guards against counts that would exhaust memory.
+inline constexpr int hoechste_spaltenzahl = 10000;
+// Cells a grid file may ask for beyond those it holds, for the same reason.
+inline constexpr qint64 hoechste_zellenzahl = 100000;
 
 struct TGridRect
 {
@@ -344,6 +350,21 @@ protected:
     // Titles and fixed widths of the column information, without measuring.
     void spalteninfos_anwenden(int von, int bis);
     void spalte_loeschen_roh(int aCol);
+    // Column parameter strings for columns 0, 1, … as `naechster` hands them out, until it has
+    // none or `anzahl` were given; the message of the first malformed one, else empty.
+    QString spalteninfos_lesen(int anzahl,
+                               const std::function<std::optional<QString>()> &naechster);
+
+    // The parts of a grid file in their order; each returns the message when it is damaged.
+    struct Dateigroesse
+    {
+        int spalten = 0;
+        int zeilen = 0;
+    };
+    QString dateikopf_lesen(ZeilenLeser &leser, int version, Dateigroesse &groesse);
+    void dateizellen_lesen(ZeilenLeser &leser, Dateigroesse groesse, int wmWait);
+    QString dateispalten_lesen(ZeilenLeser &leser, int spalten, bool &breiten_gelesen);
+    QString dateiauswahl_lesen(ZeilenLeser &leser, TGridRect &auswahl);
     std::vector<QString> &zeile_speicher(int aRow);
 
     // Guards bulk changes so the view hears of them once.

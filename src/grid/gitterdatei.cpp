@@ -2,6 +2,7 @@
 // selection, one value per line.
 #include "grid/filtergrid.h"
 #include "grid/zahltext.h"
+#include "grid/zeilenleser.h"
 #include "storage/sichere_datei.h"
 #include "storage/text1252.h"
 
@@ -13,49 +14,21 @@ namespace {
 
 constexpr QChar zeilenzeichen = u'\u00AF';
 
-// Hands out the lines of a file read whole; LF and CR LF both end a line.
-class ZeilenLeser
-{
-public:
-    explicit ZeilenLeser(QString text)
-        : m_text(std::move(text))
-    {
-    }
-
-    bool ende() const { return m_pos >= m_text.size(); }
-    QString zeile()
-    {
-        if (ende())
-            return {};
-        qsizetype bis = m_text.indexOf(u'\n', m_pos);
-        if (bis < 0)
-            bis = m_text.size();
-        qsizetype laenge = bis - m_pos;
-        if (laenge > 0 && m_text.at(bis - 1) == u'\r')
-            --laenge;
-        QString ergebnis = m_text.mid(m_pos, laenge);
-        m_pos = bis + 1;
-        return ergebnis;
-    }
-    // Lines still to come, so that no count in the file can ask for more than it holds.
-    qint64 restzeilen() const
-    {
-        if (ende())
-            return 0;
-        const qint64 umbrueche = QStringView(m_text).mid(m_pos).count(u'\n');
-        return umbrueche + (m_text.endsWith(u'\n') ? 0 : 1);
-    }
-
-private:
-    QString m_text;
-    qsizetype m_pos = 0;
-};
-
 std::optional<qint32> ganzzahl(const QString &zeile)
 {
     bool ok = false;
     const qint32 wert = zeile.trimmed().toInt(&ok, 10);
     return ok ? std::optional<qint32>(wert) : std::nullopt;
+}
+
+QString beschaedigt(const QString &datei, const QString &grund)
+{
+    return u"Die Datei %1 ist beschädigt: %2."_s.arg(datei, grund);
+}
+
+QString kein_integer(const QString &text)
+{
+    return u"'%1' ist kein gültiger Integerwert"_s.arg(text);
 }
 
 QString zelle_fuer_datei(const QString &text)
@@ -136,115 +109,125 @@ bool GitterModell::aus_bytes_laden(QByteArrayView inhalt, bool load_ColInfo, boo
 {
     m_letzter_fehler.clear();
     ZeilenLeser leser(speicher::aus_1252(inhalt));
-    m_file_ist_version = ganzzahl(leser.zeile()).value_or(-1);
-    if (m_file_ist_version != version) {
-        // The grid and its modified flag stay as they were: nothing was loaded.
-        m_letzter_fehler = u"Die Datei %1 hat die Version %2 statt %3."_s.arg(m_file_name)
-                               .arg(m_file_ist_version)
-                               .arg(version);
-        return false;
-    }
-    const QString spalten_text = leser.zeile();
-    const QString zeilen_text = leser.zeile();
-    const auto spalten = ganzzahl(spalten_text);
-    const auto zeilen = ganzzahl(zeilen_text);
-    if (!spalten || !zeilen || *spalten < 0 || *zeilen < 0) {
-        m_letzter_fehler =
-            u"Die Datei %1 ist beschädigt: Spalten- oder Zeilenzahl ist keine Zahl."_s.arg(
-                m_file_name);
-        return false;
-    }
+    Dateigroesse groesse;
+    m_letzter_fehler = dateikopf_lesen(leser, version, groesse);
+    if (!m_letzter_fehler.isEmpty())
+        return false; // nothing was loaded, so the grid and its modified flag stay
     Sammlung sammlung(*this);
-    fortschritt(wmWait, 0, *zeilen);
-    FileParam = leser.zeile().split(zeilenzeichen);
+    fortschritt(wmWait, 0, groesse.zeilen);
+    dateizellen_lesen(leser, groesse, wmWait);
+
+    bool breiten_gelesen = false;
+    std::optional<TGridRect> auswahl;
+    if (load_ColInfo && !leser.ende()) {
+        m_letzter_fehler = dateispalten_lesen(leser, groesse.spalten, breiten_gelesen);
+        if (m_letzter_fehler.isEmpty() && aRowSelect && !leser.ende()) {
+            TGridRect gelesen{0, 0, 0, 0};
+            m_letzter_fehler = dateiauswahl_lesen(leser, gelesen);
+            auswahl = gelesen;
+        }
+    }
+    if (m_letzter_fehler.isEmpty()) {
+        m_modified = false;
+        if (!breiten_gelesen)
+            ColInfo_Set(-1);
+        if (aRowSelect && auswahl) {
+            const bool vorher = m_aenderungs_modus;
+            m_aenderungs_modus = false;
+            SetRow(auswahl->Top);
+            SetSelection(*auswahl);
+            m_aenderungs_modus = vorher;
+        }
+    }
+    fortschritt(wmWait, 2, 0);
+    return m_letzter_fehler.isEmpty();
+}
+
+QString GitterModell::dateikopf_lesen(ZeilenLeser &leser, int version, Dateigroesse &groesse)
+{
+    m_file_ist_version = ganzzahl(leser.zeile()).value_or(-1);
+    if (m_file_ist_version != version)
+        return u"Die Datei %1 hat die Version %2 statt %3."_s.arg(m_file_name)
+            .arg(m_file_ist_version)
+            .arg(version);
+    const auto spalten = ganzzahl(leser.zeile());
+    const auto zeilen = ganzzahl(leser.zeile());
+    if (!spalten || !zeilen || *spalten < 0 || *zeilen < 0)
+        return beschaedigt(m_file_name, u"Spalten- oder Zeilenzahl ist keine Zahl"_s);
+    const QString kopfliste = leser.zeile();
+    const QString sortierspalten = leser.zeile();
+    // The grid grows to the counts even where the file holds fewer cells; counts that ask
+    // for more than it holds and more than any list needs are nonsense, not a reason to run
+    // out of memory.
+    const qint64 zellen = qint64(std::max(*spalten, 1)) * std::max(*zeilen, 1);
+    if (*spalten > hoechste_spaltenzahl ||
+        zellen > std::max(hoechste_zellenzahl, leser.restzeilen()))
+        return beschaedigt(m_file_name,
+                           u"%1 Spalten und %2 Zeilen sind zu viele"_s.arg(*spalten).arg(*zeilen));
+    FileParam = kopfliste.split(zeilenzeichen);
     if (FileParam.size() > 0 && FileParam.last().isEmpty())
         FileParam.removeLast();
-    m_sortier_cols = leser.zeile();
+    m_sortier_cols = sortierspalten;
+    groesse = {*spalten, *zeilen};
+    return {};
+}
 
-    // Grow no further than the lines present can fill.
-    const qint64 vorrat = leser.restzeilen();
-    const int c = int(std::min<qint64>(*spalten, vorrat));
-    const int r = c == 0 ? 0 : int(std::min<qint64>(*zeilen, (vorrat + c - 1) / c));
-    if (m_col_count < c)
-        SetColCount(c);
-    if (m_row_count < r)
-        SetRowCount(r);
-    if (m_zellen.size() < size_t(r))
-        m_zellen.resize(size_t(r));
-    for (int zeile = 0; zeile < r && !leser.ende(); ++zeile) {
-        std::vector<QString> &speicher = m_zellen[size_t(zeile)];
-        if (speicher.size() < size_t(c))
-            speicher.resize(size_t(c));
-        for (int spalte = 0; spalte < c && !leser.ende(); ++spalte)
+void GitterModell::dateizellen_lesen(ZeilenLeser &leser, Dateigroesse groesse, int wmWait)
+{
+    if (m_col_count < groesse.spalten)
+        SetColCount(groesse.spalten);
+    if (m_row_count < groesse.zeilen)
+        SetRowCount(groesse.zeilen);
+    // Rows the file holds no cells for keep their old text.
+    for (int zeile = 0; zeile < groesse.zeilen && !leser.ende(); ++zeile) {
+        std::vector<QString> &speicher = zeile_speicher(zeile);
+        if (speicher.size() < size_t(groesse.spalten))
+            speicher.resize(size_t(groesse.spalten));
+        for (int spalte = 0; spalte < groesse.spalten && !leser.ende(); ++spalte)
             speicher[size_t(spalte)] = leser.zeile();
         fortschritt(wmWait, 1, zeile);
     }
     melde_alles();
+}
 
-    bool breiten_gelesen = false;
-    bool auswahl_gelesen = false;
-    TGridRect auswahl{0, 0, 0, 0};
-    auto kaputt = [&](const QString &zeile) {
-        m_letzter_fehler =
-            u"Die Datei %1 ist beschädigt: '%2' ist kein gültiger Integerwert."_s.arg(m_file_name,
-                                                                                      zeile);
-        fortschritt(wmWait, 2, 0);
-        return false;
-    };
-    if (load_ColInfo && !leser.ende()) {
-        const QString anzahl_text = leser.zeile();
-        const auto anzahl = ganzzahl(anzahl_text);
-        if (!anzahl)
-            return kaputt(anzahl_text);
-        if (*anzahl != 0) {
-            ColInfo_Clear();
-            for (int i = 0; i < *anzahl && !leser.ende(); ++i) {
-                QString fehler;
-                ParamStrToColInfo(i, leser.zeile(), &fehler);
-                if (!fehler.isEmpty()) {
-                    m_letzter_fehler =
-                        u"Die Datei %1 ist beschädigt: %2"_s.arg(m_file_name, fehler);
-                    fortschritt(wmWait, 2, 0);
-                    return false;
-                }
-            }
-        } else {
-            breiten_gelesen = true;
-            for (int i = 0; i < c && !leser.ende(); ++i) {
-                const QString breite_text = leser.zeile();
-                const auto breite = ganzzahl(breite_text);
-                if (!breite)
-                    return kaputt(breite_text);
-                SetColWidths(i, *breite);
-            }
-        }
-        if (aRowSelect && !leser.ende()) {
-            int *ziele[] = {&auswahl.Top, &auswahl.Left, &auswahl.Bottom, &auswahl.Right};
-            for (int *ziel : ziele) {
-                if (leser.ende())
-                    break;
-                const QString wert_text = leser.zeile();
-                const auto wert = ganzzahl(wert_text);
-                if (!wert)
-                    return kaputt(wert_text);
-                *ziel = *wert;
-            }
-            auswahl_gelesen = true;
-        }
+QString GitterModell::dateispalten_lesen(ZeilenLeser &leser, int spalten, bool &breiten_gelesen)
+{
+    const QString anzahl_text = leser.zeile();
+    const auto anzahl = ganzzahl(anzahl_text);
+    if (!anzahl)
+        return beschaedigt(m_file_name, kein_integer(anzahl_text));
+    if (*anzahl != 0) {
+        ColInfo_Clear();
+        const QString fehler = spalteninfos_lesen(*anzahl, [&leser]() -> std::optional<QString> {
+            if (leser.ende())
+                return std::nullopt;
+            return leser.zeile();
+        });
+        return fehler.isEmpty() ? QString() : beschaedigt(m_file_name, fehler);
     }
+    breiten_gelesen = true;
+    for (int i = 0; i < spalten && !leser.ende(); ++i) {
+        const QString breite_text = leser.zeile();
+        const auto breite = ganzzahl(breite_text);
+        if (!breite)
+            return beschaedigt(m_file_name, kein_integer(breite_text));
+        SetColWidths(i, *breite);
+    }
+    return {};
+}
 
-    m_modified = false;
-    if (!breiten_gelesen)
-        ColInfo_Set(-1);
-    if (aRowSelect && auswahl_gelesen) {
-        const bool vorher = m_aenderungs_modus;
-        m_aenderungs_modus = false;
-        SetRow(auswahl.Top);
-        SetSelection(auswahl);
-        m_aenderungs_modus = vorher;
+QString GitterModell::dateiauswahl_lesen(ZeilenLeser &leser, TGridRect &auswahl)
+{
+    for (int *ziel : {&auswahl.Top, &auswahl.Left, &auswahl.Bottom, &auswahl.Right}) {
+        if (leser.ende())
+            break;
+        const QString wert_text = leser.zeile();
+        const auto wert = ganzzahl(wert_text);
+        if (!wert)
+            return beschaedigt(m_file_name, kein_integer(wert_text));
+        *ziel = *wert;
     }
-    fortschritt(wmWait, 2, 0);
-    return true;
+    return {};
 }
 
 bool GitterModell::SaveToServerFile(int indexCol, int editTimeCol, double LoadTime,

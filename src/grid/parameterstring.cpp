@@ -9,8 +9,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr QChar zeilenzeichen = u'\u00AF';
-// More columns than any list of the program; guards against a count that would exhaust memory.
-constexpr int hoechste_spaltenzahl = 10000;
 
 QString kein_integer(const QString &text)
 {
@@ -92,6 +90,21 @@ TColInfo *GitterModell::ParamStrToColInfo(int aCol, const QString &param, QStrin
     return info;
 }
 
+QString GitterModell::spalteninfos_lesen(int anzahl,
+                                         const std::function<std::optional<QString>()> &naechster)
+{
+    for (int c = 0; c < anzahl; ++c) {
+        const std::optional<QString> param = naechster();
+        if (!param)
+            break;
+        QString fehler;
+        ParamStrToColInfo(c, *param, &fehler);
+        if (!fehler.isEmpty())
+            return fehler;
+    }
+    return {};
+}
+
 QString GitterModell::ColFeatures() const
 {
     QString text = QString::number(m_col_count);
@@ -102,8 +115,9 @@ QString GitterModell::ColFeatures() const
 
 bool GitterModell::SetColFeatures(const QString &text, QString *fehler)
 {
-    auto [anzahl_text, rest] = CutToken(zeilenzeichen, text);
+    const auto [anzahl_text, danach] = CutToken(zeilenzeichen, text);
     const int anzahl = StrToIntNorm(anzahl_text);
+    QString rest = danach;
     if (anzahl <= 0)
         return false;
     if (anzahl > hoechste_spaltenzahl) {
@@ -113,16 +127,15 @@ bool GitterModell::SetColFeatures(const QString &text, QString *fehler)
     }
     Sammlung sammlung(*this);
     SetColCount(anzahl);
-    for (int c = 0; c < anzahl; ++c) {
-        auto [stueck, danach] = CutToken(zeilenzeichen, rest);
-        rest = danach;
-        QString stueck_fehler;
-        ParamStrToColInfo(c, stueck, &stueck_fehler);
-        if (!stueck_fehler.isEmpty()) {
-            if (fehler)
-                *fehler = stueck_fehler;
-            return false;
-        }
+    const QString stueck_fehler = spalteninfos_lesen(anzahl, [&rest] {
+        auto [stueck, weiter] = CutToken(zeilenzeichen, rest);
+        rest = weiter;
+        return std::optional<QString>(stueck);
+    });
+    if (!stueck_fehler.isEmpty()) {
+        if (fehler)
+            *fehler = stueck_fehler;
+        return false;
     }
     ColInfo_Set(-1);
     SetSortierCols(CutToken(zeilenzeichen, rest).first);
@@ -132,18 +145,19 @@ bool GitterModell::SetColFeatures(const QString &text, QString *fehler)
 bool GitterModell::SetParamArrayToColInfo(const QStringList &pa, QString *fehler)
 {
     Sammlung sammlung(*this);
-    for (int i = 0; i < pa.size() && i < hoechste_spaltenzahl; ++i) {
+    const int anzahl = int(std::min<qsizetype>(pa.size(), hoechste_spaltenzahl));
+    int i = 0;
+    const QString stueck_fehler = spalteninfos_lesen(anzahl, [&] {
         if (i >= m_col_count)
             SetColCount(i + 1);
-        QString param = pa[i];
+        QString param = pa[i++];
         param.replace(u';', RowTz);
-        QString stueck_fehler;
-        ParamStrToColInfo(i, param, &stueck_fehler);
-        if (!stueck_fehler.isEmpty()) {
-            if (fehler)
-                *fehler = stueck_fehler;
-            return false;
-        }
+        return std::optional<QString>(param);
+    });
+    if (!stueck_fehler.isEmpty()) {
+        if (fehler)
+            *fehler = stueck_fehler;
+        return false;
     }
     ColInfo_Set(-1);
     return true;

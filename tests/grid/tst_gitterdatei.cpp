@@ -179,9 +179,9 @@ private slots:
         QTest::newRow("anzahl keine zahl") << QByteArray("1\nzwei\n2\n") << false << 5;
         QTest::newRow("negative anzahl") << QByteArray("1\n2\n-4\n") << false << 5;
         QTest::newRow("riesige zeilenzahl")
-            << QByteArray("1\n2\n2000000000\n\n\na\nb\nc\n") << true << 5;
+            << QByteArray("1\n2\n2000000000\n\n\na\nb\nc\n") << false << 5;
         QTest::newRow("riesige spaltenzahl")
-            << QByteArray("1\n2000000000\n3\n\n\na\nb\nc\n") << true << 5;
+            << QByteArray("1\n2000000000\n3\n\n\na\nb\nc\n") << false << 5;
         QTest::newRow("abgeschnitten") << QByteArray("1\n3\n40") << true << 40;
         QTest::newRow("leer") << QByteArray() << false << 5;
         QTest::newRow("breite keine zahl")
@@ -205,6 +205,37 @@ private slots:
         QVERIFY(gitter.RowCount() <= hoechstens_zeilen);
         QVERIFY(gitter.ColCount() <= 10);
         QCOMPARE(gitter.letzter_fehler().isEmpty(), ergebnis);
+    }
+
+    void waechst_auf_die_angegebene_groesse_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<bool>("ergebnis");
+        QTest::addColumn<int>("spalten");
+        QTest::addColumn<int>("zeilen");
+        QTest::newRow("weniger zellen als zeilen")
+            << QByteArray("1\n2\n6\n\n\nA\nB\na\nb\n") << true << 2 << 6;
+        QTest::newRow("nur der kopf") << QByteArray("1\n3\n40") << true << 3 << 40;
+        QTest::newRow("an der grenze") << QByteArray("1\n4\n25000\n") << true << 4 << 25000;
+        QTest::newRow("ueber der grenze") << QByteArray("1\n4\n25001\n") << false << 1 << 2;
+        QTest::newRow("zeilen ohne spalten") << QByteArray("1\n0\n2000000000\n") << false << 1 << 2;
+        QTest::newRow("zu viele spalten") << QByteArray("1\n10001\n1\n") << false << 1 << 2;
+    }
+    void waechst_auf_die_angegebene_groesse()
+    {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(bool, ergebnis);
+        QFETCH(int, spalten);
+        QFETCH(int, zeilen);
+        GitterModell gitter;
+        gitter.SetColCount(1);
+        gitter.SetRowCount(2);
+        gitter.SetCells(0, 1, u"alt"_s);
+        QCOMPARE(gitter.aus_bytes_laden(inhalt, true, false, 1), ergebnis);
+        QCOMPARE(gitter.ColCount(), spalten);
+        QCOMPARE(gitter.RowCount(), zeilen);
+        QCOMPARE(gitter.letzter_fehler().contains(u"zu viele"_s), !ergebnis);
+        QCOMPARE(gitter.Cells(0, 1), inhalt.startsWith("1\n2\n6\n") ? u"a"_s : u"alt"_s);
     }
 
     void fortschritt_beim_speichern_je_zelle_beim_laden_je_zeile()
