@@ -337,8 +337,11 @@ protected:
     void zeile_pruefen_und_merken(int neue_zeile);
     void fortschritt(int wmWait, int phase, int wert);
     void sortfeld_vergessen(int aCol);
-    std::vector<int> text_folge(int wmWait);
-    std::vector<int> zahlen_folge(int wmWait);
+    // The data rows in ascending order of the sort fields; on the way every data row gets all
+    // its cells, the empty ones as " ".
+    std::vector<int> zeilen_ordnen(int wmWait);
+    void leere_zellen_fuellen(std::vector<QString> &zeile) const;
+    void vorab_laden(int aRow) const;
     // Empty when the string was read, else the message; no condition stays then.
     QString filter_parsen(const QString &text, std::vector<TFiltRec> &bedingungen) const;
     void fehler_melden(const QString &text);

@@ -75,6 +75,26 @@ bool code_ordnung_genuegt(const std::vector<QString> &schluessel)
     return true;
 }
 
+// Ranks by a three-way comparison; only which keys compare equal decides the ranks, so the
+// order among them needs no stable sort.
+template <typename Schluessel, typename Vergleich>
+std::vector<int> raenge_nach(const std::vector<Schluessel> &schluessel, Vergleich vergleich)
+{
+    std::vector<int> folge(schluessel.size());
+    std::iota(folge.begin(), folge.end(), 0);
+    std::sort(folge.begin(), folge.end(), [&](int a, int b) {
+        return vergleich(schluessel[size_t(a)], schluessel[size_t(b)]) < 0;
+    });
+    std::vector<int> raenge(schluessel.size());
+    int rang = 0;
+    for (size_t i = 0; i < folge.size(); ++i) {
+        if (i > 0 && vergleich(schluessel[size_t(folge[i - 1])], schluessel[size_t(folge[i])]) != 0)
+            ++rang;
+        raenge[size_t(folge[i])] = rang;
+    }
+    return raenge;
+}
+
 } // namespace
 
 QString sortierschluessel(const QString &zelle, QChar typ, QDate heute)
@@ -101,22 +121,34 @@ QString sortierschluessel(const QString &zelle, QChar typ, QChar komma, QDate he
     }
 }
 
-std::vector<int> schluessel_ordnen(const std::vector<QString> &schluessel)
+std::vector<int> schluessel_raenge(const std::vector<QString> &schluessel)
 {
-    std::vector<int> folge(schluessel.size());
-    std::iota(folge.begin(), folge.end(), 0);
-    if (code_ordnung_genuegt(schluessel)) {
-        std::stable_sort(folge.begin(), folge.end(), [&](int a, int b) {
-            return schluessel[size_t(a)] < schluessel[size_t(b)];
-        });
-        return folge;
-    }
-    // Pairwise comparison measured faster than building a sort key for every row.
+    if (code_ordnung_genuegt(schluessel))
+        return raenge_nach(schluessel,
+                           [](const QString &a, const QString &b) { return a.compare(b); });
+    // A collation key per text costs about as much as a few comparisons, and each text would
+    // take part in many.
     QCollator kollator{QLocale()};
     kollator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(folge.begin(), folge.end(), [&](int a, int b) {
-        return kollator.compare(schluessel[size_t(a)], schluessel[size_t(b)]) < 0;
+    std::vector<QCollatorSortKey> kollation;
+    kollation.reserve(schluessel.size());
+    for (const QString &text : schluessel)
+        kollation.push_back(kollator.sortKey(text));
+    return raenge_nach(kollation, [](const QCollatorSortKey &a, const QCollatorSortKey &b) {
+        return a.compare(b);
     });
+}
+
+std::vector<int> nach_raengen_ordnen(const std::vector<int> &raenge, int anzahl_raenge)
+{
+    // Counting by rank keeps equal ranks in their order without comparing anything.
+    std::vector<int> anfang(size_t(anzahl_raenge) + 1, 0);
+    for (const int rang : raenge)
+        ++anfang[size_t(rang) + 1];
+    std::partial_sum(anfang.begin(), anfang.end(), anfang.begin());
+    std::vector<int> folge(raenge.size());
+    for (size_t i = 0; i < raenge.size(); ++i)
+        folge[size_t(anfang[size_t(raenge[i])]++)] = int(i);
     return folge;
 }
 
@@ -127,7 +159,7 @@ bool ist_zahl_typ(QChar typ)
 
 qint64 zahl_rang(const QString &zelle)
 {
-    const double wert = StrToFloatNorm(trimme_steuerzeichen(zelle));
+    const double wert = StrToFloatNorm(zelle); // it trims the text itself
     constexpr double grenze = 9.0e14;
     return std::llround(std::clamp(wert, -grenze, grenze) * 10000.0);
 }

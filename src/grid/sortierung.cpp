@@ -3,36 +3,150 @@
 #include "grid/sortierschluessel.h"
 #include "grid/zahltext.h"
 
+#include <QHash>
 #include <algorithm>
+#include <numeric>
 
 using namespace Qt::StringLiterals;
 
-std::vector<int> GitterModell::text_folge(int wmWait)
+namespace {
+
+// Numbers the distinct texts in the order they are first met.
+class Textnummern
 {
-    const QChar komma = QLocale().decimalPoint().front();
-    const QDate tag = heute();
-    std::vector<QString> schluessel;
-    schluessel.reserve(size_t(m_row_count - m_fixed_rows));
-    for (int r = m_fixed_rows; r < m_row_count; ++r) {
-        QString text;
-        for (const SortFeld &feld : m_sort_felder)
-            text += sortierschluessel(Cells(feld.spalte, r), feld.typ, komma, tag);
-        schluessel.push_back(std::move(text));
-        fortschritt(wmWait, 1, r);
+public:
+    int nummer(const QString &text)
+    {
+        int &eintrag = m_nummern[text]; // 0 until the text has a number; numbers are stored + 1
+        if (eintrag == 0) {
+            m_texte.push_back(text);
+            eintrag = int(m_texte.size());
+        }
+        return eintrag - 1;
     }
-    return schluessel_ordnen(schluessel);
+    const QString &text(int nummer) const { return m_texte[size_t(nummer)]; }
+
+private:
+    QHash<QString, int> m_nummern;
+    std::vector<QString> m_texte;
+};
+
+const QString &zelle_in(const std::vector<QString> &zeile, int spalte)
+{
+    static const QString leer;
+    return spalte >= 0 && size_t(spalte) < zeile.size() ? zeile[size_t(spalte)] : leer;
 }
 
-std::vector<int> GitterModell::zahlen_folge(int wmWait)
+// Rows in ascending order of their text keys; `nummern` holds for each row the numbers of
+// its cell texts, field by field. Each distinct combination is keyed and ranked once.
+std::vector<int> nach_texten_ordnen(const std::vector<SortFeld> &felder,
+                                    const std::vector<Textnummern> &texte,
+                                    const std::vector<int> &nummern, QDate tag)
 {
-    std::vector<qint64> raenge;
-    raenge.reserve(size_t(m_row_count - m_fixed_rows) * m_sort_felder.size());
+    const size_t anzahl = felder.size();
+    const size_t datenzeilen = nummern.size() / anzahl;
+    // The combination of a row's texts, and one row holding each combination.
+    Textnummern kombinationen;
+    std::vector<int> kombination(datenzeilen);
+    std::vector<int> vertreter;
+    for (size_t i = 0; i < datenzeilen; ++i) {
+        const int *ids = nummern.data() + i * anzahl;
+        int k = ids[0];
+        if (anzahl > 1) {
+            // Each number as two UTF-16 units: equal texts exactly for equal combinations.
+            QString nummern_text;
+            nummern_text.reserve(qsizetype(anzahl) * 2);
+            for (size_t f = 0; f < anzahl; ++f) {
+                nummern_text.append(QChar(char16_t(ids[f] & 0xFFFF)));
+                nummern_text.append(QChar(char16_t(ids[f] >> 16)));
+            }
+            k = kombinationen.nummer(nummern_text);
+        }
+        kombination[i] = k;
+        if (size_t(k) == vertreter.size())
+            vertreter.push_back(int(i));
+    }
+    const QChar komma = QLocale().decimalPoint().front();
+    std::vector<QString> schluessel(vertreter.size());
+    for (size_t k = 0; k < vertreter.size(); ++k) {
+        const int *ids = nummern.data() + size_t(vertreter[k]) * anzahl;
+        for (size_t f = 0; f < anzahl; ++f)
+            schluessel[k] += sortierschluessel(texte[f].text(ids[f]), felder[f].typ, komma, tag);
+    }
+    const std::vector<int> rang_je_kombination = schluessel_raenge(schluessel);
+    std::vector<int> raenge(datenzeilen);
+    for (size_t i = 0; i < datenzeilen; ++i)
+        raenge[i] = rang_je_kombination[size_t(kombination[i])];
+    return nach_raengen_ordnen(raenge, int(schluessel.size()));
+}
+
+} // namespace
+
+void GitterModell::leere_zellen_fuellen(std::vector<QString> &zeile) const
+{
+    if (zeile.size() < size_t(m_col_count))
+        zeile.resize(size_t(m_col_count));
+    for (int c = 0; c < m_col_count; ++c) {
+        if (zeile[size_t(c)].isEmpty())
+            zeile[size_t(c)] = u" "_s;
+    }
+}
+
+void GitterModell::vorab_laden(int aRow) const
+{
+    // The rows and their texts lie scattered in memory: asking for the cells a few rows ahead
+    // (first a row's cell list, then, once it is there, the texts of its sort fields) spares
+    // most of the waiting.
+    constexpr int abstand = 8;
+    if (aRow + 2 * abstand < m_row_count)
+        __builtin_prefetch(m_zellen[size_t(aRow + 2 * abstand)].data());
+    if (aRow + abstand >= m_row_count)
+        return;
+    const std::vector<QString> &zeile = m_zellen[size_t(aRow + abstand)];
+    for (const SortFeld &feld : m_sort_felder) {
+        if (feld.spalte >= 0 && size_t(feld.spalte) < zeile.size())
+            __builtin_prefetch(zeile[size_t(feld.spalte)].constData());
+    }
+}
+
+std::vector<int> GitterModell::zeilen_ordnen(int wmWait)
+{
+    const size_t felder = m_sort_felder.size();
+    const size_t datenzeilen = size_t(m_row_count - m_fixed_rows);
+    const bool nur_zahlen =
+        felder > 0 && std::all_of(m_sort_felder.begin(), m_sort_felder.end(),
+                                  [](const SortFeld &feld) { return ist_zahl_typ(feld.typ); });
+    // Each row is visited once: its sort fields are read and its empty cells filled while it
+    // is at hand. Text fields keep only a number per distinct cell text, so that each text is
+    // keyed and collated once however often it occurs.
+    std::vector<qint64> zahlen;
+    std::vector<Textnummern> texte(nur_zahlen ? 0 : felder);
+    std::vector<int> nummern;
+    if (nur_zahlen)
+        zahlen.reserve(datenzeilen * felder);
+    else
+        nummern.reserve(datenzeilen * felder);
     for (int r = m_fixed_rows; r < m_row_count; ++r) {
-        for (const SortFeld &feld : m_sort_felder)
-            raenge.push_back(zahl_rang(Cells(feld.spalte, r)));
+        vorab_laden(r);
+        std::vector<QString> &zeile = m_zellen[size_t(r)];
+        for (size_t f = 0; f < felder; ++f) {
+            const QString &zelle = zelle_in(zeile, m_sort_felder[f].spalte);
+            if (nur_zahlen)
+                zahlen.push_back(zahl_rang(zelle));
+            else
+                nummern.push_back(texte[f].nummer(zelle));
+        }
+        leere_zellen_fuellen(zeile);
         fortschritt(wmWait, 1, r);
     }
-    return zahlen_ordnen(raenge, m_sort_felder.size());
+    if (felder == 0) {
+        std::vector<int> folge(datenzeilen);
+        std::iota(folge.begin(), folge.end(), 0);
+        return folge;
+    }
+    if (nur_zahlen)
+        return zahlen_ordnen(zahlen, felder);
+    return nach_texten_ordnen(m_sort_felder, texte, nummern, heute());
 }
 
 void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, bool sortAufw)
@@ -46,38 +160,31 @@ void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, boo
         m_sort_felder.push_back({spalte, info ? info->Typ : QChar(u' '), sortAufw});
     }
     const int datenzeilen = m_row_count - m_fixed_rows;
-    const bool zahlen_spalten =
-        !m_sort_felder.empty() &&
-        std::all_of(m_sort_felder.begin(), m_sort_felder.end(),
-                    [](const SortFeld &feld) { return ist_zahl_typ(feld.typ); });
     fortschritt(wmWait, 0, m_row_count);
     // Without sort fields the rows keep their order but still go back as row text.
     if (datenzeilen > 0) {
-        std::vector<int> folge = zahlen_spalten ? zahlen_folge(wmWait) : text_folge(wmWait);
+        if (m_zellen.size() < size_t(m_row_count))
+            m_zellen.resize(size_t(m_row_count));
+        std::vector<int> folge = zeilen_ordnen(wmWait);
         // Descending writes the ascending lines from the last one: equal keys turn round too.
         if (!sortAufw)
             std::reverse(folge.begin(), folge.end());
 
-        if (m_zellen.size() < size_t(m_row_count))
-            m_zellen.resize(size_t(m_row_count));
+        // Every row moves once, straight to its new place.
         std::vector<std::vector<QString>> neu;
-        neu.reserve(size_t(datenzeilen));
+        neu.reserve(m_zellen.size());
+        for (int r = 0; r < m_fixed_rows; ++r)
+            neu.push_back(std::move(m_zellen[size_t(r)]));
         int neue_aktuelle = -1;
         for (int i = 0; i < datenzeilen; ++i) {
             const int alt = m_fixed_rows + folge[size_t(i)];
             if (alt == m_row)
                 neue_aktuelle = m_fixed_rows + i;
-            std::vector<QString> zeile = std::move(m_zellen[size_t(alt)]);
-            // A row goes back as row text: its empty cells keep their place as " ".
-            if (zeile.size() < size_t(m_col_count))
-                zeile.resize(size_t(m_col_count));
-            for (int c = 0; c < m_col_count; ++c) {
-                if (zeile[size_t(c)].isEmpty())
-                    zeile[size_t(c)] = u" "_s;
-            }
-            neu.push_back(std::move(zeile));
+            neu.push_back(std::move(m_zellen[size_t(alt)]));
         }
-        std::move(neu.begin(), neu.end(), m_zellen.begin() + m_fixed_rows);
+        for (size_t r = size_t(m_row_count); r < m_zellen.size(); ++r)
+            neu.push_back(std::move(m_zellen[r]));
+        m_zellen.swap(neu);
         melde_alles();
         if (toRow && neue_aktuelle >= 0) {
             const bool vorher = m_aenderungs_modus;

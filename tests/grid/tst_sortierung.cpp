@@ -4,6 +4,7 @@
 #include <QCollator>
 #include <QRandomGenerator>
 #include <QtTest>
+#include <set>
 
 using namespace Qt::StringLiterals;
 
@@ -67,23 +68,40 @@ private slots:
         QCOMPARE(sortierschluessel(zelle, typ), schluessel);
     }
 
-    void zahlenschluessel_ordnen_wie_die_kollation()
+    void raenge_folgen_der_kollation_data()
     {
+        QTest::addColumn<QChar>("typ");
+        QTest::newRow("zahlen") << QChar(u'F');
+        QTest::newRow("texte") << QChar(u' ');
+    }
+    void raenge_folgen_der_kollation()
+    {
+        QFETCH(QChar, typ);
         std::vector<QString> schluessel;
         QRandomGenerator zufall(17);
-        for (int i = 0; i < 400; ++i)
-            schluessel.push_back(sortierschluessel(
-                QString::number(zufall.bounded(-5000, 5000) / 7.0, 'f', 3).replace(u'.', u','),
-                u'F'));
-        const std::vector<int> folge = schluessel_ordnen(schluessel);
+        const QStringList woerter{u"a"_s, u"A"_s,      u"ä"_s,       u"Ä"_s,
+                                  u"b"_s, u"Müller"_s, u"mueller"_s, u"Muller"_s,
+                                  u"ß"_s, u"ss"_s,     u"Zander"_s,  QString()};
+        for (int i = 0; i < 300; ++i) {
+            const QString zelle =
+                typ == u'F'
+                    ? QString::number(zufall.bounded(-5000, 5000) / 7.0, 'f', 3).replace(u'.', u',')
+                    : woerter[zufall.bounded(int(woerter.size()))];
+            schluessel.push_back(sortierschluessel(zelle, typ));
+        }
+        const std::vector<int> raenge = schluessel_raenge(schluessel);
         QCollator kollator{QLocale()};
         kollator.setCaseSensitivity(Qt::CaseInsensitive);
-        for (size_t i = 1; i < folge.size(); ++i) {
-            const QString &vorher = schluessel[size_t(folge[i - 1])];
-            const QString &nachher = schluessel[size_t(folge[i])];
-            QVERIFY2(kollator.compare(vorher, nachher) <= 0,
-                     qPrintable(vorher + u" > "_s + nachher));
+        for (size_t i = 0; i < schluessel.size(); ++i) {
+            for (size_t j = 0; j < schluessel.size(); ++j) {
+                const int vergleich = kollator.compare(schluessel[i], schluessel[j]);
+                const int rang = raenge[i] - raenge[j];
+                QVERIFY2((vergleich > 0) - (vergleich < 0) == (rang > 0) - (rang < 0),
+                         qPrintable(schluessel[i] + u" : "_s + schluessel[j]));
+            }
         }
+        QCOMPARE(*std::max_element(raenge.begin(), raenge.end()) + 1,
+                 int(std::set<int>(raenge.begin(), raenge.end()).size()));
     }
 
     void sortieren_nach_typ_data()
@@ -125,6 +143,76 @@ private slots:
         QCOMPARE(werte_nach_sortierung(gitter), ergebnis);
         QCOMPARE(gitter.sort_felder().size(), size_t(1));
         QCOMPARE(gitter.sort_felder().front().aufsteigend, aufsteigend);
+    }
+
+    // Against the rule itself: the key texts of all fields joined, compared by the collation,
+    // rows with equal keys in their order before (turned round when descending).
+    void sortiert_wie_die_schluesseltexte_data()
+    {
+        QTest::addColumn<QString>("typen");
+        QTest::addColumn<QString>("spalten");
+        QTest::addColumn<bool>("aufsteigend");
+        QTest::newRow("text") << u"   "_s << u"0"_s << true;
+        QTest::newRow("text absteigend") << u"   "_s << u"0"_s << false;
+        QTest::newRow("zwei texte") << u"   "_s << u"1;0;"_s << true;
+        QTest::newRow("zahl und text") << u"I  "_s << u"0;1;"_s << true;
+        QTest::newRow("zwei zahlen") << u"IF "_s << u"1;0;"_s << false;
+        QTest::newRow("datum zahl text") << u"DI "_s << u"0;1;2;"_s << true;
+        QTest::newRow("spalte ausserhalb") << u"   "_s << u"7;0"_s << true;
+    }
+    void sortiert_wie_die_schluesseltexte()
+    {
+        QFETCH(QString, typen);
+        QFETCH(QString, spalten);
+        QFETCH(bool, aufsteigend);
+        const QStringList texte{u"a"_s,       u"A"_s, u"ä"_s,  u"b"_s,    u"Müller"_s,
+                                u"mueller"_s, u"ß"_s, u"ss"_s, QString(), u" x"_s};
+        const QStringList daten{u"1.2.2026"_s, u"01.02.2026"_s, u"31.12.2025 10:00"_s, u"morgen"_s,
+                                QString()};
+        QRandomGenerator zufall(4711);
+        GitterModell gitter;
+        gitter.SetFixedCols(0);
+        gitter.SetColCount(4);
+        gitter.SetRowCount(301);
+        for (int c = 0; c < 3; ++c) {
+            gitter.ColInfoC(c)->Typ = typen[c];
+            for (int r = 1; r < gitter.RowCount(); ++r) {
+                const QChar typ = typen[c];
+                gitter.SetCells(c, r,
+                                typ == u'D'   ? daten[zufall.bounded(int(daten.size()))]
+                                : typ == u' ' ? texte[zufall.bounded(int(texte.size()))]
+                                              : QString::number(zufall.bounded(-3, 4)));
+            }
+        }
+        for (int r = 1; r < gitter.RowCount(); ++r)
+            gitter.SetCells(3, r, QString::number(r));
+
+        QCollator kollator{QLocale()};
+        kollator.setCaseSensitivity(Qt::CaseInsensitive);
+        std::vector<std::pair<QString, QStringList>> zeilen;
+        for (int r = 1; r < gitter.RowCount(); ++r) {
+            QString schluessel;
+            for (const QString &spalte : spalten.split(u';', Qt::SkipEmptyParts)) {
+                const int c = spalte.toInt();
+                schluessel += sortierschluessel(gitter.Cells(c, r), c < 3 ? typen[c] : QChar(u' '));
+            }
+            zeilen.emplace_back(schluessel, gitter.Rows(r));
+        }
+        std::stable_sort(zeilen.begin(), zeilen.end(), [&](const auto &a, const auto &b) {
+            return kollator.compare(a.first, b.first) < 0;
+        });
+        if (!aufsteigend)
+            std::reverse(zeilen.begin(), zeilen.end());
+
+        gitter.Sortiere(spalten, false, 0, aufsteigend);
+        for (int r = 1; r < gitter.RowCount(); ++r) {
+            QStringList erwartet = zeilen[size_t(r - 1)].second;
+            for (QString &zelle : erwartet) {
+                if (zelle.isEmpty())
+                    zelle = u" "_s;
+            }
+            QCOMPARE(gitter.Rows(r), erwartet);
+        }
     }
 
     void leeres_datum_vor_jedem_datum_auch_vor_weiterem_feld()
