@@ -26,11 +26,6 @@ QString beschaedigt(const QString &datei, const QString &grund)
     return u"Die Datei %1 ist beschädigt: %2."_s.arg(datei, grund);
 }
 
-QString kein_integer(const QString &text)
-{
-    return u"'%1' ist kein gültiger Integerwert"_s.arg(text);
-}
-
 QString zelle_fuer_datei(const QString &text)
 {
     // A line break would split the cell and shift every later value of the file.

@@ -10,11 +10,6 @@ namespace {
 
 constexpr QChar zeilenzeichen = u'\u00AF';
 
-QString kein_integer(const QString &text)
-{
-    return u"'%1' ist kein gültiger Integerwert"_s.arg(text);
-}
-
 } // namespace
 
 QString GitterModell::ColInfoToParamStr(int aCol) const

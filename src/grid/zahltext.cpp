@@ -73,6 +73,11 @@ QString trimme_steuerzeichen(const QString &text)
     return text.mid(anfang, ende - anfang);
 }
 
+QString kein_integer(const QString &text)
+{
+    return u"'%1' ist kein gültiger Integerwert"_s.arg(text);
+}
+
 QLocale zahlen_locale()
 {
     QLocale locale;
