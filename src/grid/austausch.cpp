@@ -18,9 +18,9 @@ void GitterModell::ExportToList(QStringList &lst, const QString &tz, int startRo
                                 int startCol) const
 {
     const QString trenner = tz.isEmpty() ? QString(ColTz) : tz;
-    for (int r = std::max(startRow, 0); r < row_count_; ++r) {
+    for (int r = std::max(startRow, 0); r < m_row_count; ++r) {
         QString zeile;
-        for (int c = std::max(startCol, 0); c < col_count_; ++c)
+        for (int c = std::max(startCol, 0); c < m_col_count; ++c)
             zeile += links_bereinigt(Cells(c, r)) + trenner;
         lst << zeile;
     }
@@ -29,9 +29,9 @@ void GitterModell::ExportToList(QStringList &lst, const QString &tz, int startRo
 QString GitterModell::ExportToParamStr(int startRow, int startCol) const
 {
     QString text;
-    for (int r = std::max(startRow, 0); r < row_count_; ++r) {
+    for (int r = std::max(startRow, 0); r < m_row_count; ++r) {
         text += RowTz;
-        for (int c = std::max(startCol, 0); c < col_count_; ++c)
+        for (int c = std::max(startCol, 0); c < m_col_count; ++c)
             text += links_bereinigt(Cells(c, r)) + ColTz;
     }
     if (text.startsWith(RowTz))
@@ -42,15 +42,15 @@ QString GitterModell::ExportToParamStr(int startRow, int startCol) const
 void GitterModell::ImportFromList(const QStringList &lst, int startRow, int startCol)
 {
     Sammlung sammlung(*this);
-    const int erste = startRow < 0 ? row_count_ : startRow;
+    const int erste = startRow < 0 ? m_row_count : startRow;
     startCol = std::max(startCol, 0);
-    if (row_count_ < erste + lst.size())
+    if (m_row_count < erste + lst.size())
         SetRowCount(int(erste + lst.size()));
     for (int i = 0; i < lst.size(); ++i) {
         QString rest = lst[i];
         for (int c = startCol; !trimme_steuerzeichen(rest).isEmpty(); ++c) {
             auto [stueck, danach] = CutToken(ColTz, rest);
-            if (c >= col_count_)
+            if (c >= m_col_count)
                 SetColCount(c + 1);
             SetCells(c, erste + i, stueck);
             rest = danach;

@@ -3,15 +3,15 @@
 
 void GitterModell::editieren_beginnt(int aCol, int aRow)
 {
-    text_beim_editieren_ = Cells(aCol, aRow);
+    m_text_beim_editieren = Cells(aCol, aRow);
 }
 
 void GitterModell::text_editiert(int aCol, int aRow, const QString &text)
 {
     SetCells(aCol, aRow, text);
-    if (text == text_beim_editieren_)
+    if (text == m_text_beim_editieren)
         return;
-    modified_ = true;
+    m_modified = true;
     Change();
 }
 
@@ -29,29 +29,29 @@ void GitterModell::maus_gedrueckt(int aCol, int aRow, bool links, bool in_titel_
         NoInherited = false;
         return;
     }
-    maus_zeile_ = aRow;
-    maus_linke_spalte_ = left_col_;
-    if (links && in_titel_innen && SortMouseEd && aRow >= 0 && aRow < fixed_rows_ && aCol >= 0)
+    m_maus_zeile = aRow;
+    m_maus_linke_spalte = m_left_col;
+    if (links && in_titel_innen && SortMouseEd && aRow >= 0 && aRow < m_fixed_rows && aCol >= 0)
         titel_klick_sortieren(aCol);
 }
 
 void GitterModell::maus_losgelassen()
 {
-    const int zeile = maus_zeile_;
-    maus_zeile_ = -1;
-    if (zeile <= 0 || zeile >= row_count_)
+    const int zeile = m_maus_zeile;
+    m_maus_zeile = -1;
+    if (zeile <= 0 || zeile >= m_row_count)
         return;
-    if (selection_.Top == selection_.Bottom && zeile >= fixed_rows_)
+    if (m_selection.Top == m_selection.Bottom && zeile >= m_fixed_rows)
         SetRow(zeile);
     // A click never scrolls the grid sideways.
-    SetLeftCol(maus_linke_spalte_);
+    SetLeftCol(m_maus_linke_spalte);
 }
 
 bool GitterModell::taste_runter()
 {
-    if (!RowAddAuto || row_ != row_count_ - 1)
+    if (!RowAddAuto || m_row != m_row_count - 1)
         return false;
-    RowAdd(row_count_);
+    RowAdd(m_row_count);
     if (OnRowAddAuto)
         OnRowAddAuto(*this);
     return true;

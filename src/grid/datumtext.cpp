@@ -3,17 +3,21 @@
 #include <QRegularExpression>
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QDate tag_null(1899, 12, 30);
 
-std::optional<QDate> nur_datum(const QString &text)
+std::optional<QDate> nur_datum(const QString &text, QDate heute)
 {
-    static const QRegularExpression muster(u"^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{2}|\\d{4})?$"_qs);
+    static const QRegularExpression muster(u"^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{2}|\\d{4})?$"_s);
     const QRegularExpressionMatch treffer = muster.match(text);
     if (!treffer.hasMatch())
         return std::nullopt;
-    int jahr = QDate::currentDate().year();
+    if (!treffer.hasCaptured(3) && !heute.isValid())
+        return std::nullopt;
+    int jahr = heute.year();
     if (treffer.hasCaptured(3)) {
         const QString jahr_text = treffer.captured(3);
         jahr = jahr_text.toInt();
@@ -27,7 +31,7 @@ std::optional<QDate> nur_datum(const QString &text)
 
 std::optional<QTime> nur_zeit(const QString &text)
 {
-    static const QRegularExpression muster(u"^(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2}))?$"_qs);
+    static const QRegularExpression muster(u"^(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2}))?$"_s);
     const QRegularExpressionMatch treffer = muster.match(text);
     if (!treffer.hasMatch())
         return std::nullopt;
@@ -43,12 +47,12 @@ double zeit_als_bruch(const QTime &zeit)
 
 } // namespace
 
-std::optional<double> datum_zeit_lesen(const QString &text)
+std::optional<double> datum_zeit_lesen(const QString &text, QDate heute)
 {
     const QString t = text.simplified();
     const qsizetype leer = t.indexOf(u' ');
     const QString erster = leer < 0 ? t : t.left(leer);
-    if (const auto datum = nur_datum(erster)) {
+    if (const auto datum = nur_datum(erster, heute)) {
         const double tage = double(tag_null.daysTo(*datum));
         if (leer < 0)
             return tage;
@@ -58,12 +62,12 @@ std::optional<double> datum_zeit_lesen(const QString &text)
     return leer < 0 ? zeit_lesen(t) : std::nullopt;
 }
 
-std::optional<double> datum_lesen(const QString &text)
+std::optional<double> datum_lesen(const QString &text, QDate heute)
 {
     const QString t = text.simplified();
-    if (!nur_datum(t.section(u' ', 0, 0)))
+    if (!nur_datum(t.section(u' ', 0, 0), heute))
         return std::nullopt;
-    const auto zeitpunkt = datum_zeit_lesen(t);
+    const auto zeitpunkt = datum_zeit_lesen(t, heute);
     return zeitpunkt ? std::optional<double>(std::floor(*zeitpunkt)) : std::nullopt;
 }
 
@@ -89,12 +93,12 @@ QDateTime zahl_zu_datum_zeit(double wert)
 
 QString datum_text(double wert)
 {
-    return zahl_zu_datum_zeit(wert).date().toString(u"dd.MM.yyyy"_qs);
+    return zahl_zu_datum_zeit(wert).date().toString(u"dd.MM.yyyy"_s);
 }
 
 QString zeit_text(double wert)
 {
-    return zahl_zu_datum_zeit(wert).time().toString(u"HH:mm:ss"_qs);
+    return zahl_zu_datum_zeit(wert).time().toString(u"HH:mm:ss"_s);
 }
 
 QString datum_zeit_text(double wert)

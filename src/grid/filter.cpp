@@ -1,9 +1,10 @@
 // Hiding the rows that do not satisfy a condition string.
 #include "grid/filtergrid.h"
 #include "grid/zahltext.h"
-#include "shell/plattform.h"
 
 #include <array>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -70,20 +71,18 @@ bool bedingung_gilt(const TFiltRec &bedingung, const Vergleichswert &zelle)
 
 } // namespace
 
-bool GitterModell::filter_parsen(const QString &text, std::vector<TFiltRec> &bedingungen)
+QString GitterModell::filter_parsen(const QString &text, std::vector<TFiltRec> &bedingungen) const
 {
     bedingungen.clear();
     auto abbrechen = [&](const QString &meldung) {
         bedingungen.clear();
-        if (plattform_)
-            plattform_->fehler(meldung);
-        return false;
+        return meldung;
     };
     for (QString bedingung : text.split(ParamTz, Qt::SkipEmptyParts)) {
         TFiltRec satz;
-        if (bedingung.contains(u"not"_qs)) {
+        if (bedingung.contains(u"not"_s)) {
             satz.verneint = true;
-            bedingung.remove(u"not"_qs, Qt::CaseInsensitive);
+            bedingung.remove(u"not"_s, Qt::CaseInsensitive);
         }
         qsizetype pos = -1;
         qsizetype laenge = 0;
@@ -99,14 +98,14 @@ bool GitterModell::filter_parsen(const QString &text, std::vector<TFiltRec> &bed
             continue;
         const QString name = bedingung.left(pos).trimmed();
         satz.spalte = -1;
-        for (int c = 0; c < col_count_; ++c) {
+        for (int c = 0; c < m_col_count; ++c) {
             if (Cells(c, 0).trimmed().compare(name, Qt::CaseInsensitive) == 0) {
                 satz.spalte = c;
                 break;
             }
         }
         if (satz.spalte < 0)
-            return abbrechen(u"Fehler beim Auflösen von Filter: %1"_qs.arg(text));
+            return abbrechen(u"Fehler beim Auflösen von Filter: %1"_s.arg(text));
         QString fehler;
         const auto wert = StrToColFormat(satz.spalte, bedingung.mid(pos + laenge), &fehler);
         if (!wert)
@@ -114,7 +113,13 @@ bool GitterModell::filter_parsen(const QString &text, std::vector<TFiltRec> &bed
         satz.wert = *wert;
         bedingungen.push_back(std::move(satz));
     }
-    return true;
+    return {};
+}
+
+void GitterModell::fehler_melden(const QString &text)
+{
+    if (m_anzeige && !text.isEmpty())
+        m_anzeige->fehler_melden(text);
 }
 
 bool GitterModell::zeile_erfuellt(int aRow, const std::vector<TFiltRec> &bedingungen) const
@@ -133,67 +138,69 @@ bool GitterModell::zeile_erfuellt(int aRow, const std::vector<TFiltRec> &bedingu
 
 void GitterModell::gefilterte_zurueck()
 {
-    if (seitenlager_.empty())
+    if (m_seitenlager.empty())
         return;
     Sammlung sammlung(*this);
-    const bool sortieren = sortieren_ed_;
-    sortieren_ed_ = false;
-    for (const std::vector<QString> &zeile : seitenlager_) {
-        if (int(zeile.size()) > col_count_)
+    const bool sortieren = m_sortieren_ed;
+    m_sortieren_ed = false;
+    for (const std::vector<QString> &zeile : m_seitenlager) {
+        if (int(zeile.size()) > m_col_count)
             SetColCount(int(zeile.size()));
-        SetRowCount(row_count_ + 1);
+        SetRowCount(m_row_count + 1);
         for (size_t c = 0; c < zeile.size(); ++c)
-            SetCells(int(c), row_count_ - 1, zeile[c]);
+            SetCells(int(c), m_row_count - 1, zeile[c]);
     }
-    seitenlager_.clear();
+    m_seitenlager.clear();
     RowDeleteEmpty(0);
-    sortieren_ed_ = sortieren;
+    m_sortieren_ed = sortieren;
 }
 
-void GitterModell::filter_anwenden()
+QString GitterModell::filter_anwenden()
 {
     Sammlung sammlung(*this);
     gefilterte_zurueck();
-    if (filter_.isEmpty() || !filter_ed_) {
+    if (m_filter.isEmpty() || !m_filter_ed) {
         SortiereIndex();
-        return;
+        return {};
     }
-    filter_parsen(filter_, bedingungen_);
-    if (!bedingungen_.empty()) {
-        for (int r = row_count_ - 1; r >= fixed_rows_; --r) {
-            if (zeile_erfuellt(r, bedingungen_))
+    const QString fehler = filter_parsen(m_filter, m_bedingungen);
+    fehler_melden(fehler);
+    if (!m_bedingungen.empty()) {
+        for (int r = m_row_count - 1; r >= m_fixed_rows; --r) {
+            if (zeile_erfuellt(r, m_bedingungen))
                 continue;
             const QStringList zellen = Rows(r);
-            seitenlager_.emplace_back(zellen.begin(), zellen.end());
+            m_seitenlager.emplace_back(zellen.begin(), zellen.end());
             RowDelete(r);
         }
         SortiereIndex();
     }
     Change();
+    return fehler;
 }
 
-void GitterModell::SetFilter(const QString &text)
+QString GitterModell::SetFilter(const QString &text)
 {
     const QString neu = text.trimmed();
-    if (neu == filter_)
-        return;
-    filter_ = neu;
-    filter_anwenden();
+    if (neu == m_filter)
+        return {};
+    m_filter = neu;
+    return filter_anwenden();
 }
 
-void GitterModell::SetFilterEd(bool an)
+QString GitterModell::SetFilterEd(bool an)
 {
-    if (an == filter_ed_)
-        return;
-    filter_ed_ = an;
-    filter_anwenden();
+    if (an == m_filter_ed)
+        return {};
+    m_filter_ed = an;
+    return filter_anwenden();
 }
 
 int GitterModell::RowFind(const QString &filterStr, int start)
 {
     std::vector<TFiltRec> bedingungen;
-    filter_parsen(filterStr, bedingungen);
-    for (int r = start == -1 ? fixed_rows_ : std::max(start, 0); r < row_count_; ++r) {
+    fehler_melden(filter_parsen(filterStr, bedingungen));
+    for (int r = start == -1 ? m_fixed_rows : std::max(start, 0); r < m_row_count; ++r) {
         if (zeile_erfuellt(r, bedingungen))
             return r;
     }

@@ -2,16 +2,18 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 GitterModell::GitterModell()
 {
-    col_widths_.assign(size_t(col_count_), default_col_width_);
-    row_heights_.assign(size_t(row_count_), default_row_height_);
+    m_col_widths.assign(size_t(m_col_count), m_default_col_width);
+    m_row_heights.assign(size_t(m_row_count), m_default_row_height);
 }
 
 GitterModell::~GitterModell()
 {
     // Filtered-out rows belong to the grid; whoever still looks at it gets them back.
-    anzeige_ = nullptr;
+    m_anzeige = nullptr;
     OnChange = nullptr;
     ColInfo_ClearComp(-1); // bound controls may be gone already
     gefilterte_zurueck();
@@ -19,44 +21,44 @@ GitterModell::~GitterModell()
 
 GitterModell::Sammlung::~Sammlung()
 {
-    if (--gitter_.sammel_tiefe_ == 0 && gitter_.sammel_ausstehend_) {
-        gitter_.sammel_ausstehend_ = false;
-        if (gitter_.anzeige_)
-            gitter_.anzeige_->alles_geaendert();
+    if (--m_gitter.m_sammel_tiefe == 0 && m_gitter.m_sammel_ausstehend) {
+        m_gitter.m_sammel_ausstehend = false;
+        if (m_gitter.m_anzeige)
+            m_gitter.m_anzeige->alles_geaendert();
     }
 }
 
 void GitterModell::melde_zelle(int aCol, int aRow)
 {
-    if (sammel_tiefe_ > 0)
-        sammel_ausstehend_ = true;
-    else if (anzeige_)
-        anzeige_->zelle_geaendert(aCol, aRow);
+    if (m_sammel_tiefe > 0)
+        m_sammel_ausstehend = true;
+    else if (m_anzeige)
+        m_anzeige->zelle_geaendert(aCol, aRow);
 }
 
 void GitterModell::melde_alles()
 {
-    if (sammel_tiefe_ > 0)
-        sammel_ausstehend_ = true;
-    else if (anzeige_)
-        anzeige_->alles_geaendert();
+    if (m_sammel_tiefe > 0)
+        m_sammel_ausstehend = true;
+    else if (m_anzeige)
+        m_anzeige->alles_geaendert();
 }
 
 void GitterModell::melde_cursor()
 {
-    if (anzeige_)
-        anzeige_->cursor_geaendert();
+    if (m_anzeige)
+        m_anzeige->cursor_geaendert();
 }
 
 void GitterModell::Change()
 {
-    if (anzeige_)
-        anzeige_->benachrichtigt();
+    if (m_anzeige)
+        m_anzeige->benachrichtigt();
     if (OnChange) {
-        const bool vorher = aenderungs_modus_;
-        aenderungs_modus_ = false;
+        const bool vorher = m_aenderungs_modus;
+        m_aenderungs_modus = false;
         OnChange(*this);
-        aenderungs_modus_ = vorher;
+        m_aenderungs_modus = vorher;
     }
 }
 
@@ -72,66 +74,66 @@ void GitterModell::fortschritt(int wmWait, int phase, int wert)
 void GitterModell::SetColCount(int anzahl)
 {
     anzahl = std::max(anzahl, 1);
-    if (anzahl == col_count_)
+    if (anzahl == m_col_count)
         return;
-    col_count_ = anzahl;
-    col_widths_.resize(size_t(anzahl), default_col_width_);
-    if (fixed_cols_ >= anzahl)
-        fixed_cols_ = anzahl - 1;
-    if (col_ >= anzahl)
+    m_col_count = anzahl;
+    m_col_widths.resize(size_t(anzahl), m_default_col_width);
+    if (m_fixed_cols >= anzahl)
+        m_fixed_cols = anzahl - 1;
+    if (m_col >= anzahl)
         SetCol(anzahl - 1);
-    if (left_col_ >= anzahl)
-        left_col_ = std::max(fixed_cols_, anzahl - 1);
+    if (m_left_col >= anzahl)
+        m_left_col = std::max(m_fixed_cols, anzahl - 1);
     melde_alles();
 }
 
 void GitterModell::SetRowCount(int anzahl)
 {
     anzahl = std::max(anzahl, 1);
-    if (anzahl == row_count_)
+    if (anzahl == m_row_count)
         return;
-    row_count_ = anzahl;
-    row_heights_.resize(size_t(anzahl), default_row_height_);
-    if (fixed_rows_ >= anzahl)
-        fixed_rows_ = anzahl - 1;
-    if (row_ >= anzahl)
+    m_row_count = anzahl;
+    m_row_heights.resize(size_t(anzahl), m_default_row_height);
+    if (m_fixed_rows >= anzahl)
+        m_fixed_rows = anzahl - 1;
+    if (m_row >= anzahl)
         SetRow(anzahl - 1);
-    if (top_row_ >= anzahl)
-        top_row_ = std::max(fixed_rows_, anzahl - 1);
+    if (m_top_row >= anzahl)
+        m_top_row = std::max(m_fixed_rows, anzahl - 1);
     melde_alles();
 }
 
 void GitterModell::SetFixedCols(int anzahl)
 {
-    fixed_cols_ = std::clamp(anzahl, 0, col_count_ - 1);
-    if (col_ < fixed_cols_)
-        SetCol(fixed_cols_);
-    left_col_ = std::max(left_col_, fixed_cols_);
+    m_fixed_cols = std::clamp(anzahl, 0, m_col_count - 1);
+    if (m_col < m_fixed_cols)
+        SetCol(m_fixed_cols);
+    m_left_col = std::max(m_left_col, m_fixed_cols);
     melde_alles();
 }
 
 void GitterModell::SetFixedRows(int anzahl)
 {
-    fixed_rows_ = std::clamp(anzahl, 0, row_count_ - 1);
-    if (row_ < fixed_rows_)
-        SetRow(fixed_rows_);
-    top_row_ = std::max(top_row_, fixed_rows_);
+    m_fixed_rows = std::clamp(anzahl, 0, m_row_count - 1);
+    if (m_row < m_fixed_rows)
+        SetRow(m_fixed_rows);
+    m_top_row = std::max(m_top_row, m_fixed_rows);
     melde_alles();
 }
 
 QString GitterModell::Cells(int aCol, int aRow) const
 {
-    if (aRow < 0 || aCol < 0 || size_t(aRow) >= zellen_.size())
+    if (aRow < 0 || aCol < 0 || size_t(aRow) >= m_zellen.size())
         return {};
-    const std::vector<QString> &zeile = zellen_[size_t(aRow)];
+    const std::vector<QString> &zeile = m_zellen[size_t(aRow)];
     return size_t(aCol) < zeile.size() ? zeile[size_t(aCol)] : QString();
 }
 
 std::vector<QString> &GitterModell::zeile_speicher(int aRow)
 {
-    if (size_t(aRow) >= zellen_.size())
-        zellen_.resize(size_t(aRow) + 1);
-    return zellen_[size_t(aRow)];
+    if (size_t(aRow) >= m_zellen.size())
+        m_zellen.resize(size_t(aRow) + 1);
+    return m_zellen[size_t(aRow)];
 }
 
 void GitterModell::SetCells(int aCol, int aRow, const QString &text)
@@ -146,15 +148,15 @@ void GitterModell::SetCells(int aCol, int aRow, const QString &text)
     if (zeile[size_t(aCol)] == text)
         return;
     zeile[size_t(aCol)] = text;
-    if (aCol < col_count_ && aRow < row_count_)
+    if (aCol < m_col_count && aRow < m_row_count)
         melde_zelle(aCol, aRow);
 }
 
 QStringList GitterModell::Rows(int aRow) const
 {
     QStringList zeilen;
-    zeilen.reserve(col_count_);
-    for (int c = 0; c < col_count_; ++c)
+    zeilen.reserve(m_col_count);
+    for (int c = 0; c < m_col_count; ++c)
         zeilen << Cells(c, aRow);
     return zeilen;
 }
@@ -164,17 +166,17 @@ void GitterModell::SetRows(int aRow, const QStringList &zeilen)
     if (aRow < 0)
         return;
     Sammlung sammlung(*this);
-    for (int c = 0; c < col_count_; ++c) {
+    for (int c = 0; c < m_col_count; ++c) {
         const QString text = c < zeilen.size() ? zeilen[c] : QString();
-        SetCells(c, aRow, c < zeilen.size() && text.isEmpty() ? u" "_qs : text);
+        SetCells(c, aRow, c < zeilen.size() && text.isEmpty() ? u" "_s : text);
     }
 }
 
 QStringList GitterModell::Cols(int aCol) const
 {
     QStringList zeilen;
-    zeilen.reserve(row_count_);
-    for (int r = 0; r < row_count_; ++r)
+    zeilen.reserve(m_row_count);
+    for (int r = 0; r < m_row_count; ++r)
         zeilen << Cells(aCol, r);
     return zeilen;
 }
@@ -184,131 +186,131 @@ void GitterModell::SetCols(int aCol, const QStringList &zeilen)
     if (aCol < 0)
         return;
     Sammlung sammlung(*this);
-    for (int r = 0; r < row_count_; ++r) {
+    for (int r = 0; r < m_row_count; ++r) {
         const QString text = r < zeilen.size() ? zeilen[r] : QString();
-        SetCells(aCol, r, r < zeilen.size() && text.isEmpty() ? u" "_qs : text);
+        SetCells(aCol, r, r < zeilen.size() && text.isEmpty() ? u" "_s : text);
     }
 }
 
 void GitterModell::AssignCols(int aCol, const QStringList &zeilen)
 {
     Sammlung sammlung(*this);
-    for (int r = 0; r < row_count_; ++r)
+    for (int r = 0; r < m_row_count; ++r)
         SetCells(aCol, r, r < zeilen.size() ? zeilen[r] : QString());
 }
 
 int GitterModell::ColWidths(int aCol) const
 {
-    if (aCol < 0 || aCol >= col_count_)
-        return default_col_width_;
-    return col_widths_[size_t(aCol)];
+    if (aCol < 0 || aCol >= m_col_count)
+        return m_default_col_width;
+    return m_col_widths[size_t(aCol)];
 }
 
 void GitterModell::SetColWidths(int aCol, int breite)
 {
-    if (aCol < 0 || aCol >= col_count_ || col_widths_[size_t(aCol)] == breite)
+    if (aCol < 0 || aCol >= m_col_count || m_col_widths[size_t(aCol)] == breite)
         return;
-    col_widths_[size_t(aCol)] = breite;
+    m_col_widths[size_t(aCol)] = breite;
     melde_alles();
 }
 
 int GitterModell::RowHeights(int aRow) const
 {
-    if (aRow < 0 || aRow >= row_count_)
-        return default_row_height_;
-    return row_heights_[size_t(aRow)];
+    if (aRow < 0 || aRow >= m_row_count)
+        return m_default_row_height;
+    return m_row_heights[size_t(aRow)];
 }
 
 void GitterModell::SetRowHeights(int aRow, int hoehe)
 {
-    if (aRow < 0 || aRow >= row_count_ || row_heights_[size_t(aRow)] == hoehe)
+    if (aRow < 0 || aRow >= m_row_count || m_row_heights[size_t(aRow)] == hoehe)
         return;
-    row_heights_[size_t(aRow)] = hoehe;
+    m_row_heights[size_t(aRow)] = hoehe;
     melde_alles();
 }
 
 void GitterModell::SetDefaultColWidth(int breite)
 {
-    default_col_width_ = breite;
-    std::fill(col_widths_.begin(), col_widths_.end(), breite);
+    m_default_col_width = breite;
+    std::fill(m_col_widths.begin(), m_col_widths.end(), breite);
     melde_alles();
 }
 
 void GitterModell::SetDefaultRowHeight(int hoehe)
 {
-    default_row_height_ = hoehe;
-    std::fill(row_heights_.begin(), row_heights_.end(), hoehe);
+    m_default_row_height = hoehe;
+    std::fill(m_row_heights.begin(), m_row_heights.end(), hoehe);
     melde_alles();
 }
 
 void GitterModell::SetColor(TColor farbe)
 {
-    color_ = farbe;
+    m_color = farbe;
     melde_alles();
 }
 
 void GitterModell::SetFixedColor(TColor farbe)
 {
-    fixed_color_ = farbe;
+    m_fixed_color = farbe;
     melde_alles();
 }
 
 void GitterModell::SetFont(const Schrift &schrift)
 {
-    font_ = schrift;
+    m_font = schrift;
     melde_alles();
 }
 
 void GitterModell::SetGradientToAllCells(bool an)
 {
-    if (gradient_alle_ == an)
+    if (m_gradient_alle == an)
         return;
-    gradient_alle_ = an;
+    m_gradient_alle = an;
     melde_alles();
 }
 
 void GitterModell::SetRow(int aRow)
 {
-    aRow = std::clamp(aRow, 0, row_count_ - 1);
-    if (aenderungs_modus_ && aRow != row_)
+    aRow = std::clamp(aRow, 0, m_row_count - 1);
+    if (m_aenderungs_modus && aRow != m_row)
         zeile_pruefen_und_merken(aRow);
-    row_ = aRow;
-    SelectCells(col_, row_);
+    m_row = aRow;
+    SelectCells(m_col, m_row);
 }
 
 void GitterModell::SetCol(int aCol)
 {
-    col_ = std::clamp(aCol, 0, col_count_ - 1);
-    SelectCells(col_, row_);
+    m_col = std::clamp(aCol, 0, m_col_count - 1);
+    SelectCells(m_col, m_row);
 }
 
 void GitterModell::SetTopRow(int aRow)
 {
-    top_row_ = std::clamp(aRow, fixed_rows_, std::max(fixed_rows_, row_count_ - 1));
+    m_top_row = std::clamp(aRow, m_fixed_rows, std::max(m_fixed_rows, m_row_count - 1));
     melde_cursor();
 }
 
 void GitterModell::SetLeftCol(int aCol)
 {
-    left_col_ = std::clamp(aCol, fixed_cols_, std::max(fixed_cols_, col_count_ - 1));
+    m_left_col = std::clamp(aCol, m_fixed_cols, std::max(m_fixed_cols, m_col_count - 1));
     melde_cursor();
 }
 
 void GitterModell::SetSelection(const TGridRect &auswahl)
 {
-    selection_ = auswahl;
+    m_selection = auswahl;
     melde_cursor();
 }
 
 void GitterModell::SetGoRowSelect(bool an)
 {
-    row_select_ = an;
-    SelectCells(col_, row_);
+    m_row_select = an;
+    SelectCells(m_col, m_row);
 }
 
 void GitterModell::SetGoEditing(bool an)
 {
-    editing_ = an;
+    m_editing = an;
 }
 
 void GitterModell::CleanBlueCell()
@@ -318,21 +320,21 @@ void GitterModell::CleanBlueCell()
 
 void GitterModell::SelectCells(int aCol, int aRow)
 {
-    if (row_select_)
-        SetSelection({fixed_cols_, aRow, col_count_ - 1, aRow});
+    if (m_row_select)
+        SetSelection({m_fixed_cols, aRow, m_col_count - 1, aRow});
     else
         SetSelection({aCol, aRow, aCol, aRow});
 }
 
 void GitterModell::zeile_pruefen_und_merken(int neue_zeile)
 {
-    const QString vorher = zeilen_text_beim_betreten_.join(u'\n');
+    const QString vorher = m_zeilen_text_beim_betreten.join(u'\n');
     const bool nur_leer = std::all_of(vorher.cbegin(), vorher.cend(), [](QChar c) {
         return c == u' ' || c == u'\n' || c == u'\r';
     });
-    if (!nur_leer && Rows(row_) != zeilen_text_beim_betreten_)
-        modified_ = true;
-    zeilen_text_beim_betreten_ = Rows(neue_zeile);
+    if (!nur_leer && Rows(m_row) != m_zeilen_text_beim_betreten)
+        m_modified = true;
+    m_zeilen_text_beim_betreten = Rows(neue_zeile);
 }
 
 TColInfo *GitterModell::ColInfo_Create(int aCol)
@@ -340,9 +342,9 @@ TColInfo *GitterModell::ColInfo_Create(int aCol)
     if (aCol < 0)
         return nullptr;
     auto info = std::make_unique<TColInfo>();
-    info->TitColor = fixed_color_;
-    info->Width = default_col_width_;
-    info->DatColor = aCol < fixed_cols_ ? fixed_color_ : color_;
+    info->TitColor = m_fixed_color;
+    info->Width = m_default_col_width;
+    info->DatColor = aCol < m_fixed_cols ? m_fixed_color : m_color;
     TColInfo *zeiger = info.get();
     SetColInfo(aCol, std::move(info));
     return zeiger;
@@ -350,9 +352,9 @@ TColInfo *GitterModell::ColInfo_Create(int aCol)
 
 TColInfo *GitterModell::GetColInfo(int aCol) const
 {
-    if (aCol < 0 || size_t(aCol) >= col_infos_.size())
+    if (aCol < 0 || size_t(aCol) >= m_col_infos.size())
         return nullptr;
-    return col_infos_[size_t(aCol)].get();
+    return m_col_infos[size_t(aCol)].get();
 }
 
 TColInfo *GitterModell::ColInfoC(int aCol)
@@ -365,10 +367,10 @@ void GitterModell::SetColInfo(int aCol, std::unique_ptr<TColInfo> info)
 {
     if (aCol < 0)
         return;
-    if (size_t(aCol) >= col_infos_.size())
-        col_infos_.resize(size_t(aCol) + 1);
-    col_infos_[size_t(aCol)] = std::move(info);
-    if (aCol >= col_count_)
+    if (size_t(aCol) >= m_col_infos.size())
+        m_col_infos.resize(size_t(aCol) + 1);
+    m_col_infos[size_t(aCol)] = std::move(info);
+    if (aCol >= m_col_count)
         SetColCount(aCol + 1);
     melde_alles();
 }
@@ -377,7 +379,7 @@ void GitterModell::ColInfo_Set(int aCol)
 {
     Sammlung sammlung(*this);
     if (aCol < 0)
-        spalteninfos_anwenden(0, col_count_ - 1);
+        spalteninfos_anwenden(0, m_col_count - 1);
     else
         spalteninfos_anwenden(aCol, aCol);
     ColSetMaxWidths(true, false, true);
@@ -389,7 +391,7 @@ void GitterModell::spalteninfos_anwenden(int von, int bis)
         const TColInfo *info = GetColInfo(c);
         if (!info)
             continue;
-        if (fixed_rows_ > 0 && !info->Titel.isEmpty())
+        if (m_fixed_rows > 0 && !info->Titel.isEmpty())
             SetCells(c, 0, info->Titel);
         if (info->Width != 0)
             SetColWidths(c, info->Width);
@@ -401,29 +403,29 @@ void GitterModell::ColInfo_Swap(int c1, int c2)
     if (c1 < 0 || c2 < 0)
         return;
     const size_t noetig = size_t(std::max(c1, c2)) + 1;
-    if (col_infos_.size() < noetig)
-        col_infos_.resize(noetig);
-    std::swap(col_infos_[size_t(c1)], col_infos_[size_t(c2)]);
+    if (m_col_infos.size() < noetig)
+        m_col_infos.resize(noetig);
+    std::swap(m_col_infos[size_t(c1)], m_col_infos[size_t(c2)]);
 }
 
 void GitterModell::ColInfo_Insert(int aCol)
 {
     if (aCol < 0)
         return;
-    if (size_t(aCol) > col_infos_.size())
-        col_infos_.resize(size_t(aCol));
-    col_infos_.insert(col_infos_.begin() + aCol, nullptr);
+    if (size_t(aCol) > m_col_infos.size())
+        m_col_infos.resize(size_t(aCol));
+    m_col_infos.insert(m_col_infos.begin() + aCol, nullptr);
 }
 
 void GitterModell::ColInfo_Delete(int aCol)
 {
-    if (aCol < 0 || size_t(aCol) >= col_infos_.size())
+    if (aCol < 0 || size_t(aCol) >= m_col_infos.size())
         return;
-    col_infos_.erase(col_infos_.begin() + aCol);
+    m_col_infos.erase(m_col_infos.begin() + aCol);
 }
 
 void GitterModell::ColInfo_Clear()
 {
-    col_infos_.clear();
+    m_col_infos.clear();
     melde_alles();
 }

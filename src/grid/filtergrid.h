@@ -2,6 +2,7 @@
 
 #include "grid/spalteninfo.h"
 
+#include <QDate>
 #include <QRect>
 #include <QStringList>
 #include <functional>
@@ -10,8 +11,13 @@
 #include <variant>
 #include <vector>
 
-class Plattform;
 class QPainter;
+class ZeilenLeser;
+
+// More columns than any list of the program; guards against counts that would exhaust memory.
+inline constexpr int hoechste_spaltenzahl = 10000;
+// Cells a grid file may ask for beyond those it holds, for the same reason.
+inline constexpr qint64 hoechste_zellenzahl = 100000;
 
 struct TGridRect
 {
@@ -83,6 +89,9 @@ public:
     virtual void alles_geaendert() = 0;  // sizes, widths, many cells
     virtual void cursor_geaendert() = 0; // Row, Col, TopRow, LeftCol or Selection
     virtual void benachrichtigt() = 0;   // the change notification
+    // A message for the user, such as a condition string that names no column; a view
+    // without a way to show messages leaves it.
+    virtual void fehler_melden(const QString &) {}
 };
 
 // The table component's model: cells with title rows and columns, column information, typed
@@ -97,13 +106,13 @@ public:
     GitterModell &operator=(const GitterModell &) = delete;
 
     // The base grid.
-    int ColCount() const { return col_count_; }
+    int ColCount() const { return m_col_count; }
     void SetColCount(int anzahl);
-    int RowCount() const { return row_count_; }
+    int RowCount() const { return m_row_count; }
     void SetRowCount(int anzahl);
-    int FixedCols() const { return fixed_cols_; }
+    int FixedCols() const { return m_fixed_cols; }
     void SetFixedCols(int anzahl);
-    int FixedRows() const { return fixed_rows_; }
+    int FixedRows() const { return m_fixed_rows; }
     void SetFixedRows(int anzahl);
     QString Cells(int aCol, int aRow) const;
     void SetCells(int aCol, int aRow, const QString &text);
@@ -119,38 +128,39 @@ public:
     void SetColWidths(int aCol, int breite);
     int RowHeights(int aRow) const;
     void SetRowHeights(int aRow, int hoehe);
-    int DefaultColWidth() const { return default_col_width_; }
+    int DefaultColWidth() const { return m_default_col_width; }
     void SetDefaultColWidth(int breite);
-    int DefaultRowHeight() const { return default_row_height_; }
+    int DefaultRowHeight() const { return m_default_row_height; }
     void SetDefaultRowHeight(int hoehe);
-    TColor Color() const { return color_; }
+    TColor Color() const { return m_color; }
     void SetColor(TColor farbe);
-    TColor FixedColor() const { return fixed_color_; }
+    TColor FixedColor() const { return m_fixed_color; }
     void SetFixedColor(TColor farbe);
-    const Schrift &Font() const { return font_; }
+    const Schrift &Font() const { return m_font; }
     void SetFont(const Schrift &schrift);
-    int Row() const { return row_; }
+    int Row() const { return m_row; }
     void SetRow(int aRow);
-    int Col() const { return col_; }
+    int Col() const { return m_col; }
     void SetCol(int aCol);
-    int TopRow() const { return top_row_; }
+    int TopRow() const { return m_top_row; }
     void SetTopRow(int aRow);
-    int LeftCol() const { return left_col_; }
+    int LeftCol() const { return m_left_col; }
     void SetLeftCol(int aCol);
-    TGridRect Selection() const { return selection_; }
+    TGridRect Selection() const { return m_selection; }
     void SetSelection(const TGridRect &auswahl);
-    bool goRowSelect() const { return row_select_; }
+    bool goRowSelect() const { return m_row_select; }
     void SetGoRowSelect(bool an);
-    bool goEditing() const { return editing_; }
+    bool goEditing() const { return m_editing; }
     void SetGoEditing(bool an);
 
     // What the view tells the model, for the width measuring.
-    int ansichts_breite() const { return ansichts_breite_; }
-    void setze_ansichts_breite(int breite) { ansichts_breite_ = breite; }
-    bool senkrechter_rollbalken() const { return senkrechter_rollbalken_; }
-    void setze_senkrechter_rollbalken(bool da) { senkrechter_rollbalken_ = da; }
-    void setze_anzeige(GitterAnzeige *anzeige) { anzeige_ = anzeige; }
-    void setze_plattform(Plattform *plattform) { plattform_ = plattform; }
+    int ansichts_breite() const { return m_ansichts_breite; }
+    void setze_ansichts_breite(int breite) { m_ansichts_breite = breite; }
+    bool senkrechter_rollbalken() const { return m_senkrechter_rollbalken; }
+    void setze_senkrechter_rollbalken(bool da) { m_senkrechter_rollbalken = da; }
+    void setze_anzeige(GitterAnzeige *anzeige) { m_anzeige = anzeige; }
+    // Today's date, for dates typed without a year; without it such dates are not read.
+    void setze_heute(std::function<QDate()> heute) { m_heute = std::move(heute); }
 
     // Column information.
     TColInfo *ColInfo_Create(int aCol);
@@ -207,9 +217,9 @@ public:
     void CellsToComp(int aRow = -1);
     void CompToCells(QObject *aComp = nullptr);
 
-    bool ModifiedDaten() const { return modified_; }
-    void ModiDaten_True() { modified_ = true; }
-    void ModiDaten_False() { modified_ = false; }
+    bool ModifiedDaten() const { return m_modified; }
+    void ModiDaten_True() { m_modified = true; }
+    void ModiDaten_False() { m_modified = false; }
 
     // Parameter strings and other text views.
     QString ColInfoToParamStr(int aCol) const;
@@ -244,26 +254,28 @@ public:
     // Sorting.
     void Sortiere(const QString &colNrStr, bool toRow, int wmWait, bool sortAufw);
     void SortiereIndex();
-    QString SortierCols() const { return sortier_cols_; }
+    QString SortierCols() const { return m_sortier_cols; }
     void SetSortierCols(const QString &text);
-    bool SortierenEd() const { return sortieren_ed_; }
+    bool SortierenEd() const { return m_sortieren_ed; }
     void SetSortierenEd(bool an);
     // The sort of a left click on the title of column aCol.
     void titel_klick_sortieren(int aCol);
-    int letzte_titel_spalte() const { return letzte_titel_spalte_; }
-    const std::vector<SortFeld> &sort_felder() const { return sort_felder_; }
+    int letzte_titel_spalte() const { return m_letzte_titel_spalte; }
+    const std::vector<SortFeld> &sort_felder() const { return m_sort_felder; }
 
     // Filtering.
-    QString Filter() const { return filter_; }
-    void SetFilter(const QString &text);
-    bool FilterEd() const { return filter_ed_; }
-    void SetFilterEd(bool an);
-    int gefilterte_zeilen() const { return int(seitenlager_.size()); }
+    QString Filter() const { return m_filter; }
+    // The filter setters return why the condition string could not be read (empty when it
+    // could); the view is told as well.
+    QString SetFilter(const QString &text);
+    bool FilterEd() const { return m_filter_ed; }
+    QString SetFilterEd(bool an);
+    int gefilterte_zeilen() const { return int(m_seitenlager.size()); }
 
     // Files and exchange forms.
-    QString FileName() const { return file_name_; }
+    QString FileName() const { return m_file_name; }
     void SetFileName(const QString &name);
-    int FileIstVersion() const { return file_ist_version_; }
+    int FileIstVersion() const { return m_file_ist_version; }
     bool SaveToFile(bool save_ColInfo = true, int wmWait = 0);
     bool LoadFromFile(bool load_ColInfo = true, bool aRowSelect = false, int fnVersion = -1,
                       int wmWait = 0);
@@ -273,7 +285,7 @@ public:
     bool aus_bytes_laden(QByteArrayView inhalt, bool load_ColInfo, bool aRowSelect, int version,
                          int wmWait = 0);
     // Why the last load or save failed, in German; empty when it did not.
-    QString letzter_fehler() const { return letzter_fehler_; }
+    QString letzter_fehler() const { return m_letzter_fehler; }
     void ExportToList(QStringList &lst, const QString &tz, int startRow, int startCol) const;
     QString ExportToParamStr(int startRow, int startCol) const;
     void ImportFromList(const QStringList &lst, int startRow, int startCol);
@@ -312,7 +324,7 @@ public:
     TWaitEvent OnWait;
     bool NoInherited = false;
     TSortIcon ShowSortIcon;
-    bool GradientToAllCells() const { return gradient_alle_; }
+    bool GradientToAllCells() const { return m_gradient_alle; }
     void SetGradientToAllCells(bool an);
 
     // The change notification: the view's, then OnChange.
@@ -325,16 +337,37 @@ protected:
     void zeile_pruefen_und_merken(int neue_zeile);
     void fortschritt(int wmWait, int phase, int wert);
     void sortfeld_vergessen(int aCol);
-    std::vector<int> text_folge(int wmWait);
-    std::vector<int> zahlen_folge(int wmWait);
-    bool filter_parsen(const QString &text, std::vector<TFiltRec> &bedingungen);
+    // The data rows in ascending order of the sort fields; on the way every data row gets all
+    // its cells, the empty ones as " ".
+    std::vector<int> zeilen_ordnen(int wmWait);
+    void leere_zellen_fuellen(std::vector<QString> &zeile) const;
+    void vorab_laden(int aRow) const;
+    // Empty when the string was read, else the message; no condition stays then.
+    QString filter_parsen(const QString &text, std::vector<TFiltRec> &bedingungen) const;
+    void fehler_melden(const QString &text);
+    QDate heute() const { return m_heute ? m_heute() : QDate(); }
     bool zeile_erfuellt(int aRow, const std::vector<TFiltRec> &bedingungen) const;
-    void filter_anwenden();
+    QString filter_anwenden();
     void gefilterte_zurueck();
     void spalten_einfuegen_roh(int aCol);
     // Titles and fixed widths of the column information, without measuring.
     void spalteninfos_anwenden(int von, int bis);
     void spalte_loeschen_roh(int aCol);
+    // Column parameter strings for columns 0, 1, … as `naechster` hands them out, until it has
+    // none or `anzahl` were given; the message of the first malformed one, else empty.
+    QString spalteninfos_lesen(int anzahl,
+                               const std::function<std::optional<QString>()> &naechster);
+
+    // The parts of a grid file in their order; each returns the message when it is damaged.
+    struct Dateigroesse
+    {
+        int spalten = 0;
+        int zeilen = 0;
+    };
+    QString dateikopf_lesen(ZeilenLeser &leser, int version, Dateigroesse &groesse);
+    void dateizellen_lesen(ZeilenLeser &leser, Dateigroesse groesse, int wmWait);
+    QString dateispalten_lesen(ZeilenLeser &leser, int spalten, bool &breiten_gelesen);
+    QString dateiauswahl_lesen(ZeilenLeser &leser, TGridRect &auswahl);
     std::vector<QString> &zeile_speicher(int aRow);
 
     // Guards bulk changes so the view hears of them once.
@@ -342,64 +375,64 @@ protected:
     {
     public:
         explicit Sammlung(GitterModell &gitter)
-            : gitter_(gitter)
+            : m_gitter(gitter)
         {
-            ++gitter_.sammel_tiefe_;
+            ++m_gitter.m_sammel_tiefe;
         }
         ~Sammlung();
 
     private:
-        GitterModell &gitter_;
+        GitterModell &m_gitter;
     };
 
 private:
-    std::vector<std::vector<QString>> zellen_; // [row][col], may reach past the counts
-    std::vector<int> col_widths_;
-    std::vector<int> row_heights_;
-    std::vector<std::unique_ptr<TColInfo>> col_infos_;
-    int col_count_ = 5;
-    int row_count_ = 5;
-    int fixed_cols_ = 1;
-    int fixed_rows_ = 1;
-    int default_col_width_ = 64;
-    int default_row_height_ = 24;
-    TColor color_ = clWindow;
-    TColor fixed_color_ = clBtnFace;
-    Schrift font_;
-    int row_ = 1;
-    int col_ = 1;
-    int top_row_ = 1;
-    int left_col_ = 1;
-    TGridRect selection_{1, 1, 1, 1};
-    bool row_select_ = false;
-    bool editing_ = true;
-    int ansichts_breite_ = 0;
-    bool senkrechter_rollbalken_ = false;
-    GitterAnzeige *anzeige_ = nullptr;
-    Plattform *plattform_ = nullptr;
-    int sammel_tiefe_ = 0;
-    bool sammel_ausstehend_ = false;
+    std::vector<std::vector<QString>> m_zellen; // [row][col], may reach past the counts
+    std::vector<int> m_col_widths;
+    std::vector<int> m_row_heights;
+    std::vector<std::unique_ptr<TColInfo>> m_col_infos;
+    int m_col_count = 5;
+    int m_row_count = 5;
+    int m_fixed_cols = 1;
+    int m_fixed_rows = 1;
+    int m_default_col_width = 64;
+    int m_default_row_height = 24;
+    TColor m_color = clWindow;
+    TColor m_fixed_color = clBtnFace;
+    Schrift m_font;
+    int m_row = 1;
+    int m_col = 1;
+    int m_top_row = 1;
+    int m_left_col = 1;
+    TGridRect m_selection{1, 1, 1, 1};
+    bool m_row_select = false;
+    bool m_editing = true;
+    int m_ansichts_breite = 0;
+    bool m_senkrechter_rollbalken = false;
+    GitterAnzeige *m_anzeige = nullptr;
+    std::function<QDate()> m_heute;
+    int m_sammel_tiefe = 0;
+    bool m_sammel_ausstehend = false;
 
-    bool modified_ = false;
-    bool aenderungs_modus_ = true;
-    bool gradient_alle_ = false;
-    QString file_name_;
-    int file_ist_version_ = -1;
-    QString letzter_fehler_;
+    bool m_modified = false;
+    bool m_aenderungs_modus = true;
+    bool m_gradient_alle = false;
+    QString m_file_name;
+    int m_file_ist_version = -1;
+    QString m_letzter_fehler;
 
-    QString sortier_cols_;
-    bool sortieren_ed_ = false;
-    std::vector<SortFeld> sort_felder_;
-    int letzte_titel_spalte_ = -1;
-    QString filter_;
-    bool filter_ed_ = false;
-    std::vector<TFiltRec> bedingungen_;
-    std::vector<std::vector<QString>> seitenlager_; // filtered-out rows, in removal order
+    QString m_sortier_cols;
+    bool m_sortieren_ed = false;
+    std::vector<SortFeld> m_sort_felder;
+    int m_letzte_titel_spalte = -1;
+    QString m_filter;
+    bool m_filter_ed = false;
+    std::vector<TFiltRec> m_bedingungen;
+    std::vector<std::vector<QString>> m_seitenlager; // filtered-out rows, in removal order
 
-    int maus_zeile_ = -1;
-    int maus_linke_spalte_ = -1;
-    QStringList zeilen_text_beim_betreten_;
-    QString text_beim_editieren_;
+    int m_maus_zeile = -1;
+    int m_maus_linke_spalte = -1;
+    QStringList m_zeilen_text_beim_betreten;
+    QString m_text_beim_editieren;
 
     friend class Sammlung;
 };

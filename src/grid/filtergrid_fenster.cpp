@@ -1,18 +1,21 @@
 #include "grid/filtergrid_fenster.h"
 
 #include "grid/gitter_adapter_fenster.h"
+#include "shell/plattform.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 
+using namespace Qt::StringLiterals;
+
 TFilterGrid::TFilterGrid(QWidget *eltern)
     : QTableView(eltern)
-    , adapter_(new GitterAdapter(*this, this))
+    , m_adapter(new GitterAdapter(*this, this))
 {
-    setObjectName(u"FilterGrid"_qs);
-    setAccessibleName(u"Tabelle"_qs);
+    setObjectName(u"FilterGrid"_s);
+    setAccessibleName(u"Tabelle"_s);
     horizontalHeader()->hide();
     verticalHeader()->hide();
     horizontalHeader()->setMinimumSectionSize(0);
@@ -22,20 +25,39 @@ TFilterGrid::TFilterGrid(QWidget *eltern)
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
     setItemDelegate(new GitterDelegate(*this, this));
-    setModel(adapter_);
-    setze_anzeige(adapter_);
-    connect(adapter_, &GitterAdapter::darstellung_geaendert, this,
+    setModel(m_adapter);
+    setze_anzeige(m_adapter);
+    connect(m_adapter, &GitterAdapter::darstellung_geaendert, this,
             &TFilterGrid::darstellung_uebernehmen);
-    connect(adapter_, &GitterAdapter::cursor_bewegt, this, &TFilterGrid::cursor_uebernehmen);
-    connect(adapter_, &GitterAdapter::geaendert, this, &TFilterGrid::geaendert);
+    connect(m_adapter, &GitterAdapter::cursor_bewegt, this, &TFilterGrid::cursor_uebernehmen);
+    connect(m_adapter, &GitterAdapter::geaendert, this, &TFilterGrid::geaendert);
+    connect(m_adapter, &GitterAdapter::fehler, this, [this](const QString &text) {
+        if (m_plattform)
+            m_plattform->fehler(text);
+    });
     darstellung_uebernehmen();
+}
+
+TFilterGrid::TFilterGrid(Plattform &plattform, QWidget *eltern)
+    : TFilterGrid(eltern)
+{
+    setze_plattform(&plattform);
+}
+
+void TFilterGrid::setze_plattform(Plattform *plattform)
+{
+    m_plattform = plattform;
+    if (plattform)
+        setze_heute([plattform] { return plattform->jetzt().date(); });
+    else
+        setze_heute({});
 }
 
 TFilterGrid::~TFilterGrid()
 {
     setze_anzeige(nullptr);
     setModel(nullptr);
-    delete adapter_;
+    delete m_adapter;
 }
 
 void TFilterGrid::darstellung_uebernehmen()
@@ -57,12 +79,12 @@ void TFilterGrid::darstellung_uebernehmen()
 
 void TFilterGrid::cursor_uebernehmen()
 {
-    if (gleicht_ab_)
+    if (m_gleicht_ab)
         return;
-    gleicht_ab_ = true;
+    m_gleicht_ab = true;
     setSelectionBehavior(goRowSelect() ? QAbstractItemView::SelectRows
                                        : QAbstractItemView::SelectItems);
-    const QModelIndex aktuell = adapter_->index(Row(), Col());
+    const QModelIndex aktuell = m_adapter->index(Row(), Col());
     if (currentIndex() != aktuell) {
         selectionModel()->setCurrentIndex(aktuell, QItemSelectionModel::NoUpdate);
         scrollTo(aktuell); // the grid moved the cursor itself, so show where it went
@@ -71,27 +93,27 @@ void TFilterGrid::cursor_uebernehmen()
     if (auswahl.Top < 0 || auswahl.Left < 0) {
         selectionModel()->clearSelection();
     } else {
-        const QItemSelection bereich(adapter_->index(auswahl.Top, auswahl.Left),
-                                     adapter_->index(auswahl.Bottom, auswahl.Right));
+        const QItemSelection bereich(m_adapter->index(auswahl.Top, auswahl.Left),
+                                     m_adapter->index(auswahl.Bottom, auswahl.Right));
         selectionModel()->select(bereich, QItemSelectionModel::ClearAndSelect);
     }
-    gleicht_ab_ = false;
+    m_gleicht_ab = false;
 }
 
 void TFilterGrid::currentChanged(const QModelIndex &aktuell, const QModelIndex &vorher)
 {
     QTableView::currentChanged(aktuell, vorher);
-    if (gleicht_ab_ || !aktuell.isValid())
+    if (m_gleicht_ab || !aktuell.isValid())
         return;
     const bool titel = aktuell.row() < FixedRows() || aktuell.column() < FixedCols();
     if (titel || !zelle_waehlbar(aktuell.column(), aktuell.row())) {
         cursor_uebernehmen(); // title cells and refused cells: back to where the grid stands
         return;
     }
-    gleicht_ab_ = true;
+    m_gleicht_ab = true;
     SetRow(aktuell.row());
     SetCol(aktuell.column());
-    gleicht_ab_ = false;
+    m_gleicht_ab = false;
     cursor_uebernehmen();
 }
 
@@ -116,7 +138,7 @@ void TFilterGrid::mousePressEvent(QMouseEvent *ereignis)
     }
     maus_gedrueckt(zelle.isValid() ? zelle.column() : -1, zelle.isValid() ? zelle.row() : -1,
                    ereignis->button() == Qt::LeftButton, im_titel);
-    maus_scroll_ = gezaehlt && zelle.isValid() ? scroll_vorher : -1;
+    m_maus_scroll = gezaehlt && zelle.isValid() ? scroll_vorher : -1;
 }
 
 void TFilterGrid::mouseReleaseEvent(QMouseEvent *ereignis)
@@ -124,9 +146,9 @@ void TFilterGrid::mouseReleaseEvent(QMouseEvent *ereignis)
     QTableView::mouseReleaseEvent(ereignis);
     maus_losgelassen();
     // A click never scrolls the grid sideways.
-    if (maus_scroll_ >= 0)
-        horizontalScrollBar()->setValue(maus_scroll_);
-    maus_scroll_ = -1;
+    if (m_maus_scroll >= 0)
+        horizontalScrollBar()->setValue(m_maus_scroll);
+    m_maus_scroll = -1;
 }
 
 void TFilterGrid::keyPressEvent(QKeyEvent *ereignis)

@@ -5,6 +5,7 @@
 #include <QTableView>
 
 class GitterAdapter;
+class Plattform;
 
 // The table component every list window stands on: a table view over the grid model.
 // Every rule lives in GitterModell; this class turns mouse, keys and editing into its
@@ -15,9 +16,14 @@ class TFilterGrid : public QTableView, public GitterModell
 
 public:
     explicit TFilterGrid(QWidget *eltern = nullptr);
+    explicit TFilterGrid(Plattform &plattform, QWidget *eltern = nullptr);
     ~TFilterGrid() override;
 
-    GitterAdapter *adapter() const { return adapter_; }
+    // Shows the grid's messages and gives it today's date; without one (nullptr) messages go
+    // unseen and dates typed without a year are not read.
+    void setze_plattform(Plattform *plattform);
+
+    GitterAdapter *adapter() const { return m_adapter; }
 
 signals:
     // The change notification, after every changed keystroke, row insert or delete,
@@ -37,7 +43,8 @@ private:
     void cursor_uebernehmen();
     void masse_melden();
 
-    GitterAdapter *adapter_ = nullptr;
-    bool gleicht_ab_ = false;
-    int maus_scroll_ = -1;
+    GitterAdapter *m_adapter = nullptr;
+    Plattform *m_plattform = nullptr;
+    bool m_gleicht_ab = false;
+    int m_maus_scroll = -1;
 };

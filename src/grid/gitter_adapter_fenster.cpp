@@ -17,25 +17,25 @@ Qt::Alignment ausrichtung(qint32 flags)
 
 GitterAdapter::GitterAdapter(GitterModell &gitter, QObject *eltern)
     : QAbstractTableModel(eltern)
-    , gitter_(gitter)
-    , zeilen_(gitter.RowCount())
-    , spalten_(gitter.ColCount())
+    , m_gitter(gitter)
+    , m_zeilen(gitter.RowCount())
+    , m_spalten(gitter.ColCount())
 {
 }
 
 int GitterAdapter::rowCount(const QModelIndex &eltern) const
 {
-    return eltern.isValid() ? 0 : zeilen_;
+    return eltern.isValid() ? 0 : m_zeilen;
 }
 
 int GitterAdapter::columnCount(const QModelIndex &eltern) const
 {
-    return eltern.isValid() ? 0 : spalten_;
+    return eltern.isValid() ? 0 : m_spalten;
 }
 
 bool GitterAdapter::ist_titel(int aCol, int aRow) const
 {
-    return aRow < gitter_.FixedRows() || aCol < gitter_.FixedCols();
+    return aRow < m_gitter.FixedRows() || aCol < m_gitter.FixedCols();
 }
 
 QVariant GitterAdapter::data(const QModelIndex &index, int rolle) const
@@ -44,32 +44,32 @@ QVariant GitterAdapter::data(const QModelIndex &index, int rolle) const
         return {};
     const int c = index.column();
     const int r = index.row();
-    const TColInfo *info = gitter_.GetColInfo(c);
-    const bool titelzeile = r < gitter_.FixedRows();
+    const TColInfo *info = m_gitter.GetColInfo(c);
+    const bool titelzeile = r < m_gitter.FixedRows();
     switch (rolle) {
     case Qt::DisplayRole: {
-        QString text = gitter_.Cells(c, r);
+        QString text = m_gitter.Cells(c, r);
         if (info && ((titelzeile ? info->TitAlign : info->DatAlign) & ausrichtung_umbruch))
             text.replace(u'\u00AF', u'\n');
         return text;
     }
     case Qt::EditRole:
-        return gitter_.Cells(c, r);
+        return m_gitter.Cells(c, r);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(
             ausrichtung(info ? (titelzeile ? info->TitAlign : info->DatAlign) : 36));
     case Qt::FontRole: {
         const std::optional<Schrift> &schrift =
             info ? (titelzeile ? info->TitFont : info->DatFont) : std::optional<Schrift>();
-        return schrift ? schrift->font : gitter_.Font().font;
+        return schrift ? schrift->font : m_gitter.Font().font;
     }
     case Qt::ForegroundRole: {
         const std::optional<Schrift> &schrift =
             info ? (titelzeile ? info->TitFont : info->DatFont) : std::optional<Schrift>();
-        return QBrush(farbe_zu_qcolor(schrift ? schrift->Color : gitter_.Font().Color));
+        return QBrush(farbe_zu_qcolor(schrift ? schrift->Color : m_gitter.Font().Color));
     }
     case Qt::BackgroundRole: {
-        TColor farbe = ist_titel(c, r) ? gitter_.FixedColor() : gitter_.Color();
+        TColor farbe = ist_titel(c, r) ? m_gitter.FixedColor() : m_gitter.Color();
         if (info)
             farbe = titelzeile ? info->TitColor : info->DatColor;
         return QBrush(farbe_zu_qcolor(farbe));
@@ -84,8 +84,8 @@ bool GitterAdapter::setData(const QModelIndex &index, const QVariant &wert, int 
     if (!index.isValid() || rolle != Qt::EditRole)
         return false;
     const QString text = wert.toString();
-    if (text != gitter_.Cells(index.column(), index.row()))
-        gitter_.text_editiert(index.column(), index.row(), text);
+    if (text != m_gitter.Cells(index.column(), index.row()))
+        m_gitter.text_editiert(index.column(), index.row(), text);
     return true;
 }
 
@@ -96,14 +96,14 @@ Qt::ItemFlags GitterAdapter::flags(const QModelIndex &index) const
     if (ist_titel(index.column(), index.row()))
         return Qt::ItemIsEnabled;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (gitter_.goEditing())
+    if (m_gitter.goEditing())
         flags |= Qt::ItemIsEditable;
     return flags;
 }
 
 void GitterAdapter::zelle_geaendert(int aCol, int aRow)
 {
-    if (aRow < zeilen_ && aCol < spalten_) {
+    if (aRow < m_zeilen && aCol < m_spalten) {
         const QModelIndex zelle = index(aRow, aCol);
         emit dataChanged(zelle, zelle);
     }
@@ -111,13 +111,13 @@ void GitterAdapter::zelle_geaendert(int aCol, int aRow)
 
 void GitterAdapter::alles_geaendert()
 {
-    if (zeilen_ != gitter_.RowCount() || spalten_ != gitter_.ColCount()) {
+    if (m_zeilen != m_gitter.RowCount() || m_spalten != m_gitter.ColCount()) {
         beginResetModel();
-        zeilen_ = gitter_.RowCount();
-        spalten_ = gitter_.ColCount();
+        m_zeilen = m_gitter.RowCount();
+        m_spalten = m_gitter.ColCount();
         endResetModel();
-    } else if (zeilen_ > 0 && spalten_ > 0) {
-        emit dataChanged(index(0, 0), index(zeilen_ - 1, spalten_ - 1));
+    } else if (m_zeilen > 0 && m_spalten > 0) {
+        emit dataChanged(index(0, 0), index(m_zeilen - 1, m_spalten - 1));
     }
     emit darstellung_geaendert();
 }
@@ -132,9 +132,14 @@ void GitterAdapter::benachrichtigt()
     emit geaendert();
 }
 
+void GitterAdapter::fehler_melden(const QString &text)
+{
+    emit fehler(text);
+}
+
 GitterDelegate::GitterDelegate(GitterModell &gitter, QObject *eltern)
     : QStyledItemDelegate(eltern)
-    , gitter_(gitter)
+    , m_gitter(gitter)
 {
 }
 
@@ -145,8 +150,8 @@ QWidget *GitterDelegate::createEditor(QWidget *eltern, const QStyleOptionViewIte
     editor->setFrame(false);
     const int c = index.column();
     const int r = index.row();
-    gitter_.editieren_beginnt(c, r);
-    GitterModell &gitter = gitter_;
+    m_gitter.editieren_beginnt(c, r);
+    GitterModell &gitter = m_gitter;
     QObject::connect(editor, &QLineEdit::textEdited, editor,
                      [&gitter, c, r](const QString &text) { gitter.text_editiert(c, r, text); });
     return editor;
@@ -155,7 +160,7 @@ QWidget *GitterDelegate::createEditor(QWidget *eltern, const QStyleOptionViewIte
 void GitterDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
 {
     auto *zeile = static_cast<QLineEdit *>(editor);
-    const QString text = gitter_.Cells(index.column(), index.row());
+    const QString text = m_gitter.Cells(index.column(), index.row());
     // The cell already holds what is being typed; resetting would move the cursor.
     if (zeile->text() != text)
         zeile->setText(text);

@@ -23,18 +23,20 @@ public:
     void alles_geaendert() override;
     void cursor_geaendert() override;
     void benachrichtigt() override;
+    void fehler_melden(const QString &text) override;
 
 signals:
     void darstellung_geaendert(); // sizes, widths or colours
     void cursor_bewegt();
     void geaendert(); // the change notification
+    void fehler(const QString &text);
 
 private:
     bool ist_titel(int aCol, int aRow) const;
 
-    GitterModell &gitter_;
-    int zeilen_ = 0;
-    int spalten_ = 0;
+    GitterModell &m_gitter;
+    int m_zeilen = 0;
+    int m_spalten = 0;
 };
 
 // A line editor whose every changed keystroke goes into the cell at once.
@@ -52,5 +54,5 @@ public:
                       const QModelIndex &index) const override;
 
 private:
-    GitterModell &gitter_;
+    GitterModell &m_gitter;
 };

@@ -4,16 +4,11 @@
 
 #include <QFontMetrics>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr QChar zeilenzeichen = u'\u00AF';
-// More columns than any list of the program; guards against a count that would exhaust memory.
-constexpr int hoechste_spaltenzahl = 10000;
-
-QString kein_integer(const QString &text)
-{
-    return u"'%1' ist kein gültiger Integerwert"_qs.arg(text);
-}
 
 } // namespace
 
@@ -80,7 +75,7 @@ TColInfo *GitterModell::ParamStrToColInfo(int aCol, const QString &param, QStrin
             info->Typ = feld.front();
             break;
         default: {
-            Schrift schrift = font_;
+            Schrift schrift = m_font;
             text_zu_schrift(feld, schrift);
             (i == 2 ? info->TitFont : info->DatFont) = schrift;
             break;
@@ -90,37 +85,52 @@ TColInfo *GitterModell::ParamStrToColInfo(int aCol, const QString &param, QStrin
     return info;
 }
 
+QString GitterModell::spalteninfos_lesen(int anzahl,
+                                         const std::function<std::optional<QString>()> &naechster)
+{
+    for (int c = 0; c < anzahl; ++c) {
+        const std::optional<QString> param = naechster();
+        if (!param)
+            break;
+        QString fehler;
+        ParamStrToColInfo(c, *param, &fehler);
+        if (!fehler.isEmpty())
+            return fehler;
+    }
+    return {};
+}
+
 QString GitterModell::ColFeatures() const
 {
-    QString text = QString::number(col_count_);
-    for (int c = 0; c < col_count_; ++c)
+    QString text = QString::number(m_col_count);
+    for (int c = 0; c < m_col_count; ++c)
         text += zeilenzeichen + ColInfoToParamStr(c);
-    return text + zeilenzeichen + sortier_cols_;
+    return text + zeilenzeichen + m_sortier_cols;
 }
 
 bool GitterModell::SetColFeatures(const QString &text, QString *fehler)
 {
-    auto [anzahl_text, rest] = CutToken(zeilenzeichen, text);
+    const auto [anzahl_text, danach] = CutToken(zeilenzeichen, text);
     const int anzahl = StrToIntNorm(anzahl_text);
+    QString rest = danach;
     if (anzahl <= 0)
         return false;
     if (anzahl > hoechste_spaltenzahl) {
         if (fehler)
-            *fehler = u"Die Spaltenzahl %1 ist zu groß."_qs.arg(anzahl);
+            *fehler = u"Die Spaltenzahl %1 ist zu groß."_s.arg(anzahl);
         return false;
     }
     Sammlung sammlung(*this);
     SetColCount(anzahl);
-    for (int c = 0; c < anzahl; ++c) {
-        auto [stueck, danach] = CutToken(zeilenzeichen, rest);
-        rest = danach;
-        QString stueck_fehler;
-        ParamStrToColInfo(c, stueck, &stueck_fehler);
-        if (!stueck_fehler.isEmpty()) {
-            if (fehler)
-                *fehler = stueck_fehler;
-            return false;
-        }
+    const QString stueck_fehler = spalteninfos_lesen(anzahl, [&rest] {
+        auto [stueck, weiter] = CutToken(zeilenzeichen, rest);
+        rest = weiter;
+        return std::optional<QString>(stueck);
+    });
+    if (!stueck_fehler.isEmpty()) {
+        if (fehler)
+            *fehler = stueck_fehler;
+        return false;
     }
     ColInfo_Set(-1);
     SetSortierCols(CutToken(zeilenzeichen, rest).first);
@@ -130,18 +140,19 @@ bool GitterModell::SetColFeatures(const QString &text, QString *fehler)
 bool GitterModell::SetParamArrayToColInfo(const QStringList &pa, QString *fehler)
 {
     Sammlung sammlung(*this);
-    for (int i = 0; i < pa.size() && i < hoechste_spaltenzahl; ++i) {
-        if (i >= col_count_)
+    const int anzahl = int(std::min<qsizetype>(pa.size(), hoechste_spaltenzahl));
+    int i = 0;
+    const QString stueck_fehler = spalteninfos_lesen(anzahl, [&] {
+        if (i >= m_col_count)
             SetColCount(i + 1);
-        QString param = pa[i];
+        QString param = pa[i++];
         param.replace(u';', RowTz);
-        QString stueck_fehler;
-        ParamStrToColInfo(i, param, &stueck_fehler);
-        if (!stueck_fehler.isEmpty()) {
-            if (fehler)
-                *fehler = stueck_fehler;
-            return false;
-        }
+        return std::optional<QString>(param);
+    });
+    if (!stueck_fehler.isEmpty()) {
+        if (fehler)
+            *fehler = stueck_fehler;
+        return false;
     }
     ColInfo_Set(-1);
     return true;
@@ -150,7 +161,7 @@ bool GitterModell::SetParamArrayToColInfo(const QStringList &pa, QString *fehler
 QString GitterModell::FixedColsText() const
 {
     QString text;
-    for (int r = 0; r < row_count_; ++r)
+    for (int r = 0; r < m_row_count; ++r)
         text += Cells(0, r) + ParamTz;
     return text;
 }
@@ -162,10 +173,10 @@ void GitterModell::SetFixedColsText(const QString &text)
 
 QString GitterModell::ColNamen() const
 {
-    if (fixed_rows_ != 1)
+    if (m_fixed_rows != 1)
         return {};
     QString text;
-    for (int c = 0; c < col_count_; ++c)
+    for (int c = 0; c < m_col_count; ++c)
         text += Cells(c, 0) + ParamTz;
     return text;
 }
@@ -174,8 +185,8 @@ void GitterModell::SetColNamen(const QString &text)
 {
     Sammlung sammlung(*this);
     SetRows(0, in_zeilen(text, ParamTz));
-    const QFontMetrics metrik(font_.font);
+    const QFontMetrics metrik(m_font.font);
     const QString abstand(std::max(Distance, 0), u' ');
-    for (int c = 0; c < col_count_; ++c)
+    for (int c = 0; c < m_col_count; ++c)
         SetColWidths(c, metrik.horizontalAdvance(Cells(c, 0) + abstand));
 }

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <numeric>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Four decimals with the given decimal separator, no thousands separators, padded on the left
@@ -17,7 +19,7 @@ QString vier_dezimalen(double wert, QChar komma, int breite, bool leer_davor = f
     if (!(wert < 1e14)) {
         QString text = QString::number(wert, 'f', 4);
         text.replace(u'.', komma);
-        return (leer_davor ? u" "_qs : QString()) + text.rightJustified(breite, u'0');
+        return (leer_davor ? u" "_s : QString()) + text.rightJustified(breite, u'0');
     }
     qint64 rest = std::llround(wert * 10000.0);
     char16_t puffer[32];
@@ -48,16 +50,16 @@ QString zahl_schluessel(double wert, QChar komma)
     return vier_dezimalen(verschoben, komma, 14, true);
 }
 
-QString datum_schluessel(const QString &text)
+QString datum_schluessel(const QString &text, QDate heute)
 {
     // An empty cell counts as a day long before year 1: all fields zero, so it sorts first
     // and keeps the keys of further fields in line.
     if (text.isEmpty())
-        return u"00000000000000"_qs;
-    const auto wert = datum_zeit_lesen(text);
+        return u"00000000000000"_s;
+    const auto wert = datum_zeit_lesen(text, heute);
     if (!wert)
         return text;
-    return zahl_zu_datum_zeit(*wert).toString(u"yyyyMMddHHmmss"_qs);
+    return zahl_zu_datum_zeit(*wert).toString(u"yyyyMMddHHmmss"_s);
 }
 
 // Keys made only of these characters order alike by code and by collation.
@@ -73,14 +75,34 @@ bool code_ordnung_genuegt(const std::vector<QString> &schluessel)
     return true;
 }
 
-} // namespace
-
-QString sortierschluessel(const QString &zelle, QChar typ)
+// Ranks by a three-way comparison; only which keys compare equal decides the ranks, so the
+// order among them needs no stable sort.
+template <typename Schluessel, typename Vergleich>
+std::vector<int> raenge_nach(const std::vector<Schluessel> &schluessel, Vergleich vergleich)
 {
-    return sortierschluessel(zelle, typ, QLocale().decimalPoint().front());
+    std::vector<int> folge(schluessel.size());
+    std::iota(folge.begin(), folge.end(), 0);
+    std::sort(folge.begin(), folge.end(), [&](int a, int b) {
+        return vergleich(schluessel[size_t(a)], schluessel[size_t(b)]) < 0;
+    });
+    std::vector<int> raenge(schluessel.size());
+    int rang = 0;
+    for (size_t i = 0; i < folge.size(); ++i) {
+        if (i > 0 && vergleich(schluessel[size_t(folge[i - 1])], schluessel[size_t(folge[i])]) != 0)
+            ++rang;
+        raenge[size_t(folge[i])] = rang;
+    }
+    return raenge;
 }
 
-QString sortierschluessel(const QString &zelle, QChar typ, QChar komma)
+} // namespace
+
+QString sortierschluessel(const QString &zelle, QChar typ, QDate heute)
+{
+    return sortierschluessel(zelle, typ, QLocale().decimalPoint().front(), heute);
+}
+
+QString sortierschluessel(const QString &zelle, QChar typ, QChar komma, QDate heute)
 {
     const QString text = trimme_steuerzeichen(zelle);
     switch (typ.unicode()) {
@@ -91,30 +113,42 @@ QString sortierschluessel(const QString &zelle, QChar typ, QChar komma)
     case u'D':
     case u'T':
     case u'd':
-        return datum_schluessel(text);
+        return datum_schluessel(text, heute);
     case u'M':
-        return (zelle == u"\t"_qs ? u"J"_qs : u"N"_qs).leftJustified(15, u' ');
+        return (zelle == u"\t"_s ? u"J"_s : u"N"_s).leftJustified(15, u' ');
     default:
         return text.leftJustified(15, u' ');
     }
 }
 
-std::vector<int> schluessel_ordnen(const std::vector<QString> &schluessel)
+std::vector<int> schluessel_raenge(const std::vector<QString> &schluessel)
 {
-    std::vector<int> folge(schluessel.size());
-    std::iota(folge.begin(), folge.end(), 0);
-    if (code_ordnung_genuegt(schluessel)) {
-        std::stable_sort(folge.begin(), folge.end(), [&](int a, int b) {
-            return schluessel[size_t(a)] < schluessel[size_t(b)];
-        });
-        return folge;
-    }
-    // Pairwise comparison measured faster than building a sort key for every row.
+    if (code_ordnung_genuegt(schluessel))
+        return raenge_nach(schluessel,
+                           [](const QString &a, const QString &b) { return a.compare(b); });
+    // A collation key per text costs about as much as a few comparisons, and each text would
+    // take part in many.
     QCollator kollator{QLocale()};
     kollator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(folge.begin(), folge.end(), [&](int a, int b) {
-        return kollator.compare(schluessel[size_t(a)], schluessel[size_t(b)]) < 0;
+    std::vector<QCollatorSortKey> kollation;
+    kollation.reserve(schluessel.size());
+    for (const QString &text : schluessel)
+        kollation.push_back(kollator.sortKey(text));
+    return raenge_nach(kollation, [](const QCollatorSortKey &a, const QCollatorSortKey &b) {
+        return a.compare(b);
     });
+}
+
+std::vector<int> nach_raengen_ordnen(const std::vector<int> &raenge, int anzahl_raenge)
+{
+    // Counting by rank keeps equal ranks in their order without comparing anything.
+    std::vector<int> anfang(size_t(anzahl_raenge) + 1, 0);
+    for (const int rang : raenge)
+        ++anfang[size_t(rang) + 1];
+    std::partial_sum(anfang.begin(), anfang.end(), anfang.begin());
+    std::vector<int> folge(raenge.size());
+    for (size_t i = 0; i < raenge.size(); ++i)
+        folge[size_t(anfang[size_t(raenge[i])]++)] = int(i);
     return folge;
 }
 
@@ -125,7 +159,7 @@ bool ist_zahl_typ(QChar typ)
 
 qint64 zahl_rang(const QString &zelle)
 {
-    const double wert = StrToFloatNorm(trimme_steuerzeichen(zelle));
+    const double wert = StrToFloatNorm(zelle); // it trims the text itself
     constexpr double grenze = 9.0e14;
     return std::llround(std::clamp(wert, -grenze, grenze) * 10000.0);
 }

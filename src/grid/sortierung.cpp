@@ -3,85 +3,195 @@
 #include "grid/sortierschluessel.h"
 #include "grid/zahltext.h"
 
+#include <QHash>
 #include <algorithm>
+#include <numeric>
 
-std::vector<int> GitterModell::text_folge(int wmWait)
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Numbers the distinct texts in the order they are first met.
+class Textnummern
 {
-    const QChar komma = QLocale().decimalPoint().front();
-    std::vector<QString> schluessel;
-    schluessel.reserve(size_t(row_count_ - fixed_rows_));
-    for (int r = fixed_rows_; r < row_count_; ++r) {
-        QString text;
-        for (const SortFeld &feld : sort_felder_)
-            text += sortierschluessel(Cells(feld.spalte, r), feld.typ, komma);
-        schluessel.push_back(std::move(text));
-        fortschritt(wmWait, 1, r);
+public:
+    int nummer(const QString &text)
+    {
+        int &eintrag = m_nummern[text]; // 0 until the text has a number; numbers are stored + 1
+        if (eintrag == 0) {
+            m_texte.push_back(text);
+            eintrag = int(m_texte.size());
+        }
+        return eintrag - 1;
     }
-    return schluessel_ordnen(schluessel);
+    const QString &text(int nummer) const { return m_texte[size_t(nummer)]; }
+
+private:
+    QHash<QString, int> m_nummern;
+    std::vector<QString> m_texte;
+};
+
+const QString &zelle_in(const std::vector<QString> &zeile, int spalte)
+{
+    static const QString leer;
+    return spalte >= 0 && size_t(spalte) < zeile.size() ? zeile[size_t(spalte)] : leer;
 }
 
-std::vector<int> GitterModell::zahlen_folge(int wmWait)
+// Rows in ascending order of their text keys; `nummern` holds for each row the numbers of
+// its cell texts, field by field. Each distinct combination is keyed and ranked once.
+std::vector<int> nach_texten_ordnen(const std::vector<SortFeld> &felder,
+                                    const std::vector<Textnummern> &texte,
+                                    const std::vector<int> &nummern, QDate tag)
 {
-    std::vector<qint64> raenge;
-    raenge.reserve(size_t(row_count_ - fixed_rows_) * sort_felder_.size());
-    for (int r = fixed_rows_; r < row_count_; ++r) {
-        for (const SortFeld &feld : sort_felder_)
-            raenge.push_back(zahl_rang(Cells(feld.spalte, r)));
+    const size_t anzahl = felder.size();
+    const size_t datenzeilen = nummern.size() / anzahl;
+    // The combination of a row's texts, and one row holding each combination.
+    Textnummern kombinationen;
+    std::vector<int> kombination(datenzeilen);
+    std::vector<int> vertreter;
+    for (size_t i = 0; i < datenzeilen; ++i) {
+        const int *ids = nummern.data() + i * anzahl;
+        int k = ids[0];
+        if (anzahl > 1) {
+            // Each number as two UTF-16 units: equal texts exactly for equal combinations.
+            QString nummern_text;
+            nummern_text.reserve(qsizetype(anzahl) * 2);
+            for (size_t f = 0; f < anzahl; ++f) {
+                nummern_text.append(QChar(char16_t(ids[f] & 0xFFFF)));
+                nummern_text.append(QChar(char16_t(ids[f] >> 16)));
+            }
+            k = kombinationen.nummer(nummern_text);
+        }
+        kombination[i] = k;
+        if (size_t(k) == vertreter.size())
+            vertreter.push_back(int(i));
+    }
+    const QChar komma = QLocale().decimalPoint().front();
+    std::vector<QString> schluessel(vertreter.size());
+    for (size_t k = 0; k < vertreter.size(); ++k) {
+        const int *ids = nummern.data() + size_t(vertreter[k]) * anzahl;
+        for (size_t f = 0; f < anzahl; ++f)
+            schluessel[k] += sortierschluessel(texte[f].text(ids[f]), felder[f].typ, komma, tag);
+    }
+    const std::vector<int> rang_je_kombination = schluessel_raenge(schluessel);
+    std::vector<int> raenge(datenzeilen);
+    for (size_t i = 0; i < datenzeilen; ++i)
+        raenge[i] = rang_je_kombination[size_t(kombination[i])];
+    return nach_raengen_ordnen(raenge, int(schluessel.size()));
+}
+
+} // namespace
+
+void GitterModell::leere_zellen_fuellen(std::vector<QString> &zeile) const
+{
+    if (zeile.size() < size_t(m_col_count))
+        zeile.resize(size_t(m_col_count));
+    for (int c = 0; c < m_col_count; ++c) {
+        if (zeile[size_t(c)].isEmpty())
+            zeile[size_t(c)] = u" "_s;
+    }
+}
+
+void GitterModell::vorab_laden(int aRow) const
+{
+    // The rows and their texts lie scattered in memory: asking for the cells a few rows ahead
+    // (first a row's cell list, then, once it is there, the texts of its sort fields) spares
+    // most of the waiting.
+    constexpr int abstand = 8;
+    if (aRow + 2 * abstand < m_row_count)
+        __builtin_prefetch(m_zellen[size_t(aRow + 2 * abstand)].data());
+    if (aRow + abstand >= m_row_count)
+        return;
+    const std::vector<QString> &zeile = m_zellen[size_t(aRow + abstand)];
+    for (const SortFeld &feld : m_sort_felder) {
+        if (feld.spalte >= 0 && size_t(feld.spalte) < zeile.size())
+            __builtin_prefetch(zeile[size_t(feld.spalte)].constData());
+    }
+}
+
+std::vector<int> GitterModell::zeilen_ordnen(int wmWait)
+{
+    const size_t felder = m_sort_felder.size();
+    const size_t datenzeilen = size_t(m_row_count - m_fixed_rows);
+    const bool nur_zahlen =
+        felder > 0 && std::all_of(m_sort_felder.begin(), m_sort_felder.end(),
+                                  [](const SortFeld &feld) { return ist_zahl_typ(feld.typ); });
+    // Each row is visited once: its sort fields are read and its empty cells filled while it
+    // is at hand. Text fields keep only a number per distinct cell text, so that each text is
+    // keyed and collated once however often it occurs.
+    std::vector<qint64> zahlen;
+    std::vector<Textnummern> texte(nur_zahlen ? 0 : felder);
+    std::vector<int> nummern;
+    if (nur_zahlen)
+        zahlen.reserve(datenzeilen * felder);
+    else
+        nummern.reserve(datenzeilen * felder);
+    for (int r = m_fixed_rows; r < m_row_count; ++r) {
+        vorab_laden(r);
+        std::vector<QString> &zeile = m_zellen[size_t(r)];
+        for (size_t f = 0; f < felder; ++f) {
+            const QString &zelle = zelle_in(zeile, m_sort_felder[f].spalte);
+            if (nur_zahlen)
+                zahlen.push_back(zahl_rang(zelle));
+            else
+                nummern.push_back(texte[f].nummer(zelle));
+        }
+        leere_zellen_fuellen(zeile);
         fortschritt(wmWait, 1, r);
     }
-    return zahlen_ordnen(raenge, sort_felder_.size());
+    if (felder == 0) {
+        std::vector<int> folge(datenzeilen);
+        std::iota(folge.begin(), folge.end(), 0);
+        return folge;
+    }
+    if (nur_zahlen)
+        return zahlen_ordnen(zahlen, felder);
+    return nach_texten_ordnen(m_sort_felder, texte, nummern, heute());
 }
 
 void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, bool sortAufw)
 {
     Sammlung sammlung(*this);
     ColClearEt(-1);
-    sort_felder_.clear();
+    m_sort_felder.clear();
     for (const QString &stueck : in_zeilen(colNrStr, u';')) {
         const int spalte = StrToIntNorm(stueck);
         const TColInfo *info = GetColInfo(spalte);
-        sort_felder_.push_back({spalte, info ? info->Typ : QChar(u' '), sortAufw});
+        m_sort_felder.push_back({spalte, info ? info->Typ : QChar(u' '), sortAufw});
     }
-    const int datenzeilen = row_count_ - fixed_rows_;
-    const bool zahlen_spalten =
-        !sort_felder_.empty() &&
-        std::all_of(sort_felder_.begin(), sort_felder_.end(),
-                    [](const SortFeld &feld) { return ist_zahl_typ(feld.typ); });
-    fortschritt(wmWait, 0, row_count_);
+    const int datenzeilen = m_row_count - m_fixed_rows;
+    fortschritt(wmWait, 0, m_row_count);
     // Without sort fields the rows keep their order but still go back as row text.
     if (datenzeilen > 0) {
-        std::vector<int> folge = zahlen_spalten ? zahlen_folge(wmWait) : text_folge(wmWait);
+        if (m_zellen.size() < size_t(m_row_count))
+            m_zellen.resize(size_t(m_row_count));
+        std::vector<int> folge = zeilen_ordnen(wmWait);
         // Descending writes the ascending lines from the last one: equal keys turn round too.
         if (!sortAufw)
             std::reverse(folge.begin(), folge.end());
 
-        if (zellen_.size() < size_t(row_count_))
-            zellen_.resize(size_t(row_count_));
+        // Every row moves once, straight to its new place.
         std::vector<std::vector<QString>> neu;
-        neu.reserve(size_t(datenzeilen));
+        neu.reserve(m_zellen.size());
+        for (int r = 0; r < m_fixed_rows; ++r)
+            neu.push_back(std::move(m_zellen[size_t(r)]));
         int neue_aktuelle = -1;
         for (int i = 0; i < datenzeilen; ++i) {
-            const int alt = fixed_rows_ + folge[size_t(i)];
-            if (alt == row_)
-                neue_aktuelle = fixed_rows_ + i;
-            std::vector<QString> zeile = std::move(zellen_[size_t(alt)]);
-            // A row goes back as row text: its empty cells keep their place as " ".
-            if (zeile.size() < size_t(col_count_))
-                zeile.resize(size_t(col_count_));
-            for (int c = 0; c < col_count_; ++c) {
-                if (zeile[size_t(c)].isEmpty())
-                    zeile[size_t(c)] = u" "_qs;
-            }
-            neu.push_back(std::move(zeile));
+            const int alt = m_fixed_rows + folge[size_t(i)];
+            if (alt == m_row)
+                neue_aktuelle = m_fixed_rows + i;
+            neu.push_back(std::move(m_zellen[size_t(alt)]));
         }
-        std::move(neu.begin(), neu.end(), zellen_.begin() + fixed_rows_);
+        for (size_t r = size_t(m_row_count); r < m_zellen.size(); ++r)
+            neu.push_back(std::move(m_zellen[r]));
+        m_zellen.swap(neu);
         melde_alles();
         if (toRow && neue_aktuelle >= 0) {
-            const bool vorher = aenderungs_modus_;
-            aenderungs_modus_ = false;
+            const bool vorher = m_aenderungs_modus;
+            m_aenderungs_modus = false;
             SetRow(neue_aktuelle);
-            aenderungs_modus_ = vorher;
-            zeilen_text_beim_betreten_ = Rows(row_);
+            m_aenderungs_modus = vorher;
+            m_zeilen_text_beim_betreten = Rows(m_row);
         }
     }
     ColInsertEt(-1);
@@ -90,11 +200,11 @@ void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, boo
 
 void GitterModell::SortiereIndex()
 {
-    if (!sortieren_ed_ || sortier_cols_.isEmpty())
+    if (!m_sortieren_ed || m_sortier_cols.isEmpty())
         return;
     QString spalten;
-    for (const QString &titel : in_zeilen(sortier_cols_, ParamTz)) {
-        for (int c = 0; c < col_count_; ++c) {
+    for (const QString &titel : in_zeilen(m_sortier_cols, ParamTz)) {
+        for (int c = 0; c < m_col_count; ++c) {
             if (Cells(c, 0).compare(titel, Qt::CaseInsensitive) == 0) {
                 spalten += QString::number(c) + u';';
                 break;
@@ -115,17 +225,17 @@ void GitterModell::SortiereIndex()
 
 void GitterModell::SetSortierCols(const QString &text)
 {
-    if (text == sortier_cols_)
+    if (text == m_sortier_cols)
         return;
-    sortier_cols_ = text;
+    m_sortier_cols = text;
     SortiereIndex();
 }
 
 void GitterModell::SetSortierenEd(bool an)
 {
-    if (an == sortieren_ed_)
+    if (an == m_sortieren_ed)
         return;
-    sortieren_ed_ = an;
+    m_sortieren_ed = an;
     SortiereIndex();
 }
 
@@ -136,8 +246,8 @@ void GitterModell::titel_klick_sortieren(int aCol)
         OnSort(*this, spalte);
     if (spalte.isEmpty())
         return;
-    Sortiere(spalte, SortNewFocus, WM_USER_Wait, aCol != letzte_titel_spalte_);
-    letzte_titel_spalte_ = letzte_titel_spalte_ == aCol ? -1 : aCol;
+    Sortiere(spalte, SortNewFocus, WM_USER_Wait, aCol != m_letzte_titel_spalte);
+    m_letzte_titel_spalte = m_letzte_titel_spalte == aCol ? -1 : aCol;
     if (OnSortEnd)
         OnSortEnd(*this, spalte);
 }

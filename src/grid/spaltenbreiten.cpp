@@ -21,30 +21,30 @@ int textbreite(const QFontMetrics &metrik, const QString &text, qint32 ausrichtu
 int GitterModell::ColSetMaxWidths(bool readColInfo, bool ChangeFixCol, bool Stretch)
 {
     Sammlung sammlung(*this);
-    int zugabe = senkrechter_rollbalken_ ? 27 : 8;
-    const int alte_zeile = row_;
-    const int alte_spalte = col_;
-    const int alte_oberste = top_row_;
-    const int alte_fixed_cols = fixed_cols_;
+    int zugabe = m_senkrechter_rollbalken ? 27 : 8;
+    const int alte_zeile = m_row;
+    const int alte_spalte = m_col;
+    const int alte_oberste = m_top_row;
+    const int alte_fixed_cols = m_fixed_cols;
     if (ChangeFixCol)
-        fixed_cols_ = 0;
+        m_fixed_cols = 0;
 
     const QString abstand(std::max(Distance, 0), u' ');
     // Metrics are looked up once per font, not once per cell.
-    QFont metrik_font = font_.font;
+    QFont metrik_font = m_font.font;
     std::optional<QFontMetrics> metrik(std::in_place, metrik_font);
     std::vector<int> gemessen;
-    for (int c = readColInfo ? 0 : fixed_cols_; c < col_count_; ++c) {
+    for (int c = readColInfo ? 0 : m_fixed_cols; c < m_col_count; ++c) {
         const TColInfo *info = GetColInfo(c);
         const bool messen = readColInfo ? (!info || info->Width == 0) : ColWidths(c) >= 0;
         if (!messen)
             continue;
         gemessen.push_back(c);
         int breite = 0;
-        for (int r = 0; r < row_count_; ++r) {
+        for (int r = 0; r < m_row_count; ++r) {
             qint32 ausrichtung = 0;
             if (info) {
-                const bool titel = r < fixed_rows_;
+                const bool titel = r < m_fixed_rows;
                 const std::optional<Schrift> &schrift = titel ? info->TitFont : info->DatFont;
                 ausrichtung = titel ? info->TitAlign : info->DatAlign;
                 // A column font stays in force until another one is set.
@@ -57,18 +57,18 @@ int GitterModell::ColSetMaxWidths(bool readColInfo, bool ChangeFixCol, bool Stre
     }
 
     int summe = 0;
-    for (int c = 0; c < col_count_; ++c) {
-        if (c < fixed_cols_)
+    for (int c = 0; c < m_col_count; ++c) {
+        if (c < m_fixed_cols)
             zugabe += ColWidths(c);
         else if (ColWidths(c) > 0)
             summe += ColWidths(c);
     }
     if (Stretch) {
-        const int frei = ansichts_breite_ - zugabe - summe;
+        const int frei = m_ansichts_breite - zugabe - summe;
         const int anzahl = int(gemessen.size());
         if (anzahl > 0 && anzahl < frei) {
             for (int c : gemessen) {
-                if (c < fixed_cols_)
+                if (c < m_fixed_cols)
                     continue;
                 SetColWidths(c, ColWidths(c) + frei / anzahl);
                 summe += frei / anzahl;
@@ -76,12 +76,12 @@ int GitterModell::ColSetMaxWidths(bool readColInfo, bool ChangeFixCol, bool Stre
         }
     }
 
-    fixed_cols_ = alte_fixed_cols;
-    top_row_ = alte_oberste;
-    const bool vorher = aenderungs_modus_;
-    aenderungs_modus_ = false;
+    m_fixed_cols = alte_fixed_cols;
+    m_top_row = alte_oberste;
+    const bool vorher = m_aenderungs_modus;
+    m_aenderungs_modus = false;
     SetRow(alte_zeile);
     SetCol(alte_spalte);
-    aenderungs_modus_ = vorher;
+    m_aenderungs_modus = vorher;
     return summe;
 }

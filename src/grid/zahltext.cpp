@@ -4,6 +4,8 @@
 #include <cmath>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 bool ist_leer_oder_steuer(QChar c)
@@ -23,10 +25,10 @@ QString normalisiere_text(QString s)
     const QString tausender = tausender_trenner();
     if (!tausender.isEmpty())
         s.remove(tausender);
-    s.replace(u"-,"_qs, u"0,"_qs);
-    s.replace(u",-"_qs, u",0"_qs);
-    if (s.isEmpty() || s == u","_qs)
-        return u"0"_qs;
+    s.replace(u"-,"_s, u"0,"_s);
+    s.replace(u",-"_s, u",0"_s);
+    if (s.isEmpty() || s == u","_s)
+        return u"0"_s;
     const qsizetype leer = s.indexOf(u' ');
     if (leer >= 0)
         s.truncate(leer);
@@ -71,6 +73,11 @@ QString trimme_steuerzeichen(const QString &text)
     return text.mid(anfang, ende - anfang);
 }
 
+QString kein_integer(const QString &text)
+{
+    return u"'%1' ist kein gültiger Integerwert"_s.arg(text);
+}
+
 QLocale zahlen_locale()
 {
     QLocale locale;
@@ -82,12 +89,12 @@ QString NormalizeNumberText(const QString &text, int decimals)
 {
     const QString s = normalisiere_text(text);
     if (s.isEmpty())
-        return u"0"_qs;
+        return u"0"_s;
     if (decimals <= 0)
         return s;
     const auto wert = regional_lesen(s);
     if (!wert)
-        return u"0"_qs;
+        return u"0"_s;
     // More than 15 significant digits are noise in a double.
     return zahlen_locale().toString(*wert, 'f', qMin(decimals, 15)).trimmed();
 }

@@ -24,6 +24,8 @@ bool PointInRect(int x, int y, const QRect &rect);
 // A separated list read like lines: an empty text has none, and a separator at the very end
 // opens no further item.
 QStringList in_zeilen(const QString &text, QChar trenner);
+// The message of a failed integer conversion of `text`.
+QString kein_integer(const QString &text);
 // Trim of spaces and control characters at both ends.
 QString trimme_steuerzeichen(const QString &text);
 // The regional number format without thousands separators.

@@ -1,8 +1,10 @@
-// Structural operations on rows and columns.
+// Structural operations on rows and columns: clearing, adding, deleting, moving, selecting.
 #include "grid/filtergrid.h"
 #include "grid/zahltext.h"
 
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -15,21 +17,21 @@ bool ist_blank(const QString &text)
 
 void GitterModell::sortfeld_vergessen(int aCol)
 {
-    std::erase_if(sort_felder_, [aCol](const SortFeld &feld) { return feld.spalte == aCol; });
+    std::erase_if(m_sort_felder, [aCol](const SortFeld &feld) { return feld.spalte == aCol; });
 }
 
 void GitterModell::ClearGrid(bool aResetRowCount)
 {
     Sammlung sammlung(*this);
-    for (int r = fixed_rows_; r < row_count_ && size_t(r) < zellen_.size(); ++r) {
-        std::vector<QString> &zeile = zellen_[size_t(r)];
-        for (int c = 0; c < col_count_ && size_t(c) < zeile.size(); ++c)
+    for (int r = m_fixed_rows; r < m_row_count && size_t(r) < m_zellen.size(); ++r) {
+        std::vector<QString> &zeile = m_zellen[size_t(r)];
+        for (int c = 0; c < m_col_count && size_t(c) < zeile.size(); ++c)
             zeile[size_t(c)].clear();
     }
     melde_alles();
     if (aResetRowCount)
-        SetRowCount(fixed_rows_ + 1);
-    sort_felder_.clear();
+        SetRowCount(m_fixed_rows + 1);
+    m_sort_felder.clear();
 }
 
 void GitterModell::ColClear(int aCol)
@@ -39,14 +41,14 @@ void GitterModell::ColClear(int aCol)
     Sammlung sammlung(*this);
     sortfeld_vergessen(aCol);
     const QString titel = Cells(aCol, 0);
-    for (int r = 0; r < row_count_; ++r)
+    for (int r = 0; r < m_row_count; ++r)
         SetCells(aCol, r, QString());
     SetCells(aCol, 0, titel);
 }
 
 bool GitterModell::RowEmpty(int aRow) const
 {
-    for (int c = fixed_cols_; c < col_count_; ++c) {
+    for (int c = m_fixed_cols; c < m_col_count; ++c) {
         if (!ist_blank(Cells(c, aRow)))
             return false;
     }
@@ -55,7 +57,7 @@ bool GitterModell::RowEmpty(int aRow) const
 
 bool GitterModell::EmptyGrid() const
 {
-    for (int r = fixed_rows_; r < row_count_; ++r) {
+    for (int r = m_fixed_rows; r < m_row_count; ++r) {
         if (!RowEmpty(r))
             return false;
     }
@@ -65,7 +67,7 @@ bool GitterModell::EmptyGrid() const
 int GitterModell::RowDeleteEmpty(quint32 mask)
 {
     std::vector<int> spalten;
-    for (int c = 0; c < 32 && c < col_count_; ++c) {
+    for (int c = 0; c < 32 && c < m_col_count; ++c) {
         if (mask & (1u << c))
             spalten.push_back(c);
     }
@@ -73,7 +75,7 @@ int GitterModell::RowDeleteEmpty(quint32 mask)
         return 0;
     Sammlung sammlung(*this);
     int geloescht = 0;
-    for (int r = row_count_ - 1; r >= fixed_rows_; --r) {
+    for (int r = m_row_count - 1; r >= m_fixed_rows; --r) {
         const bool leer = mask == 0 ? RowEmpty(r)
                                     : std::all_of(spalten.begin(), spalten.end(),
                                                   [&](int c) { return ist_blank(Cells(c, r)); });
@@ -83,7 +85,7 @@ int GitterModell::RowDeleteEmpty(quint32 mask)
         }
     }
     if (geloescht > 0)
-        modified_ = true;
+        m_modified = true;
     CellsToComp(-1);
     return geloescht;
 }
@@ -91,24 +93,24 @@ int GitterModell::RowDeleteEmpty(quint32 mask)
 int GitterModell::RowAdd(int pos, const QStringList &txt)
 {
     Sammlung sammlung(*this);
-    sort_felder_.clear();
+    m_sort_felder.clear();
     // -1 means the first data row: a row above the titles would turn them into data.
-    const int ziel = pos > row_count_ ? row_count_
-                     : pos == -1      ? fixed_rows_
-                                      : std::max(fixed_rows_, pos);
-    if (ziel == fixed_rows_ && ziel < row_count_ && RowEmpty(ziel) && !txt.isEmpty()) {
+    const int ziel = pos > m_row_count ? m_row_count
+                     : pos == -1       ? m_fixed_rows
+                                       : std::max(m_fixed_rows, pos);
+    if (ziel == m_fixed_rows && ziel < m_row_count && RowEmpty(ziel) && !txt.isEmpty()) {
         SetRows(ziel, txt);
     } else {
-        SetRowCount(row_count_ + 1);
-        if (zellen_.size() < size_t(row_count_))
-            zellen_.resize(size_t(row_count_));
-        std::rotate(zellen_.begin() + ziel, zellen_.begin() + (row_count_ - 1),
-                    zellen_.begin() + row_count_);
-        zellen_[size_t(ziel)].clear();
+        SetRowCount(m_row_count + 1);
+        if (m_zellen.size() < size_t(m_row_count))
+            m_zellen.resize(size_t(m_row_count));
+        std::rotate(m_zellen.begin() + ziel, m_zellen.begin() + (m_row_count - 1),
+                    m_zellen.begin() + m_row_count);
+        m_zellen[size_t(ziel)].clear();
         SetRows(ziel, txt);
         melde_alles();
     }
-    modified_ = true;
+    m_modified = true;
     if (!txt.isEmpty())
         SortiereIndex();
     else
@@ -119,42 +121,43 @@ int GitterModell::RowAdd(int pos, const QStringList &txt)
 
 void GitterModell::RowDelete(int aRow)
 {
-    if (row_count_ <= fixed_rows_)
+    if (m_row_count <= m_fixed_rows)
         return;
     Sammlung sammlung(*this);
-    aRow = std::clamp(aRow, fixed_rows_, row_count_ - 1);
-    if (zellen_.size() < size_t(row_count_))
-        zellen_.resize(size_t(row_count_));
-    std::rotate(zellen_.begin() + aRow, zellen_.begin() + aRow + 1, zellen_.begin() + row_count_);
-    zellen_[size_t(row_count_ - 1)].clear();
+    aRow = std::clamp(aRow, m_fixed_rows, m_row_count - 1);
+    if (m_zellen.size() < size_t(m_row_count))
+        m_zellen.resize(size_t(m_row_count));
+    std::rotate(m_zellen.begin() + aRow, m_zellen.begin() + aRow + 1,
+                m_zellen.begin() + m_row_count);
+    m_zellen[size_t(m_row_count - 1)].clear();
     melde_alles();
-    if (row_count_ > fixed_rows_ + 1)
-        SetRowCount(row_count_ - 1);
-    const bool vorher = aenderungs_modus_;
-    aenderungs_modus_ = false;
-    SetRow(std::clamp(row_, fixed_rows_, row_count_ - 1));
-    aenderungs_modus_ = vorher;
-    modified_ = true;
+    if (m_row_count > m_fixed_rows + 1)
+        SetRowCount(m_row_count - 1);
+    const bool vorher = m_aenderungs_modus;
+    m_aenderungs_modus = false;
+    SetRow(std::clamp(m_row, m_fixed_rows, m_row_count - 1));
+    m_aenderungs_modus = vorher;
+    m_modified = true;
     Change();
     CellsToComp(-1);
 }
 
 int GitterModell::RowMarkCount() const
 {
-    if (selection_.Top < 0)
+    if (m_selection.Top < 0)
         return 0;
-    return selection_.Bottom - selection_.Top + 1;
+    return m_selection.Bottom - m_selection.Top + 1;
 }
 
 int GitterModell::RowMarkDelete()
 {
     const int anzahl = RowMarkCount();
     // Each delete moves the cursor and with it the selection; the marked rows are those of now.
-    const TGridRect markiert = selection_;
+    const TGridRect markiert = m_selection;
     Sammlung sammlung(*this);
     // Once every data row is gone, further deletes change nothing: a selection reaching far
     // past the grid must not cost a loop over its whole height.
-    int noch_wirksam = row_count_ - fixed_rows_;
+    int noch_wirksam = m_row_count - m_fixed_rows;
     for (int r = markiert.Bottom; anzahl > 0 && r >= markiert.Top && noch_wirksam > 0;
          --r, --noch_wirksam)
         RowDelete(r);
@@ -163,43 +166,43 @@ int GitterModell::RowMarkDelete()
 
 void GitterModell::SelectRows(int aRowVon, int aRowBis)
 {
-    SetSelection({fixed_cols_, aRowVon, col_count_ - 1, aRowBis});
+    SetSelection({m_fixed_cols, aRowVon, m_col_count - 1, aRowBis});
 }
 
 int GitterModell::SelectColsCount() const
 {
-    return selection_.Right - selection_.Left + 1;
+    return m_selection.Right - m_selection.Left + 1;
 }
 
 int GitterModell::SelectRowsCount() const
 {
-    return selection_.Bottom - selection_.Top + 1;
+    return m_selection.Bottom - m_selection.Top + 1;
 }
 
 bool GitterModell::RowNext()
 {
-    if (row_ >= row_count_ - 1)
+    if (m_row >= m_row_count - 1)
         return false;
-    SetRow(row_ + 1);
+    SetRow(m_row + 1);
     return true;
 }
 
 bool GitterModell::RowPred()
 {
-    if (row_ <= fixed_rows_)
+    if (m_row <= m_fixed_rows)
         return false;
-    SetRow(row_ - 1);
+    SetRow(m_row - 1);
     return true;
 }
 
 void GitterModell::RowFirst()
 {
-    SetRow(fixed_rows_);
+    SetRow(m_fixed_rows);
 }
 
 void GitterModell::RowLast()
 {
-    SetRow(row_count_ - 1);
+    SetRow(m_row_count - 1);
 }
 
 void GitterModell::RowScrollLast()
@@ -220,7 +223,7 @@ void GitterModell::RowSwap(int r1, int r2)
 
 bool GitterModell::ColEmpty(int aCol) const
 {
-    for (int r = fixed_rows_; r < row_count_; ++r) {
+    for (int r = m_fixed_rows; r < m_row_count; ++r) {
         if (!ist_blank(Cells(aCol, r)))
             return false;
     }
@@ -231,55 +234,55 @@ int GitterModell::ColDeleteEmpty()
 {
     Sammlung sammlung(*this);
     int geloescht = 0;
-    for (int c = col_count_ - 1; c >= fixed_cols_; --c) {
+    for (int c = m_col_count - 1; c >= m_fixed_cols; --c) {
         if (ColEmpty(c)) {
             ColDelete(c);
             ++geloescht;
         }
     }
     if (geloescht > 0)
-        modified_ = true;
+        m_modified = true;
     return geloescht;
 }
 
 void GitterModell::spalten_einfuegen_roh(int aCol)
 {
-    for (std::vector<QString> &zeile : zellen_) {
+    for (std::vector<QString> &zeile : m_zellen) {
         if (size_t(aCol) < zeile.size())
             zeile.insert(zeile.begin() + aCol, QString());
     }
-    col_widths_.insert(col_widths_.begin() + aCol, default_col_width_);
-    col_widths_.resize(size_t(col_count_));
-    if (size_t(aCol) < col_infos_.size())
+    m_col_widths.insert(m_col_widths.begin() + aCol, m_default_col_width);
+    m_col_widths.resize(size_t(m_col_count));
+    if (size_t(aCol) < m_col_infos.size())
         ColInfo_Insert(aCol);
 }
 
 void GitterModell::spalte_loeschen_roh(int aCol)
 {
-    const int letzte = col_count_ - 1;
-    for (std::vector<QString> &zeile : zellen_) {
+    const int letzte = m_col_count - 1;
+    for (std::vector<QString> &zeile : m_zellen) {
         if (size_t(aCol) >= zeile.size())
             continue;
         const auto ende = zeile.begin() + std::min<qsizetype>(qsizetype(zeile.size()), letzte + 1);
         std::rotate(zeile.begin() + aCol, zeile.begin() + aCol + 1, ende);
         *(ende - 1) = QString();
     }
-    std::rotate(col_widths_.begin() + aCol, col_widths_.begin() + aCol + 1, col_widths_.end());
-    col_widths_.back() = default_col_width_;
+    std::rotate(m_col_widths.begin() + aCol, m_col_widths.begin() + aCol + 1, m_col_widths.end());
+    m_col_widths.back() = m_default_col_width;
     ColInfo_Delete(aCol);
 }
 
 int GitterModell::ColAdd(int aCol, const QStringList &txt)
 {
     Sammlung sammlung(*this);
-    sort_felder_.clear();
+    m_sort_felder.clear();
     // -1 means the first data column, for the same reason as in RowAdd.
-    const int pos = aCol >= col_count_ ? col_count_
-                    : aCol == -1       ? fixed_cols_
-                                       : std::max(fixed_cols_, aCol);
-    SetColCount(col_count_ + 1);
+    const int pos = aCol >= m_col_count ? m_col_count
+                    : aCol == -1        ? m_fixed_cols
+                                        : std::max(m_fixed_cols, aCol);
+    SetColCount(m_col_count + 1);
     spalten_einfuegen_roh(pos);
-    const TColInfo *vorlage = pos < col_count_ - 1 ? GetColInfo(pos + 1) : GetColInfo(pos - 1);
+    const TColInfo *vorlage = pos < m_col_count - 1 ? GetColInfo(pos + 1) : GetColInfo(pos - 1);
     if (vorlage) {
         auto info = std::make_unique<TColInfo>();
         info->Assign(*vorlage);
@@ -288,11 +291,11 @@ int GitterModell::ColAdd(int aCol, const QStringList &txt)
     SetCols(pos, txt);
     if (TColInfo *info = GetColInfo(pos))
         info->Titel = Cells(pos, 0);
-    spalteninfos_anwenden(0, col_count_ - 1);
+    spalteninfos_anwenden(0, m_col_count - 1);
     melde_alles();
     if (!txt.isEmpty())
         SortiereIndex();
-    modified_ = true;
+    m_modified = true;
     return pos;
 }
 
@@ -300,12 +303,12 @@ void GitterModell::ColDelete(int aCol)
 {
     Sammlung sammlung(*this);
     sortfeld_vergessen(aCol);
-    aCol = std::clamp(aCol, fixed_cols_, col_count_ - 1);
+    aCol = std::clamp(aCol, m_fixed_cols, m_col_count - 1);
     spalte_loeschen_roh(aCol);
-    if (col_count_ > fixed_cols_ + 1)
-        SetColCount(col_count_ - 1);
+    if (m_col_count > m_fixed_cols + 1)
+        SetColCount(m_col_count - 1);
     melde_alles();
-    modified_ = true;
+    m_modified = true;
 }
 
 void GitterModell::ColSwap(int c1, int c2)
@@ -316,21 +319,21 @@ void GitterModell::ColSwap(int c1, int c2)
     sortfeld_vergessen(c1);
     sortfeld_vergessen(c2);
     const size_t noetig = size_t(std::max(c1, c2)) + 1;
-    for (std::vector<QString> &zeile : zellen_) {
+    for (std::vector<QString> &zeile : m_zellen) {
         if (zeile.size() < noetig && (size_t(c1) < zeile.size() || size_t(c2) < zeile.size()))
             zeile.resize(noetig);
         if (zeile.size() >= noetig)
             std::swap(zeile[size_t(c1)], zeile[size_t(c2)]);
     }
-    if (c1 < col_count_ && c2 < col_count_)
-        std::swap(col_widths_[size_t(c1)], col_widths_[size_t(c2)]);
+    if (c1 < m_col_count && c2 < m_col_count)
+        std::swap(m_col_widths[size_t(c1)], m_col_widths[size_t(c2)]);
     ColInfo_Swap(c1, c2);
     melde_alles();
 }
 
 void GitterModell::ColToLst(QStringList &lst, int aCol, bool titel, bool duplicate) const
 {
-    for (int r = titel ? 0 : fixed_rows_; r < row_count_; ++r) {
+    for (int r = titel ? 0 : m_fixed_rows; r < m_row_count; ++r) {
         const QString text = Cells(aCol, r);
         if (duplicate || !lst.contains(text))
             lst << text;
@@ -343,10 +346,10 @@ void GitterModell::ColFromLst(const QStringList &lst, int aCol, bool Titel)
     if (!Titel)
         zeilen.prepend(Cells(aCol, 0));
     Sammlung sammlung(*this);
-    if (zeilen.size() > row_count_)
+    if (zeilen.size() > m_row_count)
         SetRowCount(int(zeilen.size()));
     SetCols(aCol, zeilen);
-    modified_ = true;
+    m_modified = true;
 }
 
 QString GitterModell::ColToParamStr(int aCol, bool titel, bool duplicate) const
@@ -376,7 +379,7 @@ bool umbruch_spalten_behandeln(GitterModell &gitter, int aCol, bool zu_zeichen)
         for (int r = gitter.FixedRows(); r < gitter.RowCount(); ++r) {
             QString text = gitter.Cells(c, r);
             if (zu_zeichen)
-                text.replace(u"\r\n"_qs, u"\u00AF"_qs).replace(u'\n', u'\u00AF');
+                text.replace(u"\r\n"_s, u"\u00AF"_s).replace(u'\n', u'\u00AF');
             else
                 text.replace(u'\u00AF', u'\n');
             gitter.SetCells(c, r, text);
@@ -397,114 +400,4 @@ bool GitterModell::ColInsertEt(int aCol)
 {
     Sammlung sammlung(*this);
     return umbruch_spalten_behandeln(*this, aCol, false);
-}
-
-int GitterModell::CopyFromGrid(GitterModell &grdSource, const QString &aFilterStr, bool copyFm,
-                               bool ClearColInfo)
-{
-    Sammlung sammlung(*this);
-    // The copy replaces the content, so rows filtered out of the old content go with it.
-    seitenlager_.clear();
-    ClearGrid(false);
-    if (ClearColInfo)
-        ColInfo_Clear();
-    SetColCount(grdSource.ColCount());
-    SetRowCount(grdSource.RowCount());
-    if (copyFm) {
-        SetFixedCols(grdSource.FixedCols());
-        SetFixedRows(grdSource.FixedRows());
-        for (int c = 0; c < col_count_; ++c)
-            SetColWidths(c, grdSource.ColWidths(c));
-        if (grdSource.FixedRows() == 1) {
-            for (int c = 0; c < col_count_; ++c) {
-                SetCells(c, 0, grdSource.Cells(c, 0));
-                if (const TColInfo *quelle = grdSource.GetColInfo(c)) {
-                    auto info = std::make_unique<TColInfo>();
-                    info->Assign(*quelle);
-                    SetColInfo(c, std::move(info));
-                }
-            }
-        }
-    }
-    std::vector<TFiltRec> bedingungen;
-    const bool alle = aFilterStr.trimmed().isEmpty();
-    if (!alle)
-        grdSource.filter_parsen(aFilterStr, bedingungen);
-    int ziel = fixed_rows_;
-    for (int r = grdSource.FixedRows(); r < grdSource.RowCount(); ++r) {
-        if (!alle && !grdSource.zeile_erfuellt(r, bedingungen))
-            continue;
-        for (int c = 0; c < col_count_; ++c)
-            SetCells(c, ziel, grdSource.Cells(c, r));
-        ++ziel;
-    }
-    SetRowCount(std::max(ziel, fixed_rows_ + 1));
-    if (filter_ed_ && !filter_.isEmpty())
-        filter_anwenden();
-    if (copyFm)
-        ColInfo_Set(-1);
-    return ziel;
-}
-
-void GitterModell::ColInfo_AddComp(int aCol, QObject *aComp, TGetCompProperty CompToCell,
-                                   TSetCompProperty CellToComp)
-{
-    TColInfo *info = ColInfoC(aCol);
-    if (!info)
-        return;
-    info->Objekt = aComp;
-    info->CompToCell = std::move(CompToCell);
-    info->CellToComp = std::move(CellToComp);
-}
-
-void GitterModell::ColInfo_ClearComp(int aCol)
-{
-    const int von = aCol < 0 ? 0 : aCol;
-    const int bis = aCol < 0 ? int(col_infos_.size()) - 1 : aCol;
-    for (int c = von; c <= bis; ++c) {
-        if (TColInfo *info = GetColInfo(c)) {
-            info->Objekt = nullptr;
-            info->CompToCell = nullptr;
-            info->CellToComp = nullptr;
-        }
-    }
-}
-
-void GitterModell::CellsToComp(int aRow)
-{
-    const int zeile = aRow < 0 ? row_ : aRow;
-    const bool vorher = aenderungs_modus_;
-    aenderungs_modus_ = false;
-    for (int c = 0; c < col_count_; ++c) {
-        const TColInfo *info = GetColInfo(c);
-        if (info && info->Objekt && info->CellToComp)
-            info->CellToComp(*this, info->Objekt, Cells(c, zeile));
-    }
-    aenderungs_modus_ = vorher;
-}
-
-void GitterModell::CompToCells(QObject *aComp)
-{
-    if (!aenderungs_modus_)
-        return;
-    aenderungs_modus_ = false;
-    bool geaendert = false;
-    for (int c = 0; c < col_count_; ++c) {
-        const TColInfo *info = GetColInfo(c);
-        if (!info || !info->Objekt || !info->CompToCell || (aComp && info->Objekt != aComp))
-            continue;
-        const QString text = info->CompToCell(*this, info->Objekt);
-        if (text != Cells(c, row_)) {
-            SetCells(c, row_, text);
-            geaendert = true;
-        }
-    }
-    aenderungs_modus_ = true;
-    if (!geaendert)
-        return;
-    modified_ = true;
-    if (sortieren_ed_ && !sortier_cols_.isEmpty())
-        SortiereIndex();
-    else
-        Change();
 }

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 bool wahrheit_lesen(const QString &text)
@@ -12,14 +14,14 @@ bool wahrheit_lesen(const QString &text)
     const QString t = trimme_steuerzeichen(text);
     if (t.isEmpty())
         return false;
-    return u"J;JA;T;TRUE;1;"_qs.contains(t + u';', Qt::CaseInsensitive);
+    return u"J;JA;T;TRUE;1;"_s.contains(t + u';', Qt::CaseInsensitive);
 }
 
 } // namespace
 
 double GitterModell::GetAsDateTime(int aCol, int aRow) const
 {
-    return datum_zeit_lesen(Cells(aCol, aRow)).value_or(ungueltiges_datum);
+    return datum_zeit_lesen(Cells(aCol, aRow), heute()).value_or(ungueltiges_datum);
 }
 
 void GitterModell::SetAsDateTime(int aCol, int aRow, double wert)
@@ -29,7 +31,7 @@ void GitterModell::SetAsDateTime(int aCol, int aRow, double wert)
 
 double GitterModell::GetAsDate(int aCol, int aRow) const
 {
-    return datum_lesen(Cells(aCol, aRow)).value_or(ungueltiges_datum);
+    return datum_lesen(Cells(aCol, aRow), heute()).value_or(ungueltiges_datum);
 }
 
 void GitterModell::SetAsDate(int aCol, int aRow, double wert)
@@ -54,7 +56,7 @@ bool GitterModell::GetAsBoolean(int aCol, int aRow) const
 
 void GitterModell::SetAsBoolean(int aCol, int aRow, bool wert)
 {
-    SetCells(aCol, aRow, wert ? u"J"_qs : u"N"_qs);
+    SetCells(aCol, aRow, wert ? u"J"_s : u"N"_s);
 }
 
 qint32 GitterModell::GetAsInteger(int aCol, int aRow) const
@@ -115,7 +117,7 @@ std::optional<Vergleichswert> GitterModell::StrToColFormat(int aCol, const QStri
     case u'C':
         return StrToCurrNorm(t);
     case u'D':
-        return std::floor(datum_zeit_lesen(t).value_or(ungueltiges_datum));
+        return std::floor(datum_zeit_lesen(t, heute()).value_or(ungueltiges_datum));
     case u'F':
         return StrToFloatNorm(t);
     case u'I':
@@ -124,13 +126,13 @@ std::optional<Vergleichswert> GitterModell::StrToColFormat(int aCol, const QStri
         if (const auto zeit = zeit_lesen(t))
             return *zeit;
         if (fehler)
-            *fehler = u"'%1' ist keine gültige Uhrzeit"_qs.arg(t);
+            *fehler = u"'%1' ist keine gültige Uhrzeit"_s.arg(t);
         return std::nullopt;
     default:
-        if (const auto zeitpunkt = datum_zeit_lesen(t))
+        if (const auto zeitpunkt = datum_zeit_lesen(t, heute()))
             return *zeitpunkt;
         if (fehler)
-            *fehler = u"'%1' ist kein gültiges Datum mit Uhrzeit"_qs.arg(t);
+            *fehler = u"'%1' ist kein gültiges Datum mit Uhrzeit"_s.arg(t);
         return std::nullopt;
     }
 }

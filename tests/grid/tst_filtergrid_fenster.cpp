@@ -1,9 +1,12 @@
 #include "grid/filtergrid_fenster.h"
+#include "test_plattform.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -12,10 +15,10 @@ void fuellen(TFilterGrid &gitter)
     gitter.SetFixedCols(0);
     gitter.SetColCount(3);
     gitter.SetRowCount(4);
-    const QStringList titel{u"Name"_qs, u"Punkte"_qs, u"Ort"_qs};
+    const QStringList titel{u"Name"_s, u"Punkte"_s, u"Ort"_s};
     for (int c = 0; c < 3; ++c)
         gitter.SetCells(c, 0, titel[c]);
-    const QStringList namen{u"Bernd"_qs, u"Anna"_qs, u"Carla"_qs};
+    const QStringList namen{u"Bernd"_s, u"Anna"_s, u"Carla"_s};
     for (int r = 1; r < 4; ++r) {
         gitter.SetCells(0, r, namen[r - 1]);
         gitter.SetCells(1, r, QString::number(r * 3 % 4));
@@ -57,21 +60,21 @@ private slots:
         gitter.setFocus();
         gitter.setCurrentIndex(gitter.model()->index(2, 1));
         QTest::keyClick(&gitter, Qt::Key_3);
-        QTRY_COMPARE(gitter.Cells(1, 2), u"3"_qs);
+        QTRY_COMPARE(gitter.Cells(1, 2), u"3"_s);
         auto *editor = gitter.findChild<QLineEdit *>();
         QVERIFY(editor);
         QTest::keyClick(editor, Qt::Key_Colon, Qt::ShiftModifier);
         QTest::keyClick(editor, Qt::Key_1);
-        QCOMPARE(gitter.Cells(1, 2), u"3:1"_qs);
-        QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, u"ü"_qs, Qt::NoModifier);
-        QCOMPARE(gitter.Cells(1, 2), u"3:1ü"_qs);
+        QCOMPARE(gitter.Cells(1, 2), u"3:1"_s);
+        QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, u"ü"_s, Qt::NoModifier);
+        QCOMPARE(gitter.Cells(1, 2), u"3:1ü"_s);
         QCOMPARE(rueckrufe, 4);
         QCOMPARE(signale.count(), 4);
         QVERIFY(gitter.ModifiedDaten());
         QTest::keyClick(editor, Qt::Key_Return);
         QTRY_VERIFY(!gitter.findChild<QLineEdit *>() ||
                     !gitter.findChild<QLineEdit *>()->isVisible());
-        QCOMPARE(gitter.Cells(1, 2), u"3:1ü"_qs);
+        QCOMPARE(gitter.Cells(1, 2), u"3:1ü"_s);
         QCOMPARE(rueckrufe, 4); // committing sends nothing more
     }
 
@@ -83,13 +86,13 @@ private slots:
         zeigen(gitter);
         const QPoint titel = gitter.visualRect(gitter.model()->index(0, 0)).center();
         QTest::mouseClick(gitter.viewport(), Qt::LeftButton, {}, titel);
-        QCOMPARE(spalte(gitter, 0), (QStringList{u"Anna"_qs, u"Bernd"_qs, u"Carla"_qs}));
+        QCOMPARE(spalte(gitter, 0), (QStringList{u"Anna"_s, u"Bernd"_s, u"Carla"_s}));
         QTest::mouseClick(gitter.viewport(), Qt::LeftButton, {}, titel);
-        QCOMPARE(spalte(gitter, 0), (QStringList{u"Carla"_qs, u"Bernd"_qs, u"Anna"_qs}));
-        QCOMPARE(gitter.Cells(0, 0), u"Name"_qs);
+        QCOMPARE(spalte(gitter, 0), (QStringList{u"Carla"_s, u"Bernd"_s, u"Anna"_s}));
+        QCOMPARE(gitter.Cells(0, 0), u"Name"_s);
         gitter.SortMouseEd = false;
         QTest::mouseClick(gitter.viewport(), Qt::LeftButton, {}, titel);
-        QCOMPARE(spalte(gitter, 0), (QStringList{u"Carla"_qs, u"Bernd"_qs, u"Anna"_qs}));
+        QCOMPARE(spalte(gitter, 0), (QStringList{u"Carla"_s, u"Bernd"_s, u"Anna"_s}));
     }
 
     void zellwahl_haken_schaltet_bearbeitung_ab()
@@ -107,7 +110,7 @@ private slots:
         QCOMPARE(gitter.Cells(2, 1), QString());
         gitter.setCurrentIndex(gitter.model()->index(1, 1));
         QTest::keyClick(&gitter, Qt::Key_7);
-        QTRY_COMPARE(gitter.Cells(1, 1), u"7"_qs);
+        QTRY_COMPARE(gitter.Cells(1, 1), u"7"_s);
     }
 
     void zellwahl_haken_kann_ablehnen()
@@ -172,14 +175,56 @@ private slots:
         QVERIFY(gitter.viewport()->rect().contains(gitter.visualRect(gitter.currentIndex())));
     }
 
+    void filterfehler_erscheint_ueber_die_plattform_data()
+    {
+        QTest::addColumn<bool>("im_konstruktor");
+        QTest::newRow("im konstruktor") << true;
+        QTest::newRow("nachgereicht") << false;
+    }
+    void filterfehler_erscheint_ueber_die_plattform()
+    {
+        QFETCH(bool, im_konstruktor);
+        TestPlattform plattform;
+        auto gitter = im_konstruktor ? std::make_unique<TFilterGrid>(plattform)
+                                     : std::make_unique<TFilterGrid>();
+        if (!im_konstruktor)
+            gitter->setze_plattform(&plattform);
+        fuellen(*gitter);
+        gitter->SetFilterEd(true);
+        gitter->SetFilter(u"Name=Anna;Verein=Kicker"_s);
+        QCOMPARE(plattform.texte(),
+                 QStringList{u"Fehler beim Auflösen von Filter: Name=Anna;Verein=Kicker"_s});
+        QCOMPARE(plattform.meldungen.front().art, TestPlattform::Meldung::Fehler);
+        QCOMPARE(spalte(*gitter, 0), (QStringList{u"Bernd"_s, u"Anna"_s, u"Carla"_s}));
+        QCOMPARE(gitter->RowFind(u"Wohnort=Bonn"_s), -1);
+        QCOMPARE(plattform.texte().last(), u"Fehler beim Auflösen von Filter: Wohnort=Bonn"_s);
+        gitter->SetFilter(u"Name=Anna"_s);
+        QCOMPARE(plattform.meldungen.size(), 2);
+        QCOMPARE(spalte(*gitter, 0), QStringList{u"Anna"_s});
+    }
+
+    void datum_ohne_jahr_folgt_der_uhr_der_plattform()
+    {
+        TestPlattform plattform;
+        TFilterGrid gitter(plattform);
+        fuellen(gitter);
+        gitter.SetCells(2, 1, u"1.3."_s);
+        const QDate tag_null(1899, 12, 30);
+        QCOMPARE(gitter.GetAsDate(2, 1), double(tag_null.daysTo(QDate(2026, 3, 1))));
+        plattform.uhrzeit = QDateTime(QDate(2031, 1, 2), QTime(8, 0));
+        QCOMPARE(gitter.GetAsDate(2, 1), double(tag_null.daysTo(QDate(2031, 3, 1))));
+        gitter.setze_plattform(nullptr);
+        QCOMPARE(gitter.GetAsDate(2, 1), -2147483647.0);
+    }
+
     void modell_aenderungen_erscheinen()
     {
         TFilterGrid gitter;
         fuellen(gitter);
-        gitter.RowAdd(99, {u"Dora"_qs, u"2"_qs});
+        gitter.RowAdd(99, {u"Dora"_s, u"2"_s});
         QCOMPARE(gitter.model()->rowCount(), 5);
-        QCOMPARE(gitter.model()->index(4, 0).data().toString(), u"Dora"_qs);
-        gitter.ParamStrToColInfo(1, u"Punkte\u00AB37\u00AB\u00AB-16777201\u00AB50"_qs);
+        QCOMPARE(gitter.model()->index(4, 0).data().toString(), u"Dora"_s);
+        gitter.ParamStrToColInfo(1, u"Punkte\u00AB37\u00AB\u00AB-16777201\u00AB50"_s);
         gitter.ColInfo_Set(1);
         QCOMPARE(gitter.columnWidth(1), 50);
         QCOMPARE(gitter.model()->index(0, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),

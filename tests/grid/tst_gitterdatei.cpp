@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray lesen(const QString &pfad)
@@ -38,13 +40,13 @@ private slots:
     void beispieldatei_byte_fuer_byte()
     {
         GitterModell gitter;
-        gitter_fuellen(gitter, {{u"Name"_qs, u"Nr"_qs}, {u"Anna"_qs, u"7"_qs}});
+        gitter_fuellen(gitter, {{u"Name"_s, u"Nr"_s}, {u"Anna"_s, u"7"_s}});
         gitter.SetColWidths(0, 80);
         gitter.SetColWidths(1, 40);
         gitter.SetRow(1);
         gitter.SetCol(1);
         gitter.ModiDaten_True();
-        gitter.SetFileName(pfad(u"beispiel.Tab"_qs));
+        gitter.SetFileName(pfad(u"beispiel.Tab"_s));
         QVERIFY(gitter.SaveToFile(true, 0));
         QVERIFY(!gitter.ModifiedDaten());
         QCOMPARE(lesen(gitter.FileName()),
@@ -55,7 +57,7 @@ private slots:
         geladen.SetFileName(gitter.FileName());
         QVERIFY(geladen.LoadFromFile(true, true, -1, 0));
         QCOMPARE(geladen.FileIstVersion(), 1);
-        QCOMPARE(geladen.Rows(1).mid(0, 2), (QStringList{u"Anna"_qs, u"7"_qs}));
+        QCOMPARE(geladen.Rows(1).mid(0, 2), (QStringList{u"Anna"_s, u"7"_s}));
         QCOMPARE(geladen.ColWidths(0), 80);
         QCOMPARE(geladen.ColWidths(1), 40);
         QCOMPARE(geladen.Selection(), (TGridRect{1, 1, 1, 1}));
@@ -65,10 +67,10 @@ private slots:
     void besondere_zellen_kommen_unveraendert_zurueck()
     {
         GitterModell gitter;
-        gitter_fuellen(gitter, {{u"A"_qs, u"B"_qs, u"C"_qs},
-                                {u" "_qs, u"Zeile 1\u00AFZeile 2"_qs, u"Müßig 5 €"_qs}});
-        gitter.FileParam = QStringList{u"Datum=08.12.2026"_qs, u"Ort=Köln"_qs};
-        gitter.SetFileName(pfad(u"besonders.Tab"_qs));
+        gitter_fuellen(gitter, {{u"A"_s, u"B"_s, u"C"_s},
+                                {u" "_s, u"Zeile 1\u00AFZeile 2"_s, u"Müßig 5 €"_s}});
+        gitter.FileParam = QStringList{u"Datum=08.12.2026"_s, u"Ort=Köln"_s};
+        gitter.SetFileName(pfad(u"besonders.Tab"_s));
         QVERIFY(gitter.SaveToFile());
         QVERIFY(lesen(gitter.FileName()).contains("Zeile 1\xAFZeile 2\nM\xFC\xDFig 5 \x80\n"));
         QVERIFY(lesen(gitter.FileName()).contains("\nDatum=08.12.2026\xAFOrt=K\xF6ln\xAF\n"));
@@ -82,23 +84,23 @@ private slots:
     void zeilenumbruch_in_zelle_verschiebt_nichts()
     {
         GitterModell gitter;
-        gitter_fuellen(gitter, {{u"A"_qs, u"B"_qs}, {u"eins\r\nzwei"_qs, u"x"_qs}});
-        gitter.SetFileName(pfad(u"umbruch.Tab"_qs));
+        gitter_fuellen(gitter, {{u"A"_s, u"B"_s}, {u"eins\r\nzwei"_s, u"x"_s}});
+        gitter.SetFileName(pfad(u"umbruch.Tab"_s));
         QVERIFY(gitter.SaveToFile());
         GitterModell geladen;
         geladen.SetFileName(gitter.FileName());
         QVERIFY(geladen.LoadFromFile());
-        QCOMPARE(geladen.Rows(1).mid(0, 2), (QStringList{u"eins\u00AFzwei"_qs, u"x"_qs}));
+        QCOMPARE(geladen.Rows(1).mid(0, 2), (QStringList{u"eins\u00AFzwei"_s, u"x"_s}));
     }
 
     void drei_von_siebzehn_spalten_mit_information()
     {
         GitterModell gitter;
         gitter.SetColCount(17);
-        gitter.ColInfo_Create(2)->Titel = u"Zwei"_qs;
+        gitter.ColInfo_Create(2)->Titel = u"Zwei"_s;
         gitter.ColInfo_Create(5)->Typ = u'I';
         gitter.ColInfo_Create(9)->Width = 33;
-        gitter.SetFileName(pfad(u"siebzehn.Tab"_qs));
+        gitter.SetFileName(pfad(u"siebzehn.Tab"_s));
         QVERIFY(gitter.SaveToFile());
         const QList<QByteArray> zeilen = lesen(gitter.FileName()).split('\n');
         const int n_zeile = 5 + 17 * 5;
@@ -116,7 +118,7 @@ private slots:
         QVERIFY(geladen.LoadFromFile());
         for (int c = 0; c < 17; ++c)
             QCOMPARE(geladen.GetColInfo(c) != nullptr, c == 2 || c == 5 || c == 9);
-        QCOMPARE(geladen.Cells(2, 0), u"Zwei"_qs);
+        QCOMPARE(geladen.Cells(2, 0), u"Zwei"_s);
         QCOMPARE(geladen.GetColInfo(5)->Typ, QChar(u'I'));
         QCOMPARE(geladen.ColWidths(9), 33);
     }
@@ -127,46 +129,46 @@ private slots:
         kurz.SetColCount(1);
         kurz.SetRowCount(10);
         for (int r = 0; r < 10; ++r)
-            kurz.SetCells(0, r, u"neu"_qs);
-        kurz.SetFileName(pfad(u"kurz.Tab"_qs));
+            kurz.SetCells(0, r, u"neu"_s);
+        kurz.SetFileName(pfad(u"kurz.Tab"_s));
         QVERIFY(kurz.SaveToFile());
         GitterModell gitter;
         gitter.SetColCount(1);
         gitter.SetRowCount(22);
         for (int r = 0; r < 22; ++r)
-            gitter.SetCells(0, r, u"alt"_qs);
+            gitter.SetCells(0, r, u"alt"_s);
         gitter.SetFileName(kurz.FileName());
         QVERIFY(gitter.LoadFromFile());
         QCOMPARE(gitter.RowCount(), 22);
-        QCOMPARE(gitter.Cells(0, 9), u"neu"_qs);
-        QCOMPARE(gitter.Cells(0, 10), u"alt"_qs);
-        QCOMPARE(gitter.Cells(0, 21), u"alt"_qs);
+        QCOMPARE(gitter.Cells(0, 9), u"neu"_s);
+        QCOMPARE(gitter.Cells(0, 10), u"alt"_s);
+        QCOMPARE(gitter.Cells(0, 21), u"alt"_s);
     }
 
     void andere_version_laedt_nichts()
     {
-        schreiben(pfad(u"v2.Tab"_qs), "2\n1\n2\n\n\nX\nY\n");
+        schreiben(pfad(u"v2.Tab"_s), "2\n1\n2\n\n\nX\nY\n");
         GitterModell gitter;
-        gitter_fuellen(gitter, {{u"A"_qs}, {u"a"_qs}});
+        gitter_fuellen(gitter, {{u"A"_s}, {u"a"_s}});
         gitter.ModiDaten_True();
-        gitter.SetFileName(pfad(u"v2.Tab"_qs));
+        gitter.SetFileName(pfad(u"v2.Tab"_s));
         QVERIFY(!gitter.LoadFromFile());
         QCOMPARE(gitter.FileIstVersion(), 2);
-        QCOMPARE(gitter.Cols(0), (QStringList{u"A"_qs, u"a"_qs}));
+        QCOMPARE(gitter.Cols(0), (QStringList{u"A"_s, u"a"_s}));
         QVERIFY(gitter.ModifiedDaten()); // unsaved work stays marked
-        QVERIFY(gitter.letzter_fehler().contains(u"Version 2"_qs));
-        gitter.SetFileName(pfad(u"fehlt.Tab"_qs));
+        QVERIFY(gitter.letzter_fehler().contains(u"Version 2"_s));
+        gitter.SetFileName(pfad(u"fehlt.Tab"_s));
         QVERIFY(!gitter.LoadFromFile());
         QCOMPARE(gitter.FileIstVersion(), -1);
     }
 
     void crlf_wird_gelesen()
     {
-        schreiben(pfad(u"crlf.Tab"_qs), "1\r\n2\r\n2\r\n\r\n\r\nA\r\nB\r\na\r\n \r\n");
+        schreiben(pfad(u"crlf.Tab"_s), "1\r\n2\r\n2\r\n\r\n\r\nA\r\nB\r\na\r\n \r\n");
         GitterModell gitter;
-        gitter.SetFileName(pfad(u"crlf.Tab"_qs));
+        gitter.SetFileName(pfad(u"crlf.Tab"_s));
         QVERIFY(gitter.LoadFromFile());
-        QCOMPARE(gitter.Rows(1).mid(0, 2), (QStringList{u"a"_qs, u" "_qs}));
+        QCOMPARE(gitter.Rows(1).mid(0, 2), (QStringList{u"a"_s, u" "_s}));
     }
 
     void kaputte_dateien_data()
@@ -177,9 +179,9 @@ private slots:
         QTest::newRow("anzahl keine zahl") << QByteArray("1\nzwei\n2\n") << false << 5;
         QTest::newRow("negative anzahl") << QByteArray("1\n2\n-4\n") << false << 5;
         QTest::newRow("riesige zeilenzahl")
-            << QByteArray("1\n2\n2000000000\n\n\na\nb\nc\n") << true << 5;
+            << QByteArray("1\n2\n2000000000\n\n\na\nb\nc\n") << false << 5;
         QTest::newRow("riesige spaltenzahl")
-            << QByteArray("1\n2000000000\n3\n\n\na\nb\nc\n") << true << 5;
+            << QByteArray("1\n2000000000\n3\n\n\na\nb\nc\n") << false << 5;
         QTest::newRow("abgeschnitten") << QByteArray("1\n3\n40") << true << 40;
         QTest::newRow("leer") << QByteArray() << false << 5;
         QTest::newRow("breite keine zahl")
@@ -196,25 +198,56 @@ private slots:
         QFETCH(QByteArray, inhalt);
         QFETCH(bool, ergebnis);
         QFETCH(int, hoechstens_zeilen);
-        schreiben(pfad(u"kaputt.Tab"_qs), inhalt);
+        schreiben(pfad(u"kaputt.Tab"_s), inhalt);
         GitterModell gitter;
-        gitter.SetFileName(pfad(u"kaputt.Tab"_qs));
+        gitter.SetFileName(pfad(u"kaputt.Tab"_s));
         QCOMPARE(gitter.LoadFromFile(true, true), ergebnis);
         QVERIFY(gitter.RowCount() <= hoechstens_zeilen);
         QVERIFY(gitter.ColCount() <= 10);
         QCOMPARE(gitter.letzter_fehler().isEmpty(), ergebnis);
     }
 
+    void waechst_auf_die_angegebene_groesse_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<bool>("ergebnis");
+        QTest::addColumn<int>("spalten");
+        QTest::addColumn<int>("zeilen");
+        QTest::newRow("weniger zellen als zeilen")
+            << QByteArray("1\n2\n6\n\n\nA\nB\na\nb\n") << true << 2 << 6;
+        QTest::newRow("nur der kopf") << QByteArray("1\n3\n40") << true << 3 << 40;
+        QTest::newRow("an der grenze") << QByteArray("1\n4\n25000\n") << true << 4 << 25000;
+        QTest::newRow("ueber der grenze") << QByteArray("1\n4\n25001\n") << false << 1 << 2;
+        QTest::newRow("zeilen ohne spalten") << QByteArray("1\n0\n2000000000\n") << false << 1 << 2;
+        QTest::newRow("zu viele spalten") << QByteArray("1\n10001\n1\n") << false << 1 << 2;
+    }
+    void waechst_auf_die_angegebene_groesse()
+    {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(bool, ergebnis);
+        QFETCH(int, spalten);
+        QFETCH(int, zeilen);
+        GitterModell gitter;
+        gitter.SetColCount(1);
+        gitter.SetRowCount(2);
+        gitter.SetCells(0, 1, u"alt"_s);
+        QCOMPARE(gitter.aus_bytes_laden(inhalt, true, false, 1), ergebnis);
+        QCOMPARE(gitter.ColCount(), spalten);
+        QCOMPARE(gitter.RowCount(), zeilen);
+        QCOMPARE(gitter.letzter_fehler().contains(u"zu viele"_s), !ergebnis);
+        QCOMPARE(gitter.Cells(0, 1), inhalt.startsWith("1\n2\n6\n") ? u"a"_s : u"alt"_s);
+    }
+
     void fortschritt_beim_speichern_je_zelle_beim_laden_je_zeile()
     {
         GitterModell gitter;
-        gitter_fuellen(gitter, {{u"A"_qs, u"B"_qs}, {u"a"_qs, u"b"_qs}, {u"c"_qs, u"d"_qs}});
+        gitter_fuellen(gitter, {{u"A"_s, u"B"_s}, {u"a"_s, u"b"_s}, {u"c"_s, u"d"_s}});
         gitter.WaitStep = 2;
         QList<QList<int>> meldungen;
         gitter.OnWait = [&](int nachricht, int phase, int wert) {
             meldungen.append({nachricht, phase, wert});
         };
-        gitter.SetFileName(pfad(u"fortschritt.Tab"_qs));
+        gitter.SetFileName(pfad(u"fortschritt.Tab"_s));
         QVERIFY(gitter.SaveToFile(true, 1024));
         const QList<QList<int>> je_zelle{{1024, 0, 3}, {1024, 1, 0}, {1024, 1, 0},
                                          {1024, 1, 2}, {1024, 1, 2}, {1024, 2, 0}};
@@ -229,7 +262,7 @@ private slots:
     {
         GitterModell gitter;
         gitter.ModiDaten_True();
-        gitter.SetFileName(pfad(u"fehlt/ordner/x.Tab"_qs));
+        gitter.SetFileName(pfad(u"fehlt/ordner/x.Tab"_s));
         QVERIFY(!gitter.SaveToFile());
         QVERIFY(gitter.ModifiedDaten());
         QVERIFY(!gitter.letzter_fehler().isEmpty());
@@ -239,12 +272,12 @@ private slots:
     {
         GitterModell gitter;
         gitter.SetFixedCols(0);
-        gitter_fuellen(gitter, {{u"X"_qs, u"Y"_qs}, {u"a"_qs, u" b"_qs}, {u"c"_qs, QString()}});
+        gitter_fuellen(gitter, {{u"X"_s, u"Y"_s}, {u"a"_s, u" b"_s}, {u"c"_s, QString()}});
         const QString text = gitter.ExportToParamStr(1, 0);
-        QCOMPARE(text, u"a\u00ACb\u00AC\u00ABc\u00AC\u00AC"_qs);
+        QCOMPARE(text, u"a\u00ACb\u00AC\u00ABc\u00AC\u00AC"_s);
         QStringList liste;
-        gitter.ExportToList(liste, u"#"_qs, 0, 1);
-        QCOMPARE(liste, (QStringList{u"Y#"_qs, u"b#"_qs, u"#"_qs}));
+        gitter.ExportToList(liste, u"#"_s, 0, 1);
+        QCOMPARE(liste, (QStringList{u"Y#"_s, u"b#"_s, u"#"_s}));
 
         GitterModell ziel;
         ziel.SetFixedCols(0);
@@ -253,10 +286,10 @@ private slots:
         ziel.ImportFromParamStr(text, 1, 0);
         QCOMPARE(ziel.RowCount(), 3);
         QCOMPARE(ziel.ColCount(), 2);
-        QCOMPARE(ziel.Rows(1), (QStringList{u"a"_qs, u"b"_qs}));
-        QCOMPARE(ziel.Rows(2), (QStringList{u"c"_qs, QString()}));
-        ziel.ImportFromList({u"z\u00AC"_qs}, -1, 1);
-        QCOMPARE(ziel.Rows(3), (QStringList{QString(), u"z"_qs}));
+        QCOMPARE(ziel.Rows(1), (QStringList{u"a"_s, u"b"_s}));
+        QCOMPARE(ziel.Rows(2), (QStringList{u"c"_s, QString()}));
+        ziel.ImportFromList({u"z\u00AC"_s}, -1, 1);
+        QCOMPARE(ziel.Rows(3), (QStringList{QString(), u"z"_s}));
     }
 
     void zusammenfuehrendes_speichern()
@@ -264,23 +297,23 @@ private slots:
         // Column 0 key, column 1 edit time; this grid was loaded at time 10.
         GitterModell datei;
         datei.SetFixedCols(0);
-        gitter_fuellen(datei, {{u"K"_qs, u"Zeit"_qs, u"Wert"_qs},
-                               {u"a"_qs, u"20"_qs, u"datei-neuer"_qs},
-                               {u"b"_qs, u"5"_qs, u"datei-alt"_qs},
-                               {u"c"_qs, u"15"_qs, u"anderswo-neu"_qs}});
-        datei.SetFileName(pfad(u"server.Tab"_qs));
+        gitter_fuellen(datei, {{u"K"_s, u"Zeit"_s, u"Wert"_s},
+                               {u"a"_s, u"20"_s, u"datei-neuer"_s},
+                               {u"b"_s, u"5"_s, u"datei-alt"_s},
+                               {u"c"_s, u"15"_s, u"anderswo-neu"_s}});
+        datei.SetFileName(pfad(u"server.Tab"_s));
         QVERIFY(datei.SaveToFile());
 
         GitterModell gitter;
         gitter.SetFixedCols(0);
-        gitter_fuellen(gitter, {{u"K"_qs, u"Zeit"_qs, u"Wert"_qs},
-                                {u"a"_qs, u"12"_qs, u"hier"_qs},
-                                {u"b"_qs, u"12"_qs, u"hier"_qs},
-                                {u"d"_qs, u"3"_qs, u"anderswo-geloescht"_qs}});
+        gitter_fuellen(gitter, {{u"K"_s, u"Zeit"_s, u"Wert"_s},
+                                {u"a"_s, u"12"_s, u"hier"_s},
+                                {u"b"_s, u"12"_s, u"hier"_s},
+                                {u"d"_s, u"3"_s, u"anderswo-geloescht"_s}});
         gitter.SetFileName(datei.FileName());
         QVERIFY(gitter.SaveToServerFile(0, 1, 10.0));
         QCOMPARE(spalte_lesen(gitter, 2),
-                 (QStringList{u"datei-neuer"_qs, u"hier"_qs, u"anderswo-neu"_qs}));
+                 (QStringList{u"datei-neuer"_s, u"hier"_s, u"anderswo-neu"_s}));
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TstZahltext : public QObject
 {
     Q_OBJECT
@@ -13,21 +15,21 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("wert");
-        QTest::newRow("tausender") << u"1.234,56"_qs << 1234.56;
-        QTest::newRow("komma strich") << u"12,-"_qs << 12.0;
-        QTest::newRow("strich komma ist null") << u"-,50"_qs << 0.5;
-        QTest::newRow("komma vorn") << u",5"_qs << 0.5;
-        QTest::newRow("negativ") << u"-3"_qs << -3.0;
-        QTest::newRow("erstes wort") << u"12 : 8"_qs << 12.0;
-        QTest::newRow("einheit") << u"12,50 EUR"_qs << 12.5;
-        QTest::newRow("zwei kommas") << u"1,2,3"_qs << 1.2;
-        QTest::newRow("einheit ohne leer") << u"1,5kg"_qs << 0.0;
-        QTest::newRow("buchstaben") << u"abc"_qs << 0.0;
+        QTest::newRow("tausender") << u"1.234,56"_s << 1234.56;
+        QTest::newRow("komma strich") << u"12,-"_s << 12.0;
+        QTest::newRow("strich komma ist null") << u"-,50"_s << 0.5;
+        QTest::newRow("komma vorn") << u",5"_s << 0.5;
+        QTest::newRow("negativ") << u"-3"_s << -3.0;
+        QTest::newRow("erstes wort") << u"12 : 8"_s << 12.0;
+        QTest::newRow("einheit") << u"12,50 EUR"_s << 12.5;
+        QTest::newRow("zwei kommas") << u"1,2,3"_s << 1.2;
+        QTest::newRow("einheit ohne leer") << u"1,5kg"_s << 0.0;
+        QTest::newRow("buchstaben") << u"abc"_s << 0.0;
         QTest::newRow("leer") << QString() << 0.0;
-        QTest::newRow("nur komma") << u","_qs << 0.0;
-        QTest::newRow("steuerzeichen") << u"\t7,25\r\n"_qs << 7.25;
-        QTest::newRow("nan ist keine zahl") << u"NaN"_qs << 0.0;
-        QTest::newRow("inf ist keine zahl") << u"-inf"_qs << 0.0;
+        QTest::newRow("nur komma") << u","_s << 0.0;
+        QTest::newRow("steuerzeichen") << u"\t7,25\r\n"_s << 7.25;
+        QTest::newRow("nan ist keine zahl") << u"NaN"_s << 0.0;
+        QTest::newRow("inf ist keine zahl") << u"-inf"_s << 0.0;
     }
     void float_lesen()
     {
@@ -40,11 +42,11 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("wert");
-        QTest::newRow("tausender") << u"1.234"_qs << 1234;
-        QTest::newRow("leerzeichen") << u"12 000"_qs << 12000;
-        QTest::newRow("komma") << u"12,5"_qs << 0;
-        QTest::newRow("negativ") << u"-7"_qs << -7;
-        QTest::newRow("zu gross") << u"2147483648"_qs << 0;
+        QTest::newRow("tausender") << u"1.234"_s << 1234;
+        QTest::newRow("leerzeichen") << u"12 000"_s << 12000;
+        QTest::newRow("komma") << u"12,5"_s << 0;
+        QTest::newRow("negativ") << u"-7"_s << -7;
+        QTest::newRow("zu gross") << u"2147483648"_s << 0;
         QTest::newRow("leer") << QString() << 0;
     }
     void int_lesen()
@@ -58,9 +60,9 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("wert");
-        QTest::newRow("euro") << u"12,50 €"_qs << 12.5;
-        QTest::newRow("tausender euro") << u"1.234,50 €"_qs << 1234.5;
-        QTest::newRow("nichts") << u"€"_qs << 0.0;
+        QTest::newRow("euro") << u"12,50 €"_s << 12.5;
+        QTest::newRow("tausender euro") << u"1.234,50 €"_s << 1234.5;
+        QTest::newRow("nichts") << u"€"_s << 0.0;
     }
     void waehrung_lesen()
     {
@@ -74,12 +76,12 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("dezimalen");
         QTest::addColumn<QString>("ergebnis");
-        QTest::newRow("ohne dezimalen bleibt text") << u"abc"_qs << 0 << u"abc"_qs;
-        QTest::newRow("schnitt nach k") << u"1,5kg"_qs << 0 << u"1,5k"_qs;
-        QTest::newRow("festkomma") << u"3,1"_qs << 3 << u"3,100"_qs;
-        QTest::newRow("nicht lesbar mit dezimalen") << u"x,1"_qs << 1 << u"0"_qs;
-        QTest::newRow("komma am ende") << u"5,"_qs << 0 << u"5"_qs;
-        QTest::newRow("inf mit dezimalen") << u"inf,"_qs << 2 << u"0"_qs;
+        QTest::newRow("ohne dezimalen bleibt text") << u"abc"_s << 0 << u"abc"_s;
+        QTest::newRow("schnitt nach k") << u"1,5kg"_s << 0 << u"1,5k"_s;
+        QTest::newRow("festkomma") << u"3,1"_s << 3 << u"3,100"_s;
+        QTest::newRow("nicht lesbar mit dezimalen") << u"x,1"_s << 1 << u"0"_s;
+        QTest::newRow("komma am ende") << u"5,"_s << 0 << u"5"_s;
+        QTest::newRow("inf mit dezimalen") << u"inf,"_s << 2 << u"0"_s;
     }
     void normalisieren()
     {
@@ -91,10 +93,10 @@ private slots:
 
     void kleine_textfunktionen()
     {
-        QCOMPARE(CutToken(u';', u"ab;cd;e"_qs), std::make_pair(u"ab"_qs, u"cd;e"_qs));
-        QCOMPARE(CutToken(u';', u"abc"_qs), std::make_pair(u"abc"_qs, QString()));
-        QCOMPARE(RemoveChars(u"a-b.c"_qs, u"-."_qs), u"abc"_qs);
-        QCOMPARE(ReplaceChars(u"a-b.c"_qs, u"-."_qs, u'_'), u"a_b_c"_qs);
+        QCOMPARE(CutToken(u';', u"ab;cd;e"_s), std::make_pair(u"ab"_s, u"cd;e"_s));
+        QCOMPARE(CutToken(u';', u"abc"_s), std::make_pair(u"abc"_s, QString()));
+        QCOMPARE(RemoveChars(u"a-b.c"_s, u"-."_s), u"abc"_s);
+        QCOMPARE(ReplaceChars(u"a-b.c"_s, u"-."_s, u'_'), u"a_b_c"_s);
         const QRect rechteck(QPoint(2, 3), QPoint(5, 7));
         QVERIFY(PointInRect(2, 3, rechteck));
         QVERIFY(PointInRect(5, 7, rechteck));
