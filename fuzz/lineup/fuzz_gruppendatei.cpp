@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void pruefen(bool bedingung)
@@ -32,9 +34,9 @@ void felder_pruefen(const Namensfelder &felder)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
 {
     // Every replace syncs the file to disk; a memory file system keeps the runs fast.
-    static QTemporaryDir ordner(QFileInfo(u"/dev/shm"_qs).isWritable()
-                                    ? u"/dev/shm/fuzz_gruppendatei-XXXXXX"_qs
-                                    : QDir::tempPath() + u"/fuzz_gruppendatei-XXXXXX"_qs);
+    static QTemporaryDir ordner(QFileInfo(u"/dev/shm"_s).isWritable()
+                                    ? u"/dev/shm/fuzz_gruppendatei-XXXXXX"_s
+                                    : QDir::tempPath() + u"/fuzz_gruppendatei-XXXXXX"_s);
     Zustand zustand;
     zustand.daten_pfad = ordner.path() + u'/';
     const QByteArrayView bytes(reinterpret_cast<const char *>(daten), qsizetype(groesse));

@@ -16,9 +16,9 @@ int main(int argc, char *argv[])
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(programm_name);
     QApplication::setApplicationVersion(programm_version);
-    QApplication::setDesktopFileName(QStringLiteral("de.vorlix.turnierquarel"));
-    QIcon symbol(QStringLiteral(":/programmsymbol/programmsymbol_256.png"));
-    symbol.addFile(QStringLiteral(":/programmsymbol/programmsymbol_48.png"));
+    QApplication::setDesktopFileName(u"de.vorlix.turnierquarel"_s);
+    QIcon symbol(u":/programmsymbol/programmsymbol_256.png"_s);
+    symbol.addFile(u":/programmsymbol/programmsymbol_48.png"_s);
     QApplication::setWindowIcon(symbol);
 
     QtPlattform plattform;

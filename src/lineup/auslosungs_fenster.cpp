@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int namensfeld_breite = 180;
@@ -31,7 +33,7 @@ AuslosungsFenster::AuslosungsFenster(Zustand &zustand, Plattform &plattform, con
 QLineEdit *AuslosungsFenster::namensfeld_anlegen(int nr, const QString &zugaenglicher_name)
 {
     auto *feld = new QLineEdit(m_felder.text(nr), this);
-    feld->setObjectName(QStringLiteral("Edit%1").arg(nr));
+    feld->setObjectName(u"Edit%1"_s.arg(nr));
     feld->setReadOnly(true);
     feld->setAccessibleName(zugaenglicher_name);
     feld->setMinimumWidth(namensfeld_breite);

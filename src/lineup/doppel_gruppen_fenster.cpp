@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int paare = 10;
@@ -20,8 +22,7 @@ constexpr int paare_pro_spalte = 5;
 } // namespace
 
 TForm7::TForm7(Zustand &zustand, Plattform &plattform, QWidget *parent)
-    : AuslosungsFenster(zustand, plattform,
-                        {"Form7", QStringLiteral("Zufällige Gruppen erstellen"), 50}, parent)
+    : AuslosungsFenster(zustand, plattform, {"Form7", u"Zufällige Gruppen erstellen"_s, 50}, parent)
 {
     oberflaeche_aufbauen();
     platzieren();
@@ -39,24 +40,23 @@ void TForm7::oberflaeche_aufbauen()
         kopf->addWidget(knopf);
         return knopf;
     };
-    RadioButton1 = option("RadioButton1", QStringLiteral("Gruppen Mannschaft 1"));
-    RadioButton2 = option("RadioButton2", QStringLiteral("Gruppen Mannschaft 2"));
+    RadioButton1 = option("RadioButton1", u"Gruppen Mannschaft 1"_s);
+    RadioButton2 = option("RadioButton2", u"Gruppen Mannschaft 2"_s);
     RadioButton1->setChecked(true);
     kopf->addStretch();
-    Button3 = knopf_anlegen("Button3", QStringLiteral("Gruppen neu mischen"));
+    Button3 = knopf_anlegen("Button3", u"Gruppen neu mischen"_s);
     kopf->addWidget(Button3);
     spalte->addLayout(kopf);
 
     auto *gruppen = new QGridLayout;
     for (int k = 1; k <= paare; ++k) {
-        const QString titel = QStringLiteral("Gruppe %1").arg(k);
+        const QString titel = u"Gruppe %1"_s.arg(k);
         auto *kasten = new QGroupBox(titel, this);
-        kasten->setObjectName(QStringLiteral("GroupBox%1").arg(k));
+        kasten->setObjectName(u"GroupBox%1"_s.arg(k));
         auto *paar = new QHBoxLayout(kasten);
         for (int spieler = 1; spieler <= 2; ++spieler) {
             const int nr = 2 * (k - 1) + spieler;
-            paar->addWidget(
-                namensfeld_anlegen(nr, titel + QStringLiteral(" Spieler %1").arg(spieler)));
+            paar->addWidget(namensfeld_anlegen(nr, titel + u" Spieler %1"_s.arg(spieler)));
         }
         gruppen->addWidget(kasten, (k - 1) % paare_pro_spalte, (k - 1) / paare_pro_spalte);
     }
@@ -64,7 +64,7 @@ void TForm7::oberflaeche_aufbauen()
 
     auto *fuss = new QHBoxLayout;
     fuss->addStretch();
-    Button1 = knopf_anlegen("Button1", QStringLiteral("Beenden"));
+    Button1 = knopf_anlegen("Button1", u"Beenden"_s);
     fuss->addWidget(Button1);
     spalte->addLayout(fuss);
 

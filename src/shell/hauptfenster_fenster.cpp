@@ -26,6 +26,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int knopf_breite = 70;
@@ -146,13 +148,13 @@ QToolButton *TForm1::werkzeugknopf(const Bedienelement &element)
     knopf->setToolTip(element.hinweis);
     knopf->setAccessibleName(element.beschriftung);
     knopf->setAccessibleDescription(element.hinweis);
-    knopf->setIcon(QIcon(QStringLiteral(":/symbole/%1.png").arg(element.symbol)));
+    knopf->setIcon(QIcon(u":/symbole/%1.png"_s.arg(element.symbol)));
     knopf->setIconSize(QSize(32, 32));
     knopf->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     knopf->setAutoRaise(true);
     knopf->setFixedWidth(knopf_breite);
     // A narrow face so that the longest caption fits the fixed button width.
-    knopf->setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    knopf->setFont(QFont(u"Liberation Sans"_s, 8));
     const Befehl befehl = element.befehl;
     connect(knopf, &QToolButton::clicked, this, [this, befehl] { befehl_ausfuehren(befehl); });
     return knopf;
@@ -167,19 +169,18 @@ void TForm1::startseite_aufbauen()
 
     Image1 = new QLabel(Panel5);
     Image1->setObjectName("Image1");
-    Image1->setPixmap(QPixmap(QStringLiteral(":/bilder/startbild.png")));
+    Image1->setPixmap(QPixmap(u":/bilder/startbild.png"_s));
     Image1->setScaledContents(true);
     Image1->setAttribute(Qt::WA_TranslucentBackground);
-    Image1->setAccessibleName(QStringLiteral("Startbild"));
+    Image1->setAccessibleName(u"Startbild"_s);
     Image1->adjustSize();
 
-    Label1 = beschriftung(QStringLiteral("Hier könnte Ihre Werbung stehen."), "Label1", 20, Panel5);
-    Label2 = beschriftung(QStringLiteral("Hier spielen zwei Mannschaften gegeneinander."), "Label2",
-                          16, Panel5);
+    Label1 = beschriftung(u"Hier könnte Ihre Werbung stehen."_s, "Label1", 20, Panel5);
+    Label2 = beschriftung(u"Hier spielen zwei Mannschaften gegeneinander."_s, "Label2", 16, Panel5);
 
     RxClock1 = new QLabel(Panel5);
     RxClock1->setObjectName("RxClock1");
-    RxClock1->setAccessibleName(QStringLiteral("Uhrzeit"));
+    RxClock1->setAccessibleName(u"Uhrzeit"_s);
     QFont schrift = RxClock1->font();
     schrift.setPointSize(14);
     schrift.setBold(true);
@@ -192,7 +193,7 @@ void TForm1::startseite_aufbauen()
 
 void TForm1::uhr_stellen()
 {
-    RxClock1->setText(m_plattform.jetzt().time().toString(QStringLiteral("HH:mm:ss")));
+    RxClock1->setText(m_plattform.jetzt().time().toString(u"HH:mm:ss"_s));
     RxClock1->adjustSize();
     // Room for the 10 pixels by which the clock reaches over the right edge.
     RxClock1->resize(RxClock1->width() + 20, RxClock1->height());
@@ -208,8 +209,7 @@ void TForm1::erzeugen()
     m_zustand.hilfe_datei = hilfe_datei_finden(m_zustand.daten_pfad, m_zustand.programm_ordner);
     if (m_zustand.hilfe_datei.isEmpty()) {
         m_zustand.hilfe_datei = m_zustand.pfad(hilfe_dateiname);
-        m_plattform.information(QStringLiteral("Hilfe-Datei nicht gefunden\r") +
-                                m_zustand.hilfe_datei);
+        m_plattform.information(u"Hilfe-Datei nicht gefunden\r"_s + m_zustand.hilfe_datei);
     }
 
     const std::optional<Taskleiste> leiste = m_plattform.taskleiste();

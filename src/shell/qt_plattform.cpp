@@ -14,6 +14,8 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QWidget *aktives_fenster()
@@ -37,8 +39,8 @@ bool QtPlattform::warnung_ja_nein(const QString &text)
 {
     QMessageBox box(QMessageBox::Warning, programm_name, text, QMessageBox::NoButton,
                     aktives_fenster());
-    QPushButton *ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    QPushButton *ja = box.addButton(u"Ja"_s, QMessageBox::YesRole);
+    box.addButton(u"Nein"_s, QMessageBox::NoRole);
     box.exec();
     return box.clickedButton() == ja;
 }
@@ -47,7 +49,7 @@ void QtPlattform::fehler(const QString &text)
 {
     QMessageBox box(QMessageBox::Critical, programm_name, text, QMessageBox::NoButton,
                     aktives_fenster());
-    box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    box.addButton(u"Abbrechen"_s, QMessageBox::RejectRole);
     box.exec();
 }
 

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 TForm3::TForm3(Zustand &zustand, Plattform &plattform, QWidget *parent)
     : QDialog(parent)
     , m_plattform(plattform)
@@ -24,11 +26,11 @@ void TForm3::oberflaeche_aufbauen()
 
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
-    Image1->setPixmap(QPixmap(QStringLiteral(":/bilder/startbild.png")));
+    Image1->setPixmap(QPixmap(u":/bilder/startbild.png"_s));
     Image1->setAlignment(Qt::AlignCenter);
-    Image1->setAccessibleName(QStringLiteral("Startbild"));
+    Image1->setAccessibleName(u"Startbild"_s);
 
-    Label1 = new QLabel(QStringLiteral("Diese Seite könnte Ihre Werbung anzeigen."), this);
+    Label1 = new QLabel(u"Diese Seite könnte Ihre Werbung anzeigen."_s, this);
     Label1->setObjectName("Label1");
     Label1->setAlignment(Qt::AlignCenter);
     QFont schrift = Label1->font();
@@ -36,7 +38,7 @@ void TForm3::oberflaeche_aufbauen()
     schrift.setBold(true);
     Label1->setFont(schrift);
 
-    Button1 = new QPushButton(QStringLiteral("Beenden"), this);
+    Button1 = new QPushButton(u"Beenden"_s, this);
     Button1->setObjectName("Button1");
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);

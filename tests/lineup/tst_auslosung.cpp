@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <numeric>
 
+using namespace Qt::StringLiterals;
+
 class TstAuslosung : public QObject
 {
     Q_OBJECT
@@ -126,7 +128,7 @@ private slots:
         QFETCH(int, spieler);
         Turnier t(mannschaft);
         const int erster = grp::erster_slot(mannschaft);
-        const QStringList alle = namen(u"Spieler"_qs, teilnehmer);
+        const QStringList alle = namen(u"Spieler"_s, teilnehmer);
         QVERIFY(gruppendatei_anlegen(t.pfad(mannschaft == 1 ? gruppe1_d_datei : gruppe2_d_datei),
                                      namen_ab(erster, alle)));
 
@@ -147,7 +149,7 @@ private slots:
     void einzel_waehlt_zehn_von_zwoelf()
     {
         Turnier t(1);
-        const QStringList alle = namen(u"Einzel"_qs, 12);
+        const QStringList alle = namen(u"Einzel"_s, 12);
         QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_e_datei), namen_ab(1, alle)));
 
         personen_einz_zuweisen(t.zustand, t.felder);
@@ -174,15 +176,15 @@ private slots:
     void einzel_team2_fuellt_felder_elf_bis_zwanzig()
     {
         Turnier t(2);
-        t.felder.setze(1, u"Team 1 bleibt"_qs);
-        const QStringList alle = namen(u"Rot"_qs, 3);
+        t.felder.setze(1, u"Team 1 bleibt"_s);
+        const QStringList alle = namen(u"Rot"_s, 3);
         QVERIFY(gruppendatei_anlegen(t.pfad(gruppe2_e_datei), namen_ab(21, alle)));
 
         personen_einz_zuweisen(t.zustand, t.felder);
 
         QCOMPARE(sortiert(t.feldtexte(11, 13)), alle);
         QCOMPARE(t.slot_texte(t.zustand.gruppe2, 21, 23), t.feldtexte(11, 13));
-        QCOMPARE(t.felder.text(1), u"Team 1 bleibt"_qs);
+        QCOMPARE(t.felder.text(1), u"Team 1 bleibt"_s);
         QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), 3);
         QCOMPARE(t.zustand.wert(opt::mannschaft_nr), 2);
         QCOMPARE(dateiinhalt(t.pfad(gruppe2_e_datei)), t.zustand.gruppe2.bytes());
@@ -198,12 +200,12 @@ private slots:
         QTest::addColumn<Belegung>("teilnehmer");
         QTest::addColumn<int>("spieler");
         QTest::newRow("doppel team 2")
-            << true << 2 << gruppe2_d_datei << namen_ab(21, namen(u"neu"_qs, 4)) << 2;
+            << true << 2 << gruppe2_d_datei << namen_ab(21, namen(u"neu"_s, 4)) << 2;
         QTest::newRow("einzel team 2")
-            << false << 2 << gruppe2_e_datei << namen_ab(21, namen(u"neu"_qs, 4)) << 4;
+            << false << 2 << gruppe2_e_datei << namen_ab(21, namen(u"neu"_s, 4)) << 4;
         QTest::newRow("doppel team 1, Teilnehmer mit Lücke")
             << true << 1 << gruppe1_d_datei
-            << Belegung{{1, u"neu1"_qs}, {2, u"neu2"_qs}, {5, u"neu3"_qs}, {6, u"neu4"_qs}} << 2;
+            << Belegung{{1, u"neu1"_s}, {2, u"neu2"_s}, {5, u"neu3"_s}, {6, u"neu4"_s}} << 2;
     }
 
     void alte_namen_bleiben_nicht_stehen()
@@ -215,13 +217,13 @@ private slots:
         QFETCH(int, spieler);
         Turnier t(mannschaft);
         const int erster = grp::erster_slot(mannschaft);
-        t.zustand.gruppe2 = gruppe_mit(namen_ab(21, namen(u"alt"_qs, 8)));
+        t.zustand.gruppe2 = gruppe_mit(namen_ab(21, namen(u"alt"_s, 8)));
         QVERIFY(gruppendatei_anlegen(t.pfad(quelle), teilnehmer));
 
         (doppel ? personen_zuweisen2t : personen_einz_zuweisen)(t.zustand, t.felder);
 
         const TGruppe &gruppe = gruppe_der_mannschaft(t.zustand, mannschaft);
-        QCOMPARE(sortiert(t.slot_texte(gruppe, erster, erster + 3)), namen(u"neu"_qs, 4));
+        QCOMPARE(sortiert(t.slot_texte(gruppe, erster, erster + 3)), namen(u"neu"_s, 4));
         QCOMPARE(t.slot_texte(gruppe, erster + 4, erster + 19), QStringList(16, QString()));
         QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), spieler);
         TGruppe gespeichert;
@@ -236,8 +238,8 @@ private slots:
     {
         Turnier t(1);
         t.zustand.setze(opt::spieler_pro_mannschaft, 5);
-        t.zustand.gruppe1 = gruppe_mit(namen_ab(1, namen(u"da"_qs, 4)));
-        t.felder.setze(3, u"alt"_qs);
+        t.zustand.gruppe1 = gruppe_mit(namen_ab(1, namen(u"da"_s, 4)));
+        t.felder.setze(3, u"alt"_s);
 
         personen_zuweisen2t(t.zustand, t.felder);
 
@@ -245,14 +247,14 @@ private slots:
         QCOMPARE(t.zustand.pool_anzahl, 0);
         QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), 5);
         QCOMPARE(dateiinhalt(t.pfad(gruppe1_e_datei)),
-                 gruppe_mit(namen_ab(1, namen(u"da"_qs, 4))).bytes());
+                 gruppe_mit(namen_ab(1, namen(u"da"_s, 4))).bytes());
     }
 
     void unbekannte_mannschaft_leert_nur_die_felder()
     {
         Turnier t(0);
-        QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_d_datei), namen_ab(1, namen(u"n"_qs, 4))));
-        t.felder.setze(20, u"alt"_qs);
+        QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_d_datei), namen_ab(1, namen(u"n"_s, 4))));
+        t.felder.setze(20, u"alt"_s);
         personen_zuweisen2t(t.zustand, t.felder);
         QCOMPARE(t.feldtexte(1, 20), QStringList(20, QString()));
         QVERIFY(!QFile::exists(t.pfad(gruppe1_e_datei)));
@@ -264,7 +266,7 @@ private slots:
         QStringList aufstellungen[2];
         for (QStringList &aufstellung : aufstellungen) {
             Turnier t(1);
-            QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_d_datei), namen_ab(1, namen(u"n"_qs, 12))));
+            QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_d_datei), namen_ab(1, namen(u"n"_s, 12))));
             personen_zuweisen2t(t.zustand, t.felder);
             aufstellung = t.slot_texte(t.zustand.gruppe1, 1, 20);
         }

@@ -16,6 +16,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TstGruppenFenster : public QObject
 {
     Q_OBJECT
@@ -38,8 +40,7 @@ class TstGruppenFenster : public QObject
         {
             QStringList ergebnis;
             for (int nr = von; nr <= bis; ++nr)
-                ergebnis
-                    << fenster.findChild<QLineEdit *>(QStringLiteral("Edit%1").arg(nr))->text();
+                ergebnis << fenster.findChild<QLineEdit *>(u"Edit%1"_s.arg(nr))->text();
             return ergebnis;
         }
         static QStringList sortiert(QStringList liste)
@@ -78,7 +79,7 @@ private slots:
     void einzel_lost_beide_mannschaften_aus_und_speichert()
     {
         Programm p(0);
-        const QStringList blau = namen(u"Blau"_qs, 5), rot = namen(u"Rot"_qs, 3);
+        const QStringList blau = namen(u"Blau"_s, 5), rot = namen(u"Rot"_s, 3);
         QVERIFY(gruppendatei_anlegen(p.pfad(gruppe1_e_datei), namen_ab(1, blau)));
         QVERIFY(gruppendatei_anlegen(p.pfad(gruppe2_e_datei), namen_ab(21, rot)));
         klicken(&p.form8, "Button5"); // disables both re-draw buttons
@@ -102,7 +103,7 @@ private slots:
     void doppel_zeigt_was_gespeichert_ist()
     {
         Programm p(1);
-        const QStringList blau = namen(u"Blau"_qs, 4), rot = namen(u"Rot"_qs, 6);
+        const QStringList blau = namen(u"Blau"_s, 4), rot = namen(u"Rot"_s, 6);
         QVERIFY(gruppendatei_anlegen(p.pfad(gruppe1_e_datei), namen_ab(1, blau)));
         QVERIFY(gruppendatei_anlegen(p.pfad(gruppe2_e_datei), namen_ab(21, rot)));
         const QByteArray datei1 = dateiinhalt(p.pfad(gruppe1_e_datei));
@@ -127,7 +128,7 @@ private slots:
     void doppel_neu_mischen_lost_die_gewaehlte_mannschaft()
     {
         Programm p(1);
-        const QStringList rot = namen(u"Rot"_qs, 6);
+        const QStringList rot = namen(u"Rot"_s, 6);
         QVERIFY(gruppendatei_anlegen(p.pfad(gruppe2_d_datei), namen_ab(21, rot)));
         p.form7.zeigen();
 
@@ -135,7 +136,7 @@ private slots:
         klicken(&p.form7, "Button3");
         QVERIFY2(!QFile::exists(p.pfad(gruppe2_e_datei)), "an empty window draws nothing");
 
-        QVERIFY(gruppendatei_anlegen(p.pfad(gruppe2_e_datei), namen_ab(21, namen(u"alt"_qs, 8))));
+        QVERIFY(gruppendatei_anlegen(p.pfad(gruppe2_e_datei), namen_ab(21, namen(u"alt"_s, 8))));
         klicken(&p.form7, "RadioButton2");
         klicken(&p.form7, "Button3");
         const QStringList gezogen = Programm::texte(p.form7, 1, 6);
@@ -154,8 +155,8 @@ private slots:
     void loeschen_und_speichern_speichert_leere_aufstellungen()
     {
         Programm p(0);
-        QVERIFY(gruppendatei_anlegen(p.pfad(gruppe1_e_datei), namen_ab(1, namen(u"Blau"_qs, 10))));
-        QVERIFY(gruppendatei_anlegen(p.pfad(gruppe2_e_datei), namen_ab(21, namen(u"Rot"_qs, 10))));
+        QVERIFY(gruppendatei_anlegen(p.pfad(gruppe1_e_datei), namen_ab(1, namen(u"Blau"_s, 10))));
+        QVERIFY(gruppendatei_anlegen(p.pfad(gruppe2_e_datei), namen_ab(21, namen(u"Rot"_s, 10))));
         gruppen_mitspieler_anzeigen(p.zustand, p.form7, p.form8);
         QSignalSpy startseite(&p.form8, &AuslosungsFenster::startseite_zeigen);
 
@@ -176,7 +177,7 @@ private slots:
     void beenden_und_neu_auswaehlen_speichern_nichts()
     {
         Programm p(0);
-        QVERIFY(gruppendatei_anlegen(p.pfad(gruppe1_e_datei), namen_ab(1, namen(u"Blau"_qs, 4))));
+        QVERIFY(gruppendatei_anlegen(p.pfad(gruppe1_e_datei), namen_ab(1, namen(u"Blau"_s, 4))));
         gruppen_mitspieler_anzeigen(p.zustand, p.form7, p.form8);
         const QByteArray datei = dateiinhalt(p.pfad(gruppe1_e_datei));
         QSignalSpy startseite(&p.form8, &AuslosungsFenster::startseite_zeigen);
@@ -210,12 +211,12 @@ private slots:
     void doppelfenster_zeigt_ohne_datei_keine_fremden_namen()
     {
         Programm p(1);
-        QVERIFY(gruppendatei_anlegen(p.pfad(gruppe2_e_datei), namen_ab(21, namen(u"Rot"_qs, 4))));
+        QVERIFY(gruppendatei_anlegen(p.pfad(gruppe2_e_datei), namen_ab(21, namen(u"Rot"_s, 4))));
         gruppen_mitspieler_anzeigen(p.zustand, p.form7, p.form8);
         QVERIFY(p.form7.findChild<QRadioButton *>("RadioButton1")->isChecked());
         QCOMPARE(Programm::texte(p.form7, 1, 20), QStringList(20, QString()));
         klicken(&p.form7, "RadioButton2");
-        QCOMPARE(Programm::texte(p.form7, 1, 4), namen(u"Rot"_qs, 4));
+        QCOMPARE(Programm::texte(p.form7, 1, 4), namen(u"Rot"_s, 4));
     }
 
     void deutsche_namen_werden_gezeigt_und_unveraendert_gespeichert()
@@ -224,8 +225,7 @@ private slots:
         // Windows-1252 bytes as another writer stored them.
         const QList<QByteArray> roh{"J\xFCrgen \xD6zt\xFCrk", "Gro\xDF", "K\xE4the \x80uro",
                                     "\xC4nne M\xFCller"};
-        const QStringList lesbar{u"Jürgen Öztürk"_qs, u"Groß"_qs, u"Käthe €uro"_qs,
-                                 u"Änne Müller"_qs};
+        const QStringList lesbar{u"Jürgen Öztürk"_s, u"Groß"_s, u"Käthe €uro"_s, u"Änne Müller"_s};
         TGruppe gruppe;
         for (int i = 0; i < roh.size(); ++i)
             gruppe.setze_bytes(i * 51, char(roh.at(i).size()) + roh.at(i));
@@ -249,13 +249,13 @@ private slots:
         QCOMPARE(p.form7.y(), (schirm.height() - p.form7.height()) / 2 + 50);
         QCOMPARE(p.form8.x(), (schirm.width() - p.form8.width()) / 2);
         QCOMPARE(p.form8.y(), (schirm.height() - p.form8.height()) / 2 + 40);
-        QCOMPARE(p.form7.windowTitle(), u"Zufällige Gruppen erstellen"_qs);
-        QCOMPARE(p.form8.windowTitle(), u"Einzelspiel Gruppen erstellen"_qs);
+        QCOMPARE(p.form7.windowTitle(), u"Zufällige Gruppen erstellen"_s);
+        QCOMPARE(p.form8.windowTitle(), u"Einzelspiel Gruppen erstellen"_s);
 
-        QCOMPARE(p.form7.namensfeld(3)->accessibleName(), u"Gruppe 2 Spieler 1"_qs);
-        QCOMPARE(p.form7.namensfeld(20)->accessibleName(), u"Gruppe 10 Spieler 2"_qs);
-        QCOMPARE(p.form8.namensfeld(1)->accessibleName(), u"Mannschaft 1 Sp1"_qs);
-        QCOMPARE(p.form8.namensfeld(20)->accessibleName(), u"Mannschaft 2 Sp10"_qs);
+        QCOMPARE(p.form7.namensfeld(3)->accessibleName(), u"Gruppe 2 Spieler 1"_s);
+        QCOMPARE(p.form7.namensfeld(20)->accessibleName(), u"Gruppe 10 Spieler 2"_s);
+        QCOMPARE(p.form8.namensfeld(1)->accessibleName(), u"Mannschaft 1 Sp1"_s);
+        QCOMPARE(p.form8.namensfeld(20)->accessibleName(), u"Mannschaft 2 Sp10"_s);
         for (AuslosungsFenster *fenster : {static_cast<AuslosungsFenster *>(&p.form7),
                                            static_cast<AuslosungsFenster *>(&p.form8)}) {
             for (QWidget *element : fenster->findChildren<QWidget *>()) {
@@ -280,8 +280,8 @@ private slots:
         QTest::addColumn<QString>("menue");
         QTest::addRow("einzel, Werkzeugknopf") << 0 << QString();
         QTest::addRow("doppel, Werkzeugknopf") << 1 << QString();
-        QTest::addRow("einzel, Anzeigen") << 0 << u"Gruppen Mitspieler anzeigen"_qs;
-        QTest::addRow("doppel, Gruppen erstellen") << 1 << u"Gruppen erstellen"_qs;
+        QTest::addRow("einzel, Anzeigen") << 0 << u"Gruppen Mitspieler anzeigen"_s;
+        QTest::addRow("doppel, Gruppen erstellen") << 1 << u"Gruppen erstellen"_s;
     }
 
     void hauptfenster_oeffnet_die_gruppen()
@@ -292,7 +292,7 @@ private slots:
         TestPlattform plattform;
         t.zustand.optionen_lesen();
         t.zustand.setze(opt::doppel_modus, doppel_modus);
-        QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_e_datei), namen_ab(1, namen(u"Blau"_qs, 4))));
+        QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_e_datei), namen_ab(1, namen(u"Blau"_s, 4))));
         TForm1 hauptfenster(t.zustand, plattform);
         hauptfenster.show();
         AuslosungsFenster *fenster = doppel_modus == 1
@@ -312,7 +312,7 @@ private slots:
         }
         QVERIFY(fenster->isVisible());
         QVERIFY(!hauptfenster.Panel5->isVisible());
-        QCOMPARE(Programm::sortiert(Programm::texte(*fenster, 1, 4)), namen(u"Blau"_qs, 4));
+        QCOMPARE(Programm::sortiert(Programm::texte(*fenster, 1, 4)), namen(u"Blau"_s, 4));
 
         klicken(fenster, doppel_modus == 1 ? "Button1" : "Button2");
         QVERIFY(!fenster->isVisible());

@@ -15,6 +15,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TstHauptfenster : public QObject
 {
     Q_OBJECT
@@ -111,10 +113,10 @@ private slots:
         QCOMPARE(namen, (QStringList{"SpeedButton1", "SpeedButton3", "SpeedButton4", "SpeedButton2",
                                      "SpeedButton5", "SpeedButton6", "SpeedButton7",
                                      "SpeedButton10", "SpeedButton11"}));
-        QCOMPARE(f.findChild<QToolButton *>("SpeedButton1")->toolTip(), u"Daten eingeben"_qs);
+        QCOMPARE(f.findChild<QToolButton *>("SpeedButton1")->toolTip(), u"Daten eingeben"_s);
         QCOMPARE(f.findChild<QToolButton *>("SpeedButton10")->toolTip(),
-                 u"Bildschirmfarben einstellen"_qs);
-        QCOMPARE(f.findChild<QToolButton *>("SpeedButton11")->toolTip(), u"Programm beenden"_qs);
+                 u"Bildschirmfarben einstellen"_s);
+        QCOMPARE(f.findChild<QToolButton *>("SpeedButton11")->toolTip(), u"Programm beenden"_s);
     }
 
     void menuepunkte_rufen_ihre_befehle_data()
@@ -186,19 +188,19 @@ private slots:
     {
         Aufbau a;
         TForm1 &f = a.erzeugen();
-        menuepunkt(f, u"Über Vorlix Turnier-Quarel 2"_qs)->trigger();
+        menuepunkt(f, u"Über Vorlix Turnier-Quarel 2"_s)->trigger();
         UeberFenster *u = f.Ueber;
         QVERIFY(u->isVisible());
         QVERIFY(f.Panel5->isVisible());
-        QCOMPARE(u->windowTitle(), u"Über Vorlix Turnier-Quarel 2"_qs);
-        QCOMPARE(u->Version->text(), u"Version 1.15"_qs);
+        QCOMPARE(u->windowTitle(), u"Über Vorlix Turnier-Quarel 2"_s);
+        QCOMPARE(u->Version->text(), u"Version 1.15"_s);
         const QString lizenzen = u->Lizenzen->toPlainText();
         for (const char *teil : {"Qt 6.", "GNU Lesser General Public License 3.0", "CHMLib",
                                  "GNU Lesser General Public License 2.1"})
             QVERIFY2(lizenzen.contains(QString::fromUtf8(teil)), teil);
-        QVERIFY(!lizenzen.contains(u"http"_qs) && !lizenzen.contains(u"www"_qs));
+        QVERIFY(!lizenzen.contains(u"http"_s) && !lizenzen.contains(u"www"_s));
         QCOMPARE(u->Datenordner->text(), a.ordner.zustand.daten_pfad);
-        QCOMPARE(u->Datenordner->accessibleName(), u"Datenordner"_qs);
+        QCOMPARE(u->Datenordner->accessibleName(), u"Datenordner"_s);
         QTest::mouseClick(u->OrdnerOeffnen, Qt::LeftButton);
         QCOMPARE(a.plattform.gezeigte_ordner, QStringList{a.ordner.zustand.daten_pfad});
         QTest::mouseClick(u->Schliessen, Qt::LeftButton);
@@ -211,7 +213,7 @@ private slots:
         TForm1 &f = a.erzeugen();
         QCOMPARE(
             f.windowTitle(),
-            u"Vorlix Turnier-Quarel 2   V 1.15      -      Heute ist  Dienstag der  08.12.2026"_qs);
+            u"Vorlix Turnier-Quarel 2   V 1.15      -      Heute ist  Dienstag der  08.12.2026"_s);
         QVERIFY(f.StatusPanel->text().contains(u"1.15"));
         QCOMPARE(f.StatusPanel->width(), 640);
         QCOMPARE(f.geometry().size(), a.plattform.arbeit.size());
@@ -262,7 +264,7 @@ private slots:
             const QString erwartet = a.ordner.pfad("Vorlix_Turnier-Hilfe.chm");
             QCOMPARE(a.ordner.zustand.hilfe_datei, erwartet);
             QCOMPARE(a.plattform.texte(),
-                     QStringList{u"Hilfe-Datei nicht gefunden\r"_qs + erwartet});
+                     QStringList{u"Hilfe-Datei nicht gefunden\r"_s + erwartet});
         } else {
             QCOMPARE(a.ordner.zustand.hilfe_datei, ordner[gefunden] + "Vorlix_Turnier-Hilfe.chm");
             QVERIFY(a.plattform.meldungen.isEmpty());

@@ -7,6 +7,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TstOptionen : public QObject
 {
     Q_OBJECT
@@ -231,5 +233,3 @@ private slots:
 
 QTEST_GUILESS_MAIN(TstOptionen)
 #include "tst_optionen.moc"
-
-using namespace Qt::StringLiterals;
