@@ -56,20 +56,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
     // A file too short for a record was rewritten from memory; a longer one was read as it is.
     pruefen(QFileInfo(zustand.pfad(gruppe1_e_datei)).size() == qMax<qint64>(groesse, 2040));
 
-    for (int mannschaft : {1, 2}) {
+    for (const Mannschaft mannschaft : {Mannschaft::eins, Mannschaft::zwei}) {
         for (auto pool_bauen : {StrList, StrList_D}) {
-            zustand.setze(opt::mannschaft_nr, mannschaft);
+            zustand.mannschaft_setzen(mannschaft);
             const QStringList pool = pool_bauen(zustand);
             pruefen(pool.size() <= 20 && zustand.pool_anzahl == pool.size());
             for (const QString &name : pool)
                 pruefen(!name.isEmpty() && name.size() <= 50);
         }
-        zustand.setze(opt::mannschaft_nr, mannschaft);
+        zustand.mannschaft_setzen(mannschaft);
         personen_zuweisen2t(zustand, felder);
         felder_pruefen(felder);
         pruefen(zustand.wert(opt::spieler_pro_mannschaft) <= 20);
         personen_einz_zuweisen(zustand, felder);
-        pruefen(zustand.wert(opt::mannschaft_nr) == 2);
+        pruefen(zustand.mannschaft() == Mannschaft::zwei);
     }
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "programm.h"
 #include "shell/hauptfenster_fenster.h"
 #include "shell/qt_plattform.h"
+#include "shell/sprache.h"
 #include "shell/start.h"
 #include "shell/zustand.h"
 
@@ -14,6 +15,7 @@ using namespace Qt::StringLiterals;
 int main(int argc, char *argv[])
 {
     QApplication anwendung(argc, argv);
+    qt_deutsch_laden(anwendung);
     QApplication::setApplicationName(programm_name);
     QApplication::setApplicationVersion(programm_version);
     QApplication::setDesktopFileName(u"de.vorlix.turnierquarel"_s);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/mannschaft.h"
+
 #include <QString>
 
 using namespace Qt::StringLiterals;
@@ -15,32 +17,36 @@ inline const QString gruppe2_e_datei = u"Gruppe2_E.gr2"_s;
 inline const QString gruppe1_d_datei = u"Gruppe1_D.gr1"_s;
 inline const QString gruppe2_d_datei = u"Gruppe2_D.gr2"_s;
 
+// The line-up file and the doubles participants file of a team.
+QString aufstellungsdatei(Mannschaft mannschaft);
+QString teilnehmerdatei_doppel(Mannschaft mannschaft);
+
 enum class Gruppendatei { fehlt, gelesen, beschaedigt };
 
 // Reads the first 2040 bytes over the record; a damaged file leaves the record as it was.
 Gruppendatei gruppendatei_lesen(const QString &pfad, TGruppe &gruppe);
 
 // gruppe1 for team 1, gruppe2 for team 2.
-TGruppe &gruppe_der_mannschaft(Zustand &zustand, int mannschaft);
+TGruppe &gruppe_der_mannschaft(Zustand &zustand, Mannschaft mannschaft);
 
 // Writing replaces the file whole; a failed write is retried once on a file created empty.
-void gruppe_speichern(Zustand &zustand, int mannschaft);
-void gruppe_anlegen(Zustand &zustand, int mannschaft);
+void gruppe_speichern(Zustand &zustand, Mannschaft mannschaft);
+void gruppe_anlegen(Zustand &zustand, Mannschaft mannschaft);
 inline void gruppe1_speichern(Zustand &zustand)
 {
-    gruppe_speichern(zustand, 1);
+    gruppe_speichern(zustand, Mannschaft::eins);
 }
 inline void gruppe2_speichern(Zustand &zustand)
 {
-    gruppe_speichern(zustand, 2);
+    gruppe_speichern(zustand, Mannschaft::zwei);
 }
 inline void gruppe1_anlegen(Zustand &zustand)
 {
-    gruppe_anlegen(zustand, 1);
+    gruppe_anlegen(zustand, Mannschaft::eins);
 }
 inline void gruppe2_anlegen(Zustand &zustand)
 {
-    gruppe_anlegen(zustand, 2);
+    gruppe_anlegen(zustand, Mannschaft::zwei);
 }
 
 // Readers for the draw windows: fill the record and the window's name fields and update

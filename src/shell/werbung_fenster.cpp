@@ -3,6 +3,7 @@
 #include "programm.h"
 
 #include "shell/hilfe_taste_fenster.h"
+#include "shell/kuerzel.h"
 #include "shell/plattform.h"
 
 #include <QLabel>
@@ -38,8 +39,9 @@ void TForm3::oberflaeche_aufbauen()
     schrift.setBold(true);
     Label1->setFont(schrift);
 
-    Button1 = new QPushButton(u"Beenden"_s, this);
+    Button1 = new QPushButton(u"&Beenden"_s, this);
     Button1->setObjectName("Button1");
+    Button1->setAccessibleName(ohne_kuerzel(Button1->text()));
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 

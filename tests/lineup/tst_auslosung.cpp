@@ -22,10 +22,11 @@ class TstAuslosung : public QObject
     struct Turnier : TestOrdner
     {
         Namensfelder felder;
-        explicit Turnier(int mannschaft)
+        // A stored team number, valid or not.
+        explicit Turnier(qint32 mannschaft_nr)
         {
             zustand.optionen_lesen();
-            zustand.setze(opt::mannschaft_nr, mannschaft);
+            zustand.setze(opt::mannschaft_nr, mannschaft_nr);
             zustand.zufall.saen(saat);
         }
         QStringList feldtexte(int von, int bis) const
@@ -111,25 +112,26 @@ private slots:
 
     void doppel_bildet_paare_data()
     {
-        QTest::addColumn<int>("mannschaft");
+        QTest::addColumn<Mannschaft>("mannschaft");
         QTest::addColumn<int>("teilnehmer");
         QTest::addColumn<int>("spieler");
-        for (int mannschaft : {1, 2}) {
-            QTest::addRow("team %d, 8", mannschaft) << mannschaft << 8 << 4;
-            QTest::addRow("team %d, 7", mannschaft) << mannschaft << 7 << 3;
-            QTest::addRow("team %d, 20", mannschaft) << mannschaft << 20 << 10;
+        for (Mannschaft mannschaft : {Mannschaft::eins, Mannschaft::zwei}) {
+            const int nr = nummer(mannschaft);
+            QTest::addRow("team %d, 8", nr) << mannschaft << 8 << 4;
+            QTest::addRow("team %d, 7", nr) << mannschaft << 7 << 3;
+            QTest::addRow("team %d, 20", nr) << mannschaft << 20 << 10;
         }
     }
 
     void doppel_bildet_paare()
     {
-        QFETCH(int, mannschaft);
+        QFETCH(Mannschaft, mannschaft);
         QFETCH(int, teilnehmer);
         QFETCH(int, spieler);
-        Turnier t(mannschaft);
+        Turnier t(nummer(mannschaft));
         const int erster = grp::erster_slot(mannschaft);
         const QStringList alle = namen(u"Spieler"_s, teilnehmer);
-        QVERIFY(gruppendatei_anlegen(t.pfad(mannschaft == 1 ? gruppe1_d_datei : gruppe2_d_datei),
+        QVERIFY(gruppendatei_anlegen(t.pfad(teilnehmerdatei_doppel(mannschaft)),
                                      namen_ab(erster, alle)));
 
         personen_zuweisen2t(t.zustand, t.felder);
@@ -139,11 +141,10 @@ private slots:
         QCOMPARE(t.feldtexte(teilnehmer + 1, 20), QStringList(20 - teilnehmer, QString()));
         const TGruppe &gruppe = gruppe_der_mannschaft(t.zustand, mannschaft);
         QCOMPARE(t.slot_texte(gruppe, erster, erster + 19), t.feldtexte(1, 20));
-        QCOMPARE(dateiinhalt(t.pfad(mannschaft == 1 ? gruppe1_e_datei : gruppe2_e_datei)),
-                 gruppe.bytes());
+        QCOMPARE(dateiinhalt(t.pfad(aufstellungsdatei(mannschaft))), gruppe.bytes());
         QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), spieler);
         QCOMPARE(t.gespeichert(opt::spieler_pro_mannschaft), spieler);
-        QCOMPARE(t.zustand.wert(opt::mannschaft_nr), mannschaft);
+        QCOMPARE(t.zustand.mannschaft(), mannschaft);
     }
 
     void einzel_waehlt_zehn_von_zwoelf()
@@ -195,27 +196,27 @@ private slots:
     void alte_namen_bleiben_nicht_stehen_data()
     {
         QTest::addColumn<bool>("doppel");
-        QTest::addColumn<int>("mannschaft");
+        QTest::addColumn<Mannschaft>("mannschaft");
         QTest::addColumn<QString>("quelle");
         QTest::addColumn<Belegung>("teilnehmer");
         QTest::addColumn<int>("spieler");
         QTest::newRow("doppel team 2")
-            << true << 2 << gruppe2_d_datei << namen_ab(21, namen(u"neu"_s, 4)) << 2;
-        QTest::newRow("einzel team 2")
-            << false << 2 << gruppe2_e_datei << namen_ab(21, namen(u"neu"_s, 4)) << 4;
+            << true << Mannschaft::zwei << gruppe2_d_datei << namen_ab(21, namen(u"neu"_s, 4)) << 2;
+        QTest::newRow("einzel team 2") << false << Mannschaft::zwei << gruppe2_e_datei
+                                       << namen_ab(21, namen(u"neu"_s, 4)) << 4;
         QTest::newRow("doppel team 1, Teilnehmer mit Lücke")
-            << true << 1 << gruppe1_d_datei
+            << true << Mannschaft::eins << gruppe1_d_datei
             << Belegung{{1, u"neu1"_s}, {2, u"neu2"_s}, {5, u"neu3"_s}, {6, u"neu4"_s}} << 2;
     }
 
     void alte_namen_bleiben_nicht_stehen()
     {
         QFETCH(bool, doppel);
-        QFETCH(int, mannschaft);
+        QFETCH(Mannschaft, mannschaft);
         QFETCH(QString, quelle);
         QFETCH(Belegung, teilnehmer);
         QFETCH(int, spieler);
-        Turnier t(mannschaft);
+        Turnier t(nummer(mannschaft));
         const int erster = grp::erster_slot(mannschaft);
         t.zustand.gruppe2 = gruppe_mit(namen_ab(21, namen(u"alt"_s, 8)));
         QVERIFY(gruppendatei_anlegen(t.pfad(quelle), teilnehmer));
@@ -227,8 +228,7 @@ private slots:
         QCOMPARE(t.slot_texte(gruppe, erster + 4, erster + 19), QStringList(16, QString()));
         QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), spieler);
         TGruppe gespeichert;
-        QCOMPARE(gruppendatei_lesen(t.pfad(mannschaft == 1 ? gruppe1_e_datei : gruppe2_e_datei),
-                                    gespeichert),
+        QCOMPARE(gruppendatei_lesen(t.pfad(aufstellungsdatei(mannschaft)), gespeichert),
                  Gruppendatei::gelesen);
         QCOMPARE(t.slot_texte(gespeichert, erster, erster + 19),
                  t.slot_texte(gruppe, erster, erster + 19));

@@ -1,9 +1,13 @@
+#include "lineup/einzel_gruppen_fenster.h"
 #include "shell/hauptfenster_fenster.h"
+#include "shell/kuerzel.h"
+#include "shell/sprache.h"
 #include "shell/ueber_fenster.h"
 #include "shell/werbung_fenster.h"
 #include "test_ordner.h"
 #include "test_plattform.h"
 
+#include <QDialogButtonBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,7 +51,7 @@ class TstHauptfenster : public QObject
     static QAction *menuepunkt(TForm1 &fenster, const QString &text)
     {
         for (QAction *aktion : fenster.menuBar()->findChildren<QAction *>())
-            if (aktion->text() == text && !aktion->menu())
+            if (ohne_kuerzel(aktion->text()) == text && !aktion->menu())
                 return aktion;
         return nullptr;
     }
@@ -91,7 +95,7 @@ private slots:
 
         auto *k = f.findChild<QToolButton *>(knopf);
         QVERIFY(k);
-        QCOMPARE(k->text(), beschriftung);
+        QCOMPARE(ohne_kuerzel(k->text()), beschriftung);
         QCOMPARE(k->accessibleName(), beschriftung);
         QCOMPARE(k->width(), 70);
         QTest::mouseClick(k, Qt::LeftButton);
@@ -158,7 +162,7 @@ private slots:
         QVERIFY(aktion);
         const auto *oben = qobject_cast<QMenu *>(aktion->parent());
         QVERIFY(oben);
-        QCOMPARE(oben->title(), menue);
+        QCOMPARE(ohne_kuerzel(oben->title()), menue);
         aktion->trigger();
         QCOMPARE(gerufen, QList<int>{befehl});
         QCOMPARE(f.Panel5->isVisible(), !startseite_aus);
@@ -216,7 +220,9 @@ private slots:
             u"Vorlix Turnier-Quarel 2   V 1.15      -      Heute ist  Dienstag der  08.12.2026"_s);
         QVERIFY(f.StatusPanel->text().contains(u"1.15"));
         QCOMPARE(f.StatusPanel->width(), 640);
-        QCOMPARE(f.geometry().size(), a.plattform.arbeit.size());
+        // Frame and title bar included, the window fills the work area.
+        QVERIFY(f.frameGeometry() != f.geometry());
+        QCOMPARE(f.frameGeometry(), a.plattform.arbeit);
     }
 
     void hilfe_mit_f1_und_menue()
@@ -285,7 +291,7 @@ private slots:
         Aufbau a;
         a.plattform.leiste.reset();
         TForm1 &f = a.erzeugen();
-        QCOMPARE(f.geometry().size(), a.plattform.arbeit.size());
+        QCOMPARE(f.frameGeometry(), a.plattform.arbeit);
         QCOMPARE(a.ordner.zustand.taskleiste_hoehe, 0);
         QVERIFY(f.StatusPanel->width() != 640);
         QCOMPARE(f.Image1->pos(), QPoint(0, 0));
@@ -298,14 +304,15 @@ private slots:
         TForm1 &f = a.erzeugen();
         QStringList ablauf;
         f.auto_sicherung = [&] {
-            ablauf << (f.Form3->isVisible() ? "sicherung nach seite" : "sicherung");
+            ablauf << (f.Form3 && f.Form3->isVisible() ? "sicherung nach seite" : "sicherung");
         };
-        QTimer::singleShot(0, &f, [&] {
-            QTRY_VERIFY(f.Form3->isVisible());
-            ablauf << "werbeseite " + f.Form3->Label1->text();
-            QTest::mouseClick(f.Form3->Button1, Qt::LeftButton);
-        });
         QTest::mouseClick(f.findChild<QToolButton *>("SpeedButton11"), Qt::LeftButton);
+        QVERIFY(f.Form3);
+        QVERIFY(f.Form3->isVisible());
+        QVERIFY(f.Form3->isModal());
+        QVERIFY(f.isVisible());
+        ablauf << "werbeseite " + f.Form3->Label1->text();
+        QTest::mouseClick(f.Form3->Button1, Qt::LeftButton);
         QCOMPARE(ablauf, (QStringList{"sicherung",
                                       "werbeseite Diese Seite könnte Ihre Werbung anzeigen."}));
         QVERIFY(!f.isVisible());
@@ -320,11 +327,9 @@ private slots:
         f.auto_sicherung = [&] {
             gesichert = true;
         };
-        QTimer::singleShot(0, &f, [&] {
-            QTRY_VERIFY(f.Form3->isVisible());
-            f.Form3->reject(); // closing the page in any way ends the program too
-        });
         QTest::mouseClick(f.findChild<QToolButton *>("SpeedButton11"), Qt::LeftButton);
+        QVERIFY(f.Form3->isVisible());
+        f.Form3->reject(); // closing the page in any way ends the program too
         QVERIFY(!gesichert);
         QVERIFY(!f.isVisible());
     }
@@ -333,14 +338,11 @@ private slots:
     {
         Aufbau a;
         TForm1 &f = a.erzeugen();
-        QTimer::singleShot(0, &f, [&] {
-            QTRY_VERIFY(f.Form3->isVisible());
-            f.Form3->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(f.Form3));
-            QTest::keyClick(f.Form3, Qt::Key_F1);
-            f.Form3->accept();
-        });
         QTest::mouseClick(f.findChild<QToolButton *>("SpeedButton11"), Qt::LeftButton);
+        f.Form3->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.Form3));
+        QTest::keyClick(f.Form3, Qt::Key_F1);
+        f.Form3->accept();
         const QPair<QString, int> aufruf{a.ordner.pfad("Vorlix_Turnier-Hilfe.chm"), 150};
         QCOMPARE(a.plattform.hilfe_aufrufe, (QList<QPair<QString, int>>{aufruf}));
     }
@@ -356,8 +358,103 @@ private slots:
         };
         QVERIFY(f.close());
         QVERIFY(!gesichert);
-        QVERIFY(!f.Form3->isVisible());
+        QVERIFY(!f.Form3);
         QVERIFY(!f.isVisible());
+    }
+
+    void fenster_entstehen_erst_beim_zeigen()
+    {
+        Aufbau a;
+        TForm1 &f = a.erzeugen();
+        QVERIFY(!f.Form3 && !f.Form7 && !f.Form8);
+        QTest::mouseClick(f.findChild<QToolButton *>("SpeedButton4"), Qt::LeftButton);
+        QVERIFY(f.Form8 && f.Form8->isVisible());
+        TForm8 *erstes = f.Form8;
+        f.Form8->close();
+        QTest::mouseClick(f.findChild<QToolButton *>("SpeedButton4"), Qt::LeftButton);
+        QCOMPARE(f.Form8, erstes);
+        QVERIFY(!f.Form7);
+    }
+
+    // The tool bar and the menu bar share the window's Alt keys; each menu has its own.
+    void alt_kuerzel_sind_eindeutig()
+    {
+        Aufbau a;
+        TForm1 &f = a.erzeugen();
+        const auto kuerzel = [](const QString &text) {
+            const qsizetype stelle = text.indexOf(u'&');
+            return stelle < 0 ? QChar() : text.at(stelle + 1).toLower();
+        };
+        QList<QChar> fenster;
+        for (QToolButton *k : f.Panel1->findChildren<QToolButton *>())
+            fenster << kuerzel(k->text());
+        for (QAction *oben : f.menuBar()->actions()) {
+            fenster << kuerzel(oben->text());
+            if (!oben->menu())
+                continue;
+            QList<QChar> im_menue;
+            for (QAction *eintrag : oben->menu()->actions())
+                im_menue << kuerzel(eintrag->text());
+            QVERIFY2(!im_menue.contains(QChar()), qPrintable(oben->text()));
+            QCOMPARE(QSet<QChar>(im_menue.begin(), im_menue.end()).size(), im_menue.size());
+        }
+        QVERIFY(!fenster.contains(QChar()));
+        QCOMPARE(QSet<QChar>(fenster.begin(), fenster.end()).size(), fenster.size());
+    }
+
+    void alt_taste_loest_den_knopf_aus()
+    {
+        Aufbau a;
+        TForm1 &f = a.erzeugen();
+        QList<int> gerufen;
+        f.befehl_setzen(Befehl::ergebnisse_ansehen,
+                        [&gerufen] { gerufen << int(Befehl::ergebnisse_ansehen); });
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QTest::keyClick(&f, Qt::Key_L, Qt::AltModifier); // Tabe&lle
+        // A mnemonic presses the button visibly before it clicks.
+        QTRY_COMPARE(gerufen, QList<int>{int(Befehl::ergebnisse_ansehen)});
+    }
+
+    // On a narrow screen the about line is not cut, and stays inside the window.
+    void infozeile_ganz_sichtbar_data()
+    {
+        QTest::addColumn<QSize>("schirm");
+        QTest::newRow("1280x1024") << QSize(1280, 1024);
+        QTest::newRow("1024x768") << QSize(1024, 768);
+        QTest::newRow("800x600") << QSize(800, 600);
+    }
+    void infozeile_ganz_sichtbar()
+    {
+        QFETCH(QSize, schirm);
+        Aufbau a;
+        a.plattform.schirm = QRect(QPoint(0, 0), schirm);
+        a.plattform.arbeit = QRect(0, 0, schirm.width(), schirm.height() - 40);
+        a.plattform.leiste = Taskleiste{schirm.height() - 40, false};
+        TForm1 &f = a.erzeugen();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const QLabel *info = f.StatusPanel;
+        QVERIFY(info->isVisible());
+        QVERIFY(info->contentsRect().width() >=
+                info->fontMetrics().horizontalAdvance(info->text()));
+        QVERIFY(info->width() >= schirm.width() / 2);
+        const QRect im_fenster(info->mapTo(&f, QPoint(0, 0)), info->size());
+        QVERIFY(f.rect().contains(im_fenster));
+    }
+
+    // Qt's own texts speak German: context menus and standard buttons.
+    void qt_texte_auf_deutsch()
+    {
+        QVERIFY(qt_deutsch_laden(*QCoreApplication::instance()));
+        QLineEdit feld(u"Jürgen Öztürk"_s);
+        std::unique_ptr<QMenu> menue(feld.createStandardContextMenu());
+        QStringList eintraege;
+        for (QAction *aktion : menue->actions())
+            eintraege << ohne_kuerzel(aktion->text()).section(u'\t', 0, 0);
+        QVERIFY2(eintraege.contains(u"Kopieren"_s), qPrintable(eintraege.join(u'|')));
+        QVERIFY2(eintraege.contains(u"Alles auswählen"_s), qPrintable(eintraege.join(u'|')));
+        QDialogButtonBox knoepfe(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        QCOMPARE(knoepfe.button(QDialogButtonBox::Cancel)->text(), u"Abbrechen"_s);
     }
 };
 
