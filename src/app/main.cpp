@@ -2,6 +2,8 @@
 #include "erstes_bild.h"
 #include "programm.h"
 #include "shell/hauptfenster_fenster.h"
+#include "shell/oberflaeche_fenster.h"
+#include "shell/png_bild.h"
 #include "shell/qt_plattform.h"
 #include "shell/sprache.h"
 #include "shell/start.h"
@@ -9,8 +11,7 @@
 
 #include <QApplication>
 #include <QIcon>
-
-using namespace Qt::StringLiterals;
+#include <QPixmap>
 
 int main(int argc, char *argv[])
 {
@@ -19,9 +20,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(programm_name);
     QApplication::setApplicationVersion(programm_version);
     QApplication::setDesktopFileName(u"de.vorlix.turnierquarel"_s);
-    QIcon symbol(u":/programmsymbol/programmsymbol_256.png"_s);
-    symbol.addFile(u":/programmsymbol/programmsymbol_48.png"_s);
-    QApplication::setWindowIcon(symbol);
+    // Read as PNG straight away: left to guess, the image reader loads every image-format plugin.
+    QApplication::setWindowIcon(
+        QPixmap::fromImage(png_lesen(u":/programmsymbol/programmsymbol_48.png"_s)));
+    oberflaeche_einrichten();
 
     QtPlattform plattform;
     Zustand zustand;

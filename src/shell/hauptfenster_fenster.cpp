@@ -12,6 +12,7 @@
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/kuerzel.h"
 #include "shell/plattform.h"
+#include "shell/png_bild.h"
 #include "shell/titel.h"
 #include "shell/ueber_fenster.h"
 #include "shell/werbung_fenster.h"
@@ -139,7 +140,7 @@ QToolButton *TForm1::werkzeugknopf(const Bedienelement &element)
     knopf->setToolTip(element.hinweis);
     knopf->setAccessibleName(ohne_kuerzel(element.beschriftung));
     knopf->setAccessibleDescription(element.hinweis);
-    knopf->setIcon(QIcon(u":/symbole/%1.png"_s.arg(element.symbol)));
+    knopf->setIcon(QIcon(QPixmap::fromImage(png_lesen(u":/symbole/%1.png"_s.arg(element.symbol)))));
     knopf->setIconSize(QSize(32, 32));
     knopf->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     knopf->setAutoRaise(true);
@@ -160,7 +161,7 @@ void TForm1::startseite_aufbauen()
 
     Image1 = new QLabel(Panel5);
     Image1->setObjectName("Image1");
-    Image1->setPixmap(QPixmap(u":/bilder/startbild.png"_s));
+    Image1->setPixmap(QPixmap::fromImage(png_lesen(u":/bilder/startbild.png"_s)));
     Image1->setScaledContents(true);
     Image1->setAttribute(Qt::WA_TranslucentBackground);
     Image1->setAccessibleName(u"Startbild"_s);

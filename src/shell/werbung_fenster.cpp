@@ -5,6 +5,7 @@
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/kuerzel.h"
 #include "shell/plattform.h"
+#include "shell/png_bild.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -27,7 +28,7 @@ void TForm3::oberflaeche_aufbauen()
 
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
-    Image1->setPixmap(QPixmap(u":/bilder/startbild.png"_s));
+    Image1->setPixmap(QPixmap::fromImage(png_lesen(u":/bilder/startbild.png"_s)));
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setAccessibleName(u"Startbild"_s);
 

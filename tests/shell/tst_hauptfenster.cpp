@@ -1,6 +1,7 @@
 #include "lineup/einzel_gruppen_fenster.h"
 #include "shell/hauptfenster_fenster.h"
 #include "shell/kuerzel.h"
+#include "shell/oberflaeche_fenster.h"
 #include "shell/sprache.h"
 #include "shell/ueber_fenster.h"
 #include "shell/werbung_fenster.h"
@@ -57,6 +58,27 @@ class TstHauptfenster : public QObject
     }
 
 private slots:
+    void initTestCase() { oberflaeche_einrichten(); }
+
+    // Runs first: no other test of this program has read a picture yet.
+    void bilder_ohne_bildformat_module()
+    {
+        Aufbau a;
+        TForm1 &f = a.erzeugen();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QCOMPARE(f.Image1->pixmap().size(), QSize(480, 300));
+        QCOMPARE(f.findChild<QToolButton *>("SpeedButton1")->icon().availableSizes(),
+                 QList<QSize>{QSize(48, 48)});
+        QFile karte(u"/proc/self/maps"_s);
+        QVERIFY(karte.open(QIODevice::ReadOnly));
+        QVERIFY(!karte.readAll().contains("/imageformats/"));
+        // The menu bar's extension button still has its arrow.
+        QCOMPARE(QApplication::style()
+                     ->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
+                     .availableSizes(),
+                 (QList<QSize>{QSize(16, 10), QSize(32, 20)}));
+    }
+
     void werkzeugknoepfe_rufen_ihre_befehle_data()
     {
         QTest::addColumn<QString>("knopf");
