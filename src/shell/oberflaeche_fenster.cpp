@@ -29,9 +29,23 @@ QIcon VorlixStil::standardIcon(StandardPixmap art, const QStyleOption *option,
     return symbol;
 }
 
+QString stil_art()
+{
+    const QStyle *stil = QApplication::style();
+    if (const auto *ueber = qobject_cast<const QProxyStyle *>(stil))
+        stil = ueber->baseStyle();
+    return stil->name();
+}
+
+void stil_art_setzen(const QString &art)
+{
+    QApplication::setStyle(new VorlixStil(art));
+}
+
 void oberflaeche_einrichten()
 {
-    QApplication::setStyle(new VorlixStil(u"Fusion"_s));
+    // Over the platform's own style until a saved choice replaces it.
+    stil_art_setzen(QApplication::style()->name());
     // One face in two weights for every text: the tool bar's narrow face, which also reads well
     // everywhere else.
     QApplication::setFont(QFont(u"Liberation Sans"_s, 9));

@@ -14,5 +14,10 @@ public:
                        const QWidget *widget = nullptr) const override;
 };
 
+// The toolkit style under the program's style ("fusion", "windows", ...), and a new program
+// style over the named one.
+QString stil_art();
+void stil_art_setzen(const QString &art);
+
 // Style and font of every window; runs once at start-up, before the first window is built.
 void oberflaeche_einrichten();
