@@ -324,7 +324,7 @@ void TForm1::mitspieler_festlegen()
                                        form7().namensfelder(), this);
         connect(DualListDlg, &QDialog::finished, this, &TForm1::startseite_zeigen);
     }
-    m_zustand.setze(opt::mannschaft_nr, 1);
+    m_zustand.mannschaft_setzen(Mannschaft::eins);
     DualListDlg->oeffnen();
 }
 
