@@ -2,7 +2,12 @@
 # horn, Qt Print Support for printing) are plugins beside the program, loaded at their first use
 # through modul<Schnittstelle>("name") (src/shell/module.h). So the program does not link those
 # libraries and start-up loads none of them.
+include(GNUInstallDirs)
 set(VORLIX_MODUL_ORDNER ${CMAKE_BINARY_DIR}/src/app)
+# Installed beside the program's libraries; the program finds them relative to its own folder.
+set(VORLIX_MODUL_INSTALL_ORDNER ${CMAKE_INSTALL_LIBDIR}/vorlix)
+file(RELATIVE_PATH VORLIX_MODUL_RELATIV ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}
+     ${CMAKE_INSTALL_PREFIX}/${VORLIX_MODUL_INSTALL_ORDNER})
 add_custom_target(vorlix_module)
 
 function(vorlix_modul name)
@@ -14,4 +19,5 @@ function(vorlix_modul name)
         PREFIX ""
         LIBRARY_OUTPUT_DIRECTORY ${VORLIX_MODUL_ORDNER})
     add_dependencies(vorlix_module ${name})
+    install(TARGETS ${name} LIBRARY DESTINATION ${VORLIX_MODUL_INSTALL_ORDNER})
 endfunction()

@@ -6,9 +6,12 @@
 
 QObject *modul_laden(const QString &name)
 {
-    // Beside the program, else where the build put it (tests run from their own folders).
+    // Beside the program, where an installation puts them, else where the build put them (tests
+    // run from their own folders).
+    const QString programm = QCoreApplication::applicationDirPath();
     for (const QString &ordner :
-         {QCoreApplication::applicationDirPath(), QString::fromUtf8(VORLIX_MODUL_ORDNER)}) {
+         {programm, QDir(programm).filePath(QString::fromUtf8(VORLIX_MODUL_RELATIV)),
+          QString::fromUtf8(VORLIX_MODUL_ORDNER)}) {
         QPluginLoader lader(QDir(ordner).filePath(name));
         if (QObject *wurzel = lader.instance())
             return wurzel;
