@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Release build of the benchmarks, then run each on a virtual X server and print its figures.
+# Release build of the benchmarks, then run each on a virtual X server and print its figures
+# (bench_start measures both the offscreen platform and the X server in the same run).
 set -euo pipefail
 cd "$(dirname "$0")"
 ./werkzeuge/pakete.sh

@@ -32,7 +32,8 @@ neu -fill '#eceff1' -stroke '#455a64' -strokewidth 2 -draw 'rectangle 10,4 38,44
     -fill '#8d6e63' -draw 'polygon 10,4 28,10 28,48 10,44' -fill '#f9a825' -stroke none \
     -draw 'circle 24,27 24,25' "PNG32:$s/beenden.png"
 
-# The start picture: a table-football pitch with the rods of both teams.
+# The start picture: a table-football pitch with the rods of both teams. A palette picture: it
+# decodes about ten times faster than a 32-bit one, and the start page shows it at once.
 b=bilder/startbild.png
 convert -size 480x300 xc:none -fill '#5d4037' -draw 'roundrectangle 0,0 479,299 18,18' \
     -fill '#2e7d32' -draw 'rectangle 20,20 459,279' -fill none -stroke white -strokewidth 3 \
@@ -49,7 +50,7 @@ convert -size 480x300 xc:none -fill '#5d4037' -draw 'roundrectangle 0,0 479,299 
     -draw 'roundrectangle 403,140 417,160 4,4' \
     -draw 'roundrectangle 283,60 297,80 4,4' -draw 'roundrectangle 283,140 297,160 4,4' -draw 'roundrectangle 283,220 297,240 4,4' \
     -draw 'roundrectangle 123,90 137,110 4,4' -draw 'roundrectangle 123,190 137,210 4,4' \
-    -fill white -draw 'circle 228,128 228,120' "PNG32:$b"
+    -fill white -draw 'circle 228,128 228,120' "PNG8:$b"
 
 # The program icon in the sizes of the desktop's icon theme: a pitch seen from above with one
 # rod of each team and the ball.

@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void pruefen(bool bedingung)
@@ -32,9 +34,9 @@ void felder_pruefen(const Namensfelder &felder)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
 {
     // Every replace syncs the file to disk; a memory file system keeps the runs fast.
-    static QTemporaryDir ordner(QFileInfo(u"/dev/shm"_qs).isWritable()
-                                    ? u"/dev/shm/fuzz_gruppendatei-XXXXXX"_qs
-                                    : QDir::tempPath() + u"/fuzz_gruppendatei-XXXXXX"_qs);
+    static QTemporaryDir ordner(QFileInfo(u"/dev/shm"_s).isWritable()
+                                    ? u"/dev/shm/fuzz_gruppendatei-XXXXXX"_s
+                                    : QDir::tempPath() + u"/fuzz_gruppendatei-XXXXXX"_s);
     Zustand zustand;
     zustand.daten_pfad = ordner.path() + u'/';
     const QByteArrayView bytes(reinterpret_cast<const char *>(daten), qsizetype(groesse));
@@ -54,20 +56,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
     // A file too short for a record was rewritten from memory; a longer one was read as it is.
     pruefen(QFileInfo(zustand.pfad(gruppe1_e_datei)).size() == qMax<qint64>(groesse, 2040));
 
-    for (int mannschaft : {1, 2}) {
+    for (const Mannschaft mannschaft : {Mannschaft::eins, Mannschaft::zwei}) {
         for (auto pool_bauen : {StrList, StrList_D}) {
-            zustand.setze(opt::mannschaft_nr, mannschaft);
+            zustand.mannschaft_setzen(mannschaft);
             const QStringList pool = pool_bauen(zustand);
             pruefen(pool.size() <= 20 && zustand.pool_anzahl == pool.size());
             for (const QString &name : pool)
                 pruefen(!name.isEmpty() && name.size() <= 50);
         }
-        zustand.setze(opt::mannschaft_nr, mannschaft);
+        zustand.mannschaft_setzen(mannschaft);
         personen_zuweisen2t(zustand, felder);
         felder_pruefen(felder);
         pruefen(zustand.wert(opt::spieler_pro_mannschaft) <= 20);
         personen_einz_zuweisen(zustand, felder);
-        pruefen(zustand.wert(opt::mannschaft_nr) == 2);
+        pruefen(zustand.mannschaft() == Mannschaft::zwei);
     }
     return 0;
 }

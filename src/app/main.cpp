@@ -2,24 +2,28 @@
 #include "erstes_bild.h"
 #include "programm.h"
 #include "shell/hauptfenster_fenster.h"
+#include "shell/oberflaeche_fenster.h"
+#include "shell/png_bild.h"
 #include "shell/qt_plattform.h"
+#include "shell/sprache.h"
 #include "shell/start.h"
 #include "shell/zustand.h"
 
 #include <QApplication>
 #include <QIcon>
-
-using namespace Qt::StringLiterals;
+#include <QPixmap>
 
 int main(int argc, char *argv[])
 {
     QApplication anwendung(argc, argv);
+    qt_deutsch_laden(anwendung);
     QApplication::setApplicationName(programm_name);
     QApplication::setApplicationVersion(programm_version);
-    QApplication::setDesktopFileName(QStringLiteral("de.vorlix.turnierquarel"));
-    QIcon symbol(QStringLiteral(":/programmsymbol/programmsymbol_256.png"));
-    symbol.addFile(QStringLiteral(":/programmsymbol/programmsymbol_48.png"));
-    QApplication::setWindowIcon(symbol);
+    QApplication::setDesktopFileName(u"de.vorlix.turnierquarel"_s);
+    // Read as PNG straight away: left to guess, the image reader loads every image-format plugin.
+    QApplication::setWindowIcon(
+        QPixmap::fromImage(png_lesen(u":/programmsymbol/programmsymbol_48.png"_s)));
+    oberflaeche_einrichten();
 
     QtPlattform plattform;
     Zustand zustand;

@@ -3,6 +3,7 @@
 #include "appearance/kontrast.h"
 #include "appearance/stile.h"
 #include "grid/farbwert.h"
+#include "shell/oberflaeche_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 
@@ -20,10 +21,10 @@ bool stil_anwenden(Zustand &zustand, const QString &name)
     // The style sheet wraps the toolkit style; without it the style's own name shows.
     qApp->setStyleSheet(QString());
     if (zustand.plattform_stil.isEmpty())
-        zustand.plattform_stil = QApplication::style()->name();
+        zustand.plattform_stil = stil_art();
     const QString art = stil ? u"Fusion"_s : zustand.plattform_stil;
-    if (QApplication::style()->name().compare(art, Qt::CaseInsensitive) != 0)
-        QApplication::setStyle(art);
+    if (stil_art().compare(art, Qt::CaseInsensitive) != 0)
+        stil_art_setzen(art);
     if (stil) {
         qApp->setStyleSheet(stil->blatt.toString());
         QApplication::setPalette(stil_palette(*stil));

@@ -2,7 +2,7 @@
 
 #include "lineup/namensfelder.h"
 
-#include <QWidget>
+#include <QDialog>
 #include <array>
 
 class Plattform;
@@ -11,9 +11,9 @@ class QPushButton;
 struct Zustand;
 
 // What the two draw windows share: the twenty read-only name fields Edit1..Edit20 that show
-// their model, the placement at start-up, F1 and the way back to the start page. Each window
-// builds its own layout around these pieces.
-class AuslosungsFenster : public QWidget
+// their model, the placement at start-up, F1, Esc and the way back to the start page. Each
+// window builds its own layout around these pieces. Both are modeless dialogs.
+class AuslosungsFenster : public QDialog
 {
     Q_OBJECT
 
@@ -23,7 +23,8 @@ public:
     void zeigen();
 
 signals:
-    // The window was closed in any way; the main window shows its start page again.
+    // The window was closed in any way (its buttons, Esc, the close box); the main window shows
+    // its start page again.
     void startseite_zeigen();
 
 protected:
@@ -39,10 +40,11 @@ protected:
                       QWidget *parent);
 
     QLineEdit *namensfeld_anlegen(int nr, const QString &zugaenglicher_name);
-    QPushButton *knopf_anlegen(const char *objekt_name, const QString &text);
-    // Once the window's layout stands: centred, shifted down by the profile's offset.
+    // The caption carries its Alt mnemonic ("&Beenden").
+    QPushButton *knopf_anlegen(const char *objekt_name, const QString &beschriftung);
+    // Once the window's layout stands: fixed to its layout's size, centred, shifted down by the
+    // profile's offset.
     void platzieren();
-    void closeEvent(QCloseEvent *ereignis) override;
 
     Zustand &m_zustand;
     Plattform &m_plattform;

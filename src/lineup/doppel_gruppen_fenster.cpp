@@ -2,6 +2,7 @@
 
 #include "lineup/gruppendateien.h"
 #include "lineup/zuweisung.h"
+#include "shell/kuerzel.h"
 #include "shell/zustand.h"
 
 #include <QGridLayout>
@@ -10,7 +11,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -20,8 +24,7 @@ constexpr int paare_pro_spalte = 5;
 } // namespace
 
 TForm7::TForm7(Zustand &zustand, Plattform &plattform, QWidget *parent)
-    : AuslosungsFenster(zustand, plattform,
-                        {"Form7", QStringLiteral("Zufällige Gruppen erstellen"), 50}, parent)
+    : AuslosungsFenster(zustand, plattform, {"Form7", u"Zufällige Gruppen erstellen"_s, 50}, parent)
 {
     oberflaeche_aufbauen();
     platzieren();
@@ -32,31 +35,30 @@ void TForm7::oberflaeche_aufbauen()
     auto *spalte = new QVBoxLayout(this);
 
     auto *kopf = new QHBoxLayout;
-    const auto option = [this, kopf](const char *objekt_name, const QString &text) {
-        auto *knopf = new QRadioButton(text, this);
+    const auto option = [this, kopf](const char *objekt_name, const QString &beschriftung) {
+        auto *knopf = new QRadioButton(beschriftung, this);
         knopf->setObjectName(objekt_name);
-        knopf->setAccessibleName(text);
+        knopf->setAccessibleName(ohne_kuerzel(beschriftung));
         kopf->addWidget(knopf);
         return knopf;
     };
-    RadioButton1 = option("RadioButton1", QStringLiteral("Gruppen Mannschaft 1"));
-    RadioButton2 = option("RadioButton2", QStringLiteral("Gruppen Mannschaft 2"));
+    RadioButton1 = option("RadioButton1", u"Gruppen Mannschaft &1"_s);
+    RadioButton2 = option("RadioButton2", u"Gruppen Mannschaft &2"_s);
     RadioButton1->setChecked(true);
     kopf->addStretch();
-    Button3 = knopf_anlegen("Button3", QStringLiteral("Gruppen neu mischen"));
+    Button3 = knopf_anlegen("Button3", u"Gruppen &neu mischen"_s);
     kopf->addWidget(Button3);
     spalte->addLayout(kopf);
 
     auto *gruppen = new QGridLayout;
     for (int k = 1; k <= paare; ++k) {
-        const QString titel = QStringLiteral("Gruppe %1").arg(k);
+        const QString titel = u"Gruppe %1"_s.arg(k);
         auto *kasten = new QGroupBox(titel, this);
-        kasten->setObjectName(QStringLiteral("GroupBox%1").arg(k));
+        kasten->setObjectName(u"GroupBox%1"_s.arg(k));
         auto *paar = new QHBoxLayout(kasten);
         for (int spieler = 1; spieler <= 2; ++spieler) {
             const int nr = 2 * (k - 1) + spieler;
-            paar->addWidget(
-                namensfeld_anlegen(nr, titel + QStringLiteral(" Spieler %1").arg(spieler)));
+            paar->addWidget(namensfeld_anlegen(nr, titel + u" Spieler %1"_s.arg(spieler)));
         }
         gruppen->addWidget(kasten, (k - 1) % paare_pro_spalte, (k - 1) / paare_pro_spalte);
     }
@@ -64,42 +66,45 @@ void TForm7::oberflaeche_aufbauen()
 
     auto *fuss = new QHBoxLayout;
     fuss->addStretch();
-    Button1 = knopf_anlegen("Button1", QStringLiteral("Beenden"));
+    Button1 = knopf_anlegen("Button1", u"&Beenden"_s);
     fuss->addWidget(Button1);
     spalte->addLayout(fuss);
 
-    connect(RadioButton1, &QRadioButton::clicked, this, &TForm7::RadioButton1Click);
-    connect(RadioButton2, &QRadioButton::clicked, this, &TForm7::RadioButton2Click);
+    // On becoming checked, not on a click: keys and screen readers check an option too.
+    connect(RadioButton1, &QRadioButton::toggled, this, [this](bool gewaehlt) {
+        if (gewaehlt)
+            RadioButton1Click();
+    });
+    connect(RadioButton2, &QRadioButton::toggled, this, [this](bool gewaehlt) {
+        if (gewaehlt)
+            RadioButton2Click();
+    });
     connect(Button3, &QPushButton::clicked, this, &TForm7::Button3Click);
     connect(Button1, &QPushButton::clicked, this, &TForm7::close);
 }
 
-void TForm7::mannschaft_waehlen(int mannschaft)
+void TForm7::mannschaft_zeigen(Mannschaft mannschaft)
 {
-    if (mannschaft == 1) {
-        RadioButton1->setChecked(true);
-        RadioButton1Click();
-    } else {
-        RadioButton2->setChecked(true);
-        RadioButton2Click();
-    }
+    QRadioButton *option = mannschaft == Mannschaft::eins ? RadioButton1 : RadioButton2;
+    const QSignalBlocker still(option);
+    option->setChecked(true);
 }
 
 void TForm7::RadioButton1Click()
 {
-    m_zustand.setze(opt::mannschaft_nr, 1);
+    m_zustand.mannschaft_setzen(Mannschaft::eins);
     gruppe1_lesen_doppel(m_zustand, namensfelder());
 }
 
 void TForm7::RadioButton2Click()
 {
-    m_zustand.setze(opt::mannschaft_nr, 2);
+    m_zustand.mannschaft_setzen(Mannschaft::zwei);
     gruppe2_lesen_doppel(m_zustand, namensfelder());
 }
 
 void TForm7::Button3Click()
 {
-    m_zustand.setze(opt::mannschaft_nr, RadioButton2->isChecked() ? 2 : 1);
+    m_zustand.mannschaft_setzen(RadioButton2->isChecked() ? Mannschaft::zwei : Mannschaft::eins);
     // An empty window has nobody to draw.
     if (!namensfelder().text(1).isEmpty())
         personen_zuweisen2t(m_zustand, namensfelder());

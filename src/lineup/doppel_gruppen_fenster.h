@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lineup/auslosungs_fenster.h"
+#include "shell/mannschaft.h"
 
 class QRadioButton;
 
@@ -12,9 +13,9 @@ class TForm7 : public AuslosungsFenster
 public:
     TForm7(Zustand &zustand, Plattform &plattform, QWidget *parent = nullptr);
 
-    // Selects "Gruppen Mannschaft <mannschaft>" and shows that team's stored line-up, as a
-    // click on the option does.
-    void mannschaft_waehlen(int mannschaft);
+    // Checks the option of the team whose line-up the fields already show, without reading it
+    // again.
+    void mannschaft_zeigen(Mannschaft mannschaft);
 
     QRadioButton *RadioButton1 = nullptr;
     QRadioButton *RadioButton2 = nullptr;

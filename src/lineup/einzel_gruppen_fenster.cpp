@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int spieler_pro_spalte = 10;
@@ -19,8 +21,8 @@ constexpr int spieler_pro_spalte = 10;
 } // namespace
 
 TForm8::TForm8(Zustand &zustand, Plattform &plattform, QWidget *parent)
-    : AuslosungsFenster(zustand, plattform,
-                        {"Form8", QStringLiteral("Einzelspiel Gruppen erstellen"), 40}, parent)
+    : AuslosungsFenster(zustand, plattform, {"Form8", u"Einzelspiel Gruppen erstellen"_s, 40},
+                        parent)
 {
     oberflaeche_aufbauen();
     platzieren();
@@ -29,38 +31,39 @@ TForm8::TForm8(Zustand &zustand, Plattform &plattform, QWidget *parent)
 void TForm8::oberflaeche_aufbauen()
 {
     auto *raster = new QGridLayout(this);
-    Button3 = knopf_anlegen("Button3", QStringLiteral("Gruppen neu mischen"));
-    Button4 = knopf_anlegen("Button4", QStringLiteral("Gruppe neu mischen"));
+    Button3 = knopf_anlegen("Button3", u"Gruppen &neu mischen"_s);
+    Button4 = knopf_anlegen("Button4", u"Gruppe neu &mischen"_s);
     raster->addWidget(Button3, 0, 0);
     raster->addWidget(Button4, 0, 1);
 
-    for (int mannschaft = 1; mannschaft <= 2; ++mannschaft) {
-        const QString kopf = QStringLiteral("Mannschaft %1").arg(mannschaft);
+    for (const Mannschaft mannschaft : {Mannschaft::eins, Mannschaft::zwei}) {
+        const int nr = nummer(mannschaft);
+        const QString kopf = u"Mannschaft %1"_s.arg(nr);
         auto *spalte = new QGroupBox(kopf, this);
-        spalte->setObjectName(QStringLiteral("GroupBox%1").arg(mannschaft));
+        spalte->setObjectName(u"GroupBox%1"_s.arg(nr));
         auto *formular = new QFormLayout(spalte);
         for (int k = 1; k <= spieler_pro_spalte; ++k) {
-            const QString beschriftung = QStringLiteral("Sp%1").arg(k);
+            const QString beschriftung = u"Sp%1"_s.arg(k);
             auto *label = new QLabel(beschriftung, spalte);
-            QLineEdit *feld = namensfeld_anlegen((mannschaft - 1) * spieler_pro_spalte + k,
-                                                 kopf + u' ' + beschriftung);
+            QLineEdit *feld =
+                namensfeld_anlegen((nr - 1) * spieler_pro_spalte + k, kopf + u' ' + beschriftung);
             label->setBuddy(feld);
             formular->addRow(label, feld);
         }
-        raster->addWidget(spalte, 1, mannschaft - 1);
+        raster->addWidget(spalte, 1, nr - 1);
     }
 
     auto *fuss = new QHBoxLayout;
-    Button1 = knopf_anlegen("Button1", QStringLiteral("Speichern"));
-    Button2 = knopf_anlegen("Button2", QStringLiteral("Beenden"));
-    Button5 = knopf_anlegen("Button5", QStringLiteral("Löschen"));
-    Button6 = knopf_anlegen("Button6", QStringLiteral("Neu auswählen"));
+    Button1 = knopf_anlegen("Button1", u"&Speichern"_s);
+    Button2 = knopf_anlegen("Button2", u"&Beenden"_s);
+    Button5 = knopf_anlegen("Button5", u"&Löschen"_s);
+    Button6 = knopf_anlegen("Button6", u"Neu &auswählen"_s);
     for (QPushButton *knopf : {Button1, Button2, Button5, Button6})
         fuss->addWidget(knopf);
     raster->addLayout(fuss, 2, 0, 1, 2);
 
-    connect(Button3, &QPushButton::clicked, this, [this] { neu_mischen(1); });
-    connect(Button4, &QPushButton::clicked, this, [this] { neu_mischen(2); });
+    connect(Button3, &QPushButton::clicked, this, [this] { neu_mischen(Mannschaft::eins); });
+    connect(Button4, &QPushButton::clicked, this, [this] { neu_mischen(Mannschaft::zwei); });
     connect(Button1, &QPushButton::clicked, this, &TForm8::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm8::close);
     connect(Button5, &QPushButton::clicked, this, &TForm8::Button5Click);
@@ -73,9 +76,9 @@ void TForm8::mischen_erlauben()
     Button4->setEnabled(true);
 }
 
-void TForm8::neu_mischen(int mannschaft)
+void TForm8::neu_mischen(Mannschaft mannschaft)
 {
-    m_zustand.setze(opt::mannschaft_nr, mannschaft);
+    m_zustand.mannschaft_setzen(mannschaft);
     personen_einz_zuweisen(m_zustand, namensfelder());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lineup/auslosungs_fenster.h"
+#include "shell/mannschaft.h"
 
 // "Einzelspiel Gruppen erstellen": the singles line-ups of both teams side by side, team 1 in
 // name fields 1..10 and team 2 in 11..20.
@@ -27,7 +28,7 @@ signals:
 
 private:
     void oberflaeche_aufbauen();
-    void neu_mischen(int mannschaft);
+    void neu_mischen(Mannschaft mannschaft);
     void Button1Click();
     void Button5Click();
     void Button6Click();

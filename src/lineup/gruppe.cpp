@@ -6,7 +6,7 @@ void TGruppe::leeren(int von, int bis)
         setze_name(slot, QString());
 }
 
-int TGruppe::letztes_volles_paar(int mannschaft) const
+int TGruppe::letztes_volles_paar(Mannschaft mannschaft) const
 {
     const int erster = grp::erster_slot(mannschaft);
     int letztes = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/mannschaft.h"
 #include "storage/satzbild.h"
 
 #include <QString>
@@ -17,9 +18,9 @@ constexpr speicher::TextFeld slot(int nr)
     return {(nr - 1) * (name_kapazitaet + 1), name_kapazitaet};
 }
 // The first slot of a team's own range: 1..20 for team 1, 21..40 for team 2.
-constexpr int erster_slot(int mannschaft)
+constexpr int erster_slot(Mannschaft mannschaft)
 {
-    return mannschaft == 1 ? 1 : slots_pro_mannschaft + 1;
+    return (nummer(mannschaft) - 1) * slots_pro_mannschaft + 1;
 }
 } // namespace grp
 
@@ -39,6 +40,6 @@ public:
 
     // Entries per team as the line-up counts them: the number of the last filled entry, 0 when
     // there is none. A pair counts only when both of its slots are filled.
-    int letztes_volles_paar(int mannschaft) const;
+    int letztes_volles_paar(Mannschaft mannschaft) const;
     int letzter_belegter_slot(int erster_slot, int anzahl) const;
 };

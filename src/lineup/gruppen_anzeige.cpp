@@ -1,29 +1,30 @@
 #include "lineup/gruppen_anzeige.h"
 
-#include "lineup/doppel_gruppen_fenster.h"
-#include "lineup/einzel_gruppen_fenster.h"
 #include "lineup/gruppendateien.h"
 #include "lineup/zuweisung.h"
 #include "shell/zustand.h"
 
-void gruppen_mitspieler_anzeigen(Zustand &zustand, TForm7 &form7, TForm8 &form8)
+Gruppenfenster gruppenfenster(const Zustand &zustand)
 {
-    if (zustand.wert(opt::doppel_modus) == 1) {
-        zustand.setze(opt::mannschaft_nr, 1);
-        gruppe1_lesen_doppel(zustand, form7.namensfelder());
-        gruppe2_lesen_doppel(zustand, form7.namensfelder());
-        zustand.setze(opt::mannschaft_nr, 2);
-        form7.zeigen();
-        form7.mannschaft_waehlen(1);
-        return;
-    }
-    Namensfelder &felder = form8.namensfelder();
+    return zustand.wert(opt::doppel_modus) == 1 ? Gruppenfenster::doppel : Gruppenfenster::einzel;
+}
+
+void doppel_gruppen_anzeigen(Zustand &zustand, Namensfelder &felder)
+{
+    zustand.mannschaft_setzen(Mannschaft::eins);
+    gruppe1_lesen_doppel(zustand, felder);
+    gruppe2_lesen_doppel(zustand, felder);
+    // Selecting "Gruppen Mannschaft 1" when the window opens reads team 1 once more.
+    zustand.mannschaft_setzen(Mannschaft::eins);
+    gruppe1_lesen_doppel(zustand, felder);
+}
+
+void einzel_gruppen_anzeigen(Zustand &zustand, Namensfelder &felder)
+{
     gruppe1_lesen_einzel(zustand, felder);
-    zustand.setze(opt::mannschaft_nr, 1);
+    zustand.mannschaft_setzen(Mannschaft::eins);
     personen_einz_zuweisen(zustand, felder);
     gruppe2_lesen_einzel(zustand, felder);
-    zustand.setze(opt::mannschaft_nr, 2);
+    zustand.mannschaft_setzen(Mannschaft::zwei);
     personen_einz_zuweisen(zustand, felder);
-    form8.mischen_erlauben();
-    form8.zeigen();
 }

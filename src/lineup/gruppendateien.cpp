@@ -9,19 +9,19 @@
 
 namespace {
 
-QString aufstellung_pfad(const Zustand &zustand, int mannschaft)
+QString aufstellung_pfad(const Zustand &zustand, Mannschaft mannschaft)
 {
-    return zustand.pfad(mannschaft == 1 ? gruppe1_e_datei : gruppe2_e_datei);
+    return zustand.pfad(aufstellungsdatei(mannschaft));
 }
 
-bool schreiben(Zustand &zustand, int mannschaft)
+bool schreiben(Zustand &zustand, Mannschaft mannschaft)
 {
     return speicher::datei_ersetzen(aufstellung_pfad(zustand, mannschaft),
                                     gruppe_der_mannschaft(zustand, mannschaft).bytes());
 }
 
 // True when the record was read and the fields are to be filled.
-bool einlesen(Zustand &zustand, int mannschaft)
+bool einlesen(Zustand &zustand, Mannschaft mannschaft)
 {
     switch (gruppendatei_lesen(aufstellung_pfad(zustand, mannschaft),
                                gruppe_der_mannschaft(zustand, mannschaft))) {
@@ -42,7 +42,7 @@ void spieler_zahl_setzen(Zustand &zustand, int letzter_eintrag)
         zustand.setze(opt::spieler_pro_mannschaft, letzter_eintrag);
 }
 
-void lesen_doppel(Zustand &zustand, int mannschaft, Namensfelder &felder)
+void lesen_doppel(Zustand &zustand, Mannschaft mannschaft, Namensfelder &felder)
 {
     // The window shows one team at a time: without a stored line-up it shows none, rather
     // than the other team's names left in its fields.
@@ -71,18 +71,28 @@ Gruppendatei gruppendatei_lesen(const QString &pfad, TGruppe &gruppe)
     return Gruppendatei::gelesen;
 }
 
-TGruppe &gruppe_der_mannschaft(Zustand &zustand, int mannschaft)
+QString aufstellungsdatei(Mannschaft mannschaft)
 {
-    return mannschaft == 1 ? zustand.gruppe1 : zustand.gruppe2;
+    return mannschaft == Mannschaft::eins ? gruppe1_e_datei : gruppe2_e_datei;
 }
 
-void gruppe_speichern(Zustand &zustand, int mannschaft)
+QString teilnehmerdatei_doppel(Mannschaft mannschaft)
+{
+    return mannschaft == Mannschaft::eins ? gruppe1_d_datei : gruppe2_d_datei;
+}
+
+TGruppe &gruppe_der_mannschaft(Zustand &zustand, Mannschaft mannschaft)
+{
+    return mannschaft == Mannschaft::eins ? zustand.gruppe1 : zustand.gruppe2;
+}
+
+void gruppe_speichern(Zustand &zustand, Mannschaft mannschaft)
 {
     if (!schreiben(zustand, mannschaft))
         gruppe_anlegen(zustand, mannschaft);
 }
 
-void gruppe_anlegen(Zustand &zustand, int mannschaft)
+void gruppe_anlegen(Zustand &zustand, Mannschaft mannschaft)
 {
     // Created empty first: when the second write fails too, an empty file is left, not an
     // outdated line-up.
@@ -92,17 +102,17 @@ void gruppe_anlegen(Zustand &zustand, int mannschaft)
 
 void gruppe1_lesen_doppel(Zustand &zustand, Namensfelder &felder)
 {
-    lesen_doppel(zustand, 1, felder);
+    lesen_doppel(zustand, Mannschaft::eins, felder);
 }
 
 void gruppe2_lesen_doppel(Zustand &zustand, Namensfelder &felder)
 {
-    lesen_doppel(zustand, 2, felder);
+    lesen_doppel(zustand, Mannschaft::zwei, felder);
 }
 
 void gruppe1_lesen_einzel(Zustand &zustand, Namensfelder &felder)
 {
-    if (!einlesen(zustand, 1))
+    if (!einlesen(zustand, Mannschaft::eins))
         return;
     // Team 1 fills all twenty fields; team 2's reader, run after it, overwrites 11..20.
     for (int slot = 1; slot <= grp::slots_pro_mannschaft; ++slot)
@@ -113,9 +123,9 @@ void gruppe1_lesen_einzel(Zustand &zustand, Namensfelder &felder)
 
 void gruppe2_lesen_einzel(Zustand &zustand, Namensfelder &felder)
 {
-    if (!einlesen(zustand, 2))
+    if (!einlesen(zustand, Mannschaft::zwei))
         return;
-    const int erster = grp::erster_slot(2);
+    const int erster = grp::erster_slot(Mannschaft::zwei);
     for (int k = 1; k <= grp::eintraege_pro_mannschaft; ++k)
         felder.setze(grp::eintraege_pro_mannschaft + k, zustand.gruppe2.name(erster + k - 1));
     spieler_zahl_setzen(
@@ -126,7 +136,7 @@ void einzel_aufstellungen_speichern(Zustand &zustand, const Namensfelder &felder
 {
     for (int k = 1; k <= grp::eintraege_pro_mannschaft; ++k) {
         zustand.gruppe1.setze_name(k, felder.text(k));
-        zustand.gruppe2.setze_name(grp::erster_slot(2) + k - 1,
+        zustand.gruppe2.setze_name(grp::erster_slot(Mannschaft::zwei) + k - 1,
                                    felder.text(grp::eintraege_pro_mannschaft + k));
     }
     gruppe1_speichern(zustand);

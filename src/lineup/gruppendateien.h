@@ -1,6 +1,10 @@
 #pragma once
 
+#include "shell/mannschaft.h"
+
 #include <QString>
+
+using namespace Qt::StringLiterals;
 
 class Namensfelder;
 class TGruppe;
@@ -8,10 +12,14 @@ struct Zustand;
 
 // The line-up files of both game kinds, and the doubles participants the doubles draw takes
 // its names from. Each holds one TGruppe.
-inline const QString gruppe1_e_datei = QStringLiteral("Gruppe1_E.gr1");
-inline const QString gruppe2_e_datei = QStringLiteral("Gruppe2_E.gr2");
-inline const QString gruppe1_d_datei = QStringLiteral("Gruppe1_D.gr1");
-inline const QString gruppe2_d_datei = QStringLiteral("Gruppe2_D.gr2");
+inline const QString gruppe1_e_datei = u"Gruppe1_E.gr1"_s;
+inline const QString gruppe2_e_datei = u"Gruppe2_E.gr2"_s;
+inline const QString gruppe1_d_datei = u"Gruppe1_D.gr1"_s;
+inline const QString gruppe2_d_datei = u"Gruppe2_D.gr2"_s;
+
+// The line-up file and the doubles participants file of a team.
+QString aufstellungsdatei(Mannschaft mannschaft);
+QString teilnehmerdatei_doppel(Mannschaft mannschaft);
 
 enum class Gruppendatei { fehlt, gelesen, beschaedigt };
 
@@ -19,26 +27,26 @@ enum class Gruppendatei { fehlt, gelesen, beschaedigt };
 Gruppendatei gruppendatei_lesen(const QString &pfad, TGruppe &gruppe);
 
 // gruppe1 for team 1, gruppe2 for team 2.
-TGruppe &gruppe_der_mannschaft(Zustand &zustand, int mannschaft);
+TGruppe &gruppe_der_mannschaft(Zustand &zustand, Mannschaft mannschaft);
 
 // Writing replaces the file whole; a failed write is retried once on a file created empty.
-void gruppe_speichern(Zustand &zustand, int mannschaft);
-void gruppe_anlegen(Zustand &zustand, int mannschaft);
+void gruppe_speichern(Zustand &zustand, Mannschaft mannschaft);
+void gruppe_anlegen(Zustand &zustand, Mannschaft mannschaft);
 inline void gruppe1_speichern(Zustand &zustand)
 {
-    gruppe_speichern(zustand, 1);
+    gruppe_speichern(zustand, Mannschaft::eins);
 }
 inline void gruppe2_speichern(Zustand &zustand)
 {
-    gruppe_speichern(zustand, 2);
+    gruppe_speichern(zustand, Mannschaft::zwei);
 }
 inline void gruppe1_anlegen(Zustand &zustand)
 {
-    gruppe_anlegen(zustand, 1);
+    gruppe_anlegen(zustand, Mannschaft::eins);
 }
 inline void gruppe2_anlegen(Zustand &zustand)
 {
-    gruppe_anlegen(zustand, 2);
+    gruppe_anlegen(zustand, Mannschaft::zwei);
 }
 
 // Readers for the draw windows: fill the record and the window's name fields and update

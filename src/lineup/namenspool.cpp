@@ -7,16 +7,15 @@
 
 namespace {
 
-QStringList pool_bauen(Zustand &zustand, const QString &datei_mannschaft1,
-                       const QString &datei_mannschaft2)
+QStringList pool_bauen(Zustand &zustand, QString (*datei_der_mannschaft)(Mannschaft))
 {
-    const int mannschaft = zustand.wert(opt::mannschaft_nr);
-    if (mannschaft != 1 && mannschaft != 2)
+    const std::optional<Mannschaft> mannschaft = zustand.mannschaft();
+    if (!mannschaft)
         return {};
     QStringList pool;
-    const QString datei = mannschaft == 1 ? datei_mannschaft1 : datei_mannschaft2;
+    const QString datei = datei_der_mannschaft(*mannschaft);
     if (gruppendatei_lesen(zustand.pfad(datei), zustand.gruppe1) == Gruppendatei::gelesen) {
-        const int erster = grp::erster_slot(mannschaft);
+        const int erster = grp::erster_slot(*mannschaft);
         for (int slot = erster; slot < erster + grp::slots_pro_mannschaft; ++slot) {
             const QString name = zustand.gruppe1.name(slot);
             if (!name.isEmpty())
@@ -33,10 +32,10 @@ QStringList pool_bauen(Zustand &zustand, const QString &datei_mannschaft1,
 
 QStringList StrList(Zustand &zustand)
 {
-    return pool_bauen(zustand, gruppe1_e_datei, gruppe2_e_datei);
+    return pool_bauen(zustand, aufstellungsdatei);
 }
 
 QStringList StrList_D(Zustand &zustand)
 {
-    return pool_bauen(zustand, gruppe1_d_datei, gruppe2_d_datei);
+    return pool_bauen(zustand, teilnehmerdatei_doppel);
 }

@@ -2,9 +2,11 @@
 
 #include <QStringList>
 
+using namespace Qt::StringLiterals;
+
 struct Zustand;
 
-inline const QString pool_datei = QStringLiteral("Str_list.txt");
+inline const QString pool_datei = u"Str_list.txt"_s;
 
 // The name pool of team mannschaft_nr: the names of that team's twenty slots in their order,
 // empty slots skipped. The file is read into gruppe1 for either team. Sets pool_anzahl and

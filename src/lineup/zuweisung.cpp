@@ -11,14 +11,9 @@
 
 namespace {
 
-bool gueltige_mannschaft(int mannschaft)
-{
-    return mannschaft == 1 || mannschaft == 2;
-}
-
 // Draws the pool and places at most hoechstens names from the given field and the team's first
 // slot on; false when the pool is empty and nothing was placed.
-bool platzieren(Zustand &zustand, int mannschaft, const QStringList &pool, int hoechstens,
+bool platzieren(Zustand &zustand, Mannschaft mannschaft, const QStringList &pool, int hoechstens,
                 Namensfelder &felder, int erstes_feld)
 {
     TGruppe &gruppe = gruppe_der_mannschaft(zustand, mannschaft);
@@ -36,7 +31,7 @@ bool platzieren(Zustand &zustand, int mannschaft, const QStringList &pool, int h
 }
 
 // An empty pool leaves spieler_pro_mannschaft as it was and stores the record as it stands.
-void speichern(Zustand &zustand, int mannschaft, bool platziert, int letzter_eintrag)
+void speichern(Zustand &zustand, Mannschaft mannschaft, bool platziert, int letzter_eintrag)
 {
     if (platziert && letzter_eintrag > 0)
         zustand.setze(opt::spieler_pro_mannschaft, letzter_eintrag);
@@ -49,30 +44,30 @@ void speichern(Zustand &zustand, int mannschaft, bool platziert, int letzter_ein
 void personen_zuweisen2t(Zustand &zustand, Namensfelder &felder)
 {
     felder.leeren(1, Namensfelder::anzahl);
-    const int mannschaft = zustand.wert(opt::mannschaft_nr);
-    if (!gueltige_mannschaft(mannschaft))
+    const std::optional<Mannschaft> mannschaft = zustand.mannschaft();
+    if (!mannschaft)
         return;
     const bool platziert =
-        platzieren(zustand, mannschaft, StrList_D(zustand), grp::slots_pro_mannschaft, felder, 1);
-    speichern(zustand, mannschaft, platziert,
-              gruppe_der_mannschaft(zustand, mannschaft).letztes_volles_paar(mannschaft));
+        platzieren(zustand, *mannschaft, StrList_D(zustand), grp::slots_pro_mannschaft, felder, 1);
+    speichern(zustand, *mannschaft, platziert,
+              gruppe_der_mannschaft(zustand, *mannschaft).letztes_volles_paar(*mannschaft));
 }
 
 void personen_einz_zuweisen(Zustand &zustand, Namensfelder &felder)
 {
-    const int mannschaft = zustand.wert(opt::mannschaft_nr);
-    if (!gueltige_mannschaft(mannschaft))
+    const std::optional<Mannschaft> mannschaft = zustand.mannschaft();
+    if (!mannschaft)
         return;
-    const int erstes_feld = mannschaft == 1 ? 1 : grp::eintraege_pro_mannschaft + 1;
+    const int erstes_feld = (nummer(*mannschaft) - 1) * grp::eintraege_pro_mannschaft + 1;
     felder.leeren(erstes_feld, erstes_feld + grp::eintraege_pro_mannschaft - 1);
-    const bool platziert = platzieren(zustand, mannschaft, StrList(zustand),
+    const bool platziert = platzieren(zustand, *mannschaft, StrList(zustand),
                                       grp::eintraege_pro_mannschaft, felder, erstes_feld);
     // Participants beyond the tenth are not part of a singles line-up.
-    if (mannschaft == 1)
+    if (*mannschaft == Mannschaft::eins)
         zustand.gruppe1.leeren(grp::eintraege_pro_mannschaft + 1, grp::slots_pro_mannschaft);
-    const TGruppe &gruppe = gruppe_der_mannschaft(zustand, mannschaft);
+    const TGruppe &gruppe = gruppe_der_mannschaft(zustand, *mannschaft);
     speichern(
-        zustand, mannschaft, platziert,
-        gruppe.letzter_belegter_slot(grp::erster_slot(mannschaft), grp::eintraege_pro_mannschaft));
-    zustand.setze(opt::mannschaft_nr, 2);
+        zustand, *mannschaft, platziert,
+        gruppe.letzter_belegter_slot(grp::erster_slot(*mannschaft), grp::eintraege_pro_mannschaft));
+    zustand.mannschaft_setzen(Mannschaft::zwei);
 }

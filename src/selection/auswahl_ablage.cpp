@@ -26,7 +26,7 @@ QString gruppen_dateiname(Mannschaft mannschaft, bool doppel)
 void gruppe_schreiben(Zustand &zustand, Mannschaft mannschaft, bool doppel, const QStringList &ziel)
 {
     TGruppe &gruppe = ausgabe_satz(zustand, mannschaft, doppel);
-    const int erster = grp::erster_slot(nummer(mannschaft));
+    const int erster = grp::erster_slot(mannschaft);
     gruppe.leeren(erster, erster + grp::slots_pro_mannschaft - 1);
     const int anzahl = qMin(int(ziel.size()), grp::slots_pro_mannschaft);
     for (int k = 0; k < anzahl; ++k)

@@ -24,9 +24,9 @@ enum class Befehl {
 // One control of the main window that triggers a command.
 struct Bedienelement
 {
-    QString objekt_name; // e.g. "SpeedButton1"; empty for menu entries
-    QString menue;       // the main menu it stands in; empty for tool buttons and top entries
-    QString beschriftung;
+    QString objekt_name;  // e.g. "SpeedButton1"; empty for menu entries
+    QString menue;        // the main menu it stands in; empty for tool buttons and top entries
+    QString beschriftung; // with its Alt mnemonic, "&Erfassen"
     QString hinweis;
     Befehl befehl;
     QString symbol = {}; // icon of a tool button in the resources, ":/symbole/<symbol>.png"

@@ -1,5 +1,7 @@
 #include "shell/daten_ordner.h"
 
+#include "shell/optionen.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -18,8 +20,9 @@ QString daten_pfad_bestimmen(const QString &programm_ordner)
 {
     QString ordner = qEnvironmentVariable(daten_umgebungsvariable);
     if (ordner.isEmpty()) {
-        const QFileInfo programm(programm_ordner);
-        ordner = programm.isDir() && programm.isWritable()
+        // Only a data folder copied beside the program makes it a portable one; a build folder
+        // is never chosen by accident, so a clean rebuild cannot take a club's data with it.
+        ordner = QFileInfo::exists(QDir(programm_ordner).filePath(optionen_dateiname))
                      ? programm_ordner
                      : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     }

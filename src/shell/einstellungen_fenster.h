@@ -61,8 +61,8 @@ private:
     // One of the four colour rows: its field, its button and the options field it stores to.
     struct Farbzeile
     {
-        QLineEdit *feld;
-        QToolButton *knopf;
+        QLineEdit *feld = nullptr;
+        QToolButton *knopf = nullptr;
         speicher::FarbeFeld option;
         TColor farbe;
     };

@@ -13,7 +13,9 @@
 #include "shell/einstellungen_fenster.h"
 #include "shell/hilfe_ort.h"
 #include "shell/hilfe_taste_fenster.h"
+#include "shell/kuerzel.h"
 #include "shell/plattform.h"
+#include "shell/png_bild.h"
 #include "shell/titel.h"
 #include "shell/ueber_fenster.h"
 #include "shell/werbung_fenster.h"
@@ -28,6 +30,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -54,18 +58,8 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
 {
     oberflaeche_aufbauen();
     erzeugen();
-    // The other windows in the program's creation order, each created once.
-    Form7 = new TForm7(m_zustand, m_plattform, this);
-    Form8 = new TForm8(m_zustand, m_plattform, this);
-    Form3 = new TForm3(m_zustand, m_plattform, this);
-    Ueber = new UeberFenster(m_zustand, m_plattform, this);
-
-    connect(Form7, &TForm7::startseite_zeigen, this, &TForm1::startseite_zeigen);
-    connect(Form8, &TForm8::startseite_zeigen, this, &TForm1::startseite_zeigen);
-    connect(Form8, &TForm8::neu_auswaehlen, this,
-            [this] { befehl_ausfuehren(Befehl::mitspieler_festlegen); });
-    befehl_setzen(Befehl::gruppen_mitspieler_anzeigen,
-                  [this] { gruppen_mitspieler_anzeigen(m_zustand, *Form7, *Form8); });
+    // The other windows are built at their first showing (see fenster()).
+    befehl_setzen(Befehl::gruppen_mitspieler_anzeigen, [this] { gruppen_zeigen(); });
     befehl_setzen(Befehl::mitspieler_festlegen, [this] { mitspieler_festlegen(); });
 
     Erfassung = new TeilnehmerErfassung(m_zustand, m_plattform, this);
@@ -75,7 +69,7 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
                   [this] { Erfassung->spieler_erfassen(Mannschaft::eins); });
     befehl_setzen(Befehl::spieler_gruppe2_erfassen,
                   [this] { Erfassung->spieler_erfassen(Mannschaft::zwei); });
-    befehl_setzen(Befehl::ueber, [this] { Ueber->zeigen(); });
+    befehl_setzen(Befehl::ueber, [this] { fenster(Ueber, [](UeberFenster &) {}).zeigen(); });
     befehl_setzen(Befehl::farben, [this] { farbwahl().zeigen(); });
     befehl_setzen(Befehl::einstellungen, [this] { einstellungen().oeffnen(); });
 
@@ -158,15 +152,15 @@ QToolButton *TForm1::werkzeugknopf(const Bedienelement &element)
     knopf->setObjectName(element.objekt_name);
     knopf->setText(element.beschriftung);
     knopf->setToolTip(element.hinweis);
-    knopf->setAccessibleName(element.beschriftung);
+    knopf->setAccessibleName(ohne_kuerzel(element.beschriftung));
     knopf->setAccessibleDescription(element.hinweis);
-    knopf->setIcon(QIcon(QStringLiteral(":/symbole/%1.png").arg(element.symbol)));
+    knopf->setIcon(QIcon(QPixmap::fromImage(png_lesen(u":/symbole/%1.png"_s.arg(element.symbol)))));
     knopf->setIconSize(QSize(32, 32));
     knopf->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     knopf->setAutoRaise(true);
     knopf->setFixedWidth(knopf_breite);
     // A narrow face so that the longest caption fits the fixed button width.
-    knopf->setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    knopf->setFont(QFont(u"Liberation Sans"_s, 8));
     const Befehl befehl = element.befehl;
     connect(knopf, &QToolButton::clicked, this, [this, befehl] { befehl_ausfuehren(befehl); });
     return knopf;
@@ -181,19 +175,18 @@ void TForm1::startseite_aufbauen()
 
     Image1 = new QLabel(Panel5);
     Image1->setObjectName("Image1");
-    Image1->setPixmap(QPixmap(QStringLiteral(":/bilder/startbild.png")));
+    Image1->setPixmap(QPixmap::fromImage(png_lesen(u":/bilder/startbild.png"_s)));
     Image1->setScaledContents(true);
     Image1->setAttribute(Qt::WA_TranslucentBackground);
-    Image1->setAccessibleName(QStringLiteral("Startbild"));
+    Image1->setAccessibleName(u"Startbild"_s);
     Image1->adjustSize();
 
-    Label1 = beschriftung(QStringLiteral("Hier könnte Ihre Werbung stehen."), "Label1", 20, Panel5);
-    Label2 = beschriftung(QStringLiteral("Hier spielen zwei Mannschaften gegeneinander."), "Label2",
-                          16, Panel5);
+    Label1 = beschriftung(u"Hier könnte Ihre Werbung stehen."_s, "Label1", 20, Panel5);
+    Label2 = beschriftung(u"Hier spielen zwei Mannschaften gegeneinander."_s, "Label2", 16, Panel5);
 
     RxClock1 = new QLabel(Panel5);
     RxClock1->setObjectName("RxClock1");
-    RxClock1->setAccessibleName(QStringLiteral("Uhrzeit"));
+    RxClock1->setAccessibleName(u"Uhrzeit"_s);
     QFont schrift = RxClock1->font();
     schrift.setPointSize(14);
     schrift.setBold(true);
@@ -206,7 +199,7 @@ void TForm1::startseite_aufbauen()
 
 void TForm1::uhr_stellen()
 {
-    RxClock1->setText(m_plattform.jetzt().time().toString(QStringLiteral("HH:mm:ss")));
+    RxClock1->setText(m_plattform.jetzt().time().toString(u"HH:mm:ss"_s));
     RxClock1->adjustSize();
     // Room for the 10 pixels by which the clock reaches over the right edge.
     RxClock1->resize(RxClock1->width() + 20, RxClock1->height());
@@ -222,8 +215,7 @@ void TForm1::erzeugen()
     m_zustand.hilfe_datei = hilfe_datei_finden(m_zustand.daten_pfad, m_zustand.programm_ordner);
     if (m_zustand.hilfe_datei.isEmpty()) {
         m_zustand.hilfe_datei = m_zustand.pfad(hilfe_dateiname);
-        m_plattform.information(QStringLiteral("Hilfe-Datei nicht gefunden\r") +
-                                m_zustand.hilfe_datei);
+        m_plattform.information(u"Hilfe-Datei nicht gefunden\r"_s + m_zustand.hilfe_datei);
     }
 
     const std::optional<Taskleiste> leiste = m_plattform.taskleiste();
@@ -234,7 +226,11 @@ void TForm1::erzeugen()
     m_zustand.taskleiste_hoehe = schirm.height() - leiste->oberkante;
     m_zustand.taskleiste_fest = leiste->blendet_sich_aus ? 0 : 1;
     flaeche_faerben(*this, m_zustand.farben.wert(frb::form_umr));
-    StatusPanel->setFixedWidth(schirm.width() / 2);
+    // Half the screen, but never less than the about line needs (a narrow screen).
+    const int info_breite =
+        StatusPanel->fontMetrics().horizontalAdvance(info_zeile(m_zustand.version_text)) +
+        2 * StatusPanel->margin() + 2 * StatusPanel->frameWidth();
+    StatusPanel->setFixedWidth(qMax(schirm.width() / 2, info_breite));
     style_lesen(m_zustand, m_plattform, *this);
     startseite_anordnen();
     startseite_zeigen();
@@ -255,6 +251,35 @@ void TForm1::startseite_anordnen()
     Label1->setGeometry(0, hoehe - Label1->sizeHint().height() - 100, breite,
                         Label1->sizeHint().height());
     RxClock1->move(breite - RxClock1->width() + 10, hoehe - RxClock1->height() - 10);
+}
+
+void TForm1::moveEvent(QMoveEvent *ereignis)
+{
+    QMainWindow::moveEvent(ereignis);
+    rahmen_einpassen();
+}
+
+void TForm1::resizeEvent(QResizeEvent *ereignis)
+{
+    QMainWindow::resizeEvent(ereignis);
+    rahmen_einpassen();
+}
+
+void TForm1::rahmen_einpassen()
+{
+    // A window manager tells the frame and title bar only once the window is shown; then the
+    // whole window, frame included, is fitted into the work area, so the status bar stays on
+    // the screen.
+    const QRect aussen = frameGeometry();
+    const QRect innen = geometry();
+    const QMargins rahmen(innen.left() - aussen.left(), innen.top() - aussen.top(),
+                          aussen.right() - innen.right(), aussen.bottom() - innen.bottom());
+    if (rahmen.isNull() || rahmen == m_rahmen)
+        return;
+    m_rahmen = rahmen;
+    const QRect arbeit = m_plattform.arbeitsbereich();
+    move(arbeit.topLeft());
+    resize(arbeit.size().shrunkBy(rahmen));
 }
 
 bool TForm1::eventFilter(QObject *objekt, QEvent *ereignis)
@@ -309,11 +334,11 @@ void TForm1::startseite_verbergen()
 void TForm1::mitspieler_festlegen()
 {
     if (!DualListDlg) {
-        DualListDlg = new TDualListDlg(m_zustand, m_plattform, Form8->namensfelder(),
-                                       Form7->namensfelder(), this);
+        DualListDlg = new TDualListDlg(m_zustand, m_plattform, form8().namensfelder(),
+                                       form7().namensfelder(), this);
         connect(DualListDlg, &QDialog::finished, this, &TForm1::startseite_zeigen);
     }
-    m_zustand.setze(opt::mannschaft_nr, 1);
+    m_zustand.mannschaft_setzen(Mannschaft::eins);
     DualListDlg->oeffnen();
 }
 
@@ -352,6 +377,37 @@ void TForm1::beenden()
     m_plattform.hilfe_schliessen();
     if (m_zustand.wert(opt::auto_sicherung) == 1 && auto_sicherung && !auto_sicherung())
         return;
-    Form3->exec();
-    close();
+    // Modal without a nested event loop; closing the page in any way ends the program.
+    fenster(Form3, [this](TForm3 &seite) {
+        connect(&seite, &QDialog::finished, this, &TForm1::close);
+    }).open();
+}
+
+TForm7 &TForm1::form7()
+{
+    return fenster(Form7, [this](TForm7 &form) {
+        connect(&form, &TForm7::startseite_zeigen, this, &TForm1::startseite_zeigen);
+    });
+}
+
+TForm8 &TForm1::form8()
+{
+    return fenster(Form8, [this](TForm8 &form) {
+        connect(&form, &TForm8::startseite_zeigen, this, &TForm1::startseite_zeigen);
+        connect(&form, &TForm8::neu_auswaehlen, this,
+                [this] { befehl_ausfuehren(Befehl::mitspieler_festlegen); });
+    });
+}
+
+void TForm1::gruppen_zeigen()
+{
+    if (gruppenfenster(m_zustand) == Gruppenfenster::doppel) {
+        doppel_gruppen_anzeigen(m_zustand, form7().namensfelder());
+        Form7->mannschaft_zeigen(Mannschaft::eins);
+        Form7->zeigen();
+        return;
+    }
+    einzel_gruppen_anzeigen(m_zustand, form8().namensfelder());
+    Form8->mischen_erlauben();
+    Form8->zeigen();
 }

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QMargins>
 #include <functional>
 
 class Plattform;
@@ -52,10 +53,11 @@ public:
     QLabel *RxClock1 = nullptr;
     QStatusBar *StatusBar1 = nullptr;
     QLabel *StatusPanel = nullptr;
+    // Built at their first showing; nullptr until then.
     TForm7 *Form7 = nullptr;
     TForm8 *Form8 = nullptr;
     TForm3 *Form3 = nullptr;
-    TDualListDlg *DualListDlg = nullptr; // created on first use
+    TDualListDlg *DualListDlg = nullptr;      // created on first use
     TeilnehmerErfassung *Erfassung = nullptr; // chooser and roster windows
     UeberFenster *Ueber = nullptr;
     TFarbe *Farbe = nullptr;   // created on first use
@@ -65,6 +67,8 @@ public:
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+    void moveEvent(QMoveEvent *ereignis) override;
+    void resizeEvent(QResizeEvent *ereignis) override;
 
 private:
     void oberflaeche_aufbauen();
@@ -74,15 +78,32 @@ private:
     void erzeugen();
     void startseite_anordnen();
     void uhr_stellen();
+    void rahmen_einpassen();
     void beenden();
     void mitspieler_festlegen();
     TFarbe &farbwahl();
     TForm10 &einstellungen();
     void daten_sichern();
+    TForm7 &form7();
+    TForm8 &form8();
+    void gruppen_zeigen();
+
+    // A window of the program, built at its first showing so that start-up stays short. Its
+    // creation steps run then; einrichten wires it to the main window once, right after.
+    template <class Fenster, class Einrichten>
+    Fenster &fenster(Fenster *&zeiger, Einrichten einrichten)
+    {
+        if (!zeiger) {
+            zeiger = new Fenster(m_zustand, m_plattform, this);
+            einrichten(*zeiger);
+        }
+        return *zeiger;
+    }
 
     Zustand &m_zustand;
     Plattform &m_plattform;
     QHash<Befehl, std::function<void()>> m_befehle;
     QTimer *m_uhr_takt = nullptr;
     bool m_taskleiste_gemeldet = false;
+    QMargins m_rahmen; // frame and title bar as the window manager last reported them
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtGlobal>
+#include <optional>
 
 // The two teams of a match day. The stored number (mannschaft_nr, file names, slot halves)
 // is the enum's value.
@@ -20,4 +21,12 @@ constexpr Mannschaft andere(Mannschaft mannschaft)
 constexpr Mannschaft mannschaft_aus_nummer(qint32 nummer)
 {
     return nummer == 2 ? Mannschaft::zwei : Mannschaft::eins;
+}
+
+// A stored team number where only 1 and 2 name a team.
+constexpr std::optional<Mannschaft> gueltige_mannschaft(qint32 nummer)
+{
+    if (nummer == 1 || nummer == 2)
+        return Mannschaft(nummer);
+    return std::nullopt;
 }

@@ -1,7 +1,8 @@
 #include "shell/optionen.h"
 
+#include "storage/sichere_datei.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 void TOptionen::auf_grundwerte_setzen()
 {
@@ -48,25 +49,15 @@ QString optionen_pfad(const QString &daten_pfad)
     return daten_pfad + optionen_dateiname;
 }
 
-bool schreiben(const TOptionen &optionen, QSaveFile &datei)
-{
-    const QByteArray &bytes = optionen.bytes();
-    if (datei.write(bytes) != bytes.size()) {
-        datei.cancelWriting();
-        return false;
-    }
-    return datei.commit();
-}
-
 } // namespace
 
 void optionen_anlegen(TOptionen &optionen, const QString &daten_pfad)
 {
-    QSaveFile datei(optionen_pfad(daten_pfad));
-    if (!datei.open(QIODevice::WriteOnly))
-        return;
-    optionen.auf_grundwerte_setzen();
-    schreiben(optionen, datei);
+    TOptionen neu = optionen;
+    neu.auf_grundwerte_setzen();
+    // A file that cannot be written leaves the values in memory as they are.
+    if (speicher::datei_ersetzen(optionen_pfad(daten_pfad), neu.bytes()))
+        optionen = neu;
 }
 
 void optionen_lesen(TOptionen &optionen, const QString &daten_pfad)
@@ -88,7 +79,6 @@ void optionen_speichern(TOptionen &optionen, const QString &daten_pfad)
         optionen_anlegen(optionen, daten_pfad);
         return;
     }
-    QSaveFile datei(optionen_pfad(daten_pfad));
-    if (!datei.open(QIODevice::WriteOnly) || !schreiben(optionen, datei))
+    if (!speicher::datei_ersetzen(optionen_pfad(daten_pfad), optionen.bytes()))
         optionen_anlegen(optionen, daten_pfad);
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+using namespace Qt::StringLiterals;
+
 // The options record: the stored settings and part of the shared state, kept whole in
 // "Vorlixn.opt". Reserved areas exist so that the file keeps its size and layout.
 namespace opt {
@@ -67,7 +69,7 @@ public:
     void auf_grundwerte_setzen();
 };
 
-inline const QString optionen_dateiname = QStringLiteral("Vorlixn.opt");
+inline const QString optionen_dateiname = u"Vorlixn.opt"_s;
 
 // Load "Vorlixn.opt"; a missing or unreadable file is replaced by the reset values.
 void optionen_lesen(TOptionen &optionen, const QString &daten_pfad);

@@ -1,18 +1,19 @@
 #include "shell/qt_plattform.h"
 
 #include "programm.h"
+#include "shell/druck_modul.h"
+#include "shell/module.h"
+#include "shell/ton_modul.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
-#include <QSoundEffect>
-#include <QUrl>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -22,9 +23,6 @@ QWidget *aktives_fenster()
 }
 
 } // namespace
-
-QtPlattform::QtPlattform() = default;
-QtPlattform::~QtPlattform() = default;
 
 void QtPlattform::information(const QString &text)
 {
@@ -37,8 +35,8 @@ bool QtPlattform::warnung_ja_nein(const QString &text)
 {
     QMessageBox box(QMessageBox::Warning, programm_name, text, QMessageBox::NoButton,
                     aktives_fenster());
-    QPushButton *ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    QPushButton *ja = box.addButton(u"Ja"_s, QMessageBox::YesRole);
+    box.addButton(u"Nein"_s, QMessageBox::NoRole);
     box.exec();
     return box.clickedButton() == ja;
 }
@@ -47,7 +45,7 @@ void QtPlattform::fehler(const QString &text)
 {
     QMessageBox box(QMessageBox::Critical, programm_name, text, QMessageBox::NoButton,
                     aktives_fenster());
-    box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    box.addButton(u"Abbrechen"_s, QMessageBox::RejectRole);
     box.exec();
 }
 
@@ -83,19 +81,15 @@ std::optional<QColor> QtPlattform::farbe_waehlen(const QColor &start, QList<QCol
 
 std::optional<QString> QtPlattform::drucker_waehlen()
 {
-    QPrinter drucker;
-    QPrintDialog dialog(&drucker, aktives_fenster());
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return drucker.printerName();
+    if (auto *druck = modul<DruckModul>(QString::fromLatin1(druck_modul_name)))
+        return druck->drucker_waehlen(aktives_fenster());
+    return std::nullopt;
 }
 
 void QtPlattform::ton_abspielen(const QString &wav_datei)
 {
-    if (!m_ton)
-        m_ton = std::make_unique<QSoundEffect>();
-    m_ton->setSource(QUrl::fromLocalFile(wav_datei));
-    m_ton->play();
+    if (auto *ton = modul<TonModul>(QString::fromLatin1(ton_modul_name)))
+        ton->abspielen(wav_datei);
 }
 
 void QtPlattform::signalton()

@@ -3,18 +3,13 @@
 #include "shell/hilfe_fenster.h"
 #include "shell/plattform.h"
 
-#include <memory>
-
-class QSoundEffect;
 class QWidget;
 
-// The real desktop behind the platform seam.
+// The real desktop behind the platform seam. Sound and printing come from modules loaded at
+// their first use (shell/module.h).
 class QtPlattform : public Plattform
 {
 public:
-    QtPlattform();
-    ~QtPlattform() override;
-
     void information(const QString &text) override;
     bool warnung_ja_nein(const QString &text) override;
     void fehler(const QString &text) override;
@@ -38,6 +33,5 @@ public:
     quint32 zufallssaat() override;
 
 private:
-    std::unique_ptr<QSoundEffect> m_ton; // created on first use: audio start-up is slow
     HilfeAnzeige m_hilfe{*this};
 };

@@ -4,18 +4,18 @@
 
 #include <QLocale>
 
+using namespace Qt::StringLiterals;
+
 QString titel_text(const QString &version_text, const QDate &heute)
 {
     const QLocale deutsch(QLocale::German, QLocale::Germany);
-    return programm_name + QStringLiteral("   V") + u' ' + version_text +
-           QStringLiteral("      -      ") + QStringLiteral("Heute ist ") + u' ' +
-           deutsch.toString(heute, QStringLiteral("dddd")) + u' ' + QStringLiteral("der") +
-           QStringLiteral("  ") + heute.toString(QStringLiteral("dd.MM.yyyy"));
+    return programm_name + u"   V"_s + u' ' + version_text + u"      -      "_s + u"Heute ist "_s +
+           u' ' + deutsch.toString(heute, u"dddd"_s) + u' ' + u"der"_s + u"  "_s +
+           heute.toString(u"dd.MM.yyyy"_s);
 }
 
 QString info_zeile(const QString &version_text)
 {
     return programm_name +
-           QStringLiteral(", Version %1 – Tischfußball-Turniere zweier Mannschaften")
-               .arg(version_text);
+           u", Version %1 – Tischfußball-Turniere zweier Mannschaften"_s.arg(version_text);
 }

@@ -2,17 +2,17 @@
 
 #include <QtGlobal>
 
+using namespace Qt::StringLiterals;
+
 QList<Bibliothek> verwendete_bibliotheken()
 {
     return {
-        {QStringLiteral("Qt ") + QString::fromLatin1(qVersion()),
-         QStringLiteral("Fenster, Dateien, Drucken, Ton"),
-         QStringLiteral("GNU Lesser General Public License 3.0")},
-        {QStringLiteral("CHMLib"), QStringLiteral("Lesen der Hilfe-Datei"),
-         QStringLiteral("GNU Lesser General Public License 2.1 oder neuer")},
-        {QStringLiteral("DejaVu-Schriften"), QStringLiteral("Schrift der Fenster"),
-         QStringLiteral("freie Lizenz der Bitstream-Vera-Schriften")},
-        {QStringLiteral("Liberation-Schriften"), QStringLiteral("Schrift der Werkzeugleiste"),
-         QStringLiteral("SIL Open Font License 1.1")},
+        {u"Qt "_s + QString::fromLatin1(qVersion()), u"Fenster, Dateien, Drucken, Ton"_s,
+         u"GNU Lesser General Public License 3.0"_s},
+        {u"CHMLib"_s, u"Lesen der Hilfe-Datei"_s,
+         u"GNU Lesser General Public License 2.1 oder neuer"_s},
+        {u"DejaVu-Schriften"_s, u"Ersatz für Zeichen, die der Fensterschrift fehlen"_s,
+         u"freie Lizenz der Bitstream-Vera-Schriften"_s},
+        {u"Liberation-Schriften"_s, u"Schrift der Fenster"_s, u"SIL Open Font License 1.1"_s},
     };
 }

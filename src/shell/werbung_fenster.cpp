@@ -3,11 +3,15 @@
 #include "programm.h"
 
 #include "shell/hilfe_taste_fenster.h"
+#include "shell/kuerzel.h"
 #include "shell/plattform.h"
+#include "shell/png_bild.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
 
 TForm3::TForm3(Zustand &zustand, Plattform &plattform, QWidget *parent)
     : QDialog(parent)
@@ -24,11 +28,11 @@ void TForm3::oberflaeche_aufbauen()
 
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
-    Image1->setPixmap(QPixmap(QStringLiteral(":/bilder/startbild.png")));
+    Image1->setPixmap(QPixmap::fromImage(png_lesen(u":/bilder/startbild.png"_s)));
     Image1->setAlignment(Qt::AlignCenter);
-    Image1->setAccessibleName(QStringLiteral("Startbild"));
+    Image1->setAccessibleName(u"Startbild"_s);
 
-    Label1 = new QLabel(QStringLiteral("Diese Seite könnte Ihre Werbung anzeigen."), this);
+    Label1 = new QLabel(u"Diese Seite könnte Ihre Werbung anzeigen."_s, this);
     Label1->setObjectName("Label1");
     Label1->setAlignment(Qt::AlignCenter);
     QFont schrift = Label1->font();
@@ -36,8 +40,9 @@ void TForm3::oberflaeche_aufbauen()
     schrift.setBold(true);
     Label1->setFont(schrift);
 
-    Button1 = new QPushButton(QStringLiteral("Beenden"), this);
+    Button1 = new QPushButton(u"&Beenden"_s, this);
     Button1->setObjectName("Button1");
+    Button1->setAccessibleName(ohne_kuerzel(Button1->text()));
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -7,7 +7,7 @@ class QLabel;
 class QPushButton;
 struct Zustand;
 
-// The advertising page shown once by the ordered exit.
+// The advertising page shown once by the ordered exit; closing it in any way ends the program.
 class TForm3 : public QDialog
 {
     Q_OBJECT
@@ -15,9 +15,9 @@ class TForm3 : public QDialog
 public:
     TForm3(Zustand &zustand, Plattform &plattform, QWidget *parent = nullptr);
 
-    QLabel *Image1;
-    QLabel *Label1;
-    QPushButton *Button1;
+    QLabel *Image1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QPushButton *Button1 = nullptr;
 
 protected:
     void showEvent(QShowEvent *ereignis) override;

@@ -3,6 +3,7 @@
 #include "appearance/farbsatz.h"
 #include "lineup/gruppe.h"
 #include "programm.h"
+#include "shell/mannschaft.h"
 #include "shell/optionen.h"
 #include "shell/zufall.h"
 
@@ -45,6 +46,12 @@ struct Zustand
     // Options that double as shared variables.
     qint32 wert(speicher::Int32Feld feld) const { return optionen.wert(feld); }
     void setze(speicher::Int32Feld feld, qint32 wert) { optionen.setze(feld, wert); }
+    // mannschaft_nr as a team; std::nullopt for a stored number that names none.
+    std::optional<Mannschaft> mannschaft() const
+    {
+        return gueltige_mannschaft(wert(opt::mannschaft_nr));
+    }
+    void mannschaft_setzen(Mannschaft mannschaft) { setze(opt::mannschaft_nr, nummer(mannschaft)); }
     void optionen_lesen() { ::optionen_lesen(optionen, daten_pfad); }
     void optionen_speichern() { ::optionen_speichern(optionen, daten_pfad); }
 };

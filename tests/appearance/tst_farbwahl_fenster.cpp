@@ -4,6 +4,7 @@
 #include "appearance/stile.h"
 #include "grid/farbwert.h"
 #include "lineup/doppel_gruppen_fenster.h"
+#include "lineup/einzel_gruppen_fenster.h"
 #include "shell/einstellungen_fenster.h"
 #include "shell/hauptfenster_fenster.h"
 #include "storage/sichere_datei.h"
@@ -215,11 +216,12 @@ private slots:
         Programm p;
         TForm1 &haupt = p.starten();
         haupt.befehl_ausfuehren(Befehl::einstellungen);
+        haupt.befehl_ausfuehren(Befehl::gruppen_mitspieler_anzeigen);
         haupt.befehl_ausfuehren(Befehl::farben);
         doppelklicken(*haupt.Farbe, u"Cobalt XEMedia"_s);
         const Stil &stil = *stil_suchen(u"Cobalt XEMedia"_s);
         // Windows take the new palette as the event loop runs on.
-        for (QWidget *fenster : QList<QWidget *>{haupt.Farbe, haupt.Form10, haupt.Form7})
+        for (QWidget *fenster : QList<QWidget *>{haupt.Farbe, haupt.Form10, haupt.Form8})
             QTRY_COMPARE(fenster->palette().color(QPalette::Window), fensterfarbe(stil));
         QTRY_COMPARE(haupt.Form10->Edit1->palette().color(QPalette::Base), QColor(stil.basis));
         // The plan colours of the settings window stay what they are.

@@ -22,6 +22,10 @@ for datei in "${erwartet[@]}"; do
     [[ -s "$ziel/$datei" ]] || { echo "Fehlt nach der Installation: $datei"; exit 1; }
 done
 [[ -x "$ziel/usr/bin/vorlix" ]] || { echo "Programm nicht ausführbar"; exit 1; }
+# Sound and printing are modules the program loads from the library folder's "vorlix".
+for modul in vorlix_ton vorlix_druck; do
+    find "$ziel/usr/lib" -path "*/vorlix/$modul.so" | grep -q . || { echo "Modul fehlt: $modul"; exit 1; }
+done
 groesse=$(identify -format '%wx%h' "$ziel/usr/share/icons/hicolor/48x48/apps/$id.png")
 [[ $groesse == 48x48 ]] || { echo "Symbol 48x48 hat $groesse"; exit 1; }
 
@@ -34,6 +38,9 @@ paket=$(ls "$ziel"/paket/vorlix_*.deb)
 inhalt=$(dpkg-deb -c "$paket")
 for datei in "${erwartet[@]}"; do
     grep -q " ./$datei\$" <<<"$inhalt" || { echo "Fehlt im Paket: $datei"; exit 1; }
+done
+for modul in vorlix_ton vorlix_druck; do
+    grep -q "/vorlix/$modul.so\$" <<<"$inhalt" || { echo "Modul fehlt im Paket: $modul"; exit 1; }
 done
 abhaengig=$(dpkg-deb -f "$paket" Depends)
 for paket_name in libchm1 libqt6widgets6 libqt6gui6 fonts-dejavu-core fonts-liberation2; do

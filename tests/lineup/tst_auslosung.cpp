@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <numeric>
 
+using namespace Qt::StringLiterals;
+
 class TstAuslosung : public QObject
 {
     Q_OBJECT
@@ -20,10 +22,11 @@ class TstAuslosung : public QObject
     struct Turnier : TestOrdner
     {
         Namensfelder felder;
-        explicit Turnier(int mannschaft)
+        // A stored team number, valid or not.
+        explicit Turnier(qint32 mannschaft_nr)
         {
             zustand.optionen_lesen();
-            zustand.setze(opt::mannschaft_nr, mannschaft);
+            zustand.setze(opt::mannschaft_nr, mannschaft_nr);
             zustand.zufall.saen(saat);
         }
         QStringList feldtexte(int von, int bis) const
@@ -109,25 +112,26 @@ private slots:
 
     void doppel_bildet_paare_data()
     {
-        QTest::addColumn<int>("mannschaft");
+        QTest::addColumn<Mannschaft>("mannschaft");
         QTest::addColumn<int>("teilnehmer");
         QTest::addColumn<int>("spieler");
-        for (int mannschaft : {1, 2}) {
-            QTest::addRow("team %d, 8", mannschaft) << mannschaft << 8 << 4;
-            QTest::addRow("team %d, 7", mannschaft) << mannschaft << 7 << 3;
-            QTest::addRow("team %d, 20", mannschaft) << mannschaft << 20 << 10;
+        for (Mannschaft mannschaft : {Mannschaft::eins, Mannschaft::zwei}) {
+            const int nr = nummer(mannschaft);
+            QTest::addRow("team %d, 8", nr) << mannschaft << 8 << 4;
+            QTest::addRow("team %d, 7", nr) << mannschaft << 7 << 3;
+            QTest::addRow("team %d, 20", nr) << mannschaft << 20 << 10;
         }
     }
 
     void doppel_bildet_paare()
     {
-        QFETCH(int, mannschaft);
+        QFETCH(Mannschaft, mannschaft);
         QFETCH(int, teilnehmer);
         QFETCH(int, spieler);
-        Turnier t(mannschaft);
+        Turnier t(nummer(mannschaft));
         const int erster = grp::erster_slot(mannschaft);
-        const QStringList alle = namen(u"Spieler"_qs, teilnehmer);
-        QVERIFY(gruppendatei_anlegen(t.pfad(mannschaft == 1 ? gruppe1_d_datei : gruppe2_d_datei),
+        const QStringList alle = namen(u"Spieler"_s, teilnehmer);
+        QVERIFY(gruppendatei_anlegen(t.pfad(teilnehmerdatei_doppel(mannschaft)),
                                      namen_ab(erster, alle)));
 
         personen_zuweisen2t(t.zustand, t.felder);
@@ -137,17 +141,16 @@ private slots:
         QCOMPARE(t.feldtexte(teilnehmer + 1, 20), QStringList(20 - teilnehmer, QString()));
         const TGruppe &gruppe = gruppe_der_mannschaft(t.zustand, mannschaft);
         QCOMPARE(t.slot_texte(gruppe, erster, erster + 19), t.feldtexte(1, 20));
-        QCOMPARE(dateiinhalt(t.pfad(mannschaft == 1 ? gruppe1_e_datei : gruppe2_e_datei)),
-                 gruppe.bytes());
+        QCOMPARE(dateiinhalt(t.pfad(aufstellungsdatei(mannschaft))), gruppe.bytes());
         QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), spieler);
         QCOMPARE(t.gespeichert(opt::spieler_pro_mannschaft), spieler);
-        QCOMPARE(t.zustand.wert(opt::mannschaft_nr), mannschaft);
+        QCOMPARE(t.zustand.mannschaft(), mannschaft);
     }
 
     void einzel_waehlt_zehn_von_zwoelf()
     {
         Turnier t(1);
-        const QStringList alle = namen(u"Einzel"_qs, 12);
+        const QStringList alle = namen(u"Einzel"_s, 12);
         QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_e_datei), namen_ab(1, alle)));
 
         personen_einz_zuweisen(t.zustand, t.felder);
@@ -174,15 +177,15 @@ private slots:
     void einzel_team2_fuellt_felder_elf_bis_zwanzig()
     {
         Turnier t(2);
-        t.felder.setze(1, u"Team 1 bleibt"_qs);
-        const QStringList alle = namen(u"Rot"_qs, 3);
+        t.felder.setze(1, u"Team 1 bleibt"_s);
+        const QStringList alle = namen(u"Rot"_s, 3);
         QVERIFY(gruppendatei_anlegen(t.pfad(gruppe2_e_datei), namen_ab(21, alle)));
 
         personen_einz_zuweisen(t.zustand, t.felder);
 
         QCOMPARE(sortiert(t.feldtexte(11, 13)), alle);
         QCOMPARE(t.slot_texte(t.zustand.gruppe2, 21, 23), t.feldtexte(11, 13));
-        QCOMPARE(t.felder.text(1), u"Team 1 bleibt"_qs);
+        QCOMPARE(t.felder.text(1), u"Team 1 bleibt"_s);
         QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), 3);
         QCOMPARE(t.zustand.wert(opt::mannschaft_nr), 2);
         QCOMPARE(dateiinhalt(t.pfad(gruppe2_e_datei)), t.zustand.gruppe2.bytes());
@@ -193,40 +196,39 @@ private slots:
     void alte_namen_bleiben_nicht_stehen_data()
     {
         QTest::addColumn<bool>("doppel");
-        QTest::addColumn<int>("mannschaft");
+        QTest::addColumn<Mannschaft>("mannschaft");
         QTest::addColumn<QString>("quelle");
         QTest::addColumn<Belegung>("teilnehmer");
         QTest::addColumn<int>("spieler");
         QTest::newRow("doppel team 2")
-            << true << 2 << gruppe2_d_datei << namen_ab(21, namen(u"neu"_qs, 4)) << 2;
-        QTest::newRow("einzel team 2")
-            << false << 2 << gruppe2_e_datei << namen_ab(21, namen(u"neu"_qs, 4)) << 4;
+            << true << Mannschaft::zwei << gruppe2_d_datei << namen_ab(21, namen(u"neu"_s, 4)) << 2;
+        QTest::newRow("einzel team 2") << false << Mannschaft::zwei << gruppe2_e_datei
+                                       << namen_ab(21, namen(u"neu"_s, 4)) << 4;
         QTest::newRow("doppel team 1, Teilnehmer mit Lücke")
-            << true << 1 << gruppe1_d_datei
-            << Belegung{{1, u"neu1"_qs}, {2, u"neu2"_qs}, {5, u"neu3"_qs}, {6, u"neu4"_qs}} << 2;
+            << true << Mannschaft::eins << gruppe1_d_datei
+            << Belegung{{1, u"neu1"_s}, {2, u"neu2"_s}, {5, u"neu3"_s}, {6, u"neu4"_s}} << 2;
     }
 
     void alte_namen_bleiben_nicht_stehen()
     {
         QFETCH(bool, doppel);
-        QFETCH(int, mannschaft);
+        QFETCH(Mannschaft, mannschaft);
         QFETCH(QString, quelle);
         QFETCH(Belegung, teilnehmer);
         QFETCH(int, spieler);
-        Turnier t(mannschaft);
+        Turnier t(nummer(mannschaft));
         const int erster = grp::erster_slot(mannschaft);
-        t.zustand.gruppe2 = gruppe_mit(namen_ab(21, namen(u"alt"_qs, 8)));
+        t.zustand.gruppe2 = gruppe_mit(namen_ab(21, namen(u"alt"_s, 8)));
         QVERIFY(gruppendatei_anlegen(t.pfad(quelle), teilnehmer));
 
         (doppel ? personen_zuweisen2t : personen_einz_zuweisen)(t.zustand, t.felder);
 
         const TGruppe &gruppe = gruppe_der_mannschaft(t.zustand, mannschaft);
-        QCOMPARE(sortiert(t.slot_texte(gruppe, erster, erster + 3)), namen(u"neu"_qs, 4));
+        QCOMPARE(sortiert(t.slot_texte(gruppe, erster, erster + 3)), namen(u"neu"_s, 4));
         QCOMPARE(t.slot_texte(gruppe, erster + 4, erster + 19), QStringList(16, QString()));
         QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), spieler);
         TGruppe gespeichert;
-        QCOMPARE(gruppendatei_lesen(t.pfad(mannschaft == 1 ? gruppe1_e_datei : gruppe2_e_datei),
-                                    gespeichert),
+        QCOMPARE(gruppendatei_lesen(t.pfad(aufstellungsdatei(mannschaft)), gespeichert),
                  Gruppendatei::gelesen);
         QCOMPARE(t.slot_texte(gespeichert, erster, erster + 19),
                  t.slot_texte(gruppe, erster, erster + 19));
@@ -236,8 +238,8 @@ private slots:
     {
         Turnier t(1);
         t.zustand.setze(opt::spieler_pro_mannschaft, 5);
-        t.zustand.gruppe1 = gruppe_mit(namen_ab(1, namen(u"da"_qs, 4)));
-        t.felder.setze(3, u"alt"_qs);
+        t.zustand.gruppe1 = gruppe_mit(namen_ab(1, namen(u"da"_s, 4)));
+        t.felder.setze(3, u"alt"_s);
 
         personen_zuweisen2t(t.zustand, t.felder);
 
@@ -245,14 +247,14 @@ private slots:
         QCOMPARE(t.zustand.pool_anzahl, 0);
         QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), 5);
         QCOMPARE(dateiinhalt(t.pfad(gruppe1_e_datei)),
-                 gruppe_mit(namen_ab(1, namen(u"da"_qs, 4))).bytes());
+                 gruppe_mit(namen_ab(1, namen(u"da"_s, 4))).bytes());
     }
 
     void unbekannte_mannschaft_leert_nur_die_felder()
     {
         Turnier t(0);
-        QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_d_datei), namen_ab(1, namen(u"n"_qs, 4))));
-        t.felder.setze(20, u"alt"_qs);
+        QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_d_datei), namen_ab(1, namen(u"n"_s, 4))));
+        t.felder.setze(20, u"alt"_s);
         personen_zuweisen2t(t.zustand, t.felder);
         QCOMPARE(t.feldtexte(1, 20), QStringList(20, QString()));
         QVERIFY(!QFile::exists(t.pfad(gruppe1_e_datei)));
@@ -264,7 +266,7 @@ private slots:
         QStringList aufstellungen[2];
         for (QStringList &aufstellung : aufstellungen) {
             Turnier t(1);
-            QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_d_datei), namen_ab(1, namen(u"n"_qs, 12))));
+            QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_d_datei), namen_ab(1, namen(u"n"_s, 12))));
             personen_zuweisen2t(t.zustand, t.felder);
             aufstellung = t.slot_texte(t.zustand.gruppe1, 1, 20);
         }

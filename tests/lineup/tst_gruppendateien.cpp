@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 using Leser = void (*)(Zustand &, Namensfelder &);
 Q_DECLARE_METATYPE(Leser)
 
@@ -25,10 +27,10 @@ private slots:
     void speichern_legt_die_slots_an_ihren_stellen_ab()
     {
         TestOrdner t;
-        const QString lang = u"Ä€"_qs + QString(58, u'x'); // 60 characters
-        t.zustand.gruppe1.setze_name(1, u"Anna"_qs);
+        const QString lang = u"Ä€"_s + QString(58, u'x'); // 60 characters
+        t.zustand.gruppe1.setze_name(1, u"Anna"_s);
         t.zustand.gruppe1.setze_name(2, lang);
-        t.zustand.gruppe1.setze_name(40, u"Zoë"_qs);
+        t.zustand.gruppe1.setze_name(40, u"Zoë"_s);
         gruppe1_speichern(t.zustand);
 
         const QByteArray datei = dateiinhalt(t.pfad(gruppe1_e_datei));
@@ -49,7 +51,7 @@ private slots:
     void team2_wird_in_seine_datei_geschrieben()
     {
         TestOrdner t;
-        t.zustand.gruppe2.setze_name(21, u"Rot"_qs);
+        t.zustand.gruppe2.setze_name(21, u"Rot"_s);
         gruppe2_speichern(t.zustand);
         QCOMPARE(dateiinhalt(t.pfad(gruppe2_e_datei)), t.zustand.gruppe2.bytes());
         QVERIFY(!QFile::exists(t.pfad(gruppe1_e_datei)));
@@ -58,25 +60,25 @@ private slots:
     void nicht_beschreibbarer_ordner_bleibt_still()
     {
         TestOrdner t;
-        t.zustand.daten_pfad = t.ordner.path() + u"/fehlt/"_qs;
-        t.zustand.gruppe1.setze_name(1, u"Anna"_qs);
+        t.zustand.daten_pfad = t.ordner.path() + u"/fehlt/"_s;
+        t.zustand.gruppe1.setze_name(1, u"Anna"_s);
         gruppe1_speichern(t.zustand);
         QVERIFY(!QFile::exists(t.pfad(gruppe1_e_datei)));
-        QCOMPARE(t.zustand.gruppe1.name(1), u"Anna"_qs);
+        QCOMPARE(t.zustand.gruppe1.name(1), u"Anna"_s);
     }
 
     void einzel_mit_luecke()
     {
         TestOrdner t;
         QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_e_datei),
-                                     {{1, u"A"_qs}, {2, u"B"_qs}, {4, u"D"_qs}, {25, u"X"_qs}}));
+                                     {{1, u"A"_s}, {2, u"B"_s}, {4, u"D"_s}, {25, u"X"_s}}));
         Namensfelder felder;
         gruppe1_lesen_einzel(t.zustand, felder);
-        QCOMPARE(felder_texte(felder).mid(0, 5), QStringList({u"A"_qs, u"B"_qs, {}, u"D"_qs, {}}));
+        QCOMPARE(felder_texte(felder).mid(0, 5), QStringList({u"A"_s, u"B"_s, {}, u"D"_s, {}}));
         QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), 4);
 
         t.zustand.setze(opt::mannschaft_nr, 1);
-        QCOMPARE(StrList(t.zustand), QStringList({u"A"_qs, u"B"_qs, u"D"_qs}));
+        QCOMPARE(StrList(t.zustand), QStringList({u"A"_s, u"B"_s, u"D"_s}));
         QCOMPARE(t.zustand.pool_anzahl, 3);
         QCOMPARE(dateiinhalt(t.pfad(pool_datei)), QByteArray("A\r\nB\r\nD\r\n"));
     }
@@ -84,17 +86,17 @@ private slots:
     void einzel_team1_liest_zwanzig_felder_team2_ueberschreibt_elf_bis_zwanzig()
     {
         TestOrdner t;
-        QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_e_datei), namen_ab(1, namen(u"A"_qs, 12))));
-        QVERIFY(gruppendatei_anlegen(t.pfad(gruppe2_e_datei), namen_ab(21, namen(u"B"_qs, 3))));
+        QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_e_datei), namen_ab(1, namen(u"A"_s, 12))));
+        QVERIFY(gruppendatei_anlegen(t.pfad(gruppe2_e_datei), namen_ab(21, namen(u"B"_s, 3))));
         Namensfelder felder;
         gruppe1_lesen_einzel(t.zustand, felder);
-        QCOMPARE(felder.text(12), u"A12"_qs);
+        QCOMPARE(felder.text(12), u"A12"_s);
         QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), 12);
         gruppe2_lesen_einzel(t.zustand, felder);
-        QCOMPARE(felder_texte(felder).mid(10), namen(u"B"_qs, 3) + QStringList(7, QString()));
-        QCOMPARE(felder.text(10), u"A10"_qs);
+        QCOMPARE(felder_texte(felder).mid(10), namen(u"B"_s, 3) + QStringList(7, QString()));
+        QCOMPARE(felder.text(10), u"A10"_s);
         QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), 3);
-        QCOMPARE(t.zustand.gruppe2.name(21), u"B1"_qs);
+        QCOMPARE(t.zustand.gruppe2.name(21), u"B1"_s);
     }
 
     void doppel_zaehlt_nur_volle_paare_data()
@@ -106,12 +108,11 @@ private slots:
         QTest::addColumn<int>("spieler");
         const Leser l1 = gruppe1_lesen_doppel, l2 = gruppe2_lesen_doppel;
         QTest::newRow("team 2, zweites Paar unvollständig")
-            << l2 << gruppe2_e_datei << 21 << QStringList{u"a"_qs, u"b"_qs, u"c"_qs} << 1;
-        QTest::newRow("team 1, vier Paare") << l1 << gruppe1_e_datei << 1 << namen(u"n"_qs, 8) << 4;
-        QTest::newRow("team 1, Paar 4 halb")
-            << l1 << gruppe1_e_datei << 1 << namen(u"n"_qs, 7) << 3;
+            << l2 << gruppe2_e_datei << 21 << QStringList{u"a"_s, u"b"_s, u"c"_s} << 1;
+        QTest::newRow("team 1, vier Paare") << l1 << gruppe1_e_datei << 1 << namen(u"n"_s, 8) << 4;
+        QTest::newRow("team 1, Paar 4 halb") << l1 << gruppe1_e_datei << 1 << namen(u"n"_s, 7) << 3;
         QTest::newRow("kein volles Paar: bleibt")
-            << l1 << gruppe1_e_datei << 1 << QStringList{u"a"_qs} << 9;
+            << l1 << gruppe1_e_datei << 1 << QStringList{u"a"_s} << 9;
     }
 
     void doppel_zaehlt_nur_volle_paare()
@@ -133,25 +134,25 @@ private slots:
     void fremde_slots_werden_nicht_beachtet()
     {
         TestOrdner t;
-        Belegung belegung = namen_ab(1, namen(u"fremd"_qs, 20));
-        belegung.append({21, u"Rot"_qs});
+        Belegung belegung = namen_ab(1, namen(u"fremd"_s, 20));
+        belegung.append({21, u"Rot"_s});
         QVERIFY(gruppendatei_anlegen(t.pfad(gruppe2_e_datei), belegung));
         QVERIFY(gruppendatei_anlegen(t.pfad(gruppe2_d_datei), belegung));
         t.zustand.setze(opt::spieler_pro_mannschaft, 7);
 
         Namensfelder felder;
         gruppe2_lesen_doppel(t.zustand, felder);
-        QCOMPARE(felder_texte(felder), QStringList{u"Rot"_qs} + QStringList(19, QString()));
+        QCOMPARE(felder_texte(felder), QStringList{u"Rot"_s} + QStringList(19, QString()));
         QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), 7);
         gruppe2_lesen_einzel(t.zustand, felder);
-        QCOMPARE(felder.text(11), u"Rot"_qs);
+        QCOMPARE(felder.text(11), u"Rot"_s);
         QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), 1);
 
         t.zustand.setze(opt::mannschaft_nr, 2);
-        QCOMPARE(StrList(t.zustand), QStringList{u"Rot"_qs});
-        QCOMPARE(StrList_D(t.zustand), QStringList{u"Rot"_qs});
+        QCOMPARE(StrList(t.zustand), QStringList{u"Rot"_s});
+        QCOMPARE(StrList_D(t.zustand), QStringList{u"Rot"_s});
         // The pool builders read into gruppe1, for team 2 too.
-        QCOMPARE(t.zustand.gruppe1.name(1), u"fremd1"_qs);
+        QCOMPARE(t.zustand.gruppe1.name(1), u"fremd1"_s);
     }
 
     void beschaedigte_datei_wird_aus_dem_speicher_ersetzt_data()
@@ -170,33 +171,33 @@ private slots:
         QFETCH(QString, datei);
         TestOrdner t;
         for (TGruppe *gruppe : {&t.zustand.gruppe1, &t.zustand.gruppe2}) {
-            gruppe->setze_name(1, u"Speicher"_qs);
-            gruppe->setze_name(21, u"Speicher"_qs);
+            gruppe->setze_name(1, u"Speicher"_s);
+            gruppe->setze_name(21, u"Speicher"_s);
         }
         t.zustand.setze(opt::spieler_pro_mannschaft, 6);
         QVERIFY(speicher::datei_ersetzen(t.pfad(datei), QByteArray(2039, '\x05')));
         Namensfelder felder;
-        felder.setze(1, u"alt"_qs);
+        felder.setze(1, u"alt"_s);
 
         leser(t.zustand, felder);
         QCOMPARE(dateiinhalt(t.pfad(datei)), t.zustand.gruppe1.bytes());
-        QCOMPARE(felder_texte(felder), QStringList{u"alt"_qs} + QStringList(19, QString()));
+        QCOMPARE(felder_texte(felder), QStringList{u"alt"_s} + QStringList(19, QString()));
         QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), 6);
     }
 
     void fehlende_datei_aendert_nichts()
     {
         TestOrdner t;
-        t.zustand.gruppe1.setze_name(3, u"bleibt"_qs);
+        t.zustand.gruppe1.setze_name(3, u"bleibt"_s);
         t.zustand.setze(opt::spieler_pro_mannschaft, 5);
         Namensfelder felder;
-        felder.setze(2, u"alt"_qs);
+        felder.setze(2, u"alt"_s);
         gruppe1_lesen_einzel(t.zustand, felder);
-        QCOMPARE(felder.text(2), u"alt"_qs);
+        QCOMPARE(felder.text(2), u"alt"_s);
         // The doubles window shows one team: no file, no names.
         gruppe1_lesen_doppel(t.zustand, felder);
         QCOMPARE(felder.text(2), QString());
-        QCOMPARE(t.zustand.gruppe1.name(3), u"bleibt"_qs);
+        QCOMPARE(t.zustand.gruppe1.name(3), u"bleibt"_s);
         QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), 5);
         QVERIFY(!QFile::exists(t.pfad(gruppe1_e_datei)));
 
@@ -210,7 +211,7 @@ private slots:
     void voller_teilnehmerpool()
     {
         TestOrdner t;
-        const QStringList alle = namen(u"Spieler"_qs, 20);
+        const QStringList alle = namen(u"Spieler"_s, 20);
         QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_d_datei), namen_ab(1, alle)));
         t.zustand.setze(opt::mannschaft_nr, 1);
         QCOMPARE(StrList_D(t.zustand), alle);
@@ -220,7 +221,7 @@ private slots:
     void unbekannte_mannschaft_baut_keinen_pool()
     {
         TestOrdner t;
-        QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_e_datei), {{1, u"A"_qs}}));
+        QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_e_datei), {{1, u"A"_s}}));
         t.zustand.setze(opt::mannschaft_nr, 3);
         t.zustand.pool_anzahl = 4;
         QVERIFY(StrList(t.zustand).isEmpty());

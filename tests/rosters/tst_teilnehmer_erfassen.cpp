@@ -2,6 +2,7 @@
 #include "rosters/erfassung_fenster.h"
 #include "rosters/teilnehmer_fenster.h"
 #include "shell/hauptfenster_fenster.h"
+#include "shell/kuerzel.h"
 #include "storage/sichere_datei.h"
 #include "test_ordner.h"
 #include "test_plattform.h"
@@ -38,7 +39,7 @@ class TstTeilnehmerErfassen : public QObject
         void menue(const QString &text)
         {
             for (QAction *aktion : form1->menuBar()->findChildren<QAction *>())
-                if (aktion->text() == text && !aktion->menu())
+                if (ohne_kuerzel(aktion->text()) == text && !aktion->menu())
                     return aktion->trigger();
             QFAIL("menu entry missing");
         }

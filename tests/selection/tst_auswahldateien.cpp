@@ -164,8 +164,8 @@ private slots:
         const Mannschaft m = mannschaft_aus_nummer(mannschaft);
         auswahl_speichern(o.zustand, m, doppel, {{}, gewaehlt}, einzel_felder, doppel_felder);
 
-        const int erster = grp::erster_slot(mannschaft);
-        const QString datei = mannschaft == 1 ? gruppe1_e_datei : gruppe2_e_datei;
+        const int erster = grp::erster_slot(m);
+        const QString datei = aufstellungsdatei(m);
         const QStringList aufstellung = gruppen_slots(o.pfad(datei), erster, erster + 4);
         QCOMPARE(sortiert(aufstellung), sortiert(gewaehlt));
         const int erstes_feld = !doppel && mannschaft == 2 ? 11 : 1;

@@ -246,7 +246,7 @@ private slots:
 
         p.liste.auswahl_speichern();
         QCOMPARE(p.gespeichert(ziel_datei), nachnamen(1, 25));
-        const int erster = grp::erster_slot(mannschaft);
+        const int erster = grp::erster_slot(mannschaft_aus_nummer(mannschaft));
         QCOMPARE(gruppen_slots(p.pfad(gruppen_datei), erster, erster + 19), nachnamen(1, 20));
         QCOMPARE(p.zustand.pool_anzahl, 20);
     }

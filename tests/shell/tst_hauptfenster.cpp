@@ -1,9 +1,14 @@
+#include "lineup/einzel_gruppen_fenster.h"
 #include "shell/hauptfenster_fenster.h"
+#include "shell/kuerzel.h"
+#include "shell/oberflaeche_fenster.h"
+#include "shell/sprache.h"
 #include "shell/ueber_fenster.h"
 #include "shell/werbung_fenster.h"
 #include "test_ordner.h"
 #include "test_plattform.h"
 
+#include <QDialogButtonBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +19,8 @@
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 class TstHauptfenster : public QObject
 {
@@ -45,12 +52,33 @@ class TstHauptfenster : public QObject
     static QAction *menuepunkt(TForm1 &fenster, const QString &text)
     {
         for (QAction *aktion : fenster.menuBar()->findChildren<QAction *>())
-            if (aktion->text() == text && !aktion->menu())
+            if (ohne_kuerzel(aktion->text()) == text && !aktion->menu())
                 return aktion;
         return nullptr;
     }
 
 private slots:
+    void initTestCase() { oberflaeche_einrichten(); }
+
+    // Runs first: no other test of this program has read a picture yet.
+    void bilder_ohne_bildformat_module()
+    {
+        Aufbau a;
+        TForm1 &f = a.erzeugen();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QCOMPARE(f.Image1->pixmap().size(), QSize(480, 300));
+        QCOMPARE(f.findChild<QToolButton *>("SpeedButton1")->icon().availableSizes(),
+                 QList<QSize>{QSize(48, 48)});
+        QFile karte(u"/proc/self/maps"_s);
+        QVERIFY(karte.open(QIODevice::ReadOnly));
+        QVERIFY(!karte.readAll().contains("/imageformats/"));
+        // The menu bar's extension button still has its arrow.
+        QCOMPARE(QApplication::style()
+                     ->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
+                     .availableSizes(),
+                 (QList<QSize>{QSize(16, 10), QSize(32, 20)}));
+    }
+
     void werkzeugknoepfe_rufen_ihre_befehle_data()
     {
         QTest::addColumn<QString>("knopf");
@@ -89,7 +117,7 @@ private slots:
 
         auto *k = f.findChild<QToolButton *>(knopf);
         QVERIFY(k);
-        QCOMPARE(k->text(), beschriftung);
+        QCOMPARE(ohne_kuerzel(k->text()), beschriftung);
         QCOMPARE(k->accessibleName(), beschriftung);
         QCOMPARE(k->width(), 70);
         QTest::mouseClick(k, Qt::LeftButton);
@@ -111,10 +139,10 @@ private slots:
         QCOMPARE(namen, (QStringList{"SpeedButton1", "SpeedButton3", "SpeedButton4", "SpeedButton2",
                                      "SpeedButton5", "SpeedButton6", "SpeedButton7",
                                      "SpeedButton10", "SpeedButton11"}));
-        QCOMPARE(f.findChild<QToolButton *>("SpeedButton1")->toolTip(), u"Daten eingeben"_qs);
+        QCOMPARE(f.findChild<QToolButton *>("SpeedButton1")->toolTip(), u"Daten eingeben"_s);
         QCOMPARE(f.findChild<QToolButton *>("SpeedButton10")->toolTip(),
-                 u"Bildschirmfarben einstellen"_qs);
-        QCOMPARE(f.findChild<QToolButton *>("SpeedButton11")->toolTip(), u"Programm beenden"_qs);
+                 u"Bildschirmfarben einstellen"_s);
+        QCOMPARE(f.findChild<QToolButton *>("SpeedButton11")->toolTip(), u"Programm beenden"_s);
     }
 
     void menuepunkte_rufen_ihre_befehle_data()
@@ -156,7 +184,7 @@ private slots:
         QVERIFY(aktion);
         const auto *oben = qobject_cast<QMenu *>(aktion->parent());
         QVERIFY(oben);
-        QCOMPARE(oben->title(), menue);
+        QCOMPARE(ohne_kuerzel(oben->title()), menue);
         aktion->trigger();
         QCOMPARE(gerufen, QList<int>{befehl});
         QCOMPARE(f.Panel5->isVisible(), !startseite_aus);
@@ -186,19 +214,19 @@ private slots:
     {
         Aufbau a;
         TForm1 &f = a.erzeugen();
-        menuepunkt(f, u"Über Vorlix Turnier-Quarel 2"_qs)->trigger();
+        menuepunkt(f, u"Über Vorlix Turnier-Quarel 2"_s)->trigger();
         UeberFenster *u = f.Ueber;
         QVERIFY(u->isVisible());
         QVERIFY(f.Panel5->isVisible());
-        QCOMPARE(u->windowTitle(), u"Über Vorlix Turnier-Quarel 2"_qs);
-        QCOMPARE(u->Version->text(), u"Version 1.15"_qs);
+        QCOMPARE(u->windowTitle(), u"Über Vorlix Turnier-Quarel 2"_s);
+        QCOMPARE(u->Version->text(), u"Version 1.15"_s);
         const QString lizenzen = u->Lizenzen->toPlainText();
         for (const char *teil : {"Qt 6.", "GNU Lesser General Public License 3.0", "CHMLib",
                                  "GNU Lesser General Public License 2.1"})
             QVERIFY2(lizenzen.contains(QString::fromUtf8(teil)), teil);
-        QVERIFY(!lizenzen.contains(u"http"_qs) && !lizenzen.contains(u"www"_qs));
+        QVERIFY(!lizenzen.contains(u"http"_s) && !lizenzen.contains(u"www"_s));
         QCOMPARE(u->Datenordner->text(), a.ordner.zustand.daten_pfad);
-        QCOMPARE(u->Datenordner->accessibleName(), u"Datenordner"_qs);
+        QCOMPARE(u->Datenordner->accessibleName(), u"Datenordner"_s);
         QTest::mouseClick(u->OrdnerOeffnen, Qt::LeftButton);
         QCOMPARE(a.plattform.gezeigte_ordner, QStringList{a.ordner.zustand.daten_pfad});
         QTest::mouseClick(u->Schliessen, Qt::LeftButton);
@@ -211,10 +239,12 @@ private slots:
         TForm1 &f = a.erzeugen();
         QCOMPARE(
             f.windowTitle(),
-            u"Vorlix Turnier-Quarel 2   V 1.15      -      Heute ist  Dienstag der  08.12.2026"_qs);
+            u"Vorlix Turnier-Quarel 2   V 1.15      -      Heute ist  Dienstag der  08.12.2026"_s);
         QVERIFY(f.StatusPanel->text().contains(u"1.15"));
         QCOMPARE(f.StatusPanel->width(), 640);
-        QCOMPARE(f.geometry().size(), a.plattform.arbeit.size());
+        // Frame and title bar included, the window fills the work area.
+        QVERIFY(f.frameGeometry() != f.geometry());
+        QCOMPARE(f.frameGeometry(), a.plattform.arbeit);
     }
 
     void hilfe_mit_f1_und_menue()
@@ -262,7 +292,7 @@ private slots:
             const QString erwartet = a.ordner.pfad("Vorlix_Turnier-Hilfe.chm");
             QCOMPARE(a.ordner.zustand.hilfe_datei, erwartet);
             QCOMPARE(a.plattform.texte(),
-                     QStringList{u"Hilfe-Datei nicht gefunden\r"_qs + erwartet});
+                     QStringList{u"Hilfe-Datei nicht gefunden\r"_s + erwartet});
         } else {
             QCOMPARE(a.ordner.zustand.hilfe_datei, ordner[gefunden] + "Vorlix_Turnier-Hilfe.chm");
             QVERIFY(a.plattform.meldungen.isEmpty());
@@ -283,7 +313,7 @@ private slots:
         Aufbau a;
         a.plattform.leiste.reset();
         TForm1 &f = a.erzeugen();
-        QCOMPARE(f.geometry().size(), a.plattform.arbeit.size());
+        QCOMPARE(f.frameGeometry(), a.plattform.arbeit);
         QCOMPARE(a.ordner.zustand.taskleiste_hoehe, 0);
         QVERIFY(f.StatusPanel->width() != 640);
         QCOMPARE(f.Image1->pos(), QPoint(0, 0));
@@ -296,15 +326,16 @@ private slots:
         TForm1 &f = a.erzeugen();
         QStringList ablauf;
         f.auto_sicherung = [&] {
-            ablauf << (f.Form3->isVisible() ? "sicherung nach seite" : "sicherung");
+            ablauf << (f.Form3 && f.Form3->isVisible() ? "sicherung nach seite" : "sicherung");
             return true;
         };
-        QTimer::singleShot(0, &f, [&] {
-            QTRY_VERIFY(f.Form3->isVisible());
-            ablauf << "werbeseite " + f.Form3->Label1->text();
-            QTest::mouseClick(f.Form3->Button1, Qt::LeftButton);
-        });
         QTest::mouseClick(f.findChild<QToolButton *>("SpeedButton11"), Qt::LeftButton);
+        QVERIFY(f.Form3);
+        QVERIFY(f.Form3->isVisible());
+        QVERIFY(f.Form3->isModal());
+        QVERIFY(f.isVisible());
+        ablauf << "werbeseite " + f.Form3->Label1->text();
+        QTest::mouseClick(f.Form3->Button1, Qt::LeftButton);
         QCOMPARE(ablauf, (QStringList{"sicherung",
                                       "werbeseite Diese Seite könnte Ihre Werbung anzeigen."}));
         QVERIFY(!f.isVisible());
@@ -320,11 +351,9 @@ private slots:
             gesichert = true;
             return true;
         };
-        QTimer::singleShot(0, &f, [&] {
-            QTRY_VERIFY(f.Form3->isVisible());
-            f.Form3->reject(); // closing the page in any way ends the program too
-        });
         QTest::mouseClick(f.findChild<QToolButton *>("SpeedButton11"), Qt::LeftButton);
+        QVERIFY(f.Form3->isVisible());
+        f.Form3->reject(); // closing the page in any way ends the program too
         QVERIFY(!gesichert);
         QVERIFY(!f.isVisible());
     }
@@ -333,14 +362,11 @@ private slots:
     {
         Aufbau a;
         TForm1 &f = a.erzeugen();
-        QTimer::singleShot(0, &f, [&] {
-            QTRY_VERIFY(f.Form3->isVisible());
-            f.Form3->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(f.Form3));
-            QTest::keyClick(f.Form3, Qt::Key_F1);
-            f.Form3->accept();
-        });
         QTest::mouseClick(f.findChild<QToolButton *>("SpeedButton11"), Qt::LeftButton);
+        f.Form3->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.Form3));
+        QTest::keyClick(f.Form3, Qt::Key_F1);
+        f.Form3->accept();
         const QPair<QString, int> aufruf{a.ordner.pfad("Vorlix_Turnier-Hilfe.chm"), 150};
         QCOMPARE(a.plattform.hilfe_aufrufe, (QList<QPair<QString, int>>{aufruf}));
     }
@@ -357,8 +383,103 @@ private slots:
         };
         QVERIFY(f.close());
         QVERIFY(!gesichert);
-        QVERIFY(!f.Form3->isVisible());
+        QVERIFY(!f.Form3);
         QVERIFY(!f.isVisible());
+    }
+
+    void fenster_entstehen_erst_beim_zeigen()
+    {
+        Aufbau a;
+        TForm1 &f = a.erzeugen();
+        QVERIFY(!f.Form3 && !f.Form7 && !f.Form8);
+        QTest::mouseClick(f.findChild<QToolButton *>("SpeedButton4"), Qt::LeftButton);
+        QVERIFY(f.Form8 && f.Form8->isVisible());
+        TForm8 *erstes = f.Form8;
+        f.Form8->close();
+        QTest::mouseClick(f.findChild<QToolButton *>("SpeedButton4"), Qt::LeftButton);
+        QCOMPARE(f.Form8, erstes);
+        QVERIFY(!f.Form7);
+    }
+
+    // The tool bar and the menu bar share the window's Alt keys; each menu has its own.
+    void alt_kuerzel_sind_eindeutig()
+    {
+        Aufbau a;
+        TForm1 &f = a.erzeugen();
+        const auto kuerzel = [](const QString &text) {
+            const qsizetype stelle = text.indexOf(u'&');
+            return stelle < 0 ? QChar() : text.at(stelle + 1).toLower();
+        };
+        QList<QChar> fenster;
+        for (QToolButton *k : f.Panel1->findChildren<QToolButton *>())
+            fenster << kuerzel(k->text());
+        for (QAction *oben : f.menuBar()->actions()) {
+            fenster << kuerzel(oben->text());
+            if (!oben->menu())
+                continue;
+            QList<QChar> im_menue;
+            for (QAction *eintrag : oben->menu()->actions())
+                im_menue << kuerzel(eintrag->text());
+            QVERIFY2(!im_menue.contains(QChar()), qPrintable(oben->text()));
+            QCOMPARE(QSet<QChar>(im_menue.begin(), im_menue.end()).size(), im_menue.size());
+        }
+        QVERIFY(!fenster.contains(QChar()));
+        QCOMPARE(QSet<QChar>(fenster.begin(), fenster.end()).size(), fenster.size());
+    }
+
+    void alt_taste_loest_den_knopf_aus()
+    {
+        Aufbau a;
+        TForm1 &f = a.erzeugen();
+        QList<int> gerufen;
+        f.befehl_setzen(Befehl::ergebnisse_ansehen,
+                        [&gerufen] { gerufen << int(Befehl::ergebnisse_ansehen); });
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QTest::keyClick(&f, Qt::Key_L, Qt::AltModifier); // Tabe&lle
+        // A mnemonic presses the button visibly before it clicks.
+        QTRY_COMPARE(gerufen, QList<int>{int(Befehl::ergebnisse_ansehen)});
+    }
+
+    // On a narrow screen the about line is not cut, and stays inside the window.
+    void infozeile_ganz_sichtbar_data()
+    {
+        QTest::addColumn<QSize>("schirm");
+        QTest::newRow("1280x1024") << QSize(1280, 1024);
+        QTest::newRow("1024x768") << QSize(1024, 768);
+        QTest::newRow("800x600") << QSize(800, 600);
+    }
+    void infozeile_ganz_sichtbar()
+    {
+        QFETCH(QSize, schirm);
+        Aufbau a;
+        a.plattform.schirm = QRect(QPoint(0, 0), schirm);
+        a.plattform.arbeit = QRect(0, 0, schirm.width(), schirm.height() - 40);
+        a.plattform.leiste = Taskleiste{schirm.height() - 40, false};
+        TForm1 &f = a.erzeugen();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const QLabel *info = f.StatusPanel;
+        QVERIFY(info->isVisible());
+        QVERIFY(info->contentsRect().width() >=
+                info->fontMetrics().horizontalAdvance(info->text()));
+        QVERIFY(info->width() >= schirm.width() / 2);
+        const QRect im_fenster(info->mapTo(&f, QPoint(0, 0)), info->size());
+        QVERIFY(f.rect().contains(im_fenster));
+    }
+
+    // Qt's own texts speak German: context menus and standard buttons.
+    void qt_texte_auf_deutsch()
+    {
+        QVERIFY(qt_deutsch_laden(*QCoreApplication::instance()));
+        QLineEdit feld(u"Jürgen Öztürk"_s);
+        std::unique_ptr<QMenu> menue(feld.createStandardContextMenu());
+        QStringList eintraege;
+        for (QAction *aktion : menue->actions())
+            eintraege << ohne_kuerzel(aktion->text()).section(u'\t', 0, 0);
+        QVERIFY2(eintraege.contains(u"Kopieren"_s), qPrintable(eintraege.join(u'|')));
+        QVERIFY2(eintraege.contains(u"Alles auswählen"_s), qPrintable(eintraege.join(u'|')));
+        QDialogButtonBox knoepfe(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        QCOMPARE(knoepfe.button(QDialogButtonBox::Cancel)->text(), u"Abbrechen"_s);
     }
 };
 

@@ -7,6 +7,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TstOptionen : public QObject
 {
     Q_OBJECT
@@ -49,33 +51,33 @@ private slots:
         TestOrdner t;
         TOptionen &o = t.zustand.optionen;
         o.setze(opt::doppel_modus, 1);
-        o.setze(opt::spielart_text, u"Doppelspiel"_qs);
+        o.setze(opt::spielart_text, u"Doppelspiel"_s);
         o.setze(opt::farbe_gruppe1, 0x112233);
         o.setze(opt::farbe_gruppe2, 0x445566);
         o.setze(opt::zeilenhoehe_d, 30);
         o.setze(opt::zeilenhoehe_e, 31);
         o.setze(opt::schriftgroesse_liste_e, 14);
         o.setze(opt::tabelle1_hoehe_e, 250);
-        o.setze(opt::turnier_datum, u"08.12.2026"_qs);
+        o.setze(opt::turnier_datum, u"08.12.2026"_s);
         o.setze(opt::sperrfarbe, 0xFF);
         o.setze(opt::hintergrundfarbe, 0xFF00);
-        o.setze(opt::name_mannschaft1, u"Blau"_qs);
-        o.setze(opt::name_mannschaft2, u"Rot"_qs);
-        o.setze(opt::sicherungs_pfad, u"/tmp/sicher"_qs);
-        o.setze(opt::wav_datei, u"hupe.wav"_qs);
+        o.setze(opt::name_mannschaft1, u"Blau"_s);
+        o.setze(opt::name_mannschaft2, u"Rot"_s);
+        o.setze(opt::sicherungs_pfad, u"/tmp/sicher"_s);
+        o.setze(opt::wav_datei, u"hupe.wav"_s);
         o.setze(opt::auto_sicherung, 1);
         o.setze(opt::mannschaft_nr, 2);
 
         optionen_anlegen(o, t.zustand.daten_pfad);
 
         QCOMPARE(o.wert(opt::doppel_modus), 1);
-        QCOMPARE(o.wert(opt::spielart_text), u"Doppelspiel"_qs);
+        QCOMPARE(o.wert(opt::spielart_text), u"Doppelspiel"_s);
         QCOMPARE(o.wert(opt::farbe_gruppe1), 0x112233);
         QCOMPARE(o.wert(opt::farbe_gruppe2), 0x445566);
         QCOMPARE(o.wert(opt::zeilenhoehe_e), 31);
         QCOMPARE(o.wert(opt::schriftgroesse_liste_e), 14);
         QCOMPARE(o.wert(opt::tabelle1_hoehe_e), 250);
-        QCOMPARE(o.wert(opt::turnier_datum), u"08.12.2026"_qs);
+        QCOMPARE(o.wert(opt::turnier_datum), u"08.12.2026"_s);
         QCOMPARE(o.wert(opt::zeilenhoehe_d), 18);
         QCOMPARE(o.wert(opt::sperrfarbe), 0);
         QCOMPARE(o.wert(opt::hintergrundfarbe), 0);
@@ -152,7 +154,7 @@ private slots:
     void ungeschriebener_ordner_behaelt_speicher()
     {
         TestOrdner t;
-        t.zustand.daten_pfad = t.ordner.path() + u"/fehlt/"_qs;
+        t.zustand.daten_pfad = t.ordner.path() + u"/fehlt/"_s;
         t.zustand.optionen.setze(opt::zeilenhoehe_d, 40);
         t.zustand.optionen_lesen();
         QCOMPARE(t.zustand.wert(opt::zeilenhoehe_d), 40);
@@ -162,7 +164,7 @@ private slots:
     {
         TestOrdner t;
         t.zustand.optionen_lesen();
-        const QString name = u"Müßigäöü"_qs.repeated(15); // 120 characters
+        const QString name = u"Müßigäöü"_s.repeated(15); // 120 characters
         t.zustand.optionen.setze(opt::name_mannschaft1, name);
         t.zustand.optionen_speichern();
         const QByteArray bytes = datei(t);
@@ -176,31 +178,56 @@ private slots:
     void titel_am_dienstag()
     {
         QCOMPARE(
-            titel_text(u"1.15"_qs, QDate(2026, 12, 8)),
-            u"Vorlix Turnier-Quarel 2   V 1.15      -      Heute ist  Dienstag der  08.12.2026"_qs);
+            titel_text(u"1.15"_s, QDate(2026, 12, 8)),
+            u"Vorlix Turnier-Quarel 2   V 1.15      -      Heute ist  Dienstag der  08.12.2026"_s);
     }
 
     void start_nimmt_den_datenordner_der_umgebung()
     {
         QTemporaryDir ordner;
-        qputenv(daten_umgebungsvariable, (ordner.path() + u"/daten"_qs).toUtf8());
+        qputenv(daten_umgebungsvariable, (ordner.path() + u"/daten"_s).toUtf8());
         TestPlattform plattform;
         Zustand zustand;
         programm_vorbereiten(zustand, plattform, QCoreApplication::applicationDirPath());
         qunsetenv(daten_umgebungsvariable);
-        QCOMPARE(zustand.daten_pfad, ordner.path() + u"/daten/"_qs);
+        QCOMPARE(zustand.daten_pfad, ordner.path() + u"/daten/"_s);
         QVERIFY(QFile::exists(zustand.pfad(optionen_dateiname)));
-        QCOMPARE(QLocale().decimalPoint(), u","_qs);
+        QCOMPARE(QLocale().decimalPoint(), u","_s);
         Zufall gleich;
         gleich.saen(plattform.saat);
         QCOMPARE(zustand.zufall.random(1000000), gleich.random(1000000));
     }
 
-    void ohne_umgebung_der_programmordner()
+    void datenordner_wahl_data()
     {
-        QTemporaryDir ordner;
+        QTest::addColumn<bool>("umgebung");
+        QTest::addColumn<bool>("optionen_beim_programm");
+        QTest::addColumn<QString>("erwartet"); // "umgebung", "programm" or "benutzer"
+        QTest::newRow("Umgebung geht vor") << true << true << u"umgebung"_s;
+        QTest::newRow("tragbar mit Vorlixn.opt") << false << true << u"programm"_s;
+        QTest::newRow("Bauordner ohne Vorlixn.opt") << false << false << u"benutzer"_s;
+    }
+    void datenordner_wahl()
+    {
+        QFETCH(bool, umgebung);
+        QFETCH(bool, optionen_beim_programm);
+        QFETCH(QString, erwartet);
+        QStandardPaths::setTestModeEnabled(true);
+        QTemporaryDir programm, daten;
+        if (optionen_beim_programm)
+            QVERIFY(speicher::datei_ersetzen(programm.filePath(optionen_dateiname), "x"));
+        if (umgebung)
+            qputenv(daten_umgebungsvariable, daten.path().toUtf8());
+        const QString pfad = daten_pfad_bestimmen(programm.path());
         qunsetenv(daten_umgebungsvariable);
-        QCOMPARE(daten_pfad_bestimmen(ordner.path()), ordner.path() + u'/');
+
+        const QString benutzer = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        const QHash<QString, QString> ordner{{u"umgebung"_s, daten.path()},
+                                             {u"programm"_s, programm.path()},
+                                             {u"benutzer"_s, benutzer}};
+        QCOMPARE(pfad, ordner.value(erwartet) + u'/');
+        QVERIFY(QFileInfo(pfad).isDir());
+        QVERIFY(!benutzer.startsWith(programm.path()));
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
 using namespace speicher;
 
 class TstSpeicher : public QObject
@@ -18,10 +19,10 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("ascii") << u"Abc 12"_qs << QByteArray("Abc 12");
-        QTest::newRow("umlaute") << u"ÄÖÜäöüß"_qs << QByteArray("\xC4\xD6\xDC\xE4\xF6\xFC\xDF");
-        QTest::newRow("euro") << u"5 €"_qs << QByteArray("5 \x80");
-        QTest::newRow("fehlende zeichen") << u"Ωx漢"_qs << QByteArray("?x?");
+        QTest::newRow("ascii") << u"Abc 12"_s << QByteArray("Abc 12");
+        QTest::newRow("umlaute") << u"ÄÖÜäöüß"_s << QByteArray("\xC4\xD6\xDC\xE4\xF6\xFC\xDF");
+        QTest::newRow("euro") << u"5 €"_s << QByteArray("5 \x80");
+        QTest::newRow("fehlende zeichen") << u"Ωx漢"_s << QByteArray("?x?");
         QTest::newRow("ersatzpaar ist ein zeichen")
             << QString::fromUtf8("a\U0001F600b") << QByteArray("a?b");
     }
@@ -38,8 +39,8 @@ private slots:
     {
         Satzbild satz(20);
         const TextFeld feld{2, 5};
-        satz.setze(feld, u"Müllerstraße"_qs);
-        QCOMPARE(satz.wert(feld), u"Mülle"_qs);
+        satz.setze(feld, u"Müllerstraße"_s);
+        QCOMPARE(satz.wert(feld), u"Mülle"_s);
         QCOMPARE(satz.bytes().mid(2, 6), QByteArray("\x05M\xFCller", 6));
         QCOMPARE(satz.bytes()[8], '\0'); // nothing written past the capacity
     }
@@ -48,9 +49,9 @@ private slots:
     {
         Satzbild satz(10);
         const TextFeld feld{0, 8};
-        satz.setze(feld, u"abcdefgh"_qs);
-        satz.setze(feld, u"xy"_qs);
-        QCOMPARE(satz.wert(feld), u"xy"_qs);
+        satz.setze(feld, u"abcdefgh"_s);
+        satz.setze(feld, u"xy"_s);
+        QCOMPARE(satz.wert(feld), u"xy"_s);
         QCOMPARE(satz.bytes().mid(0, 9), QByteArray("\x02xycdefgh"));
     }
 
@@ -59,7 +60,7 @@ private slots:
         Satzbild satz(8);
         satz.setze_bytes(0, "\xFF"
                             "abcdefg");
-        QCOMPARE(satz.wert(TextFeld{0, 3}), u"abc"_qs);
+        QCOMPARE(satz.wert(TextFeld{0, 3}), u"abc"_s);
     }
 
     void int32_little_endian()
@@ -157,13 +158,13 @@ private slots:
     {
         QTemporaryDir ordner;
         const QString pfad = ordner.filePath("t.txt");
-        QVERIFY(textdatei_schreiben(pfad, {u"Jürgen"_qs, QString(), u"5 €"_qs}, Zeilenende::CRLF));
+        QVERIFY(textdatei_schreiben(pfad, {u"Jürgen"_s, QString(), u"5 €"_s}, Zeilenende::CRLF));
         QByteArray roh;
         QVERIFY(datei_lesen(pfad, roh));
         QCOMPARE(roh, QByteArray("J\xFCrgen\r\n\r\n5 \x80\r\n"));
         QStringList zeilen;
         QVERIFY(textdatei_lesen(pfad, zeilen));
-        QCOMPARE(zeilen, (QStringList{u"Jürgen"_qs, QString(), u"5 €"_qs}));
+        QCOMPARE(zeilen, (QStringList{u"Jürgen"_s, QString(), u"5 €"_s}));
 
         QVERIFY(datei_ersetzen(pfad, "a\nb\r\nc"));
         QVERIFY(textdatei_lesen(pfad, zeilen));

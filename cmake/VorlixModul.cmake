@@ -1,0 +1,23 @@
+# Modules: parts of the program that need large libraries of their own (Qt Multimedia for the
+# horn, Qt Print Support for printing) are plugins beside the program, loaded at their first use
+# through modul<Schnittstelle>("name") (src/shell/module.h). So the program does not link those
+# libraries and start-up loads none of them.
+include(GNUInstallDirs)
+set(VORLIX_MODUL_ORDNER ${CMAKE_BINARY_DIR}/src/app)
+# Installed beside the program's libraries; the program finds them relative to its own folder.
+set(VORLIX_MODUL_INSTALL_ORDNER ${CMAKE_INSTALL_LIBDIR}/vorlix)
+file(RELATIVE_PATH VORLIX_MODUL_RELATIV ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}
+     ${CMAKE_INSTALL_PREFIX}/${VORLIX_MODUL_INSTALL_ORDNER})
+add_custom_target(vorlix_module)
+
+function(vorlix_modul name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_library(${name} MODULE ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src)
+    set_target_properties(${name} PROPERTIES
+        PREFIX ""
+        LIBRARY_OUTPUT_DIRECTORY ${VORLIX_MODUL_ORDNER})
+    add_dependencies(vorlix_module ${name})
+    install(TARGETS ${name} LIBRARY DESTINATION ${VORLIX_MODUL_INSTALL_ORDNER})
+endfunction()

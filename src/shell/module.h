@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// Parts that need large libraries of their own (sound, printing) live in modules, plugins beside
+// the program that are loaded at their first use: start-up loads none of their libraries.
+// A module implements one interface declared with Q_DECLARE_INTERFACE (ton_modul.h,
+// druck_modul.h); the build makes it with vorlix_modul() (cmake/VorlixModul.cmake).
+
+// The module's plugin object, loaded once and kept for the rest of the run; nullptr when it
+// cannot be found or loaded.
+QObject *modul_laden(const QString &name);
+
+template <class Schnittstelle> Schnittstelle *modul(const QString &name)
+{
+    return qobject_cast<Schnittstelle *>(modul_laden(name));
+}
