@@ -1,6 +1,7 @@
 #include "grid/filtergrid_fenster.h"
 
 #include "grid/gitter_adapter_fenster.h"
+#include "grid/gitter_zeichner_fenster.h"
 #include "shell/plattform.h"
 
 #include <QHeaderView>
@@ -24,7 +25,7 @@ TFilterGrid::TFilterGrid(QWidget *eltern)
     setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
-    setItemDelegate(new GitterDelegate(*this, this));
+    setItemDelegate(new GitterZeichner(*this, this));
     setModel(m_adapter);
     setze_anzeige(m_adapter);
     connect(m_adapter, &GitterAdapter::darstellung_geaendert, this,
@@ -168,4 +169,34 @@ void TFilterGrid::masse_melden()
 {
     setze_ansichts_breite(width());
     setze_senkrechter_rollbalken(verticalScrollBar()->isVisible());
+}
+
+void TFilterGrid::masse_anheben(int aCol, int breite, int aRow, int hoehe)
+{
+    if (aCol >= 0) {
+        int &neu = m_neue_breiten[aCol];
+        neu = std::max(neu, breite);
+    }
+    if (aRow >= 0) {
+        int &neu = m_neue_hoehen[aRow];
+        neu = std::max(neu, hoehe);
+    }
+    if (m_masse_geplant)
+        return;
+    m_masse_geplant = true;
+    QMetaObject::invokeMethod(this, &TFilterGrid::masse_anwenden, Qt::QueuedConnection);
+}
+
+void TFilterGrid::masse_anwenden()
+{
+    m_masse_geplant = false;
+    const Sammlung sammlung(*this);
+    for (const auto &[c, breite] : std::exchange(m_neue_breiten, {})) {
+        if (breite > ColWidths(c))
+            SetColWidths(c, breite);
+    }
+    for (const auto &[r, hoehe] : std::exchange(m_neue_hoehen, {})) {
+        if (hoehe > RowHeights(r))
+            SetRowHeights(r, hoehe);
+    }
 }

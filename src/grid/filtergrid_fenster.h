@@ -3,9 +3,12 @@
 #include "grid/filtergrid.h"
 
 #include <QTableView>
+#include <map>
 
 class GitterAdapter;
 class Plattform;
+
+enum TGridDrawingStyle { gdsClassic, gdsGradient };
 
 // The table component every list window stands on: a table view over the grid model.
 // Every rule lives in GitterModell; this class turns mouse, keys and editing into its
@@ -25,6 +28,15 @@ public:
 
     GitterAdapter *adapter() const { return m_adapter; }
 
+    // Drawing: title cells (and with GradientToAllCells every cell) get a vertical gradient.
+    TGridDrawingStyle DrawingStyle = gdsGradient;
+    TColor GradientStartColor = clWindow;
+    TColor GradientEndColor = clBtnFace;
+
+    // A painted cell asks for a wider column (its sort mark) or a higher row (its text); the
+    // grid grows after the paint, once for all cells of it, and is painted again.
+    void masse_anheben(int aCol, int breite, int aRow, int hoehe);
+
 signals:
     // The change notification, after every changed keystroke, row insert or delete,
     // sort and filter pass; OnChange is called too.
@@ -42,9 +54,13 @@ private:
     void darstellung_uebernehmen();
     void cursor_uebernehmen();
     void masse_melden();
+    void masse_anwenden();
 
     GitterAdapter *m_adapter = nullptr;
     Plattform *m_plattform = nullptr;
     bool m_gleicht_ab = false;
     int m_maus_scroll = -1;
+    std::map<int, int> m_neue_breiten;
+    std::map<int, int> m_neue_hoehen;
+    bool m_masse_geplant = false;
 };

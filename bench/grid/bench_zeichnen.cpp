@@ -1,0 +1,126 @@
+// Grid drawing beside a plain table view with the default delegate over the same model and
+// image size, and a viewport of a 100 000-row grid beside one of a 20-row grid.
+#include "grid/filtergrid_fenster.h"
+#include "grid/gitter_adapter_fenster.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A grid shaped like a plan grid, with both hooks set the way the plan windows set them.
+std::unique_ptr<TFilterGrid> plan_gitter(int zeilen, int spalten)
+{
+    auto gitter = std::make_unique<TFilterGrid>();
+    TFilterGrid &g = *gitter;
+    g.SetColCount(spalten);
+    g.SetRowCount(zeilen);
+    for (int c = 0; c < spalten; ++c) {
+        g.SetCells(c, 0, u"Spalte %1"_s.arg(c));
+        g.ColInfoC(c)->DatAlign = c == 0 ? 36 : 38;
+    }
+    for (int r = 1; r < zeilen; ++r) {
+        g.SetCells(0, r, u"Müller, Anna %1"_s.arg(r));
+        for (int c = 1; c < spalten; ++c)
+            g.SetCells(c, r, QString::number((r * 7 + c * 3) % 11));
+    }
+    g.SetColWidths(0, 140);
+    g.RowColorProc = [&g](GitterModell &, qint32 &, QPainter &maler, int aCol, int aRow,
+                          int zustand) {
+        g.SelectRowColor = 0x008FE2E4;
+        if ((g.goRowSelect() && aRow == g.Row()) || (zustand & gdFocused))
+            maler.setPen(QColor(128, 0, 0));
+        if (aCol == 0)
+            maler.setBrush(aRow <= 10 ? QColor(255, 210, 210) : QColor(210, 210, 255));
+        else if (aRow > 0 && aCol > 4)
+            maler.setBrush(QColor(190, 190, 190));
+    };
+    g.TypObjectProc = [](GitterModell &, qint32 &, QPainter &maler, int, int, QRect &rect,
+                         const QString &s, int) {
+        maler.drawText(rect, s);
+    };
+    g.resize(900, 600);
+    g.show();
+    return gitter;
+}
+
+void malen(benchmark::State &zustand, QAbstractItemView &ansicht)
+{
+    QImage bild(ansicht.size(), QImage::Format_ARGB32_Premultiplied);
+    ansicht.render(&bild); // rows and columns settle after the first paint
+    QCoreApplication::processEvents();
+    for (auto _ : zustand) {
+        ansicht.render(&bild);
+        benchmark::DoNotOptimize(bild.constBits());
+    }
+}
+
+void gitter_malen(benchmark::State &zustand, int zeilen, int spalten)
+{
+    const auto gitter = plan_gitter(zeilen, spalten);
+    malen(zustand, *gitter);
+}
+
+void gitter_malen_basis(benchmark::State &zustand, int zeilen, int spalten)
+{
+    const auto gitter = plan_gitter(zeilen, spalten);
+    QTableView schlicht;
+    schlicht.setModel(gitter->adapter());
+    schlicht.resize(gitter->size());
+    for (int c = 0; c < spalten; ++c)
+        schlicht.setColumnWidth(c, gitter->columnWidth(c));
+    schlicht.show();
+    malen(zustand, schlicht);
+}
+
+class Sammler : public benchmark::ConsoleReporter
+{
+public:
+    std::map<std::string, double> zeiten;
+
+    void ReportRuns(const std::vector<Run> &laeufe) override
+    {
+        for (const Run &lauf : laeufe)
+            zeiten[lauf.benchmark_name()] = lauf.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(laeufe);
+    }
+};
+
+} // namespace
+
+BENCHMARK_CAPTURE(gitter_malen, tabelle, 22, 13)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(gitter_malen_basis, tabelle, 22, 13)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(gitter_malen, matrix, 11, 11)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(gitter_malen_basis, matrix, 11, 11)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(gitter_malen, gross, 100000, 13)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(gitter_malen, klein, 20, 13)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char **argv)
+{
+    QApplication anwendung(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    benchmark::Initialize(&argc, argv);
+    Sammler sammler;
+    benchmark::RunSpecifiedBenchmarks(&sammler);
+    const std::pair<const char *, const char *> paare[] = {
+        {"gitter_malen/tabelle", "gitter_malen_basis/tabelle"},
+        {"gitter_malen/matrix", "gitter_malen_basis/matrix"},
+        {"gitter_malen/gross", "gitter_malen/klein"}};
+    std::printf("\n%-24s %12s   %-28s %12s %8s\n", "Zeichnen", "µs", "Basis", "µs", "Faktor");
+    for (const auto &[name, basis] : paare) {
+        const double zeit = sammler.zeiten[name];
+        const double basis_zeit = sammler.zeiten[basis];
+        if (basis_zeit > 0)
+            std::printf("%-24s %12.1f   %-28s %12.1f %8.2f\n", name, zeit, basis, basis_zeit,
+                        zeit / basis_zeit);
+    }
+    benchmark::Shutdown();
+    return 0;
+}
