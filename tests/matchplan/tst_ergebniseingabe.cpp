@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TstErgebniseingabe : public QObject
 {
     Q_OBJECT
@@ -17,9 +19,9 @@ private slots:
         QTest::addColumn<QString>("rechts");
         QTest::addColumn<QString>("ges");
         QTest::addColumn<QString>("meldung");
-        const QString nie_ganzzahl = u"'%1' ist kein gültiger Integerwert"_qs;
+        const QString nie_ganzzahl = u"'%1' ist kein gültiger Integerwert"_s;
         const QString negativ = u"'%1' ist kein gültiges Ergebnis: Ergebnisse sind ganze Zahlen "
-                                u"ab 0."_qs;
+                                u"ab 0."_s;
         QTest::newRow("3:2") << "3:2"
                              << "3"
                              << "2"
@@ -108,10 +110,10 @@ private slots:
         QFETCH(QString, ges);
         QFETCH(QString, meldung);
         PlanAufbau p(doppel_profil(), 4);
-        p.tabelle.SetCells(2, 14, u"9"_qs);
-        p.tabelle.SetCells(3, 2, u"9"_qs);
-        p.tabelle.SetCells(plan::summen_spalte(4), 14, u"alt"_qs);
-        p.matrix.SetCells(2, 3, u"?"_qs);
+        p.tabelle.SetCells(2, 14, u"9"_s);
+        p.tabelle.SetCells(3, 2, u"9"_s);
+        p.tabelle.SetCells(plan::summen_spalte(4), 14, u"alt"_s);
+        p.matrix.SetCells(2, 3, u"?"_s);
 
         p.ersetzen(2, 3, text);
 
@@ -126,14 +128,14 @@ private slots:
     {
         PlanAufbau p(einzel_profil(), 3);
         const QList<QPair<QString, QString>> erwartet{{"", ""}, {"", ""}, {"10", ""}, {"10", "7"}};
-        const QString text = u"10:7"_qs;
+        const QString text = u"10:7"_s;
         p.waehlen(1, 2);
         for (qsizetype i = 0; i < text.size(); ++i) {
             p.matrix.text_editiert(1, 2, text.left(i + 1));
             QCOMPARE(qMakePair(p.tabelle.Cells(1, 13), p.tabelle.Cells(2, 1)), erwartet[i]);
         }
-        QCOMPARE(p.ges(Mannschaft::zwei, 2), u"10"_qs);
-        QCOMPARE(p.platz(Mannschaft::eins, 1), u"2"_qs);
+        QCOMPARE(p.ges(Mannschaft::zwei, 2), u"10"_s);
+        QCOMPARE(p.platz(Mannschaft::eins, 1), u"2"_s);
     }
 
     void jede_zelle_des_blocks_gehoert_zu_ihrem_spiel()
@@ -141,7 +143,7 @@ private slots:
         PlanAufbau p(einzel_profil(), 10);
         for (int c = 1; c <= 10; ++c) {
             for (int r = 1; r <= 10; ++r) {
-                p.tippen(c, r, u"%1:%2"_qs.arg(r).arg(c));
+                p.tippen(c, r, u"%1:%2"_s.arg(r).arg(c));
                 QCOMPARE(p.tabelle.Cells(c, 11 + r), QString::number(r));
                 QCOMPARE(p.tabelle.Cells(r, c), QString::number(c));
                 p.ersetzen(c, r, QString());
@@ -154,10 +156,10 @@ private slots:
     void ein_klick_nimmt_die_zelle_erneut_auf()
     {
         PlanAufbau p(doppel_profil(), 2);
-        p.tippen(1, 1, u"3:2"_qs);
+        p.tippen(1, 1, u"3:2"_s);
         p.tabelle.SetCells(1, 12, QString());
         p.plan.FilterGrid2Change();
-        QCOMPARE(p.tabelle.Cells(1, 12), u"3"_qs);
+        QCOMPARE(p.tabelle.Cells(1, 12), u"3"_s);
     }
 
     // Only the N x N block holds games: text standing beyond it (a renamed file can bring
@@ -165,15 +167,15 @@ private slots:
     void ausserhalb_des_blocks_wird_nichts_gewertet()
     {
         PlanAufbau p(doppel_profil(), 4);
-        p.matrix.SetCells(5, 1, u"3:2"_qs);
-        p.matrix.SetCells(1, 6, u"4:1"_qs);
+        p.matrix.SetCells(5, 1, u"3:2"_s);
+        p.matrix.SetCells(1, 6, u"4:1"_s);
         p.waehlen(5, 1);
         p.plan.FilterGrid2Change();
         p.waehlen(1, 6);
         p.plan.FilterGrid2Change();
         for (int r = 1; r <= 21; ++r) {
             for (int c = 1; c <= 10; ++c)
-                QVERIFY2(p.tabelle.Cells(c, r).isEmpty(), qPrintable(u"(%1, %2)"_qs.arg(c).arg(r)));
+                QVERIFY2(p.tabelle.Cells(c, r).isEmpty(), qPrintable(u"(%1, %2)"_s.arg(c).arg(r)));
         }
     }
 
@@ -207,7 +209,7 @@ private slots:
         QVERIFY(p.matrix.zelle_waehlbar(spalte, zeile));
 
         QCOMPARE(p.plattform.texte(),
-                 QStringList(qsizetype(meldungen), u"Hier keine Eingabe möglich."_qs));
+                 QStringList(qsizetype(meldungen), u"Hier keine Eingabe möglich."_s));
         for (const TestPlattform::Meldung &m : p.plattform.meldungen)
             QCOMPARE(m.art, TestPlattform::Meldung::Information);
         QCOMPARE(p.matrix.goEditing(), meldungen == 0);

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(const SpielplanProfil *)
 
 class TstSpielplan : public QObject
@@ -31,7 +33,7 @@ class TstSpielplan : public QObject
     static QStringList spieltag_dateien(const TestOrdner &t)
     {
         return QDir(t.zustand.daten_pfad)
-            .entryList({u"*.Tab"_qs, u"*.Tub"_qs, u"*.grp"_qs}, QDir::Files, QDir::Name);
+            .entryList({u"*.Tab"_s, u"*.Tub"_s, u"*.grp"_s}, QDir::Files, QDir::Name);
     }
 
 private slots:
@@ -66,7 +68,7 @@ private slots:
         QFETCH(QString, ecke);
         QFETCH(int, titel_ausrichtung);
         QFETCH(QString, ueberschrift);
-        PlanAufbau p(*profil, team1, aufstellung(u"B"_qs, profil->doppel ? 8 : 4));
+        PlanAufbau p(*profil, team1, aufstellung(u"B"_s, profil->doppel ? 8 : 4));
 
         QCOMPARE(p.plan.anzahl(), 4);
         QCOMPARE(p.zustand.plan_anzahl, 4);
@@ -81,7 +83,7 @@ private slots:
             QCOMPARE(p.matrix.Cells(k, 0), eintraege[k - 1]);
         }
         QCOMPARE(p.tabelle.Cells(0, 11), trenner);
-        QCOMPARE(p.tabelle.Cells(0, 12), profil->doppel ? u"B1/B2"_qs : u"B1"_qs);
+        QCOMPARE(p.tabelle.Cells(0, 12), profil->doppel ? u"B1/B2"_s : u"B1"_s);
         QCOMPARE(p.matrix.Cells(0, 1), p.tabelle.Cells(0, 12));
         QCOMPARE(p.matrix.Cells(0, 0), ecke);
         // Opening writes no result, total or rank.
@@ -110,7 +112,7 @@ private slots:
         QTest::addColumn<QStringList>("team2");
         QTest::addColumn<int>("n");
         QTest::newRow("15 Spieler in Mannschaft 1")
-            << aufstellung(u"A"_qs, 15) << QStringList() << 10;
+            << aufstellung(u"A"_s, 15) << QStringList() << 10;
         QTest::newRow("keine Aufstellung") << QStringList() << QStringList() << 1;
     }
     void anzahl_begrenzt()
@@ -122,10 +124,10 @@ private slots:
         QCOMPARE(p.plan.anzahl(), n);
         QCOMPARE(p.zustand.plan_anzahl, n);
         QCOMPARE(p.tabelle.ColCount(), n + 3);
-        QCOMPARE(p.plan.ueberschrift(), u"Spielplan für %1 Spieler pro Mannschaft"_qs.arg(n));
+        QCOMPARE(p.plan.ueberschrift(), u"Spielplan für %1 Spieler pro Mannschaft"_s.arg(n));
         QCOMPARE(p.zustand.wert(opt::mannschaft_nr), 2);
-        p.tippen(n, n, u"4:5"_qs);
-        QCOMPARE(p.platz(Mannschaft::eins, n), u"1"_qs);
+        p.tippen(n, n, u"4:5"_s);
+        QCOMPARE(p.platz(Mannschaft::eins, n), u"1"_s);
         QVERIFY(p.plattform.meldungen.isEmpty());
     }
 
@@ -202,7 +204,7 @@ private slots:
         const QString lang1 = QString(120, u'ä');
         const QString lang2 = QString(120, u'ö');
         QTest::newRow("zu lang") << lang1 << lang2
-                                 << u"Turnier zwischen "_qs + lang1.left(100) + u" und "_qs +
+                                 << u"Turnier zwischen "_s + lang1.left(100) + u" und "_s +
                                         lang2.left(100);
     }
     void fenstertitel()
@@ -217,20 +219,20 @@ private slots:
     {
         PlanAufbau p(einzel_profil(), 10);
         for (int c = 1; c <= 10; ++c)
-            p.tippen(c, c, u"%1:1"_qs.arg(c));
+            p.tippen(c, c, u"%1:1"_s.arg(c));
         p.matrix.SetGoEditing(false);
-        aufstellungen_schreiben(p.zustand, aufstellung(u"C"_qs, 3), aufstellung(u"D"_qs, 3));
+        aufstellungen_schreiben(p.zustand, aufstellung(u"C"_s, 3), aufstellung(u"D"_s, 3));
         p.plan.oeffnen();
         // Scores hidden beyond the columns in use (a file may bring them) go too.
-        p.tabelle.SetCells(9, 1, u"5"_qs);
-        p.tabelle.SetCells(12, 21, u"1"_qs);
+        p.tabelle.SetCells(9, 1, u"5"_s);
+        p.tabelle.SetCells(12, 21, u"1"_s);
 
         p.plan.oeffnen();
 
         QCOMPARE(p.plan.anzahl(), 3);
         for (int r = 1; r <= 21; ++r) {
             for (int c = 1; c <= 12; ++c)
-                QVERIFY2(p.tabelle.Cells(c, r).isEmpty(), qPrintable(u"(%1,%2)"_qs.arg(c).arg(r)));
+                QVERIFY2(p.tabelle.Cells(c, r).isEmpty(), qPrintable(u"(%1,%2)"_s.arg(c).arg(r)));
         }
         for (int r = 1; r <= 10; ++r)
             QCOMPARE(p.matrix.Rows(r).mid(1), QStringList(10, QString()));
@@ -265,14 +267,14 @@ private slots:
         p.plattform.uhrzeit = QDateTime(heute, QTime(20, 15));
         // The date shown does not name the files; today does.
         p.plan.setze_datum(QDate(2020, 1, 1));
-        p.tippen(1, 1, u"3:2"_qs);
+        p.tippen(1, 1, u"3:2"_s);
 
         p.plan.speichern();
 
         QCOMPARE(spieltag_dateien(p), dateien);
         QCOMPARE(QFileInfo(p.pfad(dateien[0])).size(), 4224);
         QCOMPARE(p.zustand.grp_datei, dateien[0]);
-        QCOMPARE(p.zustand.optionen.wert(opt::turnier_datum), heute.toString(u"dd.MM.yyyy"_qs));
+        QCOMPARE(p.zustand.optionen.wert(opt::turnier_datum), heute.toString(u"dd.MM.yyyy"_s));
         QCOMPARE(spieltag_dateinamen(profil->doppel, n, heute).tabelle, dateien[1]);
         QVERIFY(p.plattform.meldungen.isEmpty());
     }
@@ -280,16 +282,16 @@ private slots:
     void zweimal_speichern_laesst_einen_satz()
     {
         PlanAufbau p(doppel_profil(), 3);
-        p.tippen(1, 1, u"3:2"_qs);
+        p.tippen(1, 1, u"3:2"_s);
         p.plan.speichern();
-        p.tippen(2, 1, u"4:6"_qs);
+        p.tippen(2, 1, u"4:6"_s);
         p.plan.speichern();
 
         QCOMPARE(spieltag_dateien(p).size(), 3);
         p.zustand.spieltag = TSpieltag();
         QVERIFY(spieltag_lesen(p.zustand));
-        QCOMPARE(p.zustand.spieltag.wert(spt::summe(11)), u"7"_qs);
-        QCOMPARE(p.zustand.spieltag.wert(spt::summe(2)), u"6"_qs);
+        QCOMPARE(p.zustand.spieltag.wert(spt::summe(11)), u"7"_s);
+        QCOMPARE(p.zustand.spieltag.wert(spt::summe(2)), u"6"_s);
     }
 
     void speichern_loeschen_laden_gibt_denselben_tag_data() { profile_als_daten(); }
@@ -310,7 +312,7 @@ private slots:
         p.plan.oeffnen();
         QVERIFY(zellen(p.tabelle) != tabelle);
         QVERIFY(zellen(p.matrix) != matrix);
-        p.zustand.listen_datum = u"14.03.2026"_qs;
+        p.zustand.listen_datum = u"14.03.2026"_s;
         const QString name = spieltag_dateinamen(profil->doppel, 5, QDate(2026, 3, 14)).tabelle;
 
         QVERIFY(p.plan.laden(name));
@@ -326,7 +328,7 @@ private slots:
     void laden_rechnet_neu_und_ueberspringt_fehlende_matrix()
     {
         PlanAufbau p(einzel_profil(), 4);
-        p.tippen(1, 1, u"3:2"_qs);
+        p.tippen(1, 1, u"3:2"_s);
         p.plattform.uhrzeit = QDateTime(QDate(2026, 5, 1), QTime(12, 0));
         p.plan.speichern();
         const Spieltagdateien namen = spieltag_dateinamen(false, 4, QDate(2026, 5, 1));
@@ -335,34 +337,34 @@ private slots:
         GitterModell datei;
         datei.SetFileName(p.pfad(namen.tabelle));
         QVERIFY(datei.LoadFromFile(true));
-        datei.SetCells(5, 1, u"99"_qs);
+        datei.SetCells(5, 1, u"99"_s);
         QVERIFY(datei.SaveToFile(true));
-        aufstellungen_schreiben(p.zustand, aufstellung(u"X"_qs, 10), aufstellung(u"Y"_qs, 10));
+        aufstellungen_schreiben(p.zustand, aufstellung(u"X"_s, 10), aufstellung(u"Y"_s, 10));
         p.plan.oeffnen();
-        p.tippen(7, 7, u"1:1"_qs);
+        p.tippen(7, 7, u"1:1"_s);
 
         QVERIFY(p.plan.laden(namen.tabelle));
 
         QCOMPARE(p.tabelle.ColCount(), 7);
-        QCOMPARE(p.ges(Mannschaft::eins, 1), u"2"_qs);
-        QCOMPARE(p.platz(Mannschaft::zwei, 1), u"1"_qs);
-        QCOMPARE(p.tabelle.Cells(0, 1), u"A1"_qs);
+        QCOMPARE(p.ges(Mannschaft::eins, 1), u"2"_s);
+        QCOMPARE(p.platz(Mannschaft::zwei, 1), u"1"_s);
+        QCOMPARE(p.tabelle.Cells(0, 1), u"A1"_s);
         // The matrix kept what it had.
-        QCOMPARE(p.matrix.Cells(7, 7), u"1:1"_qs);
-        QCOMPARE(p.matrix.Cells(1, 0), u"X1"_qs);
+        QCOMPARE(p.matrix.Cells(7, 7), u"1:1"_s);
+        QCOMPARE(p.matrix.Cells(1, 0), u"X1"_s);
         QCOMPARE(p.zustand.wert(opt::spieler_pro_mannschaft), 4);
     }
 
     void laden_ohne_anzahl_im_namen_aendert_nichts()
     {
         PlanAufbau p(doppel_profil(), 2);
-        p.tippen(1, 1, u"3:2"_qs);
+        p.tippen(1, 1, u"3:2"_s);
         const QStringList vorher = zellen(p.tabelle);
-        p.zustand.listen_datum = u"14.03.2026"_qs;
+        p.zustand.listen_datum = u"14.03.2026"_s;
 
-        QVERIFY(!p.plan.laden(u"D_Tab1Grxx_14_03_2026.Tab"_qs));
+        QVERIFY(!p.plan.laden(u"D_Tab1Grxx_14_03_2026.Tab"_s));
 
-        QCOMPARE(p.plattform.texte(), QStringList{u"'xx' ist kein gültiger Integerwert"_qs});
+        QCOMPARE(p.plattform.texte(), QStringList{u"'xx' ist kein gültiger Integerwert"_s});
         QCOMPARE(zellen(p.tabelle), vorher);
         QCOMPARE(p.plan.datum(), p.plattform.uhrzeit.date());
     }
@@ -372,14 +374,14 @@ private slots:
     void speichern_meldet_was_nicht_geschrieben_wurde()
     {
         PlanAufbau p(einzel_profil(), 2);
-        p.zustand.daten_pfad = p.zustand.daten_pfad + u"fehlt/"_qs;
+        p.zustand.daten_pfad = p.zustand.daten_pfad + u"fehlt/"_s;
         p.plan.speichern();
         QCOMPARE(p.plattform.meldungen.size(), 1);
         QCOMPARE(p.plattform.meldungen[0].art, TestPlattform::Meldung::Fehler);
         const QString text = p.plattform.meldungen[0].text;
-        QVERIFY(text.startsWith(u"Der Spieltag konnte nicht vollständig gespeichert werden."_qs));
-        for (const QString &name : {u"E_Tab1Gr02_08_12_2026.Tab"_qs,
-                                    u"E_Tab2Gr02_08_12_2026.Tub"_qs, u"E_Gr02_08_12_2026.grp"_qs})
+        QVERIFY(text.startsWith(u"Der Spieltag konnte nicht vollständig gespeichert werden."_s));
+        for (const QString &name : {u"E_Tab1Gr02_08_12_2026.Tab"_s, u"E_Tab2Gr02_08_12_2026.Tub"_s,
+                                    u"E_Gr02_08_12_2026.grp"_s})
             QVERIFY2(text.contains(name), qPrintable(text));
     }
 };

@@ -20,6 +20,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TstSpielplanFenster : public QObject
 {
     Q_OBJECT
@@ -34,12 +36,12 @@ class TstSpielplanFenster : public QObject
         Programm(bool doppel_, const QStringList &team1, const QStringList &team2)
             : doppel(doppel_)
         {
-            QFile hilfe(pfad(u"Vorlix_Turnier-Hilfe.chm"_qs));
+            QFile hilfe(pfad(u"Vorlix_Turnier-Hilfe.chm"_s));
             hilfe.open(QIODevice::WriteOnly);
             zustand.optionen_lesen();
             zustand.setze(opt::doppel_modus, doppel ? 1 : 0);
-            zustand.optionen.setze(opt::name_mannschaft1, u"Grün-Weiß"_qs);
-            zustand.optionen.setze(opt::name_mannschaft2, u"Rot"_qs);
+            zustand.optionen.setze(opt::name_mannschaft1, u"Grün-Weiß"_s);
+            zustand.optionen.setze(opt::name_mannschaft2, u"Rot"_s);
             zustand.optionen_speichern();
             aufstellungen_schreiben(zustand, team1, team2);
             haupt = std::make_unique<TForm1>(zustand, plattform);
@@ -121,12 +123,12 @@ private slots:
         QVERIFY(plan->isVisible());
         QCOMPARE(bool(qobject_cast<TForm5 *>(plan)), doppel);
         QVERIFY(!p.haupt->Panel5->isVisible());
-        QCOMPARE(plan->windowTitle(), u"Turnier zwischen Grün-Weiß und Rot"_qs);
+        QCOMPARE(plan->windowTitle(), u"Turnier zwischen Grün-Weiß und Rot"_s);
         QCOMPARE(plan->Panel2->text(), ueberschrift);
         QCOMPARE(plan->DateEdit1->date(), QDate(2026, 12, 8));
-        QCOMPARE(plan->DateEdit1->text(), u"08.12.2026"_qs);
+        QCOMPARE(plan->DateEdit1->text(), u"08.12.2026"_s);
         QCOMPARE(plan->RxClock1->text(), uhr);
-        QCOMPARE(plan->Panel6->text(), u"00 : 00"_qs);
+        QCOMPARE(plan->Panel6->text(), u"00 : 00"_s);
         QCOMPARE(p.zustand.wert(opt::mannschaft_nr), mannschaft_nr);
         QCOMPARE(plan->FilterGrid2->Cells(1, 0), eintrag);
         QCOMPARE(plan->FilterGrid1->Cells(0, 1), eintrag);
@@ -148,52 +150,52 @@ private slots:
         SpielplanFenster *plan = p.oeffnen();
         TFilterGrid *matrix = plan->FilterGrid2;
 
-        eintragen(matrix, 1, 1, u"3,2"_qs);
-        QCOMPARE(matrix->Cells(1, 1), u"3:2"_qs);
-        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 1), u"3|1"_qs);
-        QCOMPARE(ges_platz(plan, Mannschaft::eins, 1), u"2|2"_qs);
+        eintragen(matrix, 1, 1, u"3,2"_s);
+        QCOMPARE(matrix->Cells(1, 1), u"3:2"_s);
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 1), u"3|1"_s);
+        QCOMPARE(ges_platz(plan, Mannschaft::eins, 1), u"2|2"_s);
 
-        eintragen(matrix, 2, 3, u"7 : 10"_qs);
-        QCOMPARE(ges_platz(plan, Mannschaft::eins, 2), u"10|1"_qs);
-        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 3), u"7|2"_qs);
-        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 1), u"3|3"_qs);
+        eintragen(matrix, 2, 3, u"7 : 10"_s);
+        QCOMPARE(ges_platz(plan, Mannschaft::eins, 2), u"10|1"_s);
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 3), u"7|2"_s);
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 1), u"3|3"_s);
 
-        eintragen(matrix, 3, 2, u"2:3"_qs);
-        QCOMPARE(ges_platz(plan, Mannschaft::eins, 3), u"3|3"_qs);
-        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 1), u"3|3"_qs);
-        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 2), u"2|5"_qs);
+        eintragen(matrix, 3, 2, u"2:3"_s);
+        QCOMPARE(ges_platz(plan, Mannschaft::eins, 3), u"3|3"_s);
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 1), u"3|3"_s);
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 2), u"2|5"_s);
 
         // The names of team 2 can be typed over in the matrix; nothing else changes.
         const QStringList tabelle = plan->FilterGrid1->Cols(0);
-        eintragen(matrix, 0, 2, u"ß€ä"_qs);
-        QCOMPARE(matrix->Cells(0, 2), u"ß€ä"_qs);
+        eintragen(matrix, 0, 2, u"ß€ä"_s);
+        QCOMPARE(matrix->Cells(0, 2), u"ß€ä"_s);
         QCOMPARE(plan->FilterGrid1->Cols(0), tabelle);
         QVERIFY(p.plattform.meldungen.isEmpty());
 
-        eintragen(matrix, 1, 2, u"a:1"_qs);
-        QCOMPARE(p.plattform.texte(), QStringList{u"'a' ist kein gültiger Integerwert"_qs});
-        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 2), u"2|5"_qs);
+        eintragen(matrix, 1, 2, u"a:1"_s);
+        QCOMPARE(p.plattform.texte(), QStringList{u"'a' ist kein gültiger Integerwert"_s});
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 2), u"2|5"_s);
     }
 
     void gesperrte_zellen_nehmen_nichts_an()
     {
-        Programm p(false, aufstellung(u"A"_qs, 4), aufstellung(u"B"_qs, 4));
+        Programm p(false, aufstellung(u"A"_s, 4), aufstellung(u"B"_s, 4));
         SpielplanFenster *plan = p.oeffnen();
         TFilterGrid *matrix = plan->FilterGrid2;
 
-        eintragen(matrix, 6, 6, u"3:2"_qs);
-        QCOMPARE(p.plattform.texte(), QStringList(2, u"Hier keine Eingabe möglich."_qs));
+        eintragen(matrix, 6, 6, u"3:2"_s);
+        QCOMPARE(p.plattform.texte(), QStringList(2, u"Hier keine Eingabe möglich."_s));
         QCOMPARE(matrix->Cells(6, 6), QString());
 
-        eintragen(matrix, 3, 3, u"1:0"_qs);
-        QCOMPARE(matrix->Cells(3, 3), u"1:0"_qs);
-        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 3), u"1|1"_qs);
+        eintragen(matrix, 3, 3, u"1:0"_s);
+        QCOMPARE(matrix->Cells(3, 3), u"1:0"_s);
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 3), u"1|1"_s);
         QCOMPARE(p.plattform.meldungen.size(), 2);
     }
 
     void knoepfe_unten_und_hilfe()
     {
-        Programm p(true, aufstellung(u"A"_qs, 2), aufstellung(u"B"_qs, 2));
+        Programm p(true, aufstellung(u"A"_s, 2), aufstellung(u"B"_s, 2));
         SpielplanFenster *plan = p.oeffnen();
         const QList<QPushButton *> knoepfe{plan->Button1, plan->Button2, plan->Button3,
                                            plan->Button4, plan->Button5, plan->Button6};
@@ -220,19 +222,19 @@ private slots:
 
     void speichern_loeschen_und_ueber_die_dateiwahl_laden()
     {
-        Programm p(false, aufstellung(u"A"_qs, 3), aufstellung(u"B"_qs, 3));
+        Programm p(false, aufstellung(u"A"_s, 3), aufstellung(u"B"_s, 3));
         SpielplanFenster *plan = p.oeffnen();
-        eintragen(plan->FilterGrid2, 2, 1, u"4:1"_qs);
+        eintragen(plan->FilterGrid2, 2, 1, u"4:1"_s);
         const QStringList tabelle = plan->FilterGrid1->Rows(12);
 
         QTest::mouseClick(plan->Button1, Qt::LeftButton);
-        QVERIFY(QFile::exists(p.pfad(u"E_Tab1Gr03_08_12_2026.Tab"_qs)));
+        QVERIFY(QFile::exists(p.pfad(u"E_Tab1Gr03_08_12_2026.Tab"_s)));
         QVERIFY(p.haupt->Panel5->isVisible());
         QVERIFY(plan->isVisible());
 
         QTest::mouseClick(plan->Button4, Qt::LeftButton);
         QCOMPARE(plan->FilterGrid2->Cells(2, 1), QString());
-        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 1), u"|"_qs);
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 1), u"|"_s);
         QVERIFY(plan->isVisible());
 
         QTest::mouseClick(plan->Button2, Qt::LeftButton);
@@ -242,7 +244,7 @@ private slots:
         QVERIFY(wahl && wahl->isVisible());
         QVERIFY(wahl->isModal());
         QCOMPARE(wahl->FileListBox1->count(), 1);
-        QCOMPARE(wahl->FileListBox1->item(0)->text(), u"E_Tab1Gr03_08_12_2026.Tab"_qs);
+        QCOMPARE(wahl->FileListBox1->item(0)->text(), u"E_Tab1Gr03_08_12_2026.Tab"_s);
         plan->DateEdit1->setDate(QDate(2027, 1, 1));
 
         wahl->FileListBox1->setCurrentRow(0);
@@ -250,10 +252,10 @@ private slots:
 
         QVERIFY(!wahl->isVisible());
         QVERIFY(plan->isVisible());
-        QCOMPARE(plan->FilterGrid2->Cells(2, 1), u"4:1"_qs);
+        QCOMPARE(plan->FilterGrid2->Cells(2, 1), u"4:1"_s);
         QCOMPARE(plan->FilterGrid1->Rows(12), tabelle);
         QCOMPARE(plan->DateEdit1->date(), QDate(2026, 12, 8));
-        QCOMPARE(p.zustand.listen_datum, u"08.12.2026"_qs);
+        QCOMPARE(p.zustand.listen_datum, u"08.12.2026"_s);
         QVERIFY(p.plattform.meldungen.isEmpty());
     }
 
@@ -266,14 +268,14 @@ private slots:
     void beenden_und_groessen()
     {
         QFETCH(bool, doppel);
-        Programm p(doppel, aufstellung(u"A"_qs, 4), aufstellung(u"B"_qs, 4));
+        Programm p(doppel, aufstellung(u"A"_s, 4), aufstellung(u"B"_s, 4));
         SpielplanFenster *plan = p.oeffnen();
         const auto hoehe_feld = doppel ? opt::tabelle1_hoehe_d : opt::tabelle1_hoehe_e;
         const int hoehe = plan->FilterGrid1->height();
 
         // A typed offset is stored at once; the grid takes it only when filled again.
         plan->RxSpinEdit1->selectAll();
-        QTest::keyClicks(plan->RxSpinEdit1, u"25"_qs);
+        QTest::keyClicks(plan->RxSpinEdit1, u"25"_s);
         QCOMPARE(p.zustand.wert(hoehe_feld), 25);
         QCOMPARE(plan->FilterGrid1->height(), hoehe);
         plan->RxSpinEdit1->stepBy(1);
@@ -301,7 +303,7 @@ private slots:
 
     void ergebnisse_ansehen_waehlt_und_loescht()
     {
-        Programm p(true, aufstellung(u"A"_qs, 4), aufstellung(u"B"_qs, 4));
+        Programm p(true, aufstellung(u"A"_s, 4), aufstellung(u"B"_s, 4));
         for (const char *name :
              {"D_Gr08_14_03_2026.grp", "D_Tab1Gr08_14_03_2026.Tab", "D_Tab2Gr08_14_03_2026.Tub",
               "D_Gr05_01_02_2026.grp", "E_Gr03_01_02_2026.grp"})
@@ -312,7 +314,7 @@ private slots:
         };
         QAction *menue = nullptr;
         for (QAction *aktion : p.haupt->findChildren<QAction *>())
-            if (aktion->text() == u"Ergebnisse ansehen"_qs)
+            if (aktion->text() == u"Ergebnisse ansehen"_s)
                 menue = aktion;
         menue->trigger();
         TForm12 *wahl = p.dateiwahl();
@@ -326,17 +328,17 @@ private slots:
         QTest::mouseClick(wahl->Button3, Qt::LeftButton);
         QCOMPARE(p.plattform.meldungen.size(), 1);
         QCOMPARE(p.plattform.meldungen[0].art, TestPlattform::Meldung::Warnung);
-        QVERIFY(!QFile::exists(p.pfad(u"D_Gr05_01_02_2026.grp"_qs)));
+        QVERIFY(!QFile::exists(p.pfad(u"D_Gr05_01_02_2026.grp"_s)));
         QCOMPARE(wahl->FileListBox1->count(), 1);
 
         const QPoint eintrag =
             wahl->FileListBox1->visualItemRect(wahl->FileListBox1->item(0)).center();
         QTest::mouseClick(wahl->FileListBox1->viewport(), Qt::LeftButton, {}, eintrag);
         QTest::mouseDClick(wahl->FileListBox1->viewport(), Qt::LeftButton, {}, eintrag);
-        QCOMPARE(gezeigt, QStringList{u"D_Gr08_14_03_2026.grp"_qs});
-        QCOMPARE(p.zustand.grp_datei, u"D_Gr08_14_03_2026.grp"_qs);
+        QCOMPARE(gezeigt, QStringList{u"D_Gr08_14_03_2026.grp"_s});
+        QCOMPARE(p.zustand.grp_datei, u"D_Gr08_14_03_2026.grp"_s);
         QCOMPARE(p.zustand.plan_anzahl, 8);
-        QCOMPARE(p.zustand.listen_datum, u"14.03.2026"_qs);
+        QCOMPARE(p.zustand.listen_datum, u"14.03.2026"_s);
         QVERIFY(!wahl->isVisible());
 
         p.haupt->befehl_ausfuehren(Befehl::ergebnisse_ansehen);

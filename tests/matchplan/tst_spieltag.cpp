@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TstSpieltag : public QObject
 {
     Q_OBJECT
@@ -26,7 +28,7 @@ private slots:
     {
         GitterModell tabelle;
         tabelle_anlegen(tabelle, 4);
-        tabelle.SetCells(0, 14, u" Meier / Schmidt "_qs);
+        tabelle.SetCells(0, 14, u" Meier / Schmidt "_s);
         const QStringList zeile{"1", "12", "0", "7", "20", "3"}; // games 1..4, Ges., Platz
         for (int g = 0; g < zeile.size(); ++g)
             tabelle.SetCells(g + 1, 14, zeile[g]);
@@ -90,10 +92,10 @@ private slots:
     {
         GitterModell tabelle;
         tabelle_anlegen(tabelle, 10);
-        const QString lang = u"Müller-"_qs + QString(53, u'x'); // 60 characters
-        tabelle.SetCells(0, 1, u" Anna "_qs);
+        const QString lang = u"Müller-"_s + QString(53, u'x'); // 60 characters
+        tabelle.SetCells(0, 1, u" Anna "_s);
         tabelle.SetCells(0, 21, lang);
-        tabelle.SetCells(10, 21, u"1234567"_qs);
+        tabelle.SetCells(10, 21, u"1234567"_s);
 
         const QByteArray satz = spieltag_aus_tabelle(tabelle, false, 10).bytes();
 
@@ -109,8 +111,8 @@ private slots:
     void schreiben_und_lesen()
     {
         TestOrdner t;
-        t.zustand.grp_datei = u"E_Gr03_01_05_2026.grp"_qs;
-        t.zustand.spieltag.setze(spt::summe(13), u"42"_qs);
+        t.zustand.grp_datei = u"E_Gr03_01_05_2026.grp"_s;
+        t.zustand.spieltag.setze(spt::summe(13), u"42"_s);
         QVERIFY(spieltag_schreiben(t.zustand));
         QCOMPARE(QFileInfo(t.pfad(t.zustand.grp_datei)).size(), 4224);
 
@@ -127,7 +129,7 @@ private slots:
         speicher::datei_ersetzen(t.pfad(t.zustand.grp_datei), geschrieben.left(4223));
         QVERIFY(!spieltag_lesen(t.zustand));
         QCOMPARE(t.zustand.spieltag.bytes(), geschrieben);
-        t.zustand.grp_datei = u"fehlt.grp"_qs;
+        t.zustand.grp_datei = u"fehlt.grp"_s;
         QVERIFY(!spieltag_lesen(t.zustand));
         QCOMPARE(t.zustand.spieltag.bytes(), geschrieben);
     }

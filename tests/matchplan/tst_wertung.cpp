@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 using Spiele = QMap<int, QStringList>; // standings row -> game cells from column 1 on
 using Wertung = QMap<int, QString>;    // standings row -> "Ges.|Platz"; rows not named: "|"
 
@@ -14,7 +16,7 @@ class TstWertung : public QObject
     {
         Spiele spiele;
         for (int k = 1; k <= 10; ++k) {
-            spiele[k] = QStringList(10, u"0"_qs);
+            spiele[k] = QStringList(10, u"0"_s);
             spiele[k][k - 1] = QString::number(k);
             spiele[11 + k] = QStringList(10, QString());
             spiele[11 + k][9] = QString::number(10 + k);
@@ -25,8 +27,8 @@ class TstWertung : public QObject
     {
         Wertung wertung;
         for (int k = 1; k <= 10; ++k) {
-            wertung[k] = u"%1|%2"_qs.arg(k).arg(21 - k);
-            wertung[11 + k] = u"%1|%2"_qs.arg(10 + k).arg(11 - k);
+            wertung[k] = u"%1|%2"_s.arg(k).arg(21 - k);
+            wertung[11 + k] = u"%1|%2"_s.arg(10 + k).arg(11 - k);
         }
         return wertung;
     }
@@ -65,8 +67,8 @@ private slots:
         tabelle.SetRowCount(22);
         for (int zeile = 1; zeile <= 21; ++zeile) {
             // Stale totals and ranks from before must go.
-            tabelle.SetCells(n + 1, zeile, u"alt"_qs);
-            tabelle.SetCells(n + 2, zeile, u"alt"_qs);
+            tabelle.SetCells(n + 1, zeile, u"alt"_s);
+            tabelle.SetCells(n + 2, zeile, u"alt"_s);
         }
         for (auto it = spiele.cbegin(); it != spiele.cend(); ++it) {
             for (int g = 0; g < it.value().size(); ++g)
@@ -77,7 +79,7 @@ private slots:
 
         for (int zeile = 1; zeile <= 21; ++zeile) {
             const QString ist = tabelle.Cells(n + 1, zeile) + u'|' + tabelle.Cells(n + 2, zeile);
-            QCOMPARE(ist, erwartet.value(zeile, u"|"_qs));
+            QCOMPARE(ist, erwartet.value(zeile, u"|"_s));
         }
         QVERIFY(plattform.meldungen.isEmpty());
     }
@@ -91,33 +93,33 @@ private slots:
         const QStringList spalte1{"3", "x", "4"};
         for (int zeile = 1; zeile <= 3; ++zeile) {
             tabelle.SetCells(1, zeile, spalte1[zeile - 1]);
-            tabelle.SetCells(3, zeile, u"alt"_qs);
-            tabelle.SetCells(4, zeile, u"alt"_qs);
+            tabelle.SetCells(3, zeile, u"alt"_s);
+            tabelle.SetCells(4, zeile, u"alt"_s);
         }
 
         QVERIFY(!wertung_berechnen(tabelle, 2, plattform));
 
-        QCOMPARE(plattform.texte(), QStringList{u"'x' ist kein gültiger Integerwert"_qs});
-        QCOMPARE(tabelle.Cells(3, 1), u"3"_qs);
-        QCOMPARE(tabelle.Cells(3, 3), u"alt"_qs);
-        QCOMPARE(tabelle.Cells(4, 1), u"alt"_qs);
+        QCOMPARE(plattform.texte(), QStringList{u"'x' ist kein gültiger Integerwert"_s});
+        QCOMPARE(tabelle.Cells(3, 1), u"3"_s);
+        QCOMPARE(tabelle.Cells(3, 3), u"alt"_s);
+        QCOMPARE(tabelle.Cells(4, 1), u"alt"_s);
     }
 
     void geleertes_ergebnis_laesst_die_anderen_aufruecken()
     {
         PlanAufbau p(doppel_profil(), 2);
-        p.tippen(1, 1, u"3:2"_qs);
-        p.tippen(2, 2, u"5:4"_qs);
-        QCOMPARE(p.platz(Mannschaft::zwei, 2), u"1"_qs);
-        QCOMPARE(p.platz(Mannschaft::eins, 1), u"4"_qs);
+        p.tippen(1, 1, u"3:2"_s);
+        p.tippen(2, 2, u"5:4"_s);
+        QCOMPARE(p.platz(Mannschaft::zwei, 2), u"1"_s);
+        QCOMPARE(p.platz(Mannschaft::eins, 1), u"4"_s);
 
         p.ersetzen(2, 2, QString());
 
         QCOMPARE(p.ges(Mannschaft::zwei, 2), QString());
         QCOMPARE(p.platz(Mannschaft::zwei, 2), QString());
         QCOMPARE(p.ges(Mannschaft::eins, 2), QString());
-        QCOMPARE(p.platz(Mannschaft::zwei, 1), u"1"_qs);
-        QCOMPARE(p.platz(Mannschaft::eins, 1), u"2"_qs);
+        QCOMPARE(p.platz(Mannschaft::zwei, 1), u"1"_s);
+        QCOMPARE(p.platz(Mannschaft::eins, 1), u"2"_s);
     }
 };
 

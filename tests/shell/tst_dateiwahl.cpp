@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TstDateiwahl : public QObject
 {
     Q_OBJECT
@@ -64,8 +66,8 @@ private slots:
         z.setze(opt::spieler_pro_mannschaft, 3);
         z.optionen_speichern();
         z.plan_anzahl = 3;
-        z.listen_datum = u"alt"_qs;
-        z.grp_datei = u"alt.grp"_qs;
+        z.listen_datum = u"alt"_s;
+        z.grp_datei = u"alt.grp"_s;
         z.dateiwahl_zweck = zweck;
 
         const bool gelungen =
@@ -86,8 +88,8 @@ private slots:
         dateien_anlegen(t,
                         {"E_Gr02_01_05_2026.grp", "D_Gr08_14_03_2026.grp", "d_gr01_02_01_2026.GRP",
                          "D_Tab1Gr08_14_03_2026.Tab", "D_Tab2Gr08_14_03_2026.Tub"});
-        QCOMPARE(dateiwahl_muster(true, zweck_ergebnisliste), u"D*.grp"_qs);
-        QCOMPARE(dateiwahl_muster(false, zweck_laden), u"E*.Tab"_qs);
+        QCOMPARE(dateiwahl_muster(true, zweck_ergebnisliste), u"D*.grp"_s);
+        QCOMPARE(dateiwahl_muster(false, zweck_laden), u"E*.Tab"_s);
         QCOMPARE(dateiwahl_dateien(t.zustand, dateiwahl_muster(true, zweck_ergebnisliste)),
                  (QStringList{"d_gr01_02_01_2026.GRP", "D_Gr08_14_03_2026.grp"}));
         QCOMPARE(dateiwahl_dateien(t.zustand, dateiwahl_muster(true, zweck_laden)),
@@ -100,19 +102,19 @@ private slots:
         TestOrdner t;
         dateien_anlegen(t, {"D_Tab1Gr08_14_03_2026.Tab", "D_Tab2Gr08_14_03_2026.Tub",
                             "D_Gr08_14_03_2026.grp", "D_Tab2Gr07_14_03_2026.Tub"});
-        dateiwahl_loeschen(t.zustand, u"D_Tab1Gr08_14_03_2026.Tab"_qs);
-        QCOMPARE(dateiwahl_dateien(t.zustand, u"D*"_qs),
+        dateiwahl_loeschen(t.zustand, u"D_Tab1Gr08_14_03_2026.Tab"_s);
+        QCOMPARE(dateiwahl_dateien(t.zustand, u"D*"_s),
                  (QStringList{"D_Gr08_14_03_2026.grp", "D_Tab2Gr07_14_03_2026.Tub"}));
-        dateiwahl_loeschen(t.zustand, u"D_Gr08_14_03_2026.grp"_qs);
-        QCOMPARE(dateiwahl_dateien(t.zustand, u"D*"_qs), QStringList{"D_Tab2Gr07_14_03_2026.Tub"});
+        dateiwahl_loeschen(t.zustand, u"D_Gr08_14_03_2026.grp"_s);
+        QCOMPARE(dateiwahl_dateien(t.zustand, u"D*"_s), QStringList{"D_Tab2Gr07_14_03_2026.Tub"});
     }
 
     void loeschen_frage()
     {
-        QCOMPARE(::loeschen_frage(u"D_Gr08_14_03_2026.grp"_qs),
+        QCOMPARE(::loeschen_frage(u"D_Gr08_14_03_2026.grp"_s),
                  u"              Möchten Sie die Datei               \n"
                  u"    >D_Gr08_14_03_2026.grp< \n"
-                 u"               wirklich löschen ??               \n"_qs);
+                 u"               wirklich löschen ??               \n"_s);
     }
 
     void knopfreihe() { QCOMPARE(dreier_knopfreihe(420, 90), (std::array<int, 3>{60, 155, 250})); }
