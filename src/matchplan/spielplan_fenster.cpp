@@ -39,6 +39,36 @@ QLabel *beschriftung(const QString &text, const char *name, QWidget *eltern)
     return label;
 }
 
+// The window sees every key before its controls: a comma typed anywhere in it is a colon.
+class KommaAlsDoppelpunkt : public QObject
+{
+public:
+    explicit KommaAlsDoppelpunkt(QWidget *fenster)
+        : QObject(fenster)
+        , m_fenster(fenster)
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override
+    {
+        if (ereignis->type() != QEvent::KeyPress)
+            return false;
+        auto *ziel = qobject_cast<QWidget *>(objekt);
+        auto *taste = static_cast<QKeyEvent *>(ereignis);
+        if (!ziel || ziel->window() != m_fenster || taste->text() != u","_s)
+            return false;
+        QKeyEvent doppelpunkt(QEvent::KeyPress, Qt::Key_Colon, taste->modifiers(), u":"_s,
+                              taste->isAutoRepeat(), ushort(taste->count()));
+        QCoreApplication::sendEvent(ziel, &doppelpunkt);
+        return true;
+    }
+
+private:
+    QWidget *m_fenster;
+};
+
 Drehfeld *drehfeld(const char *name, int kleinster, int groesster, QWidget *eltern)
 {
     auto *feld = new Drehfeld(eltern);
@@ -63,17 +93,13 @@ SpielplanFenster::SpielplanFenster(Zustand &zustand, Plattform &plattform,
         std::make_unique<Spielplan>(m_zustand, m_plattform, m_profil, *FilterGrid1, *FilterGrid2);
     connect(m_plan.get(), &Spielplan::geaendert, this, &SpielplanFenster::spiegeln);
     hilfe_taste_einrichten(this, m_zustand, m_plattform);
-    // The window sees every key before its controls: a comma typed anywhere is a colon.
-    qApp->installEventFilter(this);
+    new KommaAlsDoppelpunkt(this);
     resize(m_profil.client_groesse);
     FormCreate();
     spiegeln();
 }
 
-SpielplanFenster::~SpielplanFenster()
-{
-    qApp->removeEventFilter(this);
-}
+SpielplanFenster::~SpielplanFenster() = default;
 
 void SpielplanFenster::oberflaeche_aufbauen()
 {
@@ -270,20 +296,9 @@ void SpielplanFenster::resizeEvent(QResizeEvent *ereignis)
 
 bool SpielplanFenster::eventFilter(QObject *objekt, QEvent *ereignis)
 {
-    if (objekt == m_gitterflaeche && ereignis->type() == QEvent::Resize) {
+    if (objekt == m_gitterflaeche && ereignis->type() == QEvent::Resize)
         gitter_anordnen();
-        return false;
-    }
-    if (ereignis->type() != QEvent::KeyPress)
-        return false;
-    auto *ziel = qobject_cast<QWidget *>(objekt);
-    auto *taste = static_cast<QKeyEvent *>(ereignis);
-    if (!ziel || ziel->window() != this || taste->text() != u","_s)
-        return false;
-    QKeyEvent doppelpunkt(QEvent::KeyPress, Qt::Key_Colon, taste->modifiers(), u":"_s,
-                          taste->isAutoRepeat(), ushort(taste->count()));
-    QCoreApplication::sendEvent(ziel, &doppelpunkt);
-    return true;
+    return QWidget::eventFilter(objekt, ereignis);
 }
 
 void SpielplanFenster::spiegeln()
