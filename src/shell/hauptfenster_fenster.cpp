@@ -17,6 +17,7 @@
 #include "shell/plattform.h"
 #include "shell/png_bild.h"
 #include "shell/titel.h"
+#include "shell/turnierplan_anbindung_fenster.h"
 #include "shell/ueber_fenster.h"
 #include "shell/werbung_fenster.h"
 #include "shell/zustand.h"
@@ -83,6 +84,8 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
             Datensicherung = new TDatensicherung(m_zustand, m_plattform, this);
         return Datensicherung->Lesen();
     };
+
+    Turnierplan = new TurnierplanAnbindung(*this, m_zustand, m_plattform);
 }
 
 TForm1::~TForm1() = default;

@@ -21,6 +21,7 @@ class TForm3;
 class TForm7;
 class TForm8;
 class TeilnehmerErfassung;
+class TurnierplanAnbindung;
 class UeberFenster;
 struct Zustand;
 
@@ -64,6 +65,7 @@ public:
     TForm10 *Form10 = nullptr; // created on first use
     // The automatic backup's window, created at the first end with the backup on.
     TDatensicherung *Datensicherung = nullptr;
+    TurnierplanAnbindung *Turnierplan = nullptr;
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;

@@ -2,6 +2,7 @@
 
 #include "appearance/farbsatz.h"
 #include "lineup/gruppe.h"
+#include "matchplan/spieltag.h"
 #include "programm.h"
 #include "shell/mannschaft.h"
 #include "shell/optionen.h"
@@ -22,6 +23,7 @@ struct Zustand
     Tcolor1 farben;
     QString stil_name;      // the style applied last
     QString plattform_stil; // the toolkit style the platform started with
+    TSpieltag spieltag;
 
     qint32 plan_anzahl = 0;
     qint32 dateiwahl_zweck = 0;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class GitterModell;
+class Plattform;
+
+// What the text of a result cell means for the two standings cells of its game.
+struct Ergebnisauswertung
+{
+    enum Art {
+        nichts,      // the standings keep what they have
+        uebernehmen, // links and rechts go into the standings; an empty part empties its cell
+        abgelehnt,   // meldung says why; nothing is taken over
+    } art = nichts;
+    QString links;  // score of the row's entry (team 2)
+    QString rechts; // score of the column's entry (team 1)
+    QString meldung;
+};
+
+// An empty cell empties both scores; one or two characters, or no colon, change nothing; else
+// the trimmed texts before and after the first colon, each empty or a whole number from 0 up.
+Ergebnisauswertung ergebnis_auswerten(const QString &text);
+
+// Takes the matrix's current cell (top left of its selection) over into the standings when it
+// lies in the N x N block. False when the text was refused: the message is shown and the
+// standings keep what they had.
+bool ergebnis_uebernehmen(GitterModell &tabelle, const GitterModell &matrix, int n,
+                          Plattform &plattform);
+
+// Selecting a matrix cell: beyond N in a direction says so once per direction and switches
+// editing off; any other cell switches it on. The selection itself is always allowed.
+void matrixzelle_pruefen(GitterModell &matrix, int aCol, int aRow, int n, Plattform &plattform);

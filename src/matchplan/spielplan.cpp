@@ -1,0 +1,215 @@
+#include "matchplan/spielplan.h"
+
+#include "grid/filtergrid.h"
+#include "lineup/gruppendateien.h"
+#include "matchplan/ergebniseingabe.h"
+#include "matchplan/ganzzahl.h"
+#include "matchplan/plan_profil.h"
+#include "matchplan/planaufbau.h"
+#include "matchplan/spieltag_namen.h"
+#include "matchplan/wertung.h"
+#include "shell/plattform.h"
+#include "shell/zustand.h"
+
+#include <QFile>
+#include <algorithm>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+Spielplan::Spielplan(Zustand &zustand, Plattform &plattform, const SpielplanProfil &profil,
+                     GitterModell &tabelle, GitterModell &matrix, QObject *eltern)
+    : QObject(eltern)
+    , m_zustand(zustand)
+    , m_plattform(plattform)
+    , m_profil(profil)
+    , m_tabelle(tabelle)
+    , m_matrix(matrix)
+{
+    plan_gitter_einrichten(m_tabelle, m_matrix, m_profil);
+    m_matrix.OnChange = [this](GitterModell &) {
+        FilterGrid2Change();
+    };
+    m_matrix.OnSelectCell = [this](GitterModell &, int aCol, int aRow, bool &CanSelect) {
+        FilterGrid2SelectCell(aCol, aRow, CanSelect);
+    };
+}
+
+Spielplan::~Spielplan()
+{
+    m_matrix.OnChange = nullptr;
+    m_matrix.OnSelectCell = nullptr;
+}
+
+void Spielplan::oeffnen()
+{
+    if (m_profil.doppel) {
+        gruppe1_lesen_doppel(m_zustand, m_lesefelder);
+        gruppe2_lesen_doppel(m_zustand, m_lesefelder);
+    } else {
+        gruppe1_lesen_einzel(m_zustand, m_lesefelder);
+        m_zustand.setze(opt::mannschaft_nr, nummer(Mannschaft::zwei));
+        gruppe2_lesen_einzel(m_zustand, m_lesefelder);
+    }
+    m_anzahl = plan::anzahl_begrenzt(m_zustand.wert(opt::spieler_pro_mannschaft));
+    m_zustand.plan_anzahl = m_anzahl;
+
+    leeren();
+    m_ueberschrift = plan_ueberschrift(m_profil, m_anzahl);
+    m_titel = plan_fenstertitel(m_zustand.optionen.wert(opt::name_mannschaft1),
+                                m_zustand.optionen.wert(opt::name_mannschaft2));
+    m_datum = m_plattform.jetzt().date();
+    const TColor hintergrund = m_zustand.optionen.wert(opt::hintergrundfarbe);
+    m_tabelle.SetColor(hintergrund);
+    m_matrix.SetColor(hintergrund);
+    daten_ansehen();
+
+    m_tabelle.CleanBlueCell();
+    m_matrix.CleanBlueCell();
+    m_matrix.SetCol(1);
+    m_matrix.SetRow(1);
+    m_matrix.SelectCells(1, 1);
+    m_matrix.SetGoEditing(true);
+    emit geaendert();
+}
+
+void Spielplan::leeren()
+{
+    // Also the columns a larger plan used before, so that no old score lies hidden there.
+    m_tabelle.SetColCount(plan::max_tabellen_spalten);
+    for (GitterModell *gitter : {&m_tabelle, &m_matrix})
+        gitter->ClearGrid(false);
+}
+
+void Spielplan::daten_ansehen()
+{
+    const int punkte = plan::schriftgroesse_wirksam(m_zustand.wert(m_profil.schriftgroesse));
+    const int hoehe = plan::zeilenhoehe_wirksam(m_zustand.wert(m_profil.zeilenhoehe));
+    for (GitterModell *gitter : {&m_tabelle, &m_matrix}) {
+        Schrift schrift = gitter->Font();
+        schrift.font.setPointSize(punkte);
+        gitter->SetFont(schrift);
+        gitter->SetDefaultRowHeight(hoehe);
+        gitter->SetFixedColor(clBtnFace);
+    }
+    plan_beschriften(m_tabelle, m_matrix, m_zustand, m_profil, m_anzahl);
+    emit geaendert();
+}
+
+void Spielplan::FilterGrid2Change()
+{
+    if (ergebnis_uebernehmen(m_tabelle, m_matrix, m_anzahl, m_plattform))
+        Sortieren();
+}
+
+void Spielplan::FilterGrid2SelectCell(int aCol, int aRow, bool &)
+{
+    matrixzelle_pruefen(m_matrix, aCol, aRow, m_anzahl, m_plattform);
+}
+
+void Spielplan::Sortieren()
+{
+    wertung_berechnen(m_tabelle, m_anzahl, m_plattform);
+}
+
+void Spielplan::speichern()
+{
+    const QDate heute = m_plattform.jetzt().date();
+    m_zustand.optionen.setze(opt::turnier_datum, heute.toString(u"dd.MM.yyyy"_s));
+    const Spieltagdateien namen = spieltag_dateinamen(m_profil.doppel, m_anzahl, heute);
+    QStringList nicht_geschrieben;
+    const std::pair<GitterModell *, QString> dateien[] = {{&m_tabelle, namen.tabelle},
+                                                          {&m_matrix, namen.matrix}};
+    for (const auto &[gitter, name] : dateien) {
+        gitter->SetFileName(m_zustand.pfad(name));
+        if (!gitter->SaveToFile(true))
+            nicht_geschrieben << name;
+    }
+    m_zustand.optionen_speichern();
+    m_zustand.grp_datei = namen.satz;
+    m_zustand.spieltag = spieltag_aus_tabelle(m_tabelle, m_profil.doppel, m_anzahl);
+    if (!spieltag_schreiben(m_zustand))
+        nicht_geschrieben << namen.satz;
+    // Results that seem saved but are not would be lost when the window is closed.
+    if (!nicht_geschrieben.isEmpty())
+        m_plattform.fehler(u"Der Spieltag konnte nicht vollständig gespeichert werden.\n"
+                           u"Nicht geschrieben:\n%1"_s.arg(nicht_geschrieben.join(u'\n')));
+}
+
+bool Spielplan::laden(const QString &name)
+{
+    const QString anzahl_text = anzahl_text_tabelle(name);
+    const std::optional<qint32> anzahl = ganzzahl_lesen(anzahl_text);
+    if (!anzahl) {
+        m_plattform.fehler(kein_integer_meldung(anzahl_text));
+        return false;
+    }
+    const QDate tag = QDate::fromString(m_zustand.listen_datum, u"dd.MM.yyyy"_s);
+    if (tag.isValid())
+        m_datum = tag;
+    m_anzahl = plan::anzahl_begrenzt(*anzahl);
+    m_zustand.plan_anzahl = m_anzahl;
+    if (!m_profil.doppel)
+        m_zustand.setze(opt::spieler_pro_mannschaft, m_anzahl);
+
+    const std::pair<GitterModell *, QString> dateien[] = {{&m_tabelle, name},
+                                                          {&m_matrix, matrix_dateiname(name)}};
+    for (const auto &[gitter, datei] : dateien) {
+        gitter->SetFileName(m_zustand.pfad(datei));
+        if (QFile::exists(gitter->FileName()) && !gitter->LoadFromFile(true))
+            m_plattform.fehler(gitter->letzter_fehler());
+    }
+    // A file may bring other sizes; the plan keeps its fixed places.
+    m_tabelle.SetColCount(m_anzahl + 3);
+    m_tabelle.SetRowCount(plan::tabellen_zeilen);
+    m_matrix.SetColCount(plan::matrix_zellen);
+    m_matrix.SetRowCount(plan::matrix_zellen);
+    Sortieren();
+    emit geaendert();
+    return true;
+}
+
+int Spielplan::zeilenhoehe() const
+{
+    return m_tabelle.DefaultRowHeight();
+}
+
+int Spielplan::schriftgroesse() const
+{
+    return m_tabelle.Font().font.pointSize();
+}
+
+void Spielplan::tabellenhoehe_geaendert(int wert)
+{
+    m_zustand.setze(m_profil.tabelle1_hoehe, wert);
+}
+
+void Spielplan::zeilenhoehe_schritt(int schritte, int wert)
+{
+    const int hoehe = std::max(plan::kleinste_zeilenhoehe, m_tabelle.DefaultRowHeight() + schritte);
+    for (GitterModell *gitter : {&m_tabelle, &m_matrix})
+        gitter->SetDefaultRowHeight(hoehe);
+    m_zustand.setze(m_profil.zeilenhoehe, wert);
+    emit geaendert();
+}
+
+void Spielplan::zeilenhoehe_geaendert(int wert)
+{
+    if (!m_profil.zeilenhoehe_getippt_speichern)
+        return;
+    m_zustand.setze(m_profil.zeilenhoehe, wert);
+    m_zustand.optionen_speichern();
+}
+
+void Spielplan::schriftgroesse_geaendert(int wert)
+{
+    const int punkte = plan::schriftgroesse_wirksam(wert);
+    for (GitterModell *gitter : {&m_tabelle, &m_matrix}) {
+        Schrift schrift = gitter->Font();
+        schrift.font.setPointSize(punkte);
+        gitter->SetFont(schrift);
+    }
+    m_zustand.setze(m_profil.schriftgroesse, wert);
+    m_zustand.optionen_speichern();
+    emit geaendert();
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "lineup/namensfelder.h"
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+
+class GitterModell;
+class Plattform;
+struct SpielplanProfil;
+struct Zustand;
+
+// What a match plan window shows and does, without the window: the standings ("Tabelle 1")
+// and the result matrix as grid models, the heading, caption and date, result entry with its
+// guard, totals and ranking, saving and loading a match day and the size settings. The
+// window mirrors it.
+class Spielplan : public QObject
+{
+    Q_OBJECT
+
+public:
+    Spielplan(Zustand &zustand, Plattform &plattform, const SpielplanProfil &profil,
+              GitterModell &tabelle, GitterModell &matrix, QObject *eltern = nullptr);
+    ~Spielplan() override;
+
+    const SpielplanProfil &profil() const { return m_profil; }
+    // Entries per team of the plan on show, 1..10. The plan keeps its own: plan_anzahl is
+    // shared and may be changed meanwhile by a results list.
+    int anzahl() const { return m_anzahl; }
+    QString ueberschrift() const { return m_ueberschrift; }
+    QString titel() const { return m_titel; }
+    QDate datum() const { return m_datum; }
+    void setze_datum(const QDate &datum) { m_datum = datum; }
+
+    // "Turnierplan anzeigen" for this game kind, once the options are read: both line-ups,
+    // emptied and refilled grids, heading, caption, today's date, matrix cell (1, 1) selected.
+    void oeffnen();
+    // Sizes, headings and entry texts from the line-ups and the options.
+    void daten_ansehen();
+    // Every changed keystroke and every click in the matrix.
+    void FilterGrid2Change();
+    void Sortieren();
+    // "Speichern": the three files named after today; a file that could not be written is
+    // reported.
+    void speichern();
+    // Loads the saved day of a standings file name into the grids; false when the name holds
+    // no entry count. listen_datum is the day to show.
+    bool laden(const QString &name);
+
+    // Size controls: the grids' row height and font size as used, and their changes.
+    int zeilenhoehe() const;
+    int schriftgroesse() const;
+    void tabellenhoehe_geaendert(int wert);
+    void zeilenhoehe_schritt(int schritte, int wert);
+    void zeilenhoehe_geaendert(int wert);
+    void schriftgroesse_geaendert(int wert);
+
+signals:
+    // Heading, caption, date or sizes changed.
+    void geaendert();
+
+private:
+    void FilterGrid2SelectCell(int aCol, int aRow, bool &CanSelect);
+    void leeren();
+
+    Zustand &m_zustand;
+    Plattform &m_plattform;
+    const SpielplanProfil &m_profil;
+    GitterModell &m_tabelle;
+    GitterModell &m_matrix;
+    // The line-up readers fill name fields; the plan takes its names from the records.
+    Namensfelder m_lesefelder;
+    int m_anzahl = 1;
+    QString m_ueberschrift;
+    QString m_titel;
+    QDate m_datum;
+};

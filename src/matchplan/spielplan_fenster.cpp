@@ -1,0 +1,406 @@
+#include "matchplan/spielplan_fenster.h"
+
+#include "grid/filtergrid_fenster.h"
+#include "matchplan/drehfeld_fenster.h"
+#include "matchplan/plan_profil.h"
+#include "matchplan/planaufbau.h"
+#include "matchplan/spielplan.h"
+#include "shell/dateiwahl.h"
+#include "shell/hilfe_taste_fenster.h"
+#include "shell/plattform.h"
+#include "shell/zustand.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int hilfe_thema_spielplan = 600;
+constexpr int knopf_breite = 90;
+constexpr int knopf_hoehe = 25;
+constexpr int fuss_hoehe = 41;
+
+QLabel *beschriftung(const QString &text, const char *name, QWidget *eltern)
+{
+    auto *label = new QLabel(text, eltern);
+    label->setObjectName(name);
+    return label;
+}
+
+// The window sees every key before its controls: a comma typed anywhere in it is a colon.
+class KommaAlsDoppelpunkt : public QObject
+{
+public:
+    explicit KommaAlsDoppelpunkt(QWidget *fenster)
+        : QObject(fenster)
+        , m_fenster(fenster)
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override
+    {
+        if (ereignis->type() != QEvent::KeyPress)
+            return false;
+        auto *ziel = qobject_cast<QWidget *>(objekt);
+        auto *taste = static_cast<QKeyEvent *>(ereignis);
+        if (!ziel || ziel->window() != m_fenster || taste->text() != u","_s)
+            return false;
+        QKeyEvent doppelpunkt(QEvent::KeyPress, Qt::Key_Colon, taste->modifiers(), u":"_s,
+                              taste->isAutoRepeat(), ushort(taste->count()));
+        QCoreApplication::sendEvent(ziel, &doppelpunkt);
+        return true;
+    }
+
+private:
+    QWidget *m_fenster;
+};
+
+Drehfeld *drehfeld(const char *name, int kleinster, int groesster, QWidget *eltern)
+{
+    auto *feld = new Drehfeld(eltern);
+    feld->setObjectName(name);
+    feld->setRange(kleinster, groesster);
+    return feld;
+}
+
+} // namespace
+
+SpielplanFenster::SpielplanFenster(Zustand &zustand, Plattform &plattform,
+                                   const SpielplanProfil &profil, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_zustand(zustand)
+    , m_plattform(plattform)
+    , m_profil(profil)
+{
+    setObjectName(profil.doppel ? "Form5" : "Form6");
+    setWindowTitle(u"Spielplan für 10 Gruppen"_s);
+    oberflaeche_aufbauen();
+    m_plan =
+        std::make_unique<Spielplan>(m_zustand, m_plattform, m_profil, *FilterGrid1, *FilterGrid2);
+    connect(m_plan.get(), &Spielplan::geaendert, this, &SpielplanFenster::spiegeln);
+    hilfe_taste_einrichten(this, m_zustand, m_plattform);
+    new KommaAlsDoppelpunkt(this);
+    resize(m_profil.client_groesse);
+    FormCreate();
+    spiegeln();
+}
+
+SpielplanFenster::~SpielplanFenster() = default;
+
+void SpielplanFenster::oberflaeche_aufbauen()
+{
+    auto *spalte = new QVBoxLayout(this);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->setSpacing(0);
+    spalte->addWidget(kopf_aufbauen());
+    spalte->addWidget(gitter_aufbauen(), 1);
+    fuss_aufbauen();
+    spalte->addWidget(Panel1);
+}
+
+QWidget *SpielplanFenster::kopf_aufbauen()
+{
+    // The heading stands centred above the row of controls, as the panel's own caption.
+    Panel2 = new QLabel(this);
+    Panel2->setObjectName("Panel2");
+    Panel2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Panel2->setFrameShape(QFrame::StyledPanel);
+    QFont schrift = Panel2->font();
+    schrift.setPointSize(12);
+    schrift.setBold(true);
+    Panel2->setFont(schrift);
+    // The controls keep the window's own font; marked as set, so the heading's is not inherited.
+    QFont normal = font();
+    normal.setBold(false);
+    normal.setPointSizeF(font().pointSizeF());
+    auto *reihe = new QHBoxLayout(Panel2);
+    reihe->setContentsMargins(6, QFontMetrics(schrift).height() + 10, 6, 4);
+
+    DateEdit1 = new QDateEdit(Panel2);
+    DateEdit1->setObjectName("DateEdit1");
+    DateEdit1->setAccessibleName(u"Datum"_s);
+    DateEdit1->setDisplayFormat(u"dd.MM.yyyy"_s);
+    DateEdit1->setCalendarPopup(true);
+    DateEdit1->setFont(normal);
+    RxClock1 = beschriftung({}, "RxClock1", Panel2);
+    RxClock1->setAccessibleName(u"Uhrzeit"_s);
+    reihe->addWidget(DateEdit1);
+    reihe->addSpacing(12);
+    reihe->addWidget(RxClock1);
+    reihe->addStretch();
+
+    SpeedButton1 = new QToolButton(Panel2);
+    SpeedButton1->setObjectName("SpeedButton1");
+    SpeedButton1->setText(u"Stopp&uhr"_s);
+    SpeedButton1->setAccessibleName(u"Stoppuhr"_s);
+    SpeedButton1->setToolTip(u"Stoppuhr öffnen"_s);
+    Panel6 = beschriftung(u"00 : 00"_s, "Panel6", Panel2);
+    Panel6->setAccessibleName(u"Spielzeit"_s);
+    Panel6->setAlignment(Qt::AlignCenter);
+    Panel6->setFrameShape(QFrame::Panel);
+    Panel6->setFrameShadow(QFrame::Sunken);
+    Panel6->setAutoFillBackground(true);
+    Panel6->setMinimumWidth(90);
+    Panel6->setFont(schrift);
+    SpeedButton2 = new QToolButton(Panel2);
+    SpeedButton2->setObjectName("SpeedButton2");
+    SpeedButton2->setText(u"Zu&rücksetzen"_s);
+    SpeedButton2->setAccessibleName(u"Stoppuhr zurücksetzen"_s);
+    SpeedButton2->setToolTip(u"Stoppuhr zurücksetzen"_s);
+    for (QWidget *teil : std::initializer_list<QWidget *>{SpeedButton1, Panel6, SpeedButton2})
+        reihe->addWidget(teil);
+    reihe->addSpacing(16);
+
+    schr_groesse = beschriftung(u"Schrift&größe"_s, "schr_groesse", Panel2);
+    RxSpinEdit3 = drehfeld("RxSpinEdit3", plan::kleinste_schriftgroesse, 72, Panel2);
+    z_hoehe = beschriftung(u"&Zeilenhöhe"_s, "z_hoehe", Panel2);
+    RxSpinEdit2 = drehfeld("RxSpinEdit2", plan::kleinste_zeilenhoehe, 200, Panel2);
+    for (auto [label, feld] : {std::pair{schr_groesse, RxSpinEdit3}, {z_hoehe, RxSpinEdit2}}) {
+        label->setFont(normal);
+        label->setBuddy(feld);
+        feld->setFont(normal);
+        reihe->addWidget(label);
+        reihe->addWidget(feld);
+    }
+    for (QWidget *teil : std::initializer_list<QWidget *>{RxClock1, SpeedButton1, SpeedButton2})
+        teil->setFont(normal);
+
+    connect(DateEdit1, &QDateEdit::dateChanged, this,
+            [this](const QDate &datum) { m_plan->setze_datum(datum); });
+    connect(RxSpinEdit3, &QSpinBox::valueChanged, this,
+            [this](int wert) { m_plan->schriftgroesse_geaendert(wert); });
+    connect(RxSpinEdit2, &QSpinBox::valueChanged, this,
+            [this](int wert) { m_plan->zeilenhoehe_geaendert(wert); });
+    connect(RxSpinEdit2, &Drehfeld::geklickt, this,
+            [this](int schritte) { m_plan->zeilenhoehe_schritt(schritte, RxSpinEdit2->value()); });
+
+    // A label sizes itself by its text; the row below the heading needs room too.
+    Panel2->setMinimumHeight(reihe->totalMinimumSize().height());
+
+    m_uhr_takt = new QTimer(this);
+    connect(m_uhr_takt, &QTimer::timeout, this, &SpielplanFenster::uhr_stellen);
+    m_uhr_takt->start(1000);
+    uhr_stellen();
+    return Panel2;
+}
+
+QWidget *SpielplanFenster::gitter_aufbauen()
+{
+    m_gitterflaeche = new QWidget(this);
+    m_gitterflaeche->setObjectName("Panel3");
+    m_gitterflaeche->installEventFilter(this);
+    FilterGrid1 = new TFilterGrid(m_gitterflaeche);
+    FilterGrid1->setObjectName("FilterGrid1");
+    FilterGrid1->setAccessibleName(u"Tabelle 1"_s);
+    FilterGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FilterGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FilterGrid2 = new TFilterGrid(m_gitterflaeche);
+    FilterGrid2->setObjectName("FilterGrid2");
+    FilterGrid2->setAccessibleName(u"Ergebnisse"_s);
+    // A click takes the current cell over again, as a changed keystroke does.
+    connect(FilterGrid2, &QAbstractItemView::clicked, this,
+            [this] { m_plan->FilterGrid2Change(); });
+    return m_gitterflaeche;
+}
+
+void SpielplanFenster::fuss_aufbauen()
+{
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setFrameShape(QFrame::StyledPanel);
+    Panel1->setFixedHeight(fuss_hoehe);
+    Label2 = beschriftung(u"Höhe \"&Tabelle 1\" ändern"_s, "Label2", Panel1);
+    RxSpinEdit1 = drehfeld("RxSpinEdit1", -2000, 2000, Panel1);
+    Label2->setBuddy(RxSpinEdit1);
+    Label2->adjustSize();
+    Label2->move(8, (fuss_hoehe - Label2->height()) / 2);
+    RxSpinEdit1->adjustSize();
+    RxSpinEdit1->move(Label2->x() + Label2->width() + 6, (fuss_hoehe - RxSpinEdit1->height()) / 2);
+    connect(RxSpinEdit1, &QSpinBox::valueChanged, this,
+            [this](int wert) { m_plan->tabellenhoehe_geaendert(wert); });
+    connect(RxSpinEdit1, &Drehfeld::geklickt, this, [this](int schritte) {
+        m_hoehen_versatz += schritte;
+        gitter_anordnen();
+    });
+
+    Button1 = knopf("Button1", u"&Speichern"_s);
+    Button2 = knopf("Button2", u"&Laden"_s);
+    Button3 = knopf("Button3", u"&Beenden"_s);
+    Button4 = knopf("Button4", u"&Ergebnis löschen"_s);
+    Button5 = knopf("Button5", u"S&creenshot"_s);
+    Button6 = knopf("Button6", u"&Hilfe"_s);
+    connect(Button1, &QPushButton::clicked, this, &SpielplanFenster::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &SpielplanFenster::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &SpielplanFenster::Button3Click);
+    connect(Button4, &QPushButton::clicked, this, &SpielplanFenster::neu_oeffnen);
+    connect(Button6, &QPushButton::clicked, this,
+            [this] { hilfe_zeigen(m_zustand, m_plattform, hilfe_thema_spielplan); });
+}
+
+QPushButton *SpielplanFenster::knopf(const char *name, const QString &text)
+{
+    auto *knopf = new QPushButton(text, Panel1);
+    knopf->setObjectName(name);
+    knopf->setAccessibleName(QString(text).remove(u'&'));
+    knopf->setAutoDefault(false);
+    // A narrow face, so that the longest caption fits the designed width.
+    knopf->setFont(QFont(u"Liberation Sans"_s, 8));
+    knopf->resize(knopf_breite, knopf_hoehe);
+    return knopf;
+}
+
+void SpielplanFenster::FormCreate()
+{
+    const QRect arbeit = m_plattform.arbeitsbereich();
+    move(arbeit.topLeft());
+    resize(arbeit.size());
+    knoepfe_anordnen();
+}
+
+void SpielplanFenster::knoepfe_anordnen()
+{
+    const std::array<int, 6> links = plan_knopfreihe(width(), knopf_breite);
+    QPushButton *const knoepfe[] = {Button1, Button2, Button3, Button4, Button5, Button6};
+    for (size_t i = 0; i < links.size(); ++i)
+        knoepfe[i]->move(links[i], (fuss_hoehe - knopf_hoehe) / 2);
+}
+
+void SpielplanFenster::gitter_anordnen()
+{
+    const int breite = m_gitterflaeche->width();
+    const int hoehe = m_gitterflaeche->height();
+    const int oben = std::clamp(int(std::lround(hoehe / 3.0 * 2)) + m_hoehen_versatz, 0, hoehe);
+    FilterGrid1->setGeometry(0, 0, breite, oben);
+    FilterGrid2->setGeometry(0, oben, breite, hoehe - oben);
+}
+
+void SpielplanFenster::resizeEvent(QResizeEvent *ereignis)
+{
+    QWidget::resizeEvent(ereignis);
+    knoepfe_anordnen();
+}
+
+bool SpielplanFenster::eventFilter(QObject *objekt, QEvent *ereignis)
+{
+    if (objekt == m_gitterflaeche && ereignis->type() == QEvent::Resize)
+        gitter_anordnen();
+    return QWidget::eventFilter(objekt, ereignis);
+}
+
+void SpielplanFenster::spiegeln()
+{
+    setWindowTitle(m_plan->titel().isEmpty() ? u"Spielplan für 10 Gruppen"_s : m_plan->titel());
+    Panel2->setText(m_plan->ueberschrift());
+    const QSignalBlocker datum(DateEdit1);
+    const QSignalBlocker hoehe(RxSpinEdit1);
+    const QSignalBlocker zeile(RxSpinEdit2);
+    const QSignalBlocker schrift(RxSpinEdit3);
+    if (m_plan->datum().isValid())
+        DateEdit1->setDate(m_plan->datum());
+    RxSpinEdit1->setValue(m_zustand.wert(m_profil.tabelle1_hoehe));
+    RxSpinEdit2->setValue(m_plan->zeilenhoehe());
+    RxSpinEdit3->setValue(m_plan->schriftgroesse());
+}
+
+void SpielplanFenster::oeffnen()
+{
+    m_plan->oeffnen();
+    m_hoehen_versatz = m_zustand.wert(m_profil.tabelle1_hoehe);
+    show();
+    raise();
+    activateWindow();
+    gitter_anordnen();
+    zeit_anzeigen(u"00 : 00"_s, palette().color(QPalette::Button));
+    breiten_anpassen();
+}
+
+void SpielplanFenster::laden(const QString &name)
+{
+    if (!m_plan->laden(name))
+        return;
+    show();
+    raise();
+    activateWindow();
+    breiten_anpassen();
+}
+
+void SpielplanFenster::zeit_anzeigen(const QString &text, const QColor &farbe)
+{
+    Panel6->setText(text);
+    QPalette farben = Panel6->palette();
+    farben.setColor(QPalette::Window, farbe);
+    Panel6->setPalette(farben);
+}
+
+void SpielplanFenster::breiten_anpassen()
+{
+    for (TFilterGrid *gitter : {FilterGrid1, FilterGrid2})
+        gitter->ColSetMaxWidths(true, false, true);
+}
+
+void SpielplanFenster::uhr_stellen()
+{
+    const QString format = m_profil.uhr_mit_sekunden ? u"HH:mm:ss"_s : u"HH:mm"_s;
+    RxClock1->setText(m_plattform.jetzt().time().toString(format));
+}
+
+void SpielplanFenster::showEvent(QShowEvent *ereignis)
+{
+    QWidget::showEvent(ereignis);
+    if (m_profil.zeigen_passt_breiten_an)
+        breiten_anpassen();
+}
+
+void SpielplanFenster::closeEvent(QCloseEvent *ereignis)
+{
+    // Also for the close box: the main window must not stay without its start page.
+    emit startseite_zeigen();
+    QWidget::closeEvent(ereignis);
+}
+
+void SpielplanFenster::Button1Click()
+{
+    m_plan->speichern();
+    emit startseite_zeigen();
+}
+
+void SpielplanFenster::Button2Click()
+{
+    hide();
+    m_zustand.dateiwahl_zweck = zweck_laden;
+    emit startseite_verbergen();
+    emit laden_verlangt(dateiwahl_muster(m_profil.doppel, zweck_laden));
+}
+
+void SpielplanFenster::Button3Click()
+{
+    m_zustand.setze(m_profil.tabelle1_hoehe, RxSpinEdit1->value());
+    m_zustand.optionen_speichern();
+    if (m_profil.beenden_setzt_uhr_zurueck)
+        SpeedButton2->click();
+    close();
+}
+
+TForm5::TForm5(Zustand &zustand, Plattform &plattform, QWidget *parent)
+    : SpielplanFenster(zustand, plattform, doppel_profil(), parent)
+{
+}
+
+TForm6::TForm6(Zustand &zustand, Plattform &plattform, QWidget *parent)
+    : SpielplanFenster(zustand, plattform, einzel_profil(), parent)
+{
+}

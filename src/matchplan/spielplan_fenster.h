@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+#include <memory>
+
+class Drehfeld;
+class Plattform;
+class QDateEdit;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTimer;
+class QToolButton;
+class Spielplan;
+class TFilterGrid;
+struct SpielplanProfil;
+struct Zustand;
+
+// The match plan window of one game kind: standings ("Tabelle 1") above the result matrix,
+// the heading panel with date, clock, stopwatch display and size controls, and the bottom row
+// of buttons. It mirrors its Spielplan; the twins differ only by their profile.
+class SpielplanFenster : public QWidget
+{
+    Q_OBJECT
+
+public:
+    ~SpielplanFenster() override;
+
+    Spielplan &spielplan() { return *m_plan; }
+    // The window's part of "Turnierplan anzeigen": the plan filled anew and shown, the
+    // stopwatch display reset, the column widths fitted.
+    void oeffnen();
+    // The chosen standings file, after the file choice has set listen_datum.
+    void laden(const QString &name);
+    // The stopwatch's time display.
+    void zeit_anzeigen(const QString &text, const QColor &farbe);
+
+    QLabel *Panel2 = nullptr; // heading
+    QDateEdit *DateEdit1 = nullptr;
+    QLabel *RxClock1 = nullptr;
+    QToolButton *SpeedButton1 = nullptr; // opens the stopwatch
+    QLabel *Panel6 = nullptr;            // its time
+    QToolButton *SpeedButton2 = nullptr; // resets it
+    QLabel *schr_groesse = nullptr;
+    Drehfeld *RxSpinEdit3 = nullptr;
+    QLabel *z_hoehe = nullptr;
+    Drehfeld *RxSpinEdit2 = nullptr;
+    TFilterGrid *FilterGrid1 = nullptr;
+    TFilterGrid *FilterGrid2 = nullptr;
+    QFrame *Panel1 = nullptr;
+    QLabel *Label2 = nullptr;
+    Drehfeld *RxSpinEdit1 = nullptr;
+    QPushButton *Button1 = nullptr; // "Speichern"
+    QPushButton *Button2 = nullptr; // "Laden"
+    QPushButton *Button3 = nullptr; // "Beenden"
+    QPushButton *Button4 = nullptr; // "Ergebnis löschen"
+    QPushButton *Button5 = nullptr; // "Screenshot"
+    QPushButton *Button6 = nullptr; // "Hilfe"
+
+signals:
+    void startseite_zeigen();
+    void startseite_verbergen();
+    // "Laden": the window has hidden itself; the file choice is to offer these files.
+    void laden_verlangt(const QString &muster);
+    // "Ergebnis löschen": the main window runs "Turnierplan anzeigen" again.
+    void neu_oeffnen();
+
+protected:
+    SpielplanFenster(Zustand &zustand, Plattform &plattform, const SpielplanProfil &profil,
+                     QWidget *parent);
+
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+    void resizeEvent(QResizeEvent *ereignis) override;
+    void showEvent(QShowEvent *ereignis) override;
+    void closeEvent(QCloseEvent *ereignis) override;
+
+private:
+    void oberflaeche_aufbauen();
+    QWidget *kopf_aufbauen();
+    QWidget *gitter_aufbauen();
+    void fuss_aufbauen();
+    QPushButton *knopf(const char *name, const QString &text);
+    void FormCreate();
+    void knoepfe_anordnen();
+    void gitter_anordnen();
+    void spiegeln();
+    void breiten_anpassen();
+    void uhr_stellen();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+
+    Zustand &m_zustand;
+    Plattform &m_plattform;
+    const SpielplanProfil &m_profil;
+    // Before the grids it works on go with the window's children.
+    std::unique_ptr<Spielplan> m_plan;
+    QWidget *m_gitterflaeche = nullptr;
+    QTimer *m_uhr_takt = nullptr;
+    int m_hoehen_versatz = 0; // pixels added to two thirds of the grid area for "Tabelle 1"
+};
+
+// The doubles plan.
+class TForm5 : public SpielplanFenster
+{
+    Q_OBJECT
+
+public:
+    TForm5(Zustand &zustand, Plattform &plattform, QWidget *parent = nullptr);
+};
+
+// The singles plan.
+class TForm6 : public SpielplanFenster
+{
+    Q_OBJECT
+
+public:
+    TForm6(Zustand &zustand, Plattform &plattform, QWidget *parent = nullptr);
+};

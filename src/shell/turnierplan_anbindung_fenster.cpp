@@ -1,0 +1,63 @@
+#include "shell/turnierplan_anbindung_fenster.h"
+
+#include "matchplan/spielplan_fenster.h"
+#include "shell/dateiwahl.h"
+#include "shell/dateiwahl_fenster.h"
+#include "shell/hauptfenster_fenster.h"
+#include "shell/zustand.h"
+
+TurnierplanAnbindung::TurnierplanAnbindung(TForm1 &hauptfenster, Zustand &zustand,
+                                           Plattform &plattform)
+    : QObject(&hauptfenster)
+    , m_hauptfenster(hauptfenster)
+    , m_zustand(zustand)
+    , m_plattform(plattform)
+{
+    hauptfenster.befehl_setzen(Befehl::turnierplan_anzeigen, [this] { turnierplan_anzeigen(); });
+    hauptfenster.befehl_setzen(Befehl::ergebnisse_ansehen, [this] { ergebnisse_ansehen(); });
+}
+
+SpielplanFenster &TurnierplanAnbindung::spielplan_fenster(bool doppel)
+{
+    SpielplanFenster *&fenster = doppel ? m_form5 : m_form6;
+    if (fenster)
+        return *fenster;
+    if (doppel)
+        fenster = new TForm5(m_zustand, m_plattform, &m_hauptfenster);
+    else
+        fenster = new TForm6(m_zustand, m_plattform, &m_hauptfenster);
+    connect(fenster, &SpielplanFenster::startseite_zeigen, &m_hauptfenster,
+            &TForm1::startseite_zeigen);
+    connect(fenster, &SpielplanFenster::startseite_verbergen, &m_hauptfenster,
+            &TForm1::startseite_verbergen);
+    connect(fenster, &SpielplanFenster::neu_oeffnen, &m_hauptfenster,
+            [this] { m_hauptfenster.befehl_ausfuehren(Befehl::turnierplan_anzeigen); });
+    SpielplanFenster *plan = fenster;
+    connect(fenster, &SpielplanFenster::laden_verlangt, this, [this, plan](const QString &muster) {
+        dateiwahl().zum_laden_oeffnen(muster, [plan](const QString &name) { plan->laden(name); });
+    });
+    return *fenster;
+}
+
+TForm12 &TurnierplanAnbindung::dateiwahl()
+{
+    if (!m_form12) {
+        m_form12 = new TForm12(m_zustand, m_plattform, &m_hauptfenster);
+        connect(m_form12, &TForm12::startseite_zeigen, &m_hauptfenster, &TForm1::startseite_zeigen);
+    }
+    return *m_form12;
+}
+
+void TurnierplanAnbindung::turnierplan_anzeigen()
+{
+    m_zustand.optionen_lesen();
+    m_zustand.setze(opt::mannschaft_nr, nummer(Mannschaft::eins));
+    spielplan_fenster(m_zustand.wert(opt::doppel_modus) == 1).oeffnen();
+}
+
+void TurnierplanAnbindung::ergebnisse_ansehen()
+{
+    m_zustand.dateiwahl_zweck = zweck_ergebnisliste;
+    dateiwahl().ergebnisse_zeigen(
+        dateiwahl_muster(m_zustand.wert(opt::doppel_modus) == 1, zweck_ergebnisliste));
+}

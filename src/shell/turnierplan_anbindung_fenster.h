@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+
+class Plattform;
+class SpielplanFenster;
+class TForm1;
+class TForm12;
+struct Zustand;
+
+// "Turnierplan anzeigen" and "Ergebnisse ansehen" of the main window: the plan windows of both
+// game kinds and the file choice, each created when first needed and kept from then on.
+class TurnierplanAnbindung : public QObject
+{
+    Q_OBJECT
+
+public:
+    TurnierplanAnbindung(TForm1 &hauptfenster, Zustand &zustand, Plattform &plattform);
+
+    SpielplanFenster &spielplan_fenster(bool doppel);
+    TForm12 &dateiwahl();
+
+private:
+    void turnierplan_anzeigen();
+    void ergebnisse_ansehen();
+
+    TForm1 &m_hauptfenster;
+    Zustand &m_zustand;
+    Plattform &m_plattform;
+    SpielplanFenster *m_form5 = nullptr;
+    SpielplanFenster *m_form6 = nullptr;
+    TForm12 *m_form12 = nullptr;
+};

@@ -1,0 +1,353 @@
+#include "grid/filtergrid_fenster.h"
+#include "matchplan/drehfeld_fenster.h"
+#include "matchplan/planaufbau.h"
+#include "matchplan/spielplan.h"
+#include "matchplan/spielplan_fenster.h"
+#include "plan_testhilfe.h"
+#include "shell/dateiwahl_fenster.h"
+#include "shell/hauptfenster_fenster.h"
+#include "shell/kuerzel.h"
+#include "shell/turnierplan_anbindung_fenster.h"
+#include "shell/zustand.h"
+
+#include <QDateEdit>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+class TstSpielplanFenster : public QObject
+{
+    Q_OBJECT
+
+    // The program after start-up on stored line-ups; the plan opens from the main window.
+    struct Programm : TestOrdner
+    {
+        TestPlattform plattform;
+        std::unique_ptr<TForm1> haupt;
+        bool doppel;
+
+        Programm(bool doppel_, const QStringList &team1, const QStringList &team2)
+            : doppel(doppel_)
+        {
+            QFile hilfe(pfad(u"Vorlix_Turnier-Hilfe.chm"_s));
+            hilfe.open(QIODevice::WriteOnly);
+            zustand.optionen_lesen();
+            zustand.setze(opt::doppel_modus, doppel ? 1 : 0);
+            zustand.optionen.setze(opt::name_mannschaft1, u"Grün-Weiß"_s);
+            zustand.optionen.setze(opt::name_mannschaft2, u"Rot"_s);
+            zustand.optionen_speichern();
+            aufstellungen_schreiben(zustand, team1, team2);
+            haupt = std::make_unique<TForm1>(zustand, plattform);
+            haupt->show();
+        }
+        SpielplanFenster *oeffnen()
+        {
+            QTest::mouseClick(haupt->findChild<QToolButton *>("SpeedButton2"), Qt::LeftButton);
+            return plan();
+        }
+        SpielplanFenster *plan() const
+        {
+            return haupt->findChild<SpielplanFenster *>(doppel ? "Form5" : "Form6");
+        }
+        TForm12 *dateiwahl() const { return haupt->findChild<TForm12 *>("Form12"); }
+    };
+
+    static void klicken(TFilterGrid *gitter, int c, int r)
+    {
+        const QRect zelle = gitter->visualRect(gitter->model()->index(r, c));
+        QVERIFY(zelle.isValid());
+        QTest::mouseClick(gitter->viewport(), Qt::LeftButton, {}, zelle.center());
+    }
+
+    // Key by key, as a person types: the first key opens the cell's editor, the others go to
+    // it; Return closes it.
+    static void tippen(TFilterGrid *gitter, const QString &text)
+    {
+        for (QChar zeichen : text) {
+            QWidget *editor = gitter->indexWidget(gitter->currentIndex());
+            QWidget *ziel = editor ? editor : gitter;
+            QTest::sendKeyEvent(QTest::Press, ziel, Qt::Key_unknown, QString(zeichen), {});
+            QTest::sendKeyEvent(QTest::Release, ziel, Qt::Key_unknown, QString(zeichen), {});
+        }
+        if (QWidget *editor = gitter->indexWidget(gitter->currentIndex()))
+            QTest::keyClick(editor, Qt::Key_Return);
+    }
+
+    static void eintragen(TFilterGrid *gitter, int c, int r, const QString &text)
+    {
+        klicken(gitter, c, r);
+        tippen(gitter, text);
+    }
+
+    static QString ges_platz(const SpielplanFenster *plan, Mannschaft mannschaft, int k)
+    {
+        const int n = const_cast<SpielplanFenster *>(plan)->spielplan().anzahl();
+        const int zeile = plan::zeile(mannschaft, k);
+        return plan->FilterGrid1->Cells(n + 1, zeile) + u'|' +
+               plan->FilterGrid1->Cells(n + 2, zeile);
+    }
+
+private slots:
+    void oeffnen_aus_dem_hauptfenster_data()
+    {
+        QTest::addColumn<bool>("doppel");
+        QTest::addColumn<QString>("ueberschrift");
+        QTest::addColumn<QString>("eintrag");
+        QTest::addColumn<int>("mannschaft_nr");
+        QTest::addColumn<QString>("uhr");
+        QTest::newRow("Doppel") << true << "Turnierplan für 2 Doppelspieler pro Mannschaft"
+                                << "Jürgen/Özil" << 1 << "10:30:00";
+        QTest::newRow("Einzel") << false << "Spielplan für 4 Spieler pro Mannschaft"
+                                << "Jürgen" << 2 << "10:30";
+    }
+    void oeffnen_aus_dem_hauptfenster()
+    {
+        QFETCH(bool, doppel);
+        QFETCH(QString, ueberschrift);
+        QFETCH(QString, eintrag);
+        QFETCH(int, mannschaft_nr);
+        QFETCH(QString, uhr);
+        Programm p(doppel, {"Jürgen", "Özil", "Anna", "Bea"},
+                   {"Cäcilie", "Dörte", "Eike", "Fritz"});
+
+        SpielplanFenster *plan = p.oeffnen();
+
+        QVERIFY(plan);
+        QVERIFY(plan->isVisible());
+        QCOMPARE(bool(qobject_cast<TForm5 *>(plan)), doppel);
+        QVERIFY(!p.haupt->Panel5->isVisible());
+        QCOMPARE(plan->windowTitle(), u"Turnier zwischen Grün-Weiß und Rot"_s);
+        QCOMPARE(plan->Panel2->text(), ueberschrift);
+        QCOMPARE(plan->DateEdit1->date(), QDate(2026, 12, 8));
+        QCOMPARE(plan->DateEdit1->text(), u"08.12.2026"_s);
+        QCOMPARE(plan->RxClock1->text(), uhr);
+        QCOMPARE(plan->Panel6->text(), u"00 : 00"_s);
+        QCOMPARE(p.zustand.wert(opt::mannschaft_nr), mannschaft_nr);
+        QCOMPARE(plan->FilterGrid2->Cells(1, 0), eintrag);
+        QCOMPARE(plan->FilterGrid1->Cells(0, 1), eintrag);
+        QCOMPARE(plan->pos(), p.plattform.arbeit.topLeft());
+        QCOMPARE(plan->size(), p.plattform.arbeit.size());
+        QVERIFY(plan->FilterGrid1->height() > plan->FilterGrid2->height());
+        QVERIFY(plan->FilterGrid1->ColWidths(1) > 0);
+
+        // A second opening reuses the window.
+        QTest::mouseClick(plan->Button3, Qt::LeftButton);
+        QVERIFY(!plan->isVisible());
+        QCOMPARE(p.oeffnen(), plan);
+    }
+
+    void ergebnisse_tippen_wie_ein_mensch()
+    {
+        Programm p(true, {"Jürgen", "Özil", "Anna", "Bea", "Cem", "Dilek"},
+                   {"Ülkü", "Groß", "Eike", "Fritz", "Gül", "Hans"});
+        SpielplanFenster *plan = p.oeffnen();
+        TFilterGrid *matrix = plan->FilterGrid2;
+
+        eintragen(matrix, 1, 1, u"3,2"_s);
+        QCOMPARE(matrix->Cells(1, 1), u"3:2"_s);
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 1), u"3|1"_s);
+        QCOMPARE(ges_platz(plan, Mannschaft::eins, 1), u"2|2"_s);
+
+        eintragen(matrix, 2, 3, u"7 : 10"_s);
+        QCOMPARE(ges_platz(plan, Mannschaft::eins, 2), u"10|1"_s);
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 3), u"7|2"_s);
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 1), u"3|3"_s);
+
+        eintragen(matrix, 3, 2, u"2:3"_s);
+        QCOMPARE(ges_platz(plan, Mannschaft::eins, 3), u"3|3"_s);
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 1), u"3|3"_s);
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 2), u"2|5"_s);
+
+        // The names of team 2 can be typed over in the matrix; nothing else changes.
+        const QStringList tabelle = plan->FilterGrid1->Cols(0);
+        eintragen(matrix, 0, 2, u"ß€ä"_s);
+        QCOMPARE(matrix->Cells(0, 2), u"ß€ä"_s);
+        QCOMPARE(plan->FilterGrid1->Cols(0), tabelle);
+        QVERIFY(p.plattform.meldungen.isEmpty());
+
+        eintragen(matrix, 1, 2, u"a:1"_s);
+        QCOMPARE(p.plattform.texte(), QStringList{u"'a' ist kein gültiger Integerwert"_s});
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 2), u"2|5"_s);
+    }
+
+    void gesperrte_zellen_nehmen_nichts_an()
+    {
+        Programm p(false, aufstellung(u"A"_s, 4), aufstellung(u"B"_s, 4));
+        SpielplanFenster *plan = p.oeffnen();
+        TFilterGrid *matrix = plan->FilterGrid2;
+
+        eintragen(matrix, 6, 6, u"3:2"_s);
+        QCOMPARE(p.plattform.texte(), QStringList(2, u"Hier keine Eingabe möglich."_s));
+        QCOMPARE(matrix->Cells(6, 6), QString());
+
+        eintragen(matrix, 3, 3, u"1:0"_s);
+        QCOMPARE(matrix->Cells(3, 3), u"1:0"_s);
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 3), u"1|1"_s);
+        QCOMPARE(p.plattform.meldungen.size(), 2);
+    }
+
+    void knoepfe_unten_und_hilfe()
+    {
+        Programm p(true, aufstellung(u"A"_s, 2), aufstellung(u"B"_s, 2));
+        SpielplanFenster *plan = p.oeffnen();
+        const QList<QPushButton *> knoepfe{plan->Button1, plan->Button2, plan->Button3,
+                                           plan->Button4, plan->Button5, plan->Button6};
+        const QStringList texte{"Speichern",        "Laden",      "Beenden",
+                                "Ergebnis löschen", "Screenshot", "Hilfe"};
+        // M = 1280 / 2, w = 90.
+        const QList<int> links{350, 445, 540, 635, 730, 826};
+        for (int i = 0; i < knoepfe.size(); ++i) {
+            QCOMPARE(knoepfe[i]->accessibleName(), texte[i]);
+            QCOMPARE(knoepfe[i]->text().remove(u'&'), texte[i]);
+            QCOMPARE(knoepfe[i]->x(), links[i]);
+            QCOMPARE(knoepfe[i]->width(), 90);
+        }
+        QTest::mouseClick(plan->Button6, Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowActive(plan));
+        QTest::keyClick(plan, Qt::Key_F1);
+        QCOMPARE(p.plattform.hilfe_aufrufe.size(), 2);
+        QCOMPARE(p.plattform.hilfe_aufrufe[0].second, 600);
+        QCOMPARE(p.plattform.hilfe_aufrufe[1].second, 150);
+        QCOMPARE(plan->Label2->buddy(), plan->RxSpinEdit1);
+        QCOMPARE(plan->z_hoehe->buddy(), plan->RxSpinEdit2);
+        QCOMPARE(plan->schr_groesse->buddy(), plan->RxSpinEdit3);
+    }
+
+    void speichern_loeschen_und_ueber_die_dateiwahl_laden()
+    {
+        Programm p(false, aufstellung(u"A"_s, 3), aufstellung(u"B"_s, 3));
+        SpielplanFenster *plan = p.oeffnen();
+        eintragen(plan->FilterGrid2, 2, 1, u"4:1"_s);
+        const QStringList tabelle = plan->FilterGrid1->Rows(12);
+
+        QTest::mouseClick(plan->Button1, Qt::LeftButton);
+        QVERIFY(QFile::exists(p.pfad(u"E_Tab1Gr03_08_12_2026.Tab"_s)));
+        QVERIFY(p.haupt->Panel5->isVisible());
+        QVERIFY(plan->isVisible());
+
+        QTest::mouseClick(plan->Button4, Qt::LeftButton);
+        QCOMPARE(plan->FilterGrid2->Cells(2, 1), QString());
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 1), u"|"_s);
+        QVERIFY(plan->isVisible());
+
+        QTest::mouseClick(plan->Button2, Qt::LeftButton);
+        QVERIFY(!plan->isVisible());
+        QVERIFY(!p.haupt->Panel5->isVisible());
+        TForm12 *wahl = p.dateiwahl();
+        QVERIFY(wahl && wahl->isVisible());
+        QVERIFY(wahl->isModal());
+        QCOMPARE(wahl->FileListBox1->count(), 1);
+        QCOMPARE(wahl->FileListBox1->item(0)->text(), u"E_Tab1Gr03_08_12_2026.Tab"_s);
+        plan->DateEdit1->setDate(QDate(2027, 1, 1));
+
+        wahl->FileListBox1->setCurrentRow(0);
+        QTest::mouseClick(wahl->Button1, Qt::LeftButton);
+
+        QVERIFY(!wahl->isVisible());
+        QVERIFY(plan->isVisible());
+        QCOMPARE(plan->FilterGrid2->Cells(2, 1), u"4:1"_s);
+        QCOMPARE(plan->FilterGrid1->Rows(12), tabelle);
+        QCOMPARE(plan->DateEdit1->date(), QDate(2026, 12, 8));
+        QCOMPARE(p.zustand.listen_datum, u"08.12.2026"_s);
+        QVERIFY(p.plattform.meldungen.isEmpty());
+    }
+
+    void beenden_und_groessen_data()
+    {
+        QTest::addColumn<bool>("doppel");
+        QTest::newRow("Doppel") << true;
+        QTest::newRow("Einzel") << false;
+    }
+    void beenden_und_groessen()
+    {
+        QFETCH(bool, doppel);
+        Programm p(doppel, aufstellung(u"A"_s, 4), aufstellung(u"B"_s, 4));
+        SpielplanFenster *plan = p.oeffnen();
+        const auto hoehe_feld = doppel ? opt::tabelle1_hoehe_d : opt::tabelle1_hoehe_e;
+        const int hoehe = plan->FilterGrid1->height();
+
+        // A typed offset is stored at once; the grid takes it only when filled again.
+        plan->RxSpinEdit1->selectAll();
+        QTest::keyClicks(plan->RxSpinEdit1, u"25"_s);
+        QCOMPARE(p.zustand.wert(hoehe_feld), 25);
+        QCOMPARE(plan->FilterGrid1->height(), hoehe);
+        plan->RxSpinEdit1->stepBy(1);
+        QCOMPARE(p.zustand.wert(hoehe_feld), 26);
+        QCOMPARE(plan->FilterGrid1->height(), hoehe + 1);
+
+        QCOMPARE(plan->RxSpinEdit2->value(), 18);
+        plan->RxSpinEdit2->stepBy(1);
+        QCOMPARE(plan->FilterGrid2->DefaultRowHeight(), 19);
+        QCOMPARE(plan->FilterGrid2->verticalHeader()->defaultSectionSize(), 19);
+        plan->RxSpinEdit3->setValue(13);
+        QCOMPARE(plan->FilterGrid1->Font().font.pointSize(), 13);
+
+        QSignalSpy uhr_zurueck(plan->SpeedButton2, &QToolButton::clicked);
+        QTest::mouseClick(plan->Button3, Qt::LeftButton);
+        QVERIFY(!plan->isVisible());
+        QVERIFY(p.haupt->Panel5->isVisible());
+        QCOMPARE(uhr_zurueck.count(), doppel ? 1 : 0);
+        TOptionen datei;
+        optionen_lesen(datei, p.zustand.daten_pfad);
+        QCOMPARE(datei.wert(hoehe_feld), 26);
+        QCOMPARE(datei.wert(doppel ? opt::zeilenhoehe_d : opt::zeilenhoehe_e), 19);
+        QCOMPARE(datei.wert(doppel ? opt::schriftgroesse_d : opt::schriftgroesse_e), 13);
+    }
+
+    void ergebnisse_ansehen_waehlt_und_loescht()
+    {
+        Programm p(true, aufstellung(u"A"_s, 4), aufstellung(u"B"_s, 4));
+        for (const char *name :
+             {"D_Gr08_14_03_2026.grp", "D_Tab1Gr08_14_03_2026.Tab", "D_Tab2Gr08_14_03_2026.Tub",
+              "D_Gr05_01_02_2026.grp", "E_Gr03_01_02_2026.grp"})
+            QVERIFY(speicher::datei_ersetzen(p.pfad(QString::fromLatin1(name)), "x"));
+        QStringList gezeigt;
+        p.haupt->Turnierplan->dateiwahl().ergebnisliste_zeigen = [&gezeigt](const QString &name) {
+            gezeigt << name;
+        };
+        QAction *menue = nullptr;
+        for (QAction *aktion : p.haupt->findChildren<QAction *>())
+            if (ohne_kuerzel(aktion->text()) == u"Ergebnisse ansehen"_s)
+                menue = aktion;
+        menue->trigger();
+        TForm12 *wahl = p.dateiwahl();
+        QVERIFY(wahl->isVisible());
+        QVERIFY(!wahl->isModal());
+        QCOMPARE(p.zustand.dateiwahl_zweck, 1);
+        QCOMPARE(wahl->FileListBox1->count(), 2);
+
+        wahl->FileListBox1->setCurrentRow(0);
+        p.plattform.ja_nein_antworten.enqueue(true);
+        QTest::mouseClick(wahl->Button3, Qt::LeftButton);
+        QCOMPARE(p.plattform.meldungen.size(), 1);
+        QCOMPARE(p.plattform.meldungen[0].art, TestPlattform::Meldung::Warnung);
+        QVERIFY(!QFile::exists(p.pfad(u"D_Gr05_01_02_2026.grp"_s)));
+        QCOMPARE(wahl->FileListBox1->count(), 1);
+
+        const QPoint eintrag =
+            wahl->FileListBox1->visualItemRect(wahl->FileListBox1->item(0)).center();
+        QTest::mouseClick(wahl->FileListBox1->viewport(), Qt::LeftButton, {}, eintrag);
+        QTest::mouseDClick(wahl->FileListBox1->viewport(), Qt::LeftButton, {}, eintrag);
+        QCOMPARE(gezeigt, QStringList{u"D_Gr08_14_03_2026.grp"_s});
+        QCOMPARE(p.zustand.grp_datei, u"D_Gr08_14_03_2026.grp"_s);
+        QCOMPARE(p.zustand.plan_anzahl, 8);
+        QCOMPARE(p.zustand.listen_datum, u"14.03.2026"_s);
+        QVERIFY(!wahl->isVisible());
+
+        p.haupt->befehl_ausfuehren(Befehl::ergebnisse_ansehen);
+        QTest::mouseClick(wahl->Button2, Qt::LeftButton);
+        QVERIFY(!wahl->isVisible());
+        QVERIFY(p.haupt->Panel5->isVisible());
+    }
+};
+
+QTEST_MAIN(TstSpielplanFenster)
+#include "tst_spielplan_fenster.moc"
