@@ -24,8 +24,10 @@ void TestPlattform::fehler(const QString &text)
     meldungen.append({Meldung::Fehler, text});
 }
 
-QString TestPlattform::datei_speichern_dialog(const QString &, const QString &, const QString &)
+QString TestPlattform::datei_speichern_dialog(const QString &, const QString &,
+                                              const QString &filter)
 {
+    speichern_filter << filter;
     return datei_antworten.isEmpty() ? QString() : datei_antworten.dequeue();
 }
 
@@ -51,4 +53,10 @@ bool TestPlattform::hilfe_oeffnen(const QString &hilfe_datei, int thema)
 {
     hilfe_aufrufe.append({hilfe_datei, thema});
     return hilfe_vorhanden;
+}
+
+QImage TestPlattform::bildschirm_aufnehmen(const QRect &bereich)
+{
+    aufnahme_bereiche << bereich;
+    return aufnahme;
 }

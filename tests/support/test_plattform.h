@@ -37,13 +37,16 @@ public:
     QRect arbeit{0, 0, 1280, 984};
     std::optional<Taskleiste> leiste = Taskleiste{984, false};
     QImage aufnahme{16, 16, QImage::Format_RGB32};
+    QList<QRect> aufnahme_bereiche; // every screen area asked for
+    QStringList speichern_filter;   // the filter of every save dialog
 
     QStringList texte() const;
 
     void information(const QString &text) override;
     bool warnung_ja_nein(const QString &text) override;
     void fehler(const QString &text) override;
-    QString datei_speichern_dialog(const QString &, const QString &, const QString &) override;
+    QString datei_speichern_dialog(const QString &, const QString &,
+                                   const QString &filter) override;
     QString datei_oeffnen_dialog(const QString &, const QString &, const QString &) override;
     QString ordner_dialog(const QString &, const QString &) override;
     std::optional<QColor> farbe_waehlen(const QColor &, QList<QColor> &eigene_farben) override;
@@ -53,7 +56,7 @@ public:
     bool hilfe_oeffnen(const QString &hilfe_datei, int thema) override;
     void hilfe_schliessen() override { ++hilfe_geschlossen; }
     void ordner_zeigen(const QString &ordner) override { gezeigte_ordner << ordner; }
-    QImage bildschirm_aufnehmen(const QRect &) override { return aufnahme; }
+    QImage bildschirm_aufnehmen(const QRect &bereich) override;
     QRect arbeitsbereich() override { return arbeit; }
     QRect bildschirm() override { return schirm; }
     std::optional<Taskleiste> taskleiste() override { return leiste; }
