@@ -43,7 +43,7 @@ inline TSpieltag spieltag_fuer(bool doppel, int n)
 inline QString spieltag_ablegen(Zustand &zustand, const TSpieltag &satz, bool doppel, int n)
 {
     const QString name = QStringLiteral("%1_Gr%2_14_03_2026.grp")
-                             .arg(doppel ? u'D' : u'E')
+                             .arg(doppel ? QStringLiteral("D") : QStringLiteral("E"))
                              .arg(n, 2, 10, QChar(u'0'));
     speicher::datei_ersetzen(zustand.pfad(name), satz.bytes());
     zustand.grp_datei = name;
