@@ -5,6 +5,7 @@
 #include "matchplan/plan_profil.h"
 #include "matchplan/planaufbau.h"
 #include "matchplan/spielplan.h"
+#include "results/bildschirmfoto.h"
 #include "shell/dateiwahl.h"
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/plattform.h"
@@ -247,6 +248,10 @@ void SpielplanFenster::fuss_aufbauen()
     connect(Button2, &QPushButton::clicked, this, &SpielplanFenster::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &SpielplanFenster::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &SpielplanFenster::neu_oeffnen);
+    // The plan's picture at the encoder's default quality.
+    auto *foto = new Bildschirmfoto(
+        m_zustand, m_plattform, std::nullopt, [this] { return frameGeometry(); }, this);
+    connect(Button5, &QPushButton::clicked, foto, &Bildschirmfoto::starten);
     connect(Button6, &QPushButton::clicked, this,
             [this] { hilfe_zeigen(m_zustand, m_plattform, hilfe_thema_spielplan); });
 }

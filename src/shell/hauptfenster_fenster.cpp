@@ -11,6 +11,7 @@
 #include "rosters/erfassung_fenster.h"
 #include "selection/dualliste_fenster.h"
 #include "shell/einstellungen_fenster.h"
+#include "shell/ergebnis_anbindung_fenster.h"
 #include "shell/hilfe_ort.h"
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/kuerzel.h"
@@ -86,6 +87,7 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
     };
 
     Turnierplan = new TurnierplanAnbindung(*this, m_zustand, m_plattform);
+    Ergebnisse = new ErgebnisAnbindung(*this, Turnierplan->dateiwahl(), m_zustand, m_plattform);
 }
 
 TForm1::~TForm1() = default;

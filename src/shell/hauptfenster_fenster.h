@@ -8,6 +8,7 @@
 #include <functional>
 
 class Plattform;
+class ErgebnisAnbindung;
 class QFrame;
 class QLabel;
 class QStatusBar;
@@ -66,6 +67,7 @@ public:
     // The automatic backup's window, created at the first end with the backup on.
     TDatensicherung *Datensicherung = nullptr;
     TurnierplanAnbindung *Turnierplan = nullptr;
+    ErgebnisAnbindung *Ergebnisse = nullptr;
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;

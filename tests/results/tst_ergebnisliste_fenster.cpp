@@ -1,0 +1,287 @@
+#include "ergebnis_testhilfe.h"
+#include "grid/filtergrid_fenster.h"
+#include "matchplan/spielplan_fenster.h"
+#include "results/bildschirmfoto.h"
+#include "results/ergebnisliste.h"
+#include "results/ergebnisliste_fenster.h"
+#include "shell/dateiwahl_fenster.h"
+#include "shell/hauptfenster_fenster.h"
+#include "test_ordner.h"
+#include "test_plattform.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+class TstErgebnislisteFenster : public QObject
+{
+    Q_OBJECT
+
+    // The program after start-up with one stored day of three entries per team.
+    struct Programm : TestOrdner
+    {
+        TestPlattform plattform;
+        std::unique_ptr<TForm1> haupt;
+        bool doppel;
+
+        explicit Programm(bool doppel_)
+            : doppel(doppel_)
+        {
+            QFile hilfe(pfad(u"Vorlix_Turnier-Hilfe.chm"_s));
+            hilfe.open(QIODevice::WriteOnly);
+            zustand.optionen_lesen();
+            zustand.setze(opt::doppel_modus, doppel ? 1 : 0);
+            zustand.optionen.setze(opt::name_mannschaft1, u"Grün-Weiß"_s);
+            zustand.optionen.setze(opt::name_mannschaft2, u"Süd"_s);
+            zustand.setze(doppel ? opt::zeilenhoehe_liste_d : opt::zeilenhoehe_liste_e, 5);
+            zustand.setze(doppel ? opt::schriftgroesse_liste_d : opt::schriftgroesse_liste_e, 11);
+            zustand.optionen_speichern();
+            TSpieltag satz = spieltag_fuer(doppel, 3);
+            satz.setze(doppel ? spt::doppel_name(Mannschaft::eins, 1, 1)
+                              : spt::einzel_name(Mannschaft::eins, 1),
+                       u"Jürgen Weiß"_s);
+            spieltag_ablegen(zustand, satz, doppel, 3);
+            haupt = std::make_unique<TForm1>(zustand, plattform);
+            haupt->show();
+        }
+
+        // "Ergebnisse ansehen", then the stored day chosen.
+        ErgebnislisteFenster *oeffnen()
+        {
+            for (QAction *aktion : haupt->findChildren<QAction *>()) {
+                if (aktion->text() == u"Ergebnisse ansehen"_s)
+                    aktion->trigger();
+            }
+            auto *wahl = haupt->findChild<TForm12 *>("Form12");
+            if (!wahl || wahl->FileListBox1->count() != 1)
+                return nullptr;
+            wahl->FileListBox1->setCurrentRow(0);
+            QTest::mouseClick(wahl->Button1, Qt::LeftButton);
+            return haupt->findChild<ErgebnislisteFenster *>(doppel ? "Form11" : "Form13");
+        }
+    };
+
+    static void titel_klicken(TFilterGrid *gitter, const QString &titel)
+    {
+        const QRect zelle =
+            gitter->visualRect(gitter->model()->index(0, titel_spalte(*gitter, titel)));
+        QTest::mouseClick(gitter->viewport(), Qt::LeftButton, {}, zelle.center());
+    }
+
+private slots:
+    void aus_dem_hauptfenster_data()
+    {
+        QTest::addColumn<bool>("doppel");
+        QTest::addColumn<QString>("ueberschrift");
+        QTest::addColumn<QString>("erste_zeile");
+        QTest::newRow("Doppel") << true << "Ergebnisse für Grün-Weiß gegen Süd vom 14.03.2026"
+                                << "1/1|Jürgen Weiß|P1|101|102|103|501|1";
+        QTest::newRow("Einzel") << false
+                                << "Ergebnisse für Spiele zwischen Grün-Weiß und Süd vom 14.03.2026"
+                                << "1/1|Jürgen Weiß|101|102|103|501|1";
+    }
+    void aus_dem_hauptfenster()
+    {
+        QFETCH(bool, doppel);
+        QFETCH(QString, ueberschrift);
+        QFETCH(QString, erste_zeile);
+        Programm p(doppel);
+
+        ErgebnislisteFenster *liste = p.oeffnen();
+
+        QVERIFY(liste);
+        QCOMPARE(bool(qobject_cast<TForm11 *>(liste)), doppel);
+        QVERIFY(liste->isVisible());
+        QVERIFY(!p.haupt->Panel5->isVisible());
+        QCOMPARE(liste->windowTitle(), u"Ergebnisliste vom 14.03.2026"_s);
+        QCOMPARE(liste->Panel2->text(), ueberschrift);
+        QCOMPARE(liste->RxSpinEdit2->value(), 5);
+        QCOMPARE(liste->RxSpinEdit3->value(), 11);
+        TFilterGrid *gitter = liste->FilterGrid1;
+        QCOMPARE(zeile_text(*gitter, 1), erste_zeile);
+        QCOMPARE(spalte_text(*gitter, 0),
+                 (QStringList{"Gruppe", "1/1", "1/2", "1/3", "2/1", "2/2", "2/3"}));
+        QCOMPARE(gitter->rowHeight(1), 18);
+        QCOMPARE(gitter->Font().font.pointSize(), 11);
+        QCOMPARE(gitter->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff, doppel);
+        QCOMPARE(liste->pos(), p.plattform.arbeit.topLeft());
+        QCOMPARE(liste->size(), p.plattform.arbeit.size());
+
+        // The bottom row around the middle; captions with mnemonics, names without.
+        const QList<QPushButton *> knoepfe{liste->Button1, liste->Button2, liste->Button3};
+        const QStringList texte{u"&Beenden"_s, u"&Export"_s, u"&Screenshot"_s};
+        const std::array<int, 3> links = ergebnis_knopfreihe(liste->width(), 90);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(knoepfe[i]->text(), texte[i]);
+            QCOMPARE(knoepfe[i]->accessibleName(), QString(texte[i]).remove(u'&'));
+            QCOMPARE(knoepfe[i]->x(), links[size_t(i)]);
+        }
+        QCOMPARE(liste->Label2->text(), u"&Zeilenhöhe"_s);
+        QCOMPARE(liste->Label2->buddy(), liste->RxSpinEdit2);
+        QCOMPARE(liste->Label3->text(), u"Schrift&größe"_s);
+        QCOMPARE(liste->Label3->buddy(), liste->RxSpinEdit3);
+        QVERIFY(!gitter->accessibleName().isEmpty());
+
+        QVERIFY(QTest::qWaitForWindowActive(liste));
+        QTest::keyClick(liste, Qt::Key_F1);
+        QCOMPARE(p.plattform.hilfe_aufrufe.size(), 1);
+        QCOMPARE(p.plattform.hilfe_aufrufe[0].second, 150);
+    }
+
+    void titelklick_mit_der_maus_data()
+    {
+        QTest::addColumn<bool>("doppel");
+        QTest::addColumn<QString>("titel");
+        QTest::addColumn<int>("klicks");
+        QTest::addColumn<QStringList>("gruppen");
+        QTest::newRow("Doppel Platz zweimal")
+            << true << "Platz" << 2
+            << QStringList{"Gruppe", "2/3", "1/3", "2/2", "1/2", "2/1", "1/1"};
+        QTest::newRow("Einzel Platz einmal")
+            << false << "Platz" << 1
+            << QStringList{"Gruppe", "1/1", "2/1", "1/2", "2/2", "1/3", "2/3"};
+        QTest::newRow("Doppel Gruppe zweimal")
+            << true << "Gruppe" << 2
+            << QStringList{"Gruppe", "2/3", "2/2", "2/1", "1/3", "1/2", "1/1"};
+    }
+    void titelklick_mit_der_maus()
+    {
+        QFETCH(bool, doppel);
+        QFETCH(QString, titel);
+        QFETCH(int, klicks);
+        QFETCH(QStringList, gruppen);
+        Programm p(doppel);
+        ErgebnislisteFenster *liste = p.oeffnen();
+        QVERIFY(liste);
+
+        for (int i = 0; i < klicks; ++i)
+            titel_klicken(liste->FilterGrid1, titel);
+
+        QCOMPARE(spalte_text(*liste->FilterGrid1, 0), gruppen);
+    }
+
+    void groessen_und_beenden_data()
+    {
+        QTest::addColumn<bool>("doppel");
+        QTest::newRow("Doppel") << true;
+        QTest::newRow("Einzel") << false;
+    }
+    void groessen_und_beenden()
+    {
+        QFETCH(bool, doppel);
+        Programm p(doppel);
+        ErgebnislisteFenster *liste = p.oeffnen();
+        QVERIFY(liste);
+
+        for (QSpinBox *feld : {liste->RxSpinEdit2, liste->RxSpinEdit3}) {
+            QLineEdit *zeile = feld->findChild<QLineEdit *>();
+            zeile->selectAll();
+            QTest::keyClicks(zeile, feld == liste->RxSpinEdit2 ? u"25"_s : u"14"_s);
+        }
+        QCOMPARE(liste->FilterGrid1->rowHeight(1), 25);
+        QCOMPARE(liste->FilterGrid1->Font().font.pointSize(), 14);
+
+        QTest::mouseClick(liste->Button1, Qt::LeftButton);
+
+        QVERIFY(!liste->isVisible());
+        QVERIFY(p.haupt->Panel5->isVisible());
+        TOptionen datei;
+        optionen_lesen(datei, p.zustand.daten_pfad);
+        QCOMPARE(datei.wert(doppel ? opt::zeilenhoehe_liste_d : opt::zeilenhoehe_liste_e), 25);
+        QCOMPARE(datei.wert(doppel ? opt::schriftgroesse_liste_d : opt::schriftgroesse_liste_e),
+                 14);
+        QCOMPARE(datei.wert(doppel ? opt::zeilenhoehe_liste_e : opt::zeilenhoehe_liste_d), 0);
+    }
+
+    void export_knopf()
+    {
+        Programm p(false);
+        ErgebnislisteFenster *liste = p.oeffnen();
+        QVERIFY(liste);
+        titel_klicken(liste->FilterGrid1, u"Platz"_s);
+        titel_klicken(liste->FilterGrid1, u"Platz"_s);
+        p.plattform.datei_antworten.enqueue(p.pfad(u"Liste"_s));
+
+        QTest::mouseClick(liste->Button2, Qt::LeftButton);
+
+        QByteArray inhalt;
+        QVERIFY(speicher::datei_lesen(p.pfad(u"Liste.csv"_s), inhalt));
+        const QList<QByteArray> zeilen = inhalt.split('\n');
+        QCOMPARE(zeilen.size(), 8);
+        QCOMPARE(zeilen[0],
+                 "Spieler#Spiel 1#Spiel 2#Spiel 3#Gesamt#Platz#" + QByteArray(14, '#') + '\r');
+        QVERIFY(zeilen[1].startsWith("B3#"));
+        QVERIFY(zeilen[6].startsWith("J\xFCrgen Wei\xDF#101#"));
+        QCOMPARE(p.plattform.texte().last(), u" Die Daten wurden exportiert.  "_s);
+    }
+
+    // Every window with a "Screenshot" button captures its own place on the screen.
+    void screenshot_data()
+    {
+        QTest::addColumn<QString>("fenster");
+        QTest::addColumn<int>("quantwert");
+        QTest::newRow("Doppelplan") << "Form5" << 8;
+        QTest::newRow("Einzelplan") << "Form6" << 8;
+        QTest::newRow("Doppelliste") << "Form11" << 1;
+        QTest::newRow("Einzelliste") << "Form13" << 1;
+    }
+    void screenshot()
+    {
+        QFETCH(QString, fenster);
+        QFETCH(int, quantwert);
+        TestOrdner t;
+        TestPlattform plattform;
+        t.zustand.optionen_lesen();
+        std::unique_ptr<QWidget> w;
+        QPushButton *knopf = nullptr;
+        if (fenster.startsWith(u"Form1"_s)) {
+            auto *liste =
+                fenster == u"Form11"_s
+                    ? static_cast<ErgebnislisteFenster *>(new TForm11(t.zustand, plattform))
+                    : new TForm13(t.zustand, plattform);
+            w.reset(liste);
+            knopf = liste->Button3;
+        } else {
+            auto *plan = fenster == u"Form5"_s
+                             ? static_cast<SpielplanFenster *>(new TForm5(t.zustand, plattform))
+                             : new TForm6(t.zustand, plattform);
+            w.reset(plan);
+            knopf = plan->Button5;
+        }
+        w->setGeometry(30, 40, 800, 600);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        plattform.aufnahme = QImage(1280, 1024, QImage::Format_RGB32);
+        plattform.aufnahme.fill(Qt::darkGreen);
+        plattform.datei_antworten.enqueue(t.pfad(u"Spieltag3"_s));
+
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        auto *foto = w->findChild<Bildschirmfoto *>();
+        QVERIFY(foto);
+        QVERIFY(foto->wartezeit()->isActive());
+        foto->aufnehmen();
+
+        const QRect rahmen = w->frameGeometry();
+        QCOMPARE(plattform.aufnahme_bereiche,
+                 QList<QRect>{
+                     QRect(rahmen.x(), rahmen.y() + 20, rahmen.width() - 1, rahmen.height() + 4)});
+        QByteArray jpeg;
+        QVERIFY(speicher::datei_lesen(t.pfad(u"Spieltag3.jpg"_s), jpeg));
+        QCOMPARE(jpeg_erster_quantwert(jpeg), quantwert);
+        QImage gelesen;
+        QVERIFY(gelesen.loadFromData(jpeg, "JPG"));
+        QCOMPARE(gelesen.size(), QSize(rahmen.width(), rahmen.height() + 5));
+        QVERIFY(!QFile::exists(t.pfad(u"Spieltag3.bmp"_s)));
+    }
+};
+
+QTEST_MAIN(TstErgebnislisteFenster)
+#include "tst_ergebnisliste_fenster.moc"
