@@ -112,6 +112,9 @@ private slots:
         QCOMPARE(gitter->rowHeight(1), 18);
         QCOMPARE(gitter->Font().font.pointSize(), 11);
         QCOMPARE(gitter->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff, doppel);
+        QCOMPARE(gitter->palette().color(QPalette::Highlight), QColor(228, 226, 143));
+        QCOMPARE(gitter->palette().color(QPalette::HighlightedText), QColor(128, 0, 0));
+        QCOMPARE(gitter->palette().color(QPalette::Base), QColor(0xE2, 0xE2, 0xE2));
         QCOMPARE(liste->pos(), p.plattform.arbeit.topLeft());
         QCOMPARE(liste->size(), p.plattform.arbeit.size());
 
