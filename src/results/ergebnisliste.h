@@ -20,7 +20,6 @@ public:
     Ergebnisliste(Zustand &zustand, const ErgebnisProfil &profil, GitterModell &gitter,
                   QObject *eltern = nullptr);
 
-    const ErgebnisProfil &profil() const { return m_profil; }
     QString titel() const { return m_titel; }
 
     // Reads the record of daten_pfad + grp_datei and fills the list for plan_anzahl entries

@@ -24,7 +24,6 @@ class ErgebnislisteFenster : public QWidget
 public:
     ~ErgebnislisteFenster() override;
 
-    Ergebnisliste &liste() { return *m_liste; }
     // The day the file choice has set up (grp_datei, plan_anzahl, listen_datum): heading,
     // stored sizes, the list filled, the window shown and its columns fitted.
     void zeigen();
