@@ -6,6 +6,7 @@
 #include "results/ergebnisliste_fenster.h"
 #include "shell/dateiwahl_fenster.h"
 #include "shell/hauptfenster_fenster.h"
+#include "shell/kuerzel.h"
 #include "test_ordner.h"
 #include "test_plattform.h"
 
@@ -57,7 +58,7 @@ class TstErgebnislisteFenster : public QObject
         ErgebnislisteFenster *oeffnen()
         {
             for (QAction *aktion : haupt->findChildren<QAction *>()) {
-                if (aktion->text() == u"Ergebnisse ansehen"_s)
+                if (ohne_kuerzel(aktion->text()) == u"Ergebnisse ansehen"_s)
                     aktion->trigger();
             }
             auto *wahl = haupt->findChild<TForm12 *>("Form12");
