@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
@@ -329,7 +330,6 @@ void SpielplanFenster::oeffnen()
     raise();
     activateWindow();
     gitter_anordnen();
-    zeit_anzeigen(u"00 : 00"_s, palette().color(QPalette::Button));
     breiten_anpassen();
 }
 
@@ -368,6 +368,8 @@ void SpielplanFenster::showEvent(QShowEvent *ereignis)
     QWidget::showEvent(ereignis);
     if (m_profil.zeigen_passt_breiten_an)
         breiten_anpassen();
+    if (!ereignis->spontaneous())
+        emit gezeigt();
 }
 
 void SpielplanFenster::closeEvent(QCloseEvent *ereignis)

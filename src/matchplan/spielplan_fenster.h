@@ -28,12 +28,12 @@ public:
     ~SpielplanFenster() override;
 
     Spielplan &spielplan() { return *m_plan; }
-    // The window's part of "Turnierplan anzeigen": the plan filled anew and shown, the
-    // stopwatch display reset, the column widths fitted.
+    // The window's part of "Turnierplan anzeigen": the plan filled anew and shown, the column
+    // widths fitted.
     void oeffnen();
     // The chosen standings file, after the file choice has set listen_datum.
     void laden(const QString &name);
-    // The stopwatch's time display.
+    // The stopwatch's time display; whoever runs the stopwatch keeps it up to date.
     void zeit_anzeigen(const QString &text, const QColor &farbe);
 
     QLabel *Panel2 = nullptr; // heading
@@ -65,6 +65,8 @@ signals:
     void laden_verlangt(const QString &muster);
     // "Ergebnis löschen": the main window runs "Turnierplan anzeigen" again.
     void neu_oeffnen();
+    // The window was shown (not merely restored from the task bar).
+    void gezeigt();
 
 protected:
     SpielplanFenster(Zustand &zustand, Plattform &plattform, const SpielplanProfil &profil,

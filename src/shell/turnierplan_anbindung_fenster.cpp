@@ -4,7 +4,9 @@
 #include "shell/dateiwahl.h"
 #include "shell/dateiwahl_fenster.h"
 #include "shell/hauptfenster_fenster.h"
+#include "shell/planuhr_anbindung_fenster.h"
 #include "shell/zustand.h"
+#include "stopwatch/stoppuhr_fenster.h"
 
 TurnierplanAnbindung::TurnierplanAnbindung(TForm1 &hauptfenster, Zustand &zustand,
                                            Plattform &plattform)
@@ -36,6 +38,7 @@ SpielplanFenster &TurnierplanAnbindung::spielplan_fenster(bool doppel)
     connect(fenster, &SpielplanFenster::laden_verlangt, this, [this, plan](const QString &muster) {
         dateiwahl().zum_laden_oeffnen(muster, [plan](const QString &name) { plan->laden(name); });
     });
+    planuhr_verbinden(stoppuhr(), *fenster, doppel ? Planfenster::doppel : Planfenster::einzel);
     return *fenster;
 }
 
@@ -48,11 +51,21 @@ TForm12 &TurnierplanAnbindung::dateiwahl()
     return *m_form12;
 }
 
+TForm19 &TurnierplanAnbindung::stoppuhr()
+{
+    if (!m_form19)
+        m_form19 = new TForm19(m_zustand, m_plattform, &m_hauptfenster);
+    return *m_form19;
+}
+
 void TurnierplanAnbindung::turnierplan_anzeigen()
 {
     m_zustand.optionen_lesen();
     m_zustand.setze(opt::mannschaft_nr, nummer(Mannschaft::eins));
     spielplan_fenster(m_zustand.wert(opt::doppel_modus) == 1).oeffnen();
+    // A new plan starts with the stopwatch stopped and at zero.
+    Stoppuhr &uhr = stoppuhr().stoppuhr();
+    uhr.plan_neu_geoeffnet(uhr.aktuelles_planfenster());
 }
 
 void TurnierplanAnbindung::ergebnisse_ansehen()

@@ -6,10 +6,12 @@ class Plattform;
 class SpielplanFenster;
 class TForm1;
 class TForm12;
+class TForm19;
 struct Zustand;
 
 // "Turnierplan anzeigen" and "Ergebnisse ansehen" of the main window: the plan windows of both
-// game kinds and the file choice, each created when first needed and kept from then on.
+// game kinds, the stopwatch that counts in them and the file choice, each created when first
+// needed and kept from then on.
 class TurnierplanAnbindung : public QObject
 {
     Q_OBJECT
@@ -19,6 +21,7 @@ public:
 
     SpielplanFenster &spielplan_fenster(bool doppel);
     TForm12 &dateiwahl();
+    TForm19 &stoppuhr();
 
 private:
     void turnierplan_anzeigen();
@@ -30,4 +33,5 @@ private:
     SpielplanFenster *m_form5 = nullptr;
     SpielplanFenster *m_form6 = nullptr;
     TForm12 *m_form12 = nullptr;
+    TForm19 *m_form19 = nullptr;
 };
