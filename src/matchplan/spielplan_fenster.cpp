@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -217,14 +218,8 @@ QWidget *SpielplanFenster::gitter_aufbauen()
     // Teams told apart by colour and the cells beyond N plainly locked, over the grid's drawing.
     FilterGrid1->SelectRowColor = tabelle_auswahlfarbe;
     FilterGrid2->SelectRowColor = matrix_auswahlfarbe;
-    FilterGrid1->RowColorProc = [this](GitterModell &gitter, qint32 &ausr, QPainter &maler,
-                                       int aCol, int aRow, int state) {
-        FilterGrid1RowColorProc(gitter, ausr, maler, aCol, aRow, state);
-    };
-    FilterGrid2->RowColorProc = [this](GitterModell &gitter, qint32 &ausr, QPainter &maler,
-                                       int aCol, int aRow, int state) {
-        FilterGrid2RowColorProc(gitter, ausr, maler, aCol, aRow, state);
-    };
+    FilterGrid1->RowColorProc = std::bind_front(&SpielplanFenster::FilterGrid1RowColorProc, this);
+    FilterGrid2->RowColorProc = std::bind_front(&SpielplanFenster::FilterGrid2RowColorProc, this);
     // A click takes the current cell over again, as a changed keystroke does.
     connect(FilterGrid2, &QAbstractItemView::clicked, this,
             [this] { m_plan->FilterGrid2Change(); });
