@@ -2,6 +2,7 @@
 // image size, and a viewport of a 100 000-row grid beside one of a 20-row grid.
 #include "grid/filtergrid_fenster.h"
 #include "grid/gitter_adapter_fenster.h"
+#include "matchplan/planfarben.h"
 
 #include <QApplication>
 #include <QImage>
@@ -15,7 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A grid shaped like a plan grid, with both hooks set the way the plan windows set them.
+// A grid shaped like a plan grid, with the plan windows' colour rules and an object hook.
 std::unique_ptr<TFilterGrid> plan_gitter(int zeilen, int spalten)
 {
     auto gitter = std::make_unique<TFilterGrid>();
@@ -32,15 +33,15 @@ std::unique_ptr<TFilterGrid> plan_gitter(int zeilen, int spalten)
             g.SetCells(c, r, QString::number((r * 7 + c * 3) % 11));
     }
     g.SetColWidths(0, 140);
-    g.RowColorProc = [&g](GitterModell &, qint32 &, QPainter &maler, int aCol, int aRow,
-                          int zustand) {
-        g.SelectRowColor = 0x008FE2E4;
-        if ((g.goRowSelect() && aRow == g.Row()) || (zustand & gdFocused))
-            maler.setPen(QColor(128, 0, 0));
-        if (aCol == 0)
-            maler.setBrush(aRow <= 10 ? QColor(255, 210, 210) : QColor(210, 210, 255));
-        else if (aRow > 0 && aCol > 4)
-            maler.setBrush(QColor(190, 190, 190));
+    // The matrix rule where the grid is shaped like the matrix, else the standings rule.
+    const Planfarben farben{clWindow, 0x00D2D2FF, 0x00FFD2D2, 0x00BEBEBE};
+    const bool matrix = spalten == 11;
+    g.SelectRowColor = matrix ? matrix_auswahlfarbe : tabelle_auswahlfarbe;
+    g.RowColorProc = [farben, matrix](GitterModell &gitter, qint32 &, QPainter &maler, int aCol,
+                                      int aRow, int zustand) {
+        const bool markiert = zelle_markiert(gitter, aRow, zustand);
+        zellfarben_anwenden(maler, matrix ? matrix_zellfarben(farben, 4, aCol, aRow, markiert)
+                                          : tabellen_zellfarben(farben, aCol, aRow, markiert));
     };
     g.TypObjectProc = [](GitterModell &, qint32 &, QPainter &maler, int, int, QRect &rect,
                          const QString &s, int) {

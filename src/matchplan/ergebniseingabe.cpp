@@ -64,15 +64,15 @@ bool ergebnis_uebernehmen(GitterModell &tabelle, const GitterModell &matrix, int
     return true;
 }
 
+int sperr_richtungen(int aCol, int aRow, int n)
+{
+    return int(aCol > n) + int(aRow > n);
+}
+
 void matrixzelle_pruefen(GitterModell &matrix, int aCol, int aRow, int n, Plattform &plattform)
 {
-    const QString meldung = u"Hier keine Eingabe möglich."_s;
-    bool gesperrt = false;
-    for (bool ausserhalb : {aCol > n, aRow > n}) {
-        if (ausserhalb) {
-            plattform.information(meldung);
-            gesperrt = true;
-        }
-    }
-    matrix.SetGoEditing(!gesperrt);
+    const int richtungen = sperr_richtungen(aCol, aRow, n);
+    for (int i = 0; i < richtungen; ++i)
+        plattform.information(u"Hier keine Eingabe möglich."_s);
+    matrix.SetGoEditing(richtungen == 0);
 }

@@ -28,6 +28,10 @@ Ergebnisauswertung ergebnis_auswerten(const QString &text);
 bool ergebnis_uebernehmen(GitterModell &tabelle, const GitterModell &matrix, int n,
                           Plattform &plattform);
 
+// How many directions of a matrix cell (column, row) lie beyond N. Entry is refused there with
+// one message per direction, and the plan draws such result cells in the lock colour.
+int sperr_richtungen(int aCol, int aRow, int n);
+
 // Selecting a matrix cell: beyond N in a direction says so once per direction and switches
 // editing off; any other cell switches it on. The selection itself is always allowed.
 void matrixzelle_pruefen(GitterModell &matrix, int aCol, int aRow, int n, Plattform &plattform);

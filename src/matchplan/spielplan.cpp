@@ -59,9 +59,7 @@ void Spielplan::oeffnen()
     m_titel = plan_fenstertitel(m_zustand.optionen.wert(opt::name_mannschaft1),
                                 m_zustand.optionen.wert(opt::name_mannschaft2));
     m_datum = m_plattform.jetzt().date();
-    const TColor hintergrund = m_zustand.optionen.wert(opt::hintergrundfarbe);
-    m_tabelle.SetColor(hintergrund);
-    m_matrix.SetColor(hintergrund);
+    farben_lesen();
     daten_ansehen();
 
     m_tabelle.CleanBlueCell();
@@ -79,6 +77,13 @@ void Spielplan::leeren()
     m_tabelle.SetColCount(plan::max_tabellen_spalten);
     for (GitterModell *gitter : {&m_tabelle, &m_matrix})
         gitter->ClearGrid(false);
+}
+
+void Spielplan::farben_lesen()
+{
+    m_farben = planfarben_lesen(m_zustand.optionen);
+    m_tabelle.SetColor(m_farben.hintergrund);
+    m_matrix.SetColor(m_farben.hintergrund);
 }
 
 void Spielplan::daten_ansehen()
@@ -164,6 +169,7 @@ bool Spielplan::laden(const QString &name)
     m_tabelle.SetRowCount(plan::tabellen_zeilen);
     m_matrix.SetColCount(plan::matrix_zellen);
     m_matrix.SetRowCount(plan::matrix_zellen);
+    farben_lesen();
     Sortieren();
     emit geaendert();
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lineup/namensfelder.h"
+#include "matchplan/planfarben.h"
 
 #include <QDate>
 #include <QObject>
@@ -31,6 +32,8 @@ public:
     QString ueberschrift() const { return m_ueberschrift; }
     QString titel() const { return m_titel; }
     QDate datum() const { return m_datum; }
+    // The grids' colours as the options held them when the plan was opened or loaded.
+    const Planfarben &farben() const { return m_farben; }
     void setze_datum(const QDate &datum) { m_datum = datum; }
 
     // "Turnierplan anzeigen" for this game kind, once the options are read: both line-ups,
@@ -63,6 +66,7 @@ signals:
 private:
     void FilterGrid2SelectCell(int aCol, int aRow, bool &CanSelect);
     void leeren();
+    void farben_lesen();
 
     Zustand &m_zustand;
     Plattform &m_plattform;
@@ -75,4 +79,5 @@ private:
     QString m_ueberschrift;
     QString m_titel;
     QDate m_datum;
+    Planfarben m_farben;
 };

@@ -4,6 +4,7 @@
 #include "matchplan/drehfeld_fenster.h"
 #include "matchplan/plan_profil.h"
 #include "matchplan/planaufbau.h"
+#include "matchplan/planfarben.h"
 #include "matchplan/spielplan.h"
 #include "results/bildschirmfoto.h"
 #include "shell/dateiwahl.h"
@@ -24,6 +25,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -213,6 +215,11 @@ QWidget *SpielplanFenster::gitter_aufbauen()
     FilterGrid2 = new TFilterGrid(m_gitterflaeche);
     FilterGrid2->setObjectName("FilterGrid2");
     FilterGrid2->setAccessibleName(u"Ergebnisse"_s);
+    // Teams told apart by colour and the cells beyond N plainly locked, over the grid's drawing.
+    FilterGrid1->SelectRowColor = tabelle_auswahlfarbe;
+    FilterGrid2->SelectRowColor = matrix_auswahlfarbe;
+    FilterGrid1->RowColorProc = std::bind_front(&SpielplanFenster::FilterGrid1RowColorProc, this);
+    FilterGrid2->RowColorProc = std::bind_front(&SpielplanFenster::FilterGrid2RowColorProc, this);
     // A click takes the current cell over again, as a changed keystroke does.
     connect(FilterGrid2, &QAbstractItemView::clicked, this,
             [this] { m_plan->FilterGrid2Change(); });
@@ -400,6 +407,20 @@ void SpielplanFenster::Button3Click()
     if (m_profil.beenden_setzt_uhr_zurueck)
         SpeedButton2->click();
     close();
+}
+
+void SpielplanFenster::FilterGrid1RowColorProc(GitterModell &gitter, qint32 &, QPainter &maler,
+                                               int aCol, int aRow, int state)
+{
+    zellfarben_anwenden(maler, tabellen_zellfarben(m_plan->farben(), aCol, aRow,
+                                                   zelle_markiert(gitter, aRow, state)));
+}
+
+void SpielplanFenster::FilterGrid2RowColorProc(GitterModell &gitter, qint32 &, QPainter &maler,
+                                               int aCol, int aRow, int state)
+{
+    zellfarben_anwenden(maler, matrix_zellfarben(m_plan->farben(), m_plan->anzahl(), aCol, aRow,
+                                                 zelle_markiert(gitter, aRow, state)));
 }
 
 TForm5::TForm5(Zustand &zustand, Plattform &plattform, QWidget *parent)

@@ -5,10 +5,12 @@
 #include <memory>
 
 class Drehfeld;
+class GitterModell;
 class Plattform;
 class QDateEdit;
 class QFrame;
 class QLabel;
+class QPainter;
 class QPushButton;
 class QTimer;
 class QToolButton;
@@ -92,6 +94,10 @@ private:
     void Button1Click();
     void Button2Click();
     void Button3Click();
+    void FilterGrid1RowColorProc(GitterModell &gitter, qint32 &ausr, QPainter &maler, int aCol,
+                                 int aRow, int state);
+    void FilterGrid2RowColorProc(GitterModell &gitter, qint32 &ausr, QPainter &maler, int aCol,
+                                 int aRow, int state);
 
     Zustand &m_zustand;
     Plattform &m_plattform;

@@ -8,6 +8,7 @@
 #include "shell/zustand.h"
 
 #include <QFont>
+#include <QPainter>
 
 using namespace Qt::StringLiterals;
 
@@ -19,6 +20,14 @@ constexpr TColor hintergrund = 0x00E2E2E2;
 constexpr TColor auswahlfarbe = 0x008FE2E4;
 // Stored row heights below this show too little; such a list uses 18.
 constexpr int kleinste_zeilenhoehe = 8;
+
+// The current row of the whole-row selection and the focused cell write in dark red.
+void FilterGrid1RowColorProc(GitterModell &gitter, qint32 &, QPainter &maler, int, int aRow,
+                             int state)
+{
+    if ((gitter.goRowSelect() && aRow == gitter.Row()) || (state & gdFocused))
+        maler.setPen(QColor(128, 0, 0));
+}
 
 void schrift_setzen(GitterModell &gitter, int punkte)
 {
@@ -44,6 +53,7 @@ Ergebnisliste::Ergebnisliste(Zustand &zustand, const ErgebnisProfil &profil, Git
     m_gitter.SetGoEditing(false);
     m_gitter.SetColor(hintergrund);
     m_gitter.SelectRowColor = auswahlfarbe;
+    m_gitter.RowColorProc = FilterGrid1RowColorProc;
     m_gitter.SetGradientToAllCells(true);
     m_gitter.Distance = 1;
     m_gitter.SortMouseEd = true;

@@ -6,6 +6,7 @@
 #include "results/ergebnis_profil.h"
 #include "results/ergebnisliste.h"
 #include "shell/hilfe_taste_fenster.h"
+#include "shell/kuerzel.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 
@@ -56,10 +57,6 @@ void ErgebnislisteFenster::oberflaeche_aufbauen()
     FilterGrid1 = new TFilterGrid(this);
     FilterGrid1->setObjectName("FilterGrid1");
     FilterGrid1->setAccessibleName(u"Ergebnisliste"_s);
-    // The current row's text in dark red on the selection colour.
-    QPalette farben = FilterGrid1->palette();
-    farben.setColor(QPalette::HighlightedText, QColor(128, 0, 0));
-    FilterGrid1->setPalette(farben);
     if (!m_profil.rollbalken) {
         FilterGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         FilterGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -133,7 +130,7 @@ QPushButton *ErgebnislisteFenster::knopf(const char *name, const QString &text)
 {
     auto *knopf = new QPushButton(text, Panel1);
     knopf->setObjectName(name);
-    knopf->setAccessibleName(QString(text).remove(u'&'));
+    knopf->setAccessibleName(ohne_kuerzel(text));
     knopf->setAutoDefault(false);
     knopf->resize(knopf_breite, knopf_hoehe);
     return knopf;

@@ -3,6 +3,7 @@
 #include "results/ergebnisliste.h"
 #include "test_ordner.h"
 
+#include <QPainter>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -268,6 +269,39 @@ private slots:
         QCOMPARE(l.gitter.Cells(1, zeile), u"A2"_s);
         QCOMPARE(l.gitter.Cells(titel_spalte(l.gitter, u"Gesamt"_s), zeile), u"502"_s);
         QCOMPARE(l.gitter.sort_felder().size(), size_t(1));
+    }
+
+    void zeilenfarbe_data()
+    {
+        QTest::addColumn<int>("zeile");
+        QTest::addColumn<int>("zustand");
+        QTest::addColumn<QColor>("schrift");
+        QTest::newRow("aktuelle Zeile") << 2 << 0 << QColor(128, 0, 0);
+        QTest::newRow("aktuelle Zeile, Titelspalte") << 2 << int(gdFixed) << QColor(128, 0, 0);
+        QTest::newRow("fokussierte Zelle") << 4 << int(gdFocused) << QColor(128, 0, 0);
+        QTest::newRow("andere Zeile") << 4 << int(gdSelected) << QColor(Qt::black);
+    }
+    void zeilenfarbe()
+    {
+        QFETCH(int, zeile);
+        QFETCH(int, zustand);
+        QFETCH(QColor, schrift);
+        Liste l(true);
+        l.zeigen(3);
+        l.gitter.SetRow(2);
+        QImage bild(10, 10, QImage::Format_RGB32);
+        QPainter maler(&bild);
+        maler.setPen(Qt::black);
+        maler.setBrush(Qt::white);
+        qint32 ausrichtung = 37;
+
+        QVERIFY(l.gitter.RowColorProc);
+        l.gitter.RowColorProc(l.gitter, ausrichtung, maler, 1, zeile, zustand);
+
+        QCOMPARE(maler.pen().color(), schrift);
+        QCOMPARE(maler.brush().color(), QColor(Qt::white));
+        QCOMPARE(l.gitter.SelectRowColor, 0x008FE2E4);
+        QCOMPARE(l.gitter.Color(), 0x00E2E2E2);
     }
 
     void fehlende_datei_behaelt_den_satz()

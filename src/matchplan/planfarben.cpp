@@ -1,0 +1,73 @@
+#include "matchplan/planfarben.h"
+
+#include "grid/filtergrid.h"
+#include "matchplan/ergebniseingabe.h"
+#include "matchplan/planaufbau.h"
+#include "shell/optionen.h"
+
+#include <QPainter>
+#include <cstdlib>
+
+namespace {
+
+bool eintrag(int i)
+{
+    return i >= 1 && i <= plan::max_eintraege;
+}
+
+// Below this difference of grey levels a text is hard to read on its background.
+constexpr int kleinster_abstand = 96;
+
+QColor lesbar(const QColor &hintergrund, const QColor &schrift)
+{
+    const int grund = qGray(hintergrund.rgb());
+    if (std::abs(grund - qGray(schrift.rgb())) >= kleinster_abstand)
+        return schrift;
+    return grund < 128 ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+} // namespace
+
+Planfarben planfarben_lesen(const TOptionen &optionen)
+{
+    return {optionen.wert(opt::hintergrundfarbe), optionen.wert(opt::farbe_gruppe1),
+            optionen.wert(opt::farbe_gruppe2), optionen.wert(opt::sperrfarbe)};
+}
+
+bool zelle_markiert(const GitterModell &gitter, int aRow, int state)
+{
+    return (gitter.goRowSelect() && aRow == gitter.Row()) || (state & gdFocused);
+}
+
+Zellfarben tabellen_zellfarben(const Planfarben &farben, int aCol, int aRow, bool markiert)
+{
+    Zellfarben zelle;
+    if (markiert)
+        zelle.schrift = tabelle_markiert_schrift;
+    if (aCol == 0)
+        zelle.hintergrund = aRow < plan::trennzeile ? farben.gruppe1 : farben.gruppe2;
+    return zelle;
+}
+
+Zellfarben matrix_zellfarben(const Planfarben &farben, int n, int aCol, int aRow, bool markiert)
+{
+    Zellfarben zelle;
+    if (markiert)
+        zelle.schrift = matrix_markiert_schrift;
+    if (aRow == 0 && eintrag(aCol))
+        zelle.hintergrund = farben.gruppe1;
+    else if (aCol == 0 && eintrag(aRow))
+        zelle.hintergrund = farben.gruppe2;
+    else if (eintrag(aCol) && eintrag(aRow) && sperr_richtungen(aCol, aRow, n) > 0)
+        zelle.hintergrund = farben.sperre;
+    return zelle;
+}
+
+void zellfarben_anwenden(QPainter &maler, const Zellfarben &farben)
+{
+    if (farben.schrift)
+        maler.setPen(farbe_zu_qcolor(*farben.schrift));
+    if (farben.hintergrund)
+        maler.setBrush(farbe_zu_qcolor(*farben.hintergrund));
+    maler.setPen(lesbar(maler.brush().color(), maler.pen().color()));
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "grid/farbwert.h"
+
+#include <optional>
+
+class GitterModell;
+class QPainter;
+class TOptionen;
+
+// The colours of the plan's grids, read from the options when a plan is opened, so that a
+// change in the settings shows at the next opening.
+struct Planfarben
+{
+    TColor hintergrund = clWindow;
+    TColor gruppe1 = clWindow;
+    TColor gruppe2 = clWindow;
+    TColor sperre = clBtnFace;
+};
+
+Planfarben planfarben_lesen(const TOptionen &optionen);
+
+inline constexpr TColor tabelle_auswahlfarbe = 0x008FE2E4;
+inline constexpr TColor matrix_auswahlfarbe = 0x00C0DCC0;
+inline constexpr TColor tabelle_markiert_schrift = 0x00000080;
+inline constexpr TColor matrix_markiert_schrift = 0x00800000;
+
+// What the plan changes in a cell on top of what the grid draws; unset keeps the grid's own.
+struct Zellfarben
+{
+    std::optional<TColor> hintergrund;
+    std::optional<TColor> schrift;
+};
+
+// The grid selects whole rows and the cell is in the current row, or the cell has the focus.
+bool zelle_markiert(const GitterModell &gitter, int aRow, int state);
+
+// Standings: column 0 in the team colours, the separator row with team 2.
+Zellfarben tabellen_zellfarben(const Planfarben &farben, int aCol, int aRow, bool markiert);
+// Result matrix of n entries per team: team 1 in row 0, team 2 in column 0, the result cells
+// where entry is refused in the lock colour; cell (0, 0) stays as the grid draws it.
+Zellfarben matrix_zellfarben(const Planfarben &farben, int n, int aCol, int aRow, bool markiert);
+
+// Puts the colours on the canvas of the cell being drawn: brush the background, pen the font.
+// A font colour that would vanish on the cell's background becomes black or white: team and
+// lock colours are the user's choice, and the grid writes selected cells in the window colour.
+void zellfarben_anwenden(QPainter &maler, const Zellfarben &farben);
