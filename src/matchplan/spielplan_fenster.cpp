@@ -6,6 +6,7 @@
 #include "matchplan/planaufbau.h"
 #include "matchplan/spielplan.h"
 #include "results/bildschirmfoto.h"
+#include "shell/arbeitsbereich_fenster.h"
 #include "shell/dateiwahl.h"
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/plattform.h"
@@ -271,9 +272,7 @@ QPushButton *SpielplanFenster::knopf(const char *name, const QString &text)
 
 void SpielplanFenster::FormCreate()
 {
-    const QRect arbeit = m_plattform.arbeitsbereich();
-    move(arbeit.topLeft());
-    resize(arbeit.size());
+    arbeitsbereich_fuellen(*this, m_plattform);
     knoepfe_anordnen();
 }
 
