@@ -328,6 +328,8 @@ void SpielplanFenster::oeffnen()
     show();
     raise();
     activateWindow();
+    // Results are typed straight away, into cell (1, 1), not into the date.
+    FilterGrid2->setFocus();
     gitter_anordnen();
     breiten_anpassen();
 }
@@ -339,6 +341,7 @@ void SpielplanFenster::laden(const QString &name)
     show();
     raise();
     activateWindow();
+    FilterGrid2->setFocus();
     breiten_anpassen();
 }
 

@@ -130,6 +130,8 @@ private slots:
         QCOMPARE(plan->DateEdit1->text(), u"08.12.2026"_s);
         QCOMPARE(plan->RxClock1->text(), uhr);
         QCOMPARE(plan->Panel6->text(), u"00 : 00"_s);
+        // Typing goes into the results, not into the date.
+        QCOMPARE(plan->focusWidget(), plan->FilterGrid2);
         QCOMPARE(p.zustand.wert(opt::mannschaft_nr), mannschaft_nr);
         QCOMPARE(plan->FilterGrid2->Cells(1, 0), eintrag);
         QCOMPARE(plan->FilterGrid1->Cells(0, 1), eintrag);
