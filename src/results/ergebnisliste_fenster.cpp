@@ -57,10 +57,6 @@ void ErgebnislisteFenster::oberflaeche_aufbauen()
     FilterGrid1 = new TFilterGrid(this);
     FilterGrid1->setObjectName("FilterGrid1");
     FilterGrid1->setAccessibleName(u"Ergebnisliste"_s);
-    // The current row's text in dark red on the selection colour.
-    QPalette farben = FilterGrid1->palette();
-    farben.setColor(QPalette::HighlightedText, QColor(128, 0, 0));
-    FilterGrid1->setPalette(farben);
     if (!m_profil.rollbalken) {
         FilterGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         FilterGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
