@@ -220,17 +220,24 @@ void zelle_klicken(TFilterGrid *gitter, int spalte, int zeile)
     QTest::mouseClick(gitter->viewport(), Qt::LeftButton, {}, zelle.center());
 }
 
-// Click the cell and type: the first key opens its editor, Return closes it.
+// Types into whatever has the window's focus, as the keyboard does: the first key opens the
+// current cell's editor, which takes the focus; Return closes it.
+void am_cursor_eintippen(QWidget *fenster, const QString &text)
+{
+    for (QChar zeichen : text) {
+        QWidget *fokus = fenster->focusWidget();
+        QVERIFY(fokus);
+        tasten(fokus, QString(zeichen));
+    }
+    QTest::keyClick(fenster->focusWidget(), Qt::Key_Return);
+}
+
+// Click the cell and type into it.
 void zelle_eintippen(TFilterGrid *gitter, int spalte, int zeile, const QString &text)
 {
     SCHRITT(zelle_klicken(gitter, spalte, zeile));
-    for (QChar zeichen : text) {
-        QWidget *editor = gitter->indexWidget(gitter->currentIndex());
-        tasten(editor ? editor : gitter, QString(zeichen));
-    }
-    QWidget *editor = gitter->indexWidget(gitter->currentIndex());
-    QVERIFY(editor);
-    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(gitter->window()->focusWidget(), gitter);
+    SCHRITT(am_cursor_eintippen(gitter->window(), text));
 }
 
 int spalte_mit_titel(const GitterModell &gitter, const QString &titel)
@@ -699,6 +706,8 @@ class TstSpieltagsweg : public QObject
                  w.doppel ? u"Turnierplan für 4 Doppelspieler pro Mannschaft"_s
                           : u"Spielplan für 4 Spieler pro Mannschaft"_s);
         QCOMPARE(plan->findChild<QDateEdit *>()->text(), heute);
+        // The whole window on the work area, its frame and bottom row included.
+        QCOMPARE(plan->frameGeometry(), w.plattform.arbeit);
         auto *tabelle = plan->findChild<TFilterGrid *>("FilterGrid1");
         auto *matrix = plan->findChild<TFilterGrid *>("FilterGrid2");
         QVERIFY(tabelle && matrix);
@@ -734,8 +743,11 @@ class TstSpieltagsweg : public QObject
         QVERIFY(plan);
         auto *tabelle = plan->findChild<TFilterGrid *>("FilterGrid1");
         auto *matrix = plan->findChild<TFilterGrid *>("FilterGrid2");
+        // The cursor stands on the first game: its result is typed at once.
+        QCOMPARE(matrix->currentIndex(), matrix->model()->index(1, 1));
+        SCHRITT(am_cursor_eintippen(plan, ergebnis_getippt(1, 1)));
         for (int r = 1; r <= n; ++r)
-            for (int c = 1; c <= n; ++c)
+            for (int c = r == 1 ? 2 : 1; c <= n; ++c)
                 SCHRITT(zelle_eintippen(matrix, c, r, ergebnis_getippt(c, r)));
         QVERIFY2(w.plattform.meldungen.isEmpty(), qPrintable(w.plattform.texte().join(u'\n')));
 
@@ -896,6 +908,7 @@ class TstSpieltagsweg : public QObject
                                 name_mannschaft2 + u" vom "_s + heute
                           : u"Ergebnisse für Spiele zwischen "_s + name_mannschaft1 + u" und "_s +
                                 name_mannschaft2 + u" vom "_s + heute);
+        QCOMPARE(ergebnisse->frameGeometry(), w.plattform.arbeit);
         auto *gitter = ergebnisse->findChild<TFilterGrid *>("FilterGrid1");
         QVERIFY(gitter);
         QCOMPARE(gitter->Rows(0), listenkopf(w));
