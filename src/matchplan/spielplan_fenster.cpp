@@ -7,6 +7,7 @@
 #include "matchplan/planfarben.h"
 #include "matchplan/spielplan.h"
 #include "results/bildschirmfoto.h"
+#include "shell/arbeitsbereich_fenster.h"
 #include "shell/dateiwahl.h"
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/plattform.h"
@@ -278,9 +279,7 @@ QPushButton *SpielplanFenster::knopf(const char *name, const QString &text)
 
 void SpielplanFenster::FormCreate()
 {
-    const QRect arbeit = m_plattform.arbeitsbereich();
-    move(arbeit.topLeft());
-    resize(arbeit.size());
+    arbeitsbereich_fuellen(*this, m_plattform);
     knoepfe_anordnen();
 }
 
@@ -336,6 +335,8 @@ void SpielplanFenster::oeffnen()
     show();
     raise();
     activateWindow();
+    // Results are typed straight away, into cell (1, 1), not into the date.
+    FilterGrid2->setFocus();
     gitter_anordnen();
     breiten_anpassen();
 }
@@ -347,6 +348,7 @@ void SpielplanFenster::laden(const QString &name)
     show();
     raise();
     activateWindow();
+    FilterGrid2->setFocus();
     breiten_anpassen();
 }
 

@@ -18,16 +18,9 @@ constexpr qint32 links_mittig = 36;
 constexpr qint32 zentriert = 37;
 constexpr TColor hintergrund = 0x00E2E2E2;
 constexpr TColor auswahlfarbe = 0x008FE2E4;
+const QColor dunkelrot(128, 0, 0);
 // Stored row heights below this show too little; such a list uses 18.
 constexpr int kleinste_zeilenhoehe = 8;
-
-// The current row of the whole-row selection and the focused cell write in dark red.
-void FilterGrid1RowColorProc(GitterModell &gitter, qint32 &, QPainter &maler, int, int aRow,
-                             int state)
-{
-    if ((gitter.goRowSelect() && aRow == gitter.Row()) || (state & gdFocused))
-        maler.setPen(QColor(128, 0, 0));
-}
 
 void schrift_setzen(GitterModell &gitter, int punkte)
 {
@@ -53,7 +46,7 @@ Ergebnisliste::Ergebnisliste(Zustand &zustand, const ErgebnisProfil &profil, Git
     m_gitter.SetGoEditing(false);
     m_gitter.SetColor(hintergrund);
     m_gitter.SelectRowColor = auswahlfarbe;
-    m_gitter.RowColorProc = FilterGrid1RowColorProc;
+    m_gitter.RowColorProc = &FilterGrid1RowColorProc;
     m_gitter.SetGradientToAllCells(true);
     m_gitter.Distance = 1;
     m_gitter.SortMouseEd = true;
@@ -61,6 +54,14 @@ Ergebnisliste::Ergebnisliste(Zustand &zustand, const ErgebnisProfil &profil, Git
     m_gitter.SortDirection = sdAufsteigend;
     m_gitter.SortNewFocus = true;
     m_gitter.ShowSortIcon = {true, siSize_M, siStyle_Fill};
+}
+
+void Ergebnisliste::FilterGrid1RowColorProc(GitterModell &gitter, qint32 &, QPainter &maler, int,
+                                            int aRow, int state)
+{
+    gitter.SelectRowColor = auswahlfarbe;
+    if ((gitter.goRowSelect() && aRow == gitter.Row()) || (state & gdFocused))
+        maler.setPen(dunkelrot);
 }
 
 void Ergebnisliste::gruppen_ansehen()

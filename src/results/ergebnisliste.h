@@ -5,6 +5,7 @@
 #include <array>
 
 class GitterModell;
+class QPainter;
 struct ErgebnisProfil;
 struct Zustand;
 
@@ -21,6 +22,11 @@ public:
                   QObject *eltern = nullptr);
 
     QString titel() const { return m_titel; }
+
+    // Every cell drawn: the current row and the focused cell in dark red on the selection
+    // colour, so that the row stays readable.
+    static void FilterGrid1RowColorProc(GitterModell &gitter, qint32 &ausr, QPainter &maler,
+                                        int aCol, int aRow, int state);
 
     // Reads the record of daten_pfad + grp_datei and fills the list for plan_anzahl entries
     // per team: one row per entry with a name, in entry order.

@@ -5,6 +5,7 @@
 #include "results/ergebnis_export.h"
 #include "results/ergebnis_profil.h"
 #include "results/ergebnisliste.h"
+#include "shell/arbeitsbereich_fenster.h"
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/kuerzel.h"
 #include "shell/plattform.h"
@@ -138,9 +139,7 @@ QPushButton *ErgebnislisteFenster::knopf(const char *name, const QString &text)
 
 void ErgebnislisteFenster::FormCreate()
 {
-    const QRect arbeit = m_plattform.arbeitsbereich();
-    move(arbeit.topLeft());
-    resize(arbeit.size());
+    arbeitsbereich_fuellen(*this, m_plattform);
     knoepfe_anordnen();
 }
 

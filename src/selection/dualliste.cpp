@@ -83,6 +83,8 @@ void DualListe::mannschaft_waehlen(Mannschaft mannschaft)
     m_ziel.leeren();
     m_knoepfe.hinzufuegen = m_knoepfe.alle_hinzufuegen = true;
     m_knoepfe.entfernen = m_knoepfe.alle_entfernen = true;
+    // Nothing chosen yet: storing now would wipe the team's stored choice and line-up.
+    speichern_freigeben();
     daten_ansehen();
     m_titel = u"Gruppen zusammenstellen Mannschaft %1"_s.arg(nummer(mannschaft));
 }

@@ -10,6 +10,7 @@
 #include "printing/adressdruck_fenster.h"
 #include "rosters/erfassung_fenster.h"
 #include "selection/dualliste_fenster.h"
+#include "shell/arbeitsbereich_fenster.h"
 #include "shell/einstellungen_fenster.h"
 #include "shell/ergebnis_anbindung_fenster.h"
 #include "shell/hilfe_ort.h"
@@ -213,9 +214,7 @@ void TForm1::uhr_stellen()
 void TForm1::erzeugen()
 {
     farben_lesen(m_zustand.farben, m_zustand.daten_pfad);
-    const QRect arbeit = m_plattform.arbeitsbereich();
-    move(arbeit.topLeft());
-    resize(arbeit.size());
+    arbeitsbereich_fuellen(*this, m_plattform);
 
     m_zustand.hilfe_datei = hilfe_datei_finden(m_zustand.daten_pfad, m_zustand.programm_ordner);
     if (m_zustand.hilfe_datei.isEmpty()) {
@@ -256,35 +255,6 @@ void TForm1::startseite_anordnen()
     Label1->setGeometry(0, hoehe - Label1->sizeHint().height() - 100, breite,
                         Label1->sizeHint().height());
     RxClock1->move(breite - RxClock1->width() + 10, hoehe - RxClock1->height() - 10);
-}
-
-void TForm1::moveEvent(QMoveEvent *ereignis)
-{
-    QMainWindow::moveEvent(ereignis);
-    rahmen_einpassen();
-}
-
-void TForm1::resizeEvent(QResizeEvent *ereignis)
-{
-    QMainWindow::resizeEvent(ereignis);
-    rahmen_einpassen();
-}
-
-void TForm1::rahmen_einpassen()
-{
-    // A window manager tells the frame and title bar only once the window is shown; then the
-    // whole window, frame included, is fitted into the work area, so the status bar stays on
-    // the screen.
-    const QRect aussen = frameGeometry();
-    const QRect innen = geometry();
-    const QMargins rahmen(innen.left() - aussen.left(), innen.top() - aussen.top(),
-                          aussen.right() - innen.right(), aussen.bottom() - innen.bottom());
-    if (rahmen.isNull() || rahmen == m_rahmen)
-        return;
-    m_rahmen = rahmen;
-    const QRect arbeit = m_plattform.arbeitsbereich();
-    move(arbeit.topLeft());
-    resize(arbeit.size().shrunkBy(rahmen));
 }
 
 bool TForm1::eventFilter(QObject *objekt, QEvent *ereignis)

@@ -4,7 +4,6 @@
 
 #include <QHash>
 #include <QMainWindow>
-#include <QMargins>
 #include <functional>
 
 class Plattform;
@@ -71,8 +70,6 @@ public:
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
-    void moveEvent(QMoveEvent *ereignis) override;
-    void resizeEvent(QResizeEvent *ereignis) override;
 
 private:
     void oberflaeche_aufbauen();
@@ -82,7 +79,6 @@ private:
     void erzeugen();
     void startseite_anordnen();
     void uhr_stellen();
-    void rahmen_einpassen();
     void beenden();
     void mitspieler_festlegen();
     TFarbe &farbwahl();
@@ -109,5 +105,4 @@ private:
     QHash<Befehl, std::function<void()>> m_befehle;
     QTimer *m_uhr_takt = nullptr;
     bool m_taskleiste_gemeldet = false;
-    QMargins m_rahmen; // frame and title bar as the window manager last reported them
 };

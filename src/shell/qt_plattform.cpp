@@ -1,7 +1,7 @@
 #include "shell/qt_plattform.h"
 
-#include "programm.h"
 #include "shell/druck_modul.h"
+#include "shell/meldungsfenster_fenster.h"
 #include "shell/module.h"
 #include "shell/ton_modul.h"
 
@@ -9,7 +9,6 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
@@ -26,27 +25,25 @@ QWidget *aktives_fenster()
 
 void QtPlattform::information(const QString &text)
 {
-    QMessageBox box(QMessageBox::Information, programm_name, text, QMessageBox::Ok,
-                    aktives_fenster());
-    box.exec();
+    const auto box = meldungsfenster(QMessageBox::Information, text, aktives_fenster());
+    box->setStandardButtons(QMessageBox::Ok);
+    box->exec();
 }
 
 bool QtPlattform::warnung_ja_nein(const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, programm_name, text, QMessageBox::NoButton,
-                    aktives_fenster());
-    QPushButton *ja = box.addButton(u"Ja"_s, QMessageBox::YesRole);
-    box.addButton(u"Nein"_s, QMessageBox::NoRole);
-    box.exec();
-    return box.clickedButton() == ja;
+    const auto box = meldungsfenster(QMessageBox::Warning, text, aktives_fenster());
+    QPushButton *ja = box->addButton(u"Ja"_s, QMessageBox::YesRole);
+    box->addButton(u"Nein"_s, QMessageBox::NoRole);
+    box->exec();
+    return box->clickedButton() == ja;
 }
 
 void QtPlattform::fehler(const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, programm_name, text, QMessageBox::NoButton,
-                    aktives_fenster());
-    box.addButton(u"Abbrechen"_s, QMessageBox::RejectRole);
-    box.exec();
+    const auto box = meldungsfenster(QMessageBox::Critical, text, aktives_fenster());
+    box->addButton(u"Abbrechen"_s, QMessageBox::RejectRole);
+    box->exec();
 }
 
 QString QtPlattform::datei_speichern_dialog(const QString &titel, const QString &vorschlag,

@@ -130,11 +130,13 @@ private slots:
         QCOMPARE(plan->DateEdit1->text(), u"08.12.2026"_s);
         QCOMPARE(plan->RxClock1->text(), uhr);
         QCOMPARE(plan->Panel6->text(), u"00 : 00"_s);
+        // Typing goes into the results, not into the date.
+        QCOMPARE(plan->focusWidget(), plan->FilterGrid2);
         QCOMPARE(p.zustand.wert(opt::mannschaft_nr), mannschaft_nr);
         QCOMPARE(plan->FilterGrid2->Cells(1, 0), eintrag);
         QCOMPARE(plan->FilterGrid1->Cells(0, 1), eintrag);
-        QCOMPARE(plan->pos(), p.plattform.arbeit.topLeft());
-        QCOMPARE(plan->size(), p.plattform.arbeit.size());
+        // The window with its frame fills the work area.
+        QCOMPARE(plan->frameGeometry(), p.plattform.arbeit);
         QVERIFY(plan->FilterGrid1->height() > plan->FilterGrid2->height());
         QVERIFY(plan->FilterGrid1->ColWidths(1) > 0);
 
@@ -202,8 +204,9 @@ private slots:
                                            plan->Button4, plan->Button5, plan->Button6};
         const QStringList texte{"Speichern",        "Laden",      "Beenden",
                                 "Ergebnis löschen", "Screenshot", "Hilfe"};
-        // M = 1280 / 2, w = 90.
-        const QList<int> links{350, 445, 540, 635, 730, 826};
+        // M = half the window's width (the work area less the frame), w = 90.
+        const int m = plan->width() / 2;
+        const QList<int> links{m - 290, m - 195, m - 100, m - 5, m + 90, m + 186};
         for (int i = 0; i < knoepfe.size(); ++i) {
             QCOMPARE(knoepfe[i]->accessibleName(), texte[i]);
             QCOMPARE(knoepfe[i]->text().remove(u'&'), texte[i]);

@@ -77,6 +77,21 @@ class TstErgebnislisteFenster : public QObject
         QTest::mouseClick(gitter->viewport(), Qt::LeftButton, {}, zelle.center());
     }
 
+    // Pixels of a drawn cell that show dark red text.
+    static int dunkelrote_punkte(TFilterGrid *gitter, int spalte, int zeile)
+    {
+        const QImage bild = gitter->viewport()->grab().toImage();
+        const QRect zelle = gitter->visualRect(gitter->model()->index(zeile, spalte));
+        int punkte = 0;
+        for (int y = zelle.top(); y <= zelle.bottom(); ++y) {
+            for (int x = zelle.left(); x <= zelle.right(); ++x) {
+                const QColor farbe = bild.pixelColor(x, y);
+                punkte += farbe.red() > 80 && farbe.green() < 60 && farbe.blue() < 60 ? 1 : 0;
+            }
+        }
+        return punkte;
+    }
+
 private slots:
     void aus_dem_hauptfenster_data()
     {
@@ -114,9 +129,13 @@ private slots:
         QCOMPARE(gitter->Font().font.pointSize(), 11);
         QCOMPARE(gitter->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff, doppel);
         QCOMPARE(gitter->palette().color(QPalette::Highlight), QColor(228, 226, 143));
+        // The current row's text in dark red on the selection colour, the others' not.
+        QCOMPARE(gitter->Row(), 1);
+        QVERIFY(dunkelrote_punkte(gitter, 1, 1) > 0);
+        QCOMPARE(dunkelrote_punkte(gitter, 1, 2), 0);
         QCOMPARE(gitter->palette().color(QPalette::Base), QColor(0xE2, 0xE2, 0xE2));
-        QCOMPARE(liste->pos(), p.plattform.arbeit.topLeft());
-        QCOMPARE(liste->size(), p.plattform.arbeit.size());
+        // The window with its frame fills the work area.
+        QCOMPARE(liste->frameGeometry(), p.plattform.arbeit);
 
         // The bottom row around the middle; captions with mnemonics, names without.
         const QList<QPushButton *> knoepfe{liste->Button1, liste->Button2, liste->Button3};

@@ -281,6 +281,22 @@ private slots:
         QCOMPARE(p.optionen_auf_platte().wert(opt::doppel_modus), 0);
     }
 
+    // The lists start empty again, so there is nothing to store until a player is chosen.
+    void mannschafts_und_spielartwechsel_sperren_das_speichern()
+    {
+        Probe p({{u"Hans"_s, u"Meier"_s}}, {{u"Rita"_s, u"Rot"_s}});
+        p.liste.alle_hinzufuegen();
+        p.liste.auswahl_speichern();
+        QVERIFY(p.liste.knoepfe().speichern);
+        p.liste.mannschaft_angeklickt(Mannschaft::zwei);
+        QVERIFY(!p.liste.knoepfe().speichern);
+        p.liste.alle_hinzufuegen();
+        QVERIFY(p.liste.knoepfe().speichern);
+        p.liste.spielart_waehlen(true);
+        QVERIFY(!p.liste.knoepfe().speichern);
+        QCOMPARE(p.quelle(), QStringList{u"Rot"_s});
+    }
+
     void mannschaft2_teilt_ihre_dateien_zwischen_den_spielarten()
     {
         Probe p({}, {{u"Rita"_s, u"Rot"_s}, {u"Gerd"_s, u"Grün"_s}, {u"Bea"_s, u"Blau"_s}});
