@@ -7,14 +7,15 @@
 #include "lineup/doppel_gruppen_fenster.h"
 #include "lineup/einzel_gruppen_fenster.h"
 #include "lineup/gruppen_anzeige.h"
-#include "printing/adressdruck_fenster.h"
 #include "rosters/erfassung_fenster.h"
 #include "selection/dualliste_fenster.h"
+#include "shell/druck_modul.h"
 #include "shell/einstellungen_fenster.h"
 #include "shell/ergebnis_anbindung_fenster.h"
 #include "shell/hilfe_ort.h"
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/kuerzel.h"
+#include "shell/module.h"
 #include "shell/plattform.h"
 #include "shell/png_bild.h"
 #include "shell/titel.h"
@@ -75,9 +76,7 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
     befehl_setzen(Befehl::farben, [this] { farbwahl().zeigen(); });
     befehl_setzen(Befehl::einstellungen, [this] { einstellungen().oeffnen(); });
 
-    auto *druck = new Adressdruck(m_zustand, m_plattform, this);
-    connect(druck, &Adressdruck::startseite_zeigen, this, &TForm1::startseite_zeigen);
-    befehl_setzen(Befehl::adressen_drucken, [druck] { druck->adressen_drucken(); });
+    befehl_setzen(Befehl::adressen_drucken, [this] { adressen_drucken(); });
 
     befehl_setzen(Befehl::daten_sichern, [this] { daten_sichern(); });
     auto_sicherung = [this] {
@@ -364,6 +363,18 @@ TForm10 &TForm1::einstellungen()
         connect(Form10, &TForm10::startseite_zeigen, this, &TForm1::startseite_zeigen);
     }
     return *Form10;
+}
+
+void TForm1::adressen_drucken()
+{
+    // The printing windows come with the print module, so start-up loads no Qt Print Support.
+    if (auto *druck = modul<DruckModul>(QString::fromLatin1(druck_modul_name))) {
+        druck->adressen_drucken(m_zustand, m_plattform, this, [this] { startseite_zeigen(); });
+        return;
+    }
+    m_plattform.fehler(u"Drucken ist nicht möglich: Das Druckmodul \"%1\" fehlt."_s.arg(
+        QString::fromLatin1(druck_modul_name)));
+    startseite_zeigen();
 }
 
 void TForm1::daten_sichern()
