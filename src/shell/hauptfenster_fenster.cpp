@@ -39,16 +39,23 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int knopf_breite = 70;
+// The start page's texts in one size of the program's face, regular weight: every further size
+// or weight is another font to load and render before the first picture.
+constexpr int startseite_punkte = 18;
 
-QLabel *beschriftung(const QString &text, const QString &name, int punkte, QWidget *eltern)
+void startseiten_schrift_setzen(QWidget *element)
+{
+    QFont schrift = element->font();
+    schrift.setPointSize(startseite_punkte);
+    element->setFont(schrift);
+}
+
+QLabel *beschriftung(const QString &text, const QString &name, QWidget *eltern)
 {
     auto *label = new QLabel(text, eltern);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignCenter);
-    QFont schrift = label->font();
-    schrift.setPointSize(punkte);
-    schrift.setBold(true);
-    label->setFont(schrift);
+    startseiten_schrift_setzen(label);
     return label;
 }
 
@@ -86,7 +93,7 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
     };
 
     Turnierplan = new TurnierplanAnbindung(*this, m_zustand, m_plattform);
-    Ergebnisse = new ErgebnisAnbindung(*this, Turnierplan->dateiwahl(), m_zustand, m_plattform);
+    Ergebnisse = new ErgebnisAnbindung(*this, *Turnierplan, m_zustand, m_plattform);
 }
 
 TForm1::~TForm1() = default;
@@ -185,16 +192,13 @@ void TForm1::startseite_aufbauen()
     Image1->setAccessibleName(u"Startbild"_s);
     Image1->adjustSize();
 
-    Label1 = beschriftung(u"Hier könnte Ihre Werbung stehen."_s, "Label1", 20, Panel5);
-    Label2 = beschriftung(u"Hier spielen zwei Mannschaften gegeneinander."_s, "Label2", 16, Panel5);
+    Label1 = beschriftung(u"Hier könnte Ihre Werbung stehen."_s, "Label1", Panel5);
+    Label2 = beschriftung(u"Hier spielen zwei Mannschaften gegeneinander."_s, "Label2", Panel5);
 
     RxClock1 = new QLabel(Panel5);
     RxClock1->setObjectName("RxClock1");
     RxClock1->setAccessibleName(u"Uhrzeit"_s);
-    QFont schrift = RxClock1->font();
-    schrift.setPointSize(14);
-    schrift.setBold(true);
-    RxClock1->setFont(schrift);
+    startseiten_schrift_setzen(RxClock1);
     m_uhr_takt = new QTimer(this);
     connect(m_uhr_takt, &QTimer::timeout, this, &TForm1::uhr_stellen);
     m_uhr_takt->start(1000);
