@@ -1,7 +1,7 @@
 # Modules: parts of the program that need large libraries of their own (Qt Multimedia for the
-# horn, Qt Print Support for printing and the printing windows) are plugins beside the program, loaded at their first use
-# through modul<Schnittstelle>("name") (src/shell/module.h). So the program does not link those
-# libraries and start-up loads none of them.
+# horn, Qt Print Support for printing and the printing windows) are plugins beside the program,
+# loaded at their first use through modul<Schnittstelle>("name") (src/shell/module.h). So the
+# program does not link those libraries and start-up loads none of them.
 include(GNUInstallDirs)
 set(VORLIX_MODUL_ORDNER ${CMAKE_BINARY_DIR}/src/app)
 # Installed beside the program's libraries; the program finds them relative to its own folder.
