@@ -1,7 +1,7 @@
 # Modules: parts of the program that need large libraries of their own (Qt Multimedia for the
-# horn, Qt Print Support for printing) are plugins beside the program, loaded at their first use
-# through modul<Schnittstelle>("name") (src/shell/module.h). So the program does not link those
-# libraries and start-up loads none of them.
+# horn, Qt Print Support for printing and the printing windows) are plugins beside the program,
+# loaded at their first use through modul<Schnittstelle>("name") (src/shell/module.h). So the
+# program does not link those libraries and start-up loads none of them.
 include(GNUInstallDirs)
 set(VORLIX_MODUL_ORDNER ${CMAKE_BINARY_DIR}/src/app)
 # Installed beside the program's libraries; the program finds them relative to its own folder.
@@ -20,4 +20,11 @@ function(vorlix_modul name)
         LIBRARY_OUTPUT_DIRECTORY ${VORLIX_MODUL_ORDNER})
     add_dependencies(vorlix_module ${name})
     install(TARGETS ${name} LIBRARY DESTINATION ${VORLIX_MODUL_INSTALL_ORDNER})
+
+    # The same module as a static plugin: a test that reaches into the module's classes links
+    # it and says Q_IMPORT_PLUGIN(<plugin class>); modul<>() then takes it instead of the file.
+    add_library(${name}_statisch STATIC EXCLUDE_FROM_ALL ${ARG_SOURCES})
+    target_compile_definitions(${name}_statisch PRIVATE QT_STATICPLUGIN)
+    target_link_libraries(${name}_statisch PUBLIC ${ARG_LIBS})
+    target_include_directories(${name}_statisch PRIVATE ${CMAKE_SOURCE_DIR}/src)
 endfunction()

@@ -15,7 +15,7 @@ TForm15 *Adressdruck::form15()
 {
     if (!m_form15) {
         m_form15 = new TForm15(m_zustand, m_plattform, m_hauptfenster);
-        connect(m_form15, &TForm15::drucken, this, &Adressdruck::drucken);
+        connect(m_form15, &TForm15::gewaehlt, this, &Adressdruck::drucken);
         connect(m_form15, &TForm15::startseite_zeigen, this, &Adressdruck::startseite_zeigen);
         // Closed without opening the print window: back to the start page.
         connect(m_form15, &TForm15::geschlossen, this, [this] {

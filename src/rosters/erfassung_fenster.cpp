@@ -16,7 +16,7 @@ TForm9 *TeilnehmerErfassung::form9()
 {
     if (!m_form9) {
         m_form9 = new TForm9(m_zustand, m_plattform, m_hauptfenster);
-        connect(m_form9, &TForm9::erfassen, this, &TeilnehmerErfassung::spieler_erfassen);
+        connect(m_form9, &TForm9::gewaehlt, this, &TeilnehmerErfassung::spieler_erfassen);
         connect(m_form9, &TForm9::startseite_zeigen, this, &TeilnehmerErfassung::startseite_zeigen);
         // Closed without opening a roster window: back to the start page.
         connect(m_form9, &TForm9::geschlossen, this, [this] {

@@ -1,72 +1,12 @@
 #include "rosters/teilnehmer_fenster.h"
 
-#include "shell/hilfe_taste_fenster.h"
-#include "shell/plattform.h"
-
-#include <QCloseEvent>
-#include <QPushButton>
-#include <QVBoxLayout>
-
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Wide enough for the caption in the title bar.
-constexpr int mindestbreite = 260;
-
-} // namespace
-
 TForm9::TForm9(Zustand &zustand, Plattform &plattform, QWidget *parent)
-    : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
-    , m_plattform(plattform)
+    : Mannschaftswahl({.titel = u"Teilnehmer erfassen"_s,
+                       .knopf1 = u"Mannschaft &1 erfassen"_s,
+                       .knopf2 = u"Mannschaft &2 erfassen"_s},
+                      zustand, plattform, parent)
 {
     setObjectName("Form9");
-    setWindowTitle(u"Teilnehmer erfassen"_s);
-    setMinimumWidth(mindestbreite);
-    auto *spalte = new QVBoxLayout(this);
-    const auto knopf = [this, spalte](const char *objekt_name, const QString &text) {
-        auto *k = new QPushButton(text, this);
-        k->setObjectName(objekt_name);
-        k->setAccessibleName(QString(text).remove(u'&'));
-        k->setAutoDefault(false);
-        spalte->addWidget(k);
-        return k;
-    };
-    Button1 = knopf("Button1", u"Mannschaft &1 erfassen"_s);
-    Button2 = knopf("Button2", u"Mannschaft &2 erfassen"_s);
-    Button3 = knopf("Button3", u"&Beenden"_s);
-    hilfe_taste_einrichten(this, zustand, plattform);
-
-    connect(Button1, &QPushButton::clicked, this, [this] {
-        emit erfassen(Mannschaft::eins);
-        close();
-    });
-    connect(Button2, &QPushButton::clicked, this, [this] {
-        emit erfassen(Mannschaft::zwei);
-        close();
-    });
-    connect(Button3, &QPushButton::clicked, this, &TForm9::Button3Click);
-}
-
-void TForm9::zeigen()
-{
-    adjustSize();
-    const QRect schirm = m_plattform.bildschirm();
-    move(schirm.x() + (schirm.width() - width()) / 2,
-         schirm.y() + (schirm.height() - height()) / 2);
-    show();
-    raise();
-    activateWindow();
-}
-
-void TForm9::Button3Click()
-{
-    emit startseite_zeigen();
-    close();
-}
-
-void TForm9::closeEvent(QCloseEvent *ereignis)
-{
-    emit geschlossen();
-    QWidget::closeEvent(ereignis);
 }

@@ -1,18 +1,18 @@
 #include "shell/ergebnis_anbindung_fenster.h"
 
 #include "results/ergebnisliste_fenster.h"
-#include "shell/dateiwahl_fenster.h"
 #include "shell/hauptfenster_fenster.h"
+#include "shell/turnierplan_anbindung_fenster.h"
 #include "shell/zustand.h"
 
-ErgebnisAnbindung::ErgebnisAnbindung(TForm1 &hauptfenster, TForm12 &dateiwahl, Zustand &zustand,
-                                     Plattform &plattform)
+ErgebnisAnbindung::ErgebnisAnbindung(TForm1 &hauptfenster, TurnierplanAnbindung &turnierplan,
+                                     Zustand &zustand, Plattform &plattform)
     : QObject(&hauptfenster)
     , m_hauptfenster(hauptfenster)
     , m_zustand(zustand)
     , m_plattform(plattform)
 {
-    dateiwahl.ergebnisliste_zeigen = [this](const QString &) {
+    turnierplan.ergebnisliste_zeigen = [this](const QString &) {
         ergebnisliste(m_zustand.wert(opt::doppel_modus) == 1).zeigen();
     };
 }

@@ -5,7 +5,7 @@
 class ErgebnislisteFenster;
 class Plattform;
 class TForm1;
-class TForm12;
+class TurnierplanAnbindung;
 struct Zustand;
 
 // The end of "Ergebnisse ansehen": the day chosen in the file choice is shown in the results
@@ -15,7 +15,7 @@ class ErgebnisAnbindung : public QObject
     Q_OBJECT
 
 public:
-    ErgebnisAnbindung(TForm1 &hauptfenster, TForm12 &dateiwahl, Zustand &zustand,
+    ErgebnisAnbindung(TForm1 &hauptfenster, TurnierplanAnbindung &turnierplan, Zustand &zustand,
                       Plattform &plattform);
 
     ErgebnislisteFenster &ergebnisliste(bool doppel);

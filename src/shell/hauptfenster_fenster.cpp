@@ -7,15 +7,16 @@
 #include "lineup/doppel_gruppen_fenster.h"
 #include "lineup/einzel_gruppen_fenster.h"
 #include "lineup/gruppen_anzeige.h"
-#include "printing/adressdruck_fenster.h"
 #include "rosters/erfassung_fenster.h"
 #include "selection/dualliste_fenster.h"
 #include "shell/arbeitsbereich_fenster.h"
+#include "shell/druck_modul.h"
 #include "shell/einstellungen_fenster.h"
 #include "shell/ergebnis_anbindung_fenster.h"
 #include "shell/hilfe_ort.h"
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/kuerzel.h"
+#include "shell/module.h"
 #include "shell/plattform.h"
 #include "shell/png_bild.h"
 #include "shell/titel.h"
@@ -39,16 +40,23 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int knopf_breite = 70;
+// The start page's texts in one size of the program's face, regular weight: every further size
+// or weight is another font to load and render before the first picture.
+constexpr int startseite_punkte = 18;
 
-QLabel *beschriftung(const QString &text, const QString &name, int punkte, QWidget *eltern)
+void startseiten_schrift_setzen(QWidget *element)
+{
+    QFont schrift = element->font();
+    schrift.setPointSize(startseite_punkte);
+    element->setFont(schrift);
+}
+
+QLabel *beschriftung(const QString &text, const QString &name, QWidget *eltern)
 {
     auto *label = new QLabel(text, eltern);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignCenter);
-    QFont schrift = label->font();
-    schrift.setPointSize(punkte);
-    schrift.setBold(true);
-    label->setFont(schrift);
+    startseiten_schrift_setzen(label);
     return label;
 }
 
@@ -76,9 +84,7 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
     befehl_setzen(Befehl::farben, [this] { farbwahl().zeigen(); });
     befehl_setzen(Befehl::einstellungen, [this] { einstellungen().oeffnen(); });
 
-    auto *druck = new Adressdruck(m_zustand, m_plattform, this);
-    connect(druck, &Adressdruck::startseite_zeigen, this, &TForm1::startseite_zeigen);
-    befehl_setzen(Befehl::adressen_drucken, [druck] { druck->adressen_drucken(); });
+    befehl_setzen(Befehl::adressen_drucken, [this] { adressen_drucken(); });
 
     befehl_setzen(Befehl::daten_sichern, [this] { daten_sichern(); });
     auto_sicherung = [this] {
@@ -88,7 +94,7 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
     };
 
     Turnierplan = new TurnierplanAnbindung(*this, m_zustand, m_plattform);
-    Ergebnisse = new ErgebnisAnbindung(*this, Turnierplan->dateiwahl(), m_zustand, m_plattform);
+    Ergebnisse = new ErgebnisAnbindung(*this, *Turnierplan, m_zustand, m_plattform);
 }
 
 TForm1::~TForm1() = default;
@@ -187,16 +193,13 @@ void TForm1::startseite_aufbauen()
     Image1->setAccessibleName(u"Startbild"_s);
     Image1->adjustSize();
 
-    Label1 = beschriftung(u"Hier könnte Ihre Werbung stehen."_s, "Label1", 20, Panel5);
-    Label2 = beschriftung(u"Hier spielen zwei Mannschaften gegeneinander."_s, "Label2", 16, Panel5);
+    Label1 = beschriftung(u"Hier könnte Ihre Werbung stehen."_s, "Label1", Panel5);
+    Label2 = beschriftung(u"Hier spielen zwei Mannschaften gegeneinander."_s, "Label2", Panel5);
 
     RxClock1 = new QLabel(Panel5);
     RxClock1->setObjectName("RxClock1");
     RxClock1->setAccessibleName(u"Uhrzeit"_s);
-    QFont schrift = RxClock1->font();
-    schrift.setPointSize(14);
-    schrift.setBold(true);
-    RxClock1->setFont(schrift);
+    startseiten_schrift_setzen(RxClock1);
     m_uhr_takt = new QTimer(this);
     connect(m_uhr_takt, &QTimer::timeout, this, &TForm1::uhr_stellen);
     m_uhr_takt->start(1000);
@@ -334,6 +337,18 @@ TForm10 &TForm1::einstellungen()
         connect(Form10, &TForm10::startseite_zeigen, this, &TForm1::startseite_zeigen);
     }
     return *Form10;
+}
+
+void TForm1::adressen_drucken()
+{
+    // The printing windows come with the print module, so start-up loads no Qt Print Support.
+    if (auto *druck = modul<DruckModul>(QString::fromLatin1(druck_modul_name))) {
+        druck->adressen_drucken(m_zustand, m_plattform, this, [this] { startseite_zeigen(); });
+        return;
+    }
+    m_plattform.fehler(u"Drucken ist nicht möglich: Das Druckmodul \"%1\" fehlt."_s.arg(
+        QString::fromLatin1(druck_modul_name)));
+    startseite_zeigen();
 }
 
 void TForm1::daten_sichern()

@@ -83,6 +83,7 @@ private:
     void mitspieler_festlegen();
     TFarbe &farbwahl();
     TForm10 &einstellungen();
+    void adressen_drucken();
     void daten_sichern();
     TForm7 &form7();
     TForm8 &form8();

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QJsonObject>
 #include <QPluginLoader>
 
 QObject *modul_laden(const QString &name)
@@ -17,5 +18,14 @@ QObject *modul_laden(const QString &name)
             return wurzel;
     }
     qWarning("Modul %s nicht gefunden", qPrintable(name));
+    return nullptr;
+}
+
+QObject *statisches_modul(const char *schnittstelle)
+{
+    for (const QStaticPlugin &modul : QPluginLoader::staticPlugins())
+        if (modul.metaData().value(QLatin1StringView("IID")).toString() ==
+            QLatin1StringView(schnittstelle))
+            return modul.instance();
     return nullptr;
 }

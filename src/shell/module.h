@@ -12,7 +12,12 @@
 // cannot be found or loaded.
 QObject *modul_laden(const QString &name);
 
+// A module linked in as a static plugin (the "<name>_statisch" library, for tests that reach
+// into its classes) with this interface; nullptr when there is none.
+QObject *statisches_modul(const char *schnittstelle);
+
 template <class Schnittstelle> Schnittstelle *modul(const QString &name)
 {
-    return qobject_cast<Schnittstelle *>(modul_laden(name));
+    QObject *wurzel = statisches_modul(qobject_interface_iid<Schnittstelle *>());
+    return qobject_cast<Schnittstelle *>(wurzel ? wurzel : modul_laden(name));
 }

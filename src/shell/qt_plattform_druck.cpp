@@ -1,10 +1,12 @@
+#include "printing/adressdruck_fenster.h"
 #include "shell/druck_modul.h"
 
 #include <QObject>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QWidget>
 
-// Qt Print Support, loaded only when something is printed.
+// Qt Print Support and the printing windows, loaded only when something is printed.
 class QtDruckModul : public QObject, public DruckModul
 {
     Q_OBJECT
@@ -19,6 +21,17 @@ public:
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
         return drucker.printerName();
+    }
+
+    void adressen_drucken(Zustand &zustand, Plattform &plattform, QWidget *hauptfenster,
+                          const std::function<void()> &startseite_zeigen) override
+    {
+        auto *druck = hauptfenster->findChild<Adressdruck *>(QString(), Qt::FindDirectChildrenOnly);
+        if (!druck) {
+            druck = new Adressdruck(zustand, plattform, hauptfenster);
+            connect(druck, &Adressdruck::startseite_zeigen, hauptfenster, startseite_zeigen);
+        }
+        druck->adressen_drucken();
     }
 };
 

@@ -46,6 +46,7 @@ TForm12 &TurnierplanAnbindung::dateiwahl()
 {
     if (!m_form12) {
         m_form12 = new TForm12(m_zustand, m_plattform, &m_hauptfenster);
+        m_form12->ergebnisliste_zeigen = ergebnisliste_zeigen;
         connect(m_form12, &TForm12::startseite_zeigen, &m_hauptfenster, &TForm1::startseite_zeigen);
     }
     return *m_form12;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
 class Plattform;
 class SpielplanFenster;
@@ -22,6 +23,9 @@ public:
     SpielplanFenster &spielplan_fenster(bool doppel);
     TForm12 &dateiwahl();
     TForm19 &stoppuhr();
+
+    // What the file choice does with a chosen results day; handed to it when it is built.
+    std::function<void(const QString &name)> ergebnisliste_zeigen;
 
 private:
     void turnierplan_anzeigen();

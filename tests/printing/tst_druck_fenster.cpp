@@ -20,6 +20,9 @@
 #include <QStyleOptionSpinBox>
 #include <QtTest>
 
+// The print module linked in, so that its windows are the classes seen here.
+Q_IMPORT_PLUGIN(QtDruckModul)
+
 class TstDruckFenster : public QObject
 {
     Q_OBJECT

@@ -392,6 +392,11 @@ private slots:
         Aufbau a;
         TForm1 &f = a.erzeugen();
         QVERIFY(!f.Form3 && !f.Form7 && !f.Form8);
+        // No other window either; the menus are the only windows besides the main window.
+        const auto kinder = f.findChildren<QWidget *>();
+        QVERIFY(std::none_of(kinder.cbegin(), kinder.cend(), [](const QWidget *kind) {
+            return kind->isWindow() && !qobject_cast<const QMenu *>(kind);
+        }));
         QTest::mouseClick(f.findChild<QToolButton *>("SpeedButton4"), Qt::LeftButton);
         QVERIFY(f.Form8 && f.Form8->isVisible());
         TForm8 *erstes = f.Form8;

@@ -1,7 +1,10 @@
 #include "shell/druck_modul.h"
 #include "shell/module.h"
 #include "shell/ton_modul.h"
+#include "test_ordner.h"
+#include "test_plattform.h"
 
+#include <QPushButton>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -19,6 +22,29 @@ private slots:
         // Loaded once: the second call hands out the same object.
         QCOMPARE(modul_laden(QString::fromLatin1(ton_modul_name)),
                  modul_laden(QString::fromLatin1(ton_modul_name)));
+    }
+
+    // The printing windows live in the module; the program sees them only as widgets.
+    void druckmodul_zeigt_den_waehler()
+    {
+        TestOrdner ordner;
+        TestPlattform plattform;
+        QWidget hauptfenster;
+        int startseite = 0;
+        auto *druck = modul<DruckModul>(QString::fromLatin1(druck_modul_name));
+        QVERIFY(druck);
+        for (int mal = 0; mal < 2; ++mal) {
+            druck->adressen_drucken(ordner.zustand, plattform, &hauptfenster,
+                                    [&startseite] { ++startseite; });
+            const auto waehler = hauptfenster.findChildren<QWidget *>(u"Form15"_s);
+            QCOMPARE(waehler.size(), 1);
+            QVERIFY(waehler[0]->isVisible());
+            QCOMPARE(waehler[0]->windowTitle(), u"Teilnehmer drucken"_s);
+            startseite = 0;
+            QTest::mouseClick(waehler[0]->findChild<QPushButton *>(u"Button3"_s), Qt::LeftButton);
+            QVERIFY(!waehler[0]->isVisible());
+            QVERIFY(startseite > 0);
+        }
     }
 
     void falsche_schnittstelle_oder_kein_modul()
