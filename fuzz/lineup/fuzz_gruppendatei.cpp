@@ -1,13 +1,16 @@
 // Arbitrary bytes as every group file: the readers, pool builders and draws must give
 // well-formed line-ups and rewrite a damaged file, never crash.
+#include "lineup/auslosungsprotokoll.h"
 #include "lineup/gruppendateien.h"
 #include "lineup/namensfelder.h"
 #include "lineup/namenspool.h"
 #include "lineup/zuweisung.h"
 #include "shell/zustand.h"
 #include "storage/sichere_datei.h"
+#include "test_plattform.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -39,6 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
                                     : QDir::tempPath() + u"/fuzz_gruppendatei-XXXXXX"_s);
     Zustand zustand;
     zustand.daten_pfad = ordner.path() + u'/';
+    TestPlattform plattform;
+    // Every draw appends to the log; kept from run to run it would only grow.
+    QFile::remove(zustand.pfad(protokoll_datei));
     const QByteArrayView bytes(reinterpret_cast<const char *>(daten), qsizetype(groesse));
     for (const QString &datei :
          {gruppe1_e_datei, gruppe2_e_datei, gruppe1_d_datei, gruppe2_d_datei})
@@ -65,10 +71,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
                 pruefen(!name.isEmpty() && name.size() <= 50);
         }
         zustand.mannschaft_setzen(mannschaft);
-        personen_zuweisen2t(zustand, felder);
+        personen_zuweisen2t(zustand, plattform, felder);
         felder_pruefen(felder);
         pruefen(zustand.wert(opt::spieler_pro_mannschaft) <= 20);
-        personen_einz_zuweisen(zustand, felder);
+        personen_einz_zuweisen(zustand, plattform, felder);
         pruefen(zustand.mannschaft() == Mannschaft::zwei);
     }
     return 0;

@@ -27,7 +27,7 @@ int main(int argc, char *argv[])
 
     QtPlattform plattform;
     Zustand zustand;
-    programm_vorbereiten(zustand, plattform, QCoreApplication::applicationDirPath());
+    programm_vorbereiten(zustand, QCoreApplication::applicationDirPath());
     // The program's theme until the main window loads the saved choice.
     stil_anwenden(zustand, u"Emerald Light Slate"_s);
 

@@ -4,6 +4,14 @@
 void GitterModell::editieren_beginnt(int aCol, int aRow)
 {
     m_text_beim_editieren = Cells(aCol, aRow);
+    if (OnEditBegin)
+        OnEditBegin(*this);
+}
+
+void GitterModell::editieren_endet()
+{
+    if (OnEditEnd)
+        OnEditEnd(*this);
 }
 
 void GitterModell::text_editiert(int aCol, int aRow, const QString &text)

@@ -294,6 +294,8 @@ public:
     // What the view reports of the user's doings.
     void editieren_beginnt(int aCol, int aRow);
     void text_editiert(int aCol, int aRow, const QString &text);
+    // The cell's editor has closed, committed or not.
+    void editieren_endet();
     bool zelle_waehlbar(int aCol, int aRow);
     void maus_gedrueckt(int aCol, int aRow, bool links, bool in_titel_innen);
     void maus_losgelassen();
@@ -316,6 +318,9 @@ public:
     bool RowAddAuto = false;
     TNotifyEvent OnRowAddAuto;
     TNotifyEvent OnChange;
+    // Editing a cell: before its editor opens, and after it has closed.
+    TNotifyEvent OnEditBegin;
+    TNotifyEvent OnEditEnd;
     QChar ParamTz = u';';
     QChar ColTz = u'\u00AC';
     QChar RowTz = u'\u00AB';

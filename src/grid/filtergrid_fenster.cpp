@@ -125,6 +125,22 @@ bool TFilterGrid::edit(const QModelIndex &index, EditTrigger ausloeser, QEvent *
     return QTableView::edit(index, ausloeser, ereignis);
 }
 
+void TFilterGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hinweis)
+{
+    QTableView::closeEditor(editor, hinweis);
+    editieren_endet();
+}
+
+void TFilterGrid::editor_schliessen()
+{
+    if (state() != EditingState)
+        return;
+    if (QWidget *editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
 void TFilterGrid::mousePressEvent(QMouseEvent *ereignis)
 {
     const int scroll_vorher = horizontalScrollBar()->value();

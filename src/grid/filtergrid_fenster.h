@@ -37,6 +37,9 @@ public:
     // grid grows after the paint, once for all cells of it, and is painted again.
     void masse_anheben(int aCol, int breite, int aRow, int hoehe);
 
+    // Commits and closes a cell editor that is open.
+    void editor_schliessen();
+
 signals:
     // The change notification, after every changed keystroke, row insert or delete,
     // sort and filter pass; OnChange is called too.
@@ -49,6 +52,7 @@ protected:
     void resizeEvent(QResizeEvent *ereignis) override;
     void currentChanged(const QModelIndex &aktuell, const QModelIndex &vorher) override;
     bool edit(const QModelIndex &index, EditTrigger ausloeser, QEvent *ereignis) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hinweis) override;
 
 private:
     void darstellung_uebernehmen();

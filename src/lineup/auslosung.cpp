@@ -1,6 +1,6 @@
 #include "lineup/auslosung.h"
 
-#include "shell/zufall.h"
+#include "lineup/zufall.h"
 
 QList<int> auslosen(int anzahl, Zufall &zufall)
 {
@@ -13,8 +13,7 @@ QList<int> auslosen(int anzahl, Zufall &zufall)
         gezogen[position] = true;
         reihenfolge.append(position);
     }
-    // Every draw, an empty one too, ends with one number thrown away; kept so that a seed
-    // gives the same series of line-ups as before.
+    // Every draw, an empty one too, ends with one number thrown away, as it always has.
     zufall.random(anzahl);
     return reihenfolge;
 }

@@ -1,9 +1,11 @@
 #include "lineup/auslosungs_fenster.h"
 
+#include "lineup/auslosungsnummer.h"
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/kuerzel.h"
 #include "shell/plattform.h"
 
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,6 +58,40 @@ QPushButton *AuslosungsFenster::knopf_anlegen(const char *objekt_name, const QSt
     knopf->setAccessibleName(ohne_kuerzel(beschriftung));
     knopf->setAutoDefault(false);
     return knopf;
+}
+
+AuslosungsFenster::Nummernzeile
+AuslosungsFenster::nummernzeile_anlegen(const QString &suffix, const QString &vorsatz,
+                                        const QString &nr_beschriftung,
+                                        const QString &wiederholen_beschriftung)
+{
+    Nummernzeile zeile;
+    zeile.anzeige = new QLabel(this);
+    zeile.anzeige->setObjectName(u"Auslosung"_s + suffix);
+    zeile.beschriftung = new QLabel(nr_beschriftung, this);
+    zeile.feld = new QLineEdit(this);
+    zeile.feld->setObjectName(u"Nr"_s + suffix);
+    zeile.feld->setAccessibleName(vorsatz + ohne_kuerzel(nr_beschriftung));
+    // Room for the largest number, 4294967295.
+    zeile.feld->setMaximumWidth(zeile.feld->fontMetrics().horizontalAdvance(u"00000000000"_s) + 12);
+    zeile.beschriftung->setBuddy(zeile.feld);
+    zeile.wiederholen = knopf_anlegen("", wiederholen_beschriftung);
+    zeile.wiederholen->setObjectName(u"Wiederholen"_s + suffix);
+    return zeile;
+}
+
+void AuslosungsFenster::nummer_zeigen(const Nummernzeile &zeile, Mannschaft mannschaft)
+{
+    zeile.anzeige->setText(auslosung_text(m_felder.auslosung(mannschaft)));
+}
+
+std::optional<quint32> AuslosungsFenster::getippte_nummer(const Nummernzeile &zeile)
+{
+    const QString text = zeile.feld->text();
+    const std::optional<quint32> nummer = auslosungsnummer_lesen(text);
+    if (!nummer)
+        m_plattform.fehler(auslosungsnummer_meldung(text));
+    return nummer;
 }
 
 void AuslosungsFenster::platzieren()

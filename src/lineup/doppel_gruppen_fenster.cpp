@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,6 +51,15 @@ void TForm7::oberflaeche_aufbauen()
     kopf->addWidget(Button3);
     spalte->addLayout(kopf);
 
+    nummernzeile = nummernzeile_anlegen({}, {}, u"N&r."_s, u"&Wiederholen"_s);
+    auto *nummern = new QHBoxLayout;
+    nummern->addWidget(nummernzeile.anzeige);
+    nummern->addStretch();
+    for (QWidget *teil : std::initializer_list<QWidget *>{
+             nummernzeile.beschriftung, nummernzeile.feld, nummernzeile.wiederholen})
+        nummern->addWidget(teil);
+    spalte->addLayout(nummern);
+
     auto *gruppen = new QGridLayout;
     for (int k = 1; k <= paare; ++k) {
         const QString titel = u"Gruppe %1"_s.arg(k);
@@ -80,6 +90,9 @@ void TForm7::oberflaeche_aufbauen()
             RadioButton2Click();
     });
     connect(Button3, &QPushButton::clicked, this, &TForm7::Button3Click);
+    connect(nummernzeile.wiederholen, &QPushButton::clicked, this, &TForm7::wiederholen);
+    connect(&namensfelder(), &Namensfelder::auslosung_geaendert, this,
+            &TForm7::nummer_der_gezeigten);
     connect(Button1, &QPushButton::clicked, this, &TForm7::close);
 }
 
@@ -88,24 +101,48 @@ void TForm7::mannschaft_zeigen(Mannschaft mannschaft)
     QRadioButton *option = mannschaft == Mannschaft::eins ? RadioButton1 : RadioButton2;
     const QSignalBlocker still(option);
     option->setChecked(true);
+    nummer_der_gezeigten();
+}
+
+Mannschaft TForm7::gewaehlte_mannschaft() const
+{
+    return RadioButton2->isChecked() ? Mannschaft::zwei : Mannschaft::eins;
+}
+
+void TForm7::nummer_der_gezeigten()
+{
+    nummer_zeigen(nummernzeile, gewaehlte_mannschaft());
 }
 
 void TForm7::RadioButton1Click()
 {
     m_zustand.mannschaft_setzen(Mannschaft::eins);
     gruppe1_lesen_doppel(m_zustand, namensfelder());
+    nummer_der_gezeigten();
 }
 
 void TForm7::RadioButton2Click()
 {
     m_zustand.mannschaft_setzen(Mannschaft::zwei);
     gruppe2_lesen_doppel(m_zustand, namensfelder());
+    nummer_der_gezeigten();
 }
 
 void TForm7::Button3Click()
 {
-    m_zustand.mannschaft_setzen(RadioButton2->isChecked() ? Mannschaft::zwei : Mannschaft::eins);
+    neu_mischen(std::nullopt);
+}
+
+void TForm7::wiederholen()
+{
+    if (const std::optional<quint32> nr = getippte_nummer(nummernzeile))
+        neu_mischen(nr);
+}
+
+void TForm7::neu_mischen(std::optional<quint32> saat)
+{
+    m_zustand.mannschaft_setzen(gewaehlte_mannschaft());
     // An empty window has nobody to draw.
     if (!namensfelder().text(1).isEmpty())
-        personen_zuweisen2t(m_zustand, namensfelder());
+        personen_zuweisen2t(m_zustand, m_plattform, namensfelder(), saat);
 }

@@ -21,10 +21,16 @@ public:
     QRadioButton *RadioButton2 = nullptr;
     QPushButton *Button3 = nullptr;
     QPushButton *Button1 = nullptr;
+    Nummernzeile nummernzeile; // serves the team on show
 
 private:
     void oberflaeche_aufbauen();
+    Mannschaft gewaehlte_mannschaft() const;
+    void nummer_der_gezeigten();
     void RadioButton1Click();
     void RadioButton2Click();
     void Button3Click();
+    void wiederholen();
+    // A new draw of the chosen team, with the given number or a new one.
+    void neu_mischen(std::optional<quint32> saat);
 };

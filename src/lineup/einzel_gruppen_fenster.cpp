@@ -42,6 +42,12 @@ void TForm8::oberflaeche_aufbauen()
         auto *spalte = new QGroupBox(kopf, this);
         spalte->setObjectName(u"GroupBox%1"_s.arg(nr));
         auto *formular = new QFormLayout(spalte);
+        // Only team 1's "Nr." has a mnemonic: "Nr." has no letter left for a second one.
+        Nummernzeile &zeile = nummernzeilen.at(nr - 1);
+        zeile =
+            nummernzeile_anlegen(QString::number(nr), kopf + u' ', nr == 1 ? u"N&r."_s : u"Nr."_s,
+                                 nr == 1 ? u"&Wiederholen"_s : u"Wieder&holen"_s);
+        formular->addRow(zeile.anzeige);
         for (int k = 1; k <= spieler_pro_spalte; ++k) {
             const QString beschriftung = u"Sp%1"_s.arg(k);
             auto *label = new QLabel(beschriftung, spalte);
@@ -50,7 +56,14 @@ void TForm8::oberflaeche_aufbauen()
             label->setBuddy(feld);
             formular->addRow(label, feld);
         }
+        auto *eingabe = new QHBoxLayout;
+        eingabe->addWidget(zeile.feld);
+        eingabe->addWidget(zeile.wiederholen);
+        formular->addRow(zeile.beschriftung, eingabe);
         raster->addWidget(spalte, 1, nr - 1);
+
+        connect(zeile.wiederholen, &QPushButton::clicked, this,
+                [this, mannschaft] { wiederholen(mannschaft); });
     }
 
     auto *fuss = new QHBoxLayout;
@@ -68,18 +81,32 @@ void TForm8::oberflaeche_aufbauen()
     connect(Button2, &QPushButton::clicked, this, &TForm8::close);
     connect(Button5, &QPushButton::clicked, this, &TForm8::Button5Click);
     connect(Button6, &QPushButton::clicked, this, &TForm8::Button6Click);
+    connect(&namensfelder(), &Namensfelder::auslosung_geaendert, this,
+            [this](Mannschaft mannschaft) { nummer_zeigen(zeile(mannschaft), mannschaft); });
 }
 
 void TForm8::mischen_erlauben()
 {
-    Button3->setEnabled(true);
-    Button4->setEnabled(true);
+    mischen_freigeben(true);
 }
 
-void TForm8::neu_mischen(Mannschaft mannschaft)
+void TForm8::mischen_freigeben(bool frei)
+{
+    for (QPushButton *knopf :
+         {Button3, Button4, nummernzeilen[0].wiederholen, nummernzeilen[1].wiederholen})
+        knopf->setEnabled(frei);
+}
+
+void TForm8::neu_mischen(Mannschaft mannschaft, std::optional<quint32> saat)
 {
     m_zustand.mannschaft_setzen(mannschaft);
-    personen_einz_zuweisen(m_zustand, namensfelder());
+    personen_einz_zuweisen(m_zustand, m_plattform, namensfelder(), saat);
+}
+
+void TForm8::wiederholen(Mannschaft mannschaft)
+{
+    if (const std::optional<quint32> nr = getippte_nummer(zeile(mannschaft)))
+        neu_mischen(mannschaft, nr);
 }
 
 void TForm8::Button1Click()
@@ -91,8 +118,9 @@ void TForm8::Button1Click()
 void TForm8::Button5Click()
 {
     namensfelder().leeren(1, Namensfelder::anzahl);
-    Button3->setEnabled(false);
-    Button4->setEnabled(false);
+    for (const Mannschaft mannschaft : {Mannschaft::eins, Mannschaft::zwei})
+        namensfelder().setze_auslosung(mannschaft, std::nullopt);
+    mischen_freigeben(false);
 }
 
 void TForm8::Button6Click()

@@ -12,15 +12,17 @@ class TForm8 : public AuslosungsFenster
 public:
     TForm8(Zustand &zustand, Plattform &plattform, QWidget *parent = nullptr);
 
-    // The re-draw buttons are enabled again each time the main window opens the window.
+    // The re-draw buttons, "Wiederholen" too, are enabled again each time the main window opens
+    // the window.
     void mischen_erlauben();
 
-    QPushButton *Button3 = nullptr; // "Gruppen neu mischen", team 1
-    QPushButton *Button4 = nullptr; // "Gruppe neu mischen", team 2
-    QPushButton *Button1 = nullptr; // "Speichern"
-    QPushButton *Button2 = nullptr; // "Beenden"
-    QPushButton *Button5 = nullptr; // "Löschen"
-    QPushButton *Button6 = nullptr; // "Neu auswählen"
+    QPushButton *Button3 = nullptr;            // "Gruppen neu mischen", team 1
+    QPushButton *Button4 = nullptr;            // "Gruppe neu mischen", team 2
+    QPushButton *Button1 = nullptr;            // "Speichern"
+    QPushButton *Button2 = nullptr;            // "Beenden"
+    QPushButton *Button5 = nullptr;            // "Löschen"
+    QPushButton *Button6 = nullptr;            // "Neu auswählen"
+    std::array<Nummernzeile, 2> nummernzeilen; // team 1, team 2
 
 signals:
     // "Neu auswählen": the main window runs "Mitspieler festlegen".
@@ -28,7 +30,11 @@ signals:
 
 private:
     void oberflaeche_aufbauen();
-    void neu_mischen(Mannschaft mannschaft);
+    Nummernzeile &zeile(Mannschaft mannschaft) { return nummernzeilen.at(nummer(mannschaft) - 1); }
+    void mischen_freigeben(bool frei);
+    // A new draw of the team, with the given number or a new one.
+    void neu_mischen(Mannschaft mannschaft, std::optional<quint32> saat = std::nullopt);
+    void wiederholen(Mannschaft mannschaft);
     void Button1Click();
     void Button5Click();
     void Button6Click();

@@ -19,12 +19,12 @@ void doppel_gruppen_anzeigen(Zustand &zustand, Namensfelder &felder)
     gruppe1_lesen_doppel(zustand, felder);
 }
 
-void einzel_gruppen_anzeigen(Zustand &zustand, Namensfelder &felder)
+void einzel_gruppen_anzeigen(Zustand &zustand, Plattform &plattform, Namensfelder &felder)
 {
     gruppe1_lesen_einzel(zustand, felder);
     zustand.mannschaft_setzen(Mannschaft::eins);
-    personen_einz_zuweisen(zustand, felder);
+    personen_einz_zuweisen(zustand, plattform, felder);
     gruppe2_lesen_einzel(zustand, felder);
     zustand.mannschaft_setzen(Mannschaft::zwei);
-    personen_einz_zuweisen(zustand, felder);
+    personen_einz_zuweisen(zustand, plattform, felder);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 class Namensfelder;
+class Plattform;
 struct Zustand;
 
 // "Gruppen Mitspieler anzeigen": the game kind decides the draw window that shows the result.
@@ -13,4 +14,4 @@ void doppel_gruppen_anzeigen(Zustand &zustand, Namensfelder &felder);
 
 // Singles: draws both teams anew and stores them; team 1 in fields 1..10, team 2 in 11..20.
 // Leaves mannschaft_nr at 2.
-void einzel_gruppen_anzeigen(Zustand &zustand, Namensfelder &felder);
+void einzel_gruppen_anzeigen(Zustand &zustand, Plattform &plattform, Namensfelder &felder);

@@ -48,10 +48,13 @@ void lesen_doppel(Zustand &zustand, Mannschaft mannschaft, Namensfelder &felder)
     // than the other team's names left in its fields.
     if (!QFile::exists(aufstellung_pfad(zustand, mannschaft))) {
         felder.leeren(1, Namensfelder::anzahl);
+        felder.setze_auslosung(mannschaft, std::nullopt);
         return;
     }
     if (!einlesen(zustand, mannschaft))
         return;
+    // Another window may have drawn this line-up since this one last showed it.
+    felder.setze_auslosung(mannschaft, zustand.auslosung_nr.at(nummer(mannschaft) - 1));
     const TGruppe &gruppe = gruppe_der_mannschaft(zustand, mannschaft);
     const int erster = grp::erster_slot(mannschaft);
     for (int feld = 1; feld <= Namensfelder::anzahl; ++feld)
@@ -141,4 +144,6 @@ void einzel_aufstellungen_speichern(Zustand &zustand, const Namensfelder &felder
     }
     gruppe1_speichern(zustand);
     gruppe2_speichern(zustand);
+    for (const Mannschaft mannschaft : {Mannschaft::eins, Mannschaft::zwei})
+        zustand.auslosung_nr.at(nummer(mannschaft) - 1) = felder.auslosung(mannschaft);
 }

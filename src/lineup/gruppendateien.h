@@ -51,12 +51,14 @@ inline void gruppe2_anlegen(Zustand &zustand)
 
 // Readers for the draw windows: fill the record and the window's name fields and update
 // spieler_pro_mannschaft. A missing file changes nothing; a damaged one is rewritten from
-// the record in memory.
+// the record in memory. The doubles readers also give the fields the number of the draw the
+// file holds.
 void gruppe1_lesen_doppel(Zustand &zustand, Namensfelder &felder);
 void gruppe2_lesen_doppel(Zustand &zustand, Namensfelder &felder);
 void gruppe1_lesen_einzel(Zustand &zustand, Namensfelder &felder);
 void gruppe2_lesen_einzel(Zustand &zustand, Namensfelder &felder);
 
 // What the singles window shows goes back into both line-ups: fields 1..10 into slots 1..10 of
-// gruppe1, fields 11..20 into slots 21..30 of gruppe2; then both files are written.
+// gruppe1, fields 11..20 into slots 21..30 of gruppe2; then both files are written and hold
+// the draws the fields came from.
 void einzel_aufstellungen_speichern(Zustand &zustand, const Namensfelder &felder);

@@ -14,3 +14,12 @@ void Namensfelder::leeren(int von, int bis)
     for (int nr = von; nr <= bis; ++nr)
         setze(nr, QString());
 }
+
+void Namensfelder::setze_auslosung(Mannschaft mannschaft, std::optional<quint32> nr)
+{
+    std::optional<quint32> &auslosung = m_auslosungen.at(nummer(mannschaft) - 1);
+    if (auslosung == nr)
+        return;
+    auslosung = nr;
+    emit auslosung_geaendert(mannschaft);
+}

@@ -1,33 +1,58 @@
 #include "lineup/zuweisung.h"
 
 #include "lineup/auslosung.h"
+#include "lineup/auslosungsprotokoll.h"
 #include "lineup/gruppe.h"
 #include "lineup/gruppendateien.h"
 #include "lineup/namensfelder.h"
 #include "lineup/namenspool.h"
+#include "lineup/zufall.h"
+#include "shell/plattform.h"
 #include "shell/zustand.h"
 
 #include <QStringList>
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-// Draws the pool and places at most hoechstens names from the given field and the team's first
-// slot on; false when the pool is empty and nothing was placed.
-bool platzieren(Zustand &zustand, Mannschaft mannschaft, const QStringList &pool, int hoechstens,
-                Namensfelder &felder, int erstes_feld)
+struct Ziehung
 {
-    TGruppe &gruppe = gruppe_der_mannschaft(zustand, mannschaft);
-    const int erster_slot = grp::erster_slot(mannschaft);
+    bool doppel;
+    Mannschaft mannschaft;
+    int hoechstens;  // names placed at most
+    int erstes_feld; // the name field of position 1
+};
+
+struct Gezogen
+{
+    std::optional<quint32> nr; // none for an empty pool
+    QStringList namen;         // as placed
+};
+
+// Draws the pool with the seed and places at most hoechstens names from the first field and
+// the team's first slot on; the placed names in their order.
+QStringList platzieren(Zustand &zustand, const Ziehung &ziehung, QStringList pool,
+                       Namensfelder &felder, quint32 saat)
+{
+    TGruppe &gruppe = gruppe_der_mannschaft(zustand, ziehung.mannschaft);
+    const int erster_slot = grp::erster_slot(ziehung.mannschaft);
     // Names of an earlier, longer line-up must not stay behind the new one.
-    if (!pool.isEmpty())
-        gruppe.leeren(erster_slot, erster_slot + grp::slots_pro_mannschaft - 1);
-    const QList<int> reihenfolge = auslosen(int(pool.size()), zustand.zufall);
-    for (int p = 0; p < qMin(int(reihenfolge.size()), hoechstens); ++p) {
+    gruppe.leeren(erster_slot, erster_slot + grp::slots_pro_mannschaft - 1);
+    // A singles pool comes in the order of the last draw. Sorted by code units, which no locale
+    // or library changes, the same names and the same seed give the same line-up again.
+    std::sort(pool.begin(), pool.end());
+    Zufall zufall(saat);
+    const QList<int> reihenfolge = auslosen(int(pool.size()), zufall);
+    QStringList platziert;
+    for (int p = 0; p < qMin(int(reihenfolge.size()), ziehung.hoechstens); ++p) {
         const QString &name = pool.at(reihenfolge.at(p));
-        felder.setze(erstes_feld + p, name);
+        felder.setze(ziehung.erstes_feld + p, name);
         gruppe.setze_name(erster_slot + p, name);
+        platziert << name;
     }
-    return !pool.isEmpty();
+    return platziert;
 }
 
 // An empty pool leaves spieler_pro_mannschaft as it was and stores the record as it stands.
@@ -39,35 +64,65 @@ void speichern(Zustand &zustand, Mannschaft mannschaft, bool platziert, int letz
     gruppe_speichern(zustand, mannschaft);
 }
 
+// Draws a non-empty pool with the given seed or else the platform's.
+Gezogen ziehen(Zustand &zustand, Plattform &plattform, const Ziehung &ziehung,
+               const QStringList &pool, Namensfelder &felder, std::optional<quint32> saat)
+{
+    if (pool.isEmpty())
+        return {};
+    const quint32 nr = saat ? *saat : plattform.zufallssaat();
+    return {nr, platzieren(zustand, ziehung, pool, felder, nr)};
+}
+
+// The draw's number for the window and the shared state, and its line in the file.
+void vermerken(Zustand &zustand, Plattform &plattform, Namensfelder &felder, const Ziehung &ziehung,
+               const Gezogen &gezogen)
+{
+    zustand.auslosung_nr.at(nummer(ziehung.mannschaft) - 1) = gezogen.nr;
+    felder.setze_auslosung(ziehung.mannschaft, gezogen.nr);
+    if (!gezogen.nr)
+        return;
+    const Auslosung auslosung{plattform.jetzt(), ziehung.doppel, ziehung.mannschaft, *gezogen.nr,
+                              gezogen.namen};
+    if (!protokoll_anhaengen(zustand.pfad(protokoll_datei), protokollzeile(auslosung)))
+        plattform.fehler(u"Die Auslosung Nr. %1 konnte nicht in die Datei \"%2\" eingetragen "
+                         u"werden.\nDie früheren Einträge der Datei bleiben unverändert."_s.arg(
+                             QString::number(*gezogen.nr), protokoll_datei));
+}
+
 } // namespace
 
-void personen_zuweisen2t(Zustand &zustand, Namensfelder &felder)
+void personen_zuweisen2t(Zustand &zustand, Plattform &plattform, Namensfelder &felder,
+                         std::optional<quint32> saat)
 {
     felder.leeren(1, Namensfelder::anzahl);
     const std::optional<Mannschaft> mannschaft = zustand.mannschaft();
     if (!mannschaft)
         return;
-    const bool platziert =
-        platzieren(zustand, *mannschaft, StrList_D(zustand), grp::slots_pro_mannschaft, felder, 1);
-    speichern(zustand, *mannschaft, platziert,
+    const Ziehung ziehung{true, *mannschaft, grp::slots_pro_mannschaft, 1};
+    const Gezogen gezogen = ziehen(zustand, plattform, ziehung, StrList_D(zustand), felder, saat);
+    speichern(zustand, *mannschaft, gezogen.nr.has_value(),
               gruppe_der_mannschaft(zustand, *mannschaft).letztes_volles_paar(*mannschaft));
+    vermerken(zustand, plattform, felder, ziehung, gezogen);
 }
 
-void personen_einz_zuweisen(Zustand &zustand, Namensfelder &felder)
+void personen_einz_zuweisen(Zustand &zustand, Plattform &plattform, Namensfelder &felder,
+                            std::optional<quint32> saat)
 {
     const std::optional<Mannschaft> mannschaft = zustand.mannschaft();
     if (!mannschaft)
         return;
     const int erstes_feld = (nummer(*mannschaft) - 1) * grp::eintraege_pro_mannschaft + 1;
     felder.leeren(erstes_feld, erstes_feld + grp::eintraege_pro_mannschaft - 1);
-    const bool platziert = platzieren(zustand, *mannschaft, StrList(zustand),
-                                      grp::eintraege_pro_mannschaft, felder, erstes_feld);
+    const Ziehung ziehung{false, *mannschaft, grp::eintraege_pro_mannschaft, erstes_feld};
+    const Gezogen gezogen = ziehen(zustand, plattform, ziehung, StrList(zustand), felder, saat);
     // Participants beyond the tenth are not part of a singles line-up.
     if (*mannschaft == Mannschaft::eins)
         zustand.gruppe1.leeren(grp::eintraege_pro_mannschaft + 1, grp::slots_pro_mannschaft);
     const TGruppe &gruppe = gruppe_der_mannschaft(zustand, *mannschaft);
     speichern(
-        zustand, *mannschaft, platziert,
+        zustand, *mannschaft, gezogen.nr.has_value(),
         gruppe.letzter_belegter_slot(grp::erster_slot(*mannschaft), grp::eintraege_pro_mannschaft));
+    vermerken(zustand, plattform, felder, ziehung, gezogen);
     zustand.mannschaft_setzen(Mannschaft::zwei);
 }

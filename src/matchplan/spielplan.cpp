@@ -33,12 +33,20 @@ Spielplan::Spielplan(Zustand &zustand, Plattform &plattform, const SpielplanProf
     m_matrix.OnSelectCell = [this](GitterModell &, int aCol, int aRow, bool &CanSelect) {
         FilterGrid2SelectCell(aCol, aRow, CanSelect);
     };
+    m_matrix.OnEditBegin = [this](GitterModell &) {
+        eingabe_beginnt();
+    };
+    m_matrix.OnEditEnd = [this](GitterModell &) {
+        eingabe_endet();
+    };
 }
 
 Spielplan::~Spielplan()
 {
     m_matrix.OnChange = nullptr;
     m_matrix.OnSelectCell = nullptr;
+    m_matrix.OnEditBegin = nullptr;
+    m_matrix.OnEditEnd = nullptr;
 }
 
 void Spielplan::oeffnen()
@@ -68,6 +76,9 @@ void Spielplan::oeffnen()
     m_matrix.SetRow(1);
     m_matrix.SelectCells(1, 1);
     m_matrix.SetGoEditing(true);
+    m_vor_eingabe.reset();
+    if (!m_loeschen_laeuft)
+        m_schritte.clear();
     emit geaendert();
 }
 
@@ -171,8 +182,71 @@ bool Spielplan::laden(const QString &name)
     m_matrix.SetRowCount(plan::matrix_zellen);
     farben_lesen();
     Sortieren();
+    m_vor_eingabe.reset();
+    m_schritte.clear();
     emit geaendert();
     return true;
+}
+
+void Spielplan::eingabe_beginnt()
+{
+    // An editor that went without closing properly ends here.
+    eingabe_endet();
+    m_vor_eingabe = stand();
+}
+
+void Spielplan::eingabe_endet()
+{
+    if (!m_vor_eingabe)
+        return;
+    Planstand vorher = std::move(*m_vor_eingabe);
+    m_vor_eingabe.reset();
+    Planstand nachher = stand();
+    if (nachher != vorher)
+        m_schritte.push(new Planschritt(*this, std::move(vorher), std::move(nachher)));
+}
+
+void Spielplan::rueckgaengig()
+{
+    eingabe_endet();
+    m_schritte.undo();
+}
+
+void Spielplan::wiederholen()
+{
+    eingabe_endet();
+    m_schritte.redo();
+}
+
+void Spielplan::ergebnis_loeschen(const std::function<void()> &oeffnen_lassen)
+{
+    eingabe_endet();
+    Planstand vorher = stand();
+    m_loeschen_laeuft = true;
+    oeffnen_lassen();
+    m_loeschen_laeuft = false;
+    Planstand nachher = stand();
+    // The opening command may have opened the other game kind's plan and left this one alone.
+    if (nachher != vorher)
+        m_schritte.push(new Planschritt(*this, std::move(vorher), std::move(nachher)));
+}
+
+Planstand Spielplan::stand() const
+{
+    return {m_anzahl, m_ueberschrift,
+            zellen_lesen(m_tabelle, plan::max_tabellen_spalten, plan::tabellen_zeilen),
+            zellen_lesen(m_matrix, plan::matrix_zellen, plan::matrix_zellen)};
+}
+
+void Spielplan::stand_herstellen(const Planstand &stand)
+{
+    m_anzahl = stand.anzahl;
+    m_zustand.plan_anzahl = m_anzahl;
+    m_ueberschrift = stand.ueberschrift;
+    m_tabelle.SetColCount(m_anzahl + 3);
+    zellen_schreiben(m_tabelle, plan::max_tabellen_spalten, plan::tabellen_zeilen, stand.tabelle);
+    zellen_schreiben(m_matrix, plan::matrix_zellen, plan::matrix_zellen, stand.matrix);
+    emit geaendert();
 }
 
 int Spielplan::zeilenhoehe() const

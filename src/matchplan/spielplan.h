@@ -2,10 +2,14 @@
 
 #include "lineup/namensfelder.h"
 #include "matchplan/planfarben.h"
+#include "matchplan/planschritte.h"
 
 #include <QDate>
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
+#include <functional>
+#include <optional>
 
 class GitterModell;
 class Plattform;
@@ -14,8 +18,8 @@ struct Zustand;
 
 // What a match plan window shows and does, without the window: the standings ("Tabelle 1")
 // and the result matrix as grid models, the heading, caption and date, result entry with its
-// guard, totals and ranking, saving and loading a match day and the size settings. The
-// window mirrors it.
+// guard, totals and ranking, undo and redo of results, saving and loading a match day and the
+// size settings. The window mirrors it.
 class Spielplan : public QObject
 {
     Q_OBJECT
@@ -51,6 +55,19 @@ public:
     // no entry count. listen_datum is the day to show.
     bool laden(const QString &name);
 
+    // Undo and redo: each step is one committed result (the matrix cell's editing from its
+    // opening to its closing) or one "Ergebnis löschen". Opening or loading a plan empties the
+    // stack.
+    QUndoStack &schritte() { return m_schritte; }
+    void rueckgaengig();
+    void wiederholen();
+    // "Ergebnis löschen": oeffnen_lassen runs the opening command, which opens this plan
+    // anew; the clearing becomes one step.
+    void ergebnis_loeschen(const std::function<void()> &oeffnen_lassen);
+    // The results as they stand, and putting such a state back; a step holds two of them.
+    Planstand stand() const;
+    void stand_herstellen(const Planstand &stand);
+
     // Size controls: the grids' row height and font size as used, and their changes.
     int zeilenhoehe() const;
     int schriftgroesse() const;
@@ -67,6 +84,9 @@ private:
     void FilterGrid2SelectCell(int aCol, int aRow, bool &CanSelect);
     void leeren();
     void farben_lesen();
+    void eingabe_beginnt();
+    // Pushes the step of the editing that began last, if it changed anything.
+    void eingabe_endet();
 
     Zustand &m_zustand;
     Plattform &m_plattform;
@@ -80,4 +100,7 @@ private:
     QString m_titel;
     QDate m_datum;
     Planfarben m_farben;
+    QUndoStack m_schritte;
+    std::optional<Planstand> m_vor_eingabe; // while a matrix cell is being edited
+    bool m_loeschen_laeuft = false;
 };

@@ -5,6 +5,7 @@
 #include "matchplan/plan_profil.h"
 #include "matchplan/planaufbau.h"
 #include "matchplan/planfarben.h"
+#include "matchplan/schritte_fenster.h"
 #include "matchplan/spielplan.h"
 #include "results/bildschirmfoto.h"
 #include "shell/arbeitsbereich_fenster.h"
@@ -97,6 +98,7 @@ SpielplanFenster::SpielplanFenster(Zustand &zustand, Plattform &plattform,
     m_plan =
         std::make_unique<Spielplan>(m_zustand, m_plattform, m_profil, *FilterGrid1, *FilterGrid2);
     connect(m_plan.get(), &Spielplan::geaendert, this, &SpielplanFenster::spiegeln);
+    schritte_anbinden(*this, *FilterGrid2, *m_plan);
     hilfe_taste_einrichten(this, m_zustand, m_plattform);
     new KommaAlsDoppelpunkt(this);
     resize(m_profil.client_groesse);
@@ -256,7 +258,8 @@ void SpielplanFenster::fuss_aufbauen()
     connect(Button1, &QPushButton::clicked, this, &SpielplanFenster::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &SpielplanFenster::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &SpielplanFenster::Button3Click);
-    connect(Button4, &QPushButton::clicked, this, &SpielplanFenster::neu_oeffnen);
+    connect(Button4, &QPushButton::clicked, this,
+            [this] { m_plan->ergebnis_loeschen([this] { emit neu_oeffnen(); }); });
     // The plan's picture at the encoder's default quality.
     auto *foto = new Bildschirmfoto(
         m_zustand, m_plattform, std::nullopt, [this] { return frameGeometry(); }, this);

@@ -43,8 +43,9 @@ Auswahl auswahl_laden(const Zustand &zustand, Mannschaft mannschaft, bool doppel
             listen_datei_lesen(zustand.pfad(dateien.ziel))};
 }
 
-void auswahl_speichern(Zustand &zustand, Mannschaft mannschaft, bool doppel, const Auswahl &auswahl,
-                       Namensfelder &einzel_felder, Namensfelder &doppel_felder)
+void auswahl_speichern(Zustand &zustand, Plattform &plattform, Mannschaft mannschaft, bool doppel,
+                       const Auswahl &auswahl, Namensfelder &einzel_felder,
+                       Namensfelder &doppel_felder)
 {
     const Auswahldateien dateien = auswahl_dateinamen(mannschaft, doppel);
     listen_datei_schreiben(zustand.pfad(dateien.quelle), auswahl.quelle, false);
@@ -55,8 +56,8 @@ void auswahl_speichern(Zustand &zustand, Mannschaft mannschaft, bool doppel, con
     // The draw works on mannschaft_nr, which an earlier singles draw has left at 2.
     zustand.setze(opt::mannschaft_nr, nummer(mannschaft));
     if (doppel)
-        personen_zuweisen2t(zustand, doppel_felder);
+        personen_zuweisen2t(zustand, plattform, doppel_felder);
     else
-        personen_einz_zuweisen(zustand, einzel_felder);
+        personen_einz_zuweisen(zustand, plattform, einzel_felder);
     zustand.optionen_speichern();
 }

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class Namensfelder;
+class Plattform;
 struct Zustand;
 
 struct Auswahl
@@ -20,5 +21,6 @@ Auswahl auswahl_laden(const Zustand &zustand, Mannschaft mannschaft, bool doppel
 // record (the other slots of that half emptied) and writes that record as the group file; then
 // draws the team's line-up from it and stores the options. A file that cannot be written is
 // left as it was and the next one is still written.
-void auswahl_speichern(Zustand &zustand, Mannschaft mannschaft, bool doppel, const Auswahl &auswahl,
-                       Namensfelder &einzel_felder, Namensfelder &doppel_felder);
+void auswahl_speichern(Zustand &zustand, Plattform &plattform, Mannschaft mannschaft, bool doppel,
+                       const Auswahl &auswahl, Namensfelder &einzel_felder,
+                       Namensfelder &doppel_felder);

@@ -203,6 +203,6 @@ void DualListe::auswahl_laden()
 
 void DualListe::auswahl_speichern()
 {
-    ::auswahl_speichern(m_zustand, m_mannschaft, doppel(), {m_quelle.texte(), m_ziel.texte()},
-                        m_einzel_felder, m_doppel_felder);
+    ::auswahl_speichern(m_zustand, m_plattform, m_mannschaft, doppel(),
+                        {m_quelle.texte(), m_ziel.texte()}, m_einzel_felder, m_doppel_felder);
 }

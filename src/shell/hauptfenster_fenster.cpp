@@ -397,7 +397,7 @@ void TForm1::gruppen_zeigen()
         Form7->zeigen();
         return;
     }
-    einzel_gruppen_anzeigen(m_zustand, form8().namensfelder());
+    einzel_gruppen_anzeigen(m_zustand, m_plattform, form8().namensfelder());
     Form8->mischen_erlauben();
     Form8->zeigen();
 }

@@ -10,6 +10,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QScreen>
 
 using namespace Qt::StringLiterals;
@@ -154,5 +155,6 @@ QDateTime QtPlattform::jetzt()
 
 quint32 QtPlattform::zufallssaat()
 {
-    return quint32(QDateTime::currentMSecsSinceEpoch() & 0xFFFFFFFFu);
+    // From the system's entropy: two draws in the same millisecond must not share a seed.
+    return QRandomGenerator::system()->generate();
 }

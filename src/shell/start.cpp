@@ -2,14 +2,12 @@
 
 #include "programm.h"
 #include "shell/daten_ordner.h"
-#include "shell/plattform.h"
 #include "shell/zustand.h"
 
 #include <QLocale>
 
-void programm_vorbereiten(Zustand &zustand, Plattform &plattform, const QString &programm_ordner)
+void programm_vorbereiten(Zustand &zustand, const QString &programm_ordner)
 {
-    zustand.zufall.saen(plattform.zufallssaat());
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     zustand.programm_ordner = programm_ordner;
     zustand.daten_pfad = daten_pfad_bestimmen(programm_ordner);

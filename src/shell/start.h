@@ -1,9 +1,8 @@
 #pragma once
 
-class Plattform;
 struct Zustand;
 class QString;
 
-// The first start-up steps that need no window: seed the generator, German regional
-// settings, data folder and version, options.
-void programm_vorbereiten(Zustand &zustand, Plattform &plattform, const QString &programm_ordner);
+// The first start-up steps that need no window: German regional settings, data folder and
+// version, options.
+void programm_vorbereiten(Zustand &zustand, const QString &programm_ordner);

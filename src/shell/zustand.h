@@ -6,9 +6,10 @@
 #include "programm.h"
 #include "shell/mannschaft.h"
 #include "shell/optionen.h"
-#include "shell/zufall.h"
 
 #include <QString>
+#include <array>
+#include <optional>
 
 // The shared state of one run: created in main and handed by reference to every window.
 struct Zustand
@@ -41,7 +42,9 @@ struct Zustand
     qint32 uhr_sekunden = 0;
     qint32 uhr_pause = 0;
 
-    Zufall zufall;
+    // The number of the draw that each team's line-up file holds, as far as this run knows;
+    // indexed by team number - 1.
+    std::array<std::optional<quint32>, 2> auslosung_nr;
 
     QString pfad(const QString &dateiname) const { return daten_pfad + dateiname; }
 

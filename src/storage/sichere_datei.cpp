@@ -3,6 +3,21 @@
 #include <QFile>
 #include <QSaveFile>
 
+namespace {
+
+// QSaveFile::commit renames the file into place even when writing out its buffer failed (a full
+// disk): the old file would be replaced by a torn one and the failure reported as success.
+bool abschliessen(QSaveFile &datei)
+{
+    if (!datei.flush()) {
+        datei.cancelWriting();
+        return false;
+    }
+    return datei.commit();
+}
+
+} // namespace
+
 namespace speicher {
 
 bool datei_ersetzen(const QString &pfad, QByteArrayView inhalt)
@@ -14,7 +29,7 @@ bool datei_ersetzen(const QString &pfad, QByteArrayView inhalt)
         datei.cancelWriting();
         return false;
     }
-    return datei.commit();
+    return abschliessen(datei);
 }
 
 bool datei_kopieren(const QString &quelle, const QString &ziel, QString &fehler)
@@ -45,7 +60,7 @@ bool datei_kopieren(const QString &quelle, const QString &ziel, QString &fehler)
             return false;
         }
     }
-    if (!nach.commit()) {
+    if (!abschliessen(nach)) {
         fehler = nach.errorString();
         return false;
     }

@@ -428,7 +428,7 @@ class TstSpieltagsweg : public QObject
         QVERIFY(hilfe.open(QIODevice::WriteOnly));
         hilfe.close();
         qputenv("VORLIX_DATEN", QFile::encodeName(w.daten.path()));
-        programm_vorbereiten(w.zustand, w.plattform, w.programm.path());
+        programm_vorbereiten(w.zustand, w.programm.path());
         stil_anwenden(w.zustand, u"Emerald Light Slate"_s);
         w.haupt = std::make_unique<TForm1>(w.zustand, w.plattform);
         w.haupt->titel_setzen();
@@ -1049,6 +1049,7 @@ class TstSpieltagsweg : public QObject
                              u"Gruppe1_E.gr1"_s,
                              u"Gruppe2_E.gr2"_s,
                              u"Str_list.txt"_s,
+                             u"Auslosungen.txt"_s,
                              u"farben.frb"_s,
                              u"aktuelle_Liste11.akt"_s,
                              u"aktuelle_Liste22.akt"_s,

@@ -1,10 +1,14 @@
 #include "gruppen_testhilfe.h"
 #include "lineup/auslosung.h"
+#include "lineup/auslosungsnummer.h"
+#include "lineup/auslosungsprotokoll.h"
 #include "lineup/gruppendateien.h"
 #include "lineup/namensfelder.h"
+#include "lineup/zufall.h"
 #include "lineup/zuweisung.h"
-#include "shell/zufall.h"
 #include "test_ordner.h"
+#include "test_plattform.h"
+#include "volle_platte.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -18,16 +22,16 @@ class TstAuslosung : public QObject
 
     static constexpr quint32 saat = 4711;
 
-    // A folder whose options file exists, as after start-up, and a seeded generator.
+    // A folder whose options file exists, as after start-up, and a platform with a fixed seed.
     struct Turnier : TestOrdner
     {
+        TestPlattform plattform;
         Namensfelder felder;
         // A stored team number, valid or not.
         explicit Turnier(qint32 mannschaft_nr)
         {
             zustand.optionen_lesen();
             zustand.setze(opt::mannschaft_nr, mannschaft_nr);
-            zustand.zufall.saen(saat);
         }
         QStringList feldtexte(int von, int bis) const
         {
@@ -57,6 +61,14 @@ class TstAuslosung : public QObject
         return liste;
     }
 
+    using Ziehung = void (*)(Zustand &, Plattform &, Namensfelder &, std::optional<quint32>);
+
+    static QStringList protokoll(const Turnier &t)
+    {
+        return QString::fromLatin1(dateiinhalt(t.pfad(protokoll_datei)))
+            .split(u"\r\n"_s, Qt::SkipEmptyParts);
+    }
+
 private slots:
     void jede_position_genau_einmal_data()
     {
@@ -68,8 +80,7 @@ private slots:
     void jede_position_genau_einmal()
     {
         QFETCH(int, anzahl);
-        Zufall zufall;
-        zufall.saen(saat);
+        Zufall zufall(saat);
         QList<int> reihenfolge = auslosen(anzahl, zufall);
         std::sort(reihenfolge.begin(), reihenfolge.end());
         QList<int> erwartet(anzahl);
@@ -79,10 +90,7 @@ private slots:
 
     void gleiche_saat_gleiche_reihenfolge()
     {
-        Zufall a, b, c;
-        a.saen(saat);
-        b.saen(saat);
-        c.saen(saat + 1);
+        Zufall a(saat), b(saat), c(saat + 1);
         const QList<int> erste = auslosen(20, a);
         QCOMPARE(auslosen(20, b), erste);
         QVERIFY(auslosen(20, c) != erste);
@@ -95,8 +103,7 @@ private slots:
         // standard deviations of 1000; a biased shuffle is far outside.
         constexpr int ziehungen = 24000;
         constexpr double erwartet = ziehungen / 24.0;
-        Zufall zufall;
-        zufall.saen(saat);
+        Zufall zufall(saat);
         QMap<QList<int>, int> haeufigkeit;
         for (int i = 0; i < ziehungen; ++i)
             ++haeufigkeit[auslosen(4, zufall)];
@@ -108,6 +115,139 @@ private slots:
                      qPrintable(QString::number(anzahl)));
         }
         QVERIFY2(chi_quadrat < 70, qPrintable(QString::number(chi_quadrat)));
+    }
+
+    // Recorded once: a change of the generator or of its mapping would make every draw logged
+    // before impossible to replay.
+    void eine_nummer_gibt_ueberall_dieselbe_reihenfolge()
+    {
+        Zufall zufall(48213);
+        QCOMPARE(auslosen(10, zufall), (QList<int>{6, 3, 2, 9, 1, 4, 0, 8, 5, 7}));
+    }
+
+    void wiederholen_gibt_dieselbe_aufstellung_data()
+    {
+        QTest::addColumn<bool>("doppel");
+        QTest::addColumn<QString>("quelle");
+        QTest::addColumn<int>("teilnehmer");
+        QTest::newRow("doppel") << true << gruppe1_d_datei << 8;
+        QTest::newRow("einzel") << false << gruppe1_e_datei << 7;
+    }
+
+    void wiederholen_gibt_dieselbe_aufstellung()
+    {
+        QFETCH(bool, doppel);
+        QFETCH(QString, quelle);
+        QFETCH(int, teilnehmer);
+        const Ziehung ziehen = doppel ? personen_zuweisen2t : personen_einz_zuweisen;
+        Turnier t(1);
+        QVERIFY(gruppendatei_anlegen(t.pfad(quelle), namen_ab(1, namen(u"Spieler"_s, teilnehmer))));
+        const auto lose = [&](std::optional<quint32> nr) {
+            t.zustand.mannschaft_setzen(Mannschaft::eins);
+            ziehen(t.zustand, t.plattform, t.felder, nr);
+            return t.slot_texte(t.zustand.gruppe1, 1, teilnehmer);
+        };
+
+        t.plattform.saaten << 48213 << 7;
+        const QStringList erste = lose(std::nullopt);
+        QCOMPARE(t.felder.auslosung(Mannschaft::eins), 48213u);
+        QCOMPARE(t.zustand.auslosung_nr[0], 48213u);
+        // A new draw stores another order; in singles the pool is read back in that order.
+        const QStringList zweite = lose(std::nullopt);
+        QVERIFY(zweite != erste);
+        QCOMPARE(t.felder.auslosung(Mannschaft::eins), 7u);
+
+        QCOMPARE(lose(48213), erste);
+        QCOMPARE(t.feldtexte(1, teilnehmer), erste);
+        QCOMPARE(t.felder.auslosung(Mannschaft::eins), 48213u);
+        const QString art = doppel ? u"Doppelspiel"_s : u"Einzelspiel"_s;
+        QCOMPARE(protokoll(t),
+                 (QStringList{
+                     u"08.12.2026;10:30:00;%1;Mannschaft 1;48213;"_s.arg(art) + erste.join(u';'),
+                     u"08.12.2026;10:30:00;%1;Mannschaft 1;7;"_s.arg(art) + zweite.join(u';'),
+                     u"08.12.2026;10:30:00;%1;Mannschaft 1;48213;"_s.arg(art) + erste.join(u';')}));
+    }
+
+    void protokollzeile_in_bytes_data()
+    {
+        QTest::addColumn<QByteArray>("vorher"); // "-" for no file
+        QTest::addColumn<QByteArray>("davor");  // what stands before the new line
+        QTest::newRow("neue Datei") << QByteArray("-") << QByteArray();
+        QTest::newRow("angehängt") << QByteArray("alt\r\n") << QByteArray("alt\r\n");
+        QTest::newRow("letzte Zeile ohne Ende")
+            << QByteArray("alt\x80") << QByteArray("alt\x80\r\n");
+    }
+
+    void protokollzeile_in_bytes()
+    {
+        QFETCH(QByteArray, vorher);
+        QFETCH(QByteArray, davor);
+        TestOrdner o;
+        const QString pfad = o.pfad(protokoll_datei);
+        if (vorher != "-")
+            QVERIFY(speicher::datei_ersetzen(pfad, vorher));
+        const Auslosung auslosung{
+            QDateTime(QDate(2026, 12, 8), QTime(9, 5, 7)),
+            true,
+            Mannschaft::zwei,
+            4294967295u,
+            {u"Jürgen Öztürk"_s, u"Käthe €uro"_s, u"Zeilen\r\numbruch"_s, u"Ωmega"_s}};
+        QVERIFY(protokoll_anhaengen(pfad, protokollzeile(auslosung)));
+        QCOMPARE(dateiinhalt(pfad),
+                 davor + "08.12.2026;09:05:07;Doppelspiel;Mannschaft 2;4294967295;"
+                         "J\xFCrgen \xD6zt\xFCrk;K\xE4the \x80uro;Zeilen  umbruch;?mega\r\n");
+    }
+
+    // A full disk, here a file size limit, makes the rewrite fail: the message says so, and the
+    // lines before stay as they were.
+    void voller_datentraeger_laesst_fruehere_zeilen_stehen()
+    {
+        Turnier t(1);
+        QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_d_datei), namen_ab(1, namen(u"n"_s, 4))));
+        const QByteArray frueher = QByteArray(60, 'x').append("\r\n").repeated(70);
+        QVERIFY(speicher::datei_ersetzen(t.pfad(protokoll_datei), frueher));
+        t.plattform.saat = 48213;
+
+        {
+            VollePlatte voll(frueher.size());
+            QVERIFY(voll.gesetzt());
+            personen_zuweisen2t(t.zustand, t.plattform, t.felder);
+        }
+
+        QCOMPARE(t.plattform.texte(),
+                 QStringList{u"Die Auslosung Nr. 48213 konnte nicht in die Datei "
+                             u"\"Auslosungen.txt\" eingetragen werden.\n"
+                             u"Die früheren Einträge der Datei bleiben unverändert."_s});
+        QCOMPARE(dateiinhalt(t.pfad(protokoll_datei)), frueher);
+        QCOMPARE(QDir(t.ordner.path()).entryList({u"Auslosungen.txt*"_s}, QDir::Files),
+                 QStringList{protokoll_datei});
+        // The draw itself stands.
+        QCOMPARE(sortiert(t.slot_texte(t.zustand.gruppe1, 1, 4)), namen(u"n"_s, 4));
+        QCOMPARE(t.felder.auslosung(Mannschaft::eins), 48213u);
+    }
+
+    void getippte_nummer_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<std::optional<quint32>>("nummer");
+        QTest::newRow("Zahl mit Leerzeichen") << u" 48213 "_s << std::optional<quint32>(48213);
+        QTest::newRow("null") << u"0"_s << std::optional<quint32>(0);
+        QTest::newRow("größte") << u"4294967295"_s << std::optional<quint32>(4294967295u);
+        QTest::newRow("zu groß") << u"4294967296"_s << std::optional<quint32>();
+        QTest::newRow("sehr lang") << QString(40, u'9') << std::optional<quint32>();
+        QTest::newRow("leer") << u"  "_s << std::optional<quint32>();
+        QTest::newRow("Vorzeichen") << u"+5"_s << std::optional<quint32>();
+        QTest::newRow("negativ") << u"-1"_s << std::optional<quint32>();
+        QTest::newRow("Tausenderpunkt") << u"48.213"_s << std::optional<quint32>();
+        QTest::newRow("Buchstaben") << u"12a"_s << std::optional<quint32>();
+        QTest::newRow("andere Ziffern") << u"٤٨"_s << std::optional<quint32>();
+    }
+
+    void getippte_nummer()
+    {
+        QFETCH(QString, text);
+        QFETCH(std::optional<quint32>, nummer);
+        QCOMPARE(auslosungsnummer_lesen(text), nummer);
     }
 
     void doppel_bildet_paare_data()
@@ -134,7 +274,7 @@ private slots:
         QVERIFY(gruppendatei_anlegen(t.pfad(teilnehmerdatei_doppel(mannschaft)),
                                      namen_ab(erster, alle)));
 
-        personen_zuweisen2t(t.zustand, t.felder);
+        personen_zuweisen2t(t.zustand, t.plattform, t.felder);
 
         const QStringList gezogen = t.feldtexte(1, teilnehmer);
         QCOMPARE(sortiert(gezogen), sortiert(alle));
@@ -153,7 +293,7 @@ private slots:
         const QStringList alle = namen(u"Einzel"_s, 12);
         QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_e_datei), namen_ab(1, alle)));
 
-        personen_einz_zuweisen(t.zustand, t.felder);
+        personen_einz_zuweisen(t.zustand, t.plattform, t.felder);
 
         const QStringList gezogen = t.feldtexte(1, 10);
         QCOMPARE(QSet<QString>(gezogen.begin(), gezogen.end()).size(), 10);
@@ -170,7 +310,7 @@ private slots:
 
         // A second draw only reorders those ten.
         t.zustand.setze(opt::mannschaft_nr, 1);
-        personen_einz_zuweisen(t.zustand, t.felder);
+        personen_einz_zuweisen(t.zustand, t.plattform, t.felder);
         QCOMPARE(sortiert(t.feldtexte(1, 10)), sortiert(gezogen));
     }
 
@@ -181,7 +321,7 @@ private slots:
         const QStringList alle = namen(u"Rot"_s, 3);
         QVERIFY(gruppendatei_anlegen(t.pfad(gruppe2_e_datei), namen_ab(21, alle)));
 
-        personen_einz_zuweisen(t.zustand, t.felder);
+        personen_einz_zuweisen(t.zustand, t.plattform, t.felder);
 
         QCOMPARE(sortiert(t.feldtexte(11, 13)), alle);
         QCOMPARE(t.slot_texte(t.zustand.gruppe2, 21, 23), t.feldtexte(11, 13));
@@ -221,7 +361,8 @@ private slots:
         t.zustand.gruppe2 = gruppe_mit(namen_ab(21, namen(u"alt"_s, 8)));
         QVERIFY(gruppendatei_anlegen(t.pfad(quelle), teilnehmer));
 
-        (doppel ? personen_zuweisen2t : personen_einz_zuweisen)(t.zustand, t.felder);
+        (doppel ? personen_zuweisen2t : personen_einz_zuweisen)(t.zustand, t.plattform, t.felder,
+                                                                std::nullopt);
 
         const TGruppe &gruppe = gruppe_der_mannschaft(t.zustand, mannschaft);
         QCOMPARE(sortiert(t.slot_texte(gruppe, erster, erster + 3)), namen(u"neu"_s, 4));
@@ -241,11 +382,14 @@ private slots:
         t.zustand.gruppe1 = gruppe_mit(namen_ab(1, namen(u"da"_s, 4)));
         t.felder.setze(3, u"alt"_s);
 
-        personen_zuweisen2t(t.zustand, t.felder);
+        personen_zuweisen2t(t.zustand, t.plattform, t.felder);
 
         QCOMPARE(t.feldtexte(1, 20), QStringList(20, QString()));
         QCOMPARE(t.zustand.pool_anzahl, 0);
         QCOMPARE(t.zustand.wert(opt::spieler_pro_mannschaft), 5);
+        // Nothing was drawn: no number, no line.
+        QCOMPARE(t.felder.auslosung(Mannschaft::eins), std::nullopt);
+        QVERIFY(!QFile::exists(t.pfad(protokoll_datei)));
         QCOMPARE(dateiinhalt(t.pfad(gruppe1_e_datei)),
                  gruppe_mit(namen_ab(1, namen(u"da"_s, 4))).bytes());
     }
@@ -255,7 +399,7 @@ private slots:
         Turnier t(0);
         QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_d_datei), namen_ab(1, namen(u"n"_s, 4))));
         t.felder.setze(20, u"alt"_s);
-        personen_zuweisen2t(t.zustand, t.felder);
+        personen_zuweisen2t(t.zustand, t.plattform, t.felder);
         QCOMPARE(t.feldtexte(1, 20), QStringList(20, QString()));
         QVERIFY(!QFile::exists(t.pfad(gruppe1_e_datei)));
         QVERIFY(!QFile::exists(t.pfad(gruppe2_e_datei)));
@@ -267,7 +411,7 @@ private slots:
         for (QStringList &aufstellung : aufstellungen) {
             Turnier t(1);
             QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_d_datei), namen_ab(1, namen(u"n"_s, 12))));
-            personen_zuweisen2t(t.zustand, t.felder);
+            personen_zuweisen2t(t.zustand, t.plattform, t.felder);
             aufstellung = t.slot_texte(t.zustand.gruppe1, 1, 20);
         }
         QCOMPARE(aufstellungen[0], aufstellungen[1]);

@@ -3,6 +3,7 @@
 #include "lineup/gruppendateien.h"
 #include "lineup/namensfelder.h"
 #include "test_ordner.h"
+#include "test_plattform.h"
 
 #include <QtTest>
 
@@ -15,13 +16,13 @@ class TstGruppenAnzeige : public QObject
 
     struct Turnier : TestOrdner
     {
+        TestPlattform plattform;
         Namensfelder felder;
         explicit Turnier(int doppel_modus)
         {
             zustand.optionen_lesen();
             zustand.setze(opt::doppel_modus, doppel_modus);
             zustand.optionen_speichern();
-            zustand.zufall.saen(4711);
         }
         QStringList texte(int von, int bis) const
         {
@@ -62,7 +63,7 @@ private slots:
         QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_e_datei), namen_ab(1, blau)));
         QVERIFY(gruppendatei_anlegen(t.pfad(gruppe2_e_datei), namen_ab(21, rot)));
 
-        einzel_gruppen_anzeigen(t.zustand, t.felder);
+        einzel_gruppen_anzeigen(t.zustand, t.plattform, t.felder);
 
         const QStringList team1 = t.texte(1, 5);
         const QStringList team2 = t.texte(11, 13);
@@ -85,9 +86,10 @@ private slots:
     {
         Turnier t(0);
         QVERIFY(gruppendatei_anlegen(t.pfad(gruppe1_e_datei), namen_ab(1, namen(u"B"_s, 10))));
+        t.plattform.saaten << 1 << 2 << 3 << 4 << 5 << 6 << 7 << 8;
         QList<QStringList> aufstellungen;
         for (int mal = 0; mal < 4; ++mal) {
-            einzel_gruppen_anzeigen(t.zustand, t.felder);
+            einzel_gruppen_anzeigen(t.zustand, t.plattform, t.felder);
             aufstellungen << t.texte(1, 10);
         }
         QVERIFY(aufstellungen.count(aufstellungen.first()) < aufstellungen.size());

@@ -1,4 +1,5 @@
 #include "gruppen_testhilfe.h"
+#include "lineup/auslosungsprotokoll.h"
 #include "lineup/doppel_gruppen_fenster.h"
 #include "lineup/einzel_gruppen_fenster.h"
 #include "lineup/gruppen_anzeige.h"
@@ -11,6 +12,7 @@
 
 #include <QAccessible>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -36,7 +38,6 @@ class TstGruppenFenster : public QObject
             zustand.optionen_lesen();
             zustand.setze(opt::doppel_modus, doppel_modus);
             zustand.optionen_speichern();
-            zustand.zufall.saen(plattform.saat);
         }
         static QStringList texte(const AuslosungsFenster &fenster, int von, int bis)
         {
@@ -63,7 +64,6 @@ class TstGruppenFenster : public QObject
             zustand.optionen_lesen();
             zustand.setze(opt::doppel_modus, doppel_modus);
             zustand.optionen_speichern();
-            zustand.zufall.saen(plattform.saat);
         }
         // "Gruppen" on the tool bar; the window it opened.
         AuslosungsFenster *gruppen()
@@ -105,7 +105,142 @@ class TstGruppenFenster : public QObject
         return ergebnis;
     }
 
+    // Typed as a person types, key by key, umlauts too.
+    static void tippen(QLineEdit *feld, const QString &text)
+    {
+        feld->clear();
+        for (const QChar zeichen : text)
+            QTest::sendKeyEvent(QTest::Click, feld, Qt::Key_unknown, zeichen, Qt::NoModifier);
+    }
+
+    static QStringList protokoll(const TestOrdner &o)
+    {
+        return QString::fromLatin1(dateiinhalt(o.pfad(protokoll_datei)))
+            .split(u"\r\n"_s, Qt::SkipEmptyParts);
+    }
+
 private slots:
+    void einzel_zeigt_und_wiederholt_die_auslosungen()
+    {
+        Programm p(0);
+        const QStringList blau = namen(u"Blau"_s, 6), rot = namen(u"Rot"_s, 4);
+        QVERIFY(gruppendatei_anlegen(p.pfad(gruppe1_e_datei), namen_ab(1, blau)));
+        QVERIFY(gruppendatei_anlegen(p.pfad(gruppe2_e_datei), namen_ab(21, rot)));
+        p.plattform.saaten << 111 << 222;
+        einzel_gruppen_anzeigen(p.zustand, p.plattform, p.form8.namensfelder());
+        p.form8.zeigen();
+        TForm8::Nummernzeile &team1 = p.form8.nummernzeilen[0];
+        TForm8::Nummernzeile &team2 = p.form8.nummernzeilen[1];
+        QCOMPARE(team1.anzeige->text(), u"Auslosung Nr. 111"_s);
+        QCOMPARE(team2.anzeige->text(), u"Auslosung Nr. 222"_s);
+        const QStringList erste = Programm::texte(p.form8, 1, 6);
+
+        klicken(&p.form8, "Button3");
+        QCOMPARE(team1.anzeige->text(), u"Auslosung Nr. 4711"_s);
+        QVERIFY(Programm::texte(p.form8, 1, 6) != erste);
+
+        tippen(team1.feld, u" 111"_s);
+        klicken(&p.form8, "Wiederholen1");
+        QCOMPARE(Programm::texte(p.form8, 1, 6), erste);
+        QCOMPARE(team1.anzeige->text(), u"Auslosung Nr. 111"_s);
+        QCOMPARE(gespeichert(p.pfad(gruppe1_e_datei), 1, 6), als_1252(erste));
+        const QStringList zeilen = protokoll(p);
+        QCOMPARE(zeilen.size(), 4);
+        QCOMPARE(zeilen.last(), zeilen.first());
+        QCOMPARE(zeilen.first(),
+                 u"08.12.2026;10:30:00;Einzelspiel;Mannschaft 1;111;"_s + erste.join(u';'));
+        QVERIFY(zeilen.at(1).startsWith(u"08.12.2026;10:30:00;Einzelspiel;Mannschaft 2;222;"_s));
+        QVERIFY(p.plattform.meldungen.isEmpty());
+
+        // "Löschen" shows no draw any more, and "Wiederholen" waits for the next opening.
+        klicken(&p.form8, "Button5");
+        QCOMPARE(team1.anzeige->text(), QString());
+        QCOMPARE(team2.anzeige->text(), QString());
+        QVERIFY(!team1.wiederholen->isEnabled() && !team2.wiederholen->isEnabled());
+        p.form8.mischen_erlauben();
+        QVERIFY(team1.wiederholen->isEnabled() && team2.wiederholen->isEnabled());
+    }
+
+    // The doubles window shows one team at a time and the number of the draw that team's
+    // line-up file holds, also when the singles window drew it since.
+    void doppel_zeigt_die_nummer_der_gezeigten_mannschaft()
+    {
+        Programm p(1);
+        const QStringList teilnehmer = namen(u"Paar"_s, 8);
+        QVERIFY(gruppendatei_anlegen(p.pfad(gruppe1_d_datei), namen_ab(1, teilnehmer)));
+        QVERIFY(gruppendatei_anlegen(p.pfad(gruppe1_e_datei), namen_ab(1, teilnehmer)));
+        QVERIFY(gruppendatei_anlegen(p.pfad(gruppe2_e_datei), namen_ab(21, namen(u"Rot"_s, 4))));
+        p.form7.zeigen();
+        klicken(&p.form7, "RadioButton2");
+        klicken(&p.form7, "RadioButton1");
+        QLabel *anzeige = p.form7.nummernzeile.anzeige;
+        QCOMPARE(anzeige->text(), QString());
+
+        p.plattform.saat = 48213;
+        klicken(&p.form7, "Button3");
+        QCOMPARE(anzeige->text(), u"Auslosung Nr. 48213"_s);
+        const QStringList paare = Programm::texte(p.form7, 1, 8);
+        klicken(&p.form7, "RadioButton2");
+        QCOMPARE(anzeige->text(), QString());
+        klicken(&p.form7, "RadioButton1");
+        QCOMPARE(anzeige->text(), u"Auslosung Nr. 48213"_s);
+
+        p.plattform.saaten << 5 << 6;
+        einzel_gruppen_anzeigen(p.zustand, p.plattform, p.form8.namensfelder());
+        klicken(&p.form7, "RadioButton2");
+        QCOMPARE(anzeige->text(), u"Auslosung Nr. 6"_s);
+        klicken(&p.form7, "RadioButton1");
+        QCOMPARE(anzeige->text(), u"Auslosung Nr. 5"_s);
+
+        tippen(p.form7.nummernzeile.feld, u"48213"_s);
+        klicken(&p.form7, "Wiederholen");
+        QCOMPARE(Programm::texte(p.form7, 1, 8), paare);
+        QCOMPARE(anzeige->text(), u"Auslosung Nr. 48213"_s);
+        QCOMPARE(protokoll(p).last(),
+                 u"08.12.2026;10:30:00;Doppelspiel;Mannschaft 1;48213;"_s + paare.join(u';'));
+    }
+
+    void unsinn_in_nr_wird_gemeldet_data()
+    {
+        QTest::addColumn<QString>("getippt");
+        QTest::addColumn<QString>("meldung");
+        const QString keine = u"'%1' ist keine gültige Auslosungsnummer.\n"
+                              u"Eine Auslosungsnummer ist eine ganze Zahl von 0 bis 4294967295."_s;
+        QTest::newRow("Buchstaben") << u"abc"_s << keine.arg(u"abc"_s);
+        QTest::newRow("Umlaut") << u"12ä"_s << keine.arg(u"12ä"_s);
+        QTest::newRow("zu groß") << u"4294967296"_s << keine.arg(u"4294967296"_s);
+        QTest::newRow("negativ") << u"-1"_s << keine.arg(u"-1"_s);
+        QTest::newRow("leer") << QString()
+                              << u"Bitte im Feld \"Nr.\" die Nummer der Auslosung eingeben, die "
+                                 u"wiederholt werden soll."_s;
+    }
+
+    void unsinn_in_nr_wird_gemeldet()
+    {
+        QFETCH(QString, getippt);
+        QFETCH(QString, meldung);
+        Programm p(0);
+        QVERIFY(gruppendatei_anlegen(p.pfad(gruppe1_e_datei), namen_ab(1, namen(u"Blau"_s, 4))));
+        QVERIFY(gruppendatei_anlegen(p.pfad(gruppe1_d_datei), namen_ab(1, namen(u"Blau"_s, 4))));
+        einzel_gruppen_anzeigen(p.zustand, p.plattform, p.form8.namensfelder());
+        klicken(&p.form7, "RadioButton2");
+        klicken(&p.form7, "RadioButton1");
+        const QByteArray aufstellung = dateiinhalt(p.pfad(gruppe1_e_datei));
+        const QByteArray zeilen = dateiinhalt(p.pfad(protokoll_datei));
+
+        for (AuslosungsFenster *fenster : {static_cast<AuslosungsFenster *>(&p.form7),
+                                           static_cast<AuslosungsFenster *>(&p.form8)}) {
+            p.plattform.meldungen.clear();
+            const bool doppel = fenster == &p.form7;
+            tippen(fenster->findChild<QLineEdit *>(doppel ? "Nr" : "Nr1"), getippt);
+            klicken(fenster, doppel ? "Wiederholen" : "Wiederholen1");
+            QCOMPARE(p.plattform.texte(), QStringList{meldung});
+            QCOMPARE(p.plattform.meldungen.first().art, TestPlattform::Meldung::Fehler);
+        }
+        QCOMPARE(dateiinhalt(p.pfad(gruppe1_e_datei)), aufstellung);
+        QCOMPARE(dateiinhalt(p.pfad(protokoll_datei)), zeilen);
+    }
+
     void einzel_zeigt_beide_auslosungen_und_erlaubt_neues_mischen()
     {
         MitHauptfenster p(0);
@@ -219,7 +354,7 @@ private slots:
         Programm p(0);
         QVERIFY(gruppendatei_anlegen(p.pfad(gruppe1_e_datei), namen_ab(1, namen(u"Blau"_s, 10))));
         QVERIFY(gruppendatei_anlegen(p.pfad(gruppe2_e_datei), namen_ab(21, namen(u"Rot"_s, 10))));
-        einzel_gruppen_anzeigen(p.zustand, p.form8.namensfelder());
+        einzel_gruppen_anzeigen(p.zustand, p.plattform, p.form8.namensfelder());
         p.form8.zeigen();
         QSignalSpy startseite(&p.form8, &AuslosungsFenster::startseite_zeigen);
 
@@ -241,7 +376,7 @@ private slots:
     {
         Programm p(0);
         QVERIFY(gruppendatei_anlegen(p.pfad(gruppe1_e_datei), namen_ab(1, namen(u"Blau"_s, 4))));
-        einzel_gruppen_anzeigen(p.zustand, p.form8.namensfelder());
+        einzel_gruppen_anzeigen(p.zustand, p.plattform, p.form8.namensfelder());
         p.form8.zeigen();
         const QByteArray datei = dateiinhalt(p.pfad(gruppe1_e_datei));
         QSignalSpy startseite(&p.form8, &AuslosungsFenster::startseite_zeigen);
@@ -271,7 +406,7 @@ private slots:
         QFETCH(bool, esc);
         Programm p(0);
         QVERIFY(gruppendatei_anlegen(p.pfad(gruppe1_e_datei), namen_ab(1, namen(u"Blau"_s, 4))));
-        einzel_gruppen_anzeigen(p.zustand, p.form8.namensfelder());
+        einzel_gruppen_anzeigen(p.zustand, p.plattform, p.form8.namensfelder());
         klicken(&p.form8, "Button5");
         for (AuslosungsFenster *fenster : {static_cast<AuslosungsFenster *>(&p.form7),
                                            static_cast<AuslosungsFenster *>(&p.form8)}) {
@@ -333,7 +468,7 @@ private slots:
             gruppe.setze_bytes(i * 51, char(roh.at(i).size()) + roh.at(i));
         QVERIFY(speicher::datei_ersetzen(p.pfad(gruppe1_e_datei), gruppe.bytes()));
 
-        einzel_gruppen_anzeigen(p.zustand, p.form8.namensfelder());
+        einzel_gruppen_anzeigen(p.zustand, p.plattform, p.form8.namensfelder());
         p.form8.zeigen();
         const QStringList gezeigt = Programm::texte(p.form8, 1, 4);
         QCOMPARE(Programm::sortiert(gezeigt), Programm::sortiert(lesbar));

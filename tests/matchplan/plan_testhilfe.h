@@ -64,6 +64,12 @@ struct PlanAufbau : TestOrdner
         for (qsizetype i = 1; i <= text.size(); ++i)
             matrix.text_editiert(c, r, text.left(i));
     }
+    // A committed result: typed, then the cell's editor closes.
+    void eintragen(int c, int r, const QString &text)
+    {
+        tippen(c, r, text);
+        matrix.editieren_endet();
+    }
     // The cell's text replaced at once, for instance emptied.
     void ersetzen(int c, int r, const QString &text)
     {
@@ -85,5 +91,15 @@ struct PlanAufbau : TestOrdner
     QString platz(Mannschaft mannschaft, int k) const
     {
         return tabelle.Cells(plan::platz_spalte(plan.anzahl()), plan::zeile(mannschaft, k));
+    }
+    // Every row of both grids as the window shows them.
+    QStringList gitter_zeilen() const
+    {
+        QStringList zeilen;
+        for (const GitterModell *gitter : {&tabelle, &matrix}) {
+            for (int r = 0; r < gitter->RowCount(); ++r)
+                zeilen << gitter->Rows(r).join(u'|');
+        }
+        return zeilen;
     }
 };

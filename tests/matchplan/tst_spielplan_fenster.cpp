@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -68,7 +69,7 @@ class TstSpielplanFenster : public QObject
     }
 
     // Key by key, as a person types: the first key opens the cell's editor, the others go to
-    // it; Return closes it.
+    // it; Return closes it, through a queued call.
     static void tippen(TFilterGrid *gitter, const QString &text)
     {
         for (QChar zeichen : text) {
@@ -79,6 +80,7 @@ class TstSpielplanFenster : public QObject
         }
         if (QWidget *editor = gitter->indexWidget(gitter->currentIndex()))
             QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(!gitter->indexWidget(gitter->currentIndex()));
     }
 
     static void eintragen(TFilterGrid *gitter, int c, int r, const QString &text)
@@ -178,6 +180,110 @@ private slots:
         eintragen(matrix, 1, 2, u"a:1"_s);
         QCOMPARE(p.plattform.texte(), QStringList{u"'a' ist kein gültiger Integerwert"_s});
         QCOMPARE(ges_platz(plan, Mannschaft::zwei, 2), u"2|5"_s);
+    }
+
+    // Both grids as the window shows them.
+    static QStringList gitter_zeilen(const SpielplanFenster *plan)
+    {
+        QStringList zeilen;
+        for (const TFilterGrid *gitter : {plan->FilterGrid1, plan->FilterGrid2}) {
+            for (int r = 0; r < gitter->RowCount(); ++r)
+                zeilen << gitter->Rows(r).join(u'|');
+        }
+        return zeilen;
+    }
+
+    void strg_z_und_strg_y_nehmen_ergebnisse_zurueck()
+    {
+        Programm p(false, aufstellung(u"A"_s, 3), aufstellung(u"B"_s, 3));
+        SpielplanFenster *plan = p.oeffnen();
+        TFilterGrid *matrix = plan->FilterGrid2;
+        QVERIFY(QTest::qWaitForWindowActive(plan));
+        const QStringList leer = gitter_zeilen(plan);
+        eintragen(matrix, 1, 1, u"3,2"_s);
+        const QStringList eins = gitter_zeilen(plan);
+        eintragen(matrix, 2, 2, u"1:0"_s);
+        const QStringList zwei = gitter_zeilen(plan);
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 2), u"1|3"_s);
+
+        QTest::keyClick(matrix, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(gitter_zeilen(plan), eins);
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 2), u"|"_s);
+        QTest::keyClick(matrix, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(gitter_zeilen(plan), leer);
+        QTest::keyClick(matrix, Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(matrix, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(gitter_zeilen(plan), zwei);
+
+        // "Ergebnis löschen" is a step of its own.
+        QTest::mouseClick(plan->Button4, Qt::LeftButton);
+        QCOMPARE(gitter_zeilen(plan), leer);
+        QTest::keyClick(matrix, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(gitter_zeilen(plan), zwei);
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 2), u"1|3"_s);
+
+        // Opening the plan again starts without steps.
+        p.oeffnen();
+        QVERIFY(!plan->spielplan().schritte().canUndo());
+        QTest::keyClick(matrix, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(gitter_zeilen(plan), leer);
+        QVERIFY(p.plattform.meldungen.isEmpty());
+    }
+
+    void kontextmenue_der_matrix()
+    {
+        Programm p(true, aufstellung(u"A"_s, 4), aufstellung(u"B"_s, 4));
+        SpielplanFenster *plan = p.oeffnen();
+        TFilterGrid *matrix = plan->FilterGrid2;
+        const QStringList leer = gitter_zeilen(plan);
+        eintragen(matrix, 2, 1, u"4:1"_s);
+        const QStringList danach = gitter_zeilen(plan);
+
+        const QPoint ort = matrix->visualRect(matrix->model()->index(1, 2)).center();
+        QContextMenuEvent klick(QContextMenuEvent::Mouse, ort,
+                                matrix->viewport()->mapToGlobal(ort));
+        QCoreApplication::sendEvent(matrix->viewport(), &klick);
+        auto *menue = matrix->findChild<QMenu *>("Ergebnismenue");
+        QVERIFY(menue);
+        QTRY_VERIFY(menue->isVisible());
+        const QList<QAction *> eintraege = menue->actions();
+        QCOMPARE(eintraege.size(), 2);
+        QCOMPARE(eintraege[0]->text(), u"&Rückgängig"_s);
+        QCOMPARE(eintraege[0]->shortcut(), QKeySequence(u"Ctrl+Z"_s));
+        QCOMPARE(eintraege[1]->text(), u"&Wiederholen"_s);
+        QCOMPARE(eintraege[1]->shortcut(), QKeySequence(u"Ctrl+Y"_s));
+        QVERIFY(eintraege[0]->isEnabled());
+        QVERIFY(!eintraege[1]->isEnabled());
+
+        eintraege[0]->trigger();
+        menue->close();
+        QCOMPARE(gitter_zeilen(plan), leer);
+        QVERIFY(!eintraege[0]->isEnabled());
+        QVERIFY(eintraege[1]->isEnabled());
+        eintraege[1]->trigger();
+        QCOMPARE(gitter_zeilen(plan), danach);
+    }
+
+    // With the cell's editor still open, the result being typed is committed and taken back.
+    void rueckgaengig_bei_offenem_editor()
+    {
+        Programm p(false, aufstellung(u"A"_s, 2), aufstellung(u"B"_s, 2));
+        SpielplanFenster *plan = p.oeffnen();
+        TFilterGrid *matrix = plan->FilterGrid2;
+        eintragen(matrix, 1, 1, u"2:2"_s);
+        const QStringList vorher = gitter_zeilen(plan);
+        klicken(matrix, 2, 2);
+        for (QChar zeichen : u"5:3"_s) {
+            QWidget *editor = matrix->indexWidget(matrix->currentIndex());
+            QTest::sendKeyEvent(QTest::Click, editor ? editor : matrix, Qt::Key_unknown,
+                                QString(zeichen), {});
+        }
+        QVERIFY(matrix->indexWidget(matrix->currentIndex()));
+        QCOMPARE(matrix->Cells(2, 2), u"5:3"_s);
+
+        plan->findChild<QAction *>("Rueckgaengig")->trigger();
+        QVERIFY(!matrix->indexWidget(matrix->currentIndex()));
+        QCOMPARE(gitter_zeilen(plan), vorher);
     }
 
     void gesperrte_zellen_nehmen_nichts_an()

@@ -5,6 +5,7 @@
 #include "selection/listen_satz.h"
 #include "storage/text1252.h"
 #include "test_ordner.h"
+#include "test_plattform.h"
 
 #include <QTest>
 #include <QtEndian>
@@ -14,6 +15,8 @@ using namespace Qt::StringLiterals;
 class TstAuswahldateien : public QObject
 {
     Q_OBJECT
+
+    TestPlattform m_plattform; // answers the draw after the hand-over
 
     static QByteArray erwarteter_satz(const QByteArray &text, qint32 zaehler1)
     {
@@ -127,7 +130,7 @@ private slots:
         // gruppe1 carries both halves into team 2's file; the other half stays as it was.
         o.zustand.gruppe1.setze_name(fremder, u"Bleibt"_s);
         o.zustand.gruppe1.setze_name(erster + 4, u"Alt"_s);
-        auswahl_speichern(o.zustand, mannschaft_aus_nummer(mannschaft), true,
+        auswahl_speichern(o.zustand, m_plattform, mannschaft_aus_nummer(mannschaft), true,
                           {{u"Zeller"_s}, {u"Abel"_s, u"Bäcker"_s, u"Cäsar"_s}}, einzel, doppel);
 
         QCOMPARE(gruppen_slots(o.pfad(datei), erster, erster + 19),
@@ -158,11 +161,11 @@ private slots:
         TestOrdner o;
         o.zustand.optionen_lesen();
         o.zustand.setze(opt::mannschaft_nr, 2);
-        o.zustand.zufall.saen(4711);
         Namensfelder einzel_felder, doppel_felder;
         const QStringList gewaehlt{u"Ärger"_s, u"Bode"_s, u"Çelik"_s, u"Dürr"_s, u"Eßer"_s};
         const Mannschaft m = mannschaft_aus_nummer(mannschaft);
-        auswahl_speichern(o.zustand, m, doppel, {{}, gewaehlt}, einzel_felder, doppel_felder);
+        auswahl_speichern(o.zustand, m_plattform, m, doppel, {{}, gewaehlt}, einzel_felder,
+                          doppel_felder);
 
         const int erster = grp::erster_slot(m);
         const QString datei = aufstellungsdatei(m);
@@ -193,10 +196,10 @@ private slots:
         QFETCH(QString, datei);
         TestOrdner o;
         Namensfelder einzel, paare;
-        auswahl_speichern(o.zustand, Mannschaft::eins, doppel,
+        auswahl_speichern(o.zustand, m_plattform, Mannschaft::eins, doppel,
                           {{}, {u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s}}, einzel, paare);
         QVERIFY(!gruppen_slots(o.pfad(datei), 5, 5).constFirst().isEmpty());
-        auswahl_speichern(o.zustand, Mannschaft::eins, doppel,
+        auswahl_speichern(o.zustand, m_plattform, Mannschaft::eins, doppel,
                           {{u"D"_s, u"E"_s}, {u"A"_s, u"B"_s, u"C"_s}}, einzel, paare);
         QCOMPARE(gruppen_slots(o.pfad(datei), 4, 5), QStringList(2));
         QCOMPARE(o.zustand.gruppe1.name(4), QString());

@@ -29,7 +29,6 @@ class TstDualListe : public QObject
         explicit Probe(const QList<Spieler> &kader1, const QList<Spieler> &kader2 = {})
         {
             zustand.optionen_lesen();
-            zustand.zufall.saen(plattform.saat);
             kader_anlegen(pfad(adressen_dateiname(Mannschaft::eins)), kader1);
             kader_anlegen(pfad(adressen_dateiname(Mannschaft::zwei)), kader2);
             zustand.setze(opt::mannschaft_nr, 1);

@@ -37,7 +37,6 @@ class TstDualListeFenster : public QObject
             QFile hilfe(pfad(u"Vorlix_Turnier-Hilfe.chm"_s));
             hilfe.open(QIODevice::WriteOnly);
             zustand.optionen_lesen();
-            zustand.zufall.saen(plattform.saat);
             kader_anlegen(
                 pfad(adressen_dateiname(Mannschaft::eins)),
                 {{u"Jürgen"_s, u"Öztürk"_s}, {u"Änne"_s, u"Groß"_s}, {u"Käthe"_s, u"Weiß"_s}});

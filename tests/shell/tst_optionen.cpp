@@ -3,7 +3,6 @@
 #include "shell/titel.h"
 #include "storage/sichere_datei.h"
 #include "test_ordner.h"
-#include "test_plattform.h"
 
 #include <QtTest>
 
@@ -186,16 +185,12 @@ private slots:
     {
         QTemporaryDir ordner;
         qputenv(daten_umgebungsvariable, (ordner.path() + u"/daten"_s).toUtf8());
-        TestPlattform plattform;
         Zustand zustand;
-        programm_vorbereiten(zustand, plattform, QCoreApplication::applicationDirPath());
+        programm_vorbereiten(zustand, QCoreApplication::applicationDirPath());
         qunsetenv(daten_umgebungsvariable);
         QCOMPARE(zustand.daten_pfad, ordner.path() + u"/daten/"_s);
         QVERIFY(QFile::exists(zustand.pfad(optionen_dateiname)));
         QCOMPARE(QLocale().decimalPoint(), u","_s);
-        Zufall gleich;
-        gleich.saen(plattform.saat);
-        QCOMPARE(zustand.zufall.random(1000000), gleich.random(1000000));
     }
 
     void datenordner_wahl_data()

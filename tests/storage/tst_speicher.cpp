@@ -3,6 +3,7 @@
 #include "storage/sichere_datei.h"
 #include "storage/text1252.h"
 #include "storage/textdatei.h"
+#include "volle_platte.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -152,6 +153,42 @@ private slots:
         QByteArray roh;
         QVERIFY(datei_lesen(ordner.filePath("ziele/z.adr"), roh));
         QCOMPARE(roh, QByteArray("alt"));
+    }
+
+    // A full disk used to let the temporary file, cut short, replace the old one, and the
+    // write was reported as done.
+    void volle_platte_laesst_die_alte_datei_data()
+    {
+        QTest::addColumn<bool>("kopieren");
+        QTest::newRow("ersetzen") << false;
+        QTest::newRow("kopieren") << true;
+    }
+    void volle_platte_laesst_die_alte_datei()
+    {
+        QFETCH(bool, kopieren);
+        QTemporaryDir ordner;
+        const QString ziel = ordner.filePath("ziel.txt");
+        const QByteArray alt(4000, 'a');
+        const QByteArray neu(4100, 'n');
+        QVERIFY(datei_ersetzen(ziel, alt));
+        const QString quelle = ordner.filePath("quelle.txt");
+        QVERIFY(datei_ersetzen(quelle, neu));
+
+        bool geschrieben = true;
+        QString fehler;
+        {
+            VollePlatte voll(alt.size());
+            QVERIFY(voll.gesetzt());
+            geschrieben =
+                kopieren ? datei_kopieren(quelle, ziel, fehler) : datei_ersetzen(ziel, neu);
+        }
+        QVERIFY(!geschrieben);
+        QCOMPARE(kopieren, !fehler.isEmpty());
+        QByteArray roh;
+        QVERIFY(datei_lesen(ziel, roh));
+        QCOMPARE(roh, alt);
+        QCOMPARE(QDir(ordner.path()).entryList(QDir::Files),
+                 (QStringList{u"quelle.txt"_s, u"ziel.txt"_s}));
     }
 
     void textdatei_zeilenenden()

@@ -33,6 +33,7 @@ public:
     QStringList gezeigte_ordner;
     QDateTime uhrzeit{QDate(2026, 12, 8), QTime(10, 30, 0)};
     quint32 saat = 4711;
+    QQueue<quint32> saaten; // handed out first, one per request; then saat
     QRect schirm{0, 0, 1280, 1024};
     QRect arbeit{0, 0, 1280, 984};
     std::optional<Taskleiste> leiste = Taskleiste{984, false};
@@ -61,5 +62,5 @@ public:
     QRect bildschirm() override { return schirm; }
     std::optional<Taskleiste> taskleiste() override { return leiste; }
     QDateTime jetzt() override { return uhrzeit; }
-    quint32 zufallssaat() override { return saat; }
+    quint32 zufallssaat() override { return saaten.isEmpty() ? saat : saaten.dequeue(); }
 };

@@ -1,0 +1,46 @@
+#include "matchplan/planschritte.h"
+
+#include "grid/filtergrid.h"
+#include "matchplan/spielplan.h"
+
+#include <utility>
+
+std::vector<QString> zellen_lesen(const GitterModell &gitter, int spalten, int zeilen)
+{
+    std::vector<QString> zellen;
+    zellen.reserve(size_t(spalten * zeilen));
+    for (int r = 0; r < zeilen; ++r) {
+        for (int c = 0; c < spalten; ++c)
+            zellen.push_back(gitter.Cells(c, r));
+    }
+    return zellen;
+}
+
+void zellen_schreiben(GitterModell &gitter, int spalten, int zeilen,
+                      const std::vector<QString> &zellen)
+{
+    for (int r = 0; r < zeilen; ++r) {
+        for (int c = 0; c < spalten; ++c) {
+            const QString &text = zellen.at(size_t(r * spalten + c));
+            if (gitter.Cells(c, r) != text)
+                gitter.SetCells(c, r, text);
+        }
+    }
+}
+
+Planschritt::Planschritt(Spielplan &plan, Planstand vorher, Planstand nachher)
+    : m_plan(plan)
+    , m_vorher(std::move(vorher))
+    , m_nachher(std::move(nachher))
+{
+}
+
+void Planschritt::undo()
+{
+    m_plan.stand_herstellen(m_vorher);
+}
+
+void Planschritt::redo()
+{
+    m_plan.stand_herstellen(m_nachher);
+}
