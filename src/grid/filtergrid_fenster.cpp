@@ -63,12 +63,16 @@ TFilterGrid::~TFilterGrid()
 
 void TFilterGrid::darstellung_uebernehmen()
 {
-    verticalHeader()->setDefaultSectionSize(DefaultRowHeight());
+    // Only sizes that differ are handed on: every section the header resizes costs it a pass
+    // over all rows, and a new default size resizes every section.
+    if (verticalHeader()->defaultSectionSize() != DefaultRowHeight())
+        verticalHeader()->setDefaultSectionSize(DefaultRowHeight());
     for (int c = 0; c < ColCount(); ++c)
         setColumnWidth(c, std::max(ColWidths(c), 0));
     for (int r = 0; r < RowCount(); ++r) {
-        if (RowHeights(r) != DefaultRowHeight())
-            setRowHeight(r, std::max(RowHeights(r), 0));
+        const int hoehe = std::max(RowHeights(r), 0);
+        if (rowHeight(r) != hoehe)
+            setRowHeight(r, hoehe);
     }
     QPalette palette = this->palette();
     palette.setColor(QPalette::Highlight, farbe_zu_qcolor(SelectRowColor));

@@ -236,6 +236,25 @@ private slots:
         gitter.CleanBlueCell();
         QVERIFY(!gitter.selectionModel()->hasSelection());
     }
+
+    void zeilenhoehen_folgen_dem_modell()
+    {
+        TFilterGrid gitter;
+        fuellen(gitter);
+        gitter.SetDefaultRowHeight(20);
+        gitter.SetRowHeights(2, 45);
+        gitter.SetColor(clBtnFace); // another change keeps the grown row
+        QCOMPARE(gitter.rowHeight(1), 20);
+        QCOMPARE(gitter.rowHeight(2), 45);
+        gitter.SetRowHeights(2, 20);
+        QCOMPARE(gitter.rowHeight(2), 20);
+        gitter.SetRowHeights(3, 45);
+        gitter.SetDefaultRowHeight(30); // a new default sets every row, the grown one too
+        for (int r = 0; r < 4; ++r)
+            QCOMPARE(gitter.rowHeight(r), 30);
+        gitter.SetRowHeights(1, -5);
+        QCOMPARE(gitter.rowHeight(1), 0);
+    }
 };
 
 QTEST_MAIN(TstFilterGridFenster)
