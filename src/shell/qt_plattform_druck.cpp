@@ -1,4 +1,5 @@
 #include "printing/adressdruck_fenster.h"
+#include "printing/seitenvorschau_fenster.h"
 #include "shell/druck_modul.h"
 
 #include <QObject>
@@ -32,6 +33,14 @@ public:
             connect(druck, &Adressdruck::startseite_zeigen, hauptfenster, startseite_zeigen);
         }
         druck->adressen_drucken();
+    }
+
+    QWidget *seiten_vorschau(const Seitenvorschau &vorschau, Plattform &plattform,
+                             QWidget *eltern) override
+    {
+        auto *fenster = new SeitenvorschauFenster(vorschau, plattform, eltern);
+        fenster->showMaximized();
+        return fenster;
     }
 };
 
