@@ -18,18 +18,37 @@ int textbreite(const QFontMetrics &masse, const QString &text)
     return masse.horizontalAdvance(text);
 }
 
-// The widths of the columns at a size: each as wide as its widest text.
-QList<int> spaltenbreiten(const Ausgabetabelle &tabelle, const QString &art, int groesse)
+// The widths of the columns at a size: each as wide as its widest text. Titles that may be
+// broken into lines count with their widest word only.
+QList<int> spaltenbreiten(const Ausgabetabelle &tabelle, const QString &art, int groesse,
+                          bool titel_umbrechen)
 {
     const QFontMetrics masse = seitenmasse(druckschrift(art, groesse, false));
     QList<int> breiten;
-    for (const QString &titel : tabelle.spalten)
-        breiten << textbreite(masse, titel);
+    for (const QString &titel : tabelle.spalten) {
+        int weite = 0;
+        for (const QString &teil : titel_umbrechen ? titel.split(u' ') : QStringList{titel})
+            weite = std::max(weite, textbreite(masse, teil));
+        breiten << weite;
+    }
     for (const QStringList &zeile : tabelle.zeilen) {
         for (qsizetype spalte = 0; spalte < std::min(zeile.size(), breiten.size()); ++spalte)
             breiten[spalte] = std::max(breiten[spalte], textbreite(masse, zeile[spalte]));
     }
     return breiten;
+}
+
+// The title broken at blanks into lines no wider than the column, as far as its words allow.
+QStringList titelzeilen(const QFontMetrics &masse, const QString &titel, int weite)
+{
+    QStringList zeilen;
+    for (const QString &wort : titel.split(u' ')) {
+        if (!zeilen.isEmpty() && textbreite(masse, zeilen.last() + u' ' + wort) <= weite)
+            zeilen.last() += u' ' + wort;
+        else
+            zeilen << wort;
+    }
+    return zeilen;
 }
 
 int gesamtbreite(const QList<int> &breiten)
@@ -51,26 +70,35 @@ public:
 
     void tabelle(const Ausgabetabelle &tabelle)
     {
-        // The largest size up to the chosen one at which the table fits the page's width.
+        // The chosen size with titles on one line, else with titles broken into lines at the
+        // largest size up to the chosen one at which the table fits the page's width.
         int groesse = m_schrift.groesse;
-        QList<int> breiten = spaltenbreiten(tabelle, m_schrift.art, groesse);
+        QList<int> breiten = spaltenbreiten(tabelle, m_schrift.art, groesse, false);
+        if (gesamtbreite(breiten) > breite)
+            breiten = spaltenbreiten(tabelle, m_schrift.art, groesse, true);
         while (gesamtbreite(breiten) > breite && groesse > tabellensatz::kleinste_groesse)
-            breiten = spaltenbreiten(tabelle, m_schrift.art, --groesse);
+            breiten = spaltenbreiten(tabelle, m_schrift.art, --groesse, true);
         const int ueber = gesamtbreite(breiten) - breite;
         if (ueber > 0)
             breiten_kuerzen(breiten, ueber);
 
         const QFontMetrics masse = seitenmasse(druckschrift(m_schrift.art, groesse, false));
+        QList<QStringList> titel;
+        qsizetype titel_zeilen = 1;
+        for (qsizetype spalte = 0; spalte < breiten.size(); ++spalte) {
+            titel << titelzeilen(masse, tabelle.spalten[spalte], breiten[spalte]);
+            titel_zeilen = std::max(titel_zeilen, titel.last().size());
+        }
         const int zeilenhoehe = masse.height() + abstand;
-        const int titelhoehe = tabelle.titel.isEmpty() ? 0 : titelmasse().height() + abstand;
+        const Spalten spalten{tabelle, breiten, groesse, masse, titel, int(titel_zeilen)};
+        const int ueberschrift = tabelle.titel.isEmpty() ? 0 : titelmasse().height() + abstand;
         // The title, the column titles and a first row stay together.
-        if (m_y + titelhoehe + 2 * zeilenhoehe > druck::unterkante)
+        if (m_y + ueberschrift + (spalten.titel_zeilen + 1) * zeilenhoehe > druck::unterkante)
             seite_beginnen();
         if (!tabelle.titel.isEmpty()) {
             text(tabelle.titel, tabellensatz::rand, m_y, breite, titelgroesse(), true);
-            m_y += titelhoehe;
+            m_y += ueberschrift;
         }
-        const Spalten spalten{tabelle, breiten, groesse, masse};
         spaltentitel(spalten, zeilenhoehe);
         for (const QStringList &zeile : tabelle.zeilen) {
             if (m_y + zeilenhoehe > druck::unterkante) {
@@ -92,6 +120,8 @@ private:
         const QList<int> &breiten;
         int groesse;
         const QFontMetrics &masse;
+        const QList<QStringList> &titel; // each column's title in its lines
+        int titel_zeilen;
     };
 
     int titelgroesse() const { return m_schrift.groesse + 3; }
@@ -137,11 +167,17 @@ private:
 
     void spaltentitel(const Spalten &spalten, int zeilenhoehe)
     {
-        m_seiten.last().rechtecke.append({QRect(tabellensatz::rand - abstand, m_y - abstand / 2,
-                                                breite + 2 * abstand, zeilenhoehe),
-                                          druck::bandfarbe});
-        zellen(spalten, spalten.tabelle.spalten);
-        m_y += zeilenhoehe;
+        m_seiten.last().rechtecke.append(
+            {QRect(tabellensatz::rand - abstand, m_y - abstand / 2, breite + 2 * abstand,
+                   spalten.titel_zeilen * zeilenhoehe),
+             druck::bandfarbe});
+        for (int zeile = 0; zeile < spalten.titel_zeilen; ++zeile) {
+            QStringList texte;
+            for (const QStringList &titel : spalten.titel)
+                texte << titel.value(zeile);
+            zellen(spalten, texte);
+            m_y += zeilenhoehe;
+        }
     }
 
     void zellen(const Spalten &spalten, const QStringList &texte)

@@ -11,7 +11,8 @@
 // heading centred at its top, "Erstellt am:" with the date and "Seite n"; each table its title,
 // its column titles on a band and one line per row. A table that does not fit goes on on the
 // next page with its column titles again. Columns are as wide as their widest text; a table
-// too wide for the page is set smaller, down to the smallest size, and clipped beyond that.
+// too wide for the page first breaks its titles into lines at blanks, then is set smaller,
+// down to the smallest size, and clipped beyond that.
 namespace tabellensatz {
 inline constexpr int rand = 48;
 inline constexpr int kleinste_groesse = 6;

@@ -1,6 +1,7 @@
 #include "printing/adressdruck_fenster.h"
 #include "printing/seitenvorschau_fenster.h"
 #include "shell/druck_modul.h"
+#include "shell/plattform.h"
 
 #include <QObject>
 #include <QPrintDialog>
@@ -39,6 +40,8 @@ public:
                              QWidget *eltern) override
     {
         auto *fenster = new SeitenvorschauFenster(vorschau, plattform, eltern);
+        // Over the work area also where no window manager maximises it.
+        fenster->setGeometry(plattform.arbeitsbereich());
         fenster->showMaximized();
         return fenster;
     }

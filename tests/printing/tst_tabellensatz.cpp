@@ -93,6 +93,30 @@ private slots:
         QVERIFY(zellen.first().groesse <= groesste);
     }
 
+    // Titles much wider than their numbers are broken at blanks before the size shrinks.
+    void lange_titel_umbrechen()
+    {
+        Ausgabetabelle t;
+        for (int s = 1; s <= 9; ++s)
+            t.spalten << u"Siege Füchse Groß-Nord %1"_s.arg(s);
+        t.zeilen = {QStringList(9, u"12"_s)};
+
+        const DruckSeite seite =
+            tabellen_setzen(u"Ü"_s, QDate(2026, 12, 8), {t}, {u"DejaVu Sans"_s, 10}).first();
+
+        const QList<DruckText> siege = texte(seite, u"Siege"_s);
+        QCOMPARE(siege.size(), 9);
+        const QList<DruckText> nord = texte(seite, u"Groß-Nord"_s);
+        QCOMPARE(nord.size(), 9);
+        QVERIFY(nord.first().y > siege.first().y);
+        const QList<DruckText> zellen = texte(seite, u"12"_s);
+        QCOMPARE(zellen.size(), 9);
+        QCOMPARE(zellen.first().groesse, 10);
+        QVERIFY(zellen.first().y > nord.first().y);
+        QCOMPARE(seite.rechtecke.size(), 1);
+        QVERIFY(seite.rechtecke.first().flaeche.bottom() < zellen.first().y);
+    }
+
     // Numbers stand in the middle of their column, texts at its left edge.
     void ausrichtung()
     {
