@@ -1,5 +1,6 @@
 #include "printing/seitenvorschau_fenster.h"
 
+#include "shell/kuerzel.h"
 #include "shell/plattform.h"
 
 #include <QFrame>
@@ -72,7 +73,7 @@ QPushButton *SeitenvorschauFenster::knopf(const char *objekt_name, const QString
 {
     auto *k = new QPushButton(text, Panel1);
     k->setObjectName(objekt_name);
-    k->setAccessibleName(QString(text).remove(u'&'));
+    k->setAccessibleName(ohne_kuerzel(text));
     k->setAutoDefault(false);
     return k;
 }

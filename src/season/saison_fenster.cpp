@@ -8,6 +8,7 @@
 #include "season/saisonuebersicht.h"
 #include "shell/druck_modul.h"
 #include "shell/hilfe_taste_fenster.h"
+#include "shell/kuerzel.h"
 #include "shell/module.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
@@ -98,7 +99,7 @@ QWidget *SaisonFenster::liste(QLabel *&label, TFilterGrid *&gitter, const char *
     label = new QLabel(titel, teil);
     gitter = new TFilterGrid(m_plattform, teil);
     gitter->setObjectName(name);
-    gitter->setAccessibleName(QString(titel).remove(u'&'));
+    gitter->setAccessibleName(ohne_kuerzel(titel));
     label->setBuddy(gitter);
     spalte->addWidget(label);
     spalte->addWidget(gitter, 1);
@@ -109,7 +110,7 @@ QPushButton *SaisonFenster::knopf(const char *name, const QString &text)
 {
     auto *knopf = new QPushButton(text, Panel1);
     knopf->setObjectName(name);
-    knopf->setAccessibleName(QString(text).remove(u'&'));
+    knopf->setAccessibleName(ohne_kuerzel(text));
     knopf->setAutoDefault(false);
     return knopf;
 }
