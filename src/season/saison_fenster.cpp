@@ -6,6 +6,7 @@
 #include "printing/tabellensatz.h"
 #include "season/saison_export.h"
 #include "season/saisonuebersicht.h"
+#include "shell/arbeitsbereich_fenster.h"
 #include "shell/druck_modul.h"
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/kuerzel.h"
@@ -33,6 +34,7 @@ SaisonFenster::SaisonFenster(Zustand &zustand, Plattform &plattform, QWidget *pa
     m_uebersicht = std::make_unique<Saisonuebersicht>(m_zustand, *FilterGrid1, *FilterGrid2);
     connect(m_uebersicht.get(), &Saisonuebersicht::geaendert, this, &SaisonFenster::spiegeln);
     hilfe_taste_einrichten(this, m_zustand, m_plattform);
+    arbeitsbereich_fuellen(*this, m_plattform);
 }
 
 SaisonFenster::~SaisonFenster() = default;
@@ -118,9 +120,6 @@ QPushButton *SaisonFenster::knopf(const char *name, const QString &text)
 void SaisonFenster::zeigen()
 {
     m_uebersicht->laden();
-    const QRect arbeit = m_plattform.arbeitsbereich();
-    move(arbeit.topLeft());
-    resize(arbeit.size());
     show();
     raise();
     activateWindow();

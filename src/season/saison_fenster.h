@@ -23,7 +23,7 @@ public:
     SaisonFenster(Zustand &zustand, Plattform &plattform, QWidget *parent = nullptr);
     ~SaisonFenster() override;
 
-    // Reads the data folder again and shows the window over the work area.
+    // Reads the data folder again and shows the window.
     void zeigen();
     const Saisonuebersicht &uebersicht() const { return *m_uebersicht; }
 
