@@ -54,8 +54,13 @@ bool spieltag_schreiben(const Zustand &zustand)
 
 bool spieltag_lesen(Zustand &zustand)
 {
-    QFile datei(zustand.pfad(zustand.grp_datei));
+    return spieltag_lesen(zustand.pfad(zustand.grp_datei), zustand.spieltag);
+}
+
+bool spieltag_lesen(const QString &pfad, TSpieltag &satz)
+{
+    QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly))
         return false;
-    return zustand.spieltag.von_bytes(datei.read(spt::groesse));
+    return satz.von_bytes(datei.read(spt::groesse));
 }

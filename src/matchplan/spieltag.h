@@ -65,3 +65,5 @@ bool spieltag_schreiben(const Zustand &zustand);
 // The first record of daten_pfad + grp_datei into zustand.spieltag. A missing file, or one too
 // short for a record, leaves the record as it was; false then.
 bool spieltag_lesen(Zustand &zustand);
+// The same for the record file at pfad.
+bool spieltag_lesen(const QString &pfad, TSpieltag &satz);

@@ -65,12 +65,18 @@ bool seiten_ausgeben(QPagedPaintDevice &geraet, const QList<DruckSeite> &seiten)
 bool adressliste_als_pdf(const QList<DruckSeite> &seiten, const QString &pfad,
                          const QPageSize &format)
 {
+    return seiten_als_pdf(seiten, pfad, format, druck::titel);
+}
+
+bool seiten_als_pdf(const QList<DruckSeite> &seiten, const QString &pfad, const QPageSize &format,
+                    const QString &titel)
+{
     QBuffer puffer;
     puffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&puffer);
         pdf.setCreator(programm_name);
-        pdf.setTitle(druck::titel);
+        pdf.setTitle(titel);
         pdf.setPageSize(format);
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         if (!seiten_ausgeben(pdf, seiten))

@@ -17,5 +17,8 @@ bool seiten_ausgeben(QPagedPaintDevice &geraet, const QList<DruckSeite> &seiten)
 
 // Writes the pages as a PDF file, each filling a page of the given size. The file is replaced
 // whole, so a failure leaves any old file as it was; false when it cannot be written.
+bool seiten_als_pdf(const QList<DruckSeite> &seiten, const QString &pfad, const QPageSize &format,
+                    const QString &titel);
+// The address list's pages so, under its title.
 bool adressliste_als_pdf(const QList<DruckSeite> &seiten, const QString &pfad,
                          const QPageSize &format);

@@ -3,6 +3,7 @@
 #include "grid/filtergrid_fenster.h"
 #include "results/bildschirmfoto.h"
 #include "results/ergebnis_export.h"
+#include "results/ergebnis_pdf.h"
 #include "results/ergebnis_profil.h"
 #include "results/ergebnisliste.h"
 #include "shell/arbeitsbereich_fenster.h"
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -121,9 +123,13 @@ QWidget *ErgebnislisteFenster::fuss_aufbauen()
     Button1 = knopf("Button1", u"&Beenden"_s);
     Button2 = knopf("Button2", u"&Export"_s);
     Button3 = knopf("Button3", u"&Screenshot"_s);
+    Button4 = knopf("Button4", u"Als &PDF speichern"_s);
+    Button4->resize(std::max(knopf_breite, Button4->sizeHint().width()), knopf_hoehe);
     connect(Button1, &QPushButton::clicked, this, &QWidget::close);
     connect(Button2, &QPushButton::clicked, this,
             [this] { ergebnisse_exportieren(m_zustand, m_plattform, *FilterGrid1); });
+    connect(Button4, &QPushButton::clicked, this,
+            [this] { ergebnisse_als_pdf(m_zustand, m_plattform, *FilterGrid1, Panel2->text()); });
     return Panel1;
 }
 
@@ -147,8 +153,11 @@ void ErgebnislisteFenster::knoepfe_anordnen()
 {
     const std::array<int, 3> links = ergebnis_knopfreihe(width(), knopf_breite);
     QPushButton *const knoepfe[] = {Button1, Button2, Button3};
+    const int oben = (leisten_hoehe - knopf_hoehe) / 2;
     for (size_t i = 0; i < links.size(); ++i)
-        knoepfe[i]->move(links[i], (leisten_hoehe - knopf_hoehe) / 2);
+        knoepfe[i]->move(links[i], oben);
+    // The PDF button follows the documented three at their spacing.
+    Button4->move(links.back() + knopf_breite + 5, oben);
 }
 
 void ErgebnislisteFenster::resizeEvent(QResizeEvent *ereignis)

@@ -15,8 +15,8 @@ struct ErgebnisProfil;
 struct Zustand;
 
 // The results list of a stored match day: the heading panel with the size controls, the list
-// and the bottom row "Beenden", "Export", "Screenshot". It mirrors its Ergebnisliste; the twins
-// differ only by their profile.
+// and the bottom row "Beenden", "Export", "Screenshot", "Als PDF speichern". It mirrors its
+// Ergebnisliste; the twins differ only by their profile.
 class ErgebnislisteFenster : public QWidget
 {
     Q_OBJECT
@@ -38,6 +38,7 @@ public:
     QPushButton *Button1 = nullptr; // "Beenden"
     QPushButton *Button2 = nullptr; // "Export"
     QPushButton *Button3 = nullptr; // "Screenshot"
+    QPushButton *Button4 = nullptr; // "Als PDF speichern"
 
 signals:
     void startseite_zeigen();

@@ -49,6 +49,7 @@ const QList<Bedienelement> &hauptmenue()
         {{}, "&Anzeigen", "&Gruppen Mitspieler anzeigen", {}, Befehl::gruppen_mitspieler_anzeigen},
         {{}, "&Anzeigen", "&Turnierplan anzeigen", {}, Befehl::turnierplan_anzeigen},
         {{}, "&Anzeigen", "&Ergebnisse ansehen", {}, Befehl::ergebnisse_ansehen},
+        {{}, "&Anzeigen", "&Saisonübersicht", {}, Befehl::saisonuebersicht},
         {{}, "&Gruppen erstellen", "&Gruppen erstellen", {}, Befehl::gruppen_mitspieler_anzeigen},
         {{}, "&Drucken", "&Adressen drucken", {}, Befehl::adressen_drucken},
         {{}, "S&onstiges", "&Einstellungen", {}, Befehl::einstellungen},

@@ -12,6 +12,7 @@ enum class Befehl {
     gruppen_mitspieler_anzeigen,
     turnierplan_anzeigen,
     ergebnisse_ansehen,
+    saisonuebersicht,
     adressen_drucken,
     einstellungen,
     daten_sichern,

@@ -8,6 +8,7 @@
 #include "lineup/einzel_gruppen_fenster.h"
 #include "lineup/gruppen_anzeige.h"
 #include "rosters/erfassung_fenster.h"
+#include "season/saison_fenster.h"
 #include "selection/dualliste_fenster.h"
 #include "shell/arbeitsbereich_fenster.h"
 #include "shell/druck_modul.h"
@@ -83,6 +84,7 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
     befehl_setzen(Befehl::ueber, [this] { fenster(Ueber, [](UeberFenster &) {}).zeigen(); });
     befehl_setzen(Befehl::farben, [this] { farbwahl().zeigen(); });
     befehl_setzen(Befehl::einstellungen, [this] { einstellungen().oeffnen(); });
+    befehl_setzen(Befehl::saisonuebersicht, [this] { saison().zeigen(); });
 
     befehl_setzen(Befehl::adressen_drucken, [this] { adressen_drucken(); });
 
@@ -400,4 +402,11 @@ void TForm1::gruppen_zeigen()
     einzel_gruppen_anzeigen(m_zustand, m_plattform, form8().namensfelder());
     Form8->mischen_erlauben();
     Form8->zeigen();
+}
+
+SaisonFenster &TForm1::saison()
+{
+    return fenster(Saison, [this](SaisonFenster &fenster) {
+        connect(&fenster, &SaisonFenster::startseite_zeigen, this, &TForm1::startseite_zeigen);
+    });
 }

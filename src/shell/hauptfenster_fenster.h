@@ -13,6 +13,7 @@ class QLabel;
 class QStatusBar;
 class QTimer;
 class QToolButton;
+class SaisonFenster;
 class TDatensicherung;
 class TDualListDlg;
 class TFarbe;
@@ -67,6 +68,7 @@ public:
     TDatensicherung *Datensicherung = nullptr;
     TurnierplanAnbindung *Turnierplan = nullptr;
     ErgebnisAnbindung *Ergebnisse = nullptr;
+    SaisonFenster *Saison = nullptr; // created on first use
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
@@ -88,6 +90,7 @@ private:
     TForm7 &form7();
     TForm8 &form8();
     void gruppen_zeigen();
+    SaisonFenster &saison();
 
     // A window of the program, built at its first showing so that start-up stays short. Its
     // creation steps run then; einrichten wires it to the main window once, right after.

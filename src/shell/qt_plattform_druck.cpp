@@ -1,5 +1,7 @@
 #include "printing/adressdruck_fenster.h"
+#include "printing/seitenvorschau_fenster.h"
 #include "shell/druck_modul.h"
+#include "shell/plattform.h"
 
 #include <QObject>
 #include <QPrintDialog>
@@ -32,6 +34,16 @@ public:
             connect(druck, &Adressdruck::startseite_zeigen, hauptfenster, startseite_zeigen);
         }
         druck->adressen_drucken();
+    }
+
+    QWidget *seiten_vorschau(const Seitenvorschau &vorschau, Plattform &plattform,
+                             QWidget *eltern) override
+    {
+        auto *fenster = new SeitenvorschauFenster(vorschau, plattform, eltern);
+        // Over the work area also where no window manager maximises it.
+        fenster->setGeometry(plattform.arbeitsbereich());
+        fenster->showMaximized();
+        return fenster;
     }
 };
 

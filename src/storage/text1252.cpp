@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 
 namespace speicher {
 
@@ -43,6 +44,12 @@ QByteArray nach_1252(const QString &text)
 
 QString aus_1252(QByteArrayView bytes)
 {
+    // Only 0x80..0x9F differ from Latin-1; most stored texts have none of them and spare the
+    // converter, which would otherwise be opened for every field read.
+    const bool latin1 = std::none_of(bytes.begin(), bytes.end(),
+                                     [](char c) { return quint8(c) >= 0x80 && quint8(c) < 0xA0; });
+    if (latin1)
+        return QString::fromLatin1(bytes);
     QStringDecoder decoder("windows-1252");
     return decoder.decode(bytes);
 }

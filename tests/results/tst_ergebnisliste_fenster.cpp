@@ -1,3 +1,4 @@
+#include "../printing/druck_testhilfe.h"
 #include "ergebnis_testhilfe.h"
 #include "grid/filtergrid_fenster.h"
 #include "matchplan/spielplan_fenster.h"
@@ -243,6 +244,49 @@ private slots:
         QVERIFY(zeilen[1].startsWith("B3#"));
         QVERIFY(zeilen[6].startsWith("J\xFCrgen Wei\xDF#101#"));
         QCOMPARE(p.plattform.texte().last(), u" Die Daten wurden exportiert.  "_s);
+    }
+
+    // "Als PDF speichern": the list in the order shown under its heading; a file that cannot
+    // be written is reported.
+    void pdf_knopf_data()
+    {
+        QTest::addColumn<QString>("antwort");
+        QTest::addColumn<QString>("datei");
+        QTest::newRow("ohne Endung") << "Liste"
+                                     << "Liste.pdf";
+        QTest::newRow("Ordner fehlt") << "fehlt/Liste.pdf"
+                                      << "";
+    }
+    void pdf_knopf()
+    {
+        QFETCH(QString, antwort);
+        QFETCH(QString, datei);
+        Programm p(false);
+        ErgebnislisteFenster *liste = p.oeffnen();
+        QVERIFY(liste);
+        titel_klicken(liste->FilterGrid1, u"Platz"_s);
+        titel_klicken(liste->FilterGrid1, u"Platz"_s);
+        p.plattform.datei_antworten.enqueue(p.pfad(antwort));
+
+        QCOMPARE(liste->Button4->accessibleName(), u"Als PDF speichern"_s);
+        QTest::mouseClick(liste->Button4, Qt::LeftButton);
+
+        if (datei.isEmpty()) {
+            QCOMPARE(p.plattform.texte(),
+                     QStringList{u"Die PDF-Datei konnte nicht geschrieben werden:\n"_s +
+                                 p.pfad(antwort)});
+            QVERIFY(!QFile::exists(p.pfad(antwort)));
+            return;
+        }
+        QVERIFY(p.plattform.texte().isEmpty());
+        QByteArray pdf;
+        QVERIFY(speicher::datei_lesen(p.pfad(datei), pdf));
+        QVERIFY(pdf.startsWith("%PDF"));
+        const QString text = pdf_text(p.pfad(datei));
+        QVERIFY2(in_reihenfolge(text, {liste->Panel2->text(), u"Erstellt am: 08.12.2026"_s,
+                                       u"Gruppe"_s, u"Platz"_s, u"B3"_s, u"A3"_s, u"B2"_s, u"A2"_s,
+                                       u"B1"_s, u"Jürgen Weiß"_s}),
+                 qPrintable(text));
     }
 
     // Every window with a "Screenshot" button captures its own place on the screen.

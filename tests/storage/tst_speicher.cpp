@@ -5,6 +5,7 @@
 #include "storage/textdatei.h"
 #include "volle_platte.h"
 
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,6 +35,16 @@ private slots:
         QCOMPARE(nach_1252(text), bytes);
         if (!bytes.contains('?'))
             QCOMPARE(aus_1252(bytes), text);
+    }
+
+    // The shortcut past the converter gives what the converter gives, byte by byte.
+    void aus_1252_wie_der_konverter()
+    {
+        for (int b = 0; b < 256; ++b) {
+            const QByteArray byte(1, char(b));
+            QStringDecoder konverter("windows-1252");
+            QCOMPARE(aus_1252(byte), QString(konverter.decode(byte)));
+        }
     }
 
     void textfeld_wird_in_bytes_gekuerzt()
