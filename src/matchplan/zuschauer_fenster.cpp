@@ -64,16 +64,23 @@ void Tafeltext::paintEvent(QPaintEvent *)
 {
     QPainter maler(this);
     maler.fillRect(rect(), m_grund);
-    maler.setFont(m_schrift);
     maler.setPen(m_farbe);
     const QRect flaeche = contentsRect();
     if (wordWrap()) {
+        maler.setFont(m_schrift);
         maler.drawText(flaeche, int(alignment()) | Qt::TextWordWrap, text());
         return;
     }
-    const QString gekuerzt =
-        QFontMetrics(m_schrift).elidedText(text(), Qt::ElideRight, flaeche.width());
-    maler.drawText(flaeche, int(alignment()), gekuerzt);
+    // A long text first gets smaller type, down to 70 %, and only then loses its end.
+    QFont schrift = m_schrift;
+    const int breite = QFontMetrics(schrift).horizontalAdvance(text());
+    if (breite > flaeche.width() && flaeche.width() > 0) {
+        const int pixel = schrift.pixelSize();
+        schrift.setPixelSize(std::max({1, pixel * 7 / 10, pixel * flaeche.width() / breite}));
+    }
+    maler.setFont(schrift);
+    maler.drawText(flaeche, int(alignment()),
+                   QFontMetrics(schrift).elidedText(text(), Qt::ElideRight, flaeche.width()));
 }
 
 ZuschauerFenster::ZuschauerFenster(Plattform &plattform, QWidget *eltern)
@@ -121,10 +128,6 @@ ZuschauerFenster::ZuschauerFenster(Plattform &plattform, QWidget *eltern)
     for (size_t s = 0; s < Kopf.size(); ++s) {
         Kopf[s]->setAlignment(Rangliste[0][s]->alignment());
         Kopf[s]->farben_setzen(kopfschrift);
-    }
-    for (size_t i = 0; i < Rangliste.size(); ++i) {
-        for (Tafeltext *feld : Rangliste[i])
-            feld->farben_setzen(schrift, i % 2 ? zwischengrund : grund);
     }
     zeit_anzeigen(u"00 : 00"_s, {});
 
@@ -202,8 +205,11 @@ void ZuschauerFenster::spiegeln()
     for (size_t i = 0; i < Rangliste.size(); ++i) {
         auto &zeile = Rangliste[i];
         if (qsizetype(i) >= rangliste.size()) {
-            for (Tafeltext *feld : zeile)
+            // Rows beyond the plan's entries stay dark, not as empty stripes.
+            for (Tafeltext *feld : zeile) {
                 feld->clear();
+                feld->farben_setzen(schrift, grund);
+            }
             continue;
         }
         const Zuschauerzeile &eintrag = rangliste[qsizetype(i)];
@@ -212,8 +218,12 @@ void ZuschauerFenster::spiegeln()
         zeile[mannschaft]->setText(m_plan->mannschaftsname(eintrag.mannschaft));
         zeile[spiele]->setText(QString::number(eintrag.gespielt));
         zeile[ges]->setText(eintrag.ges);
-        zeile[mannschaft]->farben_setzen(mannschaftsfarbe(eintrag.mannschaft),
-                                         zeile[name]->grund());
+        const QColor zeilengrund = i % 2 ? zwischengrund : grund;
+        for (Tafeltext *feld : zeile) {
+            feld->farben_setzen(feld == zeile[mannschaft] ? mannschaftsfarbe(eintrag.mannschaft)
+                                                          : schrift,
+                                zeilengrund);
+        }
     }
 
     for (auto [zeile, team] :
@@ -245,9 +255,11 @@ void ZuschauerFenster::anordnen()
                            2 * h - h / 4);
     Spielzeit->schrift_setzen(tafelschrift(h * 3 / 2, true));
 
-    // Columns "Platz", "Name", "Mannschaft", "Spiele", "Ges.": the name takes what is left.
-    std::array<int, 5> spalten{3 * h, 0, breite * 22 / 100, 7 * h / 2, 7 * h / 2};
-    spalten[name] = breite - spalten[platz] - spalten[mannschaft] - spalten[spiele] - spalten[ges];
+    // Columns "Platz", "Name", "Mannschaft", "Spiele", "Ges.": name and team share what is left.
+    std::array<int, 5> spalten{3 * h, 0, 0, 7 * h / 2, 7 * h / 2};
+    const int rest = breite - spalten[platz] - spalten[spiele] - spalten[ges];
+    spalten[name] = rest * 55 / 100;
+    spalten[mannschaft] = rest - spalten[name];
     int x = rand;
     for (size_t s = 0; s < spalten.size(); ++s) {
         Kopf[s]->setGeometry(x, 2 * h, spalten[s], h);
