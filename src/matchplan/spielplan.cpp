@@ -79,6 +79,7 @@ void Spielplan::oeffnen()
     m_vor_eingabe.reset();
     if (!m_loeschen_laeuft)
         m_schritte.clear();
+    mannschaften_werten_neu();
     emit geaendert();
 }
 
@@ -126,6 +127,25 @@ void Spielplan::FilterGrid2SelectCell(int aCol, int aRow, bool &)
 void Spielplan::Sortieren()
 {
     wertung_berechnen(m_tabelle, m_anzahl, m_plattform);
+    mannschaften_werten_neu();
+}
+
+void Spielplan::mannschaften_werten_neu()
+{
+    m_wertung = mannschaften_werten(m_tabelle, m_anzahl);
+    emit ergebnisse_geaendert();
+}
+
+QString Spielplan::mannschaftsname(Mannschaft mannschaft) const
+{
+    const auto feld =
+        mannschaft == Mannschaft::eins ? opt::name_mannschaft1 : opt::name_mannschaft2;
+    return ::mannschaftsname(m_zustand.optionen.wert(feld), mannschaft);
+}
+
+QString Spielplan::mannschaft_zeile(Mannschaft mannschaft) const
+{
+    return ::mannschaft_zeile(m_wertung, mannschaft, mannschaftsname(mannschaft));
 }
 
 void Spielplan::speichern()
@@ -246,6 +266,7 @@ void Spielplan::stand_herstellen(const Planstand &stand)
     m_tabelle.SetColCount(m_anzahl + 3);
     zellen_schreiben(m_tabelle, plan::max_tabellen_spalten, plan::tabellen_zeilen, stand.tabelle);
     zellen_schreiben(m_matrix, plan::matrix_zellen, plan::matrix_zellen, stand.matrix);
+    mannschaften_werten_neu();
     emit geaendert();
 }
 

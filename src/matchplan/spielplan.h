@@ -3,6 +3,7 @@
 #include "lineup/namensfelder.h"
 #include "matchplan/planfarben.h"
 #include "matchplan/planschritte.h"
+#include "matchplan/mannschaftswertung.h"
 
 #include <QDate>
 #include <QObject>
@@ -30,6 +31,7 @@ public:
     ~Spielplan() override;
 
     const SpielplanProfil &profil() const { return m_profil; }
+    const GitterModell &tabelle() const { return m_tabelle; }
     // Entries per team of the plan on show, 1..10. The plan keeps its own: plan_anzahl is
     // shared and may be changed meanwhile by a results list.
     int anzahl() const { return m_anzahl; }
@@ -48,6 +50,10 @@ public:
     // Every changed keystroke and every click in the matrix.
     void FilterGrid2Change();
     void Sortieren();
+    // Games won, points and open games per team, as of the last ranking.
+    const Mannschaftswertung &mannschaftswertung() const { return m_wertung; }
+    QString mannschaftsname(Mannschaft mannschaft) const;
+    QString mannschaft_zeile(Mannschaft mannschaft) const;
     // "Speichern": the three files named after today; a file that could not be written is
     // reported.
     void speichern();
@@ -79,6 +85,8 @@ public:
 signals:
     // Heading, caption, date or sizes changed.
     void geaendert();
+    // Totals, ranks or the team score may have changed: after every ranking and opening.
+    void ergebnisse_geaendert();
 
 private:
     void FilterGrid2SelectCell(int aCol, int aRow, bool &CanSelect);
@@ -87,6 +95,7 @@ private:
     void eingabe_beginnt();
     // Pushes the step of the editing that began last, if it changed anything.
     void eingabe_endet();
+    void mannschaften_werten_neu();
 
     Zustand &m_zustand;
     Plattform &m_plattform;
@@ -103,4 +112,5 @@ private:
     QUndoStack m_schritte;
     std::optional<Planstand> m_vor_eingabe; // while a matrix cell is being edited
     bool m_loeschen_laeuft = false;
+    Mannschaftswertung m_wertung;
 };

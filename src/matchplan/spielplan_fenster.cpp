@@ -2,6 +2,7 @@
 
 #include "grid/filtergrid_fenster.h"
 #include "matchplan/drehfeld_fenster.h"
+#include "matchplan/mannschaftszeilen_fenster.h"
 #include "matchplan/plan_profil.h"
 #include "matchplan/planaufbau.h"
 #include "matchplan/planfarben.h"
@@ -99,6 +100,7 @@ SpielplanFenster::SpielplanFenster(Zustand &zustand, Plattform &plattform,
         std::make_unique<Spielplan>(m_zustand, m_plattform, m_profil, *FilterGrid1, *FilterGrid2);
     connect(m_plan.get(), &Spielplan::geaendert, this, &SpielplanFenster::spiegeln);
     schritte_anbinden(*this, *FilterGrid2, *m_plan);
+    Mannschaftszeilen = new MannschaftsZeilen(*m_plan, m_gitterflaeche);
     hilfe_taste_einrichten(this, m_zustand, m_plattform);
     new KommaAlsDoppelpunkt(this);
     resize(m_profil.client_groesse);
@@ -298,9 +300,13 @@ void SpielplanFenster::gitter_anordnen()
 {
     const int breite = m_gitterflaeche->width();
     const int hoehe = m_gitterflaeche->height();
-    const int oben = std::clamp(int(std::lround(hoehe / 3.0 * 2)) + m_hoehen_versatz, 0, hoehe);
+    // The team score stands between the standings and the matrix, which takes what remains.
+    const int zeilen = std::min(Mannschaftszeilen->sizeHint().height(), hoehe);
+    const int oben =
+        std::clamp(int(std::lround(hoehe / 3.0 * 2)) + m_hoehen_versatz, 0, hoehe - zeilen);
     FilterGrid1->setGeometry(0, 0, breite, oben);
-    FilterGrid2->setGeometry(0, oben, breite, hoehe - oben);
+    Mannschaftszeilen->setGeometry(0, oben, breite, zeilen);
+    FilterGrid2->setGeometry(0, oben + zeilen, breite, hoehe - oben - zeilen);
 }
 
 void SpielplanFenster::resizeEvent(QResizeEvent *ereignis)

@@ -6,6 +6,7 @@
 
 class Drehfeld;
 class GitterModell;
+class MannschaftsZeilen;
 class Plattform;
 class QDateEdit;
 class QFrame;
@@ -59,6 +60,8 @@ public:
     QPushButton *Button4 = nullptr; // "Ergebnis löschen"
     QPushButton *Button5 = nullptr; // "Screenshot"
     QPushButton *Button6 = nullptr; // "Hilfe"
+    // The team score under the standings.
+    MannschaftsZeilen *Mannschaftszeilen = nullptr;
 
 signals:
     void startseite_zeigen();

@@ -50,6 +50,7 @@ const QList<Bedienelement> &hauptmenue()
         {{}, "&Anzeigen", "&Turnierplan anzeigen", {}, Befehl::turnierplan_anzeigen},
         {{}, "&Anzeigen", "&Ergebnisse ansehen", {}, Befehl::ergebnisse_ansehen},
         {{}, "&Anzeigen", "&Saisonübersicht", {}, Befehl::saisonuebersicht},
+        {{}, "&Anzeigen", "&Zuschauer-Ansicht", {}, Befehl::zuschauer_ansicht},
         {{}, "&Gruppen erstellen", "&Gruppen erstellen", {}, Befehl::gruppen_mitspieler_anzeigen},
         {{}, "&Drucken", "&Adressen drucken", {}, Befehl::adressen_drucken},
         {{}, "S&onstiges", "&Einstellungen", {}, Befehl::einstellungen},
@@ -64,6 +65,7 @@ bool startseite_aus(Befehl befehl)
 {
     switch (befehl) {
     case Befehl::einstellungen:
+    case Befehl::zuschauer_ansicht: // a window beside the program, often on another screen
     case Befehl::ueber:
     case Befehl::hilfe:
     case Befehl::beenden:

@@ -13,6 +13,7 @@ enum class Befehl {
     turnierplan_anzeigen,
     ergebnisse_ansehen,
     saisonuebersicht,
+    zuschauer_ansicht,
     adressen_drucken,
     einstellungen,
     daten_sichern,

@@ -24,6 +24,7 @@
 #include "shell/turnierplan_anbindung_fenster.h"
 #include "shell/ueber_fenster.h"
 #include "shell/werbung_fenster.h"
+#include "shell/zuschauer_anbindung_fenster.h"
 #include "shell/zustand.h"
 
 #include <QEvent>
@@ -97,6 +98,7 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
 
     Turnierplan = new TurnierplanAnbindung(*this, m_zustand, m_plattform);
     Ergebnisse = new ErgebnisAnbindung(*this, *Turnierplan, m_zustand, m_plattform);
+    Zuschauer = new ZuschauerAnbindung(*this, *Turnierplan, m_zustand, m_plattform);
 }
 
 TForm1::~TForm1() = default;

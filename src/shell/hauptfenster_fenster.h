@@ -24,6 +24,7 @@ class TForm8;
 class TeilnehmerErfassung;
 class TurnierplanAnbindung;
 class UeberFenster;
+class ZuschauerAnbindung;
 struct Zustand;
 
 // The home screen: fills the work area, shows the start page and routes every command.
@@ -69,6 +70,7 @@ public:
     TurnierplanAnbindung *Turnierplan = nullptr;
     ErgebnisAnbindung *Ergebnisse = nullptr;
     SaisonFenster *Saison = nullptr; // created on first use
+    ZuschauerAnbindung *Zuschauer = nullptr;
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;

@@ -39,6 +39,7 @@ SpielplanFenster &TurnierplanAnbindung::spielplan_fenster(bool doppel)
         dateiwahl().zum_laden_oeffnen(muster, [plan](const QString &name) { plan->laden(name); });
     });
     planuhr_verbinden(stoppuhr(), *fenster, doppel ? Planfenster::doppel : Planfenster::einzel);
+    emit spielplan_erzeugt(fenster);
     return *fenster;
 }
 

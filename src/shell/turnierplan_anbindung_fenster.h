@@ -21,11 +21,20 @@ public:
     TurnierplanAnbindung(TForm1 &hauptfenster, Zustand &zustand, Plattform &plattform);
 
     SpielplanFenster &spielplan_fenster(bool doppel);
+    // The plan window of a game kind if it was ever opened, else none.
+    SpielplanFenster *vorhandener_spielplan(bool doppel) const
+    {
+        return doppel ? m_form5 : m_form6;
+    }
     TForm12 &dateiwahl();
     TForm19 &stoppuhr();
 
     // What the file choice does with a chosen results day; handed to it when it is built.
     std::function<void(const QString &name)> ergebnisliste_zeigen;
+
+signals:
+    // A plan window was just created and wired.
+    void spielplan_erzeugt(SpielplanFenster *fenster);
 
 private:
     void turnierplan_anzeigen();
