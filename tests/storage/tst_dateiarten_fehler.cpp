@@ -10,11 +10,13 @@
 #include "matchplan/spieltag.h"
 #include "matchplan/wiederherstellung.h"
 #include "plan_testhilfe.h"
+#include "printing/pdf_speichern.h"
 #include "results/bildschirmfoto.h"
 #include "results/ergebnis_export.h"
 #include "rosters/adressbestand.h"
 #include "rosters/adresse.h"
 #include "schreibschutz.h"
+#include "season/saison_export.h"
 #include "selection/listen_satz.h"
 #include "volle_platte.h"
 
@@ -166,6 +168,19 @@ const QList<Dateiart> &dateiarten()
              foto.aufnehmen();
          },
          u"Das Bildschirmfoto konnte nicht gespeichert werden"_s},
+        {"Saison-Export", u"Saison.csv"_s,
+         [](Umgebung &u, int f) {
+             u.plattform.datei_antworten.enqueue(u.zustand.pfad(u"Saison"_s));
+             saison_exportieren(u.zustand, u.plattform,
+                                {Ausgabetabelle{text(f), {u"Name"_s}, {{text(f)}}, {}}});
+         },
+         u"Die Datei "_s},
+        {"PDF", u"liste.pdf"_s,
+         [](Umgebung &u, int f) {
+             u.plattform.datei_antworten.enqueue(u.zustand.pfad(u"liste"_s));
+             pdf_speichern(u.plattform, {}, {DruckSeite{}}, text(f));
+         },
+         u"Die PDF-Datei konnte nicht geschrieben werden"_s},
         {"Wiederherstellung", u"Wiederherstellung/1/E_Tab1Gr02_08_12_2026.Tab"_s,
          [](Umgebung &u, int f) {
              Plan p(u, f);
