@@ -7,11 +7,13 @@
 #include "shell/qt_plattform.h"
 #include "shell/sprache.h"
 #include "shell/start.h"
+#include "shell/turnierplan_anbindung_fenster.h"
 #include "shell/zustand.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -35,5 +37,8 @@ int main(int argc, char *argv[])
     hauptfenster.titel_setzen();
     nach_erstem_bild_beenden_wenn_verlangt(&hauptfenster);
     hauptfenster.show();
+    // Asked once the main window stands, so that the question has its window.
+    QTimer::singleShot(0, &hauptfenster,
+                       [&hauptfenster] { hauptfenster.Turnierplan->wiederherstellung_anbieten(); });
     return anwendung.exec();
 }

@@ -97,9 +97,11 @@ void gruppe_speichern(Zustand &zustand, Mannschaft mannschaft)
 
 void gruppe_anlegen(Zustand &zustand, Mannschaft mannschaft)
 {
-    // Created empty first: when the second write fails too, an empty file is left, not an
-    // outdated line-up.
-    speicher::datei_ersetzen(aufstellung_pfad(zustand, mannschaft), QByteArrayView());
+    // A missing file is created empty first. A line-up already there is never emptied: on a
+    // full disk the empty file would be written and the record not, and the line-up be lost.
+    const QString pfad = aufstellung_pfad(zustand, mannschaft);
+    if (!QFile::exists(pfad))
+        speicher::datei_ersetzen(pfad, QByteArrayView());
     schreiben(zustand, mannschaft);
 }
 

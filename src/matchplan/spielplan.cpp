@@ -170,9 +170,11 @@ void Spielplan::speichern()
     if (!nicht_geschrieben.isEmpty())
         m_plattform.fehler(u"Der Spieltag konnte nicht vollständig gespeichert werden.\n"
                            u"Nicht geschrieben:\n%1"_s.arg(nicht_geschrieben.join(u'\n')));
+    else
+        emit gespeichert();
 }
 
-bool Spielplan::laden(const QString &name)
+bool Spielplan::laden(const QString &name, const QString &ordner)
 {
     const QString anzahl_text = anzahl_text_tabelle(name);
     const std::optional<qint32> anzahl = ganzzahl_lesen(anzahl_text);
@@ -190,8 +192,9 @@ bool Spielplan::laden(const QString &name)
 
     const std::pair<GitterModell *, QString> dateien[] = {{&m_tabelle, name},
                                                           {&m_matrix, matrix_dateiname(name)}};
+    const QString ort = ordner.isEmpty() ? m_zustand.daten_pfad : ordner;
     for (const auto &[gitter, datei] : dateien) {
-        gitter->SetFileName(m_zustand.pfad(datei));
+        gitter->SetFileName(ort + datei);
         if (QFile::exists(gitter->FileName()) && !gitter->LoadFromFile(true))
             m_plattform.fehler(gitter->letzter_fehler());
     }

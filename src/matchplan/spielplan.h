@@ -58,8 +58,9 @@ public:
     // reported.
     void speichern();
     // Loads the saved day of a standings file name into the grids; false when the name holds
-    // no entry count. listen_datum is the day to show.
-    bool laden(const QString &name);
+    // no entry count. listen_datum is the day to show. The files lie in ordner (with a
+    // trailing '/'), else in the data folder.
+    bool laden(const QString &name, const QString &ordner = {});
 
     // Undo and redo: each step is one committed result (the matrix cell's editing from its
     // opening to its closing) or one "Ergebnis löschen". Opening or loading a plan empties the
@@ -87,6 +88,8 @@ signals:
     void geaendert();
     // Totals, ranks or the team score may have changed: after every ranking and opening.
     void ergebnisse_geaendert();
+    // "Speichern" wrote all three files.
+    void gespeichert();
 
 private:
     void FilterGrid2SelectCell(int aCol, int aRow, bool &CanSelect);

@@ -8,6 +8,7 @@
 #include "matchplan/planfarben.h"
 #include "matchplan/schritte_fenster.h"
 #include "matchplan/spielplan.h"
+#include "matchplan/wiederherstellung.h"
 #include "results/bildschirmfoto.h"
 #include "shell/arbeitsbereich_fenster.h"
 #include "shell/dateiwahl.h"
@@ -101,6 +102,7 @@ SpielplanFenster::SpielplanFenster(Zustand &zustand, Plattform &plattform,
     connect(m_plan.get(), &Spielplan::geaendert, this, &SpielplanFenster::spiegeln);
     schritte_anbinden(*this, *FilterGrid2, *m_plan);
     Mannschaftszeilen = new MannschaftsZeilen(*m_plan, m_gitterflaeche);
+    wiederherstellung_einrichten();
     hilfe_taste_einrichten(this, m_zustand, m_plattform);
     new KommaAlsDoppelpunkt(this);
     resize(m_profil.client_groesse);
@@ -109,6 +111,21 @@ SpielplanFenster::SpielplanFenster(Zustand &zustand, Plattform &plattform,
 }
 
 SpielplanFenster::~SpielplanFenster() = default;
+
+void SpielplanFenster::wiederherstellung_einrichten()
+{
+    m_wiederherstellung =
+        new Wiederherstellung(m_zustand, m_plattform, *m_plan, *FilterGrid1, *FilterGrid2, this);
+    // Every committed result, every clearing and every undo or redo is a step; opening or
+    // loading a plan empties the stack, which is no change of the day.
+    QUndoStack *schritte = &m_plan->schritte();
+    connect(schritte, &QUndoStack::indexChanged, m_wiederherstellung, [this, schritte] {
+        if (schritte->count() > 0)
+            m_wiederherstellung->vormerken();
+    });
+    connect(m_plan.get(), &Spielplan::gespeichert, m_wiederherstellung,
+            &Wiederherstellung::verwerfen);
+}
 
 void SpielplanFenster::oberflaeche_aufbauen()
 {
@@ -350,9 +367,9 @@ void SpielplanFenster::oeffnen()
     breiten_anpassen();
 }
 
-void SpielplanFenster::laden(const QString &name)
+void SpielplanFenster::laden(const QString &name, const QString &ordner)
 {
-    if (!m_plan->laden(name))
+    if (!m_plan->laden(name, ordner))
         return;
     show();
     raise();

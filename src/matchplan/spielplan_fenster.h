@@ -17,6 +17,7 @@ class QTimer;
 class QToolButton;
 class Spielplan;
 class TFilterGrid;
+class Wiederherstellung;
 struct SpielplanProfil;
 struct Zustand;
 
@@ -31,11 +32,13 @@ public:
     ~SpielplanFenster() override;
 
     Spielplan &spielplan() { return *m_plan; }
+    Wiederherstellung &wiederherstellung() { return *m_wiederherstellung; }
     // The window's part of "Turnierplan anzeigen": the plan filled anew and shown, the column
     // widths fitted.
     void oeffnen();
-    // The chosen standings file, after the file choice has set listen_datum.
-    void laden(const QString &name);
+    // The chosen standings file, after the file choice has set listen_datum; its files lie in
+    // ordner (with a trailing '/'), else in the data folder.
+    void laden(const QString &name, const QString &ordner = {});
     // The stopwatch's time display; whoever runs the stopwatch keeps it up to date.
     void zeit_anzeigen(const QString &text, const QColor &farbe);
 
@@ -84,6 +87,7 @@ protected:
 
 private:
     void oberflaeche_aufbauen();
+    void wiederherstellung_einrichten();
     QWidget *kopf_aufbauen();
     QWidget *gitter_aufbauen();
     void fuss_aufbauen();
@@ -107,6 +111,7 @@ private:
     const SpielplanProfil &m_profil;
     // Before the grids it works on go with the window's children.
     std::unique_ptr<Spielplan> m_plan;
+    Wiederherstellung *m_wiederherstellung = nullptr;
     QWidget *m_gitterflaeche = nullptr;
     QTimer *m_uhr_takt = nullptr;
     int m_hoehen_versatz = 0; // pixels added to two thirds of the grid area for "Tabelle 1"

@@ -49,7 +49,12 @@ TSpieltag spieltag_aus_tabelle(const GitterModell &tabelle, bool doppel, int n)
 
 bool spieltag_schreiben(const Zustand &zustand)
 {
-    return speicher::datei_ersetzen(zustand.pfad(zustand.grp_datei), zustand.spieltag.bytes());
+    return spieltag_schreiben(zustand.pfad(zustand.grp_datei), zustand.spieltag);
+}
+
+bool spieltag_schreiben(const QString &pfad, const TSpieltag &satz)
+{
+    return speicher::datei_ersetzen(pfad, satz.bytes());
 }
 
 bool spieltag_lesen(Zustand &zustand)

@@ -62,6 +62,8 @@ TSpieltag spieltag_aus_tabelle(const GitterModell &tabelle, bool doppel, int n);
 
 // The record zustand.spieltag as daten_pfad + grp_datei, one record; false when not written.
 bool spieltag_schreiben(const Zustand &zustand);
+// A record as the file pfad, the same way.
+bool spieltag_schreiben(const QString &pfad, const TSpieltag &satz);
 // The first record of daten_pfad + grp_datei into zustand.spieltag. A missing file, or one too
 // short for a record, leaves the record as it was; false then.
 bool spieltag_lesen(Zustand &zustand);

@@ -1,12 +1,19 @@
 #include "shell/turnierplan_anbindung_fenster.h"
 
 #include "matchplan/spielplan_fenster.h"
+#include "matchplan/spieltag_namen.h"
+#include "matchplan/wiederherstellung.h"
 #include "shell/dateiwahl.h"
 #include "shell/dateiwahl_fenster.h"
 #include "shell/hauptfenster_fenster.h"
 #include "shell/planuhr_anbindung_fenster.h"
+#include "shell/plattform.h"
 #include "shell/zustand.h"
 #include "stopwatch/stoppuhr_fenster.h"
+
+#include <QCoreApplication>
+
+using namespace Qt::StringLiterals;
 
 TurnierplanAnbindung::TurnierplanAnbindung(TForm1 &hauptfenster, Zustand &zustand,
                                            Plattform &plattform)
@@ -17,6 +24,9 @@ TurnierplanAnbindung::TurnierplanAnbindung(TForm1 &hauptfenster, Zustand &zustan
 {
     hauptfenster.befehl_setzen(Befehl::turnierplan_anzeigen, [this] { turnierplan_anzeigen(); });
     hauptfenster.befehl_setzen(Befehl::ergebnisse_ansehen, [this] { ergebnisse_ansehen(); });
+    // An ordinary end leaves nothing to recover.
+    connect(qApp, &QCoreApplication::aboutToQuit, this,
+            [this] { wiederherstellung::entfernen(m_zustand.daten_pfad); });
 }
 
 SpielplanFenster &TurnierplanAnbindung::spielplan_fenster(bool doppel)
@@ -75,4 +85,34 @@ void TurnierplanAnbindung::ergebnisse_ansehen()
     m_zustand.dateiwahl_zweck = zweck_ergebnisliste;
     dateiwahl().ergebnisse_zeigen(
         dateiwahl_muster(m_zustand.wert(opt::doppel_modus) == 1, zweck_ergebnisliste));
+}
+
+void TurnierplanAnbindung::wiederherstellung_anbieten()
+{
+    const wiederherstellung::Fund fund = wiederherstellung::suchen(m_zustand.daten_pfad);
+    switch (fund.art) {
+    case wiederherstellung::Fund::keiner:
+        return;
+    case wiederherstellung::Fund::unbrauchbar:
+        m_plattform.fehler(u"Die Daten des zuletzt nicht gespeicherten Spieltags sind "
+                           u"unvollständig und können nicht wiederhergestellt werden. "
+                           u"Sie werden entfernt."_s);
+        wiederherstellung::entfernen(m_zustand.daten_pfad);
+        return;
+    case wiederherstellung::Fund::ladbar:
+        break;
+    }
+    if (!m_plattform.warnung_ja_nein(u"Der letzte Spieltag wurde nicht gespeichert. "
+                                     u"Soll er wiederhergestellt werden?"_s)) {
+        wiederherstellung::entfernen(m_zustand.daten_pfad);
+        return;
+    }
+    // As a person would: the plan of its kind opened, then the day loaded into it. The set stays
+    // until the day is saved.
+    const wiederherstellung::Satz &satz = fund.satz;
+    m_hauptfenster.startseite_verbergen();
+    SpielplanFenster &fenster = spielplan_fenster(satz.doppel);
+    fenster.oeffnen();
+    m_zustand.listen_datum = datum_aus_dateiname(satz.namen.tabelle);
+    fenster.laden(satz.namen.tabelle, satz.ordner);
 }

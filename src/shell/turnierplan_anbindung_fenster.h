@@ -26,6 +26,9 @@ public:
     {
         return doppel ? m_form5 : m_form6;
     }
+    // At start: a match day left unsaved by a crash is offered; "Ja" opens its plan with it,
+    // "Nein" removes it. A set that cannot be loaded is reported and removed.
+    void wiederherstellung_anbieten();
     TForm12 &dateiwahl();
     TForm19 &stoppuhr();
 

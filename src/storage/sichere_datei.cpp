@@ -2,8 +2,19 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <csignal>
 
 namespace {
+
+// Fault tests end the process here, the temporary file written and not yet renamed, to show
+// that a kill in the middle of a save leaves the old file. The variable names the end of the
+// paths to stop at; it is read once.
+void vor_dem_umbenennen(const QString &pfad)
+{
+    static const QString ende = qEnvironmentVariable("VORLIX_TEST_ABBRUCH_VOR_UMBENENNEN");
+    if (!ende.isEmpty() && pfad.endsWith(ende))
+        std::raise(SIGKILL);
+}
 
 // QSaveFile::commit renames the file into place even when writing out its buffer failed (a full
 // disk): the old file would be replaced by a torn one and the failure reported as success.
@@ -13,6 +24,7 @@ bool abschliessen(QSaveFile &datei)
         datei.cancelWriting();
         return false;
     }
+    vor_dem_umbenennen(datei.fileName());
     return datei.commit();
 }
 

@@ -1,0 +1,163 @@
+#include "matchplan/wiederherstellung.h"
+
+#include "grid/filtergrid.h"
+#include "matchplan/plan_profil.h"
+#include "matchplan/spielplan.h"
+#include "matchplan/spieltag.h"
+#include "shell/plattform.h"
+#include "shell/zustand.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace wiederherstellung {
+
+namespace {
+
+// The numbered subfolders, newest first.
+QList<quint64> nummern(const QDir &basis)
+{
+    QList<quint64> liste;
+    for (const QString &name : basis.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool ok = false;
+        const quint64 nummer = name.toULongLong(&ok);
+        if (ok && QString::number(nummer) == name)
+            liste.append(nummer);
+    }
+    std::sort(liste.begin(), liste.end(), std::greater<>());
+    return liste;
+}
+
+// The game kind and names of a standings file name as "Speichern" makes them.
+std::optional<Satz> satz_aus_name(const QString &tabelle)
+{
+    static const QRegularExpression form(u"^([DE])_Tab1Gr(\\d\\d)_(\\d\\d_\\d\\d_\\d{4})\\.Tab$"_s);
+    const QRegularExpressionMatch teile = form.match(tabelle);
+    if (!teile.hasMatch())
+        return std::nullopt;
+    const int anzahl = teile.captured(2).toInt();
+    const QDate tag = QDate::fromString(teile.captured(3), u"dd_MM_yyyy"_s);
+    if (anzahl < 1 || anzahl > 10 || !tag.isValid())
+        return std::nullopt;
+    const bool doppel = teile.captured(1) == u"D"_s;
+    return Satz{{}, doppel, spieltag_dateinamen(doppel, anzahl, tag)};
+}
+
+} // namespace
+
+QString ordner(const QString &daten_pfad)
+{
+    return daten_pfad + u"Wiederherstellung/"_s;
+}
+
+Fund suchen(const QString &daten_pfad)
+{
+    const QDir basis(ordner(daten_pfad));
+    if (!basis.exists() || basis.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+        return {};
+    for (quint64 nummer : nummern(basis)) {
+        const QDir satz_ordner(basis.filePath(QString::number(nummer)));
+        for (const QString &name : satz_ordner.entryList({u"*.Tab"_s}, QDir::Files)) {
+            std::optional<Satz> satz = satz_aus_name(name);
+            if (!satz || !satz_ordner.exists(satz->namen.matrix))
+                continue;
+            satz->ordner = satz_ordner.path() + u'/';
+            return {Fund::ladbar, *satz};
+        }
+    }
+    return {Fund::unbrauchbar, {}};
+}
+
+bool entfernen(const QString &daten_pfad)
+{
+    QDir basis(ordner(daten_pfad));
+    return !basis.exists() || basis.removeRecursively();
+}
+
+} // namespace wiederherstellung
+
+Wiederherstellung::Wiederherstellung(Zustand &zustand, Plattform &plattform, const Spielplan &plan,
+                                     GitterModell &tabelle, GitterModell &matrix, QObject *eltern)
+    : QObject(eltern)
+    , m_zustand(zustand)
+    , m_plattform(plattform)
+    , m_plan(plan)
+    , m_tabelle(tabelle)
+    , m_matrix(matrix)
+{
+    m_takt.setSingleShot(true);
+    m_takt.setInterval(wiederherstellung::verzoegerung_ms);
+    connect(&m_takt, &QTimer::timeout, this, &Wiederherstellung::schreiben);
+}
+
+void Wiederherstellung::vormerken()
+{
+    m_takt.start();
+}
+
+void Wiederherstellung::verwerfen()
+{
+    m_takt.stop();
+    wiederherstellung::entfernen(m_zustand.daten_pfad);
+}
+
+bool Wiederherstellung::schreiben()
+{
+    m_takt.stop();
+    const QString basis = wiederherstellung::ordner(m_zustand.daten_pfad);
+    const QList<quint64> alte = wiederherstellung::nummern(QDir(basis));
+    const quint64 nummer = alte.isEmpty() ? 1 : alte.first() + 1;
+    const QString ziel = basis + QString::number(nummer) + u'/';
+
+    const bool doppel = m_plan.profil().doppel;
+    const int n = m_plan.anzahl();
+    const QDate tag = m_plan.datum().isValid() ? m_plan.datum() : m_plattform.jetzt().date();
+    const Spieltagdateien namen = spieltag_dateinamen(doppel, n, tag);
+    // The record last: the set can be loaded as soon as both grids are there.
+    const bool geschrieben =
+        QDir().mkpath(ziel) && gitter_schreiben(m_tabelle, ziel + namen.tabelle) &&
+        gitter_schreiben(m_matrix, ziel + namen.matrix) &&
+        spieltag_schreiben(ziel + namen.satz, spieltag_aus_tabelle(m_tabelle, doppel, n));
+    if (!geschrieben) {
+        QDir(ziel).removeRecursively();
+        if (!m_fehler_gemeldet) {
+            // Set before the message: a box that waits lets the timer run again.
+            m_fehler_gemeldet = true;
+            m_plattform.fehler(
+                u"Der laufende Spieltag kann nicht für eine Wiederherstellung gesichert werden "
+                u"(%1).\nNach einem Absturz fehlen die Ergebnisse seit der letzten Sicherung; "
+                u"bitte den Spieltag speichern, sobald es wieder geht."_s.arg(
+                    QDir::toNativeSeparators(basis)));
+        }
+        return false;
+    }
+    m_fehler_gemeldet = false;
+    const QDir ordner(basis);
+    for (const QString &name :
+         ordner.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        if (name == QString::number(nummer))
+            continue;
+        const QFileInfo eintrag(ordner.filePath(name));
+        if (eintrag.isDir() && !eintrag.isSymLink())
+            QDir(eintrag.filePath()).removeRecursively();
+        else
+            QFile::remove(eintrag.filePath());
+    }
+    return true;
+}
+
+bool Wiederherstellung::gitter_schreiben(GitterModell &gitter, const QString &pfad)
+{
+    // The grid keeps the name of the file it was saved to or loaded from.
+    const QString bisher = gitter.FileName();
+    gitter.SetFileName(pfad);
+    const bool geschrieben = gitter.SaveToFile(true);
+    gitter.SetFileName(bisher);
+    return geschrieben;
+}
