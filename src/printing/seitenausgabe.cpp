@@ -34,9 +34,12 @@ void text_zeichnen(QPainter &maler, const DruckText &text)
 
 void seite_zeichnen(QPainter &maler, const DruckSeite &seite, const QRectF &ziel)
 {
+    // One scale for both axes: a page of another shape (A4) must not stretch the text.
+    const qreal mass =
+        qMin(ziel.width() / druck::seiten_breite, ziel.height() / druck::seiten_hoehe);
     maler.save();
-    maler.translate(ziel.topLeft());
-    maler.scale(ziel.width() / druck::seiten_breite, ziel.height() / druck::seiten_hoehe);
+    maler.translate(ziel.left() + (ziel.width() - druck::seiten_breite * mass) / 2, ziel.top());
+    maler.scale(mass, mass);
     maler.setPen(QPen(Qt::black, 1));
     for (const DruckRechteck &rechteck : seite.rechtecke) {
         maler.setBrush(rechteck.fuellung);

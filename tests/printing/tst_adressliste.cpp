@@ -284,6 +284,37 @@ private slots:
         QCOMPARE(dunkel(86, 146), 0);
     }
 
+    void seite_wird_nicht_verzerrt_data()
+    {
+        QTest::addColumn<QSize>("papier");
+        QTest::newRow("Hochformat der Seite") << QSize(816, 1056);
+        QTest::newRow("A4") << QSize(794, 1123);
+        QTest::newRow("quer") << QSize(1123, 794);
+    }
+
+    void seite_wird_nicht_verzerrt()
+    {
+        QFETCH(QSize, papier);
+        DruckSeite seite;
+        seite.rechtecke.append({QRect(208, 300, 400, 400), Qt::black}); // centred on the page
+        QImage bild(papier, QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        {
+            QPainter maler(&bild);
+            seite_zeichnen(maler, seite, bild.rect());
+        }
+        QRect schwarz;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x)
+                if (qGray(bild.pixel(x, y)) < 128)
+                    schwarz |= QRect(x, y, 1, 1);
+        QVERIFY(!schwarz.isEmpty());
+        QVERIFY2(qAbs(schwarz.width() - schwarz.height()) <= 1,
+                 qPrintable(u"%1 x %2"_s.arg(schwarz.width()).arg(schwarz.height())));
+        // Centred across the paper, top edge kept.
+        QVERIFY(qAbs(schwarz.left() - (bild.width() - schwarz.right() - 1)) <= 2);
+    }
+
     void pdf_enthaelt_jede_seite_und_jeden_namen()
     {
         TestOrdner t;
