@@ -31,7 +31,7 @@ struct Bedienelement
     QString beschriftung; // with its Alt mnemonic, "&Erfassen"
     QString hinweis;
     Befehl befehl;
-    QString symbol = {}; // icon of a tool button in the resources, ":/symbole/<symbol>.png"
+    QString symbol = {}; // name of a tool button's drawn symbol (shell/zeichnungen.h)
 };
 
 // Whether the start page is hidden before the command's window is shown.

@@ -19,11 +19,12 @@
 #include "shell/kuerzel.h"
 #include "shell/module.h"
 #include "shell/plattform.h"
-#include "shell/png_bild.h"
+#include "shell/startbild_fenster.h"
 #include "shell/titel.h"
 #include "shell/turnierplan_anbindung_fenster.h"
 #include "shell/ueber_fenster.h"
 #include "shell/werbung_fenster.h"
+#include "shell/zeichnungen.h"
 #include "shell/zuschauer_anbindung_fenster.h"
 #include "shell/zustand.h"
 
@@ -170,13 +171,17 @@ QToolButton *TForm1::werkzeugknopf(const Bedienelement &element)
     knopf->setToolTip(element.hinweis);
     knopf->setAccessibleName(ohne_kuerzel(element.beschriftung));
     knopf->setAccessibleDescription(element.hinweis);
-    knopf->setIcon(QIcon(QPixmap::fromImage(png_lesen(u":/symbole/%1.png"_s.arg(element.symbol)))));
-    knopf->setIconSize(QSize(32, 32));
+    const QSize symbol_groesse(32, 32);
+    if (const zeichnung::Bild *symbol = zeichnung::symbol(element.symbol))
+        knopf->setIcon(zeichnung::als_pixmap(*symbol, symbol_groesse, devicePixelRatioF()));
+    knopf->setIconSize(symbol_groesse);
     knopf->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     knopf->setAutoRaise(true);
     knopf->setFixedWidth(knopf_breite);
     // A narrow face so that the longest caption fits the fixed button width.
-    knopf->setFont(QFont(u"Liberation Sans"_s, 8));
+    QFont schrift = knopf->font();
+    schrift.setPointSize(8);
+    knopf->setFont(schrift);
     const Befehl befehl = element.befehl;
     connect(knopf, &QToolButton::clicked, this, [this, befehl] { befehl_ausfuehren(befehl); });
     return knopf;
@@ -189,12 +194,8 @@ void TForm1::startseite_aufbauen()
     Panel5->setAutoFillBackground(true);
     Panel5->installEventFilter(this);
 
-    Image1 = new QLabel(Panel5);
+    Image1 = new Startbild(Panel5);
     Image1->setObjectName("Image1");
-    Image1->setPixmap(QPixmap::fromImage(png_lesen(u":/bilder/startbild.png"_s)));
-    Image1->setScaledContents(true);
-    Image1->setAttribute(Qt::WA_TranslucentBackground);
-    Image1->setAccessibleName(u"Startbild"_s);
     Image1->adjustSize();
 
     Label1 = beschriftung(u"Hier könnte Ihre Werbung stehen."_s, "Label1", Panel5);
@@ -252,7 +253,7 @@ void TForm1::startseite_anordnen()
     if (!m_taskleiste_gemeldet)
         return;
     const QRect schirm = m_plattform.bildschirm();
-    const QSize bild = Image1->pixmap().size();
+    const QSize bild = Image1->sizeHint();
     Image1->setGeometry(schirm.width() / 2 - bild.width() / 2,
                         schirm.height() / 2 - (bild.height() / 2 + 65), bild.width(),
                         bild.height());

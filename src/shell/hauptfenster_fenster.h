@@ -10,6 +10,7 @@ class Plattform;
 class ErgebnisAnbindung;
 class QFrame;
 class QLabel;
+class Startbild;
 class QStatusBar;
 class QTimer;
 class QToolButton;
@@ -50,7 +51,7 @@ public:
 
     QFrame *Panel1 = nullptr;
     QFrame *Panel5 = nullptr;
-    QLabel *Image1 = nullptr;
+    Startbild *Image1 = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *RxClock1 = nullptr;

@@ -47,6 +47,9 @@ void oberflaeche_einrichten()
     // Over the platform's own style until a saved choice replaces it.
     stil_art_setzen(QApplication::style()->name());
     // One face in two weights for every text: the tool bar's narrow face, which also reads well
-    // everywhere else.
-    QApplication::setFont(QFont(u"Liberation Sans"_s, 9));
+    // everywhere else. Unhinted: hinting every glyph of a new size is a good part of the start,
+    // and antialiased text at these sizes reads the same without it.
+    QFont schrift(u"Liberation Sans"_s, 9);
+    schrift.setHintingPreference(QFont::PreferNoHinting);
+    QApplication::setFont(schrift);
 }

@@ -4,6 +4,7 @@
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/plattform.h"
 #include "shell/ueber.h"
+#include "shell/zeichnungen.h"
 #include "shell/zustand.h"
 
 #include <QHBoxLayout>
@@ -34,7 +35,7 @@ void UeberFenster::oberflaeche_aufbauen()
     auto *kopf = new QHBoxLayout;
     auto *bild = new QLabel;
     bild->setPixmap(
-        QPixmap(u":/bilder/startbild.png"_s).scaledToWidth(120, Qt::SmoothTransformation));
+        zeichnung::als_pixmap(zeichnung::startbild(), QSize(120, 75), devicePixelRatioF()));
     bild->setAccessibleName(u"Startbild"_s);
     kopf->addWidget(bild);
     auto *name = new QLabel(u"<b style=\"font-size:16pt\">%1</b><br>"

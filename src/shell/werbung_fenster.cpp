@@ -5,7 +5,7 @@
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/kuerzel.h"
 #include "shell/plattform.h"
-#include "shell/png_bild.h"
+#include "shell/startbild_fenster.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -26,11 +26,8 @@ void TForm3::oberflaeche_aufbauen()
     setObjectName("Form3");
     setWindowTitle(programm_name);
 
-    Image1 = new QLabel(this);
+    Image1 = new Startbild(this);
     Image1->setObjectName("Image1");
-    Image1->setPixmap(QPixmap::fromImage(png_lesen(u":/bilder/startbild.png"_s)));
-    Image1->setAlignment(Qt::AlignCenter);
-    Image1->setAccessibleName(u"Startbild"_s);
 
     Label1 = new QLabel(u"Diese Seite könnte Ihre Werbung anzeigen."_s, this);
     Label1->setObjectName("Label1");
@@ -48,7 +45,7 @@ void TForm3::oberflaeche_aufbauen()
 
     auto *spalte = new QVBoxLayout(this);
     spalte->addStretch();
-    spalte->addWidget(Image1);
+    spalte->addWidget(Image1, 0, Qt::AlignHCenter);
     spalte->addSpacing(24);
     spalte->addWidget(Label1);
     spalte->addStretch();

@@ -4,6 +4,7 @@
 
 class Plattform;
 class QLabel;
+class Startbild;
 class QPushButton;
 struct Zustand;
 
@@ -15,7 +16,7 @@ class TForm3 : public QDialog
 public:
     TForm3(Zustand &zustand, Plattform &plattform, QWidget *parent = nullptr);
 
-    QLabel *Image1 = nullptr;
+    Startbild *Image1 = nullptr;
     QLabel *Label1 = nullptr;
     QPushButton *Button1 = nullptr;
 

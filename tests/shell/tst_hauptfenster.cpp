@@ -3,6 +3,7 @@
 #include "shell/kuerzel.h"
 #include "shell/oberflaeche_fenster.h"
 #include "shell/sprache.h"
+#include "shell/startbild_fenster.h"
 #include "shell/ueber_fenster.h"
 #include "shell/werbung_fenster.h"
 #include "test_ordner.h"
@@ -66,9 +67,12 @@ private slots:
         Aufbau a;
         TForm1 &f = a.erzeugen();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        QCOMPARE(f.Image1->pixmap().size(), QSize(480, 300));
-        QCOMPARE(f.findChild<QToolButton *>("SpeedButton1")->icon().availableSizes(),
-                 QList<QSize>{QSize(48, 48)});
+        QCOMPARE(f.Image1->size(), QSize(480, 300));
+        for (const Bedienelement &element : werkzeugleiste()) {
+            const QIcon symbol = f.findChild<QToolButton *>(element.objekt_name)->icon();
+            QVERIFY2(!symbol.isNull(), qPrintable(element.objekt_name));
+            QCOMPARE(symbol.availableSizes(), QList<QSize>{QSize(32, 32)});
+        }
         QFile karte(u"/proc/self/maps"_s);
         QVERIFY(karte.open(QIODevice::ReadOnly));
         QVERIFY(!karte.readAll().contains("/imageformats/"));
@@ -77,6 +81,32 @@ private slots:
                      ->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
                      .availableSizes(),
                  (QList<QSize>{QSize(16, 10), QSize(32, 20)}));
+    }
+
+    void startbild_zeigt_spielfeld_und_figuren_data()
+    {
+        QTest::addColumn<QPoint>("punkt");
+        QTest::addColumn<QColor>("farbe");
+        QTest::newRow("Rahmen") << QPoint(10, 150) << QColor(0x5d4037);
+        QTest::newRow("Rasen") << QPoint(100, 50) << QColor(0x2e7d32);
+        QTest::newRow("Mittellinie") << QPoint(240, 60) << QColor(Qt::white);
+        QTest::newRow("Stange") << QPoint(70, 40) << QColor(0xbdbdbd);
+        QTest::newRow("Figur Mannschaft 1") << QPoint(70, 150) << QColor(0x1565c0);
+        QTest::newRow("Figur Mannschaft 2") << QPoint(410, 150) << QColor(0xc62828);
+        QTest::newRow("Ball") << QPoint(228, 128) << QColor(Qt::white);
+        QTest::newRow("Ecke bleibt frei") << QPoint(1, 1) << QColor(Qt::transparent);
+    }
+
+    void startbild_zeigt_spielfeld_und_figuren()
+    {
+        QFETCH(QPoint, punkt);
+        QFETCH(QColor, farbe);
+        Startbild bild;
+        bild.resize(bild.sizeHint());
+        QImage gemalt(bild.size(), QImage::Format_ARGB32);
+        gemalt.fill(Qt::transparent);
+        bild.render(&gemalt, {}, {}, QWidget::DrawChildren);
+        QCOMPARE(gemalt.pixelColor(punkt).rgba(), farbe.rgba());
     }
 
     void werkzeugknoepfe_rufen_ihre_befehle_data()
