@@ -2,6 +2,7 @@
 
 #include "appearance/stil_anwenden.h"
 #include "appearance/stile.h"
+#include "shell/arbeitsbereich_fenster.h"
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
@@ -73,10 +74,7 @@ void TFarbe::oberflaeche_aufbauen()
 
 void TFarbe::platzieren()
 {
-    adjustSize();
-    const QRect schirm = m_plattform.bildschirm();
-    move(schirm.x() + (schirm.width() - width()) / 2,
-         schirm.y() + (schirm.height() - height()) / 2);
+    mittig_platzieren(*this, m_plattform.bildschirm());
 }
 
 void TFarbe::zeigen()

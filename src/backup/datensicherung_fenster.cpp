@@ -3,6 +3,7 @@
 #include "appearance/stil_anwenden.h"
 #include "backup/auto_sicherung.h"
 #include "grid/farbwert.h"
+#include "shell/arbeitsbereich_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 
@@ -81,9 +82,7 @@ void TDatensicherung::farben_anwenden()
 
 void TDatensicherung::mittig_zeigen()
 {
-    adjustSize();
-    const QRect arbeit = m_plattform.arbeitsbereich();
-    move(arbeit.center() - rect().center());
+    mittig_platzieren(*this, m_plattform.arbeitsbereich());
     show();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

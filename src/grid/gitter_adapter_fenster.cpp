@@ -56,8 +56,8 @@ QVariant GitterAdapter::data(const QModelIndex &index, int rolle) const
     case Qt::EditRole:
         return m_gitter.Cells(c, r);
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(
-            ausrichtung(info ? (titelzeile ? info->TitAlign : info->DatAlign) : 36));
+        return QVariant::fromValue(ausrichtung(info ? (titelzeile ? info->TitAlign : info->DatAlign)
+                                                    : ausrichtung_links_mittig));
     case Qt::FontRole: {
         const std::optional<Schrift> &schrift =
             info ? (titelzeile ? info->TitFont : info->DatFont) : std::optional<Schrift>();

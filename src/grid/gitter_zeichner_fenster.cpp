@@ -17,8 +17,10 @@ int qt_ausrichtung(qint32 ausr)
     int flags = (ausr & ausrichtung_rechts)  ? Qt::AlignRight
                 : (ausr & ausrichtung_mitte) ? Qt::AlignHCenter
                                              : Qt::AlignLeft;
-    flags |= (ausr & 4) ? Qt::AlignVCenter : (ausr & 8) ? Qt::AlignBottom : Qt::AlignTop;
-    if ((ausr & 32) == 0 && (ausr & ausrichtung_umbruch))
+    flags |= (ausr & ausrichtung_senkrecht_mitte) ? Qt::AlignVCenter
+             : (ausr & ausrichtung_unten)         ? Qt::AlignBottom
+                                                  : Qt::AlignTop;
+    if ((ausr & ausrichtung_einzeilig) == 0 && (ausr & ausrichtung_umbruch))
         flags |= Qt::TextWordWrap;
     else
         flags |= Qt::TextSingleLine;
@@ -176,7 +178,7 @@ void GitterZeichner::paint(QPainter *maler, const QStyleOptionViewItem &option,
     const TColInfo *info = g.GetColInfo(c);
     const SortFeld *sortiert =
         titelzeile && g.ShowSortIcon.Show ? sortfeld(g, c) : static_cast<const SortFeld *>(nullptr);
-    qint32 ausr = 36;
+    qint32 ausr = ausrichtung_links_mittig;
     if (info && titelzeile) {
         if (info->TitFont)
             schrift = *info->TitFont;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/ausrichtung.h"
 #include "grid/farbwert.h"
 
 #include <QFont>
@@ -20,12 +21,6 @@ struct Schrift
 using TGetCompProperty = std::function<QString(GitterModell &, QObject *)>;
 using TSetCompProperty = std::function<void(GitterModell &, QObject *, const QString &)>;
 
-// Alignment values are text flags: 0 left, 1 centred, 2 right, 4 vertically centred,
-// 16 word wrap, 32 single line.
-inline constexpr qint32 ausrichtung_mitte = 1;
-inline constexpr qint32 ausrichtung_rechts = 2;
-inline constexpr qint32 ausrichtung_umbruch = 16;
-
 // Everything a column knows besides its cells.
 class TColInfo
 {
@@ -34,13 +29,13 @@ public:
     TSetCompProperty CellToComp;
     TGetCompProperty CompToCell;
     QString Titel;
-    qint32 TitAlign = 36;
+    qint32 TitAlign = ausrichtung_links_mittig;
     std::optional<Schrift> TitFont; // none: the grid font
     TColor TitColor = clBtnFace;
     qint32 Width = 64;
     QChar Typ = u' ';
     qint32 Dez = 0;
-    qint32 DatAlign = 36;
+    qint32 DatAlign = ausrichtung_links_mittig;
     std::optional<Schrift> DatFont;
     TColor DatColor = clWindow;
 

@@ -1,6 +1,7 @@
 #include "lineup/auslosungs_fenster.h"
 
 #include "lineup/auslosungsnummer.h"
+#include "shell/arbeitsbereich_fenster.h"
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/kuerzel.h"
 #include "shell/plattform.h"
@@ -98,10 +99,7 @@ void AuslosungsFenster::platzieren()
 {
     // More room would only add empty space between the fields.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    adjustSize();
-    const QRect schirm = m_plattform.bildschirm();
-    move(schirm.x() + (schirm.width() - width()) / 2,
-         schirm.y() + (schirm.height() - height()) / 2 + m_versatz);
+    mittig_platzieren(*this, m_plattform.bildschirm(), m_versatz);
 }
 
 void AuslosungsFenster::zeigen()

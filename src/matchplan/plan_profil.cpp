@@ -1,13 +1,8 @@
 #include "matchplan/plan_profil.h"
 
+#include "grid/ausrichtung.h"
+
 using namespace Qt::StringLiterals;
-
-namespace {
-
-constexpr qint32 links_mittig = 36;
-constexpr qint32 zentriert = 37;
-
-} // namespace
 
 const SpielplanProfil &doppel_profil()
 {
@@ -20,7 +15,7 @@ const SpielplanProfil &doppel_profil()
         .schriftgroesse = opt::schriftgroesse_d,
         .client_groesse = {1028, 749},
         .matrix_spaltenbreite = 90,
-        .matrix_titel_ausrichtung = zentriert,
+        .matrix_titel_ausrichtung = ausrichtung_zentriert,
         .zeilenhoehe_getippt_speichern = true,
         .zeigen_passt_breiten_an = false,
         .beenden_setzt_uhr_zurueck = true,
@@ -40,7 +35,7 @@ const SpielplanProfil &einzel_profil()
         .schriftgroesse = opt::schriftgroesse_e,
         .client_groesse = {1028, 695},
         .matrix_spaltenbreite = 118,
-        .matrix_titel_ausrichtung = links_mittig,
+        .matrix_titel_ausrichtung = ausrichtung_links_mittig,
         .zeilenhoehe_getippt_speichern = false,
         .zeigen_passt_breiten_an = true,
         .beenden_setzt_uhr_zurueck = false,

@@ -1,5 +1,6 @@
 #include "matchplan/planaufbau.h"
 
+#include "grid/ausrichtung.h"
 #include "grid/filtergrid.h"
 #include "matchplan/plan_profil.h"
 #include "shell/kurztext.h"
@@ -11,9 +12,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr qint32 links_mittig = 36;
-constexpr qint32 zentriert = 37;
 
 void spalte_einrichten(GitterModell &gitter, int spalte, qint32 titel_ausrichtung,
                        qint32 daten_ausrichtung, TColor daten_farbe)
@@ -73,16 +71,17 @@ void plan_gitter_einrichten(GitterModell &tabelle, GitterModell &matrix,
 {
     form_setzen(tabelle, plan::max_tabellen_spalten, plan::tabellen_zeilen, false);
     // The largest plan uses 13 columns; smaller ones keep the information of the rest unused.
-    spalte_einrichten(tabelle, 0, zentriert, links_mittig, clWindow);
+    spalte_einrichten(tabelle, 0, ausrichtung_zentriert, ausrichtung_links_mittig, clWindow);
     for (int spalte = 1; spalte < plan::max_tabellen_spalten; ++spalte)
-        spalte_einrichten(tabelle, spalte, zentriert, zentriert, clWindow);
+        spalte_einrichten(tabelle, spalte, ausrichtung_zentriert, ausrichtung_zentriert, clWindow);
 
     form_setzen(matrix, plan::matrix_zellen, plan::matrix_zellen, true);
     matrix.SetDefaultColWidth(profil.matrix_spaltenbreite);
     matrix.SetColWidths(0, 6);
-    spalte_einrichten(matrix, 0, zentriert, links_mittig, clBtnFace);
+    spalte_einrichten(matrix, 0, ausrichtung_zentriert, ausrichtung_links_mittig, clBtnFace);
     for (int spalte = 1; spalte < plan::matrix_zellen; ++spalte)
-        spalte_einrichten(matrix, spalte, profil.matrix_titel_ausrichtung, zentriert, clWindow);
+        spalte_einrichten(matrix, spalte, profil.matrix_titel_ausrichtung, ausrichtung_zentriert,
+                          clWindow);
 }
 
 void plan_beschriften(GitterModell &tabelle, GitterModell &matrix, const Zustand &zustand,

@@ -1,5 +1,6 @@
 #include "results/ergebnisliste.h"
 
+#include "grid/ausrichtung.h"
 #include "grid/filtergrid.h"
 #include "matchplan/planaufbau.h"
 #include "matchplan/spieltag.h"
@@ -14,8 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr qint32 links_mittig = 36;
-constexpr qint32 zentriert = 37;
 constexpr TColor hintergrund = 0x00E2E2E2;
 constexpr TColor auswahlfarbe = 0x008FE2E4;
 const QColor dunkelrot(128, 0, 0);
@@ -135,11 +134,11 @@ void Ergebnisliste::spalten_einrichten()
         TColInfo *info = m_gitter.ColInfoC(spalte);
         const bool name = spalte >= 1 && spalte <= m_profil.namensspalten;
         info->Titel.clear();
-        info->TitAlign = zentriert;
+        info->TitAlign = ausrichtung_zentriert;
         info->TitColor = clBtnFace;
         info->Width = 0;
         info->Typ = spalte == 0 ? m_profil.spalte0_typ : name ? u' ' : u'I';
-        info->DatAlign = name ? links_mittig : zentriert;
+        info->DatAlign = name ? ausrichtung_links_mittig : ausrichtung_zentriert;
         info->DatColor = spalte == 0 ? clBtnFace : clWindow;
     }
 }

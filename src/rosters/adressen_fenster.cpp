@@ -1,6 +1,7 @@
 #include "rosters/adressen_fenster.h"
 
 #include "rosters/adressbestand.h"
+#include "shell/arbeitsbereich_fenster.h"
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
@@ -130,10 +131,7 @@ QPushButton *AdressenFenster::knopf_anlegen(const char *objekt_name, const QStri
 
 void AdressenFenster::platzieren()
 {
-    adjustSize();
-    const QRect schirm = m_plattform.bildschirm();
-    move(schirm.x() + (schirm.width() - width()) / 2,
-         schirm.y() + (schirm.height() - height()) / 2 + versatz_unter_mitte);
+    mittig_platzieren(*this, m_plattform.bildschirm(), versatz_unter_mitte);
 }
 
 void AdressenFenster::oeffnen()

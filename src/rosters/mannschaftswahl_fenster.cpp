@@ -1,5 +1,6 @@
 #include "rosters/mannschaftswahl_fenster.h"
 
+#include "shell/arbeitsbereich_fenster.h"
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/plattform.h"
 
@@ -48,10 +49,7 @@ Mannschaftswahl::Mannschaftswahl(const WahlProfil &profil, Zustand &zustand, Pla
 
 void Mannschaftswahl::zeigen()
 {
-    adjustSize();
-    const QRect schirm = m_plattform.bildschirm();
-    move(schirm.x() + (schirm.width() - width()) / 2,
-         schirm.y() + (schirm.height() - height()) / 2);
+    mittig_platzieren(*this, m_plattform.bildschirm());
     show();
     raise();
     activateWindow();

@@ -1,5 +1,6 @@
 #include "season/saisonuebersicht.h"
 
+#include "grid/ausrichtung.h"
 #include "grid/filtergrid.h"
 #include "shell/zustand.h"
 
@@ -8,9 +9,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr qint32 links_mittig = 36;
-constexpr qint32 zentriert = 37;
 
 struct Spalte
 {
@@ -38,10 +36,10 @@ void gitter_anlegen(GitterModell &gitter, const QList<Spalte> &spalten, qsizetyp
     for (int c = 0; c < spalten.size(); ++c) {
         TColInfo *info = gitter.ColInfoC(c);
         info->Titel = spalten[c].titel;
-        info->TitAlign = zentriert;
+        info->TitAlign = ausrichtung_zentriert;
         info->Width = 0;
         info->Typ = spalten[c].typ;
-        info->DatAlign = spalten[c].typ == u' ' ? links_mittig : zentriert;
+        info->DatAlign = spalten[c].typ == u' ' ? ausrichtung_links_mittig : ausrichtung_zentriert;
     }
 }
 

@@ -58,3 +58,10 @@ void arbeitsbereich_fuellen(QWidget &fenster, Plattform &plattform)
     fenster.resize(arbeit.size());
     new Einpasser(fenster, plattform);
 }
+
+void mittig_platzieren(QWidget &fenster, const QRect &bereich, int nach_unten)
+{
+    fenster.adjustSize();
+    fenster.move(bereich.x() + (bereich.width() - fenster.width()) / 2,
+                 bereich.y() + (bereich.height() - fenster.height()) / 2 + nach_unten);
+}

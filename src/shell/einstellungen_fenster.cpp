@@ -1,6 +1,7 @@
 #include "shell/einstellungen_fenster.h"
 
 #include "appearance/eigene_farben.h"
+#include "shell/arbeitsbereich_fenster.h"
 #include "shell/einstellungen.h"
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/plattform.h"
@@ -199,10 +200,7 @@ void TForm10::kalender_einrichten()
 
 void TForm10::platzieren()
 {
-    adjustSize();
-    const QRect schirm = m_plattform.bildschirm();
-    move(schirm.x() + (schirm.width() - width()) / 2,
-         schirm.y() + (schirm.height() - height()) / 2 + versatz_unter_mitte);
+    mittig_platzieren(*this, m_plattform.bildschirm(), versatz_unter_mitte);
 }
 
 void TForm10::oeffnen()

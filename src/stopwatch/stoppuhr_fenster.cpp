@@ -1,5 +1,6 @@
 #include "stopwatch/stoppuhr_fenster.h"
 
+#include "shell/arbeitsbereich_fenster.h"
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/plattform.h"
 
@@ -129,10 +130,7 @@ void TForm19::spiegeln()
 
 void TForm19::platzieren()
 {
-    adjustSize();
-    const QRect schirm = m_plattform.bildschirm();
-    move(schirm.x() + (schirm.width() - width()) / 2,
-         schirm.y() + (schirm.height() - height()) / 2);
+    mittig_platzieren(*this, m_plattform.bildschirm());
 }
 
 void TForm19::zeigen()
