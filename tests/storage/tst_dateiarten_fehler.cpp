@@ -181,7 +181,7 @@ const QList<Dateiart> &dateiarten()
              pdf_speichern(u.plattform, {}, {DruckSeite{}}, text(f));
          },
          u"Die PDF-Datei konnte nicht geschrieben werden"_s},
-        {"Wiederherstellung", u"Wiederherstellung/1/E_Tab1Gr02_08_12_2026.Tab"_s,
+        {"Wiederherstellung", u"Wiederherstellung/Einzel/1/E_Tab1Gr02_08_12_2026.Tab"_s,
          [](Umgebung &u, int f) {
              Plan p(u, f);
              Wiederherstellung(u.zustand, u.plattform, p.plan, p.tabelle, p.matrix).schreiben();
