@@ -49,6 +49,24 @@ std::optional<Satz> satz_aus_name(const QString &tabelle)
     return Satz{{}, doppel, spieltag_dateinamen(doppel, anzahl, tag)};
 }
 
+QString art_name(bool doppel)
+{
+    return doppel ? u"Doppel"_s : u"Einzel"_s;
+}
+
+// A link is removed itself, never followed.
+bool eintrag_entfernen(const QFileInfo &eintrag)
+{
+    if (eintrag.isDir() && !eintrag.isSymLink())
+        return QDir(eintrag.filePath()).removeRecursively();
+    return QFile::remove(eintrag.filePath());
+}
+
+QStringList eintraege(const QDir &ordner)
+{
+    return ordner.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
+
 } // namespace
 
 QString ordner(const QString &daten_pfad)
@@ -56,28 +74,58 @@ QString ordner(const QString &daten_pfad)
     return daten_pfad + u"Wiederherstellung/"_s;
 }
 
-Fund suchen(const QString &daten_pfad)
+QString ordner(const QString &daten_pfad, bool doppel)
 {
-    const QDir basis(ordner(daten_pfad));
-    if (!basis.exists() || basis.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+    return ordner(daten_pfad) + art_name(doppel) + u'/';
+}
+
+Fund suchen(const QString &daten_pfad, bool doppel)
+{
+    const QDir basis(ordner(daten_pfad, doppel));
+    if (!basis.exists() || eintraege(basis).isEmpty())
         return {};
     for (quint64 nummer : nummern(basis)) {
         const QDir satz_ordner(basis.filePath(QString::number(nummer)));
         for (const QString &name : satz_ordner.entryList({u"*.Tab"_s}, QDir::Files)) {
             std::optional<Satz> satz = satz_aus_name(name);
-            if (!satz || !satz_ordner.exists(satz->namen.matrix))
+            if (!satz || satz->doppel != doppel || !satz_ordner.exists(satz->namen.matrix))
                 continue;
             satz->ordner = satz_ordner.path() + u'/';
             return {Fund::ladbar, *satz};
         }
     }
-    return {Fund::unbrauchbar, {}};
+    return {Fund::unbrauchbar, Satz{{}, doppel, {}}};
+}
+
+bool fremdes_entfernen(const QString &daten_pfad)
+{
+    const QDir basis(ordner(daten_pfad));
+    bool gefunden = false;
+    for (const QString &name : eintraege(basis)) {
+        const QFileInfo eintrag(basis.filePath(name));
+        const bool eigen = (name == art_name(false) || name == art_name(true)) && eintrag.isDir() &&
+                           !eintrag.isSymLink();
+        if (eigen)
+            continue;
+        gefunden = true;
+        eintrag_entfernen(eintrag);
+    }
+    return gefunden;
 }
 
 bool entfernen(const QString &daten_pfad)
 {
     QDir basis(ordner(daten_pfad));
     return !basis.exists() || basis.removeRecursively();
+}
+
+bool entfernen(const QString &daten_pfad, bool doppel)
+{
+    const QFileInfo art(ordner(daten_pfad) + art_name(doppel));
+    const bool entfernt = (!art.exists() && !art.isSymLink()) || eintrag_entfernen(art);
+    // Only once empty: the other kind's set stays.
+    QDir().rmdir(ordner(daten_pfad));
+    return entfernt;
 }
 
 } // namespace wiederherstellung
@@ -104,18 +152,18 @@ void Wiederherstellung::vormerken()
 void Wiederherstellung::verwerfen()
 {
     m_takt.stop();
-    wiederherstellung::entfernen(m_zustand.daten_pfad);
+    wiederherstellung::entfernen(m_zustand.daten_pfad, m_plan.profil().doppel);
 }
 
 bool Wiederherstellung::schreiben()
 {
     m_takt.stop();
-    const QString basis = wiederherstellung::ordner(m_zustand.daten_pfad);
+    const bool doppel = m_plan.profil().doppel;
+    const QString basis = wiederherstellung::ordner(m_zustand.daten_pfad, doppel);
     const QList<quint64> alte = wiederherstellung::nummern(QDir(basis));
     const quint64 nummer = alte.isEmpty() ? 1 : alte.first() + 1;
     const QString ziel = basis + QString::number(nummer) + u'/';
 
-    const bool doppel = m_plan.profil().doppel;
     const int n = m_plan.anzahl();
     const QDate tag = m_plan.datum().isValid() ? m_plan.datum() : m_plattform.jetzt().date();
     const Spieltagdateien namen = spieltag_dateinamen(doppel, n, tag);
@@ -138,16 +186,11 @@ bool Wiederherstellung::schreiben()
         return false;
     }
     m_fehler_gemeldet = false;
+    // Only this kind's older sets: the other kind's day is still unsaved.
     const QDir ordner(basis);
-    for (const QString &name :
-         ordner.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
-        if (name == QString::number(nummer))
-            continue;
-        const QFileInfo eintrag(ordner.filePath(name));
-        if (eintrag.isDir() && !eintrag.isSymLink())
-            QDir(eintrag.filePath()).removeRecursively();
-        else
-            QFile::remove(eintrag.filePath());
+    for (const QString &name : wiederherstellung::eintraege(ordner)) {
+        if (name != QString::number(nummer))
+            wiederherstellung::eintrag_entfernen(QFileInfo(ordner.filePath(name)));
     }
     return true;
 }

@@ -13,15 +13,17 @@ struct Zustand;
 
 // The running match day kept for the next start after a crash: both grids and the match-day
 // record, written as "Speichern" writes them, into the folder "Wiederherstellung" of the data
-// folder. Every write goes into a new numbered subfolder, and only then are the older ones
-// removed: three files cannot be replaced together, so a kill between two of them must not
-// leave grids that disagree.
+// folder, one subfolder per game kind, so that a singles day and a doubles day of the same
+// evening are both kept. Every write goes into a new numbered subfolder of its kind, and only
+// then are that kind's older ones removed: three files cannot be replaced together, so a kill
+// between two of them must not leave grids that disagree.
 namespace wiederherstellung {
 
 inline constexpr int verzoegerung_ms = 100;
 
-// The folder of the sets, with a trailing '/'.
+// The folder of all sets, and that of one game kind's sets, each with a trailing '/'.
 QString ordner(const QString &daten_pfad);
+QString ordner(const QString &daten_pfad, bool doppel);
 
 // A set that the plan can load: its subfolder (with a trailing '/'), the game kind and the
 // names of its files.
@@ -37,14 +39,18 @@ struct Fund
     enum Art {
         keiner,      // nothing to offer
         ladbar,      // the newest set whose standings and matrix files are both there
-        unbrauchbar, // the folder holds something, but no such set
+        unbrauchbar, // the kind's folder holds something, but no such set
     } art = keiner;
     Satz satz;
 };
 
-Fund suchen(const QString &daten_pfad);
+Fund suchen(const QString &daten_pfad, bool doppel);
+// Removes what lies in the folder beside the two kinds' folders; true when there was any.
+bool fremdes_entfernen(const QString &daten_pfad);
 // The whole folder; false when something of it is left.
 bool entfernen(const QString &daten_pfad);
+// One game kind's sets, and the folder once it is empty; false when a set of the kind is left.
+bool entfernen(const QString &daten_pfad, bool doppel);
 
 } // namespace wiederherstellung
 
@@ -63,7 +69,7 @@ public:
     bool vorgemerkt() const { return m_takt.isActive(); }
     // At once; false when the set could not be written.
     bool schreiben();
-    // After "Speichern": nothing pending, no set left.
+    // After "Speichern": nothing pending, no set of the plan's kind left.
     void verwerfen();
 
 private:

@@ -89,27 +89,37 @@ void TurnierplanAnbindung::ergebnisse_ansehen()
 
 void TurnierplanAnbindung::wiederherstellung_anbieten()
 {
-    const wiederherstellung::Fund fund = wiederherstellung::suchen(m_zustand.daten_pfad);
-    switch (fund.art) {
-    case wiederherstellung::Fund::keiner:
-        return;
-    case wiederherstellung::Fund::unbrauchbar:
+    using wiederherstellung::Fund;
+    const QString &daten = m_zustand.daten_pfad;
+    const Fund funde[] = {wiederherstellung::suchen(daten, false),
+                          wiederherstellung::suchen(daten, true)};
+    bool unbrauchbar = wiederherstellung::fremdes_entfernen(daten);
+    for (bool doppel : {false, true}) {
+        // An empty folder of a kind goes too, silently.
+        unbrauchbar |= funde[doppel].art == Fund::unbrauchbar;
+        if (funde[doppel].art != Fund::ladbar)
+            wiederherstellung::entfernen(daten, doppel);
+    }
+    if (unbrauchbar)
         m_plattform.fehler(u"Die Daten des zuletzt nicht gespeicherten Spieltags sind "
                            u"unvollständig und können nicht wiederhergestellt werden. "
                            u"Sie werden entfernt."_s);
-        wiederherstellung::entfernen(m_zustand.daten_pfad);
-        return;
-    case wiederherstellung::Fund::ladbar:
-        break;
+    // Singles first, then doubles; each kind is asked for on its own.
+    for (const Fund &fund : funde) {
+        if (fund.art == Fund::ladbar)
+            satz_anbieten(fund.satz);
     }
+}
+
+void TurnierplanAnbindung::satz_anbieten(const wiederherstellung::Satz &satz)
+{
     if (!m_plattform.warnung_ja_nein(u"Der letzte Spieltag wurde nicht gespeichert. "
                                      u"Soll er wiederhergestellt werden?"_s)) {
-        wiederherstellung::entfernen(m_zustand.daten_pfad);
+        wiederherstellung::entfernen(m_zustand.daten_pfad, satz.doppel);
         return;
     }
     // As a person would: the plan of its kind opened, then the day loaded into it. The set stays
     // until the day is saved.
-    const wiederherstellung::Satz &satz = fund.satz;
     m_hauptfenster.startseite_verbergen();
     SpielplanFenster &fenster = spielplan_fenster(satz.doppel);
     fenster.oeffnen();

@@ -3,6 +3,9 @@
 #include <QObject>
 #include <functional>
 
+namespace wiederherstellung {
+struct Satz;
+}
 class Plattform;
 class SpielplanFenster;
 class TForm1;
@@ -26,8 +29,9 @@ public:
     {
         return doppel ? m_form5 : m_form6;
     }
-    // At start: a match day left unsaved by a crash is offered; "Ja" opens its plan with it,
-    // "Nein" removes it. A set that cannot be loaded is reported and removed.
+    // At start: a match day left unsaved by a crash is offered, a singles day and a doubles day
+    // each on its own; "Ja" opens its plan with it, "Nein" removes it. What cannot be loaded is
+    // reported and removed.
     void wiederherstellung_anbieten();
     TForm12 &dateiwahl();
     TForm19 &stoppuhr();
@@ -40,6 +44,7 @@ signals:
     void spielplan_erzeugt(SpielplanFenster *fenster);
 
 private:
+    void satz_anbieten(const wiederherstellung::Satz &satz);
     void turnierplan_anzeigen();
     void ergebnisse_ansehen();
 

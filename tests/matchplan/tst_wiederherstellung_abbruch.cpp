@@ -38,7 +38,8 @@ void treiber_ablauf(Lauf &lauf, bool doppel, bool beenden)
         QTest::qWaitFor([plan] { return !plan->wiederherstellung().vorgemerkt(); });
     QTextStream aus(stdout);
     if (eingetragen && geschrieben &&
-        wiederherstellung::suchen(lauf.zustand.daten_pfad).art == wiederherstellung::Fund::ladbar)
+        wiederherstellung::suchen(lauf.zustand.daten_pfad, doppel).art ==
+            wiederherstellung::Fund::ladbar)
         aus << "gesichert\n";
     for (const auto &[kennung, gitter] :
          {std::pair{u'1', plan->FilterGrid1}, std::pair{u'2', plan->FilterGrid2}}) {

@@ -6,6 +6,8 @@
 #include "appearance/eigene_farben.h"
 #include "appearance/farbsatz.h"
 #include "appearance/stile.h"
+#include "backup/auto_sicherung.h"
+#include "backup/sicherungsansicht.h"
 #include "lineup/gruppendateien.h"
 #include "matchplan/spieltag.h"
 #include "matchplan/wiederherstellung.h"
@@ -71,6 +73,19 @@ struct Dateiart
 QString text(int fassung)
 {
     return u"Fassung %1 äöü"_s.arg(fassung);
+}
+
+// A backup into "Sicherung" below the data folder, as the given run makes it. The first run
+// finds the data file in its first version, copies it and then leaves the second version in the
+// data folder, so that the second run's copy is what tells old from new.
+void sichern(Umgebung &u, int fassung, const std::function<void()> &lauf)
+{
+    const QString liste = u.zustand.pfad(u"aktuelle_Liste1.akt"_s);
+    if (fassung == 1)
+        listen_datei_schreiben(liste, {text(1)}, true);
+    lauf();
+    if (fassung == 1)
+        listen_datei_schreiben(liste, {text(2)}, true);
 }
 
 const QList<Dateiart> &dateiarten()
@@ -181,12 +196,54 @@ const QList<Dateiart> &dateiarten()
              pdf_speichern(u.plattform, {}, {DruckSeite{}}, text(f));
          },
          u"Die PDF-Datei konnte nicht geschrieben werden"_s},
-        {"Wiederherstellung", u"Wiederherstellung/1/E_Tab1Gr02_08_12_2026.Tab"_s,
+        {"Wiederherstellung", u"Wiederherstellung/Einzel/1/E_Tab1Gr02_08_12_2026.Tab"_s,
          [](Umgebung &u, int f) {
              Plan p(u, f);
              Wiederherstellung(u.zustand, u.plattform, p.plan, p.tabelle, p.matrix).schreiben();
          },
          u"Der laufende Spieltag kann nicht für eine Wiederherstellung gesichert werden"_s},
+        {"Datensicherung", u"Sicherung/aktuelle_Liste1.akt"_s,
+         [](Umgebung &u, int f) {
+             sichern(u, f, [&u] {
+                 Sicherungsansicht ansicht(u.zustand, u.plattform);
+                 ansicht.oeffnen();
+                 ansicht.ziel_getippt(u.zustand.pfad(u"Sicherung"_s));
+                 ansicht.sichern({});
+             });
+         },
+         u"Die Datei "_s},
+        {"Automatische Sicherung", u"Sicherung/08_12_2026/aktuelle_Liste1.akt"_s,
+         [](Umgebung &u, int f) {
+             sichern(u, f, [&u, f] {
+                 u.zustand.optionen_lesen();
+                 if (f == 1) {
+                     u.zustand.optionen.setze(opt::sicherungs_pfad, u.zustand.pfad(u"Sicherung"_s));
+                     u.zustand.optionen_speichern();
+                 }
+                 Lesen(u.zustand, u.plattform, {});
+             });
+         },
+         u"Die Datei "_s},
+        {"Rücksicherung", u"aktuelle_Liste2.akt"_s,
+         [](Umgebung &u, int f) {
+             // The older file as the data folder holds it, the newer one in the backup; the
+             // options as the program's start leaves them.
+             const QString name = u"aktuelle_Liste2.akt"_s;
+             if (f == 1) {
+                 u.zustand.optionen_lesen();
+                 listen_datei_schreiben(u.zustand.pfad(name), {text(1)}, true);
+                 QDir().mkpath(u.zustand.pfad(u"Sicherung"_s));
+                 listen_datei_schreiben(u.zustand.pfad(u"Sicherung/"_s + name), {text(2)}, true);
+                 return;
+             }
+             Sicherungsansicht ansicht(u.zustand, u.plattform);
+             ansicht.oeffnen();
+             ansicht.wiederherstellung_zeigen();
+             ansicht.rueck_ordner_gewaehlt(u.zustand.pfad(u"Sicherung"_s));
+             ansicht.datei_angeklickt(name);
+             ansicht.wiederherstellen({}, {});
+         },
+         u"Die Datei "_s},
     };
     return arten;
 }
