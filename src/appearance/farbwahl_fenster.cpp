@@ -4,6 +4,7 @@
 #include "appearance/stile.h"
 #include "shell/arbeitsbereich_fenster.h"
 #include "shell/hilfe_taste_fenster.h"
+#include "shell/knopf_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 
@@ -49,10 +50,7 @@ void TFarbe::oberflaeche_aufbauen()
 
     auto *knoepfe = new QHBoxLayout;
     const auto knopf = [this, knoepfe](const char *name, const QString &text) {
-        auto *k = new QPushButton(text, this);
-        k->setObjectName(name);
-        k->setAccessibleName(QString(text).remove(u'&'));
-        k->setAutoDefault(false);
+        auto *k = knopf_anlegen(this, name, text);
         knoepfe->addWidget(k);
         return k;
     };

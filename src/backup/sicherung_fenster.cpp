@@ -3,6 +3,7 @@
 #include "appearance/stil_anwenden.h"
 #include "backup/ordnerbaum_fenster.h"
 #include "shell/hilfe_taste_fenster.h"
+#include "shell/knopf_fenster.h"
 #include "shell/zustand.h"
 
 #include <QCheckBox>
@@ -106,13 +107,9 @@ void TBack5::oberflaeche_aufbauen()
     Panel3->setFrameShape(QFrame::StyledPanel);
     Panel3->setAutoFillBackground(true);
     auto *fuss = new QHBoxLayout(Panel3);
-    Button1 = new QPushButton(Panel3);
-    Button1->setObjectName("Button1");
-    Button2 = new QPushButton(u"&Beenden"_s, Panel3);
-    Button2->setObjectName("Button2");
-    Button2->setAccessibleName(u"Beenden"_s);
-    for (QPushButton *knopf : {Button1, Button2})
-        knopf->setAutoDefault(false);
+    // Its caption follows the direction of the copy.
+    Button1 = knopf_anlegen(Panel3, "Button1", QString());
+    Button2 = knopf_anlegen(Panel3, "Button2", u"&Beenden"_s);
     fuss->addStretch();
     fuss->addWidget(Button1);
     fuss->addWidget(Button2);
@@ -144,10 +141,7 @@ QWidget *TBack5::sicherungsseite_aufbauen()
     raster->addWidget(DirectoryListBox1, 5, 0, 1, 2);
     raster->setRowStretch(5, 1);
 
-    Button4 = new QPushButton(u"Datum an&fügen"_s, seite);
-    Button4->setObjectName("Button4");
-    Button4->setAccessibleName(u"Datum anfügen"_s);
-    Button4->setAutoDefault(false);
+    Button4 = knopf_anlegen(seite, "Button4", u"Datum an&fügen"_s);
     CheckBox1 = new QCheckBox(u"&Automatische Datensicherung nach Programmende."_s, seite);
     CheckBox1->setObjectName("CheckBox1");
     CheckBox1->setAccessibleName(u"Automatische Datensicherung nach Programmende."_s);

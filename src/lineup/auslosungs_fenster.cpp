@@ -3,6 +3,7 @@
 #include "lineup/auslosungsnummer.h"
 #include "shell/arbeitsbereich_fenster.h"
 #include "shell/hilfe_taste_fenster.h"
+#include "shell/knopf_fenster.h"
 #include "shell/kuerzel.h"
 #include "shell/plattform.h"
 
@@ -52,15 +53,6 @@ QLineEdit *AuslosungsFenster::namensfeld_anlegen(int nr, const QString &zugaengl
     return feld;
 }
 
-QPushButton *AuslosungsFenster::knopf_anlegen(const char *objekt_name, const QString &beschriftung)
-{
-    auto *knopf = new QPushButton(beschriftung, this);
-    knopf->setObjectName(objekt_name);
-    knopf->setAccessibleName(ohne_kuerzel(beschriftung));
-    knopf->setAutoDefault(false);
-    return knopf;
-}
-
 AuslosungsFenster::Nummernzeile
 AuslosungsFenster::nummernzeile_anlegen(const QString &suffix, const QString &vorsatz,
                                         const QString &nr_beschriftung,
@@ -76,7 +68,7 @@ AuslosungsFenster::nummernzeile_anlegen(const QString &suffix, const QString &vo
     // Room for the largest number, 4294967295.
     zeile.feld->setMaximumWidth(zeile.feld->fontMetrics().horizontalAdvance(u"00000000000"_s) + 12);
     zeile.beschriftung->setBuddy(zeile.feld);
-    zeile.wiederholen = knopf_anlegen("", wiederholen_beschriftung);
+    zeile.wiederholen = knopf_anlegen(this, "", wiederholen_beschriftung);
     zeile.wiederholen->setObjectName(u"Wiederholen"_s + suffix);
     return zeile;
 }

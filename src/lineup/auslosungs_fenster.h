@@ -53,8 +53,6 @@ protected:
                       QWidget *parent);
 
     QLineEdit *namensfeld_anlegen(int nr, const QString &zugaenglicher_name);
-    // The caption carries its Alt mnemonic ("&Beenden").
-    QPushButton *knopf_anlegen(const char *objekt_name, const QString &beschriftung);
     // Object names end in the suffix; the field's accessible name is vorsatz + "Nr.". The
     // captions carry their mnemonics.
     Nummernzeile nummernzeile_anlegen(const QString &suffix, const QString &vorsatz,

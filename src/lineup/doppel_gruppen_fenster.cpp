@@ -2,6 +2,7 @@
 
 #include "lineup/gruppendateien.h"
 #include "lineup/zuweisung.h"
+#include "shell/knopf_fenster.h"
 #include "shell/kuerzel.h"
 #include "shell/zustand.h"
 
@@ -47,7 +48,7 @@ void TForm7::oberflaeche_aufbauen()
     RadioButton2 = option("RadioButton2", u"Gruppen Mannschaft &2"_s);
     RadioButton1->setChecked(true);
     kopf->addStretch();
-    Button3 = knopf_anlegen("Button3", u"Gruppen &neu mischen"_s);
+    Button3 = knopf_anlegen(this, "Button3", u"Gruppen &neu mischen"_s);
     kopf->addWidget(Button3);
     spalte->addLayout(kopf);
 
@@ -76,7 +77,7 @@ void TForm7::oberflaeche_aufbauen()
 
     auto *fuss = new QHBoxLayout;
     fuss->addStretch();
-    Button1 = knopf_anlegen("Button1", u"&Beenden"_s);
+    Button1 = knopf_anlegen(this, "Button1", u"&Beenden"_s);
     fuss->addWidget(Button1);
     spalte->addLayout(fuss);
 

@@ -2,6 +2,7 @@
 
 #include "lineup/gruppendateien.h"
 #include "lineup/zuweisung.h"
+#include "shell/knopf_fenster.h"
 #include "shell/zustand.h"
 
 #include <QFormLayout>
@@ -31,8 +32,8 @@ TForm8::TForm8(Zustand &zustand, Plattform &plattform, QWidget *parent)
 void TForm8::oberflaeche_aufbauen()
 {
     auto *raster = new QGridLayout(this);
-    Button3 = knopf_anlegen("Button3", u"Gruppen &neu mischen"_s);
-    Button4 = knopf_anlegen("Button4", u"Gruppe neu &mischen"_s);
+    Button3 = knopf_anlegen(this, "Button3", u"Gruppen &neu mischen"_s);
+    Button4 = knopf_anlegen(this, "Button4", u"Gruppe neu &mischen"_s);
     raster->addWidget(Button3, 0, 0);
     raster->addWidget(Button4, 0, 1);
 
@@ -67,10 +68,10 @@ void TForm8::oberflaeche_aufbauen()
     }
 
     auto *fuss = new QHBoxLayout;
-    Button1 = knopf_anlegen("Button1", u"&Speichern"_s);
-    Button2 = knopf_anlegen("Button2", u"&Beenden"_s);
-    Button5 = knopf_anlegen("Button5", u"&Löschen"_s);
-    Button6 = knopf_anlegen("Button6", u"Neu &auswählen"_s);
+    Button1 = knopf_anlegen(this, "Button1", u"&Speichern"_s);
+    Button2 = knopf_anlegen(this, "Button2", u"&Beenden"_s);
+    Button5 = knopf_anlegen(this, "Button5", u"&Löschen"_s);
+    Button6 = knopf_anlegen(this, "Button6", u"Neu &auswählen"_s);
     for (QPushButton *knopf : {Button1, Button2, Button5, Button6})
         fuss->addWidget(knopf);
     raster->addLayout(fuss, 2, 0, 1, 2);

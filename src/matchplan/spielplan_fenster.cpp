@@ -13,6 +13,7 @@
 #include "shell/arbeitsbereich_fenster.h"
 #include "shell/dateiwahl.h"
 #include "shell/hilfe_taste_fenster.h"
+#include "shell/knopf_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 
@@ -289,10 +290,7 @@ void SpielplanFenster::fuss_aufbauen()
 
 QPushButton *SpielplanFenster::knopf(const char *name, const QString &text)
 {
-    auto *knopf = new QPushButton(text, Panel1);
-    knopf->setObjectName(name);
-    knopf->setAccessibleName(QString(text).remove(u'&'));
-    knopf->setAutoDefault(false);
+    auto *knopf = knopf_anlegen(Panel1, name, text);
     // A narrow face, so that the longest caption fits the designed width.
     knopf->setFont(QFont(u"Liberation Sans"_s, 8));
     knopf->resize(knopf_breite, knopf_hoehe);

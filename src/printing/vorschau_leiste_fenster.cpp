@@ -1,6 +1,6 @@
 #include "printing/vorschau_leiste_fenster.h"
 
-#include "shell/kuerzel.h"
+#include "shell/knopf_fenster.h"
 #include "shell/plattform.h"
 
 #include <QFrame>
@@ -46,12 +46,12 @@ void VorschauLeisteFenster::vorschau_aufbauen(
     leiste->addStretch();
     if (felder)
         felder(*leiste);
-    Button1 = knopf("Button1", u"&Zwei Seiten"_s);
-    Button4 = knopf("Button4", u"&Eine Seite"_s);
-    Button2 = knopf("Button2", u"&Drucken"_s);
-    Button7 = knopf("Button7", u"Als &PDF speichern"_s);
-    Button6 = knopf("Button6", u"Anderen Drucker &wählen"_s);
-    Button3 = knopf("Button3", u"&Beenden"_s);
+    Button1 = knopf_anlegen(Panel1, "Button1", u"&Zwei Seiten"_s);
+    Button4 = knopf_anlegen(Panel1, "Button4", u"&Eine Seite"_s);
+    Button2 = knopf_anlegen(Panel1, "Button2", u"&Drucken"_s);
+    Button7 = knopf_anlegen(Panel1, "Button7", u"Als &PDF speichern"_s);
+    Button6 = knopf_anlegen(Panel1, "Button6", u"Anderen Drucker &wählen"_s);
+    Button3 = knopf_anlegen(Panel1, "Button3", u"&Beenden"_s);
     for (QPushButton *k : {Button1, Button4, Button2, Button7, Button6, Button3})
         leiste->addWidget(k);
     leiste->addStretch();
@@ -61,15 +61,6 @@ void VorschauLeisteFenster::vorschau_aufbauen(
     connect(Button4, &QPushButton::clicked, this, &VorschauLeisteFenster::eine_seite);
     connect(Button2, &QPushButton::clicked, this, &VorschauLeisteFenster::drucken);
     connect(Button6, &QPushButton::clicked, this, &VorschauLeisteFenster::drucker_waehlen);
-}
-
-QPushButton *VorschauLeisteFenster::knopf(const char *objekt_name, const QString &text)
-{
-    auto *k = new QPushButton(text, Panel1);
-    k->setObjectName(objekt_name);
-    k->setAccessibleName(ohne_kuerzel(text));
-    k->setAutoDefault(false);
-    return k;
 }
 
 void VorschauLeisteFenster::eine_seite()

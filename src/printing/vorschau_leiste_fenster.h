@@ -46,7 +46,6 @@ protected:
     std::unique_ptr<QPrinter> m_drucker;
 
 private:
-    QPushButton *knopf(const char *objekt_name, const QString &text);
     void zwei_seiten();
     void drucken();
     void drucker_waehlen();

@@ -8,7 +8,7 @@
 #include "results/ergebnisliste.h"
 #include "shell/arbeitsbereich_fenster.h"
 #include "shell/hilfe_taste_fenster.h"
-#include "shell/kuerzel.h"
+#include "shell/knopf_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 
@@ -135,10 +135,7 @@ QWidget *ErgebnislisteFenster::fuss_aufbauen()
 
 QPushButton *ErgebnislisteFenster::knopf(const char *name, const QString &text)
 {
-    auto *knopf = new QPushButton(text, Panel1);
-    knopf->setObjectName(name);
-    knopf->setAccessibleName(ohne_kuerzel(text));
-    knopf->setAutoDefault(false);
+    auto *knopf = knopf_anlegen(Panel1, name, text);
     knopf->resize(knopf_breite, knopf_hoehe);
     return knopf;
 }

@@ -3,6 +3,7 @@
 #include "rosters/adressbestand.h"
 #include "shell/arbeitsbereich_fenster.h"
 #include "shell/hilfe_taste_fenster.h"
+#include "shell/knopf_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 
@@ -121,10 +122,7 @@ void AdressenFenster::oberflaeche_aufbauen()
 
 QPushButton *AdressenFenster::knopf_anlegen(const char *objekt_name, const QString &text)
 {
-    auto *knopf = new QPushButton(text, this);
-    knopf->setObjectName(objekt_name);
-    knopf->setAccessibleName(QString(text).remove(u'&'));
-    knopf->setAutoDefault(false);
+    auto *knopf = ::knopf_anlegen(this, objekt_name, text);
     knopf->installEventFilter(this);
     return knopf;
 }

@@ -2,6 +2,7 @@
 
 #include "shell/arbeitsbereich_fenster.h"
 #include "shell/hilfe_taste_fenster.h"
+#include "shell/knopf_fenster.h"
 #include "shell/plattform.h"
 
 #include <QCloseEvent>
@@ -26,10 +27,7 @@ Mannschaftswahl::Mannschaftswahl(const WahlProfil &profil, Zustand &zustand, Pla
     setMinimumWidth(mindestbreite);
     auto *spalte = new QVBoxLayout(this);
     const auto knopf = [this, spalte](const char *objekt_name, const QString &text) {
-        auto *k = new QPushButton(text, this);
-        k->setObjectName(objekt_name);
-        k->setAccessibleName(QString(text).remove(u'&'));
-        k->setAutoDefault(false);
+        auto *k = knopf_anlegen(this, objekt_name, text);
         spalte->addWidget(k);
         return k;
     };

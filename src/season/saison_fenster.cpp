@@ -9,6 +9,7 @@
 #include "shell/arbeitsbereich_fenster.h"
 #include "shell/druck_modul.h"
 #include "shell/hilfe_taste_fenster.h"
+#include "shell/knopf_fenster.h"
 #include "shell/kuerzel.h"
 #include "shell/module.h"
 #include "shell/plattform.h"
@@ -77,9 +78,9 @@ void SaisonFenster::oberflaeche_aufbauen()
     Panel1->setObjectName("Panel1");
     Panel1->setFrameShape(QFrame::StyledPanel);
     auto *leiste = new QHBoxLayout(Panel1);
-    Button1 = knopf("Button1", u"&Beenden"_s);
-    Button2 = knopf("Button2", u"&CSV-Export"_s);
-    Button3 = knopf("Button3", u"&Drucken"_s);
+    Button1 = knopf_anlegen(Panel1, "Button1", u"&Beenden"_s);
+    Button2 = knopf_anlegen(Panel1, "Button2", u"&CSV-Export"_s);
+    Button3 = knopf_anlegen(Panel1, "Button3", u"&Drucken"_s);
     leiste->addStretch();
     for (QPushButton *k : {Button1, Button2, Button3})
         leiste->addWidget(k);
@@ -106,15 +107,6 @@ QWidget *SaisonFenster::liste(QLabel *&label, TFilterGrid *&gitter, const char *
     spalte->addWidget(label);
     spalte->addWidget(gitter, 1);
     return teil;
-}
-
-QPushButton *SaisonFenster::knopf(const char *name, const QString &text)
-{
-    auto *knopf = new QPushButton(text, Panel1);
-    knopf->setObjectName(name);
-    knopf->setAccessibleName(ohne_kuerzel(text));
-    knopf->setAutoDefault(false);
-    return knopf;
 }
 
 void SaisonFenster::zeigen()

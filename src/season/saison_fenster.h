@@ -48,7 +48,6 @@ protected:
 private:
     void oberflaeche_aufbauen();
     QWidget *liste(QLabel *&label, TFilterGrid *&gitter, const char *name, const QString &titel);
-    QPushButton *knopf(const char *name, const QString &text);
     void spiegeln();
     void drucken();
 

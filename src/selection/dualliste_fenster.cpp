@@ -1,6 +1,7 @@
 #include "selection/dualliste_fenster.h"
 
 #include "shell/hilfe_taste_fenster.h"
+#include "shell/knopf_fenster.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -57,17 +58,6 @@ TDualListDlg::TDualListDlg(Zustand &zustand, Plattform &plattform, Namensfelder 
     spiegeln();
 }
 
-QPushButton *TDualListDlg::knopf(const char *objekt_name, const QString &text,
-                                 const QString &zugaenglicher_name)
-{
-    auto *knopf = new QPushButton(text, this);
-    knopf->setObjectName(objekt_name);
-    knopf->setAccessibleName(zugaenglicher_name);
-    // Enter must not store a selection by accident.
-    knopf->setAutoDefault(false);
-    return knopf;
-}
-
 QListWidget *TDualListDlg::liste(const char *objekt_name, QLabel *beschriftung)
 {
     auto *liste = new QListWidget(this);
@@ -105,10 +95,10 @@ void TDualListDlg::oberflaeche_aufbauen()
     raster->addWidget(SrcList, 1, 0);
     raster->addWidget(DstList, 1, 2);
 
-    Button4 = knopf("Button4", u">"_s, u"Markierte Spieler auswählen"_s);
-    Button5 = knopf("Button5", u">>"_s, u"Alle Spieler auswählen"_s);
-    Button6 = knopf("Button6", u"<"_s, u"Markierte Spieler zurücknehmen"_s);
-    Button7 = knopf("Button7", u"<<"_s, u"Alle Spieler zurücknehmen"_s);
+    Button4 = knopf_anlegen(this, "Button4", u">"_s, u"Markierte Spieler auswählen"_s);
+    Button5 = knopf_anlegen(this, "Button5", u">>"_s, u"Alle Spieler auswählen"_s);
+    Button6 = knopf_anlegen(this, "Button6", u"<"_s, u"Markierte Spieler zurücknehmen"_s);
+    Button7 = knopf_anlegen(this, "Button7", u"<<"_s, u"Alle Spieler zurücknehmen"_s);
     auto *mitte = new QVBoxLayout;
     mitte->addStretch();
     for (QPushButton *verschieben : {Button4, Button5, Button6, Button7}) {
@@ -145,9 +135,9 @@ void TDualListDlg::oberflaeche_aufbauen()
     mannschaften->addStretch();
     raster->addLayout(mannschaften, 2, 2);
 
-    Button1 = knopf("Button1", u"Auswahl &laden"_s, u"Auswahl laden"_s);
-    Button2 = knopf("Button2", u"Auswahl &speichern"_s, u"Auswahl speichern"_s);
-    Button3 = knopf("Button3", u"&Beenden"_s, u"Beenden"_s);
+    Button1 = knopf_anlegen(this, "Button1", u"Auswahl &laden"_s);
+    Button2 = knopf_anlegen(this, "Button2", u"Auswahl &speichern"_s);
+    Button3 = knopf_anlegen(this, "Button3", u"&Beenden"_s);
     auto *fuss = new QHBoxLayout;
     fuss->addStretch();
     for (QPushButton *unten : {Button1, Button2, Button3})

@@ -45,8 +45,6 @@ public:
 private:
     void oberflaeche_aufbauen();
     void verbinden();
-    QPushButton *knopf(const char *objekt_name, const QString &text,
-                       const QString &zugaenglicher_name);
     QListWidget *liste(const char *objekt_name, QLabel *beschriftung);
     void spiegeln();
     void markierung_uebernehmen(DualListe::Seite seite, QListWidget *liste);

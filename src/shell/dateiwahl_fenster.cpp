@@ -2,6 +2,7 @@
 
 #include "shell/dateiwahl.h"
 #include "shell/hilfe_taste_fenster.h"
+#include "shell/knopf_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 
@@ -62,10 +63,7 @@ void TForm12::oberflaeche_aufbauen()
     spalte->addSpacing(knopf_hoehe + knopf_abstand_unten);
 
     const auto knopf = [this](const char *name, const QString &text) {
-        auto *k = new QPushButton(text, this);
-        k->setObjectName(name);
-        k->setAccessibleName(QString(text).remove(u'&'));
-        k->setAutoDefault(false);
+        auto *k = knopf_anlegen(this, name, text);
         k->resize(knopf_breite, knopf_hoehe);
         return k;
     };

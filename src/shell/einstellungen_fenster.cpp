@@ -4,6 +4,7 @@
 #include "shell/arbeitsbereich_fenster.h"
 #include "shell/einstellungen.h"
 #include "shell/hilfe_taste_fenster.h"
+#include "shell/knopf_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 #include "stopwatch/hupe.h"
@@ -38,15 +39,6 @@ QToolButton *werkzeugknopf(QWidget *eltern, const char *name, const QString &tex
     knopf->setToolTip(zugaenglich);
     knopf->setAccessibleName(zugaenglich);
     return knopf;
-}
-
-QPushButton *knopf(QWidget *eltern, const char *name, const QString &text)
-{
-    auto *k = new QPushButton(text, eltern);
-    k->setObjectName(name);
-    k->setAccessibleName(QString(text).remove(u'&'));
-    k->setAutoDefault(false);
-    return k;
 }
 
 QCheckBox *haken(QWidget *eltern, const char *name, const QString &text)
@@ -139,7 +131,7 @@ void TForm10::oberflaeche_aufbauen()
     ton_reihe->setContentsMargins(0, 0, 0, 0);
     SpeedButton5 = werkzeugknopf(ton, "SpeedButton5", u"…"_s, u"Wav-Datei wählen"_s);
     SpeedButton6 = werkzeugknopf(ton, "SpeedButton6", u"✕"_s, u"Wav-Datei entfernen"_s);
-    Button3 = knopf(ton, "Button3", u"&Testen"_s);
+    Button3 = knopf_anlegen(ton, "Button3", u"&Testen"_s);
     ton_reihe->addWidget(SpeedButton5);
     ton_reihe->addWidget(SpeedButton6);
     ton_reihe->addWidget(Button3);
@@ -158,8 +150,8 @@ void TForm10::oberflaeche_aufbauen()
     leiste->setObjectName("Panel1");
     auto *fuss = new QHBoxLayout(leiste);
     fuss->addStretch();
-    Button1 = knopf(leiste, "Button1", u"&Speichern"_s);
-    Button2 = knopf(leiste, "Button2", u"&Beenden"_s);
+    Button1 = knopf_anlegen(leiste, "Button1", u"&Speichern"_s);
+    Button2 = knopf_anlegen(leiste, "Button2", u"&Beenden"_s);
     fuss->addWidget(Button1);
     fuss->addWidget(Button2);
     fuss->addStretch();

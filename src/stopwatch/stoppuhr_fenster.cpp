@@ -2,6 +2,7 @@
 
 #include "shell/arbeitsbereich_fenster.h"
 #include "shell/hilfe_taste_fenster.h"
+#include "shell/knopf_fenster.h"
 #include "shell/plattform.h"
 
 #include <QCheckBox>
@@ -57,10 +58,10 @@ void TForm19::oberflaeche_aufbauen()
     spalte->addLayout(laenge);
 
     auto *knoepfe = new QGridLayout;
-    Button1 = knopf("Button1", u"&Start"_s, u"Start"_s);
-    Button2 = knopf("Button2", u"S&top"_s, u"Stop"_s);
-    Button3 = knopf("Button3", u"&Reset"_s, u"Reset"_s);
-    Button4 = knopf("Button4", u"&Beenden"_s, u"Beenden"_s);
+    Button1 = knopf_anlegen(this, "Button1", u"&Start"_s);
+    Button2 = knopf_anlegen(this, "Button2", u"S&top"_s);
+    Button3 = knopf_anlegen(this, "Button3", u"&Reset"_s);
+    Button4 = knopf_anlegen(this, "Button4", u"&Beenden"_s);
     knoepfe->addWidget(Button1, 0, 0);
     knoepfe->addWidget(Button2, 0, 1);
     knoepfe->addWidget(Button3, 1, 0);
@@ -77,15 +78,6 @@ void TForm19::oberflaeche_aufbauen()
     Timer1->setInterval(1000);
     // A coarse timer may run up to 5 % late; over a game that adds up to whole seconds.
     Timer1->setTimerType(Qt::PreciseTimer);
-}
-
-QPushButton *TForm19::knopf(const char *objekt_name, const QString &text, const QString &name)
-{
-    auto *knopf = new QPushButton(text, this);
-    knopf->setObjectName(objekt_name);
-    knopf->setAccessibleName(name);
-    knopf->setAutoDefault(false);
-    return knopf;
 }
 
 void TForm19::verbinden()

@@ -39,7 +39,6 @@ public:
 
 private:
     void oberflaeche_aufbauen();
-    QPushButton *knopf(const char *objekt_name, const QString &text, const QString &name);
     void verbinden();
     void spiegeln();
     void platzieren();
