@@ -4,6 +4,7 @@
 #include "backup/ordnerbaum_fenster.h"
 #include "shell/hilfe_taste_fenster.h"
 #include "shell/knopf_fenster.h"
+#include "shell/kuerzel.h"
 #include "shell/zustand.h"
 
 #include <QCheckBox>
@@ -35,11 +36,6 @@ QString mit_kuerzel(QString text, const QString &wort)
     if (stelle >= 0)
         text.insert(stelle, u'&');
     return text;
-}
-
-QString ohne_kuerzel(QString text)
-{
-    return text.remove(u'&');
 }
 
 QLabel *beschriftung(const char *objekt_name, const QString &text, QWidget *feld, QWidget *eltern)
