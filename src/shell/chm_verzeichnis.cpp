@@ -83,6 +83,10 @@ bool verweise_lesen(const char *block, quint32 block_laenge, quint32 anzahl,
 
 // The objects that set up decompression; the library divides by their values unchecked.
 enum class Lzx { steuerung, ruecksetztabelle };
+// Content sections: the library takes every section but the uncompressed one as compressed,
+// yet only switches decompression off for section 1.
+constexpr quint64 unkomprimiert = 0;
+constexpr quint64 komprimiert = 1;
 struct LzxObjekt
 {
     Lzx art;
@@ -100,6 +104,9 @@ bool liste_gueltig(const char *block, quint32 block_laenge, QList<LzxObjekt> &lz
         quint64 teil = 0, lage = 0, laenge = 0;
         if (!e.name(&name) || !e.zahl(teil) || !e.zahl(lage) || !e.zahl(laenge))
             return false;
+        // The library copies the name into a C string, so it ends at the first NUL.
+        if (const qsizetype nul = name.indexOf('\0'); nul >= 0)
+            name.truncate(nul);
         if (name.compare("::DataSpace/Storage/MSCompressed/ControlData", Qt::CaseInsensitive) == 0)
             lzx.append({Lzx::steuerung, teil, lage, laenge});
         else if (name.compare("::DataSpace/Storage/MSCompressed/Transform/"
@@ -107,6 +114,9 @@ bool liste_gueltig(const char *block, quint32 block_laenge, QList<LzxObjekt> &lz
                               Qt::CaseInsensitive) == 0)
             lzx.append({Lzx::ruecksetztabelle, teil, lage, laenge});
     }
+    for (const LzxObjekt &o : lzx)
+        if (o.teil > komprimiert)
+            return false;
     return true;
 }
 
@@ -142,7 +152,7 @@ bool ruecksetztabelle_gueltig(const QByteArray &d)
 bool lzx_gueltig(QIODevice &datei, quint64 daten_ab, const QList<LzxObjekt> &objekte)
 {
     for (const LzxObjekt &o : objekte) {
-        if (o.teil != 0)
+        if (o.teil == komprimiert)
             continue; // the library then leaves the file uncompressed
         const quint64 ab = daten_ab + o.lage;
         if (ab < daten_ab || ab >= quint64(datei.size()) || !datei.seek(qint64(ab)))

@@ -135,7 +135,14 @@ private slots:
         QVERIFY(tabelle > 0);
         QByteArray lange_bloecke = echt;
         qToLittleEndian<quint64>(0x100008000, lange_bloecke.data() + tabelle + 0x20);
+        const QByteArray tabellen_name = "/InstanceData/ResetTable";
+        const qsizetype tabellen_teil = echt.indexOf(tabellen_name) + tabellen_name.size();
+        QVERIFY(tabellen_teil > tabellen_name.size());
+        QCOMPARE(echt.at(tabellen_teil), '\0');
+        QByteArray fremder_teil = echt;
+        fremder_teil[tabellen_teil] = '\x5d';
         QTest::newRow("Steuerdaten genullt") << ohne_steuerung;
+        QTest::newRow("Rücksetztabelle in unbekanntem Teil") << fremder_teil;
         QTest::newRow("Blocklänge über 32 Bit") << lange_bloecke;
         QTest::newRow("Fenster keine Zweierpotenz") << krummes_fenster;
         QTest::newRow("leer") << QByteArray();
@@ -201,6 +208,15 @@ private slots:
         QByteArray riesig = chm_verzeichnis_bauen({{"PMGL", liste}}, -1);
         qToLittleEndian<quint32>(0x7fffffff, riesig.data() + 0x60 + 0x2c);
         QTest::newRow("Blockzahl größer als die Datei") << riesig << false;
+        // Read up to the NUL, as the library reads it: control data of zeros.
+        const QByteArray name_mit_nul =
+            QByteArray("::DataSpace/Storage/MSCompressed/ControlData") + '\0' + 'x';
+        QByteArray nul_im_namen =
+            chm_verzeichnis_bauen({{"PMGL", chm_zahl(quint64(name_mit_nul.size())) + name_mit_nul +
+                                                chm_zahl(0) + chm_zahl(0) + chm_zahl(0x18)}},
+                                  -1);
+        nul_im_namen += QByteArray(0x18, '\0');
+        QTest::newRow("Steuerdaten hinter NUL im Namen") << nul_im_namen << false;
     }
     void verzeichnis_pruefung()
     {
