@@ -1,6 +1,7 @@
 #include "matchplan/planschritte.h"
 
 #include "grid/filtergrid.h"
+#include "matchplan/planaufbau.h"
 #include "matchplan/spielplan.h"
 
 #include <utility>
@@ -26,6 +27,14 @@ void zellen_schreiben(GitterModell &gitter, int spalten, int zeilen,
                 gitter.SetCells(c, r, text);
         }
     }
+}
+
+std::vector<QString> Planstand::namen() const
+{
+    std::vector<QString> namen;
+    for (size_t i = 0; i < tabelle.size(); i += plan::max_tabellen_spalten)
+        namen.push_back(tabelle[i]);
+    return namen;
 }
 
 Planschritt::Planschritt(Spielplan &plan, Planstand vorher, Planstand nachher)

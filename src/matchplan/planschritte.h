@@ -16,6 +16,8 @@ struct Planstand
     std::vector<QString> tabelle;
     std::vector<QString> matrix;
 
+    // The first column of the standings: the entries' names.
+    std::vector<QString> namen() const;
     bool operator==(const Planstand &) const = default;
 };
 

@@ -263,6 +263,8 @@ Planstand Spielplan::stand() const
 
 void Spielplan::stand_herstellen(const Planstand &stand)
 {
+    const bool andere_eintraege =
+        stand.anzahl != m_anzahl || stand.namen() != this->stand().namen();
     m_anzahl = stand.anzahl;
     m_zustand.plan_anzahl = m_anzahl;
     m_ueberschrift = stand.ueberschrift;
@@ -271,6 +273,8 @@ void Spielplan::stand_herstellen(const Planstand &stand)
     zellen_schreiben(m_matrix, plan::matrix_zellen, plan::matrix_zellen, stand.matrix);
     mannschaften_werten_neu();
     emit geaendert();
+    if (andere_eintraege)
+        emit eintraege_geaendert();
 }
 
 int Spielplan::zeilenhoehe() const

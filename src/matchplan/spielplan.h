@@ -1,9 +1,9 @@
 #pragma once
 
 #include "lineup/namensfelder.h"
+#include "matchplan/mannschaftswertung.h"
 #include "matchplan/planfarben.h"
 #include "matchplan/planschritte.h"
-#include "matchplan/mannschaftswertung.h"
 
 #include <QDate>
 #include <QObject>
@@ -90,6 +90,8 @@ signals:
     void ergebnisse_geaendert();
     // "Speichern" wrote all three files.
     void gespeichert();
+    // A step taken back or done again brought other entries: their columns need new widths.
+    void eintraege_geaendert();
 
 private:
     void FilterGrid2SelectCell(int aCol, int aRow, bool &CanSelect);

@@ -101,6 +101,8 @@ SpielplanFenster::SpielplanFenster(Zustand &zustand, Plattform &plattform,
     m_plan =
         std::make_unique<Spielplan>(m_zustand, m_plattform, m_profil, *FilterGrid1, *FilterGrid2);
     connect(m_plan.get(), &Spielplan::geaendert, this, &SpielplanFenster::spiegeln);
+    connect(m_plan.get(), &Spielplan::eintraege_geaendert, this,
+            &SpielplanFenster::breiten_anpassen);
     schritte_anbinden(*this, *FilterGrid2, *m_plan);
     Mannschaftszeilen = new MannschaftsZeilen(*m_plan, m_gitterflaeche);
     wiederherstellung_einrichten();

@@ -230,6 +230,33 @@ private slots:
         QVERIFY(p.plattform.meldungen.isEmpty());
     }
 
+    void rueckgaengig_ueber_eine_neue_aufstellung_passt_die_breiten_an()
+    {
+        Programm p(false, aufstellung(u"A"_s, 3), aufstellung(u"B"_s, 3));
+        SpielplanFenster *plan = p.oeffnen();
+        QVERIFY(QTest::qWaitForWindowActive(plan));
+        eintragen(plan->FilterGrid2, 1, 1, u"3:2"_s);
+        const auto breiten = [plan] {
+            QList<int> liste;
+            for (int c = 0; c < plan->FilterGrid1->ColCount(); ++c)
+                liste << plan->FilterGrid1->ColWidths(c);
+            return liste;
+        };
+        const QList<int> kurz = breiten();
+        // A new draw with long names and one entry more; "Ergebnis löschen" opens it.
+        const QString lang = u"Karl-Heinz Müller-Lüdenscheidt "_s;
+        aufstellungen_schreiben(p.zustand, aufstellung(lang, 4), aufstellung(u"B"_s, 4));
+        QTest::mouseClick(plan->Button4, Qt::LeftButton);
+        const QList<int> breit = breiten();
+        QVERIFY(breit.size() > kurz.size());
+        QVERIFY(breit[0] > kurz[0]);
+
+        QTest::keyClick(plan->FilterGrid2, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(breiten(), kurz);
+        QTest::keyClick(plan->FilterGrid2, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(breiten(), breit);
+    }
+
     void kontextmenue_der_matrix()
     {
         Programm p(true, aufstellung(u"A"_s, 4), aufstellung(u"B"_s, 4));
