@@ -2,6 +2,7 @@
 // lines under them (games won, points, open games, decided), beside a baseline that does the
 // same arithmetic on bare strings: the 200 game cells read as numbers, 40 totals and ranks
 // written, 100 games compared. Target: a median of at most 50 µs.
+#include "../median_sammler.h"
 #include "grid/filtergrid.h"
 #include "matchplan/plan_profil.h"
 #include "matchplan/spielplan.h"
@@ -13,8 +14,6 @@
 #include <array>
 #include <benchmark/benchmark.h>
 #include <cstdio>
-#include <map>
-#include <string>
 
 using namespace Qt::StringLiterals;
 
@@ -99,22 +98,6 @@ void tastendruck_basis(benchmark::State &state)
     }
 }
 
-// Collects the median real time of each benchmark for the table at the end.
-class Sammler : public benchmark::ConsoleReporter
-{
-public:
-    std::map<std::string, double> median_us;
-
-    void ReportRuns(const std::vector<Run> &laeufe) override
-    {
-        for (const Run &lauf : laeufe) {
-            if (lauf.aggregate_name == "median")
-                median_us[lauf.run_name.function_name] = lauf.GetAdjustedRealTime() / 1e3;
-        }
-        ConsoleReporter::ReportRuns(laeufe);
-    }
-};
-
 } // namespace
 
 BENCHMARK(tastendruck)->Unit(benchmark::kNanosecond)->Repetitions(15)->ReportAggregatesOnly();
@@ -125,7 +108,7 @@ int main(int argc, char **argv)
     QGuiApplication anwendung(argc, argv);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     benchmark::Initialize(&argc, argv);
-    Sammler sammler;
+    MedianSammler sammler;
     benchmark::RunSpecifiedBenchmarks(&sammler);
     const double plan = sammler.median_us["tastendruck"];
     const double basis = sammler.median_us["tastendruck_basis"];

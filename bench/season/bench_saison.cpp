@@ -3,14 +3,13 @@
 // baseline. The days are played and saved through the plan, so the folder holds all three
 // files of each day in the formats the program writes.
 #include "../../tests/matchplan/plan_testhilfe.h"
+#include "../median_sammler.h"
 #include "season/saison.h"
 
 #include <QFile>
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 #include <cstdio>
-#include <map>
-#include <string>
 
 using namespace Qt::StringLiterals;
 
@@ -75,22 +74,6 @@ void saison_laden(benchmark::State &state)
     }
 }
 
-// Collects the median real time of each benchmark, in microseconds, for the table at the end.
-class Sammler : public benchmark::ConsoleReporter
-{
-public:
-    std::map<std::string, double> median_us;
-
-    void ReportRuns(const std::vector<Run> &laeufe) override
-    {
-        for (const Run &lauf : laeufe) {
-            if (lauf.aggregate_name == "median")
-                median_us[lauf.run_name.function_name] = lauf.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(laeufe);
-    }
-};
-
 } // namespace
 
 BENCHMARK(dateien_lesen)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly();
@@ -102,7 +85,7 @@ int main(int argc, char **argv)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     benchmark::Initialize(&argc, argv);
     saisonordner();
-    Sammler sammler;
+    MedianSammler sammler;
     benchmark::RunSpecifiedBenchmarks(&sammler);
     const double saison = sammler.median_us["saison_laden"];
     const double basis = sammler.median_us["dateien_lesen"];

@@ -1,5 +1,5 @@
+#include "../matchplan/plan_testhilfe.h"
 #include "grid/filtergrid_fenster.h"
-#include "lineup/gruppendateien.h"
 #include "matchplan/mannschaftszeilen_fenster.h"
 #include "matchplan/spielplan.h"
 #include "matchplan/spielplan_fenster.h"
@@ -9,7 +9,6 @@
 #include "shell/turnierplan_anbindung_fenster.h"
 #include "shell/zuschauer_anbindung_fenster.h"
 #include "stopwatch/stoppuhr_fenster.h"
-#include "storage/sichere_datei.h"
 #include "test_ordner.h"
 #include "test_plattform.h"
 
@@ -41,16 +40,8 @@ class TstZuschauerAnbindung : public QObject
             zustand.setze(opt::doppel_modus, doppel ? 1 : 0);
             zustand.optionen.setze(opt::name_mannschaft1, u"Grün-Weiß"_s);
             zustand.optionen_speichern();
-            TGruppe gruppe1;
-            TGruppe gruppe2;
-            const QStringList namen1{u"Jürgen"_s, u"Jörg"_s, u"Änne"_s, u"Ömer"_s};
-            const QStringList namen2{u"Ülkü"_s, u"Björn"_s, u"Grete"_s, u"Maß"_s};
-            for (int i = 0; i < namen1.size(); ++i) {
-                gruppe1.setze_name(grp::erster_slot(Mannschaft::eins) + i, namen1[i]);
-                gruppe2.setze_name(grp::erster_slot(Mannschaft::zwei) + i, namen2[i]);
-            }
-            speicher::datei_ersetzen(zustand.pfad(gruppe1_e_datei), gruppe1.bytes());
-            speicher::datei_ersetzen(zustand.pfad(gruppe2_e_datei), gruppe2.bytes());
+            aufstellungen_schreiben(zustand, {u"Jürgen"_s, u"Jörg"_s, u"Änne"_s, u"Ömer"_s},
+                                    {u"Ülkü"_s, u"Björn"_s, u"Grete"_s, u"Maß"_s});
             haupt = std::make_unique<TForm1>(zustand, plattform);
             haupt->show();
         }
