@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 bau=build/bench
 cmake -S . -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORLIX_BENCH=ON >/dev/null
 cmake --build "$bau" -j "$(nproc)"
-programme=$(find "$bau/bench" -name 'bench_*' -type f -executable ! -name bench_leeres_fenster | sort)
+programme=$(find "$bau/bench" -name 'bench_*' -type f -executable ! -name bench_leeres_fenster ! -name bench_gleicher_inhalt | sort)
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-xcb}
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 # shellcheck disable=SC2016

@@ -1,6 +1,8 @@
 // Start-up of the real program to its first painted main window, side by side with an empty
 // QMainWindow program of the same build: medians of wall time and peak memory, and their ratio,
-// on the offscreen platform and, when an X server is there, on xcb.
+// on the offscreen platform and, when an X server is there, on xcb. A third program draws the
+// main window's content with plain Qt (gleicher_inhalt.cpp), which splits the difference into
+// what the content costs and what the program's own start-up adds.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -56,6 +58,7 @@ int main(int argc, char *argv[])
     const std::filesystem::path hier = std::filesystem::path(argv[0]).parent_path();
     const std::string programm = (hier / "../../src/app/vorlix").string();
     const std::string vergleich = (hier / "bench_leeres_fenster").string();
+    const std::string inhalt = (hier / "bench_gleicher_inhalt").string();
     const int runden = argc > 1 ? std::atoi(argv[1]) : 21;
 
     const std::filesystem::path daten =
@@ -72,24 +75,32 @@ int main(int argc, char *argv[])
     std::printf("  %-28s %10s %14s\n", "", "Zeit ms", "Spitze KiB");
     for (const char *plattform : plattformen) {
         setenv("QT_QPA_PLATFORM", plattform, 1);
-        std::vector<double> zeit_p, zeit_v, speicher_p, speicher_v;
-        starten(programm); // warm caches for both
+        std::vector<double> zeit_p, zeit_v, zeit_i, speicher_p, speicher_v, speicher_i;
+        // Warm caches for all three.
+        starten(programm);
         starten(vergleich);
+        starten(inhalt);
         for (int i = 0; i < runden; ++i) {
             const Messung p = starten(programm);
             const Messung v = starten(vergleich);
+            const Messung g = starten(inhalt);
             zeit_p.push_back(p.sekunden);
             zeit_v.push_back(v.sekunden);
+            zeit_i.push_back(g.sekunden);
             speicher_p.push_back(double(p.speicher_kib));
             speicher_v.push_back(double(v.speicher_kib));
+            speicher_i.push_back(double(g.speicher_kib));
         }
-        const double zp = median(zeit_p), zv = median(zeit_v);
-        const double sp = median(speicher_p), sv = median(speicher_v);
+        const double zp = median(zeit_p), zv = median(zeit_v), zi = median(zeit_i);
+        const double sp = median(speicher_p), sv = median(speicher_v), si = median(speicher_i);
         std::printf("  %s\n", plattform);
         std::printf("  %-28s %10.1f %14.0f\n", "vorlix", zp * 1000, sp);
         std::printf("  %-28s %10.1f %14.0f\n", "leeres QMainWindow", zv * 1000, sv);
+        std::printf("  %-28s %10.1f %14.0f\n", "gleicher Inhalt, nur Qt", zi * 1000, si);
         std::printf("  %-28s %10.2f %14.2f   (Ziel: <= 1.30 / <= 1.30)\n", "Verhältnis", zp / zv,
                     sp / sv);
+        std::printf("  %-28s %10.2f %14.2f\n", "  davon Inhalt / leer", zi / zv, si / sv);
+        std::printf("  %-28s %10.2f %14.2f\n", "  vorlix / Inhalt", zp / zi, sp / si);
     }
     std::filesystem::remove_all(daten);
     return 0;
