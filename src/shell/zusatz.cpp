@@ -1,0 +1,54 @@
+#include "shell/zusatz.h"
+
+#include <QSettings>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString datei(const QString &daten_pfad)
+{
+    return daten_pfad + QString::fromUtf16(zusatz_dateiname);
+}
+
+int lesen(const QString &daten_pfad, const QString &schluessel, int vorgabe, int von, int bis)
+{
+    const QSettings einstellungen(datei(daten_pfad), QSettings::IniFormat);
+    bool ok = false;
+    const int wert = einstellungen.value(schluessel).toInt(&ok);
+    return ok && wert >= von && wert <= bis ? wert : vorgabe;
+}
+
+bool schreiben(const QString &daten_pfad, const QString &schluessel, int wert, QString *fehler)
+{
+    QSettings einstellungen(datei(daten_pfad), QSettings::IniFormat);
+    einstellungen.setValue(schluessel, wert);
+    einstellungen.sync();
+    if (einstellungen.status() == QSettings::NoError)
+        return true;
+    if (fehler)
+        *fehler = u"Die Datei \"%1\" konnte nicht geschrieben werden."_s.arg(datei(daten_pfad));
+    return false;
+}
+
+} // namespace
+
+int zusatz_tische(const QString &daten_pfad)
+{
+    return lesen(daten_pfad, u"Rundenplan/Tische"_s, 0, 0, tische_hoechstens);
+}
+
+bool zusatz_tische_setzen(const QString &daten_pfad, int tische, QString *fehler)
+{
+    return schreiben(daten_pfad, u"Rundenplan/Tische"_s, tische, fehler);
+}
+
+int zusatz_live_port(const QString &daten_pfad)
+{
+    return lesen(daten_pfad, u"Live/Port"_s, live_port_vorgabe, 1024, 65535);
+}
+
+bool zusatz_live_port_setzen(const QString &daten_pfad, int port, QString *fehler)
+{
+    return schreiben(daten_pfad, u"Live/Port"_s, port, fehler);
+}

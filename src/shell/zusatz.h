@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// Settings beyond the fixed-size options file, kept as INI in "Vorlix_Zusatz.ini" in the data
+// folder. Missing or unreadable values give their defaults; the options file stays untouched.
+inline constexpr auto zusatz_dateiname = u"Vorlix_Zusatz.ini";
+
+inline constexpr int tische_hoechstens = 10;
+inline constexpr int live_port_vorgabe = 8080;
+
+// Tables of the hall for the round plan: 0 (no round plan) to 10.
+int zusatz_tische(const QString &daten_pfad);
+// False with the German message in fehler when the file could not be written.
+bool zusatz_tische_setzen(const QString &daten_pfad, int tische, QString *fehler = nullptr);
+
+// Port of the live page: 1024..65535, else the default 8080.
+int zusatz_live_port(const QString &daten_pfad);
+bool zusatz_live_port_setzen(const QString &daten_pfad, int port, QString *fehler = nullptr);
