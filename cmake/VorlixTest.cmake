@@ -3,13 +3,18 @@
 set(VORLIX_SANITIZER_DIR ${CMAKE_SOURCE_DIR}/sanitizer)
 
 function(vorlix_test name)
-    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "IM_XVFB" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 120)
     endif()
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE Qt6::Test vorlix_testhilfe ${ARG_LIBS})
-    add_test(NAME ${name} COMMAND ${name})
+    if(ARG_IM_XVFB)
+        # The real X platform with a window manager: Qt's own message boxes and real focus.
+        add_test(NAME ${name} COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/im_xvfb.sh $<TARGET_FILE:${name}>)
+    else()
+        add_test(NAME ${name} COMMAND ${name})
+    endif()
     math(EXPR function_ms "${ARG_TIMEOUT} * 1000")
     set_tests_properties(${name} PROPERTIES
         TIMEOUT ${ARG_TIMEOUT}

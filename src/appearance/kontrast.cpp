@@ -31,3 +31,8 @@ QColor lesbare_schrift(const QColor &hintergrund)
     const QColor weiss(Qt::white);
     return kontrast(schwarz, hintergrund) >= kontrast(weiss, hintergrund) ? schwarz : weiss;
 }
+
+QColor lesbare_schrift(const QColor &hintergrund, const QColor &wunsch)
+{
+    return kontrast(hintergrund, wunsch) >= 4.5 ? wunsch : lesbare_schrift(hintergrund);
+}

@@ -7,3 +7,6 @@ double kontrast(const QColor &a, const QColor &b);
 
 // Black or white, whichever reads better on the given background.
 QColor lesbare_schrift(const QColor &hintergrund);
+
+// The wished colour when it reads on the background (contrast 4.5 or more), else black or white.
+QColor lesbare_schrift(const QColor &hintergrund, const QColor &wunsch);

@@ -4,6 +4,8 @@
 void GitterModell::editieren_beginnt(int aCol, int aRow)
 {
     m_text_beim_editieren = Cells(aCol, aRow);
+    m_editier_spalte = aCol;
+    m_editier_zeile = aRow;
     if (OnEditBegin)
         OnEditBegin(*this);
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -77,6 +78,8 @@ using TRowColorProc =
 using TTypObjectProc = std::function<void(GitterModell &, qint32 &ausr, QPainter &, int aCol,
                                           int aRow, QRect &rect, const QString &s, int state)>;
 using TSelectCellEvent = std::function<void(GitterModell &, int aCol, int aRow, bool &CanSelect)>;
+// The tooltip of a cell; empty for none.
+using TZellHinweis = std::function<QString(const GitterModell &, int aCol, int aRow)>;
 // Progress of long operations: phase 0 start (value = rows), 1 row, 2 end.
 using TWaitEvent = std::function<void(int message, int phase, int wert)>;
 
@@ -296,6 +299,8 @@ public:
     void text_editiert(int aCol, int aRow, const QString &text);
     // The cell's editor has closed, committed or not.
     void editieren_endet();
+    // The cell whose editor opened last: (column, row), (-1, -1) before any.
+    std::pair<int, int> editierte_zelle() const { return {m_editier_spalte, m_editier_zeile}; }
     bool zelle_waehlbar(int aCol, int aRow);
     void maus_gedrueckt(int aCol, int aRow, bool links, bool in_titel_innen);
     void maus_losgelassen();
@@ -321,6 +326,7 @@ public:
     // Editing a cell: before its editor opens, and after it has closed.
     TNotifyEvent OnEditBegin;
     TNotifyEvent OnEditEnd;
+    TZellHinweis OnHinweis;
     QChar ParamTz = u';';
     QChar ColTz = u'\u00AC';
     QChar RowTz = u'\u00AB';
@@ -438,6 +444,8 @@ private:
     int m_maus_linke_spalte = -1;
     QStringList m_zeilen_text_beim_betreten;
     QString m_text_beim_editieren;
+    int m_editier_spalte = -1;
+    int m_editier_zeile = -1;
 
     friend class Sammlung;
 };

@@ -1,5 +1,6 @@
 #include "grid/filtergrid_fenster.h"
 
+#include "appearance/kontrast.h"
 #include "grid/gitter_adapter_fenster.h"
 #include "grid/gitter_zeichner_fenster.h"
 #include "shell/plattform.h"
@@ -76,7 +77,10 @@ void TFilterGrid::darstellung_uebernehmen()
     }
     QPalette palette = this->palette();
     palette.setColor(QPalette::Highlight, farbe_zu_qcolor(SelectRowColor));
-    palette.setColor(QPalette::Base, farbe_zu_qcolor(Color()));
+    const QColor grund = farbe_zu_qcolor(Color());
+    palette.setColor(QPalette::Base, grund);
+    // The cell editor writes in the palette's text colour on the grid colour.
+    palette.setColor(QPalette::Text, lesbare_schrift(grund, farbe_zu_qcolor(Font().Color)));
     setPalette(palette);
     cursor_uebernehmen();
     viewport()->update();

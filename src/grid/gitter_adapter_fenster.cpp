@@ -1,6 +1,9 @@
 #include "grid/gitter_adapter_fenster.h"
 
+#include "appearance/kontrast.h"
+
 #include <QBrush>
+#include <QFocusEvent>
 #include <QLineEdit>
 
 namespace {
@@ -55,6 +58,8 @@ QVariant GitterAdapter::data(const QModelIndex &index, int rolle) const
     }
     case Qt::EditRole:
         return m_gitter.Cells(c, r);
+    case Qt::ToolTipRole:
+        return m_gitter.OnHinweis ? m_gitter.OnHinweis(m_gitter, c, r) : QString();
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(ausrichtung(info ? (titelzeile ? info->TitAlign : info->DatAlign)
                                                     : ausrichtung_links_mittig));
@@ -148,6 +153,14 @@ QWidget *GitterDelegate::createEditor(QWidget *eltern, const QStyleOptionViewIte
 {
     auto *editor = new QLineEdit(eltern);
     editor->setFrame(false);
+    // The editor takes the cell's colours; a font colour that would not read on the cell's
+    // background becomes black or white, whatever colours were stored.
+    const QColor grund = index.data(Qt::BackgroundRole).value<QBrush>().color();
+    const QColor schrift = index.data(Qt::ForegroundRole).value<QBrush>().color();
+    QPalette palette = editor->palette();
+    palette.setColor(QPalette::Base, grund);
+    palette.setColor(QPalette::Text, lesbare_schrift(grund, schrift));
+    editor->setPalette(palette);
     const int c = index.column();
     const int r = index.row();
     m_gitter.editieren_beginnt(c, r);
@@ -170,4 +183,15 @@ void GitterDelegate::setModelData(QWidget *editor, QAbstractItemModel *modell,
                                   const QModelIndex &index) const
 {
     modell->setData(index, static_cast<QLineEdit *>(editor)->text(), Qt::EditRole);
+}
+
+bool GitterDelegate::eventFilter(QObject *objekt, QEvent *ereignis)
+{
+    // A message box that a keystroke brings up takes the window's focus while the editor's key
+    // press is still being handled. Closing the editor then would delete it under that handler;
+    // it stays open instead, with the typed text ready for correction.
+    if (ereignis->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent *>(ereignis)->reason() == Qt::ActiveWindowFocusReason)
+        return false;
+    return QStyledItemDelegate::eventFilter(objekt, ereignis);
 }

@@ -53,6 +53,9 @@ public:
     void setModelData(QWidget *editor, QAbstractItemModel *modell,
                       const QModelIndex &index) const override;
 
+protected:
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+
 private:
     GitterModell &m_gitter;
 };

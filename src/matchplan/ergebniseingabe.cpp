@@ -5,6 +5,8 @@
 #include "matchplan/planaufbau.h"
 #include "shell/plattform.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -32,7 +34,11 @@ Ergebnisauswertung ergebnis_auswerten(const QString &text)
     if (text.size() <= 2 || doppelpunkt < 0)
         return {};
     const QString links = text.left(doppelpunkt).trimmed();
-    const QString rechts = text.mid(doppelpunkt + 1).trimmed();
+    // A remark after the score ("5:3 n.V.") is allowed: the score is the first word.
+    const QString nach_doppelpunkt = text.mid(doppelpunkt + 1).trimmed();
+    const auto wortende = std::find_if(nach_doppelpunkt.cbegin(), nach_doppelpunkt.cend(),
+                                       [](QChar zeichen) { return zeichen.isSpace(); });
+    const QString rechts = nach_doppelpunkt.first(wortende - nach_doppelpunkt.cbegin());
     for (const QString &teil : {links, rechts}) {
         const QString meldung = punkte_pruefen(teil);
         if (!meldung.isEmpty())
@@ -41,27 +47,51 @@ Ergebnisauswertung ergebnis_auswerten(const QString &text)
     return {Ergebnisauswertung::uebernehmen, links, rechts, {}};
 }
 
+QString zaehlt_nicht(const QString &text)
+{
+    const Ergebnisauswertung ergebnis = ergebnis_auswerten(text);
+    switch (ergebnis.art) {
+    case Ergebnisauswertung::uebernehmen:
+        return {};
+    case Ergebnisauswertung::abgelehnt:
+        return u"Zählt nicht: "_s + ergebnis.meldung;
+    case Ergebnisauswertung::nichts:
+        break;
+    }
+    return u"Zählt nicht: \"%1\" ist kein Ergebnis. Ergebnisse werden als \"3:2\" eingegeben."_s
+        .arg(text);
+}
+
+bool zelle_uebernehmen(GitterModell &tabelle, const GitterModell &matrix, int aCol, int aRow, int n,
+                       QString *meldung)
+{
+    // Only the N x N block holds games; anything else would score an entry that does not play.
+    if (aCol < 1 || aCol > n || aRow < 1 || aRow > n)
+        return false;
+    const Ergebnisauswertung ergebnis = ergebnis_auswerten(matrix.Cells(aCol, aRow));
+    if (meldung)
+        *meldung = ergebnis.meldung;
+    if (ergebnis.art != Ergebnisauswertung::uebernehmen)
+        return false;
+    const int zeile_links = plan::zeile(Mannschaft::zwei, aRow);
+    const int zeile_rechts = plan::zeile(Mannschaft::eins, aCol);
+    const bool geaendert = tabelle.Cells(aCol, zeile_links) != ergebnis.links ||
+                           tabelle.Cells(aRow, zeile_rechts) != ergebnis.rechts;
+    tabelle.SetCells(aCol, zeile_links, ergebnis.links);
+    tabelle.SetCells(aRow, zeile_rechts, ergebnis.rechts);
+    return geaendert;
+}
+
 bool ergebnis_uebernehmen(GitterModell &tabelle, const GitterModell &matrix, int n,
                           Plattform &plattform)
 {
-    const int c = matrix.Selection().Left;
-    const int r = matrix.Selection().Top;
-    // Only the N x N block holds games; anything else would score an entry that does not play.
-    if (c < 1 || c > n || r < 1 || r > n)
+    QString meldung;
+    zelle_uebernehmen(tabelle, matrix, matrix.Selection().Left, matrix.Selection().Top, n,
+                      &meldung);
+    if (meldung.isEmpty())
         return true;
-    const Ergebnisauswertung ergebnis = ergebnis_auswerten(matrix.Cells(c, r));
-    switch (ergebnis.art) {
-    case Ergebnisauswertung::nichts:
-        return true;
-    case Ergebnisauswertung::abgelehnt:
-        plattform.fehler(ergebnis.meldung);
-        return false;
-    case Ergebnisauswertung::uebernehmen:
-        tabelle.SetCells(c, plan::zeile(Mannschaft::zwei, r), ergebnis.links);
-        tabelle.SetCells(r, plan::zeile(Mannschaft::eins, c), ergebnis.rechts);
-        return true;
-    }
-    return true;
+    plattform.fehler(meldung);
+    return false;
 }
 
 int sperr_richtungen(int aCol, int aRow, int n)

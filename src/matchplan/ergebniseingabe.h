@@ -19,8 +19,18 @@ struct Ergebnisauswertung
 };
 
 // An empty cell empties both scores; one or two characters, or no colon, change nothing; else
-// the trimmed texts before and after the first colon, each empty or a whole number from 0 up.
+// the trimmed text before the first colon and the first word after it, each empty or a whole
+// number from 0 up; what follows that word is a remark.
 Ergebnisauswertung ergebnis_auswerten(const QString &text);
+
+// Empty when the text of a result cell counts; else "Zählt nicht: " with the reason.
+QString zaehlt_nicht(const QString &text);
+
+// Takes matrix cell (aCol, aRow) over into the standings when it lies in the N x N block and
+// its text counts; true when a standings cell changed. A refused text leaves the standings
+// alone and its reason in meldung.
+bool zelle_uebernehmen(GitterModell &tabelle, const GitterModell &matrix, int aCol, int aRow, int n,
+                       QString *meldung = nullptr);
 
 // Takes the matrix's current cell (top left of its selection) over into the standings when it
 // lies in the N x N block. False when the text was refused: the message is shown and the

@@ -70,14 +70,19 @@ void plan_gitter_einrichten(GitterModell &tabelle, GitterModell &matrix,
                             const SpielplanProfil &profil)
 {
     form_setzen(tabelle, plan::max_tabellen_spalten, plan::tabellen_zeilen, false);
+    form_setzen(matrix, plan::matrix_zellen, plan::matrix_zellen, true);
+    matrix.SetDefaultColWidth(profil.matrix_spaltenbreite);
+    matrix.SetColWidths(0, 6);
+    plan_spalten_einrichten(tabelle, matrix, profil);
+}
+
+void plan_spalten_einrichten(GitterModell &tabelle, GitterModell &matrix,
+                             const SpielplanProfil &profil)
+{
     // The largest plan uses 13 columns; smaller ones keep the information of the rest unused.
     spalte_einrichten(tabelle, 0, ausrichtung_zentriert, ausrichtung_links_mittig, clWindow);
     for (int spalte = 1; spalte < plan::max_tabellen_spalten; ++spalte)
         spalte_einrichten(tabelle, spalte, ausrichtung_zentriert, ausrichtung_zentriert, clWindow);
-
-    form_setzen(matrix, plan::matrix_zellen, plan::matrix_zellen, true);
-    matrix.SetDefaultColWidth(profil.matrix_spaltenbreite);
-    matrix.SetColWidths(0, 6);
     spalte_einrichten(matrix, 0, ausrichtung_zentriert, ausrichtung_links_mittig, clBtnFace);
     for (int spalte = 1; spalte < plan::matrix_zellen; ++spalte)
         spalte_einrichten(matrix, spalte, profil.matrix_titel_ausrichtung, ausrichtung_zentriert,

@@ -48,6 +48,10 @@ QString eintrag_text(const Zustand &zustand, bool doppel, Mannschaft mannschaft,
 // cannot be edited, the 11 x 11 editable matrix, and the column information of every column.
 void plan_gitter_einrichten(GitterModell &tabelle, GitterModell &matrix,
                             const SpielplanProfil &profil);
+// The column information of every column of both grids anew: a loaded smaller plan brought
+// only the columns it used.
+void plan_spalten_einrichten(GitterModell &tabelle, GitterModell &matrix,
+                             const SpielplanProfil &profil);
 
 // Headings and entry texts of both grids for N entries per team; no result, total or rank.
 void plan_beschriften(GitterModell &tabelle, GitterModell &matrix, const Zustand &zustand,

@@ -30,8 +30,13 @@ QColor lesbar(const QColor &hintergrund, const QColor &schrift)
 
 Planfarben planfarben_lesen(const TOptionen &optionen)
 {
-    return {optionen.wert(opt::hintergrundfarbe), optionen.wert(opt::farbe_gruppe1),
-            optionen.wert(opt::farbe_gruppe2), optionen.wert(opt::sperrfarbe)};
+    const Planfarben gespeichert{optionen.wert(opt::hintergrundfarbe),
+                                 optionen.wert(opt::farbe_gruppe1),
+                                 optionen.wert(opt::farbe_gruppe2), optionen.wert(opt::sperrfarbe)};
+    // A fresh options file holds 0 (black) for every plan colour: nobody chose them yet.
+    const bool nie_gewaehlt = gespeichert.hintergrund == 0 && gespeichert.gruppe1 == 0 &&
+                              gespeichert.gruppe2 == 0 && gespeichert.sperre == 0;
+    return nie_gewaehlt ? planfarben_vorgabe : gespeichert;
 }
 
 bool zelle_markiert(const GitterModell &gitter, int aRow, int state)
@@ -49,11 +54,15 @@ Zellfarben tabellen_zellfarben(const Planfarben &farben, int aCol, int aRow, boo
     return zelle;
 }
 
-Zellfarben matrix_zellfarben(const Planfarben &farben, int n, int aCol, int aRow, bool markiert)
+Zellfarben matrix_zellfarben(const Planfarben &farben, int n, int aCol, int aRow, bool markiert,
+                             const QString &text)
 {
     Zellfarben zelle;
     if (markiert)
         zelle.schrift = matrix_markiert_schrift;
+    if (!text.isEmpty() && sperr_richtungen(aCol, aRow, n) == 0 && aCol >= 1 && aRow >= 1 &&
+        !zaehlt_nicht(text).isEmpty())
+        zelle.schrift = zaehlt_nicht_schrift;
     if (aRow == 0 && eintrag(aCol))
         zelle.hintergrund = farben.gruppe1;
     else if (aCol == 0 && eintrag(aRow))

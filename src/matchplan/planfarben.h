@@ -2,6 +2,7 @@
 
 #include "grid/farbwert.h"
 
+#include <QString>
 #include <optional>
 
 class GitterModell;
@@ -18,6 +19,11 @@ struct Planfarben
     TColor sperre = clBtnFace;
 };
 
+// Readable colours for a plan whose colours were never chosen: white, light blue and light
+// yellow for the teams, light grey for locked cells.
+inline constexpr Planfarben planfarben_vorgabe{0x00FFFFFF, 0x00FFE8D0, 0x00C8F4FF, 0x00D8D8D8};
+
+// The stored colours, or the defaults above while all of them are still 0.
 Planfarben planfarben_lesen(const TOptionen &optionen);
 
 inline constexpr TColor tabelle_auswahlfarbe = 0x008FE2E4;
@@ -38,8 +44,12 @@ bool zelle_markiert(const GitterModell &gitter, int aRow, int state);
 // Standings: column 0 in the team colours, the separator row with team 2.
 Zellfarben tabellen_zellfarben(const Planfarben &farben, int aCol, int aRow, bool markiert);
 // Result matrix of n entries per team: team 1 in row 0, team 2 in column 0, the result cells
-// where entry is refused in the lock colour; cell (0, 0) stays as the grid draws it.
-Zellfarben matrix_zellfarben(const Planfarben &farben, int n, int aCol, int aRow, bool markiert);
+// where entry is refused in the lock colour; cell (0, 0) stays as the grid draws it. A game's
+// text that does not count is written in red.
+Zellfarben matrix_zellfarben(const Planfarben &farben, int n, int aCol, int aRow, bool markiert,
+                             const QString &text = {});
+
+inline constexpr TColor zaehlt_nicht_schrift = 0x000000C8;
 
 // Puts the colours on the canvas of the cell being drawn: brush the background, pen the font.
 // A font colour that would vanish on the cell's background becomes black or white: team and

@@ -39,6 +39,11 @@ Spielplan::Spielplan(Zustand &zustand, Plattform &plattform, const SpielplanProf
     m_matrix.OnEditEnd = [this](GitterModell &) {
         eingabe_endet();
     };
+    m_matrix.OnHinweis = [this](const GitterModell &matrix, int aCol, int aRow) {
+        const bool spiel = aCol >= 1 && aCol <= m_anzahl && aRow >= 1 && aRow <= m_anzahl;
+        const QString text = matrix.Cells(aCol, aRow);
+        return spiel && !text.isEmpty() ? zaehlt_nicht(text) : QString();
+    };
 }
 
 Spielplan::~Spielplan()
@@ -47,6 +52,7 @@ Spielplan::~Spielplan()
     m_matrix.OnSelectCell = nullptr;
     m_matrix.OnEditBegin = nullptr;
     m_matrix.OnEditEnd = nullptr;
+    m_matrix.OnHinweis = nullptr;
 }
 
 void Spielplan::oeffnen()
@@ -67,6 +73,7 @@ void Spielplan::oeffnen()
     m_titel = plan_fenstertitel(m_zustand.optionen.wert(opt::name_mannschaft1),
                                 m_zustand.optionen.wert(opt::name_mannschaft2));
     m_datum = m_plattform.jetzt().date();
+    plan_spalten_einrichten(m_tabelle, m_matrix, m_profil);
     farben_lesen();
     daten_ansehen();
 
@@ -77,6 +84,7 @@ void Spielplan::oeffnen()
     m_matrix.SelectCells(1, 1);
     m_matrix.SetGoEditing(true);
     m_vor_eingabe.reset();
+    m_eigener_satz.clear();
     if (!m_loeschen_laeuft)
         m_schritte.clear();
     mannschaften_werten_neu();
@@ -153,6 +161,10 @@ void Spielplan::speichern()
     const QDate heute = m_plattform.jetzt().date();
     m_zustand.optionen.setze(opt::turnier_datum, heute.toString(u"dd.MM.yyyy"_s));
     const Spieltagdateien namen = spieltag_dateinamen(m_profil.doppel, m_anzahl, heute);
+    if (namen.satz != m_eigener_satz && QFile::exists(m_zustand.pfad(namen.satz)) &&
+        !m_plattform.warnung_ja_nein(
+            u"Für diesen Tag ist schon ein Spieltag gespeichert. Ersetzen?"_s))
+        return;
     QStringList nicht_geschrieben;
     const std::pair<GitterModell *, QString> dateien[] = {{&m_tabelle, namen.tabelle},
                                                           {&m_matrix, namen.matrix}};
@@ -166,6 +178,7 @@ void Spielplan::speichern()
     m_zustand.spieltag = spieltag_aus_tabelle(m_tabelle, m_profil.doppel, m_anzahl);
     if (!spieltag_schreiben(m_zustand))
         nicht_geschrieben << namen.satz;
+    m_eigener_satz = namen.satz;
     // Results that seem saved but are not would be lost when the window is closed.
     if (!nicht_geschrieben.isEmpty())
         m_plattform.fehler(u"Der Spieltag konnte nicht vollständig gespeichert werden.\n"
@@ -207,6 +220,10 @@ bool Spielplan::laden(const QString &name, const QString &ordner)
     Sortieren();
     m_vor_eingabe.reset();
     m_schritte.clear();
+    const QDate tag_der_datei = QDate::fromString(datum_aus_dateiname(name), u"dd.MM.yyyy"_s);
+    m_eigener_satz = ordner.isEmpty() && tag_der_datei.isValid()
+                         ? spieltag_dateinamen(m_profil.doppel, m_anzahl, tag_der_datei).satz
+                         : QString();
     emit geaendert();
     return true;
 }
@@ -222,6 +239,12 @@ void Spielplan::eingabe_endet()
 {
     if (!m_vor_eingabe)
         return;
+    // Typing back to the text the cell had when editing began sends no change notification,
+    // so the standings take the cell over as it reads now. A refused text was reported while
+    // it was typed; this runs while the editor closes, where no message may interrupt.
+    const auto [spalte, zeile] = m_matrix.editierte_zelle();
+    if (zelle_uebernehmen(m_tabelle, m_matrix, spalte, zeile, m_anzahl))
+        Sortieren();
     Planstand vorher = std::move(*m_vor_eingabe);
     m_vor_eingabe.reset();
     Planstand nachher = stand();

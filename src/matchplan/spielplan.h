@@ -113,6 +113,8 @@ private:
     QString m_ueberschrift;
     QString m_titel;
     QDate m_datum;
+    // The match-day record this plan loaded or saved last; saving over another asks first.
+    QString m_eigener_satz;
     Planfarben m_farben;
     QUndoStack m_schritte;
     std::optional<Planstand> m_vor_eingabe; // while a matrix cell is being edited

@@ -1,5 +1,6 @@
 #include "matchplan/spielplan_fenster.h"
 
+#include "appearance/kontrast.h"
 #include "grid/filtergrid_fenster.h"
 #include "matchplan/drehfeld_fenster.h"
 #include "matchplan/mannschaftszeilen_fenster.h"
@@ -179,6 +180,7 @@ QWidget *SpielplanFenster::kopf_aufbauen()
     SpeedButton1->setToolTip(u"Stoppuhr öffnen"_s);
     Panel6 = beschriftung(u"00 : 00"_s, "Panel6", Panel2);
     Panel6->setAccessibleName(u"Spielzeit"_s);
+    Panel6->setAccessibleDescription(Panel6->text());
     Panel6->setAlignment(Qt::AlignCenter);
     Panel6->setFrameShape(QFrame::Panel);
     Panel6->setFrameShadow(QFrame::Sunken);
@@ -381,8 +383,12 @@ void SpielplanFenster::laden(const QString &name, const QString &ordner)
 void SpielplanFenster::zeit_anzeigen(const QString &text, const QColor &farbe)
 {
     Panel6->setText(text);
+    // The name stays "Spielzeit"; a screen reader reads the time from the description.
+    Panel6->setAccessibleDescription(text);
     QPalette farben = Panel6->palette();
     farben.setColor(QPalette::Window, farbe);
+    farben.setColor(QPalette::WindowText,
+                    lesbare_schrift(farbe, farben.color(QPalette::WindowText)));
     Panel6->setPalette(farben);
 }
 
@@ -448,7 +454,8 @@ void SpielplanFenster::FilterGrid2RowColorProc(GitterModell &gitter, qint32 &, Q
                                                int aCol, int aRow, int state)
 {
     zellfarben_anwenden(maler, matrix_zellfarben(m_plan->farben(), m_plan->anzahl(), aCol, aRow,
-                                                 zelle_markiert(gitter, aRow, state)));
+                                                 zelle_markiert(gitter, aRow, state),
+                                                 gitter.Cells(aCol, aRow)));
 }
 
 TForm5::TForm5(Zustand &zustand, Plattform &plattform, QWidget *parent)

@@ -4,9 +4,11 @@
 #include "matchplan/zuschauer_ansicht.h"
 #include "shell/plattform.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QStyle>
 #include <QWindow>
@@ -166,13 +168,17 @@ void ZuschauerFenster::oeffnen()
         return;
     }
     if (schirm) {
-        // The hall's screen: the program's own window keeps the keyboard.
-        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        // The hall's screen: the program's own window keeps the keyboard. A window manager may
+        // still hand the new window the focus, so the window that had it gets it back.
+        QPointer<QWidget> aktiv = QApplication::activeWindow();
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
         setAttribute(Qt::WA_ShowWithoutActivating, true);
         create();
         windowHandle()->setScreen(schirm);
         setGeometry(schirm->geometry());
         showFullScreen();
+        if (aktiv)
+            aktiv->activateWindow();
         return;
     }
     setWindowFlags(Qt::Window);

@@ -1,3 +1,4 @@
+#include "matchplan/ergebniseingabe.h"
 #include "plan_testhilfe.h"
 
 #include <QtTest>
@@ -42,6 +43,24 @@ private slots:
                                         << "3"
                                         << "7"
                                         << "";
+        QTest::newRow("Bemerkung nach dem Ergebnis") << "5:3 n.V."
+                                                     << "5"
+                                                     << "3"
+                                                     << "5"
+                                                     << "";
+        QTest::newRow("Bemerkung nach Leerzeichen") << "7 : 10  Abbruch"
+                                                    << "7"
+                                                    << "10"
+                                                    << "7"
+                                                    << "";
+        QTest::newRow("3:2x") << "3:2x"
+                              << "9"
+                              << "9"
+                              << "alt" << nie_ganzzahl.arg("2x");
+        QTest::newRow("nur Bemerkung") << "5: n.V."
+                                       << "9"
+                                       << "9"
+                                       << "alt" << nie_ganzzahl.arg("n.V.");
         QTest::newRow(":10") << ":10"
                              << ""
                              << "10"
@@ -136,6 +155,81 @@ private slots:
         }
         QCOMPARE(p.ges(Mannschaft::zwei, 2), u"10"_s);
         QCOMPARE(p.platz(Mannschaft::eins, 1), u"2"_s);
+    }
+
+    // The cell holds "10:7"; the organiser types it again key by key, or deletes the "7" and
+    // types it again. The last keystroke brings back the text editing began with.
+    void neu_getipptes_ergebnis_zaehlt_data()
+    {
+        QTest::addColumn<QStringList>("tasten");
+        QTest::newRow("ganz neu getippt") << QStringList{"1", "10", "10:", "10:7"};
+        QTest::newRow("7 gelöscht und neu") << QStringList{"10:", "10:7"};
+    }
+    void neu_getipptes_ergebnis_zaehlt()
+    {
+        QFETCH(QStringList, tasten);
+        PlanAufbau p(einzel_profil(), 3);
+        p.eintragen(1, 2, u"10:7"_s);
+
+        p.waehlen(1, 2);
+        for (const QString &text : tasten)
+            p.matrix.text_editiert(1, 2, text);
+        p.matrix.editieren_endet();
+
+        QCOMPARE(qMakePair(p.tabelle.Cells(1, 13), p.tabelle.Cells(2, 1)),
+                 qMakePair(u"10"_s, u"7"_s));
+        QCOMPARE(p.ges(Mannschaft::zwei, 2), u"10"_s);
+        QCOMPARE(p.ges(Mannschaft::eins, 1), u"7"_s);
+        QVERIFY(p.plattform.meldungen.isEmpty());
+    }
+
+    void abgelehnter_text_wird_beim_schliessen_nicht_noch_einmal_gemeldet()
+    {
+        PlanAufbau p(einzel_profil(), 3);
+        p.eintragen(1, 2, u"3:2"_s);
+        p.tippen(1, 2, u"3:x"_s);
+        QCOMPARE(p.plattform.meldungen.size(), 1);
+
+        p.matrix.editieren_endet();
+
+        QCOMPARE(p.plattform.meldungen.size(), 1);
+        QCOMPARE(qMakePair(p.tabelle.Cells(1, 13), p.tabelle.Cells(2, 1)),
+                 qMakePair(u"3"_s, u"2"_s));
+        QCOMPARE(p.matrix.Cells(1, 2), u"3:x"_s);
+    }
+
+    void was_nicht_zaehlt_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("3:2") << "3:2"
+                             << "";
+        QTest::newRow("mit Bemerkung") << "5:3 n.V."
+                                       << "";
+        QTest::newRow("halb") << "10:"
+                              << "";
+        QTest::newRow("leer") << ""
+                              << "";
+        QTest::newRow("abc") << "abc"
+                             << "Zählt nicht: \"abc\" ist kein Ergebnis.";
+        QTest::newRow("3:") << "3:"
+                            << "Zählt nicht: \"3:\" ist kein Ergebnis.";
+        QTest::newRow("12") << "12"
+                            << "Zählt nicht: \"12\" ist kein Ergebnis.";
+        QTest::newRow("negativ") << "-1:2"
+                                 << "Zählt nicht: '-1' ist kein gültiges Ergebnis";
+        QTest::newRow("3:2x") << "3:2x"
+                              << "Zählt nicht: '2x' ist kein gültiger Integerwert";
+    }
+    void was_nicht_zaehlt()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, grund);
+        const QString hinweis = zaehlt_nicht(text);
+        if (grund.isEmpty())
+            QCOMPARE(hinweis, QString());
+        else
+            QVERIFY2(hinweis.startsWith(grund), qPrintable(hinweis));
     }
 
     void jede_zelle_des_blocks_gehoert_zu_ihrem_spiel()

@@ -177,6 +177,54 @@ private slots:
         QCOMPARE(maler.pen().color(), neuer_stift);
     }
 
+    // A fresh options file holds black for every plan colour; the plan is drawn readable
+    // until colours are chosen, and the stored bytes stay.
+    void nie_gewaehlte_farben_sind_lesbar()
+    {
+        PlanAufbau p(einzel_profil(), 4);
+        QCOMPARE(p.zustand.optionen.wert(opt::hintergrundfarbe), 0);
+        QCOMPARE(p.plan.farben().hintergrund, planfarben_vorgabe.hintergrund);
+        QCOMPARE(p.plan.farben().sperre, planfarben_vorgabe.sperre);
+        QCOMPARE(p.matrix.Color(), planfarben_vorgabe.hintergrund);
+        QCOMPARE(p.zustand.optionen.wert(opt::sperrfarbe), 0);
+        for (TColor farbe : {planfarben_vorgabe.hintergrund, planfarben_vorgabe.gruppe1,
+                             planfarben_vorgabe.gruppe2, planfarben_vorgabe.sperre})
+            QVERIFY(qGray(farbe_zu_qcolor(farbe).rgb()) > 180);
+
+        p.zustand.optionen.setze(opt::sperrfarbe, 0x00404040);
+        p.plan.oeffnen();
+        QCOMPARE(p.plan.farben().sperre, 0x00404040);
+        QCOMPARE(p.plan.farben().hintergrund, 0);
+    }
+
+    void was_nicht_zaehlt_ist_rot_data()
+    {
+        QTest::addColumn<int>("spalte");
+        QTest::addColumn<int>("zeile");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("markiert");
+        QTest::addColumn<Farbe>("schrift");
+        QTest::newRow("Ergebnis") << 2 << 3 << "3:2" << false << keine;
+        QTest::newRow("Tippfehler") << 2 << 3 << "3:x" << false << Farbe(zaehlt_nicht_schrift);
+        QTest::newRow("ohne Doppelpunkt") << 1 << 1 << "12" << false << Farbe(zaehlt_nicht_schrift);
+        QTest::newRow("markierter Tippfehler")
+            << 4 << 4 << "abc" << true << Farbe(zaehlt_nicht_schrift);
+        QTest::newRow("gesperrte Zelle") << 5 << 2 << "abc" << false << keine;
+        QTest::newRow("Name") << 0 << 2 << "abc" << false << keine;
+    }
+    void was_nicht_zaehlt_ist_rot()
+    {
+        QFETCH(int, spalte);
+        QFETCH(int, zeile);
+        QFETCH(QString, text);
+        QFETCH(bool, markiert);
+        QFETCH(Farbe, schrift);
+        const Zellfarben zelle = matrix_zellfarben(farben, 4, spalte, zeile, markiert, text);
+        if (markiert && !schrift)
+            schrift = matrix_markiert_schrift;
+        QCOMPARE(zelle.schrift, schrift);
+    }
+
     // A change in the settings shows at the next opening of the plan, not before.
     void farben_beim_oeffnen_gelesen()
     {

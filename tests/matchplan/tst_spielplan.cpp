@@ -242,6 +242,72 @@ private slots:
         QVERIFY(p.matrix.goEditing());
     }
 
+    void nach_kleinem_geladenem_plan_hat_jede_spalte_ihre_information()
+    {
+        PlanAufbau p(doppel_profil(), 4);
+        p.tippen(1, 1, u"3:2"_s);
+        p.plattform.uhrzeit = QDateTime(QDate(2026, 3, 14), QTime(21, 0));
+        p.plan.speichern();
+        p.zustand.listen_datum = u"14.03.2026"_s;
+        QVERIFY(p.plan.laden(spieltag_dateinamen(true, 4, QDate(2026, 3, 14)).tabelle));
+        aufstellungen_schreiben(p.zustand, aufstellung(u"C"_s, 20), aufstellung(u"D"_s, 20));
+        p.zustand.setze(opt::spieler_pro_mannschaft, 10);
+
+        p.plan.oeffnen();
+
+        QCOMPARE(p.plan.anzahl(), 10);
+        for (int c = 0; c < p.tabelle.ColCount(); ++c) {
+            const TColInfo *info = p.tabelle.GetColInfo(c);
+            QVERIFY2(info, qPrintable(u"Spalte %1"_s.arg(c)));
+            QCOMPARE(info->TitColor, clBtnFace);
+            QCOMPARE(info->DatColor, clWindow);
+        }
+        QCOMPARE(p.tabelle.Cells(plan::summen_spalte(10), 0), u"Ges."_s);
+    }
+
+    // A plan saves over its own day without a word; over a day it did not load or save it
+    // asks first, and "Nein" leaves the stored day as it was.
+    void fremden_tag_ersetzen_fragt_vorher()
+    {
+        PlanAufbau p(einzel_profil(), 3);
+        const Spieltagdateien namen = spieltag_dateinamen(false, 3, p.plattform.jetzt().date());
+        const auto gespeichert = [&p, &namen] {
+            QByteArray inhalt;
+            for (const QString &name : {namen.tabelle, namen.matrix, namen.satz}) {
+                QFile datei(p.pfad(name));
+                inhalt += datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray("-");
+            }
+            return inhalt;
+        };
+        const QString frage = u"Für diesen Tag ist schon ein Spieltag gespeichert. Ersetzen?"_s;
+        p.tippen(1, 1, u"3:2"_s);
+        p.plan.speichern();
+        p.tippen(2, 2, u"4:4"_s);
+        p.plan.speichern();
+        QVERIFY(p.plattform.meldungen.isEmpty());
+        const QByteArray erster_tag = gespeichert();
+
+        p.plan.oeffnen();
+        p.tippen(1, 1, u"1:0"_s);
+        p.plan.speichern();
+        QCOMPARE(p.plattform.texte(), QStringList{frage});
+        QCOMPARE(gespeichert(), erster_tag);
+
+        p.plattform.ja_nein_antworten.enqueue(true);
+        p.plan.speichern();
+        QCOMPARE(p.plattform.texte(), (QStringList{frage, frage}));
+        QVERIFY(gespeichert() != erster_tag);
+        p.plan.speichern();
+        QCOMPARE(p.plattform.meldungen.size(), 2);
+
+        // A day loaded from the data folder is the plan's own.
+        p.plan.oeffnen();
+        p.zustand.listen_datum = p.plattform.jetzt().date().toString(u"dd.MM.yyyy"_s);
+        QVERIFY(p.plan.laden(namen.tabelle));
+        p.plan.speichern();
+        QCOMPARE(p.plattform.meldungen.size(), 2);
+    }
+
     void dateinamen_data()
     {
         QTest::addColumn<const SpielplanProfil *>("profil");

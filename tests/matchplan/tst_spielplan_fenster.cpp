@@ -182,6 +182,64 @@ private slots:
         QCOMPARE(ges_platz(plan, Mannschaft::zwei, 2), u"2|5"_s);
     }
 
+    // Darkest and lightest grey level inside a rectangle of a picture.
+    static QPair<int, int> grauspanne(const QImage &bild, const QRect &bereich)
+    {
+        int dunkel = 255;
+        int hell = 0;
+        for (int y = bereich.top(); y <= bereich.bottom(); ++y) {
+            for (int x = bereich.left(); x <= bereich.right(); ++x) {
+                const int grau = qGray(bild.pixel(x, y));
+                dunkel = std::min(dunkel, grau);
+                hell = std::max(hell, grau);
+            }
+        }
+        return {dunkel, hell};
+    }
+
+    // A fresh options file holds black for every plan colour; the plan, its cells and the
+    // editor are readable all the same, and a text that does not count is marked.
+    void frischer_plan_ist_lesbar()
+    {
+        Programm p(false, {"Jürgen", "Özil", "Anna"}, {"Ülkü", "Groß", "Eike"});
+        SpielplanFenster *plan = p.oeffnen();
+        TFilterGrid *matrix = plan->FilterGrid2;
+        eintragen(matrix, 1, 1, u"3:2"_s);
+        eintragen(matrix, 3, 3, u"abc"_s);
+        klicken(matrix, 2, 2);
+
+        const QImage bild = matrix->viewport()->grab().toImage();
+        const auto rechteck = [matrix](int c, int r) {
+            return matrix->visualRect(matrix->model()->index(r, c)).adjusted(1, 1, -1, -1);
+        };
+        QVERIFY(grauspanne(bild, rechteck(3, 1)).first > 200); // an empty game
+        const auto [dunkel, hell] = grauspanne(bild, rechteck(1, 1));
+        QVERIFY2(dunkel < 90 && hell > 200, qPrintable(u"%1..%2"_s.arg(dunkel).arg(hell)));
+        bool rot = false;
+        const QRect falsch = rechteck(3, 3);
+        for (int y = falsch.top(); y <= falsch.bottom() && !rot; ++y) {
+            for (int x = falsch.left(); x <= falsch.right() && !rot; ++x) {
+                const QColor farbe = bild.pixelColor(x, y);
+                rot = farbe.red() > 140 && farbe.green() < 90 && farbe.blue() < 90;
+            }
+        }
+        QVERIFY(rot);
+        QVERIFY(matrix->model()
+                    ->index(3, 3)
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .startsWith(u"Zählt nicht: "_s));
+        QVERIFY(matrix->model()->index(1, 1).data(Qt::ToolTipRole).toString().isEmpty());
+
+        QTest::sendKeyEvent(QTest::Press, matrix, Qt::Key_unknown, u"7"_s, {});
+        QTest::sendKeyEvent(QTest::Release, matrix, Qt::Key_unknown, u"7"_s, {});
+        auto *editor = qobject_cast<QLineEdit *>(matrix->indexWidget(matrix->currentIndex()));
+        QVERIFY(editor);
+        const auto [text, grund] = grauspanne(editor->grab().toImage(), editor->rect());
+        QVERIFY2(text < 90 && grund > 200, qPrintable(u"%1..%2"_s.arg(text).arg(grund)));
+        QCOMPARE(p.plattform.meldungen.size(), 0);
+    }
+
     // Both grids as the window shows them.
     static QStringList gitter_zeilen(const SpielplanFenster *plan)
     {

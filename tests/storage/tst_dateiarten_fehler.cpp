@@ -55,6 +55,13 @@ struct Plan
         if (!QFile::exists(u.zustand.pfad(gruppe1_e_datei)))
             aufstellungen_schreiben(u.zustand, aufstellung(u"A"_s, 2), aufstellung(u"B"_s, 2));
         plan.oeffnen();
+        // A later version works on the stored day, as an organiser who loaded it does; saving
+        // over a day the plan did not load would ask first.
+        const QString gespeichert = u"E_Tab1Gr02_08_12_2026.Tab"_s;
+        if (QFile::exists(u.zustand.pfad(gespeichert))) {
+            u.zustand.listen_datum = u"08.12.2026"_s;
+            plan.laden(gespeichert);
+        }
         matrix.SetCol(1);
         matrix.SetRow(1);
         matrix.editieren_beginnt(1, 1);
