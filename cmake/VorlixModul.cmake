@@ -11,9 +11,13 @@ file(RELATIVE_PATH VORLIX_MODUL_RELATIV ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_
 add_custom_target(vorlix_module)
 
 function(vorlix_modul name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "SCHICHT" "SOURCES;LIBS" ${ARGN})
+    if(NOT ARG_SCHICHT)
+        set(ARG_SCHICHT LOGIK)
+    endif()
     add_library(${name} MODULE ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+    vorlix_pch(${name} ${ARG_SCHICHT})
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src)
     set_target_properties(${name} PROPERTIES
         PREFIX ""
@@ -23,6 +27,8 @@ function(vorlix_modul name)
 
     # The same module as a static plugin: a test that reaches into the module's classes links
     # it and says Q_IMPORT_PLUGIN(<plugin class>); modul<>() then takes it instead of the file.
+    # QT_STATICPLUGIN changes the plugin macros, so it compiles its one source a second time,
+    # without the shared precompiled headers, which were made without it.
     add_library(${name}_statisch STATIC EXCLUDE_FROM_ALL ${ARG_SOURCES})
     target_compile_definitions(${name}_statisch PRIVATE QT_STATICPLUGIN)
     target_link_libraries(${name}_statisch PUBLIC ${ARG_LIBS})

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Draws the program icon with ImageMagick; the results are kept in resources/, so this only runs
 # when the icon is to be changed. The start picture and the tool button symbols are drawings in
-# src/shell/zeichnungen.cpp.
+# src/pictures/zeichnungen.cpp.
 set -euo pipefail
 cd "$(dirname "$0")/../resources"
 # The program icon in the sizes of the desktop's icon theme: a pitch seen from above with one

@@ -1,9 +1,9 @@
 // Takes the pictures of the help pages: builds the main window on a sample data folder, runs
 // each command of the table below and grabs the window it opens. A command whose window is not
 // built yet opens nothing and is skipped with a note.
+#include "app/hauptfenster_fenster.h"
 #include "lineup/gruppendateien.h"
 #include "rosters/adressbestand.h"
-#include "shell/hauptfenster_fenster.h"
 #include "shell/zustand.h"
 #include "test_plattform.h"
 

@@ -4,12 +4,12 @@
 // (data folder, options, colours, styles, help file, translations) and without its libraries.
 // The program's time over this one is what its own code costs; this one's over the empty window
 // is what the content costs.
+#include "app/befehle.h"
+#include "app/startbild_fenster.h"
 #include "erstes_bild.h"
+#include "pictures/zeichnungen.h"
 #include "programm.h"
-#include "shell/befehle.h"
-#include "shell/startbild_fenster.h"
 #include "shell/titel.h"
-#include "shell/zeichnungen.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

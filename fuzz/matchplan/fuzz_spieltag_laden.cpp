@@ -3,11 +3,11 @@
 // message says why they were not computed, and typing on works.
 #include "../grid/fuzz_qt_start.h"
 #include "grid/filtergrid.h"
-#include "matchplan/ganzzahl.h"
 #include "matchplan/plan_profil.h"
 #include "matchplan/spielplan.h"
 #include "matchplan/spieltag_namen.h"
 #include "shell/zustand.h"
+#include "storage/ganzzahl.h"
 #include "storage/sichere_datei.h"
 #include "test_plattform.h"
 

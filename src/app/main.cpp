@@ -1,13 +1,13 @@
+#include "app/hauptfenster_fenster.h"
+#include "app/qt_plattform.h"
+#include "app/turnierplan_anbindung_fenster.h"
+#include "appearance/oberflaeche_fenster.h"
 #include "appearance/stil_anwenden.h"
 #include "erstes_bild.h"
+#include "pictures/png_bild.h"
 #include "programm.h"
-#include "shell/hauptfenster_fenster.h"
-#include "shell/oberflaeche_fenster.h"
-#include "shell/png_bild.h"
-#include "shell/qt_plattform.h"
 #include "shell/sprache.h"
 #include "shell/start.h"
-#include "shell/turnierplan_anbindung_fenster.h"
 #include "shell/zustand.h"
 
 #include <QApplication>

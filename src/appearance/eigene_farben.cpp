@@ -1,6 +1,6 @@
 #include "appearance/eigene_farben.h"
 
-#include "grid/farbwert.h"
+#include "storage/farbwert.h"
 #include "storage/textdatei.h"
 
 #include <QFileInfo>

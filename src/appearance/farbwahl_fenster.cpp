@@ -2,8 +2,8 @@
 
 #include "appearance/stil_anwenden.h"
 #include "appearance/stile.h"
+#include "help/hilfe_taste_fenster.h"
 #include "shell/arbeitsbereich_fenster.h"
-#include "shell/hilfe_taste_fenster.h"
 #include "shell/knopf_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"

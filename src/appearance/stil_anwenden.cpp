@@ -1,11 +1,11 @@
 #include "appearance/stil_anwenden.h"
 
 #include "appearance/kontrast.h"
+#include "appearance/oberflaeche_fenster.h"
 #include "appearance/stile.h"
-#include "grid/farbwert.h"
-#include "shell/oberflaeche_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
+#include "storage/farbwert.h"
 
 #include <QApplication>
 #include <QStyle>

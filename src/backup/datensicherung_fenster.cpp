@@ -2,10 +2,10 @@
 
 #include "appearance/stil_anwenden.h"
 #include "backup/auto_sicherung.h"
-#include "grid/farbwert.h"
 #include "shell/arbeitsbereich_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
+#include "storage/farbwert.h"
 
 #include <QCoreApplication>
 #include <QFrame>

@@ -2,7 +2,7 @@
 
 #include "appearance/stil_anwenden.h"
 #include "backup/ordnerbaum_fenster.h"
-#include "shell/hilfe_taste_fenster.h"
+#include "help/hilfe_taste_fenster.h"
 #include "shell/knopf_fenster.h"
 #include "shell/kuerzel.h"
 #include "shell/zustand.h"

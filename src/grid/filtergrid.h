@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/sortierschluessel.h"
 #include "grid/spalteninfo.h"
 
 #include <QDate>
@@ -398,6 +399,7 @@ protected:
 
 private:
     std::vector<std::vector<QString>> m_zellen; // [row][col], may reach past the counts
+    Kollationen m_kollationen;                  // of the texts sorted by so far
     std::vector<int> m_col_widths;
     std::vector<int> m_row_heights;
     std::vector<std::unique_ptr<TColInfo>> m_col_infos;

@@ -26,11 +26,14 @@ QString beschaedigt(const QString &datei, const QString &grund)
     return u"Die Datei %1 ist beschädigt: %2."_s.arg(datei, grund);
 }
 
+bool hat_zeilenumbruch(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c == u'\n' || c == u'\r'; });
+}
+
 QString zelle_fuer_datei(const QString &text)
 {
     // A line break would split the cell and shift every later value of the file.
-    if (!text.contains(u'\n') && !text.contains(u'\r'))
-        return text;
     QString ohne = text;
     ohne.replace(u"\r\n"_s, QString(zeilenzeichen));
     return ReplaceChars(ohne, u"\r\n"_s, zeilenzeichen);
@@ -47,36 +50,58 @@ void GitterModell::SetFileName(const QString &name)
 bool GitterModell::SaveToFile(bool save_ColInfo, int wmWait)
 {
     m_letzter_fehler.clear();
-    QString text;
-    auto zeile = [&text](const QString &inhalt) {
-        text += inhalt;
-        text += u'\n';
-    };
     fortschritt(wmWait, 0, m_row_count);
-    zeile(QString::number(FileSollVersion));
-    zeile(QString::number(m_col_count));
-    zeile(QString::number(m_row_count));
-    zeile(FileParam.isEmpty() ? QString() : FileParam.join(zeilenzeichen) + zeilenzeichen);
-    zeile(m_sortier_cols);
-    for (int r = 0; r < m_row_count; ++r) {
-        for (int c = 0; c < m_col_count; ++c) {
-            zeile(zelle_fuer_datei(Cells(c, r)));
-            fortschritt(wmWait, 1, r);
-        }
-    }
+    const QString kopf[] = {QString::number(FileSollVersion), QString::number(m_col_count),
+                            QString::number(m_row_count),
+                            FileParam.isEmpty() ? QString()
+                                                : FileParam.join(zeilenzeichen) + zeilenzeichen,
+                            m_sortier_cols};
+    QStringList fuss;
     if (save_ColInfo) {
         int mit_info = 0;
         for (int c = 0; c < m_col_count; ++c)
             mit_info += GetColInfo(c) ? 1 : 0;
-        zeile(QString::number(mit_info > 0 ? m_col_count : 0));
+        fuss.append(QString::number(mit_info > 0 ? m_col_count : 0));
         for (int c = 0; c < m_col_count; ++c)
-            zeile(mit_info > 0 ? ColInfoToParamStr(c) : QString::number(ColWidths(c)));
-        zeile(QString::number(m_selection.Top));
-        zeile(QString::number(m_selection.Left));
-        zeile(QString::number(m_selection.Bottom));
-        zeile(QString::number(m_selection.Right));
+            fuss.append(mit_info > 0 ? ColInfoToParamStr(c) : QString::number(ColWidths(c)));
+        for (const int wert :
+             {m_selection.Top, m_selection.Left, m_selection.Bottom, m_selection.Right})
+            fuss.append(QString::number(wert));
     }
-    if (!speicher::datei_ersetzen(m_file_name, speicher::nach_1252(text))) {
+    static const QString leer;
+    auto zelle = [this](int c, int r) -> const QString & {
+        if (size_t(r) >= m_zellen.size() || size_t(c) >= m_zellen[size_t(r)].size())
+            return leer;
+        return m_zellen[size_t(r)][size_t(c)];
+    };
+
+    // The lines go straight into the file's bytes, in a buffer sized once: a line's byte count
+    // is at most its length, and a cell loses characters when its line breaks are replaced.
+    qsizetype laenge = 0;
+    for (const QString &zeile : kopf)
+        laenge += zeile.size() + 1;
+    for (const QString &zeile : std::as_const(fuss))
+        laenge += zeile.size() + 1;
+    for (int r = 0; r < m_row_count; ++r) {
+        for (int c = 0; c < m_col_count; ++c)
+            laenge += zelle(c, r).size() + 1;
+    }
+    speicher::Puffer1252 bytes(laenge);
+    for (const QString &zeile : kopf)
+        bytes.zeile(zeile);
+    for (int r = 0; r < m_row_count; ++r) {
+        for (int c = 0; c < m_col_count; ++c) {
+            const QString &text = zelle(c, r);
+            if (hat_zeilenumbruch(text))
+                bytes.zeile(zelle_fuer_datei(text));
+            else
+                bytes.zeile(text);
+            fortschritt(wmWait, 1, r);
+        }
+    }
+    for (const QString &zeile : std::as_const(fuss))
+        bytes.zeile(zeile);
+    if (!speicher::datei_ersetzen(m_file_name, std::move(bytes).bytes())) {
         m_letzter_fehler = u"Die Datei %1 kann nicht geschrieben werden."_s.arg(m_file_name);
         fortschritt(wmWait, 2, 0);
         return false;

@@ -123,20 +123,43 @@ QString sortierschluessel(const QString &zelle, QChar typ, QChar komma, QDate he
 
 std::vector<int> schluessel_raenge(const std::vector<QString> &schluessel)
 {
+    Kollationen kollationen;
+    return kollationen.raenge(schluessel, 0);
+}
+
+std::vector<int> Kollationen::raenge(const std::vector<QString> &schluessel, size_t hoechstens)
+{
     if (code_ordnung_genuegt(schluessel))
         return raenge_nach(schluessel,
                            [](const QString &a, const QString &b) { return a.compare(b); });
-    // A collation key per text costs about as much as a few comparisons, and each text would
-    // take part in many.
-    QCollator kollator{QLocale()};
+    if (m_sprache != QLocale()) {
+        m_schluessel.clear();
+        m_sprache = QLocale();
+    }
+    // A collation key costs about as much as a few comparisons, and each text would take part
+    // in many.
+    QCollator kollator{m_sprache};
     kollator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::vector<QCollatorSortKey> kollation;
+    std::vector<const QCollatorSortKey *> kollation;
     kollation.reserve(schluessel.size());
-    for (const QString &text : schluessel)
-        kollation.push_back(kollator.sortKey(text));
-    return raenge_nach(kollation, [](const QCollatorSortKey &a, const QCollatorSortKey &b) {
-        return a.compare(b);
-    });
+    for (const QString &text : schluessel) {
+        auto eintrag = m_schluessel.find(text);
+        if (eintrag == m_schluessel.end())
+            eintrag = m_schluessel.emplace(text, kollator.sortKey(text)).first;
+        kollation.push_back(&eintrag->second);
+    }
+    std::vector<int> raenge =
+        raenge_nach(kollation, [](const QCollatorSortKey *a, const QCollatorSortKey *b) {
+            return a->compare(*b);
+        });
+    if (m_schluessel.size() > std::max(hoechstens, schluessel.size())) {
+        decltype(m_schluessel) behalten;
+        behalten.reserve(schluessel.size());
+        for (size_t i = 0; i < schluessel.size(); ++i)
+            behalten.emplace(schluessel[i], *kollation[i]);
+        m_schluessel.swap(behalten);
+    }
+    return raenge;
 }
 
 std::vector<int> nach_raengen_ordnen(const std::vector<int> &raenge, int anzahl_raenge)

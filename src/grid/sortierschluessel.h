@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QChar>
+#include <QCollator>
 #include <QDate>
+#include <QLocale>
 #include <QString>
+#include <unordered_map>
 #include <vector>
 
 // The text by which a cell sorts, from its column's type letter: numbers as fixed-width
@@ -15,6 +18,25 @@ QString sortierschluessel(const QString &zelle, QChar typ, QChar komma, QDate he
 // The rank of each key under the German case-insensitive collation: 0 for the first, keys
 // the collation holds equal share a rank, and no rank is left out.
 std::vector<int> schluessel_raenge(const std::vector<QString> &schluessel);
+
+// The collation keys of sort keys, kept from one sort to the next: building a key costs more
+// than sorting by it, and a key stays valid as long as its text exists. Keys of texts that are
+// gone are dropped once more than `hoechstens` are kept.
+class Kollationen
+{
+public:
+    // As schluessel_raenge.
+    std::vector<int> raenge(const std::vector<QString> &schluessel, size_t hoechstens);
+    size_t anzahl() const { return m_schluessel.size(); }
+
+private:
+    struct Streuung
+    {
+        size_t operator()(const QString &text) const { return qHash(text); }
+    };
+    std::unordered_map<QString, QCollatorSortKey, Streuung> m_schluessel;
+    QLocale m_sprache;
+};
 // Positions 0..n-1 ordered by their ranks, each below `anzahl_raenge`; equal ranks keep their
 // order.
 std::vector<int> nach_raengen_ordnen(const std::vector<int> &raenge, int anzahl_raenge);

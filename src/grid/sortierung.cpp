@@ -41,7 +41,8 @@ const QString &zelle_in(const std::vector<QString> &zeile, int spalte)
 // its cell texts, field by field. Each distinct combination is keyed and ranked once.
 std::vector<int> nach_texten_ordnen(const std::vector<SortFeld> &felder,
                                     const std::vector<Textnummern> &texte,
-                                    const std::vector<int> &nummern, QDate tag)
+                                    const std::vector<int> &nummern, QDate tag,
+                                    Kollationen &kollationen, size_t hoechstens)
 {
     const size_t anzahl = felder.size();
     const size_t datenzeilen = nummern.size() / anzahl;
@@ -73,7 +74,7 @@ std::vector<int> nach_texten_ordnen(const std::vector<SortFeld> &felder,
         for (size_t f = 0; f < anzahl; ++f)
             schluessel[k] += sortierschluessel(texte[f].text(ids[f]), felder[f].typ, komma, tag);
     }
-    const std::vector<int> rang_je_kombination = schluessel_raenge(schluessel);
+    const std::vector<int> rang_je_kombination = kollationen.raenge(schluessel, hoechstens);
     std::vector<int> raenge(datenzeilen);
     for (size_t i = 0; i < datenzeilen; ++i)
         raenge[i] = rang_je_kombination[size_t(kombination[i])];
@@ -146,7 +147,9 @@ std::vector<int> GitterModell::zeilen_ordnen(int wmWait)
     }
     if (nur_zahlen)
         return zahlen_ordnen(zahlen, felder);
-    return nach_texten_ordnen(m_sort_felder, texte, nummern, heute());
+    // A key for every cell of the grid at most: more are keys of texts no longer there.
+    const size_t hoechstens = size_t(m_row_count) * size_t(m_col_count);
+    return nach_texten_ordnen(m_sort_felder, texte, nummern, heute(), m_kollationen, hoechstens);
 }
 
 void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, bool sortAufw)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "grid/ausrichtung.h"
-#include "grid/farbwert.h"
+#include "storage/farbwert.h"
 
 #include <QFont>
 #include <QObject>

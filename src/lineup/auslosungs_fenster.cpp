@@ -1,8 +1,8 @@
 #include "lineup/auslosungs_fenster.h"
 
+#include "help/hilfe_taste_fenster.h"
 #include "lineup/auslosungsnummer.h"
 #include "shell/arbeitsbereich_fenster.h"
-#include "shell/hilfe_taste_fenster.h"
 #include "shell/knopf_fenster.h"
 #include "shell/kuerzel.h"
 #include "shell/plattform.h"

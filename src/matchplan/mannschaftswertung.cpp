@@ -1,8 +1,8 @@
 #include "matchplan/mannschaftswertung.h"
 
 #include "grid/filtergrid.h"
-#include "matchplan/ganzzahl.h"
 #include "matchplan/planaufbau.h"
+#include "storage/ganzzahl.h"
 
 #include <QStringBuilder>
 

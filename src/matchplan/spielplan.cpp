@@ -3,13 +3,13 @@
 #include "grid/filtergrid.h"
 #include "lineup/gruppendateien.h"
 #include "matchplan/ergebniseingabe.h"
-#include "matchplan/ganzzahl.h"
 #include "matchplan/plan_profil.h"
 #include "matchplan/planaufbau.h"
 #include "matchplan/spieltag_namen.h"
 #include "matchplan/wertung.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
+#include "storage/ganzzahl.h"
 
 #include <QFile>
 #include <algorithm>

@@ -1,9 +1,9 @@
 #include "matchplan/wertung.h"
 
 #include "grid/filtergrid.h"
-#include "matchplan/ganzzahl.h"
 #include "matchplan/planaufbau.h"
 #include "shell/plattform.h"
+#include "storage/ganzzahl.h"
 
 #include <array>
 

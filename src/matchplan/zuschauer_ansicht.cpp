@@ -1,9 +1,9 @@
 #include "matchplan/zuschauer_ansicht.h"
 
 #include "grid/filtergrid.h"
-#include "matchplan/ganzzahl.h"
 #include "matchplan/mannschaftswertung.h"
 #include "matchplan/planaufbau.h"
+#include "storage/ganzzahl.h"
 
 #include <QDate>
 #include <QLocale>

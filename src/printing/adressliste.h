@@ -1,78 +1,22 @@
 #pragma once
 
+#include "printing/druckseite.h"
 #include "rosters/adresse.h"
 
-#include <QColor>
 #include <QDate>
-#include <QFont>
-#include <QFontMetrics>
 #include <QList>
-#include <QRect>
 #include <QString>
 
-class TOptionen;
-
-// The address list of a roster laid out on pages. Coordinates are in 1/96 inch on a page of
-// 816 x 1056 with margins of 96; texts are placed by their top-left corner.
+// The title of the address list, on its pages and its window.
 namespace druck {
-inline constexpr int seiten_breite = 816;
-inline constexpr int seiten_hoehe = 1056;
-inline constexpr int rand = 96;
-inline constexpr int unterkante = seiten_hoehe - rand; // lines end above the bottom margin
-inline constexpr int kleinste_groesse = 1;
-inline constexpr int groesste_groesse = 100;
-inline constexpr int grundgroesse = 10; // an options file that never held a size
 inline const QString titel = QStringLiteral("Mitglieder Adressen drucken");
-inline const QColor bandfarbe{0xE9, 0xE7, 0xE0}; // Windows colour value 0xE0E7E9
 } // namespace druck
-
-// Font name and size in points the list is printed with.
-struct Druckschrift
-{
-    QString art;
-    int groesse = druck::grundgroesse;
-};
-
-struct DruckText
-{
-    QString text;
-    QString schriftart;
-    int groesse = 0; // points
-    bool fett = false;
-    int x = 0;
-    int y = 0;
-    int breite = 0;     // the text is clipped to this width, so it never runs into the next column
-    QColor hintergrund; // filled behind the text when valid
-};
-
-// A filled rectangle outlined in black.
-struct DruckRechteck
-{
-    QRect flaeche;
-    QColor fuellung;
-};
-
-struct DruckSeite
-{
-    int nummer = 1;
-    QList<DruckRechteck> rechtecke;
-    QList<DruckText> texte;
-};
 
 struct Adressliste
 {
     int zeilenhoehe = 0; // the title's height; the lines are spaced by it
     QList<DruckSeite> seiten;
 };
-
-// The options' font and size; an empty name gives the system's font, a size out of range the
-// nearest allowed one (a size never set gives the basic size).
-Druckschrift druckschrift_aus_optionen(const TOptionen &optionen);
-
-// The font a text is measured with: its size in points taken at 96 dots per inch.
-QFont druckschrift(const QString &art, int groesse, bool fett);
-// The metrics of a font on the 1/96-inch page.
-QFontMetrics seitenmasse(const QFont &schrift);
 
 // Lays the roster out in storage order: the page head, the heading band and one line per
 // record. A line that would reach below the bottom margin starts the next page with the head

@@ -1,7 +1,8 @@
 #include "printing/drucken_fenster.h"
 
+#include "help/hilfe_taste_fenster.h"
+#include "printing/adressliste.h"
 #include "printing/seitenausgabe.h"
-#include "shell/hilfe_taste_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 

@@ -1,5 +1,6 @@
 #include "printing/seitenausgabe.h"
 
+#include "printing/adressliste.h"
 #include "programm.h"
 #include "storage/sichere_datei.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "grid/ausgabetabelle.h"
-#include "printing/adressliste.h"
+#include "printing/druckseite.h"
 
 #include <QDate>
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/adressliste.h"
+#include "printing/druckseite.h"
 
 #include <QDate>
 #include <QList>

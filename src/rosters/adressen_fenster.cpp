@@ -1,8 +1,8 @@
 #include "rosters/adressen_fenster.h"
 
+#include "help/hilfe_taste_fenster.h"
 #include "rosters/adressbestand.h"
 #include "shell/arbeitsbereich_fenster.h"
-#include "shell/hilfe_taste_fenster.h"
 #include "shell/knopf_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"

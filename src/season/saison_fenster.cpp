@@ -1,6 +1,7 @@
 #include "season/saison_fenster.h"
 
 #include "grid/filtergrid_fenster.h"
+#include "help/hilfe_taste_fenster.h"
 #include "printing/pdf_speichern.h"
 #include "printing/seitenausgabe.h"
 #include "printing/tabellensatz.h"
@@ -8,7 +9,6 @@
 #include "season/saisonuebersicht.h"
 #include "shell/arbeitsbereich_fenster.h"
 #include "shell/druck_modul.h"
-#include "shell/hilfe_taste_fenster.h"
 #include "shell/knopf_fenster.h"
 #include "shell/kuerzel.h"
 #include "shell/module.h"

@@ -1,9 +1,9 @@
 #include "season/saisontag.h"
 
-#include "matchplan/ganzzahl.h"
 #include "matchplan/planaufbau.h"
 #include "matchplan/spieltag.h"
 #include "matchplan/spieltag_namen.h"
+#include "storage/ganzzahl.h"
 
 using namespace Qt::StringLiterals;
 

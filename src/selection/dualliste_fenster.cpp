@@ -1,6 +1,6 @@
 #include "selection/dualliste_fenster.h"
 
-#include "shell/hilfe_taste_fenster.h"
+#include "help/hilfe_taste_fenster.h"
 #include "shell/knopf_fenster.h"
 
 #include <QCheckBox>

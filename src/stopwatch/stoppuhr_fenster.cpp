@@ -1,7 +1,7 @@
 #include "stopwatch/stoppuhr_fenster.h"
 
+#include "help/hilfe_taste_fenster.h"
 #include "shell/arbeitsbereich_fenster.h"
-#include "shell/hilfe_taste_fenster.h"
 #include "shell/knopf_fenster.h"
 #include "shell/plattform.h"
 

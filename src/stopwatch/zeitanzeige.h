@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/farbwert.h"
+#include "storage/farbwert.h"
 
 #include <QString>
 

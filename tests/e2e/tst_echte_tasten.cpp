@@ -6,8 +6,8 @@
 #include "matchplan/spielplan.h"
 #include "matchplan/spielplan_fenster.h"
 #include "matchplan/zuschauer_fenster.h"
-#include "shell/hauptfenster_fenster.h"
-#include "shell/qt_plattform.h"
+#include "app/hauptfenster_fenster.h"
+#include "app/qt_plattform.h"
 
 #include <QApplication>
 #include <QLineEdit>

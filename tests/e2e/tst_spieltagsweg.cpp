@@ -2,11 +2,11 @@
 // data folder, only by clicking and typing: rosters, participants, draw, plan, results, saving,
 // the results list with its sorting and export, and loading the plan back.
 
+#include "app/hauptfenster_fenster.h"
+#include "appearance/oberflaeche_fenster.h"
 #include "appearance/stil_anwenden.h"
 #include "grid/filtergrid_fenster.h"
-#include "shell/hauptfenster_fenster.h"
 #include "shell/kuerzel.h"
-#include "shell/oberflaeche_fenster.h"
 #include "shell/sprache.h"
 #include "shell/start.h"
 #include "shell/zustand.h"

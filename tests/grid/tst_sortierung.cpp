@@ -104,6 +104,36 @@ private slots:
                  int(std::set<int>(raenge.begin(), raenge.end()).size()));
     }
 
+    // Keys kept from earlier sorts rank as keys built afresh, while texts come and go, and no
+    // more are kept than allowed.
+    void behaltene_kollationen_ranken_wie_neue()
+    {
+        const QStringList woerter{u"a"_s, u"Ä"_s, u"Müller"_s, u"mueller"_s, u"ß"_s, u"ss"_s};
+        QRandomGenerator zufall(5);
+        Kollationen kollationen;
+        for (int runde = 0; runde < 30; ++runde) {
+            std::vector<QString> schluessel;
+            for (int i = 0; i < 40; ++i) {
+                const QString text = woerter[zufall.bounded(int(woerter.size()))] +
+                                     QString::number(zufall.bounded(runde + 2));
+                schluessel.push_back(sortierschluessel(text, u' '));
+            }
+            QCOMPARE(kollationen.raenge(schluessel, 60), schluessel_raenge(schluessel));
+            QVERIFY(kollationen.anzahl() <= 60);
+        }
+    }
+
+    void geaenderter_text_sortiert_nach_seinem_neuen_wert()
+    {
+        GitterModell gitter;
+        spalte_fuellen(gitter, u' ', {u"Cäsar"_s, u"Anton"_s, u"Berta"_s});
+        gitter.Sortiere(u"0;"_s, false, 0, true);
+        QCOMPARE(werte_nach_sortierung(gitter), (QStringList{u"Anton"_s, u"Berta"_s, u"Cäsar"_s}));
+        gitter.SetCells(0, 1, u"Ödön"_s);
+        gitter.Sortiere(u"0;"_s, false, 0, true);
+        QCOMPARE(werte_nach_sortierung(gitter), (QStringList{u"Berta"_s, u"Cäsar"_s, u"Ödön"_s}));
+    }
+
     void sortieren_nach_typ_data()
     {
         QTest::addColumn<QChar>("typ");

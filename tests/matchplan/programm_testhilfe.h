@@ -1,10 +1,10 @@
 #pragma once
 
+#include "app/hauptfenster_fenster.h"
+#include "app/turnierplan_anbindung_fenster.h"
 #include "grid/filtergrid_fenster.h"
 #include "matchplan/spielplan_fenster.h"
 #include "plan_testhilfe.h"
-#include "shell/hauptfenster_fenster.h"
-#include "shell/turnierplan_anbindung_fenster.h"
 #include "shell/zustand.h"
 
 #include <QFile>

@@ -1,13 +1,13 @@
+#include "app/hauptfenster_fenster.h"
+#include "app/turnierplan_anbindung_fenster.h"
 #include "grid/filtergrid_fenster.h"
+#include "matchplan/dateiwahl_fenster.h"
 #include "matchplan/drehfeld_fenster.h"
 #include "matchplan/planaufbau.h"
 #include "matchplan/spielplan.h"
 #include "matchplan/spielplan_fenster.h"
 #include "plan_testhilfe.h"
-#include "shell/dateiwahl_fenster.h"
-#include "shell/hauptfenster_fenster.h"
 #include "shell/kuerzel.h"
-#include "shell/turnierplan_anbindung_fenster.h"
 #include "shell/zustand.h"
 
 #include <QDateEdit>

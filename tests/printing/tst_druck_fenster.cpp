@@ -1,7 +1,7 @@
+#include "app/hauptfenster_fenster.h"
 #include "druck_testhilfe.h"
 #include "printing/drucken_fenster.h"
 #include "printing/druckwahl_fenster.h"
-#include "shell/hauptfenster_fenster.h"
 #include "shell/kuerzel.h"
 #include "storage/satzdatei.h"
 #include "storage/sichere_datei.h"

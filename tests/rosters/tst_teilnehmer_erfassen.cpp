@@ -1,7 +1,7 @@
+#include "app/hauptfenster_fenster.h"
 #include "rosters/adressen_fenster.h"
 #include "rosters/erfassung_fenster.h"
 #include "rosters/teilnehmer_fenster.h"
-#include "shell/hauptfenster_fenster.h"
 #include "shell/kuerzel.h"
 #include "storage/sichere_datei.h"
 #include "test_ordner.h"

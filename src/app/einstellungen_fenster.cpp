@@ -1,0 +1,306 @@
+#include "app/einstellungen_fenster.h"
+
+#include "app/einstellungen.h"
+#include "appearance/eigene_farben.h"
+#include "help/hilfe_taste_fenster.h"
+#include "shell/arbeitsbereich_fenster.h"
+#include "shell/knopf_fenster.h"
+#include "shell/plattform.h"
+#include "shell/zustand.h"
+#include "stopwatch/hupe.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWidgetAction>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int versatz_unter_mitte = 50;
+const QString datumsformat = u"dd.MM.yyyy"_s;
+
+QToolButton *werkzeugknopf(QWidget *eltern, const char *name, const QString &text,
+                           const QString &zugaenglich)
+{
+    auto *knopf = new QToolButton(eltern);
+    knopf->setObjectName(name);
+    knopf->setText(text);
+    knopf->setToolTip(zugaenglich);
+    knopf->setAccessibleName(zugaenglich);
+    return knopf;
+}
+
+QCheckBox *haken(QWidget *eltern, const char *name, const QString &text)
+{
+    auto *h = new QCheckBox(text, eltern);
+    h->setObjectName(name);
+    h->setAccessibleName(QString(text).remove(u'&'));
+    return h;
+}
+
+} // namespace
+
+TForm10::TForm10(Zustand &zustand, Plattform &plattform, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_zustand(zustand)
+    , m_plattform(plattform)
+{
+    setObjectName("Form10");
+    setWindowTitle(u"Einstellungen"_s);
+    oberflaeche_aufbauen();
+    hilfe_taste_einrichten(this, m_zustand, m_plattform);
+}
+
+void TForm10::oberflaeche_aufbauen()
+{
+    auto *spalte = new QVBoxLayout(this);
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName("PageControl1");
+    PageControl1->setAccessibleName(u"Einstellungen"_s);
+    auto *seite = new QWidget;
+    seite->setObjectName("TabSheet1");
+    PageControl1->addTab(seite, u"Einstellungen"_s);
+    spalte->addWidget(PageControl1, 1);
+
+    auto *raster = new QGridLayout(seite);
+    raster->setColumnStretch(1, 1);
+    int zeile = 0;
+    // A caption whose label names its field for screen readers too.
+    const auto beschriftet = [&](const QString &text, QWidget *feld, QWidget *rechts = nullptr) {
+        auto *label = new QLabel(text, seite);
+        label->setBuddy(feld);
+        raster->addWidget(label, zeile, 0);
+        raster->addWidget(feld, zeile, 1);
+        if (rechts)
+            raster->addWidget(rechts, zeile, 2);
+        ++zeile;
+    };
+    const auto eingabe = [seite](const char *name) {
+        auto *feld = new QLineEdit(seite);
+        feld->setObjectName(name);
+        return feld;
+    };
+
+    Edit1 = eingabe("Edit1");
+    Edit1->setMinimumWidth(320);
+    beschriftet(u"&Mannschaft 1"_s, Edit1);
+    Edit7 = eingabe("Edit7");
+    beschriftet(u"Mannschaft &2"_s, Edit7);
+    DateEdit1 = eingabe("DateEdit1");
+    DateEdit1->setPlaceholderText(u"TT.MM.JJJJ"_s);
+    Kalender = werkzeugknopf(seite, "Kalender", u"…"_s, u"Kalender öffnen"_s);
+    kalender_einrichten();
+    beschriftet(u"&Datum"_s, DateEdit1, Kalender);
+
+    const auto farbzeile = [&](const char *feld_name, const char *knopf_name, const QString &text,
+                               speicher::FarbeFeld option) {
+        QLineEdit *feld = eingabe(feld_name);
+        feld->setReadOnly(true);
+        QToolButton *wahl = werkzeugknopf(seite, knopf_name, u"…"_s, text + u" wählen"_s);
+        beschriftet(text, feld, wahl);
+        return Farbzeile{feld, wahl, option, 0};
+    };
+    m_farben = {farbzeile("Edit2", "SpeedButton1", u"Farbe Gruppe 1"_s, opt::farbe_gruppe1),
+                farbzeile("Edit3", "SpeedButton3", u"Farbe Gruppe 2"_s, opt::farbe_gruppe2),
+                farbzeile("Edit4", "SpeedButton2", u"Hntergrundfarbe"_s, opt::hintergrundfarbe),
+                farbzeile("Edit5", "SpeedButton4", u"Sperrfarbe"_s, opt::sperrfarbe)};
+    Edit2 = m_farben[0].feld;
+    Edit3 = m_farben[1].feld;
+    Edit4 = m_farben[2].feld;
+    Edit5 = m_farben[3].feld;
+    SpeedButton1 = m_farben[0].knopf;
+    SpeedButton3 = m_farben[1].knopf;
+    SpeedButton2 = m_farben[2].knopf;
+    SpeedButton4 = m_farben[3].knopf;
+
+    Edit6 = eingabe("Edit6");
+    Edit6->setReadOnly(true);
+    auto *ton = new QWidget(seite);
+    auto *ton_reihe = new QHBoxLayout(ton);
+    ton_reihe->setContentsMargins(0, 0, 0, 0);
+    SpeedButton5 = werkzeugknopf(ton, "SpeedButton5", u"…"_s, u"Wav-Datei wählen"_s);
+    SpeedButton6 = werkzeugknopf(ton, "SpeedButton6", u"✕"_s, u"Wav-Datei entfernen"_s);
+    Button3 = knopf_anlegen(ton, "Button3", u"&Testen"_s);
+    ton_reihe->addWidget(SpeedButton5);
+    ton_reihe->addWidget(SpeedButton6);
+    ton_reihe->addWidget(Button3);
+    beschriftet(u"Wav-Datei"_s, Edit6, ton);
+
+    CheckBox1 = haken(seite, "CheckBox1", u"Beim Turnierplanstart vorhandene Daten &einfügen."_s);
+    raster->addWidget(CheckBox1, zeile++, 0, 1, 3);
+    // The selection kind has no effect on the rest of the program; its boxes stay hidden.
+    CheckBox2 = haken(seite, "CheckBox2", u"Auswahl per Haken vor Person"_s);
+    CheckBox3 = haken(seite, "CheckBox3", u"Personen Auswahl mit 2 Listen"_s);
+    CheckBox2->hide();
+    CheckBox3->hide();
+    raster->setRowStretch(zeile, 1);
+
+    auto *leiste = new QFrame(this);
+    leiste->setObjectName("Panel1");
+    auto *fuss = new QHBoxLayout(leiste);
+    fuss->addStretch();
+    Button1 = knopf_anlegen(leiste, "Button1", u"&Speichern"_s);
+    Button2 = knopf_anlegen(leiste, "Button2", u"&Beenden"_s);
+    fuss->addWidget(Button1);
+    fuss->addWidget(Button2);
+    fuss->addStretch();
+    spalte->addWidget(leiste);
+
+    for (Farbzeile &zeile : m_farben)
+        connect(zeile.knopf, &QToolButton::clicked, this, [this, &zeile] { farbe_waehlen(zeile); });
+    connect(SpeedButton5, &QToolButton::clicked, this, &TForm10::SpeedButton5Click);
+    connect(SpeedButton6, &QToolButton::clicked, this, &TForm10::SpeedButton6Click);
+    connect(Button3, &QPushButton::clicked, this,
+            [this] { hupe_abspielen(m_zustand, m_plattform); });
+    connect(CheckBox2, &QCheckBox::clicked, this, &TForm10::CheckBox2Click);
+    connect(CheckBox3, &QCheckBox::clicked, this, &TForm10::CheckBox3Click);
+    connect(Button1, &QPushButton::clicked, this, &TForm10::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm10::close);
+}
+
+void TForm10::kalender_einrichten()
+{
+    auto *menue = new QMenu(Kalender);
+    auto *kalender = new QCalendarWidget(menue);
+    kalender->setObjectName("Kalender1");
+    kalender->setAccessibleName(u"Kalender"_s);
+    auto *aktion = new QWidgetAction(menue);
+    aktion->setDefaultWidget(kalender);
+    menue->addAction(aktion);
+    Kalender->setMenu(menue);
+    Kalender->setPopupMode(QToolButton::InstantPopup);
+    connect(menue, &QMenu::aboutToShow, this, [this, kalender] {
+        const QDate datum = QDate::fromString(DateEdit1->text(), datumsformat);
+        kalender->setSelectedDate(datum.isValid() ? datum : m_plattform.jetzt().date());
+    });
+    connect(kalender, &QCalendarWidget::clicked, this, [this, menue](const QDate &datum) {
+        DateEdit1->setText(datum.toString(datumsformat));
+        menue->close();
+    });
+}
+
+void TForm10::platzieren()
+{
+    mittig_platzieren(*this, m_plattform.bildschirm(), versatz_unter_mitte);
+}
+
+void TForm10::oeffnen()
+{
+    m_zustand.optionen_lesen();
+    emit startseite_verbergen();
+    platzieren();
+    fuellen();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm10::fuellen()
+{
+    const TOptionen &o = m_zustand.optionen;
+    Edit1->setText(o.wert(opt::name_mannschaft1));
+    Edit7->setText(o.wert(opt::name_mannschaft2));
+    DateEdit1->setText(o.wert(opt::turnier_datum));
+    for (Farbzeile &zeile : m_farben) {
+        zeile.farbe = o.wert(zeile.option);
+        farbe_zeigen(zeile);
+    }
+    Edit6->setText(o.wert(opt::wav_datei));
+    CheckBox1->setChecked(o.wert(opt::daten_einfuegen) == 1);
+    CheckBox2->setChecked(o.wert(opt::auswahl_art) == 0);
+    CheckBox3->setChecked(o.wert(opt::auswahl_art) == 1);
+}
+
+void TForm10::farbe_zeigen(Farbzeile &zeile)
+{
+    const QColor farbe = farbe_zu_qcolor(zeile.farbe);
+    QPalette palette;
+    palette.setColor(QPalette::Base, farbe);
+    zeile.feld->setPalette(palette);
+    zeile.feld->setAccessibleDescription(farbe.name());
+}
+
+void TForm10::farbe_waehlen(Farbzeile &zeile)
+{
+    const QString pfad = m_zustand.pfad(eigene_farben_dateiname);
+    EigeneFarben eigene;
+    if (!eigene.lesen(pfad)) {
+        m_plattform.fehler(
+            u"Die Datei %1 kann nicht geöffnet werden."_s.arg(QDir::toNativeSeparators(pfad)));
+        return;
+    }
+    QList<QColor> liste = eigene.als_farben();
+    const std::optional<QColor> farbe =
+        m_plattform.farbe_waehlen(farbe_zu_qcolor(zeile.farbe), liste);
+    if (!farbe)
+        return;
+    eigene.aus_farben(liste);
+    eigene.schreiben(pfad);
+    zeile.farbe = qcolor_zu_farbe(*farbe);
+    farbe_zeigen(zeile);
+    m_zustand.optionen.setze(zeile.option, zeile.farbe);
+    m_zustand.optionen_speichern();
+}
+
+void TForm10::Button1Click()
+{
+    TOptionen &o = m_zustand.optionen;
+    o.setze(opt::name_mannschaft1, Edit1->text());
+    o.setze(opt::name_mannschaft2, Edit7->text());
+    o.setze(opt::turnier_datum, DateEdit1->text());
+    for (const Farbzeile &zeile : m_farben)
+        o.setze(zeile.option, zeile.farbe);
+    o.setze(opt::daten_einfuegen, CheckBox1->isChecked() ? 1 : 0);
+    m_zustand.optionen_speichern();
+    close();
+}
+
+void TForm10::SpeedButton5Click()
+{
+    const QString gewaehlt =
+        m_plattform.datei_oeffnen_dialog(u"Wav-Datei wählen"_s, m_zustand.pfad(u"Wav-Dateien"_s),
+                                         u"Wav-Dateien (*.wav);;Alle Dateien (*)"_s);
+    wav_datei_uebernehmen(m_zustand.optionen, gewaehlt);
+    Edit6->setText(m_zustand.optionen.wert(opt::wav_datei));
+    m_zustand.optionen_speichern();
+}
+
+void TForm10::SpeedButton6Click()
+{
+    Edit6->clear();
+    m_zustand.optionen.setze(opt::wav_datei, QString());
+    m_zustand.optionen_speichern();
+}
+
+void TForm10::CheckBox2Click(bool angehakt)
+{
+    if (!angehakt)
+        return;
+    CheckBox3->setChecked(false);
+    m_zustand.setze(opt::auswahl_art, 0);
+}
+
+void TForm10::CheckBox3Click(bool angehakt)
+{
+    if (!angehakt)
+        return;
+    CheckBox2->setChecked(false);
+    m_zustand.setze(opt::auswahl_art, 1);
+}
+
+void TForm10::closeEvent(QCloseEvent *ereignis)
+{
+    emit startseite_zeigen();
+    QWidget::closeEvent(ereignis);
+}

@@ -1,0 +1,128 @@
+#include "app/turnierplan_anbindung_fenster.h"
+
+#include "app/hauptfenster_fenster.h"
+#include "app/planuhr_anbindung_fenster.h"
+#include "matchplan/dateiwahl.h"
+#include "matchplan/dateiwahl_fenster.h"
+#include "matchplan/spielplan_fenster.h"
+#include "matchplan/spieltag_namen.h"
+#include "matchplan/wiederherstellung.h"
+#include "shell/plattform.h"
+#include "shell/zustand.h"
+#include "stopwatch/stoppuhr_fenster.h"
+
+#include <QCoreApplication>
+
+using namespace Qt::StringLiterals;
+
+TurnierplanAnbindung::TurnierplanAnbindung(TForm1 &hauptfenster, Zustand &zustand,
+                                           Plattform &plattform)
+    : QObject(&hauptfenster)
+    , m_hauptfenster(hauptfenster)
+    , m_zustand(zustand)
+    , m_plattform(plattform)
+{
+    hauptfenster.befehl_setzen(Befehl::turnierplan_anzeigen, [this] { turnierplan_anzeigen(); });
+    hauptfenster.befehl_setzen(Befehl::ergebnisse_ansehen, [this] { ergebnisse_ansehen(); });
+    // An ordinary end leaves nothing to recover.
+    connect(qApp, &QCoreApplication::aboutToQuit, this,
+            [this] { wiederherstellung::entfernen(m_zustand.daten_pfad); });
+}
+
+SpielplanFenster &TurnierplanAnbindung::spielplan_fenster(bool doppel)
+{
+    SpielplanFenster *&fenster = doppel ? m_form5 : m_form6;
+    if (fenster)
+        return *fenster;
+    if (doppel)
+        fenster = new TForm5(m_zustand, m_plattform, &m_hauptfenster);
+    else
+        fenster = new TForm6(m_zustand, m_plattform, &m_hauptfenster);
+    connect(fenster, &SpielplanFenster::startseite_zeigen, &m_hauptfenster,
+            &TForm1::startseite_zeigen);
+    connect(fenster, &SpielplanFenster::startseite_verbergen, &m_hauptfenster,
+            &TForm1::startseite_verbergen);
+    connect(fenster, &SpielplanFenster::neu_oeffnen, &m_hauptfenster,
+            [this] { m_hauptfenster.befehl_ausfuehren(Befehl::turnierplan_anzeigen); });
+    SpielplanFenster *plan = fenster;
+    connect(fenster, &SpielplanFenster::laden_verlangt, this, [this, plan](const QString &muster) {
+        dateiwahl().zum_laden_oeffnen(muster, [plan](const QString &name) { plan->laden(name); });
+    });
+    planuhr_verbinden(stoppuhr(), *fenster, doppel ? Planfenster::doppel : Planfenster::einzel);
+    emit spielplan_erzeugt(fenster);
+    return *fenster;
+}
+
+TForm12 &TurnierplanAnbindung::dateiwahl()
+{
+    if (!m_form12) {
+        m_form12 = new TForm12(m_zustand, m_plattform, &m_hauptfenster);
+        m_form12->ergebnisliste_zeigen = ergebnisliste_zeigen;
+        connect(m_form12, &TForm12::startseite_zeigen, &m_hauptfenster, &TForm1::startseite_zeigen);
+    }
+    return *m_form12;
+}
+
+TForm19 &TurnierplanAnbindung::stoppuhr()
+{
+    if (!m_form19)
+        m_form19 = new TForm19(m_zustand, m_plattform, &m_hauptfenster);
+    return *m_form19;
+}
+
+void TurnierplanAnbindung::turnierplan_anzeigen()
+{
+    m_zustand.optionen_lesen();
+    m_zustand.setze(opt::mannschaft_nr, nummer(Mannschaft::eins));
+    spielplan_fenster(m_zustand.wert(opt::doppel_modus) == 1).oeffnen();
+    // A new plan starts with the stopwatch stopped and at zero.
+    Stoppuhr &uhr = stoppuhr().stoppuhr();
+    uhr.plan_neu_geoeffnet(uhr.aktuelles_planfenster());
+}
+
+void TurnierplanAnbindung::ergebnisse_ansehen()
+{
+    m_zustand.dateiwahl_zweck = zweck_ergebnisliste;
+    dateiwahl().ergebnisse_zeigen(
+        dateiwahl_muster(m_zustand.wert(opt::doppel_modus) == 1, zweck_ergebnisliste));
+}
+
+void TurnierplanAnbindung::wiederherstellung_anbieten()
+{
+    using wiederherstellung::Fund;
+    const QString &daten = m_zustand.daten_pfad;
+    const Fund funde[] = {wiederherstellung::suchen(daten, false),
+                          wiederherstellung::suchen(daten, true)};
+    bool unbrauchbar = wiederherstellung::fremdes_entfernen(daten);
+    for (bool doppel : {false, true}) {
+        // An empty folder of a kind goes too, silently.
+        unbrauchbar |= funde[doppel].art == Fund::unbrauchbar;
+        if (funde[doppel].art != Fund::ladbar)
+            wiederherstellung::entfernen(daten, doppel);
+    }
+    if (unbrauchbar)
+        m_plattform.fehler(u"Die Daten des zuletzt nicht gespeicherten Spieltags sind "
+                           u"unvollständig und können nicht wiederhergestellt werden. "
+                           u"Sie werden entfernt."_s);
+    // Singles first, then doubles; each kind is asked for on its own.
+    for (const Fund &fund : funde) {
+        if (fund.art == Fund::ladbar)
+            satz_anbieten(fund.satz);
+    }
+}
+
+void TurnierplanAnbindung::satz_anbieten(const wiederherstellung::Satz &satz)
+{
+    if (!m_plattform.warnung_ja_nein(u"Der letzte Spieltag wurde nicht gespeichert. "
+                                     u"Soll er wiederhergestellt werden?"_s)) {
+        wiederherstellung::entfernen(m_zustand.daten_pfad, satz.doppel);
+        return;
+    }
+    // As a person would: the plan of its kind opened, then the day loaded into it. The set stays
+    // until the day is saved.
+    m_hauptfenster.startseite_verbergen();
+    SpielplanFenster &fenster = spielplan_fenster(satz.doppel);
+    fenster.oeffnen();
+    m_zustand.listen_datum = datum_aus_dateiname(satz.namen.tabelle);
+    fenster.laden(satz.namen.tabelle, satz.ordner);
+}

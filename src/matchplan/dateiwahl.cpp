@@ -1,0 +1,81 @@
+#include "matchplan/dateiwahl.h"
+
+#include "matchplan/planaufbau.h"
+#include "matchplan/spieltag_namen.h"
+#include "shell/plattform.h"
+#include "shell/zustand.h"
+#include "storage/ganzzahl.h"
+
+#include <QDir>
+#include <QFile>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+std::optional<int> anzahl_oder_meldung(Plattform &plattform, const QString &text)
+{
+    const std::optional<qint32> anzahl = ganzzahl_lesen(text);
+    if (!anzahl)
+        plattform.fehler(kein_integer_meldung(text));
+    return anzahl;
+}
+
+} // namespace
+
+QString dateiwahl_muster(bool doppel, qint32 zweck)
+{
+    return (doppel ? u"D"_s : u"E"_s) + (zweck == zweck_laden ? u"*.Tab"_s : u"*.grp"_s);
+}
+
+QStringList dateiwahl_dateien(const Zustand &zustand, const QString &muster)
+{
+    return QDir(zustand.daten_pfad)
+        .entryList({muster}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+}
+
+bool auswahl_auswerten(Zustand &zustand, Plattform &plattform, const QString &name)
+{
+    if (name.endsWith(u"grp"_s)) {
+        const std::optional<int> anzahl = anzahl_oder_meldung(plattform, anzahl_text_satz(name));
+        if (!anzahl)
+            return false;
+        zustand.plan_anzahl = plan::anzahl_begrenzt(*anzahl);
+    }
+    zustand.listen_datum = datum_aus_dateiname(name);
+    return true;
+}
+
+bool ergebnisliste_vorbereiten(Zustand &zustand, Plattform &plattform, const QString &name)
+{
+    const std::optional<int> anzahl = anzahl_oder_meldung(plattform, anzahl_text_satz(name));
+    if (!anzahl)
+        return false;
+    zustand.optionen_lesen();
+    zustand.setze(opt::spieler_pro_mannschaft, plan::anzahl_begrenzt(*anzahl));
+    zustand.grp_datei = name;
+    if (zustand.wert(opt::doppel_modus) != 1)
+        zustand.plan_anzahl = zustand.wert(opt::spieler_pro_mannschaft);
+    return true;
+}
+
+QString loeschen_frage(const QString &name)
+{
+    return u"              Möchten Sie die Datei               \n    >"_s + name + u"< \n"_s +
+           u"               wirklich löschen ??               \n"_s;
+}
+
+void dateiwahl_loeschen(const Zustand &zustand, const QString &name)
+{
+    QFile::remove(zustand.pfad(name));
+    QFile::remove(zustand.pfad(matrix_dateiname(name)));
+}
+
+std::array<int, 3> dreier_knopfreihe(int fensterbreite, int knopfbreite)
+{
+    const double mitte = fensterbreite / 2.0;
+    const double w = knopfbreite;
+    return {int(std::lround(mitte - 1.5 * w - 15)), int(std::lround(mitte - w / 2 - 10)),
+            int(std::lround(mitte + w / 2 - 5))};
+}
