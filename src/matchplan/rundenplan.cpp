@@ -150,8 +150,8 @@ std::vector<int> tische_verteilen(const std::vector<Spiel> &folge, int n, int k)
         if (nach == von)
             continue;
         const int q = belegt[runde * k + nach];
-        const int gewinn = zaehler.gewinn(folge[p], von, nach)
-                           + (q < 0 ? 0 : zaehler.gewinn(folge[q], nach, von));
+        const int gewinn =
+            zaehler.gewinn(folge[p], von, nach) + (q < 0 ? 0 : zaehler.gewinn(folge[q], nach, von));
         const int schwelle = anfangs_promille * (verteilschritte - schritt) / verteilschritte;
         if (gewinn < -1 || (gewinn == -1 && zufall.naechste(1000) >= schwelle))
             continue;
@@ -177,8 +177,8 @@ std::vector<int> tische_verteilen(const std::vector<Spiel> &folge, int n, int k)
 Rundenplan rundenplan_erstellen(int anzahl, int tische)
 {
     Rundenplan plan;
-    if (anzahl < 1 || anzahl > rundenplan_hoechstens || tische < 1
-        || tische > rundenplan_hoechstens)
+    if (anzahl < 1 || anzahl > rundenplan_hoechstens || tische < 1 ||
+        tische > rundenplan_hoechstens)
         return plan;
     const int k = std::min(anzahl, tische);
     const std::vector<Spiel> folge = spielfolge(anzahl, k);
@@ -191,9 +191,8 @@ Rundenplan rundenplan_erstellen(int anzahl, int tische)
         plan.runden.last() << Rundenspiel{folge[p].spalte + 1, folge[p].zeile + 1, tisch[p] + 1};
     }
     for (Runde &runde : plan.runden)
-        std::sort(runde.begin(), runde.end(), [](const Rundenspiel &a, const Rundenspiel &b) {
-            return a.tisch < b.tisch;
-        });
+        std::sort(runde.begin(), runde.end(),
+                  [](const Rundenspiel &a, const Rundenspiel &b) { return a.tisch < b.tisch; });
     return plan;
 }
 

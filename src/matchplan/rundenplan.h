@@ -22,8 +22,8 @@ using Runde = QList<Rundenspiel>;
 
 struct Rundenplan
 {
-    int anzahl = 0; // entries per team
-    int tische = 0; // tables in use: the fewer of the hall's tables and the entries per team
+    int anzahl = 0;      // entries per team
+    int tische = 0;      // tables in use: the fewer of the hall's tables and the entries per team
     QList<Runde> runden; // each round's games by table
 
     bool operator==(const Rundenplan &) const = default;

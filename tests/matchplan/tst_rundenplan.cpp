@@ -95,10 +95,9 @@ private slots:
             QCOMPARE(spalten.size(), runde.size());
             QCOMPARE(zeilen.size(), runde.size());
             QCOMPARE(tische.size(), runde.size());
-            QVERIFY(std::is_sorted(runde.begin(), runde.end(),
-                                   [](const Rundenspiel &a, const Rundenspiel &b) {
-                                       return a.tisch < b.tisch;
-                                   }));
+            QVERIFY(std::is_sorted(
+                runde.begin(), runde.end(),
+                [](const Rundenspiel &a, const Rundenspiel &b) { return a.tisch < b.tisch; }));
         }
         QCOMPARE(gesehen, QList<int>(n * n, 1));
 
