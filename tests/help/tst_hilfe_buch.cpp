@@ -59,6 +59,9 @@ private slots:
         QVERIFY(std::any_of(ablauf.kinder.begin(), ablauf.kinder.end(), [](const auto &e) {
             return e.name == u"Der Turnierplan" && e.seite == u"/turnierplan.html";
         }));
+        QVERIFY(std::any_of(ablauf.kinder.begin(), ablauf.kinder.end(), [](const auto &e) {
+            return e.name == u"Rundenplan" && e.seite == u"/rundenplan.html";
+        }));
 
         // Every link and picture of every page is found inside the file.
         static const QRegularExpression verweis(u"(?:href|src)=\"([^\"#:]+)\""_s);
@@ -87,6 +90,9 @@ private slots:
         // Ü goes with U, not after Z as in a byte order.
         QVERIFY(stelle(u"Turnierplan"_s) < stelle(u"Übersicht"_s));
         QVERIFY(stelle(u"Übersicht"_s) < stelle(u"USB-Stick"_s));
+        QVERIFY(stelle(u"Rundenplan"_s) >= 0);
+        QVERIFY(stelle(u"Rundenplan"_s) < stelle(u"Spielzettel"_s));
+        QVERIFY(stelle(u"Spielzettel"_s) < stelle(u"Tische"_s));
     }
 
     void suche_im_text_data()
@@ -96,6 +102,7 @@ private slots:
         QTest::newRow("Wort") << u"Wav-Dateien"_s << u"/stoppuhr.html"_s;
         QTest::newRow("zwei Wörter, Groß und klein") << u"hupe  WAV"_s << u"/stoppuhr.html"_s;
         QTest::newRow("Umlaut") << u"Spielerlisten ändern"_s << u"/spielerlisten.html"_s;
+        QTest::newRow("Rundenplan") << u"Spielzettel Tische"_s << u"/rundenplan.html"_s;
         QTest::newRow("nichts") << u"Xylophon"_s << QString();
         QTest::newRow("leer") << u"  "_s << QString();
     }

@@ -1,0 +1,239 @@
+#include "printing/rundenplan_druck.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int breite = druck::seiten_breite - 2 * rundendruck::rand;
+constexpr int unterkante = druck::seiten_hoehe - rundendruck::rand;
+constexpr int innen = 6; // text inside a cell or slip keeps off its lines
+const QColor weiss{Qt::white};
+
+QString datum_text(const QDate &datum)
+{
+    return datum.toString(u"dd.MM.yyyy"_s);
+}
+
+int hoehe(const QString &art, int groesse, bool fett)
+{
+    return seitenmasse(druckschrift(art, groesse, fett)).height();
+}
+
+class Plansetzer
+{
+public:
+    Plansetzer(const QDate &datum, const Druckschrift &schrift)
+        : m_datum(datum_text(datum))
+        , m_schrift(schrift)
+        , m_zeile(hoehe(schrift.art, schrift.groesse, false) + 2 * innen)
+        , m_titel(hoehe(schrift.art, titelgroesse(), true))
+    {
+    }
+
+    QList<DruckSeite> setzen(const QList<Druckrunde> &runden)
+    {
+        seite_beginnen();
+        for (qsizetype i = 0; i < runden.size(); ++i)
+            runde(int(i) + 1, runden[i]);
+        return m_seiten;
+    }
+
+private:
+    int titelgroesse() const { return m_schrift.groesse + 2; }
+
+    void runde(int nummer, const Druckrunde &spiele)
+    {
+        const int ganz = m_titel + m_zeile * int(spiele.size() + 1);
+        if (m_y + ganz > unterkante && !m_seite_leer)
+            seite_beginnen();
+        rundenkopf(nummer);
+        for (const Druckpaarung &spiel : spiele) {
+            // A page holds at least one game, however large the font.
+            if (m_y + m_zeile > unterkante && m_spiele_auf_seite > 0) {
+                seite_beginnen();
+                rundenkopf(nummer);
+            }
+            zeile({QString::number(spiel.tisch), spiel.name1, spiel.name2, QString()}, weiss);
+            ++m_spiele_auf_seite;
+        }
+        m_y += m_zeile;
+    }
+
+    void rundenkopf(int nummer)
+    {
+        text(u"Runde "_s + QString::number(nummer), rundendruck::rand, m_y, breite, titelgroesse(),
+             true);
+        m_y += m_titel;
+        zeile({u"Tisch"_s, u"Mannschaft 1"_s, u"Mannschaft 2"_s, u"Ergebnis"_s}, druck::bandfarbe);
+        m_seite_leer = false;
+    }
+
+    // One table row: outlined cells, each text clipped to its cell.
+    void zeile(const QStringList &texte, const QColor &fuellung)
+    {
+        static constexpr int tisch = 70;
+        static constexpr int ergebnis = 130;
+        static constexpr int name = (breite - tisch - ergebnis) / 2;
+        static constexpr int spalten[] = {tisch, name, name, ergebnis};
+        int x = rundendruck::rand;
+        for (qsizetype i = 0; i < texte.size(); ++i) {
+            m_seiten.last().rechtecke.append({QRect(x, m_y, spalten[i], m_zeile), fuellung});
+            if (!texte[i].isEmpty())
+                text(texte[i], x + innen, m_y + innen, spalten[i] - 2 * innen, m_schrift.groesse,
+                     false);
+            x += spalten[i];
+        }
+        m_y += m_zeile;
+    }
+
+    void text(const QString &inhalt, int x, int y, int weite, int groesse, bool fett)
+    {
+        m_seiten.last().texte.append({inhalt, m_schrift.art, groesse, fett, x, y, weite, {}});
+    }
+
+    void seite_beginnen()
+    {
+        DruckSeite seite;
+        seite.nummer = int(m_seiten.size()) + 1;
+        m_seiten.append(seite);
+        const int kopfgroesse = m_schrift.groesse + 4;
+        const QFontMetrics kopf = seitenmasse(druckschrift(m_schrift.art, kopfgroesse, true));
+        const int titelbreite = std::min(kopf.horizontalAdvance(rundendruck::plan_titel), breite);
+        text(rundendruck::plan_titel, (druck::seiten_breite - titelbreite) / 2, rundendruck::rand,
+             titelbreite, kopfgroesse, true);
+        const int info_y = rundendruck::rand + kopf.height() + innen;
+        text(u"Erstellt am: "_s + m_datum, rundendruck::rand, info_y, breite / 2, m_schrift.groesse,
+             false);
+        const QString nummer = u"Seite "_s + QString::number(seite.nummer);
+        const int nummernbreite =
+            std::min(seitenmasse(druckschrift(m_schrift.art, m_schrift.groesse, false))
+                         .horizontalAdvance(nummer),
+                     breite / 2);
+        text(nummer, rundendruck::rand + breite - nummernbreite, info_y, nummernbreite,
+             m_schrift.groesse, false);
+        m_y = info_y + m_zeile + innen;
+        m_seite_leer = true;
+        m_spiele_auf_seite = 0;
+    }
+
+    QString m_datum;
+    Druckschrift m_schrift;
+    int m_zeile;
+    int m_titel;
+    QList<DruckSeite> m_seiten;
+    int m_y = 0;
+    bool m_seite_leer = true;
+    int m_spiele_auf_seite = 0;
+};
+
+// The slips keep their own sizes, so eight always fit a page whatever the list font is.
+namespace zettel {
+constexpr int breite = ::breite / rundendruck::zettel_spalten;
+constexpr int hoehe = (unterkante - rundendruck::rand) / rundendruck::zettel_zeilen;
+constexpr int abstand = 12;
+constexpr int klein = 9;
+constexpr int mittel = 12;
+constexpr int gross = 15;
+constexpr int kasten_breite = 80;
+constexpr int kasten_hoehe = 40;
+} // namespace zettel
+
+class Zettelsetzer
+{
+public:
+    Zettelsetzer(DruckSeite &seite, const QString &art, int links, int oben)
+        : m_seite(seite)
+        , m_art(art)
+        , m_x(links + zettel::abstand)
+        , m_y(oben + zettel::abstand)
+        , m_weite(zettel::breite - 2 * zettel::abstand)
+    {
+        m_seite.rechtecke.append({QRect(links, oben, zettel::breite, zettel::hoehe), weiss});
+    }
+
+    void kopf(int runde, int tisch, const QString &datum)
+    {
+        const QFontMetrics masse = seitenmasse(druckschrift(m_art, zettel::klein, false));
+        const int datumsbreite = std::min(masse.horizontalAdvance(datum), m_weite / 2);
+        text(datum, m_x + m_weite - datumsbreite, m_y, datumsbreite, zettel::klein, false);
+        text(u"Runde %1, Tisch %2"_s.arg(runde).arg(tisch), m_x, m_y, m_weite - datumsbreite,
+             zettel::mittel, true);
+        m_y += hoehe(m_art, zettel::mittel, true) + zettel::abstand;
+    }
+
+    void name(const QString &mannschaft, const QString &name)
+    {
+        text(mannschaft, m_x, m_y, m_weite, zettel::klein, false);
+        m_y += hoehe(m_art, zettel::klein, false);
+        text(name, m_x, m_y, m_weite, zettel::gross, true);
+        m_y += hoehe(m_art, zettel::gross, true) + innen;
+    }
+
+    // "Ergebnis" beside two boxes with a colon between them, team 1's first.
+    void ergebnis()
+    {
+        m_y += innen;
+        const int mitte = m_y + (zettel::kasten_hoehe - hoehe(m_art, zettel::mittel, false)) / 2;
+        const QFontMetrics masse = seitenmasse(druckschrift(m_art, zettel::mittel, false));
+        const int beschriftung = masse.horizontalAdvance(u"Ergebnis"_s) + zettel::abstand;
+        text(u"Ergebnis"_s, m_x, mitte, beschriftung, zettel::mittel, false);
+        const int links = m_x + beschriftung;
+        const int doppelpunkt = masse.horizontalAdvance(u":"_s) + 2 * innen;
+        m_seite.rechtecke.append(
+            {QRect(links, m_y, zettel::kasten_breite, zettel::kasten_hoehe), weiss});
+        text(u":"_s, links + zettel::kasten_breite + innen, mitte, doppelpunkt, zettel::mittel,
+             true);
+        m_seite.rechtecke.append({QRect(links + zettel::kasten_breite + doppelpunkt, m_y,
+                                        zettel::kasten_breite, zettel::kasten_hoehe),
+                                  weiss});
+    }
+
+private:
+    void text(const QString &inhalt, int x, int y, int weite, int groesse, bool fett)
+    {
+        m_seite.texte.append({inhalt, m_art, groesse, fett, x, y, weite, {}});
+    }
+
+    DruckSeite &m_seite;
+    QString m_art;
+    int m_x;
+    int m_y;
+    int m_weite;
+};
+
+} // namespace
+
+QList<DruckSeite> rundenplan_seiten(const QList<Druckrunde> &runden, const QDate &datum,
+                                    const Druckschrift &schrift)
+{
+    return Plansetzer(datum, schrift).setzen(runden);
+}
+
+QList<DruckSeite> spielzettel_seiten(const QList<Druckrunde> &runden, const QDate &datum,
+                                     const Druckschrift &schrift)
+{
+    QList<DruckSeite> seiten;
+    const QString tag = datum_text(datum);
+    int platz = 0;
+    for (qsizetype runde = 0; runde < runden.size(); ++runde) {
+        for (const Druckpaarung &spiel : runden[runde]) {
+            if (platz % rundendruck::zettel_pro_seite == 0) {
+                seiten.append(DruckSeite{});
+                seiten.last().nummer = int(seiten.size());
+            }
+            const int stelle = platz % rundendruck::zettel_pro_seite;
+            Zettelsetzer zettel(
+                seiten.last(), schrift.art,
+                rundendruck::rand + (stelle % rundendruck::zettel_spalten) * zettel::breite,
+                rundendruck::rand + (stelle / rundendruck::zettel_spalten) * zettel::hoehe);
+            zettel.kopf(int(runde) + 1, spiel.tisch, tag);
+            zettel.name(u"Mannschaft 1"_s, spiel.name1);
+            zettel.name(u"Mannschaft 2"_s, spiel.name2);
+            zettel.ergebnis();
+            ++platz;
+        }
+    }
+    return seiten;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "printing/druckseite.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+// The round plan on paper: the list of all rounds, and a slip per game for the tables. Pages
+// are in the print layout's 1/96 inch on 816 x 1056; fitted to A4's width the margin of 64 is
+// about 16.5 mm.
+
+// One game of a round as printed: the table and both entries' names, team 1's first.
+struct Druckpaarung
+{
+    int tisch = 0;
+    QString name1;
+    QString name2;
+};
+using Druckrunde = QList<Druckpaarung>; // the rounds are numbered from 1 in list order
+
+namespace rundendruck {
+inline constexpr int rand = 64;
+inline constexpr int zettel_spalten = 2;
+inline constexpr int zettel_zeilen = 4;
+inline constexpr int zettel_pro_seite = zettel_spalten * zettel_zeilen;
+inline const QString plan_titel = QStringLiteral("Rundenplan");
+inline const QString zettel_titel = QStringLiteral("Spielzettel");
+} // namespace rundendruck
+
+// Every round as a table "Tisch", "Mannschaft 1", "Mannschaft 2" and an empty "Ergebnis" to
+// write in, below a page head with the date and the page number. A round starts on a new page
+// when it does not fit below the last one; one too long for any page goes on with its title
+// and column titles again.
+QList<DruckSeite> rundenplan_seiten(const QList<Druckrunde> &runden, const QDate &datum,
+                                    const Druckschrift &schrift);
+
+// One slip per game, eight to a page in two columns, in the order of play: round, table, the
+// date, both names and two boxes for the score.
+QList<DruckSeite> spielzettel_seiten(const QList<Druckrunde> &runden, const QDate &datum,
+                                     const Druckschrift &schrift);
