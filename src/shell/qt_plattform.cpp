@@ -86,8 +86,7 @@ std::optional<QString> QtPlattform::drucker_waehlen()
 
 void QtPlattform::ton_abspielen(const QString &wav_datei)
 {
-    if (auto *ton = modul<TonModul>(QString::fromLatin1(ton_modul_name)))
-        ton->abspielen(wav_datei);
+    ton_ueber_modul(QString::fromLatin1(ton_modul_name), wav_datei, *this, m_ton_gemeldet);
 }
 
 void QtPlattform::signalton()

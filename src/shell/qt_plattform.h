@@ -34,4 +34,5 @@ public:
 
 private:
     HilfeAnzeige m_hilfe{*this};
+    bool m_ton_gemeldet = false; // a missing sound module is reported once a run
 };
