@@ -53,6 +53,12 @@ QString QtPlattform::datei_speichern_dialog(const QString &titel, const QString 
     return QFileDialog::getSaveFileName(aktives_fenster(), titel, vorschlag, filter);
 }
 
+QString QtPlattform::datei_speichern_dialog_mit_art(const QString &titel, const QString &vorschlag,
+                                                    const QString &filter, QString &dateiart)
+{
+    return QFileDialog::getSaveFileName(aktives_fenster(), titel, vorschlag, filter, &dateiart);
+}
+
 QString QtPlattform::datei_oeffnen_dialog(const QString &titel, const QString &ordner,
                                           const QString &filter)
 {
