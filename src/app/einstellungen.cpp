@@ -2,19 +2,15 @@
 
 #include "shell/optionen.h"
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// The name after the last folder separator of either platform, or after a drive letter.
+// The name after the last folder separator. Here only '/' separates folders: ':' and '\\' are
+// plain characters of a file name ("Horn: lang.wav").
 QString dateiname_teil(const QString &pfad)
 {
-    qsizetype trenner = -1;
-    for (QChar zeichen : {u'/', u'\\', u':'})
-        trenner = std::max(trenner, pfad.lastIndexOf(zeichen));
-    return pfad.mid(trenner + 1);
+    return pfad.mid(pfad.lastIndexOf(u'/') + 1);
 }
 
 } // namespace

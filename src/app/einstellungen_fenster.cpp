@@ -246,7 +246,10 @@ void TForm10::farbe_waehlen(Farbzeile &zeile)
     if (!farbe)
         return;
     eigene.aus_farben(liste);
-    eigene.schreiben(pfad);
+    if (!eigene.schreiben(pfad))
+        m_plattform.fehler(
+            u"Die eigenen Farben wurden nicht gespeichert: Die Datei %1 konnte nicht "
+            u"geschrieben werden."_s.arg(QDir::toNativeSeparators(pfad)));
     zeile.farbe = qcolor_zu_farbe(*farbe);
     farbe_zeigen(zeile);
     m_zustand.optionen.setze(zeile.option, zeile.farbe);

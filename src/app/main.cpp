@@ -9,6 +9,7 @@
 #include "shell/sprache.h"
 #include "shell/start.h"
 #include "shell/zustand.h"
+#include "stopwatch/hupe.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -30,6 +31,7 @@ int main(int argc, char *argv[])
     QtPlattform plattform;
     Zustand zustand;
     programm_vorbereiten(zustand, QCoreApplication::applicationDirPath());
+    hupe_bereitstellen(zustand);
     // The program's theme until the main window loads the saved choice.
     stil_anwenden(zustand, u"Emerald Light Slate"_s);
 

@@ -53,6 +53,12 @@ QString QtPlattform::datei_speichern_dialog(const QString &titel, const QString 
     return QFileDialog::getSaveFileName(aktives_fenster(), titel, vorschlag, filter);
 }
 
+QString QtPlattform::datei_speichern_dialog_mit_art(const QString &titel, const QString &vorschlag,
+                                                    const QString &filter, QString &dateiart)
+{
+    return QFileDialog::getSaveFileName(aktives_fenster(), titel, vorschlag, filter, &dateiart);
+}
+
 QString QtPlattform::datei_oeffnen_dialog(const QString &titel, const QString &ordner,
                                           const QString &filter)
 {
@@ -86,8 +92,7 @@ std::optional<QString> QtPlattform::drucker_waehlen()
 
 void QtPlattform::ton_abspielen(const QString &wav_datei)
 {
-    if (auto *ton = modul<TonModul>(QString::fromLatin1(ton_modul_name)))
-        ton->abspielen(wav_datei);
+    ton_ueber_modul(QString::fromLatin1(ton_modul_name), wav_datei, *this, m_ton_gemeldet);
 }
 
 void QtPlattform::signalton()

@@ -15,6 +15,8 @@ public:
     void fehler(const QString &text) override;
     QString datei_speichern_dialog(const QString &titel, const QString &vorschlag,
                                    const QString &filter) override;
+    QString datei_speichern_dialog_mit_art(const QString &titel, const QString &vorschlag,
+                                           const QString &filter, QString &dateiart) override;
     QString datei_oeffnen_dialog(const QString &titel, const QString &ordner,
                                  const QString &filter) override;
     QString ordner_dialog(const QString &titel, const QString &ordner) override;
@@ -34,4 +36,5 @@ public:
 
 private:
     HilfeAnzeige m_hilfe{*this};
+    bool m_ton_gemeldet = false; // a missing sound module is reported once a run
 };

@@ -17,8 +17,8 @@ class TDatensicherung : public QWidget
 public:
     TDatensicherung(Zustand &zustand, Plattform &plattform, QWidget *parent = nullptr);
 
-    // Runs the automatic backup with this window shown; false when it stopped with a message,
-    // and the program must not end.
+    // Runs the automatic backup with this window shown; false when a copy failed, and the
+    // program must not end.
     bool Lesen();
 
     QFrame *Panel1 = nullptr;

@@ -1,5 +1,7 @@
 #include "backup/kopieren.h"
 
+#include "lineup/auslosungsprotokoll.h"
+#include "shell/zusatz.h"
 #include "storage/sichere_datei.h"
 
 #include <QDir>
@@ -8,15 +10,23 @@ using namespace Qt::StringLiterals;
 
 const QStringList &muster_manuell()
 {
-    static const QStringList muster{u"*.opt"_s, u"*.akt"_s, u"*.dat"_s, u"*.stm"_s, u"*.frb"_s};
+    static const QStringList muster{u"*.opt"_s,
+                                    u"*.akt"_s,
+                                    u"*.dat"_s,
+                                    u"*.stm"_s,
+                                    u"*.frb"_s,
+                                    protokoll_datei,
+                                    QString::fromUtf16(zusatz_dateiname)};
     return muster;
 }
 
 const QStringList &muster_automatisch()
 {
     // ".tub" beside ".tab": without its result matrix a restored match day is incomplete.
-    static const QStringList muster{u"*.opt"_s, u"*.adr"_s, u"*.akt"_s, u"*.dat"_s, u"*.grp"_s,
-                                    u"*.tab"_s, u"*.tub"_s, u"*.erg"_s, u"*.stm"_s, u"*.frb"_s};
+    static const QStringList muster{
+        u"*.opt"_s, u"*.adr"_s, u"*.akt"_s,      u"*.dat"_s,
+        u"*.grp"_s, u"*.tab"_s, u"*.tub"_s,      u"*.erg"_s,
+        u"*.stm"_s, u"*.frb"_s, protokoll_datei, QString::fromUtf16(zusatz_dateiname)};
     return muster;
 }
 

@@ -5,7 +5,8 @@
 #include <QStringList>
 #include <functional>
 
-// The data files each copy takes, chosen by extension in this order.
+// The data files each copy takes, chosen by extension in this order; the draw log and the
+// additional settings by their names.
 const QStringList &muster_manuell();     // "Daten sichern >>"
 const QStringList &muster_automatisch(); // the automatic backup at the end of the program
 

@@ -1,11 +1,13 @@
 #include "backup/sicherungsansicht.h"
 
+#include "appearance/farbsatz.h"
 #include "backup/auto_sicherung.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -33,6 +35,26 @@ QString namensstamm(const QString &dateiname)
 {
     const qsizetype punkt = dateiname.lastIndexOf(u'.');
     return punkt < 0 ? dateiname : dateiname.left(punkt);
+}
+
+QStringList spieltag_gitterstaemme(const QString &dateiname)
+{
+    // D_Gr08_14_03_2026.grp belongs to D_Tab1Gr08_14_03_2026.Tab and D_Tab2Gr08_14_03_2026.Tub.
+    static const QRegularExpression satzname(u"^([DE]_)(Gr\\d\\d_\\d\\d_\\d\\d_\\d{4})\\.grp$"_s,
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch treffer = satzname.match(dateiname);
+    if (!treffer.hasMatch())
+        return {};
+    return {treffer.captured(1) + u"Tab1"_s + treffer.captured(2),
+            treffer.captured(1) + u"Tab2"_s + treffer.captured(2)};
+}
+
+QStringList familien_dateien(const QString &ordner, const QString &dateiname)
+{
+    QStringList namen = stamm_dateien(ordner, namensstamm(dateiname));
+    for (const QString &stamm : spieltag_gitterstaemme(dateiname))
+        namen += stamm_dateien(ordner, stamm);
+    return namen;
 }
 
 QStringList stamm_dateien(const QString &ordner, const QString &stamm)
@@ -88,16 +110,29 @@ void Sicherungsansicht::sicherung_herrichten()
     emit geaendert();
 }
 
-void Sicherungsansicht::pfad_speichern(const QString &ordner)
+bool Sicherungsansicht::pfad_passt(const QString &ordner)
 {
+    const QString zu_lang = pfad_zu_lang_text(ordner);
+    if (zu_lang.isEmpty())
+        return true;
+    m_plattform.information(zu_lang);
+    return false;
+}
+
+bool Sicherungsansicht::pfad_speichern(const QString &ordner)
+{
+    if (!pfad_passt(ordner))
+        return false;
     m_zustand.optionen.setze(opt::sicherungs_pfad, ordner);
     m_zustand.optionen_speichern();
+    return true;
 }
 
 void Sicherungsansicht::ziel_ordner_gewaehlt(const QString &ordner)
 {
+    if (!pfad_speichern(ordner))
+        return;
     m_ziel = ordner;
-    pfad_speichern(ordner);
     emit geaendert();
 }
 
@@ -108,7 +143,8 @@ void Sicherungsansicht::ziel_getippt(const QString &text)
 
 void Sicherungsansicht::datum_anfuegen()
 {
-    pfad_speichern(m_ziel);
+    if (!pfad_speichern(m_ziel))
+        return;
     m_zustand.sicherung_datiert = true;
     m_ziel = mit_trenner(m_ziel) + datumsordner_name(m_plattform.jetzt().date());
     emit geaendert();
@@ -116,11 +152,17 @@ void Sicherungsansicht::datum_anfuegen()
 
 void Sicherungsansicht::auto_sicherung_schalten(bool an)
 {
+    if (an && m_ziel.isEmpty())
+        m_ziel = standard_sicherungsordner();
+    // The box stays unticked: the automatic backup would use a cut folder.
+    if (an && !pfad_passt(m_ziel)) {
+        m_auto_sicherung = false;
+        emit geaendert();
+        return;
+    }
     m_auto_sicherung = an;
     if (an) {
         m_zustand.setze(opt::auto_sicherung, 1);
-        if (m_ziel.isEmpty())
-            m_ziel = standard_sicherungsordner();
         m_zustand.optionen.setze(opt::sicherungs_pfad, m_ziel);
     } else {
         m_zustand.setze(opt::auto_sicherung, 0);
@@ -138,8 +180,8 @@ bool Sicherungsansicht::sichern(const Fortschritt &fortschritt)
         emit geaendert();
     }
     const QString ziel = mit_trenner(m_ziel);
-    if (!m_zustand.sicherung_datiert)
-        pfad_speichern(ziel);
+    if (!m_zustand.sicherung_datiert && !pfad_speichern(ziel))
+        return false;
     if (!verz_anl(ziel)) {
         m_plattform.information(anlegefehler_text(ziel));
         return false;
@@ -150,6 +192,12 @@ bool Sicherungsansicht::sichern(const Fortschritt &fortschritt)
         m_plattform.fehler(ergebnis.fehler);
         return false;
     }
+    // The set leaves out rosters and match days; the organiser must not take it for all data.
+    const qsizetype anzahl = ergebnis.kopiert.size();
+    const QString dateien = anzahl == 1 ? u"1 Datei"_s : u"%1 Dateien"_s.arg(anzahl);
+    m_plattform.information(dateien + u" nach "_s + ziel + u" gesichert. "_s +
+                            u"Spielerlisten und Spieltage sichert die automatische Sicherung "
+                            u"beim Beenden."_s);
     return true;
 }
 
@@ -225,12 +273,15 @@ bool Sicherungsansicht::nichts_gewaehlt()
 void Sicherungsansicht::zurueckgeholt(const QStringList &ziele)
 {
     const QString optionen = m_zustand.pfad(optionen_dateiname);
+    const QString farben = m_zustand.pfad(farben_dateiname);
     for (const QString &ziel : ziele) {
         if (gleiche_datei(ziel, optionen)) {
             m_zustand.optionen_lesen();
             m_auto_sicherung = m_zustand.wert(opt::auto_sicherung) == 1;
             emit geaendert();
-            return;
+        } else if (gleiche_datei(ziel, farben)) {
+            // Else the next save in "Farbwahl" writes the old colours over the restored file.
+            farben_lesen(m_zustand.farben, m_zustand.daten_pfad);
         }
     }
 }
@@ -256,9 +307,9 @@ bool Sicherungsansicht::wiederherstellen(const QStringList &markierte,
         // Without a picked file the stem would be empty and every file would match.
         if (!datei_gewaehlt())
             return nichts_gewaehlt();
-        ergebnis = dateien_kopieren(m_rueck_ordner,
-                                    stamm_dateien(m_rueck_ordner, namensstamm(m_gewaehlte_datei)),
-                                    m_zustand.daten_pfad, fortschritt);
+        ergebnis =
+            dateien_kopieren(m_rueck_ordner, familien_dateien(m_rueck_ordner, m_gewaehlte_datei),
+                             m_zustand.daten_pfad, fortschritt);
         break;
     case Modus::selektiert:
         if (markierte.isEmpty())

@@ -70,7 +70,9 @@ signals:
 
 private:
     void sicherung_herrichten();
-    void pfad_speichern(const QString &ordner);
+    // False, with the message, when the folder does not fit the options' field.
+    bool pfad_passt(const QString &ordner);
+    bool pfad_speichern(const QString &ordner);
     bool nichts_gewaehlt();
     // After files came back: options restored over the running program's are read again.
     void zurueckgeholt(const QStringList &ziele);
@@ -95,3 +97,10 @@ QString namensstamm(const QString &dateiname);
 // The files of the folder named stem + ".*" (and the stem alone), sorted by name: "Adressen1"
 // takes Adressen1.adr and Adressen1.bak, never Adressen10.adr.
 QStringList stamm_dateien(const QString &ordner, const QString &stamm);
+// A match day's record names its two grid files by other stems: "D_Tab1Gr08_14_03_2026" and
+// "D_Tab2Gr08_14_03_2026" for "D_Gr08_14_03_2026.grp"; none for any other name.
+QStringList spieltag_gitterstaemme(const QString &dateiname);
+// What "Alle Dateien eines Namens gemeinsam wiederherstellen." copies for a picked file: the
+// files of its stem and, for a match day's record, those of its grid files, so that the day
+// comes back whole.
+QStringList familien_dateien(const QString &ordner, const QString &dateiname);

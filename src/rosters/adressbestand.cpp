@@ -24,11 +24,21 @@ bool bestand_lesen(const QString &pfad, QList<QByteArray> &saetze)
     return speicher::satzdatei_lesen(pfad, adr::groesse, saetze);
 }
 
-// Index of the first record of that identity, or -1.
-qsizetype erste_person(const QList<QByteArray> &saetze, const QString &name, const QString &vorname)
+// The name and first name as they would be stored: a typed text longer than its field must
+// find the record that holds it cut, or every save would add the player again.
+adresse gesuchte_person(const QString &name, const QString &vorname)
 {
-    const QString gesuchter_name = adr::vergleichsform(name);
-    const QString gesuchter_vorname = adr::vergleichsform(vorname);
+    adresse satz;
+    satz.setze(adr::name, name);
+    satz.setze(adr::vorname, vorname);
+    return satz;
+}
+
+// Index of the first record of that identity, or -1.
+qsizetype erste_person(const QList<QByteArray> &saetze, const adresse &gesucht)
+{
+    const QString gesuchter_name = adr::vergleichsform(gesucht.wert(adr::name));
+    const QString gesuchter_vorname = adr::vergleichsform(gesucht.wert(adr::vorname));
     for (qsizetype i = 0; i < saetze.size(); ++i) {
         adresse satz;
         satz.von_bytes(saetze.at(i));
@@ -55,7 +65,7 @@ Adresspruefung adresse_pruefen(const QString &daten_pfad, Mannschaft mannschaft,
     QList<QByteArray> saetze;
     if (!bestand_lesen(datei(daten_pfad, mannschaft), saetze))
         return {};
-    const qsizetype treffer = erste_person(saetze, name, vorname);
+    const qsizetype treffer = erste_person(saetze, gesuchte_person(name, vorname));
     if (treffer < 0)
         return {false, int(saetze.size())};
     return {true, int(treffer + 1)};
@@ -114,10 +124,10 @@ bool adresse_speichern_oder_ersetzen(const QString &daten_pfad, Mannschaft manns
     QList<QByteArray> saetze;
     if (!bestand_lesen(pfad, saetze))
         return false;
-    const qsizetype treffer =
-        erste_person(saetze, texte[adr::index_name], texte[adr::index_vorname]);
+    const adresse neu = adresse_aus_texten(texte);
+    const qsizetype treffer = erste_person(saetze, neu);
     if (treffer >= 0)
         saetze.removeAt(treffer);
-    saetze.append(adresse_aus_texten(texte).bytes());
+    saetze.append(neu.bytes());
     return speicher::satzdatei_schreiben(pfad, saetze);
 }

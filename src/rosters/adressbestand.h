@@ -21,7 +21,8 @@ struct Adresspruefung
 // The display entries of all records in storage order; a missing file gives none.
 QStringList adresse_laden(const QString &daten_pfad, Mannschaft mannschaft);
 
-// Searches for a player by the identity rule; the texts are compared in full as typed.
+// Searches for a player by the identity rule; the texts are compared as they would be stored,
+// cut to their fields.
 Adresspruefung adresse_pruefen(const QString &daten_pfad, Mannschaft mannschaft,
                                const QString &name, const QString &vorname);
 

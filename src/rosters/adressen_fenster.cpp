@@ -187,7 +187,13 @@ void AdressenFenster::ListBox1Click()
 
 void AdressenFenster::Button1Click()
 {
-    adresse_speichern_oder_ersetzen(m_zustand.daten_pfad, m_profil.mannschaft, texte());
+    if (!adresse_speichern_oder_ersetzen(m_zustand.daten_pfad, m_profil.mannschaft, texte())) {
+        // The fields keep what was typed, so that nothing is lost and the save can be repeated.
+        m_plattform.fehler(
+            u"Der Spieler wurde nicht gespeichert: Die Datei \"%1\" konnte nicht geschrieben "
+            u"werden."_s.arg(m_zustand.pfad(adressen_dateiname(m_profil.mannschaft))));
+        return;
+    }
     felder_leeren();
     liste_laden();
     if (m_profil.fokus_nach_speichern_auf_name)

@@ -21,8 +21,10 @@ QString trimmen(const QString &text)
 QString spieler_eintrag(const adresse &satz, bool doppel)
 {
     const QString name = trimmen(satz.wert(adr::name));
+    // Only the first name is required: a player without a surname must not drop out of the
+    // doubles draw as an empty entry.
     if (doppel)
-        return name;
+        return name.isEmpty() ? trimmen(satz.wert(adr::vorname)) : name;
     return trimmen(satz.wert(adr::vorname) + u' ' + name);
 }
 

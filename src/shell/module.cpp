@@ -1,9 +1,14 @@
 #include "shell/module.h"
 
+#include "shell/plattform.h"
+#include "shell/ton_modul.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QJsonObject>
 #include <QPluginLoader>
+
+using namespace Qt::StringLiterals;
 
 QObject *modul_laden(const QString &name)
 {
@@ -19,6 +24,20 @@ QObject *modul_laden(const QString &name)
     }
     qWarning("Modul %s nicht gefunden", qPrintable(name));
     return nullptr;
+}
+
+void ton_ueber_modul(const QString &modul_name, const QString &wav_datei, Plattform &plattform,
+                     bool &gemeldet)
+{
+    if (auto *ton = modul<TonModul>(modul_name)) {
+        ton->abspielen(wav_datei);
+        return;
+    }
+    if (gemeldet)
+        return;
+    gemeldet = true;
+    plattform.fehler(u"Der Ton kann nicht abgespielt werden: Das Tonmodul \"%1\" konnte nicht "
+                     u"geladen werden. Die Hupe bleibt stumm."_s.arg(modul_name));
 }
 
 QObject *statisches_modul(const char *schnittstelle)

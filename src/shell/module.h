@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+class Plattform;
+
 // Parts that need large libraries of their own (sound, printing) live in modules, plugins beside
 // the program that are loaded at their first use: start-up loads none of their libraries.
 // A module implements one interface declared with Q_DECLARE_INTERFACE (ton_modul.h,
@@ -21,3 +23,8 @@ template <class Schnittstelle> Schnittstelle *modul(const QString &name)
     QObject *wurzel = statisches_modul(qobject_interface_iid<Schnittstelle *>());
     return qobject_cast<Schnittstelle *>(wurzel ? wurzel : modul_laden(name));
 }
+
+// Plays a WAV file through the sound module of that name. Without the module "Testen" and the
+// horn stay silent; that is reported once a run (gemeldet), not at every horn of a match day.
+void ton_ueber_modul(const QString &modul_name, const QString &wav_datei, Plattform &plattform,
+                     bool &gemeldet);

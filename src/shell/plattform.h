@@ -30,6 +30,14 @@ public:
     // Dialogs; an empty result or std::nullopt means cancelled.
     virtual QString datei_speichern_dialog(const QString &titel, const QString &vorschlag,
                                            const QString &filter) = 0;
+    // A save dialog offering several file types (filters joined by ";;"); dateiart brings back
+    // the filter chosen. Without a dialog of its own a platform offers the first.
+    virtual QString datei_speichern_dialog_mit_art(const QString &titel, const QString &vorschlag,
+                                                   const QString &filter, QString &dateiart)
+    {
+        dateiart = filter.section(QStringLiteral(";;"), 0, 0);
+        return datei_speichern_dialog(titel, vorschlag, filter);
+    }
     virtual QString datei_oeffnen_dialog(const QString &titel, const QString &ordner,
                                          const QString &filter) = 0;
     virtual QString ordner_dialog(const QString &titel, const QString &ordner) = 0;

@@ -2,7 +2,10 @@
 
 #include "shell/plattform.h"
 #include "shell/zustand.h"
+#include "storage/sichere_datei.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -13,6 +16,22 @@ QString hupe_pfad(const Zustand &zustand)
     while (ordner.endsWith(u'/'))
         ordner.chop(1);
     return ordner + u"/Wav-Dateien/"_s + zustand.optionen.wert(opt::wav_datei);
+}
+
+void hupe_bereitstellen(Zustand &zustand)
+{
+    const QString ordner = zustand.pfad(u"Wav-Dateien"_s);
+    if (!QDir(ordner).entryList({u"*.wav"_s}, QDir::Files).isEmpty())
+        return;
+    QFile mitgeliefert(u":/ton/"_s + QString::fromUtf16(hupe_mitgeliefert));
+    if (!mitgeliefert.open(QIODevice::ReadOnly) || !QDir().mkpath(ordner) ||
+        !speicher::datei_ersetzen(QDir(ordner).filePath(QString::fromUtf16(hupe_mitgeliefert)),
+                                  mitgeliefert.readAll()))
+        return;
+    if (zustand.optionen.wert(opt::wav_datei).isEmpty()) {
+        zustand.optionen.setze(opt::wav_datei, QString::fromUtf16(hupe_mitgeliefert));
+        zustand.optionen_speichern();
+    }
 }
 
 void hupe_abspielen(const Zustand &zustand, Plattform &plattform)

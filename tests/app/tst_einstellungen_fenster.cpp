@@ -1,4 +1,5 @@
 #include "app/einstellungen_fenster.h"
+#include "schreibschutz.h"
 #include "shell/zustand.h"
 #include "storage/sichere_datei.h"
 #include "test_ordner.h"
@@ -270,11 +271,36 @@ private slots:
         QCOMPARE(p.gespeichert().wert(opt::farbe_gruppe1), 0);
     }
 
+    void farbdatei_schreibfehler_wird_gemeldet()
+    {
+        Programm p;
+        QVERIFY(speicher::datei_ersetzen(p.pfad(u"farb.txt"_s), "ColorA=0000FF\r\n"));
+        p.form10.oeffnen();
+        QList<QColor> geaendert(16, QColor(Qt::white));
+        geaendert[3] = QColor(0x12, 0x34, 0x56);
+        p.plattform.geaenderte_eigene_farben = geaendert;
+        p.plattform.farb_antworten.enqueue(QColor(1, 2, 3));
+        {
+            const Schreibschutz schutz(p.ordner.path());
+            QVERIFY(schutz.wirksam());
+            klicken(p.form10.SpeedButton1);
+        }
+        const QString meldung = u"Die eigenen Farben wurden nicht gespeichert: Die Datei "_s +
+                                p.pfad(u"farb.txt"_s) + u" konnte nicht geschrieben werden."_s;
+        QVERIFY2(p.plattform.texte().contains(meldung), qPrintable(p.plattform.texte().join('|')));
+        QCOMPARE(p.datei(u"farb.txt"_s), QByteArray("ColorA=0000FF\r\n"));
+        // The chosen colour itself is taken.
+        QCOMPARE(feldfarbe(p.form10.Edit2), QColor(1, 2, 3));
+    }
+
     void wav_datei_waehlen_data()
     {
         QTest::addColumn<QString>("antwort"); // empty: the dialog is cancelled
         QTest::addColumn<QString>("gespeichert");
-        QTest::newRow("Windows-Pfad") << u"C:\\Sounds\\horn.wav"_s << u"horn.wav"_s;
+        // Only '/' separates folders here; a colon or a backslash belongs to the name.
+        QTest::newRow("Doppelpunkt") << u"/home/verein/Horn: lang.wav"_s << u"Horn: lang.wav"_s;
+        QTest::newRow("Backslash")
+            << u"/media/stick/C:\\Sounds\\horn.wav"_s << u"C:\\Sounds\\horn.wav"_s;
         QTest::newRow("Unix-Pfad") << u"/home/verein/Töne/Tröte.wav"_s << u"Tröte.wav"_s;
         QTest::newRow("abgebrochen") << QString() << u"alt.wav"_s;
         // The path is cut to 100 bytes before its name is taken.

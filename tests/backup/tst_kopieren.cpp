@@ -27,6 +27,9 @@ const QStringList datenbestand{
     u"D_Tab2Gr08_14_03_2026.Tub"_s,
     u"D_Gr08_14_03_2026.grp"_s,
     u"alt.erg"_s,
+    u"Auslosungen.txt"_s,
+    u"Vorlix_Zusatz.ini"_s,
+    u"Auslosungen.txt.alt"_s,
 };
 
 } // namespace
@@ -51,9 +54,13 @@ private slots:
     {
         QTest::addColumn<QStringList>("muster");
         QTest::addColumn<QStringList>("erwartet");
-        QTest::newRow("von hand") << muster_manuell()
-                                  << QStringList{u"Vorlixn.opt"_s, u"aktuelle_Liste1.akt"_s,
-                                                 u"x.Dat"_s, u"y.stm"_s, u"farben.frb"_s};
+        QTest::newRow("von hand") << muster_manuell() << QStringList{u"Vorlixn.opt"_s,
+                                                                     u"aktuelle_Liste1.akt"_s,
+                                                                     u"x.Dat"_s,
+                                                                     u"y.stm"_s,
+                                                                     u"farben.frb"_s,
+                                                                     u"Auslosungen.txt"_s,
+                                                                     u"Vorlix_Zusatz.ini"_s};
         QTest::newRow("automatisch") << muster_automatisch()
                                      << QStringList{u"Vorlixn.opt"_s,
                                                     u"Adressen1.adr"_s,
@@ -65,7 +72,9 @@ private slots:
                                                     u"D_Tab2Gr08_14_03_2026.Tub"_s,
                                                     u"alt.erg"_s,
                                                     u"y.stm"_s,
-                                                    u"farben.frb"_s};
+                                                    u"farben.frb"_s,
+                                                    u"Auslosungen.txt"_s,
+                                                    u"Vorlix_Zusatz.ini"_s};
     }
     void muster_waehlen()
     {
@@ -151,14 +160,16 @@ private slots:
         QVERIFY(Lesen(daten.zustand, plattform, {}));
         QVERIFY(plattform.meldungen.isEmpty());
         const QString tag1 = sicherung.filePath(u"basis/08_12_2026"_s);
-        QCOMPARE(eintraege(tag1).size(), 11);
+        QCOMPARE(eintraege(tag1).size(), 13);
         QCOMPARE(inhalt(tag1 + u"/D_Tab2Gr08_14_03_2026.Tub"_s), "D_Tab2Gr08_14_03_2026.Tub");
+        QCOMPARE(inhalt(tag1 + u"/Auslosungen.txt"_s), "Auslosungen.txt");
+        QCOMPARE(inhalt(tag1 + u"/Vorlix_Zusatz.ini"_s), "Vorlix_Zusatz.ini");
 
         // The same day again overwrites that day's folder.
         speicher::datei_ersetzen(daten.pfad(u"Adressen1.adr"_s), "neu");
         QVERIFY(Lesen(daten.zustand, plattform, {}));
         QCOMPARE(inhalt(tag1 + u"/Adressen1.adr"_s), "neu");
-        QCOMPARE(eintraege(tag1).size(), 11);
+        QCOMPARE(eintraege(tag1).size(), 13);
 
         // Another day gets its own folder; the first stays as it was.
         plattform.uhrzeit = plattform.uhrzeit.addDays(1);
@@ -196,6 +207,7 @@ private slots:
                "Lesen Sie bitte die Hilfedatei über Datensicherung.\n"
             << 1;
     }
+    // A folder that cannot be created copies nothing but lets the program end.
     void auto_sicherung_fehler()
     {
         QFETCH(QString, basis);
@@ -209,8 +221,9 @@ private slots:
         dateien_anlegen(sicherung.path(), {datei_dort});
         daten.zustand.optionen.setze(opt::sicherungs_pfad, sicherung.filePath(basis));
 
-        QVERIFY(!Lesen(daten.zustand, plattform, {}));
+        QVERIFY(Lesen(daten.zustand, plattform, {}));
         QCOMPARE(plattform.texte(), QStringList{meldung.arg(sicherung.path())});
+        QCOMPARE(eintraege(sicherung.path()), QStringList{datei_dort.section(u'/', 0, 0)});
         QCOMPARE(plattform.meldungen.first().art, TestPlattform::Meldung::Information);
         QCOMPARE(plattform.signaltoene, signaltoene);
     }

@@ -435,21 +435,53 @@ private slots:
         }
     }
 
-    void fehler_der_auto_sicherung_haelt_das_ende_an()
+    void nur_ein_kopierfehler_haelt_das_ende_an_data()
     {
+        QTest::addColumn<QString>("basis");  // under the backup folder
+        QTest::addColumn<QString>("im_weg"); // a file or, with a trailing '/', a folder
+        QTest::addColumn<bool>("endet");
+        QTest::newRow("ordner nicht anlegbar") << "datei/basis"
+                                               << "datei" << true;
+        QTest::newRow("tagesordner nicht anlegbar") << "basis"
+                                                    << "basis/08_12_2026" << true;
+        QTest::newRow("datei nicht kopierbar") << "basis"
+                                               << "basis/08_12_2026/x.dat/" << false;
+    }
+    void nur_ein_kopierfehler_haelt_das_ende_an()
+    {
+        QFETCH(QString, basis);
+        QFETCH(QString, im_weg);
+        QFETCH(bool, endet);
         Aufbau a;
         QFile(a.daten.pfad(u"Vorlix_Turnier-Hilfe.chm"_s)).open(QIODevice::WriteOnly);
-        dateien_anlegen(a.sicherung.path(), {u"datei"_s});
-        a.pfad_setzen(a.sicherung.filePath(u"datei/basis"_s));
+        if (im_weg.endsWith(u'/'))
+            QDir().mkpath(a.sicherung.filePath(im_weg));
+        else
+            dateien_anlegen(a.sicherung.path(), {im_weg});
+        a.pfad_setzen(a.sicherung.filePath(basis));
         a.daten.zustand.setze(opt::auto_sicherung, 1);
         TForm1 haupt(a.daten.zustand, a.plattform);
         haupt.show();
+        QTimer wache;
+        connect(&wache, &QTimer::timeout, &haupt, [&] {
+            if (haupt.Form3 && haupt.Form3->isVisible())
+                haupt.Form3->accept();
+        });
+        wache.start(10);
         QTest::mouseClick(haupt.findChild<QToolButton *>(u"SpeedButton11"_s), Qt::LeftButton);
-        QCOMPARE(a.plattform.texte(),
-                 QStringList{u"Beim Anlegen von "_s + a.sicherung.filePath(u"datei/basis/"_s) +
-                             u" ist ein Fehler aufgetreten!"_s});
-        QVERIFY(haupt.isVisible());
-        QVERIFY(!haupt.Form3 || !haupt.Form3->isVisible());
+
+        QCOMPARE(a.plattform.meldungen.size(), 1);
+        if (endet) {
+            // A stick that is not plugged in: reported, and the program ends all the same.
+            QCOMPARE(a.plattform.meldungen.first().art, TestPlattform::Meldung::Information);
+            QVERIFY(a.plattform.texte().first().contains(a.sicherung.filePath(basis)));
+            QTRY_VERIFY(!haupt.isVisible());
+        } else {
+            QCOMPARE(a.plattform.meldungen.first().art, TestPlattform::Meldung::Fehler);
+            QVERIFY(a.plattform.texte().first().contains(a.daten.pfad(u"x.dat"_s)));
+            QVERIFY(haupt.isVisible());
+            QVERIFY(!haupt.Form3 || !haupt.Form3->isVisible());
+        }
         QVERIFY(!haupt.Datensicherung->isVisible());
     }
 };

@@ -1,3 +1,4 @@
+#include "appearance/farbsatz.h"
 #include "backup/sicherungsansicht.h"
 #include "sicherung_testhilfe.h"
 #include "test_ordner.h"
@@ -127,7 +128,71 @@ private slots:
         QCOMPARE(a.gespeicherter_pfad(), ziel + u'/');
         QVERIFY(QFile::exists(ziel + u"/aktuelle_Liste1.akt"_s));
         QVERIFY(!QFile::exists(ziel + u"/Adressen1.adr"_s));
-        QVERIFY(a.plattform.meldungen.isEmpty());
+        // Says what it did, and what it left to the automatic backup.
+        QCOMPARE(a.plattform.texte(),
+                 QStringList{u"2 Dateien nach "_s + ziel +
+                             u"/ gesichert. Spielerlisten und Spieltage sichert die automatische "
+                             u"Sicherung beim Beenden."_s});
+        QCOMPARE(a.plattform.meldungen.first().art, TestPlattform::Meldung::Information);
+    }
+
+    void zu_langer_pfad_wird_abgelehnt_data()
+    {
+        QTest::addColumn<QString>("schritt");
+        QTest::newRow("Ordnerbaum") << u"baum"_s;
+        QTest::newRow("Datum anfügen") << u"datum"_s;
+        QTest::newRow("Haken") << u"haken"_s;
+        QTest::newRow("Daten sichern") << u"sichern"_s;
+        QTest::newRow("Beenden") << u"beenden"_s;
+    }
+    void zu_langer_pfad_wird_abgelehnt()
+    {
+        QFETCH(QString, schritt);
+        Aufbau a;
+        const QString basis = a.sicherung.filePath(u"basis"_s);
+        a.pfad_setzen(basis);
+        a.ansicht.oeffnen();
+        // 81 characters: one more than the options' field holds.
+        QString lang = a.sicherung.path() + u"/Stick/Übungsabende/"_s;
+        lang += QString(81 - lang.size(), u'x');
+        QString gemeldet = lang;
+        if (schritt == u"baum"_s) {
+            a.ansicht.ziel_ordner_gewaehlt(lang);
+            QCOMPARE(a.ansicht.ziel(), basis);
+        } else {
+            a.ansicht.ziel_getippt(lang);
+        }
+        if (schritt == u"datum"_s) {
+            a.ansicht.datum_anfuegen();
+            QCOMPARE(a.ansicht.ziel(), lang);
+            QVERIFY(!a.daten.zustand.sicherung_datiert);
+        } else if (schritt == u"haken"_s) {
+            a.ansicht.auto_sicherung_schalten(true);
+            QVERIFY(!a.ansicht.auto_sicherung());
+            QCOMPARE(a.gespeichert().wert(opt::auto_sicherung), 0);
+        } else if (schritt == u"sichern"_s) {
+            QVERIFY(!a.ansicht.sichern({}));
+            gemeldet += u'/';
+        } else if (schritt == u"beenden"_s) {
+            a.ansicht.beenden();
+        }
+        QCOMPARE(a.plattform.texte(),
+                 QStringList{u"Der Pfad ist zu lang (höchstens 80 Zeichen): "_s + gemeldet});
+        QCOMPARE(a.gespeicherter_pfad(), basis);
+        QVERIFY(!QFileInfo::exists(a.sicherung.filePath(u"Stick"_s)));
+    }
+
+    void pfad_von_80_zeichen_passt()
+    {
+        Aufbau a;
+        a.ansicht.oeffnen();
+        QString ordner = a.sicherung.path() + u"/Stick/Übungsabende/"_s;
+        ordner += QString(79 - ordner.size(), u'x');
+        a.ansicht.ziel_getippt(ordner);
+        QVERIFY(a.ansicht.sichern({}));
+        QCOMPARE(a.gespeicherter_pfad(), ordner + u'/');
+        QCOMPARE(a.gespeicherter_pfad().size(), 80);
+        QVERIFY(QFile::exists(ordner + u"/Vorlixn.opt"_s));
     }
 
     void leeres_ziel_sichert_in_den_vorschlag()
@@ -269,6 +334,75 @@ private slots:
         for (const QString &name : gesichert)
             QCOMPARE(inhalt(a.daten.pfad(name)) == "gesichert " + name.toUtf8(),
                      zurueck.contains(name));
+    }
+
+    void spieltag_kommt_mit_seinen_gittern_zurueck_data()
+    {
+        QTest::addColumn<QString>("angeklickt");
+        QTest::addColumn<QStringList>("zurueck");
+        QTest::newRow("Doppel") << u"D_Gr08_14_03_2026.grp"_s
+                                << QStringList{u"D_Gr08_14_03_2026.bak"_s,
+                                               u"D_Gr08_14_03_2026.grp"_s,
+                                               u"D_Tab1Gr08_14_03_2026.Tab"_s,
+                                               u"D_Tab2Gr08_14_03_2026.Tub"_s};
+        QTest::newRow("Einzel") << u"E_Gr08_14_03_2026.grp"_s
+                                << QStringList{u"E_Gr08_14_03_2026.grp"_s,
+                                               u"E_Tab1Gr08_14_03_2026.Tab"_s,
+                                               u"E_Tab2Gr08_14_03_2026.Tub"_s};
+        // A grid file alone keeps the rule of its own stem.
+        QTest::newRow("Tabelle") << u"D_Tab1Gr08_14_03_2026.Tab"_s
+                                 << QStringList{u"D_Tab1Gr08_14_03_2026.Tab"_s};
+        QTest::newRow("kein Spieltag") << u"Gr08.grp"_s << QStringList{u"Gr08.grp"_s};
+    }
+    void spieltag_kommt_mit_seinen_gittern_zurueck()
+    {
+        QFETCH(QString, angeklickt);
+        QFETCH(QStringList, zurueck);
+        Aufbau a;
+        const QStringList gesichert{u"D_Gr08_14_03_2026.grp"_s,
+                                    u"D_Gr08_14_03_2026.bak"_s,
+                                    u"D_Tab1Gr08_14_03_2026.Tab"_s,
+                                    u"D_Tab2Gr08_14_03_2026.Tub"_s,
+                                    u"D_Tab1Gr10_14_03_2026.Tab"_s,
+                                    u"D_Tab2Gr08_15_03_2026.Tub"_s,
+                                    u"E_Gr08_14_03_2026.grp"_s,
+                                    u"E_Tab1Gr08_14_03_2026.Tab"_s,
+                                    u"E_Tab2Gr08_14_03_2026.Tub"_s,
+                                    u"Gr08.grp"_s,
+                                    u"Tab1Gr08.Tab"_s};
+        dateien_anlegen(a.sicherung.path(), gesichert);
+        a.pfad_setzen(a.sicherung.path());
+        a.ansicht.oeffnen();
+        a.ansicht.wiederherstellung_zeigen();
+        a.ansicht.modus_waehlen(Sicherungsansicht::Modus::namensgleich);
+        a.ansicht.datei_angeklickt(angeklickt);
+        QVERIFY(a.ansicht.wiederherstellen({}, {}));
+        QCOMPARE(a.plattform.texte(), QStringList{dateien_zurueck});
+        QStringList da;
+        for (const QString &name : gesichert)
+            if (QFile::exists(a.daten.pfad(name)))
+                da << name;
+        da.sort(Qt::CaseInsensitive);
+        QCOMPARE(da, zurueck);
+    }
+
+    void zurueckgeholte_farben_werden_gelesen()
+    {
+        Aufbau a;
+        farben_lesen(a.daten.zustand.farben, a.daten.zustand.daten_pfad);
+        Tcolor1 alt = a.daten.zustand.farben;
+        alt.setze(frb::form_umr, 0x123456);
+        speicher::datei_ersetzen(a.sicherung.filePath(farben_dateiname), alt.bytes());
+        a.ansicht.oeffnen();
+        a.ansicht.wiederherstellung_zeigen();
+        a.ansicht.rueck_ordner_gewaehlt(a.sicherung.path());
+        a.ansicht.datei_angeklickt(farben_dateiname);
+        QVERIFY(a.daten.zustand.farben.wert(frb::form_umr) != 0x123456);
+        QVERIFY(a.ansicht.wiederherstellen({}, {}));
+        QCOMPARE(a.daten.zustand.farben.wert(frb::form_umr), 0x123456);
+        // The next save in "Farbwahl" keeps what came back.
+        farben_speichern(a.daten.zustand.farben, a.daten.zustand.daten_pfad);
+        QCOMPARE(inhalt(a.daten.pfad(farben_dateiname)), alt.bytes());
     }
 
     void einzeln_nimmt_die_bearbeiteten_felder()

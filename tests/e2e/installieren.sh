@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks that program, help file, icons, menu
 # entry and AppStream metadata stand where the desktop looks for them and pass their
-# validators; then builds the Debian package and checks its contents and dependencies.
+# validators; then builds the Debian package, checks its contents and dependencies, and lets
+# lintian check it with its overrides ignored: any error fails.
 set -euo pipefail
 bau=$1
 ziel=$(mktemp -d)
@@ -14,6 +15,9 @@ erwartet=(
     usr/share/vorlix/Vorlix_Turnier-Hilfe.chm
     usr/share/applications/$id.desktop
     usr/share/metainfo/$id.metainfo.xml
+    usr/share/doc/vorlix/copyright
+    usr/share/doc/vorlix/changelog.gz
+    usr/share/man/man1/vorlix.1.gz
 )
 for groesse in 16 24 32 48 64 128 256; do
     erwartet+=("usr/share/icons/hicolor/${groesse}x${groesse}/apps/$id.png")
@@ -32,6 +36,7 @@ groesse=$(identify -format '%wx%h' "$ziel/usr/share/icons/hicolor/48x48/apps/$id
 desktop-file-validate "$ziel/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net --strict "$ziel/usr/share/metainfo/$id.metainfo.xml"
 grep -q '^Categories=Game;Sports;' "$ziel/usr/share/applications/$id.desktop"
+zgrep -q '^\.SH BESCHREIBUNG' "$ziel/usr/share/man/man1/vorlix.1.gz" || { echo "Handbuchseite nicht deutsch"; exit 1; }
 
 (cd "$bau" && cpack -G DEB -B "$ziel/paket" >/dev/null)
 paket=$(ls "$ziel"/paket/vorlix_*.deb)
@@ -46,4 +51,6 @@ abhaengig=$(dpkg-deb -f "$paket" Depends)
 for paket_name in libchm1 libqt6widgets6 libqt6gui6 fonts-dejavu-core fonts-liberation2; do
     grep -q "$paket_name" <<<"$abhaengig" || { echo "Abhängigkeit fehlt: $paket_name ($abhaengig)"; exit 1; }
 done
+# Errors fail; warnings and notes are shown.
+lintian --no-override --fail-on error --display-level '>=warning' "$paket"
 echo "Installation und Paket geprüft: $(basename "$paket")"

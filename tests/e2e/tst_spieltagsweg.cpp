@@ -996,7 +996,9 @@ class TstSpieltagsweg : public QObject
         w.plattform.datei_antworten.enqueue(ziel);
         klicken(ergebnisse, u"Export"_s);
         QCOMPARE(w.plattform.texte(), QStringList{u" Die Daten wurden exportiert.  "_s});
-        QCOMPARE(w.plattform.speichern_filter.constLast(), u"CSV-Dateien (*.csv)"_s);
+        // The "#" file is the dialog's first type, so the one taken when nobody changes it.
+        QCOMPARE(w.plattform.speichern_filter.constLast(),
+                 u"CSV-Dateien (*.csv);;Tabellenkalkulation (*.csv)"_s);
         w.plattform.meldungen.clear();
 
         const auto zeile = [](QStringList felder) {

@@ -50,11 +50,31 @@ class TstErgebnisExport : public QObject
     }
 
 private slots:
+    void datei_byte_fuer_byte_data()
+    {
+        QTest::addColumn<QString>("dateiart"); // empty: the dialog's first type
+        QTest::addColumn<QByteArray>("erwartet");
+        // Fields trimmed, Windows-1252, CR LF; no group labels.
+        QTest::newRow("Raute") << QString()
+                               << felder({"Spieler", "Spieler", "Spiel 1", "Spiel 2", "Gesamt",
+                                          "Platz"}) +
+                                      felder({"Anna", "Ben", "3", "5", "8", "2"}) +
+                                      felder({"J\xFCrgen", "Wei\xDF", "5", "4", "9", "1"});
+        // As the season export: ";", UTF-8 with a byte-order mark, CR LF, quoted where needed.
+        QTest::newRow("Tabellenkalkulation")
+            << u"Tabellenkalkulation (*.csv)"_s
+            << QByteArray("\xEF\xBB\xBFSpieler;Spieler;Spiel 1;Spiel 2;Gesamt;Platz\r\n"
+                          "Anna;\"Ben;B\";3;5;8;2\r\n") +
+                   u"Jürgen;Weiß;5;4;9;1\r\n"_s.toUtf8();
+    }
     void datei_byte_fuer_byte()
     {
+        QFETCH(QString, dateiart);
+        QFETCH(QByteArray, erwartet);
         TSpieltag satz;
         satz.setze(spt::doppel_name(Mannschaft::eins, 1, 1), u"Anna"_s);
-        satz.setze(spt::doppel_name(Mannschaft::eins, 1, 2), u"Ben"_s);
+        satz.setze(spt::doppel_name(Mannschaft::eins, 1, 2),
+                   dateiart.isEmpty() ? u"Ben"_s : u"Ben;B"_s);
         satz.setze(spt::punkte(1, 1), u"3"_s);
         satz.setze(spt::punkte(1, 2), u"5"_s);
         satz.setze(spt::summe(1), u"8"_s);
@@ -67,16 +87,15 @@ private slots:
         satz.setze(spt::platz(12), u"1"_s);
         Export e(satz, 2);
 
+        e.plattform.dateiart_antwort = dateiart;
         e.exportieren(e.pfad(u"Liste"_s));
 
-        // Fields trimmed, Windows-1252, CR LF; no group labels.
-        QCOMPARE(e.lesen(u"Liste.csv"_s),
-                 felder({"Spieler", "Spieler", "Spiel 1", "Spiel 2", "Gesamt", "Platz"}) +
-                     felder({"Anna", "Ben", "3", "5", "8", "2"}) +
-                     felder({"J\xFCrgen", "Wei\xDF", "5", "4", "9", "1"}));
+        QCOMPARE(e.lesen(u"Liste.csv"_s), erwartet);
         QCOMPARE(e.plattform.texte(), QStringList{u" Die Daten wurden exportiert.  "_s});
         QCOMPARE(e.plattform.meldungen[0].art, TestPlattform::Meldung::Information);
-        QCOMPARE(e.plattform.speichern_filter, QStringList{u"CSV-Dateien (*.csv)"_s});
+        // The "#" file stays the first type, and so the default.
+        QCOMPARE(e.plattform.speichern_filter,
+                 QStringList{u"CSV-Dateien (*.csv);;Tabellenkalkulation (*.csv)"_s});
     }
 
     void immer_zwanzig_felder()

@@ -1,5 +1,6 @@
 #include "rosters/adressbestand.h"
 #include "storage/sichere_datei.h"
+#include "storage/text1252.h"
 #include "test_ordner.h"
 #include "test_plattform.h"
 
@@ -130,18 +131,33 @@ private slots:
         QCOMPARE(p.position, 3);
     }
 
-    void lange_texte_werden_gekuerzt_gesucht_wird_ungekuerzt()
+    void lange_texte_werden_gekuerzt_gesucht_und_ersetzt_data()
     {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("vorname");
+        QTest::newRow("Name") << QString(61, u'N') << u"Hans"_s;
+        QTest::newRow("Vorname") << u"Meier"_s << QString(59, u'V') + u"€ü"_s;
+        // Stored as '?', cut after 60 bytes like any other character.
+        QTest::newRow("ohne 1252") << QString(58, u'Ä') + u"\u0141\u0142\u0143"_s << u"Ewa"_s;
+    }
+    void lange_texte_werden_gekuerzt_gesucht_und_ersetzt()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, vorname);
         Bestand b;
         const QString strasse = QString(60, u'S') + QString(10, u'x');
-        const QString name = QString(61, u'N');
-        QVERIFY(b.speichern(texte(name, u"Hans"_s, strasse)));
+        QVERIFY(b.speichern(texte(name, vorname, strasse)));
         const adresse gelesen = adressen_lesen(b.datei()).value(0);
         QCOMPARE(gelesen.wert(adr::strasse), QString(60, u'S'));
-        QCOMPARE(gelesen.wert(adr::name), QString(60, u'N'));
-        QVERIFY(!adresse_pruefen(b.zustand.daten_pfad, b.mannschaft, name, u"Hans"_s).gefunden);
-        QVERIFY(
-            adresse_pruefen(b.zustand.daten_pfad, b.mannschaft, name.left(60), u"Hans"_s).gefunden);
+        QCOMPARE(speicher::nach_1252(gelesen.wert(adr::name)).size(), qMin(name.size(), 60));
+        QCOMPARE(speicher::nach_1252(gelesen.wert(adr::vorname)).size(), qMin(vorname.size(), 60));
+
+        // The typed text finds the record that holds it cut, and saving it again replaces it.
+        const Adresspruefung p = adresse_pruefen(b.zustand.daten_pfad, b.mannschaft, name, vorname);
+        QVERIFY(p.gefunden);
+        QCOMPARE(p.position, 1);
+        QVERIFY(b.speichern(texte(name, vorname, u"Neu 2"_s)));
+        QCOMPARE(b.inhalt(), satz(name, vorname, u"Neu 2"_s).bytes());
     }
 
     void entfernen_behaelt_die_reihenfolge()

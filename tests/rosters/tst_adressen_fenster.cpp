@@ -1,5 +1,6 @@
 #include "rosters/adressbestand.h"
 #include "rosters/adressen_fenster.h"
+#include "schreibschutz.h"
 #include "storage/sichere_datei.h"
 #include "storage/text1252.h"
 #include "test_ordner.h"
@@ -200,6 +201,60 @@ private slots:
         QCOMPARE(a.liste(), (QStringList{u"Meier, Hans"_s, u"Meier, Klaus"_s}));
         QCOMPARE(a.saetze().last().wert(adr::strasse), u"Weg 1"_s);
         QCOMPARE(f.GroupBox2->title(), u"Bereits 2 vorhandene Namen"_s);
+    }
+
+    void lange_namen_werden_ersetzt_nicht_verdoppelt()
+    {
+        Aufbau a;
+        AdressenFenster &f = a.oeffnen();
+        const QString name = QString(58, u'N') + u"ößen"_s;
+        for (const QString &strasse : {u"Weg 1"_s, u"Weg 2"_s}) {
+            tippen(f.Edit3, name);
+            tippen(f.Edit4, u"Hans"_s);
+            tippen(f.Edit5, strasse);
+            f.Button1->click();
+        }
+        QCOMPARE(a.saetze().size(), 1);
+        QCOMPARE(a.saetze().first().wert(adr::strasse), u"Weg 2"_s);
+        QCOMPARE(f.GroupBox2->title(), u"Bereits 1 vorhandene Namen"_s);
+    }
+
+    void speicherfehler_meldet_die_datei_und_behaelt_die_felder_data()
+    {
+        QTest::addColumn<bool>("datei_da");
+        QTest::newRow("neue Datei") << false;
+        QTest::newRow("vorhandene Datei") << true;
+    }
+    void speicherfehler_meldet_die_datei_und_behaelt_die_felder()
+    {
+        QFETCH(bool, datei_da);
+        const QList<adresse> vorher =
+            datei_da ? QList<adresse>{satz(u"Abel"_s, u"Anna"_s)} : QList<adresse>{};
+        Aufbau a(Mannschaft::zwei, vorher);
+        AdressenFenster &f = a.oeffnen();
+        tippen(f.Edit3, u"Öztürk"_s);
+        tippen(f.Edit4, u"Ümit"_s);
+        tippen(f.Edit10, u"ue@example.org"_s);
+        const QStringList getippt = a.felder();
+        {
+            const Schreibschutz schutz(a.ordner.path());
+            QVERIFY(schutz.wirksam());
+            f.Button1->click();
+        }
+        QCOMPARE(a.plattform.meldungen.size(), 1);
+        QCOMPARE(a.plattform.meldungen.first().art, TestPlattform::Meldung::Fehler);
+        QCOMPARE(a.plattform.texte().first(),
+                 u"Der Spieler wurde nicht gespeichert: Die Datei \"%1\" konnte nicht "
+                 u"geschrieben werden."_s.arg(a.datei()));
+        QCOMPARE(a.felder(), getippt);
+        QVERIFY(f.Button1->isEnabled());
+        QCOMPARE(a.saetze().size(), vorher.size());
+        QCOMPARE(f.GroupBox2->title(), u"Bereits %1 vorhandene Namen"_s.arg(vorher.size()));
+
+        // Once the folder can be written again, the same click stores the player.
+        f.Button1->click();
+        QCOMPARE(a.saetze().size(), vorher.size() + 1);
+        QCOMPARE(a.felder(), QStringList(8));
     }
 
     void klick_und_pfeiltasten_waehlen()

@@ -264,6 +264,23 @@ private slots:
                  (QStringList{u"Meier"_s, u"Meier"_s, QString()}));
     }
 
+    void ohne_nachnamen_im_doppel_mit_vornamen()
+    {
+        Probe p({{u"Ümit"_s, u" "_s},
+                 {u"Ali"_s, u"Öztürk"_s},
+                 {u"Hans"_s, u"Meier"_s},
+                 {u"Eva"_s, QString()}});
+        p.liste.spielart_waehlen(true);
+        QCOMPARE(p.quelle(), (QStringList{u"Eva"_s, u"Meier"_s, u"Öztürk"_s, u"Ümit"_s}));
+        p.liste.alle_hinzufuegen();
+        p.liste.auswahl_speichern();
+        QCOMPARE(p.gespeichert(u"aktuelle_Liste2D.akt"_s), p.ziel());
+        // Every chosen player reaches the draw's pool, so the pairs come out even.
+        QCOMPARE(gruppen_slots(p.pfad(gruppe1_d_datei), 1, 5),
+                 (QStringList{u"Eva"_s, u"Meier"_s, u"Öztürk"_s, u"Ümit"_s, QString()}));
+        QCOMPARE(p.zustand.pool_anzahl, 4);
+    }
+
     void spielart_wechsel_leert_die_auswahl()
     {
         Probe p({{u"Hans"_s, u"Meier"_s}, {u"Udo"_s, u"Abt"_s}});

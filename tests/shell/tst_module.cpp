@@ -53,6 +53,22 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, "Modul vorlix_gibt_es_nicht nicht gefunden");
         QVERIFY(!modul<TonModul>(u"vorlix_gibt_es_nicht"_s));
     }
+
+    void fehlendes_tonmodul_wird_einmal_gemeldet()
+    {
+        TestPlattform plattform;
+        bool gemeldet = false;
+        for (int mal = 0; mal < 2; ++mal) {
+            QTest::ignoreMessage(QtWarningMsg, "Modul vorlix_ton_fehlt nicht gefunden");
+            ton_ueber_modul(u"vorlix_ton_fehlt"_s, u"/tmp/horn.wav"_s, plattform, gemeldet);
+        }
+        QCOMPARE(plattform.texte(),
+                 QStringList{u"Der Ton kann nicht abgespielt werden: Das Tonmodul "
+                             u"\"vorlix_ton_fehlt\" konnte nicht geladen werden. Die Hupe bleibt "
+                             u"stumm."_s});
+        QCOMPARE(plattform.meldungen.first().art, TestPlattform::Meldung::Fehler);
+        QVERIFY(gemeldet);
+    }
 };
 
 QTEST_MAIN(TstModule)

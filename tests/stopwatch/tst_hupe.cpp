@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QtEndian>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -66,6 +67,67 @@ private slots:
             gespielt.isEmpty() ? QStringList{} : QStringList{t.pfad(gespielt)};
         QCOMPARE(plattform.abgespielte_toene, erwartet);
         QVERIFY(plattform.meldungen.isEmpty());
+    }
+
+    void erster_start_bringt_eine_hupe_mit_data()
+    {
+        QTest::addColumn<QString>("wav_datei");
+        QTest::addColumn<QString>("vorhanden"); // a file in "Wav-Dateien" before the start
+        QTest::addColumn<bool>("bereitgestellt");
+        QTest::addColumn<QString>("danach");
+        QTest::newRow("frisch") << QString() << QString() << true << u"Hupe.wav"_s;
+        QTest::newRow("Name gesetzt, Ordner leer")
+            << u"Tröte.wav"_s << QString() << true << u"Tröte.wav"_s;
+        QTest::newRow("eigene Hupe") << QString() << u"eigene.WAV"_s << false << QString();
+        QTest::newRow("nur andere Dateien")
+            << QString() << u"liesmich.txt"_s << true << u"Hupe.wav"_s;
+    }
+    void erster_start_bringt_eine_hupe_mit()
+    {
+        QFETCH(QString, wav_datei);
+        QFETCH(QString, vorhanden);
+        QFETCH(bool, bereitgestellt);
+        QFETCH(QString, danach);
+        TestOrdner t;
+        TestPlattform plattform;
+        t.zustand.optionen_lesen();
+        t.zustand.optionen.setze(opt::wav_datei, wav_datei);
+        if (!vorhanden.isEmpty())
+            datei_anlegen(t.pfad(u"Wav-Dateien/"_s + vorhanden));
+
+        hupe_bereitstellen(t.zustand);
+
+        const QString hupe = t.pfad(u"Wav-Dateien/Hupe.wav"_s);
+        QCOMPARE(QFileInfo::exists(hupe), bereitgestellt);
+        QCOMPARE(t.zustand.optionen.wert(opt::wav_datei), danach);
+        TOptionen gespeichert;
+        optionen_lesen(gespeichert, t.zustand.daten_pfad);
+        QCOMPARE(gespeichert.wert(opt::wav_datei),
+                 bereitgestellt && wav_datei.isEmpty() ? u"Hupe.wav"_s : QString());
+        if (!bereitgestellt)
+            return;
+        // A real sound: RIFF/WAVE, PCM mono 16 bit at 22050 Hz, 1.2 s of samples.
+        QFile datei(hupe);
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        const QByteArray bytes = datei.readAll();
+        QCOMPARE(bytes.left(4), QByteArray("RIFF"));
+        QCOMPARE(bytes.mid(8, 8), QByteArray("WAVEfmt "));
+        QCOMPARE(qFromLittleEndian<quint16>(bytes.constData() + 20), quint16(1));
+        QCOMPARE(qFromLittleEndian<quint16>(bytes.constData() + 22), quint16(1));
+        QCOMPARE(qFromLittleEndian<quint32>(bytes.constData() + 24), quint32(22050));
+        QCOMPARE(qFromLittleEndian<quint16>(bytes.constData() + 34), quint16(16));
+        QVERIFY(bytes.size() >= 44 + 2 * 26460);
+        if (wav_datei.isEmpty()) {
+            hupe_abspielen(t.zustand, plattform);
+            QCOMPARE(plattform.abgespielte_toene, QStringList{hupe});
+        }
+
+        // The next start leaves the folder as it is.
+        datei_anlegen(hupe);
+        hupe_bereitstellen(t.zustand);
+        QFile wieder(hupe);
+        QVERIFY(wieder.open(QIODevice::ReadOnly));
+        QCOMPARE(wieder.readAll(), QByteArray("RIFF"));
     }
 };
 

@@ -31,6 +31,15 @@ QString TestPlattform::datei_speichern_dialog(const QString &, const QString &,
     return datei_antworten.isEmpty() ? QString() : datei_antworten.dequeue();
 }
 
+QString TestPlattform::datei_speichern_dialog_mit_art(const QString &titel,
+                                                      const QString &vorschlag,
+                                                      const QString &filter, QString &dateiart)
+{
+    dateiart =
+        dateiart_antwort.isEmpty() ? filter.section(QStringLiteral(";;"), 0, 0) : dateiart_antwort;
+    return datei_speichern_dialog(titel, vorschlag, filter);
+}
+
 QString TestPlattform::datei_oeffnen_dialog(const QString &, const QString &, const QString &)
 {
     return datei_antworten.isEmpty() ? QString() : datei_antworten.dequeue();

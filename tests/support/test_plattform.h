@@ -40,6 +40,7 @@ public:
     QImage aufnahme{16, 16, QImage::Format_RGB32};
     QList<QRect> aufnahme_bereiche; // every screen area asked for
     QStringList speichern_filter;   // the filter of every save dialog
+    QString dateiart_antwort;       // the type a save dialog with types returns; empty: the first
 
     QStringList texte() const;
 
@@ -48,6 +49,8 @@ public:
     void fehler(const QString &text) override;
     QString datei_speichern_dialog(const QString &, const QString &,
                                    const QString &filter) override;
+    QString datei_speichern_dialog_mit_art(const QString &titel, const QString &vorschlag,
+                                           const QString &filter, QString &dateiart) override;
     QString datei_oeffnen_dialog(const QString &, const QString &, const QString &) override;
     QString ordner_dialog(const QString &, const QString &) override;
     std::optional<QColor> farbe_waehlen(const QColor &, QList<QColor> &eigene_farben) override;
