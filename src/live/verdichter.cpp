@@ -9,6 +9,8 @@ LiveVerdichter::LiveVerdichter(std::function<QJsonObject()> bauen, QObject *elte
     , m_bauen(std::move(bauen))
 {
     m_takt.setSingleShot(true);
+    // A coarse timer may fire up to 5 % early, which would shorten the interval.
+    m_takt.setTimerType(Qt::PreciseTimer);
     connect(&m_takt, &QTimer::timeout, this, &LiveVerdichter::bauen);
 }
 
