@@ -5,7 +5,9 @@
 #include "plan_testhilfe.h"
 #include "shell/hauptfenster_fenster.h"
 #include "shell/live_anbindung_fenster.h"
+#include "shell/turnierplan_anbindung_fenster.h"
 #include "shell/zusatz.h"
+#include "stopwatch/stoppuhr_fenster.h"
 
 #include <QCheckBox>
 #include <QJsonArray>
@@ -143,6 +145,16 @@ private slots:
         QTest::keyClick(plan->FilterGrid2, Qt::Key_Z, Qt::ControlModifier);
         QTRY_COMPARE_WITH_TIMEOUT(telefon.ges(u"<img src=x onerror=alert(1)>"_s), QString(), 1000);
         QCOMPARE(telefon.ges(u"Özil"_s), QString());
+
+        // Every second of a running game, in its colour.
+        Stoppuhr &uhr = p.haupt->Turnierplan->stoppuhr().stoppuhr();
+        QVERIFY(uhr.laenge_geaendert(u"2"_s));
+        uhr.start();
+        uhr.tick();
+        QTRY_COMPARE_WITH_TIMEOUT(telefon.stand[u"uhr"_s][u"text"_s].toString(), u"01 : 59"_s,
+                                  1000);
+        QCOMPARE(telefon.stand[u"uhr"_s][u"farbe"_s].toString(), u"#00ff00"_s);
+        uhr.stop();
 
         QTest::mouseClick(live->Anbieten, Qt::LeftButton);
         QVERIFY(!live->server().laeuft());
