@@ -51,6 +51,7 @@ const QList<Bedienelement> &hauptmenue()
         {{}, "&Anzeigen", "&Ergebnisse ansehen", {}, Befehl::ergebnisse_ansehen},
         {{}, "&Anzeigen", "&Saisonübersicht", {}, Befehl::saisonuebersicht},
         {{}, "&Anzeigen", "&Zuschauer-Ansicht", {}, Befehl::zuschauer_ansicht},
+        {{}, "&Anzeigen", "&Live-Seite im Hallennetz…", {}, Befehl::live_seite},
         {{}, "&Gruppen erstellen", "&Gruppen erstellen", {}, Befehl::gruppen_mitspieler_anzeigen},
         {{}, "&Drucken", "&Adressen drucken", {}, Befehl::adressen_drucken},
         {{}, "S&onstiges", "&Einstellungen", {}, Befehl::einstellungen},
@@ -66,6 +67,7 @@ bool startseite_aus(Befehl befehl)
     switch (befehl) {
     case Befehl::einstellungen:
     case Befehl::zuschauer_ansicht: // a window beside the program, often on another screen
+    case Befehl::live_seite:
     case Befehl::ueber:
     case Befehl::hilfe:
     case Befehl::beenden:

@@ -14,6 +14,7 @@ enum class Befehl {
     ergebnisse_ansehen,
     saisonuebersicht,
     zuschauer_ansicht,
+    live_seite,
     adressen_drucken,
     einstellungen,
     daten_sichern,

@@ -23,6 +23,7 @@
 #include "shell/arbeitsbereich_fenster.h"
 #include "shell/druck_modul.h"
 #include "shell/kuerzel.h"
+#include "app/live_anbindung_fenster.h"
 #include "shell/module.h"
 #include "shell/plattform.h"
 #include "shell/titel.h"
@@ -100,6 +101,7 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
     Turnierplan = new TurnierplanAnbindung(*this, m_zustand, m_plattform);
     Ergebnisse = new ErgebnisAnbindung(*this, *Turnierplan, m_zustand, m_plattform);
     Zuschauer = new ZuschauerAnbindung(*this, *Turnierplan, m_zustand, m_plattform);
+    Live = new LiveAnbindung(*this, *Turnierplan, m_zustand, m_plattform);
 }
 
 TForm1::~TForm1() = default;

@@ -8,6 +8,7 @@
 
 class Plattform;
 class ErgebnisAnbindung;
+class LiveAnbindung;
 class QFrame;
 class QLabel;
 class Startbild;
@@ -72,6 +73,7 @@ public:
     ErgebnisAnbindung *Ergebnisse = nullptr;
     SaisonFenster *Saison = nullptr; // created on first use
     ZuschauerAnbindung *Zuschauer = nullptr;
+    LiveAnbindung *Live = nullptr;
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;

@@ -194,6 +194,7 @@ private slots:
         zeile("Anzeigen", "Ergebnisse ansehen", Befehl::ergebnisse_ansehen, true);
         zeile("Anzeigen", "Saisonübersicht", Befehl::saisonuebersicht, true);
         zeile("Anzeigen", "Zuschauer-Ansicht", Befehl::zuschauer_ansicht, false);
+        zeile("Anzeigen", "Live-Seite im Hallennetz…", Befehl::live_seite, false);
         zeile("Drucken", "Adressen drucken", Befehl::adressen_drucken, true);
         zeile("Sonstiges", "Einstellungen", Befehl::einstellungen, false);
         zeile("Sonstiges", "Daten sichern/Wiederherstellen", Befehl::daten_sichern, true);

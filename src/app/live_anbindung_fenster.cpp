@@ -1,0 +1,95 @@
+#include "app/live_anbindung_fenster.h"
+
+#include "live/verdichter.h"
+#include "matchplan/plan_profil.h"
+#include "matchplan/spielplan.h"
+#include "matchplan/spielplan_fenster.h"
+#include "app/hauptfenster_fenster.h"
+#include "shell/live_modul.h"
+#include "shell/module.h"
+#include "shell/plattform.h"
+#include "app/turnierplan_anbindung_fenster.h"
+#include "shell/zustand.h"
+#include "stopwatch/stoppuhr_fenster.h"
+
+using namespace Qt::StringLiterals;
+
+LiveAnbindung::LiveAnbindung(TForm1 &hauptfenster, TurnierplanAnbindung &turnierplan,
+                             Zustand &zustand, Plattform &plattform)
+    : QObject(&hauptfenster)
+    , m_hauptfenster(hauptfenster)
+    , m_turnierplan(turnierplan)
+    , m_zustand(zustand)
+    , m_plattform(plattform)
+{
+    hauptfenster.befehl_setzen(Befehl::live_seite, [this] { oeffnen(); });
+    connect(&turnierplan, &TurnierplanAnbindung::spielplan_erzeugt, this,
+            &LiveAnbindung::plan_anbinden);
+}
+
+void LiveAnbindung::oeffnen()
+{
+    if (!m_modul) {
+        m_modul = modul<LiveModul>(QString::fromLatin1(live_modul_name));
+        if (!m_modul) {
+            m_plattform.fehler(u"Die Live-Seite ist nicht möglich: Das Modul \"%1\" fehlt."_s.arg(
+                QString::fromLatin1(live_modul_name)));
+            return;
+        }
+        m_verdichter = new LiveVerdichter([this] { return stand(); }, this);
+        connect(m_verdichter, &LiveVerdichter::neuer_stand, this,
+                [this](const QByteArray &dokument) { m_modul->stand_senden(dokument); });
+        connect(&m_turnierplan.stoppuhr().stoppuhr(), &Stoppuhr::anzeige_geaendert, this,
+                &LiveAnbindung::markieren);
+        folgen(m_turnierplan.vorhandener_spielplan(m_zustand.wert(opt::doppel_modus) == 1));
+        m_modul->stand_senden(m_verdichter->dokument());
+    }
+    m_modul->fenster_zeigen(m_zustand, m_plattform, &m_hauptfenster);
+}
+
+void LiveAnbindung::plan_anbinden(SpielplanFenster *plan)
+{
+    Spielplan &spielplan = plan->spielplan();
+    // Every kind of change only marks the snapshot stale; it is built later, once.
+    connect(&spielplan, &Spielplan::ergebnisse_geaendert, this, [this, plan] {
+        if (plan == m_gefolgt)
+            markieren();
+    });
+    connect(&spielplan, &Spielplan::geaendert, this, [this, plan] {
+        if (plan == m_gefolgt)
+            markieren();
+    });
+    connect(&spielplan.schritte(), &QUndoStack::indexChanged, this, [this, plan] {
+        if (plan == m_gefolgt)
+            markieren();
+    });
+    connect(plan, &SpielplanFenster::gezeigt, this, [this, plan] {
+        if (m_verdichter)
+            folgen(plan);
+    });
+}
+
+void LiveAnbindung::folgen(SpielplanFenster *plan)
+{
+    m_gefolgt = plan;
+    markieren();
+}
+
+void LiveAnbindung::markieren()
+{
+    if (m_verdichter)
+        m_verdichter->markieren();
+}
+
+QJsonObject LiveAnbindung::stand() const
+{
+    const Stoppuhr &uhr = m_turnierplan.stoppuhr().stoppuhr();
+    Spielplan *plan = m_gefolgt ? &m_gefolgt->spielplan() : nullptr;
+    const Planfenster art =
+        plan ? (plan->profil().doppel ? Planfenster::doppel : Planfenster::einzel)
+             : uhr.aktuelles_planfenster();
+    Tagesstand tag = tagesstand(plan, uhr.anzeige(art), m_plattform.jetzt().date());
+    if (runden)
+        tag.runden = runden();
+    return stand_objekt(tag);
+}

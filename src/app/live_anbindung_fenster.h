@@ -1,0 +1,49 @@
+#pragma once
+
+#include "live/tagesstand.h"
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <optional>
+
+class LiveModul;
+class LiveVerdichter;
+class Plattform;
+class SpielplanFenster;
+class TForm1;
+class TurnierplanAnbindung;
+struct Zustand;
+
+// "Live-Seite im Hallennetz…": the live page follows the same plan as the audience view (the
+// plan of the current game kind, and from then on every plan that is shown) and its
+// stopwatch display. The module and the snapshot are set up at the first opening; until then
+// no change of the plan costs anything here.
+class LiveAnbindung : public QObject
+{
+    Q_OBJECT
+
+public:
+    LiveAnbindung(TForm1 &hauptfenster, TurnierplanAnbindung &turnierplan, Zustand &zustand,
+                  Plattform &plattform);
+
+    // The round plan's current and next round, while the round plan is on.
+    std::function<std::optional<LiveRunden>()> runden;
+    // Built at the first opening; nullptr until then.
+    LiveVerdichter *verdichter() const { return m_verdichter; }
+
+private:
+    void oeffnen();
+    void plan_anbinden(SpielplanFenster *plan);
+    void folgen(SpielplanFenster *plan);
+    void markieren();
+    QJsonObject stand() const;
+
+    TForm1 &m_hauptfenster;
+    TurnierplanAnbindung &m_turnierplan;
+    Zustand &m_zustand;
+    Plattform &m_plattform;
+    LiveModul *m_modul = nullptr;
+    LiveVerdichter *m_verdichter = nullptr;
+    QPointer<SpielplanFenster> m_gefolgt;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+// What the live page's server offers: the page, its script and style, the snapshot and the
+// WebSocket; nothing else exists.
+enum class LiveZiel { seite, skript, stil, stand, live, unbekannt };
+
+LiveZiel live_ziel(QByteArrayView pfad);
+
+// A complete response that closes the connection. Every response forbids guessing its type
+// and allows the page to load and connect to nothing but this server; host is the request's
+// Host header, the page's own address for its WebSocket (dropped unless it is a plain host
+// and port).
+QByteArray http_antwort(int status, QByteArrayView typ, QByteArrayView inhalt,
+                        QByteArrayView host = {}, QByteArrayView zusatz = {});
+
+// The short German page of a refused request: 400, 404, 405, 414, 426, 431, 503, 505.
+QByteArray http_fehler(int status, QByteArrayView host = {});

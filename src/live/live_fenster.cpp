@@ -1,0 +1,168 @@
+#include "live/live_fenster.h"
+
+#include "live/qr_bild.h"
+#include "help/hilfe_taste_fenster.h"
+#include "shell/knopf_fenster.h"
+#include "shell/plattform.h"
+#include "shell/zusatz.h"
+#include "shell/zustand.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QNetworkInterface>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Large enough for a phone's camera from an arm's length off the screen.
+constexpr int qr_modul_pixel = 8;
+
+} // namespace
+
+QStringList live_adressen(quint16 port)
+{
+    QStringList adressen;
+    for (const QNetworkInterface &schnittstelle : QNetworkInterface::allInterfaces()) {
+        const auto merkmale = schnittstelle.flags();
+        if (!merkmale.testFlag(QNetworkInterface::IsUp) ||
+            !merkmale.testFlag(QNetworkInterface::IsRunning) ||
+            merkmale.testFlag(QNetworkInterface::IsLoopBack))
+            continue;
+        for (const QNetworkAddressEntry &eintrag : schnittstelle.addressEntries()) {
+            const QHostAddress adresse = eintrag.ip();
+            if (adresse.protocol() == QAbstractSocket::IPv4Protocol && !adresse.isLoopback())
+                adressen << u"http://%1:%2/"_s.arg(adresse.toString()).arg(port);
+        }
+    }
+    return adressen;
+}
+
+LiveFenster::LiveFenster(Zustand &zustand, Plattform &plattform, QWidget *eltern)
+    : QDialog(eltern)
+    , m_zustand(zustand)
+    , m_plattform(plattform)
+{
+    oberflaeche_aufbauen();
+    hilfe_taste_einrichten(this, m_zustand, m_plattform);
+    connect(&m_server, &LiveServer::telefone_geaendert, this, &LiveFenster::status_zeigen);
+    adressen_zeigen();
+    status_zeigen();
+}
+
+void LiveFenster::oberflaeche_aufbauen()
+{
+    setObjectName(u"LiveFenster"_s);
+    setWindowTitle(u"Live-Seite"_s);
+    auto *spalte = new QVBoxLayout(this);
+
+    Anbieten = new QCheckBox(u"Live-Seite &anbieten"_s);
+    Anbieten->setObjectName(u"Anbieten"_s);
+    Anbieten->setAccessibleName(u"Live-Seite anbieten"_s);
+    connect(Anbieten, &QCheckBox::toggled, this, &LiveFenster::umschalten);
+    spalte->addWidget(Anbieten);
+
+    auto *port_zeile = new QHBoxLayout;
+    auto *port_text = new QLabel(u"&Port:"_s);
+    Port = new QSpinBox;
+    Port->setObjectName(u"Port"_s);
+    Port->setRange(1024, 65535);
+    Port->setValue(zusatz_live_port(m_zustand.daten_pfad));
+    Port->setAccessibleName(u"Port"_s);
+    port_text->setBuddy(Port);
+    connect(Port, &QSpinBox::valueChanged, this, &LiveFenster::port_geaendert);
+    port_zeile->addWidget(port_text);
+    port_zeile->addWidget(Port);
+    port_zeile->addStretch(1);
+    spalte->addLayout(port_zeile);
+
+    auto *adressen_text = new QLabel(u"Adressen dieses Rechners im Hallennetz:"_s);
+    Adressen = new QLabel;
+    Adressen->setObjectName(u"Adressen"_s);
+    Adressen->setTextFormat(Qt::PlainText);
+    Adressen->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Adressen->setAccessibleName(u"Adressen dieses Rechners im Hallennetz"_s);
+    adressen_text->setBuddy(Adressen);
+    spalte->addWidget(adressen_text);
+    spalte->addWidget(Adressen);
+
+    QrCode = new QLabel;
+    QrCode->setObjectName(u"QrCode"_s);
+    QrCode->setAlignment(Qt::AlignCenter);
+    QrCode->setAccessibleName(u"QR-Code der ersten Adresse"_s);
+    spalte->addWidget(QrCode, 1);
+
+    Status = new QLabel;
+    Status->setObjectName(u"Status"_s);
+    Status->setWordWrap(true);
+    spalte->addWidget(Status);
+
+    auto *knoepfe = new QHBoxLayout;
+    knoepfe->addStretch(1);
+    QPushButton *schliessen = knopf_anlegen(this, "Schliessen", u"&Schließen"_s);
+    connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
+    knoepfe->addWidget(schliessen);
+    spalte->addLayout(knoepfe);
+}
+
+void LiveFenster::stand_senden(const QByteArray &dokument)
+{
+    m_server.senden(dokument);
+}
+
+void LiveFenster::umschalten(bool an)
+{
+    if (!an) {
+        m_server.beenden();
+        Port->setEnabled(true);
+        status_zeigen();
+        return;
+    }
+    if (const auto fehler = m_server.starten(m_bindung, quint16(Port->value()))) {
+        const QSignalBlocker sperre(Anbieten);
+        Anbieten->setChecked(false);
+        Status->setText(*fehler);
+        m_plattform.fehler(*fehler);
+        return;
+    }
+    Port->setEnabled(false);
+    adressen_zeigen();
+    status_zeigen();
+}
+
+void LiveFenster::port_geaendert(int port)
+{
+    QString fehler;
+    if (!zusatz_live_port_setzen(m_zustand.daten_pfad, port, &fehler))
+        m_plattform.fehler(fehler);
+    adressen_zeigen();
+}
+
+void LiveFenster::adressen_zeigen()
+{
+    const QStringList adressen = live_adressen(quint16(Port->value()));
+    if (adressen.isEmpty()) {
+        Adressen->setText(u"Keine – der Rechner ist mit keinem Netz verbunden."_s);
+        QrCode->clear();
+        return;
+    }
+    Adressen->setText(adressen.join(u'\n'));
+    QrCode->setPixmap(QPixmap::fromImage(qr_bild(adressen.first(), qr_modul_pixel)));
+}
+
+void LiveFenster::status_zeigen()
+{
+    if (!m_server.laeuft()) {
+        Status->setText(u"Die Live-Seite ist aus."_s);
+        return;
+    }
+    const int telefone = m_server.telefone();
+    Status->setText(telefone == 1
+                        ? u"Die Live-Seite läuft: 1 Telefon verbunden."_s
+                        : u"Die Live-Seite läuft: %1 Telefone verbunden."_s.arg(telefone));
+}

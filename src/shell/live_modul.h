@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QtPlugin>
+
+class Plattform;
+class QByteArray;
+class QWidget;
+struct Zustand;
+
+// The module "vorlix_live" (Qt WebSockets and Qt Network): the live page's server and its
+// window "Live-Seite".
+class LiveModul
+{
+public:
+    virtual ~LiveModul() = default;
+    // The window "Live-Seite", built at the first call as a child of the main window, shown and
+    // raised. It and its server end with the main window.
+    virtual QWidget *fenster_zeigen(Zustand &zustand, Plattform &plattform,
+                                    QWidget *hauptfenster) = 0;
+    // The match day's snapshot as it stands now; every connected phone gets it at once.
+    virtual void stand_senden(const QByteArray &dokument) = 0;
+};
+
+#define LiveModul_iid "vorlix.LiveModul/1"
+Q_DECLARE_INTERFACE(LiveModul, LiveModul_iid)
+
+inline constexpr const char *live_modul_name = "vorlix_live";
