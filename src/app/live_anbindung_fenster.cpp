@@ -1,14 +1,15 @@
 #include "app/live_anbindung_fenster.h"
 
+#include "app/hauptfenster_fenster.h"
+#include "app/turnierplan_anbindung_fenster.h"
+#include "grid/filtergrid_fenster.h"
 #include "live/verdichter.h"
 #include "matchplan/plan_profil.h"
 #include "matchplan/spielplan.h"
 #include "matchplan/spielplan_fenster.h"
-#include "app/hauptfenster_fenster.h"
 #include "shell/live_modul.h"
 #include "shell/module.h"
 #include "shell/plattform.h"
-#include "app/turnierplan_anbindung_fenster.h"
 #include "shell/zustand.h"
 #include "stopwatch/stoppuhr_fenster.h"
 
@@ -46,6 +47,32 @@ void LiveAnbindung::oeffnen()
     }
     m_modul->fenster_zeigen(m_zustand, m_plattform, &m_hauptfenster);
 }
+
+namespace {
+
+// The round under way and the next one with their tables, names and typed results.
+std::optional<LiveRunden> live_runden(const Spielplan &plan, const GitterModell &matrix)
+{
+    const Rundenplan &rundenplan = plan.rundenplan();
+    const std::optional<int> runde = plan.runden().runde;
+    if (rundenplan.runden.isEmpty() || !runde)
+        return std::nullopt;
+    const auto live_runde = [&](int nummer) {
+        LiveRunde ergebnis{nummer + 1, {}};
+        for (const Rundenspiel &spiel : rundenplan.runden[nummer])
+            ergebnis.tische << LiveTisch{spiel.tisch, matrix.Cells(spiel.spalte, 0).trimmed(),
+                                         matrix.Cells(0, spiel.zeile).trimmed(),
+                                         matrix.Cells(spiel.spalte, spiel.zeile)};
+        return ergebnis;
+    };
+    LiveRunden runden;
+    runden.aktuell = live_runde(*runde);
+    if (*runde + 1 < rundenplan.runden.size())
+        runden.naechste = live_runde(*runde + 1);
+    return runden;
+}
+
+} // namespace
 
 void LiveAnbindung::plan_anbinden(SpielplanFenster *plan)
 {
@@ -89,7 +116,7 @@ QJsonObject LiveAnbindung::stand() const
         plan ? (plan->profil().doppel ? Planfenster::doppel : Planfenster::einzel)
              : uhr.aktuelles_planfenster();
     Tagesstand tag = tagesstand(plan, uhr.anzeige(art), m_plattform.jetzt().date());
-    if (runden)
-        tag.runden = runden();
+    if (plan)
+        tag.runden = live_runden(*plan, *m_gefolgt->FilterGrid2);
     return stand_objekt(tag);
 }

@@ -27,8 +27,6 @@ public:
     LiveAnbindung(TForm1 &hauptfenster, TurnierplanAnbindung &turnierplan, Zustand &zustand,
                   Plattform &plattform);
 
-    // The round plan's current and next round, while the round plan is on.
-    std::function<std::optional<LiveRunden>()> runden;
     // Built at the first opening; nullptr until then.
     LiveVerdichter *verdichter() const { return m_verdichter; }
 

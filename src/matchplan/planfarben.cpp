@@ -3,9 +3,11 @@
 #include "grid/filtergrid.h"
 #include "matchplan/ergebniseingabe.h"
 #include "matchplan/planaufbau.h"
+#include "matchplan/rundenanzeige.h"
 #include "shell/optionen.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -54,10 +56,19 @@ Zellfarben tabellen_zellfarben(const Planfarben &farben, int aCol, int aRow, boo
     return zelle;
 }
 
+bool in_der_runde(const Rundenanzeige &runden, int aCol, int aRow)
+{
+    return std::any_of(runden.jetzt.cbegin(), runden.jetzt.cend(), [&](const Rundenzeile &spiel) {
+        return spiel.spalte == aCol && spiel.zeile == aRow;
+    });
+}
+
 Zellfarben matrix_zellfarben(const Planfarben &farben, int n, int aCol, int aRow, bool markiert,
-                             const QString &text)
+                             const QString &text, bool in_runde)
 {
     Zellfarben zelle;
+    if (in_runde)
+        zelle.hintergrund = runden_farbe;
     if (markiert)
         zelle.schrift = matrix_markiert_schrift;
     if (!text.isEmpty() && sperr_richtungen(aCol, aRow, n) == 0 && aCol >= 1 && aRow >= 1 &&

@@ -8,6 +8,7 @@
 class GitterModell;
 class QPainter;
 class TOptionen;
+struct Rundenanzeige;
 
 // The colours of the plan's grids, read from the options when a plan is opened, so that a
 // change in the settings shows at the next opening.
@@ -46,8 +47,14 @@ Zellfarben tabellen_zellfarben(const Planfarben &farben, int aCol, int aRow, boo
 // Result matrix of n entries per team: team 1 in row 0, team 2 in column 0, the result cells
 // where entry is refused in the lock colour; cell (0, 0) stays as the grid draws it. A game's
 // text that does not count is written in red.
+// A game of the round under way has the round colour as background.
 Zellfarben matrix_zellfarben(const Planfarben &farben, int n, int aCol, int aRow, bool markiert,
-                             const QString &text = {});
+                             const QString &text = {}, bool in_runde = false);
+
+inline constexpr TColor runden_farbe = 0x0080F0FF;
+
+// Whether matrix cell (aCol, aRow) is a game of the round under way.
+bool in_der_runde(const Rundenanzeige &runden, int aCol, int aRow);
 
 inline constexpr TColor zaehlt_nicht_schrift = 0x000000C8;
 

@@ -8,6 +8,7 @@
 #include "matchplan/spieltag_namen.h"
 #include "matchplan/wertung.h"
 #include "shell/plattform.h"
+#include "shell/zusatz.h"
 #include "shell/zustand.h"
 #include "storage/ganzzahl.h"
 
@@ -39,6 +40,7 @@ Spielplan::Spielplan(Zustand &zustand, Plattform &plattform, const SpielplanProf
     m_matrix.OnEditEnd = [this](GitterModell &) {
         eingabe_endet();
     };
+    m_tische = zusatz_tische(m_zustand.daten_pfad);
     m_matrix.OnHinweis = [this](const GitterModell &matrix, int aCol, int aRow) {
         const bool spiel = aCol >= 1 && aCol <= m_anzahl && aRow >= 1 && aRow <= m_anzahl;
         const QString text = matrix.Cells(aCol, aRow);
@@ -138,8 +140,27 @@ void Spielplan::Sortieren()
     mannschaften_werten_neu();
 }
 
+void Spielplan::tische_geaendert(int tische)
+{
+    if (tische == m_tische)
+        return;
+    m_tische = tische;
+    QString fehler;
+    if (!zusatz_tische_setzen(m_zustand.daten_pfad, tische, &fehler))
+        m_plattform.fehler(fehler);
+    mannschaften_werten_neu();
+}
+
+void Spielplan::rundenplan_neu()
+{
+    if (m_rundenplan.anzahl != m_anzahl || m_rundenplan.tische != std::min(m_tische, m_anzahl))
+        m_rundenplan = m_tische > 0 ? rundenplan_erstellen(m_anzahl, m_tische) : Rundenplan{};
+}
+
 void Spielplan::mannschaften_werten_neu()
 {
+    rundenplan_neu();
+    m_runden = rundenanzeige(m_rundenplan, m_tabelle, m_matrix);
     m_wertung = mannschaften_werten(m_tabelle, m_anzahl);
     emit ergebnisse_geaendert();
 }

@@ -4,6 +4,8 @@
 #include "matchplan/mannschaftswertung.h"
 #include "matchplan/planfarben.h"
 #include "matchplan/planschritte.h"
+#include "matchplan/rundenanzeige.h"
+#include "matchplan/rundenplan.h"
 
 #include <QDate>
 #include <QObject>
@@ -83,6 +85,13 @@ public:
     void zeilenhoehe_geaendert(int wert);
     void schriftgroesse_geaendert(int wert);
 
+    // The round plan over the hall's tables (0: none), kept in the additional settings file;
+    // the rounds follow every ranking.
+    int tische() const { return m_tische; }
+    void tische_geaendert(int tische);
+    const Rundenplan &rundenplan() const { return m_rundenplan; }
+    const Rundenanzeige &runden() const { return m_runden; }
+
 signals:
     // Heading, caption, date or sizes changed.
     void geaendert();
@@ -101,6 +110,7 @@ private:
     // Pushes the step of the editing that began last, if it changed anything.
     void eingabe_endet();
     void mannschaften_werten_neu();
+    void rundenplan_neu();
 
     Zustand &m_zustand;
     Plattform &m_plattform;
@@ -120,4 +130,7 @@ private:
     std::optional<Planstand> m_vor_eingabe; // while a matrix cell is being edited
     bool m_loeschen_laeuft = false;
     Mannschaftswertung m_wertung;
+    int m_tische = 0;
+    Rundenplan m_rundenplan;
+    Rundenanzeige m_runden;
 };

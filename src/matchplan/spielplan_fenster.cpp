@@ -9,6 +9,9 @@
 #include "matchplan/plan_profil.h"
 #include "matchplan/planaufbau.h"
 #include "matchplan/planfarben.h"
+#include "matchplan/rundendruck.h"
+#include "matchplan/rundendruck_fenster.h"
+#include "matchplan/rundenfeld_fenster.h"
 #include "matchplan/schritte_fenster.h"
 #include "matchplan/spielplan.h"
 #include "matchplan/wiederherstellung.h"
@@ -16,6 +19,7 @@
 #include "shell/arbeitsbereich_fenster.h"
 #include "shell/knopf_fenster.h"
 #include "shell/plattform.h"
+#include "shell/zusatz.h"
 #include "shell/zustand.h"
 
 #include <QApplication>
@@ -26,6 +30,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -104,6 +109,10 @@ SpielplanFenster::SpielplanFenster(Zustand &zustand, Plattform &plattform,
     connect(m_plan.get(), &Spielplan::geaendert, this, &SpielplanFenster::spiegeln);
     connect(m_plan.get(), &Spielplan::eintraege_geaendert, this,
             &SpielplanFenster::breiten_anpassen);
+    connect(m_plan.get(), &Spielplan::ergebnisse_geaendert, this, &SpielplanFenster::runden_zeigen);
+    m_tische->setValue(m_plan->tische());
+    connect(m_tische, &QSpinBox::valueChanged, m_plan.get(), &Spielplan::tische_geaendert);
+    runden_zeigen();
     schritte_anbinden(*this, *FilterGrid2, *m_plan);
     Mannschaftszeilen = new MannschaftsZeilen(*m_plan, m_gitterflaeche);
     wiederherstellung_einrichten();
@@ -137,7 +146,7 @@ void SpielplanFenster::oberflaeche_aufbauen()
     spalte->setContentsMargins(0, 0, 0, 0);
     spalte->setSpacing(0);
     spalte->addWidget(kopf_aufbauen());
-    spalte->addWidget(gitter_aufbauen(), 1);
+    spalte->addWidget(runden_aufbauen(gitter_aufbauen()), 1);
     fuss_aufbauen();
     spalte->addWidget(Panel1);
 }
@@ -209,6 +218,7 @@ QWidget *SpielplanFenster::kopf_aufbauen()
     }
     for (QWidget *teil : std::initializer_list<QWidget *>{RxClock1, SpeedButton1, SpeedButton2})
         teil->setFont(normal);
+    tische_aufbauen(reihe, normal);
 
     connect(DateEdit1, &QDateEdit::dateChanged, this,
             [this](const QDate &datum) { m_plan->setze_datum(datum); });
@@ -251,6 +261,63 @@ QWidget *SpielplanFenster::gitter_aufbauen()
     connect(FilterGrid2, &QAbstractItemView::clicked, this,
             [this] { m_plan->FilterGrid2Change(); });
     return m_gitterflaeche;
+}
+
+void SpielplanFenster::tische_aufbauen(QHBoxLayout *reihe, const QFont &schrift)
+{
+    m_tische_text = beschriftung(u"T&ische"_s, "Tische_Text", Panel2);
+    m_tische = new QSpinBox(Panel2);
+    m_tische->setObjectName("Tische");
+    m_tische->setRange(0, tische_hoechstens);
+    m_tische->setSpecialValueText(u"kein Rundenplan"_s);
+    m_tische->setToolTip(u"Tische in der Halle: verteilt die Spiele auf Runden (0: kein "
+                         u"Rundenplan)"_s);
+    m_tische_text->setBuddy(m_tische);
+    for (QWidget *teil : std::initializer_list<QWidget *>{m_tische_text, m_tische}) {
+        teil->setFont(schrift);
+        reihe->addWidget(teil);
+    }
+}
+
+QWidget *SpielplanFenster::runden_aufbauen(QWidget *gitter)
+{
+    auto *flaeche = new QWidget(this);
+    auto *reihe = new QHBoxLayout(flaeche);
+    reihe->setContentsMargins(0, 0, 0, 0);
+    reihe->setSpacing(0);
+    m_rundenfeld = new Rundenfeld(flaeche);
+    m_rundenfeld->setFixedWidth(280);
+    reihe->addWidget(gitter, 1);
+    reihe->addWidget(m_rundenfeld);
+    connect(m_rundenfeld, &Rundenfeld::spiel_gewaehlt, this,
+            &SpielplanFenster::rundenspiel_waehlen);
+    connect(m_rundenfeld, &Rundenfeld::rundenplan_drucken, this, [this] {
+        rundendruck_zeigen(
+            rundenplan_vorschau(m_zustand, m_plattform, m_plan->rundenplan(), *FilterGrid2),
+            m_plattform, this);
+    });
+    connect(m_rundenfeld, &Rundenfeld::spielzettel_drucken, this, [this] {
+        rundendruck_zeigen(
+            spielzettel_vorschau(m_zustand, m_plattform, m_plan->rundenplan(), *FilterGrid2),
+            m_plattform, this);
+    });
+    return flaeche;
+}
+
+void SpielplanFenster::runden_zeigen()
+{
+    const Rundenanzeige &runden = m_plan->runden();
+    m_rundenfeld->setVisible(!runden.titel.isEmpty());
+    m_rundenfeld->zeigen(runden);
+    FilterGrid2->viewport()->update();
+}
+
+void SpielplanFenster::rundenspiel_waehlen(int spalte, int zeile)
+{
+    FilterGrid2->SetCol(spalte);
+    FilterGrid2->SetRow(zeile);
+    FilterGrid2->SelectCells(spalte, zeile);
+    FilterGrid2->setFocus();
 }
 
 void SpielplanFenster::fuss_aufbauen()
@@ -455,7 +522,8 @@ void SpielplanFenster::FilterGrid2RowColorProc(GitterModell &gitter, qint32 &, Q
 {
     zellfarben_anwenden(maler, matrix_zellfarben(m_plan->farben(), m_plan->anzahl(), aCol, aRow,
                                                  zelle_markiert(gitter, aRow, state),
-                                                 gitter.Cells(aCol, aRow)));
+                                                 gitter.Cells(aCol, aRow),
+                                                 in_der_runde(m_plan->runden(), aCol, aRow)));
 }
 
 TForm5::TForm5(Zustand &zustand, Plattform &plattform, QWidget *parent)

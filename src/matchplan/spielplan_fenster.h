@@ -10,7 +10,10 @@ class MannschaftsZeilen;
 class Plattform;
 class QDateEdit;
 class QFrame;
+class QHBoxLayout;
 class QLabel;
+class QSpinBox;
+class Rundenfeld;
 class QPainter;
 class QPushButton;
 class QTimer;
@@ -65,6 +68,10 @@ public:
     QPushButton *Button6 = nullptr; // "Hilfe"
     // The team score under the standings.
     MannschaftsZeilen *Mannschaftszeilen = nullptr;
+    // The round plan: the hall's tables in the head, the rounds beside the grids.
+    QLabel *m_tische_text = nullptr;
+    QSpinBox *m_tische = nullptr;
+    Rundenfeld *m_rundenfeld = nullptr;
 
 signals:
     void startseite_zeigen();
@@ -90,6 +97,10 @@ private:
     void wiederherstellung_einrichten();
     QWidget *kopf_aufbauen();
     QWidget *gitter_aufbauen();
+    QWidget *runden_aufbauen(QWidget *gitter);
+    void tische_aufbauen(QHBoxLayout *reihe, const QFont &schrift);
+    void runden_zeigen();
+    void rundenspiel_waehlen(int spalte, int zeile);
     void fuss_aufbauen();
     QPushButton *knopf(const char *name, const QString &text);
     void FormCreate();

@@ -131,6 +131,18 @@ ZuschauerFenster::ZuschauerFenster(Plattform &plattform, QWidget *eltern)
         Kopf[s]->setAlignment(Rangliste[0][s]->alignment());
         Kopf[s]->farben_setzen(kopfschrift);
     }
+    Jetzt = new Tafeltext("Jetzt", this);
+    Danach = new Tafeltext("Danach", this);
+    for (Tafeltext *kopf : {Jetzt, Danach}) {
+        kopf->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        kopf->farben_setzen(kopfschrift);
+    }
+    for (auto *zeilen : {&JetztZeilen, &DanachZeilen}) {
+        for (Tafeltext *&zeile : *zeilen) {
+            zeile = new Tafeltext("Runde", this);
+            zeile->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        }
+    }
     zeit_anzeigen(u"00 : 00"_s, {});
 
     resize(1024, 768);
@@ -243,6 +255,35 @@ void ZuschauerFenster::spiegeln()
         else
             zeile->farben_setzen(mannschaftsfarbe(team));
     }
+    runden_spiegeln();
+}
+
+bool ZuschauerFenster::mit_runden() const
+{
+    return m_plan && !m_plan->runden().titel.isEmpty();
+}
+
+void ZuschauerFenster::runden_spiegeln()
+{
+    const bool an = mit_runden();
+    const Rundenanzeige leer;
+    const Rundenanzeige &runden = an ? m_plan->runden() : leer;
+    Jetzt->setVisible(an);
+    Jetzt->setText(runden.runde ? u"Jetzt – "_s + runden.titel : runden.titel);
+    Danach->setVisible(an && !runden.danach.isEmpty());
+    Danach->setText(u"Danach"_s);
+    const auto fuellen = [](auto &zeilen, const QList<Rundenzeile> &spiele, qsizetype platz) {
+        for (size_t i = 0; i < zeilen.size(); ++i) {
+            const bool da = qsizetype(i) < std::min(spiele.size(), platz);
+            zeilen[i]->setVisible(da);
+            zeilen[i]->setText(da ? spiele[qsizetype(i)].text : QString());
+            zeilen[i]->farben_setzen(schrift, grund);
+        }
+    };
+    fuellen(JetztZeilen, runden.jetzt, qsizetype(JetztZeilen.size()));
+    // What does not fit below the current round is left out of the next one.
+    const qsizetype rest = ZuschauerFenster::zeilen - 2 - runden.jetzt.size();
+    fuellen(DanachZeilen, runden.danach, std::max<qsizetype>(rest, 0));
 }
 
 void ZuschauerFenster::anordnen()
@@ -262,8 +303,11 @@ void ZuschauerFenster::anordnen()
     Spielzeit->schrift_setzen(tafelschrift(h * 3 / 2, true));
 
     // Columns "Platz", "Name", "Mannschaft", "Spiele", "Ges.": name and team share what is left.
+    // The round plan, when on, takes the right part beside the ranking.
+    const int rangbreite = mit_runden() ? breite * 60 / 100 : breite;
+    runden_anordnen(rand + rangbreite + rand, breite - rangbreite - rand, h);
     std::array<int, 5> spalten{3 * h, 0, 0, 7 * h / 2, 7 * h / 2};
-    const int rest = breite - spalten[platz] - spalten[spiele] - spalten[ges];
+    const int rest = rangbreite - spalten[platz] - spalten[spiele] - spalten[ges];
     spalten[name] = rest * 55 / 100;
     spalten[mannschaft] = rest - spalten[name];
     int x = rand;
@@ -289,6 +333,27 @@ void ZuschauerFenster::anordnen()
         zeile->schrift_setzen(tafelschrift(h * 62 / 100, true));
     }
     spiegeln();
+}
+
+void ZuschauerFenster::runden_anordnen(int x, int breite, int h)
+{
+    const int innen = h / 4;
+    Jetzt->setGeometry(x, 2 * h, breite, h);
+    Jetzt->schrift_setzen(tafelschrift(h * 55 / 100, true));
+    Jetzt->setContentsMargins(innen, 0, innen, 0);
+    const auto legen = [&](auto &zeilen, int erste) {
+        for (size_t i = 0; i < zeilen.size(); ++i) {
+            zeilen[i]->setGeometry(x, (erste + int(i)) * h, breite, h);
+            zeilen[i]->setContentsMargins(innen, 0, innen, 0);
+            zeilen[i]->schrift_setzen(tafelschrift(h * 55 / 100));
+        }
+    };
+    legen(JetztZeilen, 3);
+    const int danach = 3 + int(mit_runden() ? m_plan->runden().jetzt.size() : 0);
+    Danach->setGeometry(x, danach * h, breite, h);
+    Danach->schrift_setzen(tafelschrift(h * 55 / 100, true));
+    Danach->setContentsMargins(innen, 0, innen, 0);
+    legen(DanachZeilen, danach + 1);
 }
 
 void ZuschauerFenster::keyPressEvent(QKeyEvent *ereignis)

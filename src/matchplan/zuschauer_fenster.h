@@ -67,6 +67,11 @@ public:
     std::array<std::array<Tafeltext *, 5>, zeilen> Rangliste{};
     Tafeltext *Mannschaft1 = nullptr;
     Tafeltext *Mannschaft2 = nullptr;
+    // With the round plan on: the current round with its tables, then the next one.
+    Tafeltext *Jetzt = nullptr;
+    Tafeltext *Danach = nullptr;
+    std::array<Tafeltext *, 10> JetztZeilen{};
+    std::array<Tafeltext *, 10> DanachZeilen{};
 
 protected:
     void keyPressEvent(QKeyEvent *ereignis) override;
@@ -76,7 +81,10 @@ protected:
 
 private:
     void spiegeln();
+    void runden_spiegeln();
     void anordnen();
+    void runden_anordnen(int x, int breite, int h);
+    bool mit_runden() const;
 
     Plattform &m_plattform;
     QPointer<Spielplan> m_plan;
