@@ -272,6 +272,7 @@ void SpielplanFenster::tische_aufbauen(QHBoxLayout *reihe, const QFont &schrift)
     m_tische->setSpecialValueText(u"kein Rundenplan"_s);
     m_tische->setToolTip(u"Tische in der Halle: verteilt die Spiele auf Runden (0: kein "
                          u"Rundenplan)"_s);
+    m_tische->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_tische_text->setBuddy(m_tische);
     for (QWidget *teil : std::initializer_list<QWidget *>{m_tische_text, m_tische}) {
         teil->setFont(schrift);
