@@ -14,7 +14,6 @@
 #include <QTemporaryDir>
 #include <array>
 #include <benchmark/benchmark.h>
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -89,10 +88,6 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks(&sammler);
     const double panel = sammler.median_us["rundenpanel"];
     const double basis = sammler.median_us["rundenpanel_basis"];
-    std::printf("\n%-28s %10s %10s %8s %10s\n", "Rundenanzeige", "Median µs", "Basis µs", "Faktor",
-                "Ziel µs");
-    std::printf("%-28s %10.2f %10.2f %8.2f %10.0f %s\n", "Runde nach Tastendruck", panel, basis,
-                basis > 0 ? panel / basis : 0.0, ziel_us,
-                panel <= ziel_us ? "erreicht" : "VERFEHLT");
+    ziel_zeile_drucken("Rundenanzeige", "Runde nach Tastendruck", panel, basis, ziel_us);
     return 0;
 }

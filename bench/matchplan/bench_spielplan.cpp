@@ -13,7 +13,6 @@
 #include <QTemporaryDir>
 #include <array>
 #include <benchmark/benchmark.h>
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -112,9 +111,6 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks(&sammler);
     const double plan = sammler.median_us["tastendruck"];
     const double basis = sammler.median_us["tastendruck_basis"];
-    std::printf("\n%-28s %10s %10s %8s %10s\n", "Spielplan", "Median µs", "Basis µs", "Faktor",
-                "Ziel µs");
-    std::printf("%-28s %10.2f %10.2f %8.2f %10.0f %s\n", "Ergebnis bis Plätze, Stand", plan, basis,
-                basis > 0 ? plan / basis : 0.0, ziel_us, plan <= ziel_us ? "erreicht" : "VERFEHLT");
+    ziel_zeile_drucken("Spielplan", "Ergebnis bis Plätze, Stand", plan, basis, ziel_us);
     return 0;
 }
