@@ -27,8 +27,8 @@ ErgebnislisteFenster &ErgebnisAnbindung::ergebnisliste(bool doppel)
     else
         fenster = new TForm13(m_zustand, m_plattform, &m_hauptfenster);
     connect(fenster, &ErgebnislisteFenster::startseite_zeigen, &m_hauptfenster,
-            &TForm1::startseite_zeigen);
+            &TForm1::startseite_einblenden);
     connect(fenster, &ErgebnislisteFenster::startseite_verbergen, &m_hauptfenster,
-            &TForm1::startseite_verbergen);
+            &TForm1::startseite_ausblenden);
     return *fenster;
 }

@@ -2,6 +2,7 @@
 
 #include "app/einstellungen_fenster.h"
 #include "app/ergebnis_anbindung_fenster.h"
+#include "app/live_anbindung_fenster.h"
 #include "app/startbild_fenster.h"
 #include "app/turnierplan_anbindung_fenster.h"
 #include "app/ueber_fenster.h"
@@ -23,7 +24,6 @@
 #include "shell/arbeitsbereich_fenster.h"
 #include "shell/druck_modul.h"
 #include "shell/kuerzel.h"
-#include "app/live_anbindung_fenster.h"
 #include "shell/module.h"
 #include "shell/plattform.h"
 #include "shell/titel.h"
@@ -78,7 +78,8 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
     befehl_setzen(Befehl::mitspieler_festlegen, [this] { mitspieler_festlegen(); });
 
     Erfassung = new TeilnehmerErfassung(m_zustand, m_plattform, this);
-    connect(Erfassung, &TeilnehmerErfassung::startseite_zeigen, this, &TForm1::startseite_zeigen);
+    connect(Erfassung, &TeilnehmerErfassung::startseite_zeigen, this,
+            &TForm1::startseite_einblenden);
     befehl_setzen(Befehl::teilnehmer_erfassen, [this] { Erfassung->teilnehmer_erfassen(); });
     befehl_setzen(Befehl::spieler_gruppe1_erfassen,
                   [this] { Erfassung->spieler_erfassen(Mannschaft::eins); });
@@ -247,7 +248,7 @@ void TForm1::erzeugen()
     StatusPanel->setFixedWidth(qMax(schirm.width() / 2, info_breite));
     style_lesen(m_zustand, m_plattform, *this);
     startseite_anordnen();
-    startseite_zeigen();
+    startseite_einblenden();
 }
 
 void TForm1::startseite_anordnen()
@@ -303,15 +304,15 @@ void TForm1::befehl_ausfuehren(Befehl befehl)
     if (arbeit == m_befehle.constEnd() || !*arbeit)
         return;
     if (startseite_aus(befehl))
-        startseite_verbergen();
+        startseite_ausblenden();
     (*arbeit)();
 }
 
-void TForm1::startseite_zeigen()
+void TForm1::startseite_einblenden()
 {
     Panel5->show();
 }
-void TForm1::startseite_verbergen()
+void TForm1::startseite_ausblenden()
 {
     Panel5->hide();
 }
@@ -321,7 +322,7 @@ void TForm1::mitspieler_festlegen()
     if (!DualListDlg) {
         DualListDlg = new TDualListDlg(m_zustand, m_plattform, form8().namensfelder(),
                                        form7().namensfelder(), this);
-        connect(DualListDlg, &QDialog::finished, this, &TForm1::startseite_zeigen);
+        connect(DualListDlg, &QDialog::finished, this, &TForm1::startseite_einblenden);
     }
     m_zustand.mannschaft_setzen(Mannschaft::eins);
     DualListDlg->oeffnen();
@@ -331,7 +332,7 @@ TFarbe &TForm1::farbwahl()
 {
     if (!Farbe) {
         Farbe = new TFarbe(m_zustand, m_plattform, this);
-        connect(Farbe, &TFarbe::startseite_zeigen, this, &TForm1::startseite_zeigen);
+        connect(Farbe, &TFarbe::startseite_zeigen, this, &TForm1::startseite_einblenden);
     }
     return *Farbe;
 }
@@ -340,8 +341,8 @@ TForm10 &TForm1::einstellungen()
 {
     if (!Form10) {
         Form10 = new TForm10(m_zustand, m_plattform, this);
-        connect(Form10, &TForm10::startseite_verbergen, this, &TForm1::startseite_verbergen);
-        connect(Form10, &TForm10::startseite_zeigen, this, &TForm1::startseite_zeigen);
+        connect(Form10, &TForm10::startseite_verbergen, this, &TForm1::startseite_ausblenden);
+        connect(Form10, &TForm10::startseite_zeigen, this, &TForm1::startseite_einblenden);
     }
     return *Form10;
 }
@@ -350,12 +351,12 @@ void TForm1::adressen_drucken()
 {
     // The printing windows come with the print module, so start-up loads no Qt Print Support.
     if (auto *druck = modul<DruckModul>(QString::fromLatin1(druck_modul_name))) {
-        druck->adressen_drucken(m_zustand, m_plattform, this, [this] { startseite_zeigen(); });
+        druck->adressen_drucken(m_zustand, m_plattform, this, [this] { startseite_einblenden(); });
         return;
     }
     m_plattform.fehler(u"Drucken ist nicht möglich: Das Druckmodul \"%1\" fehlt."_s.arg(
         QString::fromLatin1(druck_modul_name)));
-    startseite_zeigen();
+    startseite_einblenden();
 }
 
 void TForm1::daten_sichern()
@@ -364,7 +365,7 @@ void TForm1::daten_sichern()
     auto *fenster = new TBack5(m_zustand, m_plattform, this);
     connect(fenster, &QDialog::finished, this, [this] {
         titel_setzen();
-        startseite_zeigen();
+        startseite_einblenden();
     });
     fenster->oeffnen();
 }
@@ -383,14 +384,14 @@ void TForm1::beenden()
 TForm7 &TForm1::form7()
 {
     return fenster(Form7, [this](TForm7 &form) {
-        connect(&form, &TForm7::startseite_zeigen, this, &TForm1::startseite_zeigen);
+        connect(&form, &TForm7::startseite_zeigen, this, &TForm1::startseite_einblenden);
     });
 }
 
 TForm8 &TForm1::form8()
 {
     return fenster(Form8, [this](TForm8 &form) {
-        connect(&form, &TForm8::startseite_zeigen, this, &TForm1::startseite_zeigen);
+        connect(&form, &TForm8::startseite_zeigen, this, &TForm1::startseite_einblenden);
         connect(&form, &TForm8::neu_auswaehlen, this,
                 [this] { befehl_ausfuehren(Befehl::mitspieler_festlegen); });
     });
@@ -412,6 +413,6 @@ void TForm1::gruppen_zeigen()
 SaisonFenster &TForm1::saison()
 {
     return fenster(Saison, [this](SaisonFenster &fenster) {
-        connect(&fenster, &SaisonFenster::startseite_zeigen, this, &TForm1::startseite_zeigen);
+        connect(&fenster, &SaisonFenster::startseite_zeigen, this, &TForm1::startseite_einblenden);
     });
 }

@@ -43,8 +43,8 @@ public:
     // The windows of the program register the work of their commands here; a command
     // without work does nothing.
     void befehl_setzen(Befehl befehl, std::function<void()> arbeit);
-    void startseite_zeigen();
-    void startseite_verbergen();
+    void startseite_einblenden();
+    void startseite_ausblenden();
 
     // Runs before the advertising page when the automatic backup is switched on; false stops
     // the end and the main window stays open.

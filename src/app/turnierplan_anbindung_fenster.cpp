@@ -39,9 +39,9 @@ SpielplanFenster &TurnierplanAnbindung::spielplan_fenster(bool doppel)
     else
         fenster = new TForm6(m_zustand, m_plattform, &m_hauptfenster);
     connect(fenster, &SpielplanFenster::startseite_zeigen, &m_hauptfenster,
-            &TForm1::startseite_zeigen);
+            &TForm1::startseite_einblenden);
     connect(fenster, &SpielplanFenster::startseite_verbergen, &m_hauptfenster,
-            &TForm1::startseite_verbergen);
+            &TForm1::startseite_ausblenden);
     connect(fenster, &SpielplanFenster::neu_oeffnen, &m_hauptfenster,
             [this] { m_hauptfenster.befehl_ausfuehren(Befehl::turnierplan_anzeigen); });
     SpielplanFenster *plan = fenster;
@@ -58,7 +58,8 @@ TForm12 &TurnierplanAnbindung::dateiwahl()
     if (!m_form12) {
         m_form12 = new TForm12(m_zustand, m_plattform, &m_hauptfenster);
         m_form12->ergebnisliste_zeigen = ergebnisliste_zeigen;
-        connect(m_form12, &TForm12::startseite_zeigen, &m_hauptfenster, &TForm1::startseite_zeigen);
+        connect(m_form12, &TForm12::startseite_zeigen, &m_hauptfenster,
+                &TForm1::startseite_einblenden);
     }
     return *m_form12;
 }
@@ -120,7 +121,7 @@ void TurnierplanAnbindung::satz_anbieten(const wiederherstellung::Satz &satz)
     }
     // As a person would: the plan of its kind opened, then the day loaded into it. The set stays
     // until the day is saved.
-    m_hauptfenster.startseite_verbergen();
+    m_hauptfenster.startseite_ausblenden();
     SpielplanFenster &fenster = spielplan_fenster(satz.doppel);
     fenster.oeffnen();
     m_zustand.listen_datum = datum_aus_dateiname(satz.namen.tabelle);

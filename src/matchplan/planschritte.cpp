@@ -2,7 +2,6 @@
 
 #include "grid/filtergrid.h"
 #include "matchplan/planaufbau.h"
-#include "matchplan/spielplan.h"
 
 #include <utility>
 
@@ -37,8 +36,8 @@ std::vector<QString> Planstand::namen() const
     return namen;
 }
 
-Planschritt::Planschritt(Spielplan &plan, Planstand vorher, Planstand nachher)
-    : m_plan(plan)
+Planschritt::Planschritt(Herstellen herstellen, Planstand vorher, Planstand nachher)
+    : m_herstellen(std::move(herstellen))
     , m_vorher(std::move(vorher))
     , m_nachher(std::move(nachher))
 {
@@ -46,10 +45,10 @@ Planschritt::Planschritt(Spielplan &plan, Planstand vorher, Planstand nachher)
 
 void Planschritt::undo()
 {
-    m_plan.stand_herstellen(m_vorher);
+    m_herstellen(m_vorher);
 }
 
 void Planschritt::redo()
 {
-    m_plan.stand_herstellen(m_nachher);
+    m_herstellen(m_nachher);
 }

@@ -2,10 +2,10 @@
 
 #include <QString>
 #include <QUndoCommand>
+#include <functional>
 #include <vector>
 
 class GitterModell;
-class Spielplan;
 
 // The results of a plan at one moment: its entry count and heading, and the text of every cell
 // of the standings and the matrix within their fixed places, hidden columns too.
@@ -29,17 +29,19 @@ void zellen_schreiben(GitterModell &gitter, int spalten, int zeilen,
 
 // One step of the results, a committed result or one "Ergebnis löschen": undo puts the plan
 // back as it was before, redo as it was after. Totals and ranks come back as they stood, not
-// computed again.
+// computed again. `herstellen` puts a stand into the plan.
 class Planschritt : public QUndoCommand
 {
 public:
-    Planschritt(Spielplan &plan, Planstand vorher, Planstand nachher);
+    using Herstellen = std::function<void(const Planstand &)>;
+
+    Planschritt(Herstellen herstellen, Planstand vorher, Planstand nachher);
 
     void undo() override;
     void redo() override;
 
 private:
-    Spielplan &m_plan;
+    Herstellen m_herstellen;
     Planstand m_vorher;
     Planstand m_nachher;
 };

@@ -270,7 +270,15 @@ void Spielplan::eingabe_endet()
     m_vor_eingabe.reset();
     Planstand nachher = stand();
     if (nachher != vorher)
-        m_schritte.push(new Planschritt(*this, std::move(vorher), std::move(nachher)));
+        schritt_ablegen(std::move(vorher), std::move(nachher));
+}
+
+void Spielplan::schritt_ablegen(Planstand vorher, Planstand nachher)
+{
+    const auto herstellen = [this](const Planstand &stand) {
+        stand_herstellen(stand);
+    };
+    m_schritte.push(new Planschritt(herstellen, std::move(vorher), std::move(nachher)));
 }
 
 void Spielplan::rueckgaengig()
@@ -295,7 +303,7 @@ void Spielplan::ergebnis_loeschen(const std::function<void()> &oeffnen_lassen)
     Planstand nachher = stand();
     // The opening command may have opened the other game kind's plan and left this one alone.
     if (nachher != vorher)
-        m_schritte.push(new Planschritt(*this, std::move(vorher), std::move(nachher)));
+        schritt_ablegen(std::move(vorher), std::move(nachher));
 }
 
 Planstand Spielplan::stand() const

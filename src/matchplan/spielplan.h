@@ -103,6 +103,8 @@ signals:
     void eintraege_geaendert();
 
 private:
+    // Puts one step of the results on the undo stack.
+    void schritt_ablegen(Planstand vorher, Planstand nachher);
     void FilterGrid2SelectCell(int aCol, int aRow, bool &CanSelect);
     void leeren();
     void farben_lesen();
