@@ -49,11 +49,17 @@ void flaeche_faerben(QWidget &flaeche, qint32 farbe)
 {
     const QColor grund = farbe_zu_qcolor(farbe);
     const QColor schrift = lesbare_schrift(grund);
-    // Only these roles are the surface's own; the others still follow the style.
+    // Only these roles are the surface's own; the others still follow the style. A flat button
+    // on the surface raises in the surface's colour when the mouse is over it or it is pressed,
+    // so its caption stays readable there too.
     QPalette palette;
     palette.setColor(QPalette::Window, grund);
     palette.setColor(QPalette::WindowText, schrift);
     palette.setColor(QPalette::ButtonText, schrift);
+    const QPalette knopf(grund); // light, mid, dark and shadow follow from the colour
+    for (const QPalette::ColorRole rolle : {QPalette::Button, QPalette::Light, QPalette::Midlight,
+                                            QPalette::Mid, QPalette::Dark, QPalette::Shadow})
+        palette.setColor(rolle, knopf.color(rolle));
     flaeche.setPalette(palette);
     flaeche.setAutoFillBackground(true);
 }

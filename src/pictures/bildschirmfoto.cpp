@@ -6,24 +6,21 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPainter>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
 
-QRect aufnahme_bereich(const QRect &fenster)
+QRect aufnahme_bereich(const QRect &fenster, const QRect &bildschirm)
 {
-    return {fenster.left(), fenster.top() + 20, fenster.width() - 1, fenster.height() + 4};
+    return fenster.intersected(bildschirm);
 }
 
-QImage fenster_bild(const QImage &aufnahme, const QRect &fenster)
+QImage fenster_bild(const QImage &aufnahme, const QSize &groesse)
 {
-    QImage bild(fenster.width(), fenster.height() + 5, QImage::Format_RGB32);
-    bild.fill(Qt::white);
-    const QRect bereich = aufnahme_bereich(fenster);
-    QPainter maler(&bild);
-    maler.drawImage(QPoint(0, 0), aufnahme, QRect(QPoint(0, 0), bereich.size()));
-    return bild;
+    const QImage bild = aufnahme.size() == groesse ? aufnahme
+                                                   : aufnahme.scaled(groesse, Qt::IgnoreAspectRatio,
+                                                                     Qt::SmoothTransformation);
+    return bild.convertToFormat(QImage::Format_RGB32);
 }
 
 QString setJPGFileName(const QString &fbmp)
@@ -64,13 +61,14 @@ void Bildschirmfoto::aufnehmen()
         return;
     const QString jpg = QFileInfo(m_bmp_name).path() + u'/' + setJPGFileName(m_bmp_name);
     m_bmp_name.clear();
-    const QRect fenster = m_fensterrahmen();
-    const QImage aufnahme = m_plattform.bildschirm_aufnehmen(aufnahme_bereich(fenster));
+    const QRect bereich = aufnahme_bereich(m_fensterrahmen(), m_plattform.bildschirm());
+    const QImage aufnahme =
+        bereich.isEmpty() ? QImage() : m_plattform.bildschirm_aufnehmen(bereich);
     if (aufnahme.isNull()) {
         m_plattform.fehler(u"Der Bildschirm konnte nicht aufgenommen werden."_s);
         return;
     }
-    if (!jpeg_schreiben(fenster_bild(aufnahme, fenster), jpg, m_qualitaet))
+    if (!jpeg_schreiben(fenster_bild(aufnahme, bereich.size()), jpg, m_qualitaet))
         m_plattform.fehler(u"Das Bildschirmfoto konnte nicht gespeichert werden:\n%1"_s.arg(
             QDir::toNativeSeparators(jpg)));
 }

@@ -11,13 +11,12 @@ class Plattform;
 class QTimer;
 struct Zustand;
 
-// The screen area a window's screenshot shows: from 20 pixels below the window's top edge,
-// one pixel narrower and four pixels higher than the window, so the top of the title bar is
-// left out and a strip below the window is taken in.
-QRect aufnahme_bereich(const QRect &fenster);
-// The picture of the window: as wide as the window and five pixels higher, the captured area
-// at its top left corner; the last column and row stay white.
-QImage fenster_bild(const QImage &aufnahme, const QRect &fenster);
+// The screen area a window's screenshot shows: the window with its frame, as far as it lies
+// on the screen.
+QRect aufnahme_bereich(const QRect &fenster, const QRect &bildschirm);
+// The picture of that area: the capture at the area's size, so a screen that counts more
+// pixels than points gives the same picture.
+QImage fenster_bild(const QImage &aufnahme, const QSize &groesse);
 // The picture's file name for a bitmap name: its file part with the last three characters
 // replaced by "jpg" ("Tag1.bmp" gives "Tag1.jpg").
 QString setJPGFileName(const QString &fbmp);

@@ -14,12 +14,13 @@ inline const QString titel = QStringLiteral("Mitglieder Adressen drucken");
 
 struct Adressliste
 {
-    int zeilenhoehe = 0; // the title's height; the lines are spaced by it
     QList<DruckSeite> seiten;
 };
 
-// Lays the roster out in storage order: the page head, the heading band and one line per
-// record. A line that would reach below the bottom margin starts the next page with the head
-// repeated, so no record is ever lost.
-Adressliste drucken_adressen(const QList<adresse> &adressen, const Druckschrift &schrift,
-                             const QDate &heute);
+// Lays the roster out in storage order, one line per record with name, first name, street,
+// place, the three numbers and the e-mail address, under the title and the team's name on
+// every page. The list is fitted to the page as every printed list is: its columns never
+// overlap and nothing reaches into the margins; a long roster goes on on further pages with
+// the head repeated.
+Adressliste drucken_adressen(const QList<adresse> &adressen, const QString &mannschaft,
+                             const Druckschrift &schrift, const QDate &heute);

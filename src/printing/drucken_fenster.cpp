@@ -86,9 +86,18 @@ void TForm14::drucken_adressen()
     }
     setWindowTitle(druck::titel);
     m_liste = ::drucken_adressen(adressen_lesen(m_zustand.pfad(adressen_dateiname(m_mannschaft))),
-                                 schrift, m_plattform.jetzt().date());
+                                 mannschaftsname(), schrift, m_plattform.jetzt().date());
     eine_seite();
     NicePreview1->updatePreview();
+}
+
+QString TForm14::mannschaftsname() const
+{
+    const QString name =
+        m_zustand.optionen
+            .wert(m_mannschaft == Mannschaft::eins ? opt::name_mannschaft1 : opt::name_mannschaft2)
+            .trimmed();
+    return name.isEmpty() ? u"Mannschaft %1"_s.arg(nummer(m_mannschaft)) : name;
 }
 
 void TForm14::RxSpinEdit1Change(const QString &text)

@@ -52,6 +52,8 @@ protected:
 
 private:
     void oberflaeche_aufbauen();
+    // The team's name from the options, "Mannschaft 1" or "Mannschaft 2" when none is set.
+    QString mannschaftsname() const;
     bool ausgeben(QPrinter &drucker) override;
     void RxSpinEdit1Change(const QString &text);
     void ComboBox1Change(const QFont &schrift);

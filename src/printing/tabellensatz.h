@@ -10,15 +10,21 @@
 // Lists laid out on pages of the print layout (1/96 inch, 816 x 1056). Every page has the
 // heading centred at its top, "Erstellt am:" with the date and "Seite n"; each table its title,
 // its column titles on a band and one line per row. A table that does not fit goes on on the
-// next page with its column titles again. Columns are as wide as their widest text; a table
-// too wide for the page first breaks its titles into lines at blanks, then is set smaller,
-// down to the smallest size, and clipped beyond that.
+// next page with its column titles again. Columns are as wide as their widest text, so they
+// never overlap; a table too wide for the page first breaks its titles into lines at blanks,
+// then is set smaller, down to the smallest size, and only beyond that are its longest texts
+// shortened with "…". A heading too wide for the page is broken into lines at blanks, set
+// smaller and shortened the same way.
 namespace tabellensatz {
-inline constexpr int rand = 48;
+// Fitted to the width of A4 the margin is 15.4 mm, on Letter 15.9 mm; nothing is drawn in it.
+inline constexpr int rand = 60;
+inline constexpr int innen = 4; // the cells keep off the edges of the band
 inline constexpr int kleinste_groesse = 6;
 inline constexpr int spaltenabstand = 12;
+inline const QString auslassung = QStringLiteral("…");
 } // namespace tabellensatz
 
+// A line under the heading, bold at the list's size, stands on every page as well.
 QList<DruckSeite> tabellen_setzen(const QString &ueberschrift, const QDate &heute,
                                   const QList<Ausgabetabelle> &tabellen,
-                                  const Druckschrift &schrift);
+                                  const Druckschrift &schrift, const QString &unterzeile = {});

@@ -1,11 +1,15 @@
+#include "../matchplan/plan_testhilfe.h"
 #include "app/einstellungen_fenster.h"
 #include "app/hauptfenster_fenster.h"
 #include "appearance/farbwahl_fenster.h"
 #include "appearance/kontrast.h"
+#include "appearance/oberflaeche_fenster.h"
 #include "appearance/stil_anwenden.h"
 #include "appearance/stile.h"
 #include "lineup/doppel_gruppen_fenster.h"
 #include "lineup/einzel_gruppen_fenster.h"
+#include "matchplan/spielplan_fenster.h"
+#include "stopwatch/zeitanzeige.h"
 #include "storage/farbwert.h"
 #include "storage/sichere_datei.h"
 #include "test_ordner.h"
@@ -17,10 +21,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QToolButton>
 #include <QtTest>
+#include <cstring>
 
 using namespace Qt::StringLiterals;
 
@@ -71,20 +77,55 @@ class TstFarbwahlFenster : public QObject
         QTest::mouseDClick(f.ListBox1->viewport(), Qt::LeftButton, {}, feld.center());
     }
 
+    // The contrast of a text as drawn: the widget rendered with its text and with as many
+    // blanks; the pixels that differ are the text's, each against the ground it covers. Text
+    // is drawn without antialiasing here, so its pixels have the text's own colour.
+    template <typename Beschriftet> static double gezeichneter_kontrast(Beschriftet *w)
+    {
+        const QString text = w->text();
+        const QImage mit = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        w->setText(QString(text.size(), u' '));
+        const QImage ohne = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        w->setText(text);
+        double staerkste = 1.0;
+        QSet<QPair<QRgb, QRgb>> gesehen;
+        const qsizetype zeilenbytes = mit.bytesPerLine();
+        for (int y = 0; y < mit.height(); ++y) {
+            const auto *a = reinterpret_cast<const QRgb *>(mit.constScanLine(y));
+            const auto *b = reinterpret_cast<const QRgb *>(ohne.constScanLine(y));
+            if (std::memcmp(a, b, size_t(zeilenbytes)) == 0)
+                continue;
+            for (int x = 0; x < mit.width(); ++x)
+                if (a[x] != b[x] && !gesehen.contains({a[x], b[x]})) {
+                    gesehen.insert({a[x], b[x]});
+                    staerkste = std::max(staerkste, kontrast(QColor(a[x]), QColor(b[x])));
+                }
+        }
+        return staerkste;
+    }
+    template <typename Beschriftet> static void lesbar(Beschriftet *w, const QString &wo)
+    {
+        const double k = gezeichneter_kontrast(w);
+        QVERIFY2(k >= 4.5, qPrintable(u"%1 \"%2\": %3"_s.arg(wo, w->text()).arg(k)));
+    }
+
     QPalette m_system_palette;
     QString m_system_stil;
+    QFont m_system_schrift;
 
 private slots:
     void initTestCase()
     {
         m_system_palette = QApplication::palette();
         m_system_stil = QApplication::style()->name();
+        m_system_schrift = QApplication::font();
     }
     void cleanup()
     {
         Zustand zustand;
         zustand.plattform_stil = m_system_stil;
         stil_anwenden(zustand, u"Windows"_s);
+        QApplication::setFont(m_system_schrift);
     }
 
     void fenster_zeigt_alle_stile()
@@ -268,6 +309,72 @@ private slots:
         QVERIFY(lesbar(haupt.findChild<QToolButton *>(u"SpeedButton1"_s), QPalette::ButtonText) >=
                 4.5);
         QVERIFY(lesbar(haupt.StatusPanel, QPalette::WindowText) >= 4.5);
+    }
+
+    // What the styles draw, measured in pixels: the tool bar's captions, the headings of the
+    // style window and the plan, and the plan's time display in every colour it takes. The
+    // plan is open before the style changes, as when the organiser changes it mid-game.
+    void gezeichnete_schrift_in_jedem_stil_lesbar_data()
+    {
+        QTest::addColumn<QString>("stil");
+        QTest::addColumn<bool>("beim_start");
+        for (const QString &name : stil_namen()) {
+            QTest::addRow("%s beim Start", name.toUtf8().constData()) << name << true;
+            QTest::addRow("%s gewechselt", name.toUtf8().constData()) << name << false;
+        }
+    }
+    void gezeichnete_schrift_in_jedem_stil_lesbar()
+    {
+        QFETCH(QString, stil);
+        QFETCH(bool, beim_start);
+        oberflaeche_einrichten();
+        QFont ohne_kanten = QApplication::font();
+        ohne_kanten.setStyleStrategy(QFont::NoAntialias);
+        QApplication::setFont(ohne_kanten);
+        Programm p;
+        aufstellungen_schreiben(p.zustand, aufstellung(u"A"_s, 3), aufstellung(u"B"_s, 3));
+        if (beim_start) {
+            QVERIFY(style_speichern(p.zustand.daten_pfad, stil));
+            stil_anwenden(p.zustand, u"Emerald Light Slate"_s);
+        }
+        TForm1 &haupt = p.starten();
+        QTest::mouseClick(haupt.findChild<QToolButton *>("SpeedButton2"), Qt::LeftButton);
+        auto *plan = haupt.findChild<SpielplanFenster *>();
+        QVERIFY(plan && plan->isVisible());
+        if (!beim_start) {
+            haupt.befehl_ausfuehren(Befehl::farben);
+            doppelklicken(*haupt.Farbe, stil);
+        }
+        haupt.befehl_ausfuehren(Befehl::farben);
+        QCoreApplication::processEvents(); // windows take the palette through posted events
+        QCOMPARE(p.zustand.stil_name, stil);
+
+        // Every caption in the three windows; buttons also under the mouse and pressed, when
+        // a flat one raises in another colour.
+        for (QWidget *fenster : QList<QWidget *>{&haupt, plan, haupt.Farbe}) {
+            for (QLabel *l : fenster->findChildren<QLabel *>())
+                if (l->isVisible() && !l->text().isEmpty())
+                    lesbar(l, fenster->objectName() + u" "_s + l->objectName());
+            for (QAbstractButton *k : fenster->findChildren<QAbstractButton *>()) {
+                if (!k->isVisible() || k->text().isEmpty())
+                    continue;
+                const QString wo = fenster->objectName() + u" "_s + k->objectName();
+                lesbar(k, wo);
+                k->setAttribute(Qt::WA_UnderMouse, true);
+                lesbar(k, wo + u" unter der Maus"_s);
+                k->setDown(true);
+                lesbar(k, wo + u" gedrückt"_s);
+                k->setDown(false);
+                k->setAttribute(Qt::WA_UnderMouse, false);
+            }
+        }
+        lesbar(haupt.Farbe->Panel1, u"Farbwahl"_s);
+        lesbar(plan->Panel2, u"Turnierplan"_s);
+        lesbar(plan->Panel6, u"Spielzeit vor dem Start"_s);
+        for (const TColor farbe : {uhr_gruen, uhr_gelb, uhr_rot, TColor(clBtnFace)}) {
+            plan->zeit_anzeigen(u"0 :42"_s, farbe_zu_qcolor(farbe));
+            lesbar(plan->Panel6, u"Spielzeit in %1"_s.arg(farbe, 0, 16));
+        }
     }
 
     void speichern_schreibt_den_farbsatz()

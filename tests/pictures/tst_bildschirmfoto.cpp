@@ -20,10 +20,14 @@ class TstBildschirmfoto : public QObject
         QRect fenster{100, 50, 300, 200};
         Bildschirmfoto foto{zustand, plattform, 100, [this] { return fenster; }, nullptr};
 
+        // The window as the screen shows it: green with a red bottom edge of three rows.
         Foto()
         {
-            plattform.aufnahme = QImage(400, 300, QImage::Format_RGB32);
+            plattform.aufnahme = QImage(fenster.size(), QImage::Format_RGB32);
             plattform.aufnahme.fill(Qt::darkGreen);
+            for (int y = fenster.height() - 3; y < fenster.height(); ++y)
+                for (int x = 0; x < fenster.width(); ++x)
+                    plattform.aufnahme.setPixelColor(x, y, Qt::red);
         }
         void starten(const QString &name)
         {
@@ -52,21 +56,41 @@ private slots:
         QCOMPARE(setJPGFileName(bmp), jpg);
     }
 
+    // Exactly the window is taken, as far as it is on the screen; a capture in more pixels
+    // than points is brought to the window's size.
+    void bereich_und_bild_data()
+    {
+        QTest::addColumn<QRect>("fenster");
+        QTest::addColumn<int>("pixel_je_punkt");
+        QTest::addColumn<QRect>("bereich");
+        QTest::newRow("auf dem Schirm")
+            << QRect(100, 50, 300, 200) << 1 << QRect(100, 50, 300, 200);
+        QTest::newRow("doppelte Pixel")
+            << QRect(100, 50, 300, 200) << 2 << QRect(100, 50, 300, 200);
+        QTest::newRow("maximiert") << QRect(0, 0, 1280, 1024) << 1 << QRect(0, 0, 1280, 1024);
+        QTest::newRow("unten hinaus")
+            << QRect(100, 900, 300, 200) << 1 << QRect(100, 900, 300, 124);
+        QTest::newRow("links hinaus") << QRect(-8, -8, 300, 200) << 1 << QRect(0, 0, 292, 192);
+    }
     void bereich_und_bild()
     {
-        const QRect fenster(100, 50, 300, 200);
-        QCOMPARE(aufnahme_bereich(fenster), QRect(100, 70, 299, 204));
+        QFETCH(QRect, fenster);
+        QFETCH(int, pixel_je_punkt);
+        QFETCH(QRect, bereich);
+        QCOMPARE(aufnahme_bereich(fenster, QRect(0, 0, 1280, 1024)), bereich);
 
-        QImage aufnahme(400, 300, QImage::Format_RGB32);
+        QImage aufnahme(bereich.size() * pixel_je_punkt, QImage::Format_RGB32);
         aufnahme.fill(Qt::darkGreen);
-        const QImage bild = fenster_bild(aufnahme, fenster);
+        for (int y = aufnahme.height() - 2 * pixel_je_punkt; y < aufnahme.height(); ++y)
+            for (int x = 0; x < aufnahme.width(); ++x)
+                aufnahme.setPixelColor(x, y, Qt::red);
+        const QImage bild = fenster_bild(aufnahme, bereich.size());
 
-        QCOMPARE(bild.size(), QSize(300, 205));
+        QCOMPARE(bild.size(), bereich.size());
         QCOMPARE(bild.pixelColor(0, 0), QColor(Qt::darkGreen));
-        QCOMPARE(bild.pixelColor(298, 203), QColor(Qt::darkGreen));
-        // Only the captured area is taken; the last column and row stay empty.
-        QCOMPARE(bild.pixelColor(299, 0), QColor(Qt::white));
-        QCOMPARE(bild.pixelColor(0, 204), QColor(Qt::white));
+        QCOMPARE(bild.pixelColor(bild.width() - 1, bild.height() - 3), QColor(Qt::darkGreen));
+        for (int x : {0, bild.width() / 2, bild.width() - 1})
+            QCOMPARE(bild.pixelColor(x, bild.height() - 1), QColor(Qt::red));
     }
 
     void name_und_datei_data()
@@ -99,11 +123,20 @@ private slots:
         f.foto.aufnehmen();
 
         QVERIFY(!f.foto.wartezeit()->isActive());
-        QCOMPARE(f.plattform.aufnahme_bereiche, QList<QRect>{QRect(100, 70, 299, 204)});
+        QCOMPARE(f.plattform.aufnahme_bereiche, QList<QRect>{f.fenster});
         QCOMPARE(f.dateien(), QStringList{datei});
         QImage gelesen;
         QVERIFY(gelesen.load(f.pfad(datei), "JPG"));
-        QCOMPARE(gelesen.size(), QSize(300, 205));
+        QCOMPARE(gelesen.size(), QSize(300, 200));
+        // The window down to its last row: no band of another colour below it.
+        const auto nah = [](const QColor &ist, const QColor &soll) {
+            return qAbs(ist.red() - soll.red()) < 40 && qAbs(ist.green() - soll.green()) < 40 &&
+                   qAbs(ist.blue() - soll.blue()) < 40;
+        };
+        for (int x : {0, 150, 299}) {
+            QVERIFY(nah(gelesen.pixelColor(x, 199), Qt::red));
+            QVERIFY(nah(gelesen.pixelColor(x, 190), Qt::darkGreen));
+        }
         QVERIFY(f.plattform.meldungen.isEmpty());
     }
 
@@ -147,18 +180,26 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("aufnahme_da");
         QTest::addColumn<QString>("meldung");
+        QTest::addColumn<QRect>("fenster");
+        const QRect da(100, 50, 300, 200);
         QTest::newRow("Ordner fehlt")
-            << "fehlt/Tag1" << true << "Das Bildschirmfoto konnte nicht gespeichert werden:\n";
+            << "fehlt/Tag1" << true << "Das Bildschirmfoto konnte nicht gespeichert werden:\n"
+            << da;
         QTest::newRow("keine Aufnahme")
-            << "Tag1" << false << "Der Bildschirm konnte nicht aufgenommen werden.";
+            << "Tag1" << false << "Der Bildschirm konnte nicht aufgenommen werden." << da;
+        QTest::newRow("Fenster neben dem Schirm")
+            << "Tag1" << false << "Der Bildschirm konnte nicht aufgenommen werden."
+            << QRect(2000, 50, 300, 200);
     }
     void fehler()
     {
         QFETCH(QString, name);
         QFETCH(bool, aufnahme_da);
         QFETCH(QString, meldung);
+        QFETCH(QRect, fenster);
         Foto f;
-        if (!aufnahme_da)
+        f.fenster = fenster;
+        if (!aufnahme_da && fenster.intersects(f.plattform.schirm))
             f.plattform.aufnahme = QImage();
 
         f.starten(f.pfad(name));

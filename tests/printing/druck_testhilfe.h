@@ -5,6 +5,8 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QProcess>
+#include <QRectF>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
 
@@ -72,4 +74,61 @@ inline bool in_reihenfolge(const QString &text, const QStringList &teile)
         ab += teil.size();
     }
     return true;
+}
+
+// A word of a PDF page as poppler reads it, in points from the page's top left corner.
+struct PdfWort
+{
+    int seite = 0;
+    QString text;
+    QRectF rahmen;
+};
+
+inline QList<PdfWort> pdf_woerter(const QString &pfad)
+{
+    static const QRegularExpression wort(
+        u"<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+        u"yMax=\"([\\d.]+)\">([^<]*)</word>"_s);
+    QList<PdfWort> woerter;
+    int seite = 0;
+    const QString xml = poppler(u"pdftotext"_s, {u"-bbox"_s, u"-enc"_s, u"UTF-8"_s, pfad, u"-"_s});
+    for (const QString &zeile : xml.split(u'\n')) {
+        if (zeile.contains(u"<page "))
+            ++seite;
+        const QRegularExpressionMatch m = wort.match(zeile);
+        if (m.hasMatch())
+            woerter << PdfWort{seite, QString(m.captured(5)).replace(u"&amp;"_s, u"&"_s),
+                               QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                      QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))};
+    }
+    return woerter;
+}
+
+// The words of an A4 page closer than 15 mm to one of its edges.
+inline QStringList ausserhalb_des_randes(const QList<PdfWort> &woerter)
+{
+    constexpr double rand = 15.0 / 25.4 * 72;
+    const QRectF innen(rand, rand, 595.28 - 2 * rand, 841.89 - 2 * rand);
+    QStringList draussen;
+    for (const PdfWort &w : woerter)
+        if (!innen.contains(w.rahmen))
+            draussen << u"S. %1 \"%2\" bei %3, %4"_s.arg(w.seite)
+                            .arg(w.text)
+                            .arg(w.rahmen.left())
+                            .arg(w.rahmen.top());
+    return draussen;
+}
+
+// Pairs of words on a page that run into each other.
+inline QStringList ueberlappende_woerter(const QList<PdfWort> &woerter)
+{
+    constexpr double spiel = 0.3; // poppler's boxes are rounded
+    QStringList paare;
+    for (qsizetype i = 0; i < woerter.size(); ++i)
+        for (qsizetype j = i + 1; j < woerter.size() && woerter[j].seite == woerter[i].seite; ++j)
+            if (woerter[i]
+                    .rahmen.adjusted(spiel, spiel, -spiel, -spiel)
+                    .intersects(woerter[j].rahmen.adjusted(spiel, spiel, -spiel, -spiel)))
+                paare << woerter[i].text + u" / "_s + woerter[j].text;
+    return paare;
 }

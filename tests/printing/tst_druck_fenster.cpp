@@ -2,6 +2,7 @@
 #include "druck_testhilfe.h"
 #include "printing/drucken_fenster.h"
 #include "printing/druckwahl_fenster.h"
+#include "printing/tabellensatz.h"
 #include "shell/kuerzel.h"
 #include "storage/satzdatei.h"
 #include "storage/sichere_datei.h"
@@ -42,6 +43,8 @@ class TstDruckFenster : public QObject
             zustand.optionen_speichern();
             kader_schreiben(Mannschaft::eins, 3);
             kader_schreiben(Mannschaft::zwei, 80);
+            zustand.optionen.setze(opt::name_mannschaft2, u" Füchse Groß-Nord "_s);
+            zustand.optionen_speichern();
             QVERIFY(speicher::datei_ersetzen(pfad(u"Vorlix_Turnier-Hilfe.chm"_s), "chm"));
             form1 = std::make_unique<TForm1>(zustand, plattform);
             form1->show();
@@ -151,11 +154,19 @@ private slots:
         QStringList gedruckt;
         for (const DruckSeite &seite : f->liste().seiten)
             for (const DruckText &t : seite.texte)
-                if (t.x == 6 && t.text != u"Erstellt am:"_s)
+                if (t.x == tabellensatz::rand + tabellensatz::innen && !t.fett &&
+                    t.text != u"Name"_s)
                     gedruckt << t.text;
         QCOMPARE(gedruckt, namen(spieler));
-        QVERIFY(std::any_of(f->liste().seiten[0].texte.cbegin(), f->liste().seiten[0].texte.cend(),
-                            [](const DruckText &t) { return t.text == u"08.12.2026"_s; }));
+        const QList<DruckText> &erste = f->liste().seiten[0].texte;
+        QVERIFY(std::any_of(erste.cbegin(), erste.cend(), [](const DruckText &t) {
+            return t.text == u"Erstellt am: 08.12.2026"_s;
+        }));
+        // The team's name stands under the title, "Mannschaft 1" when it has none.
+        QVERIFY(std::any_of(erste.cbegin(), erste.cend(), [mannschaft](const DruckText &t) {
+            return t.text == (mannschaft == 1 ? u"Mannschaft 1"_s : u"Füchse Groß-Nord"_s) &&
+                   t.fett;
+        }));
 
         QTest::mouseClick(f->Button3, Qt::LeftButton);
         QVERIFY(!f->isVisible());
