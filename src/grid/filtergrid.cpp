@@ -123,32 +123,12 @@ void GitterModell::SetFixedRows(int anzahl)
 
 QString GitterModell::Cells(int aCol, int aRow) const
 {
-    if (aRow < 0 || aCol < 0 || size_t(aRow) >= m_zellen.size())
-        return {};
-    const std::vector<QString> &zeile = m_zellen[size_t(aRow)];
-    return size_t(aCol) < zeile.size() ? zeile[size_t(aCol)] : QString();
-}
-
-std::vector<QString> &GitterModell::zeile_speicher(int aRow)
-{
-    if (size_t(aRow) >= m_zellen.size())
-        m_zellen.resize(size_t(aRow) + 1);
-    return m_zellen[size_t(aRow)];
+    return m_zellen.zelle(aCol, aRow);
 }
 
 void GitterModell::SetCells(int aCol, int aRow, const QString &text)
 {
-    if (aCol < 0 || aRow < 0)
-        return;
-    if (text.isEmpty() && Cells(aCol, aRow).isEmpty())
-        return;
-    std::vector<QString> &zeile = zeile_speicher(aRow);
-    if (size_t(aCol) >= zeile.size())
-        zeile.resize(size_t(aCol) + 1);
-    if (zeile[size_t(aCol)] == text)
-        return;
-    zeile[size_t(aCol)] = text;
-    if (aCol < m_col_count && aRow < m_row_count)
+    if (m_zellen.setzen(aCol, aRow, text) && aCol < m_col_count && aRow < m_row_count)
         melde_zelle(aCol, aRow);
 }
 

@@ -35,53 +35,9 @@ TColInfo *GitterModell::ParamStrToColInfo(int aCol, const QString &param, QStrin
     if (param.isEmpty() || aCol < 0)
         return nullptr;
     TColInfo *info = ColInfo_Create(aCol);
-    const QStringList felder = param.split(RowTz);
-    auto melde = [&](const QString &text) {
-        if (fehler)
-            *fehler = kein_integer(text);
-        return info;
-    };
-    for (int i = 0; i < felder.size() && i < 10; ++i) {
-        const QString &feld = felder[i];
-        if (feld.isEmpty())
-            continue;
-        switch (i) {
-        case 0:
-            info->Titel = feld;
-            break;
-        case 1:
-        case 4:
-        case 6:
-        case 7: {
-            bool ok = false;
-            const qint32 wert = feld.trimmed().toInt(&ok, 10);
-            if (!ok)
-                return melde(feld);
-            (i == 1   ? info->TitAlign
-             : i == 4 ? info->Width
-             : i == 6 ? info->Dez
-                      : info->DatAlign) = wert;
-            break;
-        }
-        case 3:
-        case 9: {
-            const std::optional<TColor> farbe = farbe_lesen(feld);
-            if (!farbe)
-                return melde(feld);
-            (i == 3 ? info->TitColor : info->DatColor) = *farbe;
-            break;
-        }
-        case 5:
-            info->Typ = feld.front();
-            break;
-        default: {
-            Schrift schrift = m_font;
-            text_zu_schrift(feld, schrift);
-            (i == 2 ? info->TitFont : info->DatFont) = schrift;
-            break;
-        }
-        }
-    }
+    const QString meldung = spalteninfo_lesen(*info, param, RowTz, m_font);
+    if (fehler && !meldung.isEmpty())
+        *fehler = meldung;
     return info;
 }
 
