@@ -332,9 +332,7 @@ TColInfo *GitterModell::ColInfo_Create(int aCol)
 
 TColInfo *GitterModell::GetColInfo(int aCol) const
 {
-    if (aCol < 0 || size_t(aCol) >= m_col_infos.size())
-        return nullptr;
-    return m_col_infos[size_t(aCol)].get();
+    return m_col_infos.holen(aCol);
 }
 
 TColInfo *GitterModell::ColInfoC(int aCol)
@@ -347,9 +345,7 @@ void GitterModell::SetColInfo(int aCol, std::unique_ptr<TColInfo> info)
 {
     if (aCol < 0)
         return;
-    if (size_t(aCol) >= m_col_infos.size())
-        m_col_infos.resize(size_t(aCol) + 1);
-    m_col_infos[size_t(aCol)] = std::move(info);
+    m_col_infos.setzen(aCol, std::move(info));
     if (aCol >= m_col_count)
         SetColCount(aCol + 1);
     melde_alles();
@@ -380,32 +376,21 @@ void GitterModell::spalteninfos_anwenden(int von, int bis)
 
 void GitterModell::ColInfo_Swap(int c1, int c2)
 {
-    if (c1 < 0 || c2 < 0)
-        return;
-    const size_t noetig = size_t(std::max(c1, c2)) + 1;
-    if (m_col_infos.size() < noetig)
-        m_col_infos.resize(noetig);
-    std::swap(m_col_infos[size_t(c1)], m_col_infos[size_t(c2)]);
+    m_col_infos.tauschen(c1, c2);
 }
 
 void GitterModell::ColInfo_Insert(int aCol)
 {
-    if (aCol < 0)
-        return;
-    if (size_t(aCol) > m_col_infos.size())
-        m_col_infos.resize(size_t(aCol));
-    m_col_infos.insert(m_col_infos.begin() + aCol, nullptr);
+    m_col_infos.einfuegen(aCol);
 }
 
 void GitterModell::ColInfo_Delete(int aCol)
 {
-    if (aCol < 0 || size_t(aCol) >= m_col_infos.size())
-        return;
-    m_col_infos.erase(m_col_infos.begin() + aCol);
+    m_col_infos.entfernen(aCol);
 }
 
 void GitterModell::ColInfo_Clear()
 {
-    m_col_infos.clear();
+    m_col_infos.leeren();
     melde_alles();
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "grid/filterbedingung.h"
 #include "grid/gitterdatei.h"
 #include "grid/sortierung.h"
-#include "grid/spalteninfo.h"
+#include "grid/spalteninfos.h"
 #include "grid/zellen.h"
 
 #include <QDate>
@@ -18,28 +19,6 @@
 class QPainter;
 
 enum TSortDirection { sdAufsteigend, sdAbsteigend };
-
-// A cell text converted by its column's type letter, for filter comparisons.
-using Vergleichswert = std::variant<double, QString>;
-
-enum class TFiltOp {
-    cOpNot,
-    cOpUngleich,
-    cOpGrGleich,
-    cOpKlGleich,
-    cOpGleich,
-    cOpPos,
-    cOpGroesser,
-    cOpKleiner
-};
-
-struct TFiltRec
-{
-    int spalte = 0;
-    TFiltOp op = TFiltOp::cOpGleich;
-    bool verneint = false;
-    Vergleichswert wert;
-};
 
 // Draw state of a cell, for the drawing hooks.
 enum TGridDrawState {
@@ -368,7 +347,7 @@ private:
     Kollationen m_kollationen; // of the texts sorted by so far
     std::vector<int> m_col_widths;
     std::vector<int> m_row_heights;
-    std::vector<std::unique_ptr<TColInfo>> m_col_infos;
+    Spalteninfos m_col_infos;
     int m_col_count = 5;
     int m_row_count = 5;
     int m_fixed_cols = 1;

@@ -15,19 +15,7 @@ constexpr QChar zeilenzeichen = u'\u00AF';
 QString GitterModell::ColInfoToParamStr(int aCol) const
 {
     const TColInfo *info = GetColInfo(aCol);
-    if (!info)
-        return {};
-    const QStringList felder{info->Titel,
-                             QString::number(info->TitAlign),
-                             info->TitFont ? schrift_zu_text(*info->TitFont) : QString(),
-                             QString::number(info->TitColor),
-                             QString::number(info->Width),
-                             QString(info->Typ),
-                             QString::number(info->Dez),
-                             QString::number(info->DatAlign),
-                             info->DatFont ? schrift_zu_text(*info->DatFont) : QString(),
-                             QString::number(info->DatColor)};
-    return felder.join(RowTz);
+    return info ? spalteninfo_text(*info, RowTz) : QString();
 }
 
 TColInfo *GitterModell::ParamStrToColInfo(int aCol, const QString &param, QString *fehler)

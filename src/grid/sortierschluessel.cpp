@@ -200,22 +200,26 @@ std::vector<int> Kollationen::zellen_ordnen(const std::vector<const QString *> &
         eintraege.push_back(&zelleneintrag(*zelle, typ, komma, heute));
         nach_code = nach_code && eintraege.back()->nach_code;
     }
-    if (!nach_code) {
-        for (Zelleneintrag *e : eintraege) {
-            if (!e->kollation)
-                e->kollation = m_kollator->sortKey(e->schluessel);
-        }
-    }
     std::vector<int> folge(eintraege.size());
     std::iota(folge.begin(), folge.end(), 0);
-    if (nach_code)
+    if (nach_code) {
         std::stable_sort(folge.begin(), folge.end(), [&](int a, int b) {
             return eintraege[size_t(a)]->schluessel < eintraege[size_t(b)]->schluessel;
         });
-    else
+    } else {
+        // The keys side by side: each comparison then reaches its keys without passing
+        // through the entries.
+        std::vector<QCollatorSortKey> kollation;
+        kollation.reserve(eintraege.size());
+        for (Zelleneintrag *e : eintraege) {
+            if (!e->kollation)
+                e->kollation = m_kollator->sortKey(e->schluessel);
+            kollation.push_back(*e->kollation);
+        }
         std::stable_sort(folge.begin(), folge.end(), [&](int a, int b) {
-            return eintraege[size_t(a)]->kollation->compare(*eintraege[size_t(b)]->kollation) < 0;
+            return kollation[size_t(a)].compare(kollation[size_t(b)]) < 0;
         });
+    }
     if (m_zellen.size() > std::max(hoechstens, zellen.size())) {
         decltype(m_zellen) behalten;
         behalten.reserve(zellen.size());

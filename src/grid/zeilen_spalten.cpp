@@ -240,7 +240,7 @@ void GitterModell::spalten_einfuegen_roh(int aCol)
     m_zellen.spalte_einfuegen(aCol);
     m_col_widths.insert(m_col_widths.begin() + aCol, m_default_col_width);
     m_col_widths.resize(size_t(m_col_count));
-    if (size_t(aCol) < m_col_infos.size())
+    if (aCol < m_col_infos.groesse())
         ColInfo_Insert(aCol);
 }
 
