@@ -15,7 +15,7 @@ void GitterModell::ColInfo_AddComp(int aCol, QObject *aComp, TGetCompProperty Co
 void GitterModell::ColInfo_ClearComp(int aCol)
 {
     const int von = aCol < 0 ? 0 : aCol;
-    const int bis = aCol < 0 ? int(m_col_infos.size()) - 1 : aCol;
+    const int bis = aCol < 0 ? m_col_infos.groesse() - 1 : aCol;
     for (int c = von; c <= bis; ++c) {
         if (TColInfo *info = GetColInfo(c)) {
             info->Objekt = nullptr;

@@ -123,32 +123,12 @@ void GitterModell::SetFixedRows(int anzahl)
 
 QString GitterModell::Cells(int aCol, int aRow) const
 {
-    if (aRow < 0 || aCol < 0 || size_t(aRow) >= m_zellen.size())
-        return {};
-    const std::vector<QString> &zeile = m_zellen[size_t(aRow)];
-    return size_t(aCol) < zeile.size() ? zeile[size_t(aCol)] : QString();
-}
-
-std::vector<QString> &GitterModell::zeile_speicher(int aRow)
-{
-    if (size_t(aRow) >= m_zellen.size())
-        m_zellen.resize(size_t(aRow) + 1);
-    return m_zellen[size_t(aRow)];
+    return m_zellen.zelle(aCol, aRow);
 }
 
 void GitterModell::SetCells(int aCol, int aRow, const QString &text)
 {
-    if (aCol < 0 || aRow < 0)
-        return;
-    if (text.isEmpty() && Cells(aCol, aRow).isEmpty())
-        return;
-    std::vector<QString> &zeile = zeile_speicher(aRow);
-    if (size_t(aCol) >= zeile.size())
-        zeile.resize(size_t(aCol) + 1);
-    if (zeile[size_t(aCol)] == text)
-        return;
-    zeile[size_t(aCol)] = text;
-    if (aCol < m_col_count && aRow < m_row_count)
+    if (m_zellen.setzen(aCol, aRow, text) && aCol < m_col_count && aRow < m_row_count)
         melde_zelle(aCol, aRow);
 }
 
@@ -352,9 +332,7 @@ TColInfo *GitterModell::ColInfo_Create(int aCol)
 
 TColInfo *GitterModell::GetColInfo(int aCol) const
 {
-    if (aCol < 0 || size_t(aCol) >= m_col_infos.size())
-        return nullptr;
-    return m_col_infos[size_t(aCol)].get();
+    return m_col_infos.holen(aCol);
 }
 
 TColInfo *GitterModell::ColInfoC(int aCol)
@@ -367,9 +345,7 @@ void GitterModell::SetColInfo(int aCol, std::unique_ptr<TColInfo> info)
 {
     if (aCol < 0)
         return;
-    if (size_t(aCol) >= m_col_infos.size())
-        m_col_infos.resize(size_t(aCol) + 1);
-    m_col_infos[size_t(aCol)] = std::move(info);
+    m_col_infos.setzen(aCol, std::move(info));
     if (aCol >= m_col_count)
         SetColCount(aCol + 1);
     melde_alles();
@@ -400,32 +376,21 @@ void GitterModell::spalteninfos_anwenden(int von, int bis)
 
 void GitterModell::ColInfo_Swap(int c1, int c2)
 {
-    if (c1 < 0 || c2 < 0)
-        return;
-    const size_t noetig = size_t(std::max(c1, c2)) + 1;
-    if (m_col_infos.size() < noetig)
-        m_col_infos.resize(noetig);
-    std::swap(m_col_infos[size_t(c1)], m_col_infos[size_t(c2)]);
+    m_col_infos.tauschen(c1, c2);
 }
 
 void GitterModell::ColInfo_Insert(int aCol)
 {
-    if (aCol < 0)
-        return;
-    if (size_t(aCol) > m_col_infos.size())
-        m_col_infos.resize(size_t(aCol));
-    m_col_infos.insert(m_col_infos.begin() + aCol, nullptr);
+    m_col_infos.einfuegen(aCol);
 }
 
 void GitterModell::ColInfo_Delete(int aCol)
 {
-    if (aCol < 0 || size_t(aCol) >= m_col_infos.size())
-        return;
-    m_col_infos.erase(m_col_infos.begin() + aCol);
+    m_col_infos.entfernen(aCol);
 }
 
 void GitterModell::ColInfo_Clear()
 {
-    m_col_infos.clear();
+    m_col_infos.leeren();
     melde_alles();
 }

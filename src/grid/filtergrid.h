@@ -1,7 +1,10 @@
 #pragma once
 
-#include "grid/sortierschluessel.h"
-#include "grid/spalteninfo.h"
+#include "grid/filterbedingung.h"
+#include "grid/gitterdatei.h"
+#include "grid/sortierung.h"
+#include "grid/spalteninfos.h"
+#include "grid/zellen.h"
 
 #include <QDate>
 #include <QRect>
@@ -14,53 +17,8 @@
 #include <vector>
 
 class QPainter;
-class ZeilenLeser;
-
-// More columns than any list of the program; guards against counts that would exhaust memory.
-inline constexpr int hoechste_spaltenzahl = 10000;
-// Cells a grid file may ask for beyond those it holds, for the same reason.
-inline constexpr qint64 hoechste_zellenzahl = 100000;
-
-struct TGridRect
-{
-    int Left = -1;
-    int Top = -1;
-    int Right = -1;
-    int Bottom = -1;
-    bool operator==(const TGridRect &) const = default;
-};
 
 enum TSortDirection { sdAufsteigend, sdAbsteigend };
-
-// One field of the last sort; a title cell of such a column carries a sort mark.
-struct SortFeld
-{
-    int spalte = 0;
-    QChar typ = u' ';
-    bool aufsteigend = true;
-};
-
-// A cell text converted by its column's type letter, for filter comparisons.
-using Vergleichswert = std::variant<double, QString>;
-
-enum class TFiltOp {
-    cOpNot,
-    cOpUngleich,
-    cOpGrGleich,
-    cOpKlGleich,
-    cOpGleich,
-    cOpPos,
-    cOpGroesser,
-    cOpKleiner
-};
-
-struct TFiltRec
-{
-    int spalte = 0;
-    TFiltOp op = TFiltOp::cOpGleich;
-    bool verneint = false;
-    Vergleichswert wert;
-};
 
 // Draw state of a cell, for the drawing hooks.
 enum TGridDrawState {
@@ -349,11 +307,7 @@ protected:
     void zeile_pruefen_und_merken(int neue_zeile);
     void fortschritt(int wmWait, int phase, int wert);
     void sortfeld_vergessen(int aCol);
-    // The data rows in ascending order of the sort fields; on the way every data row gets all
-    // its cells, the empty ones as " ".
-    std::vector<int> zeilen_ordnen(int wmWait);
     void leere_zellen_fuellen(std::vector<QString> &zeile) const;
-    void vorab_laden(int aRow) const;
     // Empty when the string was read, else the message; no condition stays then.
     QString filter_parsen(const QString &text, std::vector<TFiltRec> &bedingungen) const;
     void fehler_melden(const QString &text);
@@ -370,17 +324,8 @@ protected:
     QString spalteninfos_lesen(int anzahl,
                                const std::function<std::optional<QString>()> &naechster);
 
-    // The parts of a grid file in their order; each returns the message when it is damaged.
-    struct Dateigroesse
-    {
-        int spalten = 0;
-        int zeilen = 0;
-    };
-    QString dateikopf_lesen(ZeilenLeser &leser, int version, Dateigroesse &groesse);
-    void dateizellen_lesen(ZeilenLeser &leser, Dateigroesse groesse, int wmWait);
-    QString dateispalten_lesen(ZeilenLeser &leser, int spalten, bool &breiten_gelesen);
-    QString dateiauswahl_lesen(ZeilenLeser &leser, TGridRect &auswahl);
-    std::vector<QString> &zeile_speicher(int aRow);
+    // Takes over a grid file read without damage.
+    void datei_uebernehmen(GitterdateiErgebnis &ergebnis, bool aRowSelect);
 
     // Guards bulk changes so the view hears of them once.
     class Sammlung
@@ -398,11 +343,11 @@ protected:
     };
 
 private:
-    std::vector<std::vector<QString>> m_zellen; // [row][col], may reach past the counts
-    Kollationen m_kollationen;                  // of the texts sorted by so far
+    Zellen m_zellen;
+    Kollationen m_kollationen; // of the texts sorted by so far
     std::vector<int> m_col_widths;
     std::vector<int> m_row_heights;
-    std::vector<std::unique_ptr<TColInfo>> m_col_infos;
+    Spalteninfos m_col_infos;
     int m_col_count = 5;
     int m_row_count = 5;
     int m_fixed_cols = 1;

@@ -112,6 +112,181 @@ void sortzeichen_malen(QPainter &maler, const QRect &rect, int titelhoehe, const
     maler.drawPolygon(dreieck);
 }
 
+// What one cell looks like, worked out step by step before it is drawn.
+struct Zellbild
+{
+    int spalte = 0;
+    int zeile = 0;
+    bool titelzeile = false;
+    bool titel = false;
+    int zustand = 0;
+    QString text;
+    QFont font;
+    QColor schriftfarbe;
+    qint32 ausr = ausrichtung_links_mittig;
+    Hintergrund hintergrund;
+    const TColInfo *info = nullptr;
+    const SortFeld *sortiert = nullptr;
+};
+
+// The cell's text, font, colours and alignment from the grid and its column information.
+Zellbild zellbild(const TFilterGrid &g, const QModelIndex &index, int zustand)
+{
+    Zellbild bild;
+    bild.spalte = index.column();
+    bild.zeile = index.row();
+    const int c = bild.spalte;
+    bild.titelzeile = bild.zeile < g.FixedRows();
+    bild.titel = bild.titelzeile || c < g.FixedCols();
+    bild.zustand = zustand;
+
+    Hintergrund &h = bild.hintergrund;
+    h.start = farbe_zu_qcolor(g.GradientStartColor);
+    h.ende = farbe_zu_qcolor(g.GradientEndColor);
+    h.verlauf_stil = g.DrawingStyle == gdsGradient;
+    h.titel = bild.titel;
+    h.alle = g.GradientToAllCells();
+    h.zustand = zustand;
+
+    Schrift schrift = g.Font();
+    bild.schriftfarbe = farbe_zu_qcolor(schrift.Color);
+    h.pinsel = farbe_zu_qcolor(bild.titel               ? g.FixedColor()
+                               : (zustand & gdSelected) ? g.SelectRowColor
+                                                        : g.Color());
+
+    const QString zelltext = g.Cells(c, bild.zeile);
+    if (!zelltext.isEmpty() && zelltext.front().category() == QChar::Other_Control) {
+        bild.text = u" "_s;
+    } else {
+        const QString rand(std::max(g.Distance, 0), u' ');
+        bild.text = rand + zelltext + rand;
+    }
+
+    bild.info = g.GetColInfo(c);
+    const TColInfo *info = bild.info;
+    bild.sortiert = bild.titelzeile && g.ShowSortIcon.Show ? sortfeld(g, c) : nullptr;
+    if (info && bild.titelzeile) {
+        if (info->TitFont)
+            schrift = *info->TitFont;
+        bild.schriftfarbe = farbe_zu_qcolor(schrift.Color);
+        bild.ausr = info->TitAlign;
+        h.pinsel = farbe_zu_qcolor(info->TitColor);
+    } else if (info) {
+        if (info->DatFont)
+            schrift = *info->DatFont;
+        bild.schriftfarbe = farbe_zu_qcolor(schrift.Color);
+        bild.ausr = info->DatAlign;
+        if (zustand == 0 || (zustand & gdFixed)) {
+            h.pinsel = farbe_zu_qcolor(info->DatColor);
+        } else if (zustand & gdSelected) {
+            bild.schriftfarbe = farbe_zu_qcolor(clWindow);
+            h.pinsel = farbe_zu_qcolor(g.SelectRowColor);
+        } else {
+            // A focused cell outside the selection keeps the column's colours; the window
+            // colour on the grid colour would hide its text.
+            h.pinsel = farbe_zu_qcolor(info->DatColor);
+        }
+    } else {
+        h.pinsel = farbe_zu_qcolor(c == g.FixedCols() - 1 ? g.FixedColor() : g.Color());
+        if (zustand & gdSelected) {
+            h.pinsel = farbe_zu_qcolor(g.SelectRowColor);
+            bild.schriftfarbe = umgekehrt(bild.schriftfarbe);
+        }
+    }
+    bild.font = schrift.font;
+    return bild;
+}
+
+// False when the title is too narrow for its sort mark: the column grows after this paint
+// and the cell is drawn again then.
+bool platz_fuer_sortzeichen(TFilterGrid &g, QPainter &maler, const QStyleOptionViewItem &option,
+                            Zellbild &bild)
+{
+    if (!bild.sortiert)
+        return true;
+    bild.text += QString(zeichen_reserve(g.ShowSortIcon.Size), u' ');
+    const int breite = QFontMetrics(bild.font, maler.device()).horizontalAdvance(bild.text);
+    if (breite <= option.rect.width())
+        return true;
+    hintergrund_fuellen(maler, option.rect, bild.hintergrund);
+    g.masse_anheben(bild.spalte, breite + g.columnWidth(bild.spalte) - option.rect.width(), -1, 0);
+    return false;
+}
+
+// The owner's row-colour hook may change the font, colours and alignment.
+void eigner_fragen(TFilterGrid &g, QPainter &maler, Zellbild &bild)
+{
+    if (g.RowColorProc) {
+        Hintergrund &h = bild.hintergrund;
+        maler.setFont(bild.font);
+        maler.setPen(bild.schriftfarbe);
+        maler.setBrush(h.pinsel);
+        g.RowColorProc(g, bild.ausr, maler, bild.spalte, bild.zeile, bild.zustand);
+        bild.font = maler.font();
+        bild.schriftfarbe = maler.pen().color();
+        const QColor neu = maler.brush().color();
+        if (neu != h.pinsel) {
+            if (bild.spalte <= g.FixedCols())
+                h.alle = true;
+            if (bild.titel) {
+                h.ende = verschoben(neu, h.start, h.ende);
+                h.start = neu;
+            }
+            h.pinsel = neu;
+        }
+    }
+    // The hook may have switched word wrap on.
+    if (bild.ausr & ausrichtung_umbruch)
+        bild.text = bild.text.replace(u'\u00AF', u'\n').trimmed();
+}
+
+// A data cell of an object column is drawn by the owner's hook.
+bool objekt_malen(TFilterGrid &g, QPainter &maler, const QStyleOptionViewItem &option,
+                  const Zellbild &bild)
+{
+    if (bild.titelzeile || !bild.info || bild.info->Typ != u'O' || !g.TypObjectProc)
+        return false;
+    QRect rect = option.rect;
+    qint32 ausr = bild.ausr;
+    maler.setFont(bild.font);
+    maler.setPen(bild.schriftfarbe);
+    maler.setBrush(Qt::NoBrush);
+    g.TypObjectProc(g, ausr, maler, bild.spalte, bild.zeile, rect, bild.text, bild.zustand);
+    return true;
+}
+
+void text_malen(TFilterGrid &g, QPainter &maler, const QStyleOptionViewItem &option,
+                const Zellbild &bild)
+{
+    const int flags = qt_ausrichtung(bild.ausr);
+    const QFontMetrics masse(bild.font, maler.device());
+    const int noetig =
+        masse.boundingRect(QRect(0, 0, std::max(option.rect.width(), 1), 1 << 20), flags, bild.text)
+            .height();
+    // Rows only grow: after this paint the row takes the height its text needs.
+    if (noetig > option.rect.height())
+        g.masse_anheben(-1, 0, bild.zeile, noetig + g.rowHeight(bild.zeile) - option.rect.height());
+    maler.setFont(bild.font);
+    maler.setPen(bild.schriftfarbe);
+    maler.drawText(option.rect, flags, bild.text);
+}
+
+// The sort mark of a sorted title and the frame of the focused cell.
+void marken_malen(const TFilterGrid &g, QPainter &maler, const QStyleOptionViewItem &option,
+                  const Zellbild &bild)
+{
+    if (bild.sortiert)
+        sortzeichen_malen(maler, option.rect, g.rowHeight(0), g.ShowSortIcon,
+                          bild.sortiert->aufsteigend, bild.schriftfarbe);
+    if (bild.zustand & gdFocused) {
+        QStyleOptionFocusRect rahmen;
+        rahmen.QStyleOption::operator=(option);
+        rahmen.backgroundColor = bild.hintergrund.pinsel;
+        QStyle *stil = option.widget ? option.widget->style() : QApplication::style();
+        stil->drawPrimitive(QStyle::PE_FrameFocusRect, &rahmen, &maler, option.widget);
+    }
+}
+
 } // namespace
 
 GitterZeichner::GitterZeichner(TFilterGrid &gitter, QObject *eltern)
@@ -146,138 +321,17 @@ void GitterZeichner::paint(QPainter *maler, const QStyleOptionViewItem &option,
                            const QModelIndex &index) const
 {
     TFilterGrid &g = m_gitter;
-    const int c = index.column();
-    const int r = index.row();
-    const bool titelzeile = r < g.FixedRows();
-    const bool titel = titelzeile || c < g.FixedCols();
-    const int zustand = zeichenzustand(option, titel);
-
-    Hintergrund h;
-    h.start = farbe_zu_qcolor(g.GradientStartColor);
-    h.ende = farbe_zu_qcolor(g.GradientEndColor);
-    h.verlauf_stil = g.DrawingStyle == gdsGradient;
-    h.titel = titel;
-    h.alle = g.GradientToAllCells();
-    h.zustand = zustand;
-
-    Schrift schrift = g.Font();
-    QColor schriftfarbe = farbe_zu_qcolor(schrift.Color);
-    h.pinsel = farbe_zu_qcolor(titel                    ? g.FixedColor()
-                               : (zustand & gdSelected) ? g.SelectRowColor
-                                                        : g.Color());
-
-    const QString zelltext = g.Cells(c, r);
-    QString text;
-    if (!zelltext.isEmpty() && zelltext.front().category() == QChar::Other_Control) {
-        text = u" "_s;
-    } else {
-        const QString rand(std::max(g.Distance, 0), u' ');
-        text = rand + zelltext + rand;
-    }
-
-    const TColInfo *info = g.GetColInfo(c);
-    const SortFeld *sortiert =
-        titelzeile && g.ShowSortIcon.Show ? sortfeld(g, c) : static_cast<const SortFeld *>(nullptr);
-    qint32 ausr = ausrichtung_links_mittig;
-    if (info && titelzeile) {
-        if (info->TitFont)
-            schrift = *info->TitFont;
-        schriftfarbe = farbe_zu_qcolor(schrift.Color);
-        ausr = info->TitAlign;
-        h.pinsel = farbe_zu_qcolor(info->TitColor);
-    } else if (info) {
-        if (info->DatFont)
-            schrift = *info->DatFont;
-        schriftfarbe = farbe_zu_qcolor(schrift.Color);
-        ausr = info->DatAlign;
-        if (zustand == 0 || (zustand & gdFixed)) {
-            h.pinsel = farbe_zu_qcolor(info->DatColor);
-        } else if (zustand & gdSelected) {
-            schriftfarbe = farbe_zu_qcolor(clWindow);
-            h.pinsel = farbe_zu_qcolor(g.SelectRowColor);
-        } else {
-            // A focused cell outside the selection keeps the column's colours; the window
-            // colour on the grid colour would hide its text.
-            h.pinsel = farbe_zu_qcolor(info->DatColor);
-        }
-    } else {
-        h.pinsel = farbe_zu_qcolor(c == g.FixedCols() - 1 ? g.FixedColor() : g.Color());
-        if (zustand & gdSelected) {
-            h.pinsel = farbe_zu_qcolor(g.SelectRowColor);
-            schriftfarbe = umgekehrt(schriftfarbe);
-        }
-    }
-
+    const bool titel = index.row() < g.FixedRows() || index.column() < g.FixedCols();
+    Zellbild bild = zellbild(g, index, zeichenzustand(option, titel));
     maler->save();
     maler->setClipRect(option.rect);
-    QFont font = schrift.font;
-
-    if (sortiert) {
-        text += QString(zeichen_reserve(g.ShowSortIcon.Size), u' ');
-        const int breite = QFontMetrics(font, maler->device()).horizontalAdvance(text);
-        if (breite > option.rect.width()) {
-            hintergrund_fuellen(*maler, option.rect, h);
-            maler->restore();
-            g.masse_anheben(c, breite + g.columnWidth(c) - option.rect.width(), -1, 0);
-            return;
+    if (platz_fuer_sortzeichen(g, *maler, option, bild)) {
+        eigner_fragen(g, *maler, bild);
+        hintergrund_fuellen(*maler, option.rect, bild.hintergrund);
+        if (!objekt_malen(g, *maler, option, bild)) {
+            text_malen(g, *maler, option, bild);
+            marken_malen(g, *maler, option, bild);
         }
-    }
-
-    if (g.RowColorProc) {
-        maler->setFont(font);
-        maler->setPen(schriftfarbe);
-        maler->setBrush(h.pinsel);
-        g.RowColorProc(g, ausr, *maler, c, r, zustand);
-        font = maler->font();
-        schriftfarbe = maler->pen().color();
-        const QColor neu = maler->brush().color();
-        if (neu != h.pinsel) {
-            if (c <= g.FixedCols())
-                h.alle = true;
-            if (titel) {
-                h.ende = verschoben(neu, h.start, h.ende);
-                h.start = neu;
-            }
-            h.pinsel = neu;
-        }
-    }
-
-    if (ausr & ausrichtung_umbruch)
-        text = text.replace(u'\u00AF', u'\n').trimmed();
-
-    if (!titelzeile && info && info->Typ == u'O' && g.TypObjectProc) {
-        hintergrund_fuellen(*maler, option.rect, h);
-        QRect rect = option.rect;
-        maler->setFont(font);
-        maler->setPen(schriftfarbe);
-        maler->setBrush(Qt::NoBrush);
-        g.TypObjectProc(g, ausr, *maler, c, r, rect, text, zustand);
-        maler->restore();
-        return;
-    }
-
-    const int flags = qt_ausrichtung(ausr);
-    const QFontMetrics masse(font, maler->device());
-    const int noetig =
-        masse.boundingRect(QRect(0, 0, std::max(option.rect.width(), 1), 1 << 20), flags, text)
-            .height();
-    if (noetig > option.rect.height())
-        g.masse_anheben(-1, 0, r, noetig + g.rowHeight(r) - option.rect.height());
-
-    hintergrund_fuellen(*maler, option.rect, h);
-    maler->setFont(font);
-    maler->setPen(schriftfarbe);
-    maler->drawText(option.rect, flags, text);
-
-    if (sortiert)
-        sortzeichen_malen(*maler, option.rect, g.rowHeight(0), g.ShowSortIcon,
-                          sortiert->aufsteigend, schriftfarbe);
-    if (zustand & gdFocused) {
-        QStyleOptionFocusRect rahmen;
-        rahmen.QStyleOption::operator=(option);
-        rahmen.backgroundColor = h.pinsel;
-        QStyle *stil = option.widget ? option.widget->style() : QApplication::style();
-        stil->drawPrimitive(QStyle::PE_FrameFocusRect, &rahmen, maler, option.widget);
     }
     maler->restore();
 }

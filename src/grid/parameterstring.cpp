@@ -15,19 +15,7 @@ constexpr QChar zeilenzeichen = u'\u00AF';
 QString GitterModell::ColInfoToParamStr(int aCol) const
 {
     const TColInfo *info = GetColInfo(aCol);
-    if (!info)
-        return {};
-    const QStringList felder{info->Titel,
-                             QString::number(info->TitAlign),
-                             info->TitFont ? schrift_zu_text(*info->TitFont) : QString(),
-                             QString::number(info->TitColor),
-                             QString::number(info->Width),
-                             QString(info->Typ),
-                             QString::number(info->Dez),
-                             QString::number(info->DatAlign),
-                             info->DatFont ? schrift_zu_text(*info->DatFont) : QString(),
-                             QString::number(info->DatColor)};
-    return felder.join(RowTz);
+    return info ? spalteninfo_text(*info, RowTz) : QString();
 }
 
 TColInfo *GitterModell::ParamStrToColInfo(int aCol, const QString &param, QString *fehler)
@@ -35,53 +23,9 @@ TColInfo *GitterModell::ParamStrToColInfo(int aCol, const QString &param, QStrin
     if (param.isEmpty() || aCol < 0)
         return nullptr;
     TColInfo *info = ColInfo_Create(aCol);
-    const QStringList felder = param.split(RowTz);
-    auto melde = [&](const QString &text) {
-        if (fehler)
-            *fehler = kein_integer(text);
-        return info;
-    };
-    for (int i = 0; i < felder.size() && i < 10; ++i) {
-        const QString &feld = felder[i];
-        if (feld.isEmpty())
-            continue;
-        switch (i) {
-        case 0:
-            info->Titel = feld;
-            break;
-        case 1:
-        case 4:
-        case 6:
-        case 7: {
-            bool ok = false;
-            const qint32 wert = feld.trimmed().toInt(&ok, 10);
-            if (!ok)
-                return melde(feld);
-            (i == 1   ? info->TitAlign
-             : i == 4 ? info->Width
-             : i == 6 ? info->Dez
-                      : info->DatAlign) = wert;
-            break;
-        }
-        case 3:
-        case 9: {
-            const std::optional<TColor> farbe = farbe_lesen(feld);
-            if (!farbe)
-                return melde(feld);
-            (i == 3 ? info->TitColor : info->DatColor) = *farbe;
-            break;
-        }
-        case 5:
-            info->Typ = feld.front();
-            break;
-        default: {
-            Schrift schrift = m_font;
-            text_zu_schrift(feld, schrift);
-            (i == 2 ? info->TitFont : info->DatFont) = schrift;
-            break;
-        }
-        }
-    }
+    const QString meldung = spalteninfo_lesen(*info, param, RowTz, m_font);
+    if (fehler && !meldung.isEmpty())
+        *fehler = meldung;
     return info;
 }
 

@@ -63,16 +63,18 @@ QString datum_schluessel(const QString &text, QDate heute)
 }
 
 // Keys made only of these characters order alike by code and by collation.
+bool code_ordnung_genuegt(const QString &text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= u'0' && u <= u'9') || u == u' ' || u == u',' || u == u'.';
+    });
+}
+
 bool code_ordnung_genuegt(const std::vector<QString> &schluessel)
 {
-    for (const QString &text : schluessel) {
-        for (const QChar c : text) {
-            const char16_t u = c.unicode();
-            if (!((u >= u'0' && u <= u'9') || u == u' ' || u == u',' || u == u'.'))
-                return false;
-        }
-    }
-    return true;
+    return std::all_of(schluessel.begin(), schluessel.end(),
+                       [](const QString &text) { return code_ordnung_genuegt(text); });
 }
 
 // Ranks by a three-way comparison; only which keys compare equal decides the ranks, so the
@@ -127,25 +129,31 @@ std::vector<int> schluessel_raenge(const std::vector<QString> &schluessel)
     return kollationen.raenge(schluessel, 0);
 }
 
+void Kollationen::sprache_pruefen()
+{
+    if (m_kollator && m_sprache == QLocale())
+        return;
+    m_schluessel.clear();
+    m_zellen.clear();
+    m_sprache = QLocale();
+    m_kollator.emplace(m_sprache);
+    m_kollator->setCaseSensitivity(Qt::CaseInsensitive);
+}
+
 std::vector<int> Kollationen::raenge(const std::vector<QString> &schluessel, size_t hoechstens)
 {
     if (code_ordnung_genuegt(schluessel))
         return raenge_nach(schluessel,
                            [](const QString &a, const QString &b) { return a.compare(b); });
-    if (m_sprache != QLocale()) {
-        m_schluessel.clear();
-        m_sprache = QLocale();
-    }
+    sprache_pruefen();
     // A collation key costs about as much as a few comparisons, and each text would take part
     // in many.
-    QCollator kollator{m_sprache};
-    kollator.setCaseSensitivity(Qt::CaseInsensitive);
     std::vector<const QCollatorSortKey *> kollation;
     kollation.reserve(schluessel.size());
     for (const QString &text : schluessel) {
         auto eintrag = m_schluessel.find(text);
         if (eintrag == m_schluessel.end())
-            eintrag = m_schluessel.emplace(text, kollator.sortKey(text)).first;
+            eintrag = m_schluessel.emplace(text, m_kollator->sortKey(text)).first;
         kollation.push_back(&eintrag->second);
     }
     std::vector<int> raenge =
@@ -160,6 +168,66 @@ std::vector<int> Kollationen::raenge(const std::vector<QString> &schluessel, siz
         m_schluessel.swap(behalten);
     }
     return raenge;
+}
+
+Kollationen::Zelleneintrag &Kollationen::zelleneintrag(const QString &zelle, QChar typ, QChar komma,
+                                                       QDate heute)
+{
+    // Equal address and length with the held text: the very same text, since a text that is
+    // shared cannot change in place.
+    auto [eintrag, neu] = m_zellen.try_emplace(zelle.constData());
+    Zelleneintrag &e = eintrag->second;
+    if (neu || e.text.size() != zelle.size() || e.typ != typ || e.heute != heute) {
+        e.text = zelle;
+        e.typ = typ;
+        e.heute = heute;
+        e.schluessel = sortierschluessel(zelle, typ, komma, heute);
+        e.nach_code = code_ordnung_genuegt(e.schluessel);
+        e.kollation.reset();
+    }
+    return e;
+}
+
+std::vector<int> Kollationen::zellen_ordnen(const std::vector<const QString *> &zellen, QChar typ,
+                                            QDate heute, size_t hoechstens)
+{
+    sprache_pruefen();
+    const QChar komma = m_sprache.decimalPoint().front();
+    std::vector<Zelleneintrag *> eintraege;
+    eintraege.reserve(zellen.size());
+    bool nach_code = true;
+    for (const QString *zelle : zellen) {
+        eintraege.push_back(&zelleneintrag(*zelle, typ, komma, heute));
+        nach_code = nach_code && eintraege.back()->nach_code;
+    }
+    std::vector<int> folge(eintraege.size());
+    std::iota(folge.begin(), folge.end(), 0);
+    if (nach_code) {
+        std::stable_sort(folge.begin(), folge.end(), [&](int a, int b) {
+            return eintraege[size_t(a)]->schluessel < eintraege[size_t(b)]->schluessel;
+        });
+    } else {
+        // The keys side by side: each comparison then reaches its keys without passing
+        // through the entries.
+        std::vector<QCollatorSortKey> kollation;
+        kollation.reserve(eintraege.size());
+        for (Zelleneintrag *e : eintraege) {
+            if (!e->kollation)
+                e->kollation = m_kollator->sortKey(e->schluessel);
+            kollation.push_back(*e->kollation);
+        }
+        std::stable_sort(folge.begin(), folge.end(), [&](int a, int b) {
+            return kollation[size_t(a)].compare(kollation[size_t(b)]) < 0;
+        });
+    }
+    if (m_zellen.size() > std::max(hoechstens, zellen.size())) {
+        decltype(m_zellen) behalten;
+        behalten.reserve(zellen.size());
+        for (const Zelleneintrag *e : eintraege)
+            behalten.emplace(e->text.constData(), *e);
+        m_zellen.swap(behalten);
+    }
+    return folge;
 }
 
 std::vector<int> nach_raengen_ordnen(const std::vector<int> &raenge, int anzahl_raenge)

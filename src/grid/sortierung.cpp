@@ -31,12 +31,6 @@ private:
     std::vector<QString> m_texte;
 };
 
-const QString &zelle_in(const std::vector<QString> &zeile, int spalte)
-{
-    static const QString leer;
-    return spalte >= 0 && size_t(spalte) < zeile.size() ? zeile[size_t(spalte)] : leer;
-}
-
 // Rows in ascending order of their text keys; `nummern` holds for each row the numbers of
 // its cell texts, field by field. Each distinct combination is keyed and ranked once.
 std::vector<int> nach_texten_ordnen(const std::vector<SortFeld> &felder,
@@ -81,7 +75,69 @@ std::vector<int> nach_texten_ordnen(const std::vector<SortFeld> &felder,
     return nach_raengen_ordnen(raenge, int(schluessel.size()));
 }
 
+// Asks for the cells a few rows ahead: the rows and their texts lie scattered in memory, and
+// first a row's cell list, then, once it is there, the texts of its sort fields are needed.
+void vorab_laden(const Zellen &zellen, int zeile, int bis, const std::vector<SortFeld> &felder)
+{
+    constexpr int abstand = 8;
+    if (zeile + 2 * abstand < bis)
+        __builtin_prefetch(zellen.zeile(zeile + 2 * abstand).data());
+    if (zeile + abstand >= bis)
+        return;
+    const Zellen::Zeile &texte = zellen.zeile(zeile + abstand);
+    for (const SortFeld &feld : felder) {
+        if (feld.spalte >= 0 && size_t(feld.spalte) < texte.size())
+            __builtin_prefetch(texte[size_t(feld.spalte)].constData());
+    }
+}
+
 } // namespace
+
+std::vector<int> zeilen_ordnen(const Zellen &zellen, int von, int bis,
+                               const std::vector<SortFeld> &felder, QDate heute,
+                               Kollationen &kollationen, size_t hoechstens)
+{
+    const size_t anzahl = felder.size();
+    const size_t datenzeilen = size_t(std::max(bis - von, 0));
+    if (anzahl == 0) {
+        std::vector<int> folge(datenzeilen);
+        std::iota(folge.begin(), folge.end(), 0);
+        return folge;
+    }
+    const bool nur_zahlen = std::all_of(
+        felder.begin(), felder.end(), [](const SortFeld &feld) { return ist_zahl_typ(feld.typ); });
+    if (nur_zahlen) {
+        std::vector<qint64> zahlen;
+        zahlen.reserve(datenzeilen * anzahl);
+        for (int r = von; r < bis; ++r) {
+            vorab_laden(zellen, r, bis, felder);
+            for (const SortFeld &feld : felder)
+                zahlen.push_back(zahl_rang(zellen.zelle(feld.spalte, r)));
+        }
+        return zahlen_ordnen(zahlen, anzahl);
+    }
+    if (anzahl == 1) {
+        // One text field: each cell brings its kept key, and the rows sort by it directly.
+        std::vector<const QString *> texte;
+        texte.reserve(datenzeilen);
+        for (int r = von; r < bis; ++r) {
+            vorab_laden(zellen, r, bis, felder);
+            texte.push_back(&zellen.zelle(felder.front().spalte, r));
+        }
+        return kollationen.zellen_ordnen(texte, felder.front().typ, heute, hoechstens);
+    }
+    // Several fields key the combination of their texts: each distinct text gets a number so
+    // that each combination is keyed and collated once however often it occurs.
+    std::vector<Textnummern> texte(anzahl);
+    std::vector<int> nummern;
+    nummern.reserve(datenzeilen * anzahl);
+    for (int r = von; r < bis; ++r) {
+        vorab_laden(zellen, r, bis, felder);
+        for (size_t f = 0; f < anzahl; ++f)
+            nummern.push_back(texte[f].nummer(zellen.zelle(felder[f].spalte, r)));
+    }
+    return nach_texten_ordnen(felder, texte, nummern, heute, kollationen, hoechstens);
+}
 
 void GitterModell::leere_zellen_fuellen(std::vector<QString> &zeile) const
 {
@@ -91,65 +147,6 @@ void GitterModell::leere_zellen_fuellen(std::vector<QString> &zeile) const
         if (zeile[size_t(c)].isEmpty())
             zeile[size_t(c)] = u" "_s;
     }
-}
-
-void GitterModell::vorab_laden(int aRow) const
-{
-    // The rows and their texts lie scattered in memory: asking for the cells a few rows ahead
-    // (first a row's cell list, then, once it is there, the texts of its sort fields) spares
-    // most of the waiting.
-    constexpr int abstand = 8;
-    if (aRow + 2 * abstand < m_row_count)
-        __builtin_prefetch(m_zellen[size_t(aRow + 2 * abstand)].data());
-    if (aRow + abstand >= m_row_count)
-        return;
-    const std::vector<QString> &zeile = m_zellen[size_t(aRow + abstand)];
-    for (const SortFeld &feld : m_sort_felder) {
-        if (feld.spalte >= 0 && size_t(feld.spalte) < zeile.size())
-            __builtin_prefetch(zeile[size_t(feld.spalte)].constData());
-    }
-}
-
-std::vector<int> GitterModell::zeilen_ordnen(int wmWait)
-{
-    const size_t felder = m_sort_felder.size();
-    const size_t datenzeilen = size_t(m_row_count - m_fixed_rows);
-    const bool nur_zahlen =
-        felder > 0 && std::all_of(m_sort_felder.begin(), m_sort_felder.end(),
-                                  [](const SortFeld &feld) { return ist_zahl_typ(feld.typ); });
-    // Each row is visited once: its sort fields are read and its empty cells filled while it
-    // is at hand. Text fields keep only a number per distinct cell text, so that each text is
-    // keyed and collated once however often it occurs.
-    std::vector<qint64> zahlen;
-    std::vector<Textnummern> texte(nur_zahlen ? 0 : felder);
-    std::vector<int> nummern;
-    if (nur_zahlen)
-        zahlen.reserve(datenzeilen * felder);
-    else
-        nummern.reserve(datenzeilen * felder);
-    for (int r = m_fixed_rows; r < m_row_count; ++r) {
-        vorab_laden(r);
-        std::vector<QString> &zeile = m_zellen[size_t(r)];
-        for (size_t f = 0; f < felder; ++f) {
-            const QString &zelle = zelle_in(zeile, m_sort_felder[f].spalte);
-            if (nur_zahlen)
-                zahlen.push_back(zahl_rang(zelle));
-            else
-                nummern.push_back(texte[f].nummer(zelle));
-        }
-        leere_zellen_fuellen(zeile);
-        fortschritt(wmWait, 1, r);
-    }
-    if (felder == 0) {
-        std::vector<int> folge(datenzeilen);
-        std::iota(folge.begin(), folge.end(), 0);
-        return folge;
-    }
-    if (nur_zahlen)
-        return zahlen_ordnen(zahlen, felder);
-    // A key for every cell of the grid at most: more are keys of texts no longer there.
-    const size_t hoechstens = size_t(m_row_count) * size_t(m_col_count);
-    return nach_texten_ordnen(m_sort_felder, texte, nummern, heute(), m_kollationen, hoechstens);
 }
 
 void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, bool sortAufw)
@@ -166,28 +163,24 @@ void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, boo
     fortschritt(wmWait, 0, m_row_count);
     // Without sort fields the rows keep their order but still go back as row text.
     if (datenzeilen > 0) {
-        if (m_zellen.size() < size_t(m_row_count))
-            m_zellen.resize(size_t(m_row_count));
-        std::vector<int> folge = zeilen_ordnen(wmWait);
+        // A key for every cell of the grid at most: more are keys of texts no longer there.
+        const size_t hoechstens = size_t(m_row_count) * size_t(m_col_count);
+        std::vector<int> folge = zeilen_ordnen(m_zellen, m_fixed_rows, m_row_count, m_sort_felder,
+                                               heute(), m_kollationen, hoechstens);
+        // Every data row goes back with all its cells, the empty ones as " ".
+        for (int r = m_fixed_rows; r < m_row_count; ++r) {
+            leere_zellen_fuellen(m_zellen.zeile(r));
+            fortschritt(wmWait, 1, r);
+        }
         // Descending writes the ascending lines from the last one: equal keys turn round too.
         if (!sortAufw)
             std::reverse(folge.begin(), folge.end());
-
-        // Every row moves once, straight to its new place.
-        std::vector<std::vector<QString>> neu;
-        neu.reserve(m_zellen.size());
-        for (int r = 0; r < m_fixed_rows; ++r)
-            neu.push_back(std::move(m_zellen[size_t(r)]));
+        m_zellen.anordnen(m_fixed_rows, folge);
         int neue_aktuelle = -1;
         for (int i = 0; i < datenzeilen; ++i) {
-            const int alt = m_fixed_rows + folge[size_t(i)];
-            if (alt == m_row)
+            if (m_fixed_rows + folge[size_t(i)] == m_row)
                 neue_aktuelle = m_fixed_rows + i;
-            neu.push_back(std::move(m_zellen[size_t(alt)]));
         }
-        for (size_t r = size_t(m_row_count); r < m_zellen.size(); ++r)
-            neu.push_back(std::move(m_zellen[r]));
-        m_zellen.swap(neu);
         melde_alles();
         if (toRow && neue_aktuelle >= 0) {
             const bool vorher = m_aenderungs_modus;

@@ -54,3 +54,51 @@ void text_zu_schrift(const QString &text, Schrift &schrift)
     schrift.font.setUnderline(stile.contains(u'U'));
     schrift.font.setStrikeOut(stile.contains(u'S'));
 }
+
+QString spalteninfo_lesen(TColInfo &info, const QString &param, QChar trenner,
+                          const Schrift &grundschrift)
+{
+    const QStringList felder = param.split(trenner);
+    for (int i = 0; i < felder.size() && i < 10; ++i) {
+        const QString &feld = felder[i];
+        if (feld.isEmpty())
+            continue;
+        switch (i) {
+        case 0:
+            info.Titel = feld;
+            break;
+        case 1:
+        case 4:
+        case 6:
+        case 7: {
+            bool ok = false;
+            const qint32 wert = feld.trimmed().toInt(&ok, 10);
+            if (!ok)
+                return kein_integer(feld);
+            (i == 1   ? info.TitAlign
+             : i == 4 ? info.Width
+             : i == 6 ? info.Dez
+                      : info.DatAlign) = wert;
+            break;
+        }
+        case 3:
+        case 9: {
+            const std::optional<TColor> farbe = farbe_lesen(feld);
+            if (!farbe)
+                return kein_integer(feld);
+            (i == 3 ? info.TitColor : info.DatColor) = *farbe;
+            break;
+        }
+        case 5:
+            info.Typ = feld.front();
+            break;
+        default: {
+            Schrift schrift = grundschrift;
+            text_zu_schrift(feld, schrift);
+            (i == 2 ? info.TitFont : info.DatFont) = schrift;
+            break;
+        }
+        }
+    }
+    return {};
+}

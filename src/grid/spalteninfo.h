@@ -54,6 +54,12 @@ struct TSortIcon
     TSortIconStyle Style = siStyle_Line;
 };
 
+// Fills `info` from a column parameter string whose fields `trenner` separates; a font field
+// starts from `grundschrift`. Returns the message of the first malformed number (the fields
+// before it are taken), else empty.
+QString spalteninfo_lesen(TColInfo &info, const QString &param, QChar trenner,
+                          const Schrift &grundschrift);
+
 // "Arial*10*255*BU*": name, points, colour, style letters; ";" is read like "*".
 QString schrift_zu_text(const Schrift &schrift);
 // Numbers are read leniently (a malformed one counts as 0); an impossible size is skipped.

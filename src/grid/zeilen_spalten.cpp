@@ -23,11 +23,7 @@ void GitterModell::sortfeld_vergessen(int aCol)
 void GitterModell::ClearGrid(bool aResetRowCount)
 {
     Sammlung sammlung(*this);
-    for (int r = m_fixed_rows; r < m_row_count && size_t(r) < m_zellen.size(); ++r) {
-        std::vector<QString> &zeile = m_zellen[size_t(r)];
-        for (int c = 0; c < m_col_count && size_t(c) < zeile.size(); ++c)
-            zeile[size_t(c)].clear();
-    }
+    m_zellen.leeren(m_fixed_rows, m_row_count, m_col_count);
     melde_alles();
     if (aResetRowCount)
         SetRowCount(m_fixed_rows + 1);
@@ -102,11 +98,8 @@ int GitterModell::RowAdd(int pos, const QStringList &txt)
         SetRows(ziel, txt);
     } else {
         SetRowCount(m_row_count + 1);
-        if (m_zellen.size() < size_t(m_row_count))
-            m_zellen.resize(size_t(m_row_count));
-        std::rotate(m_zellen.begin() + ziel, m_zellen.begin() + (m_row_count - 1),
-                    m_zellen.begin() + m_row_count);
-        m_zellen[size_t(ziel)].clear();
+        m_zellen.zeile_verschieben(m_row_count - 1, ziel);
+        m_zellen.zeile(ziel).clear();
         SetRows(ziel, txt);
         melde_alles();
     }
@@ -125,11 +118,8 @@ void GitterModell::RowDelete(int aRow)
         return;
     Sammlung sammlung(*this);
     aRow = std::clamp(aRow, m_fixed_rows, m_row_count - 1);
-    if (m_zellen.size() < size_t(m_row_count))
-        m_zellen.resize(size_t(m_row_count));
-    std::rotate(m_zellen.begin() + aRow, m_zellen.begin() + aRow + 1,
-                m_zellen.begin() + m_row_count);
-    m_zellen[size_t(m_row_count - 1)].clear();
+    m_zellen.zeile_verschieben(aRow, m_row_count - 1);
+    m_zellen.zeile(m_row_count - 1).clear();
     melde_alles();
     if (m_row_count > m_fixed_rows + 1)
         SetRowCount(m_row_count - 1);
@@ -247,26 +237,16 @@ int GitterModell::ColDeleteEmpty()
 
 void GitterModell::spalten_einfuegen_roh(int aCol)
 {
-    for (std::vector<QString> &zeile : m_zellen) {
-        if (size_t(aCol) < zeile.size())
-            zeile.insert(zeile.begin() + aCol, QString());
-    }
+    m_zellen.spalte_einfuegen(aCol);
     m_col_widths.insert(m_col_widths.begin() + aCol, m_default_col_width);
     m_col_widths.resize(size_t(m_col_count));
-    if (size_t(aCol) < m_col_infos.size())
+    if (aCol < m_col_infos.groesse())
         ColInfo_Insert(aCol);
 }
 
 void GitterModell::spalte_loeschen_roh(int aCol)
 {
-    const int letzte = m_col_count - 1;
-    for (std::vector<QString> &zeile : m_zellen) {
-        if (size_t(aCol) >= zeile.size())
-            continue;
-        const auto ende = zeile.begin() + std::min<qsizetype>(qsizetype(zeile.size()), letzte + 1);
-        std::rotate(zeile.begin() + aCol, zeile.begin() + aCol + 1, ende);
-        *(ende - 1) = QString();
-    }
+    m_zellen.spalte_entfernen(aCol, m_col_count);
     std::rotate(m_col_widths.begin() + aCol, m_col_widths.begin() + aCol + 1, m_col_widths.end());
     m_col_widths.back() = m_default_col_width;
     ColInfo_Delete(aCol);
@@ -318,13 +298,7 @@ void GitterModell::ColSwap(int c1, int c2)
     Sammlung sammlung(*this);
     sortfeld_vergessen(c1);
     sortfeld_vergessen(c2);
-    const size_t noetig = size_t(std::max(c1, c2)) + 1;
-    for (std::vector<QString> &zeile : m_zellen) {
-        if (zeile.size() < noetig && (size_t(c1) < zeile.size() || size_t(c2) < zeile.size()))
-            zeile.resize(noetig);
-        if (zeile.size() >= noetig)
-            std::swap(zeile[size_t(c1)], zeile[size_t(c2)]);
-    }
+    m_zellen.spalten_tauschen(c1, c2);
     if (c1 < m_col_count && c2 < m_col_count)
         std::swap(m_col_widths[size_t(c1)], m_col_widths[size_t(c2)]);
     ColInfo_Swap(c1, c2);

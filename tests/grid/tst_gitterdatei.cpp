@@ -207,6 +207,70 @@ private slots:
         QCOMPARE(gitter.letzter_fehler().isEmpty(), ergebnis);
     }
 
+    // A file damaged after its cells is refused whole: the grid keeps its cells, header list,
+    // sort columns, column information and modified flag, and the message names the file.
+    void beschaedigte_datei_laesst_das_gitter_wie_es_war_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::newRow("breite keine zahl") << QByteArray("1\n1\n2\nP=1\xAF\n0\nneu\nneu\n0\nx\n");
+        QTest::newRow("parameter kaputt") << QByteArray("1\n1\n2\nP=1\xAF\n0\nneu\nneu\n1\nT\xAB"
+                                                        "3x\n");
+        QTest::newRow("auswahl kaputt")
+            << QByteArray("1\n1\n2\nP=1\xAF\n0\nneu\nneu\n0\n50\n1\nzwei\n");
+    }
+    void beschaedigte_datei_laesst_das_gitter_wie_es_war()
+    {
+        QFETCH(QByteArray, inhalt);
+        GitterModell gitter;
+        gitter_fuellen(gitter, {{u"T"_s}, {u"alt"_s}});
+        gitter.ColInfoC(0)->Titel = u"T"_s;
+        gitter.FileParam = QStringList{u"Q=2"_s};
+        gitter.SetFileName(u"kaputt.Tab"_s);
+        gitter.ModiDaten_True();
+        QVERIFY(!gitter.aus_bytes_laden(inhalt, true, true, 1));
+        QCOMPARE(gitter.Cols(0), (QStringList{u"T"_s, u"alt"_s}));
+        QCOMPARE(gitter.FileParam, QStringList{u"Q=2"_s});
+        QVERIFY(gitter.SortierCols().isEmpty());
+        QCOMPARE(gitter.GetColInfo(0)->Titel, u"T"_s);
+        QVERIFY(gitter.ModifiedDaten());
+        QVERIFY(gitter.letzter_fehler().startsWith(u"Die Datei kaputt.Tab ist beschädigt"_s));
+    }
+
+    // The free reader and writer: what is written is read back as it was, without a grid.
+    void schreiben_und_lesen_ohne_gitter()
+    {
+        Gitterdatei datei;
+        datei.spalten = 2;
+        datei.zeilen = 2;
+        datei.kopfliste = {u"A=1"_s, u"B=2"_s};
+        datei.sortier_spalten = u"Name;"_s;
+        datei.spalten_parameter = QStringList{u"Name\u00AB37"_s, QString()};
+        datei.auswahl = TGridRect{1, 0, 1, 1};
+        Zellen zellen;
+        zellen.setzen(0, 0, u"Name"_s);
+        zellen.setzen(0, 1, u"Zwei\nZeilen"_s);
+        zellen.setzen(1, 1, u" "_s);
+        zellen.setzen(5, 5, u"außerhalb"_s);
+        std::vector<int> zeilen_je_zelle;
+        const QByteArray bytes = gitterdatei_schreiben(
+            datei, zellen, [&](int zeile) { zeilen_je_zelle.push_back(zeile); });
+        QCOMPARE(zeilen_je_zelle, (std::vector<int>{0, 0, 1, 1}));
+        QVERIFY(!bytes.contains("außerhalb"));
+
+        const GitterdateiErgebnis ergebnis =
+            gitterdatei_lesen(bytes, 1, true, true, u'\u00AB', u"x.Tab"_s);
+        QVERIFY2(ergebnis.gelesen(), qPrintable(ergebnis.fehler));
+        QCOMPARE(ergebnis.ist_version, 1);
+        QCOMPARE(ergebnis.datei.kopfliste, datei.kopfliste);
+        QCOMPARE(ergebnis.datei.sortier_spalten, datei.sortier_spalten);
+        QCOMPARE(ergebnis.datei.spalten_parameter, datei.spalten_parameter);
+        QVERIFY(!ergebnis.datei.breiten);
+        QCOMPARE(ergebnis.datei.auswahl, datei.auswahl);
+        QCOMPARE(ergebnis.zellen.zelle(0, 1), u"Zwei\u00AFZeilen"_s);
+        QCOMPARE(ergebnis.zellen.zelle(1, 1), u" "_s);
+        QCOMPARE(ergebnis.zellen.zeilen(), size_t(2));
+    }
+
     void waechst_auf_die_angegebene_groesse_data()
     {
         QTest::addColumn<QByteArray>("inhalt");

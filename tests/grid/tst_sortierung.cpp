@@ -4,6 +4,7 @@
 #include <QCollator>
 #include <QRandomGenerator>
 #include <QtTest>
+#include <numeric>
 #include <set>
 
 using namespace Qt::StringLiterals;
@@ -119,6 +120,38 @@ private slots:
                 schluessel.push_back(sortierschluessel(text, u' '));
             }
             QCOMPARE(kollationen.raenge(schluessel, 60), schluessel_raenge(schluessel));
+            QVERIFY(kollationen.anzahl() <= 60);
+        }
+    }
+
+    // A cell keeps its key while its text stays; a text changed, also in place and to the same
+    // length, sorts by its new value, and no more keys are kept than allowed.
+    void behaltene_zellschluessel_folgen_dem_text()
+    {
+        const QStringList woerter{u"a"_s, u"Ä"_s, u"Müller"_s, u"mueller"_s, u"ß"_s, u"ss"_s};
+        QRandomGenerator zufall(9);
+        QCollator kollator{QLocale()};
+        kollator.setCaseSensitivity(Qt::CaseInsensitive);
+        const std::vector<SortFeld> felder{{1, u' ', true}};
+        constexpr int zeilen = 40;
+        Zellen zellen;
+        Kollationen kollationen;
+        for (int runde = 0; runde < 30; ++runde) {
+            for (int i = 0; i < 8; ++i)
+                zellen.setzen(1, zufall.bounded(zeilen),
+                              woerter[zufall.bounded(int(woerter.size()))] +
+                                  QString::number(zufall.bounded(3)));
+            Zellen::Zeile &vor_ort = zellen.zeile(zufall.bounded(zeilen));
+            if (vor_ort.size() > 1 && !vor_ort[1].isEmpty())
+                vor_ort[1][0] = u'z';
+
+            std::vector<int> erwartet(zeilen);
+            std::iota(erwartet.begin(), erwartet.end(), 0);
+            std::stable_sort(erwartet.begin(), erwartet.end(), [&](int a, int b) {
+                return kollator.compare(sortierschluessel(zellen.zelle(1, a), u' '),
+                                        sortierschluessel(zellen.zelle(1, b), u' ')) < 0;
+            });
+            QCOMPARE(zeilen_ordnen(zellen, 0, zeilen, felder, {}, kollationen, 60), erwartet);
             QVERIFY(kollationen.anzahl() <= 60);
         }
     }
