@@ -16,6 +16,8 @@
 #include <QPixmap>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char *argv[])
 {
     QApplication anwendung(argc, argv);

@@ -4,6 +4,10 @@
 
 using namespace Qt::StringLiterals;
 
+namespace druck {
+const QString titel = u"Mitglieder Adressen drucken"_s;
+} // namespace druck
+
 namespace {
 
 // Left edge of the data columns and of the headings.

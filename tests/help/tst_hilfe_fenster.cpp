@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString hilfe_chm = QStringLiteral(VORLIX_HILFE_CHM);
+const QString hilfe_chm = QString::fromUtf8(VORLIX_HILFE_CHM);
 
 // The test platform with the real help window behind it.
 struct HilfePlattform : TestPlattform

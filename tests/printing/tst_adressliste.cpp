@@ -8,6 +8,8 @@
 #include <QFontDatabase>
 #include <QPainter>
 
+using namespace Qt::StringLiterals;
+
 class TstAdressliste : public QObject
 {
     Q_OBJECT
