@@ -137,9 +137,8 @@ void LiveFenster::umschalten(bool an)
 
 void LiveFenster::port_geaendert(int port)
 {
-    QString fehler;
-    if (!zusatz_live_port_setzen(m_zustand.daten_pfad, port, &fehler))
-        m_plattform.fehler(fehler);
+    if (const std::optional<QString> fehler = zusatz_live_port_setzen(m_zustand.daten_pfad, port))
+        m_plattform.fehler(*fehler);
     adressen_zeigen();
 }
 

@@ -145,9 +145,8 @@ void Spielplan::tische_geaendert(int tische)
     if (tische == m_tische)
         return;
     m_tische = tische;
-    QString fehler;
-    if (!zusatz_tische_setzen(m_zustand.daten_pfad, tische, &fehler))
-        m_plattform.fehler(fehler);
+    if (const std::optional<QString> fehler = zusatz_tische_setzen(m_zustand.daten_pfad, tische))
+        m_plattform.fehler(*fehler);
     mannschaften_werten_neu();
 }
 
