@@ -129,15 +129,6 @@ void SpielplanFenster::wiederherstellung_einrichten()
 {
     m_wiederherstellung =
         new Wiederherstellung(m_zustand, m_plattform, *m_plan, *FilterGrid1, *FilterGrid2, this);
-    // Every committed result, every clearing and every undo or redo is a step; opening or
-    // loading a plan empties the stack, which is no change of the day.
-    QUndoStack *schritte = &m_plan->schritte();
-    connect(schritte, &QUndoStack::indexChanged, m_wiederherstellung, [this, schritte] {
-        if (schritte->count() > 0)
-            m_wiederherstellung->vormerken();
-    });
-    connect(m_plan.get(), &Spielplan::gespeichert, m_wiederherstellung,
-            &Wiederherstellung::verwerfen);
 }
 
 void SpielplanFenster::oberflaeche_aufbauen()
