@@ -1,4 +1,4 @@
-// Arbitrary bytes as a grid file: the load must end with the documented outcome, grow the
+// Arbitrary bytes as a grid file: the load must end loaded or refused as damaged, grow the
 // grid no further than its counts allow, and leave a grid that sorts and exports.
 #include "fuzz_qt_start.h"
 #include "grid/filtergrid.h"

@@ -354,7 +354,7 @@ void SpielplanFenster::fuss_aufbauen()
 QPushButton *SpielplanFenster::knopf(const char *name, const QString &text)
 {
     auto *knopf = knopf_anlegen(Panel1, name, text);
-    // A narrow face, so that the longest caption fits the designed width.
+    // A narrow face, so that the longest caption fits the fixed width.
     knopf->setFont(QFont(u"Liberation Sans"_s, 8));
     knopf->resize(knopf_breite, knopf_hoehe);
     return knopf;

@@ -63,7 +63,7 @@ public:
         : Satzbild(opt::groesse)
     {
     }
-    // The reset values; fields documented as kept stay as they are.
+    // The reset values; a field that is not reset keeps its value.
     void auf_grundwerte_setzen();
 };
 
