@@ -267,7 +267,7 @@ private slots:
         QVERIFY(lesbar(haupt.RxClock1, QPalette::WindowText) >= 4.5);
         QVERIFY(lesbar(haupt.findChild<QToolButton *>(u"SpeedButton1"_s), QPalette::ButtonText) >=
                 4.5);
-        QVERIFY(lesbar(haupt.StatusPanel, QPalette::WindowText) >= 4.5);
+        QVERIFY(lesbar(haupt.m_statuspanel, QPalette::WindowText) >= 4.5);
     }
 
     void speichern_schreibt_den_farbsatz()

@@ -44,7 +44,7 @@ struct Lauf
             plattform.ja_nein_antworten.enqueue(antwort);
         haupt = std::make_unique<TForm1>(zustand, plattform);
         haupt->show();
-        haupt->Turnierplan->wiederherstellung_anbieten();
+        haupt->m_turnierplan->wiederherstellung_anbieten();
     }
     SpielplanFenster *plan(bool doppel) const
     {
