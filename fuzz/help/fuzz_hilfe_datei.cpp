@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void eintraege_lesen(const HilfeBuch &buch, const std::vector<HilfeEintrag> &eintraege)
@@ -25,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
 {
     fuzz_qt_starten();
     static QTemporaryDir ordner;
-    const QString pfad = ordner.filePath(QStringLiteral("hilfe.chm"));
+    const QString pfad = ordner.filePath(u"hilfe.chm"_s);
     speicher::datei_ersetzen(
         pfad, QByteArrayView(reinterpret_cast<const char *>(daten), qsizetype(groesse)));
     HilfeBuch buch;
@@ -37,6 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
         buch.lesen(buch.thema_seite(thema));
     eintraege_lesen(buch, buch.inhalt());
     eintraege_lesen(buch, buch.stichwoerter());
-    buch.suchen(QStringLiteral("Plan"));
+    buch.suchen(u"Plan"_s);
     return 0;
 }

@@ -4,7 +4,11 @@
 #include "appearance/eigene_farben.h"
 #include "help/hilfe_taste_fenster.h"
 #include "shell/arbeitsbereich_fenster.h"
+#include "shell/beschriftung_fenster.h"
 #include "shell/knopf_fenster.h"
+#include "shell/knopfreihe_fenster.h"
+#include "shell/kuerzel.h"
+#include "shell/pfadfeld_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 #include "stopwatch/hupe.h"
@@ -45,7 +49,7 @@ QCheckBox *haken(QWidget *eltern, const char *name, const QString &text)
 {
     auto *h = new QCheckBox(text, eltern);
     h->setObjectName(name);
-    h->setAccessibleName(QString(text).remove(u'&'));
+    h->setAccessibleName(ohne_kuerzel(text));
     return h;
 }
 
@@ -78,9 +82,7 @@ void TForm10::oberflaeche_aufbauen()
     int zeile = 0;
     // A caption whose label names its field for screen readers too.
     const auto beschriftet = [&](const QString &text, QWidget *feld, QWidget *rechts = nullptr) {
-        auto *label = new QLabel(text, seite);
-        label->setBuddy(feld);
-        raster->addWidget(label, zeile, 0);
+        raster->addWidget(beschriftung_anlegen(seite, nullptr, text, feld), zeile, 0);
         raster->addWidget(feld, zeile, 1);
         if (rechts)
             raster->addWidget(rechts, zeile, 2);
@@ -99,9 +101,9 @@ void TForm10::oberflaeche_aufbauen()
     beschriftet(u"Mannschaft &2"_s, Edit7);
     DateEdit1 = eingabe("DateEdit1");
     DateEdit1->setPlaceholderText(u"TT.MM.JJJJ"_s);
-    Kalender = werkzeugknopf(seite, "Kalender", u"…"_s, u"Kalender öffnen"_s);
+    m_kalender = werkzeugknopf(seite, "Kalender", u"…"_s, u"Kalender öffnen"_s);
     kalender_einrichten();
-    beschriftet(u"&Datum"_s, DateEdit1, Kalender);
+    beschriftet(u"&Datum"_s, DateEdit1, m_kalender);
 
     const auto farbzeile = [&](const char *feld_name, const char *knopf_name, const QString &text,
                                speicher::FarbeFeld option) {
@@ -124,8 +126,7 @@ void TForm10::oberflaeche_aufbauen()
     SpeedButton2 = m_farben[2].knopf;
     SpeedButton4 = m_farben[3].knopf;
 
-    Edit6 = eingabe("Edit6");
-    Edit6->setReadOnly(true);
+    Edit6 = pfadfeld_anlegen(seite, "Edit6", Pfadeingabe::nur_lesen);
     auto *ton = new QWidget(seite);
     auto *ton_reihe = new QHBoxLayout(ton);
     ton_reihe->setContentsMargins(0, 0, 0, 0);
@@ -148,13 +149,9 @@ void TForm10::oberflaeche_aufbauen()
 
     auto *leiste = new QFrame(this);
     leiste->setObjectName("Panel1");
-    auto *fuss = new QHBoxLayout(leiste);
-    fuss->addStretch();
     Button1 = knopf_anlegen(leiste, "Button1", u"&Speichern"_s);
     Button2 = knopf_anlegen(leiste, "Button2", u"&Beenden"_s);
-    fuss->addWidget(Button1);
-    fuss->addWidget(Button2);
-    fuss->addStretch();
+    knopfreihe_anlegen({nullptr, Button1, Button2, nullptr}, leiste);
     spalte->addWidget(leiste);
 
     for (Farbzeile &zeile : m_farben)
@@ -171,15 +168,15 @@ void TForm10::oberflaeche_aufbauen()
 
 void TForm10::kalender_einrichten()
 {
-    auto *menue = new QMenu(Kalender);
+    auto *menue = new QMenu(m_kalender);
     auto *kalender = new QCalendarWidget(menue);
     kalender->setObjectName("Kalender1");
     kalender->setAccessibleName(u"Kalender"_s);
     auto *aktion = new QWidgetAction(menue);
     aktion->setDefaultWidget(kalender);
     menue->addAction(aktion);
-    Kalender->setMenu(menue);
-    Kalender->setPopupMode(QToolButton::InstantPopup);
+    m_kalender->setMenu(menue);
+    m_kalender->setPopupMode(QToolButton::InstantPopup);
     connect(menue, &QMenu::aboutToShow, this, [this, kalender] {
         const QDate datum = QDate::fromString(DateEdit1->text(), datumsformat);
         kalender->setSelectedDate(datum.isValid() ? datum : m_plattform.jetzt().date());

@@ -30,7 +30,7 @@ public:
     QLineEdit *Edit1 = nullptr;
     QLineEdit *Edit7 = nullptr;
     QLineEdit *DateEdit1 = nullptr;
-    QToolButton *Kalender = nullptr;
+    QToolButton *m_kalender = nullptr;
     QLineEdit *Edit2 = nullptr;
     QLineEdit *Edit3 = nullptr;
     QLineEdit *Edit4 = nullptr;

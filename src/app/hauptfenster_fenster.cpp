@@ -22,6 +22,7 @@
 #include "season/saison_fenster.h"
 #include "selection/dualliste_fenster.h"
 #include "shell/arbeitsbereich_fenster.h"
+#include "shell/beschriftung_fenster.h"
 #include "shell/druck_modul.h"
 #include "shell/kuerzel.h"
 #include "shell/module.h"
@@ -55,10 +56,9 @@ void startseiten_schrift_setzen(QWidget *element)
     element->setFont(schrift);
 }
 
-QLabel *beschriftung(const QString &text, const QString &name, QWidget *eltern)
+QLabel *startseiten_text(QWidget *eltern, const char *name, const QString &text)
 {
-    auto *label = new QLabel(text, eltern);
-    label->setObjectName(name);
+    QLabel *label = beschriftung_anlegen(eltern, name, text);
     label->setAlignment(Qt::AlignCenter);
     startseiten_schrift_setzen(label);
     return label;
@@ -77,15 +77,15 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
     befehl_setzen(Befehl::gruppen_mitspieler_anzeigen, [this] { gruppen_zeigen(); });
     befehl_setzen(Befehl::mitspieler_festlegen, [this] { mitspieler_festlegen(); });
 
-    Erfassung = new TeilnehmerErfassung(m_zustand, m_plattform, this);
-    connect(Erfassung, &TeilnehmerErfassung::startseite_zeigen, this,
+    m_erfassung = new TeilnehmerErfassung(m_zustand, m_plattform, this);
+    connect(m_erfassung, &TeilnehmerErfassung::startseite_zeigen, this,
             &TForm1::startseite_einblenden);
-    befehl_setzen(Befehl::teilnehmer_erfassen, [this] { Erfassung->teilnehmer_erfassen(); });
+    befehl_setzen(Befehl::teilnehmer_erfassen, [this] { m_erfassung->teilnehmer_erfassen(); });
     befehl_setzen(Befehl::spieler_gruppe1_erfassen,
-                  [this] { Erfassung->spieler_erfassen(Mannschaft::eins); });
+                  [this] { m_erfassung->spieler_erfassen(Mannschaft::eins); });
     befehl_setzen(Befehl::spieler_gruppe2_erfassen,
-                  [this] { Erfassung->spieler_erfassen(Mannschaft::zwei); });
-    befehl_setzen(Befehl::ueber, [this] { fenster(Ueber, [](UeberFenster &) {}).zeigen(); });
+                  [this] { m_erfassung->spieler_erfassen(Mannschaft::zwei); });
+    befehl_setzen(Befehl::ueber, [this] { fenster(m_ueber, [](UeberFenster &) {}).zeigen(); });
     befehl_setzen(Befehl::farben, [this] { farbwahl().zeigen(); });
     befehl_setzen(Befehl::einstellungen, [this] { einstellungen().oeffnen(); });
     befehl_setzen(Befehl::saisonuebersicht, [this] { saison().zeigen(); });
@@ -99,10 +99,10 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
         return Datensicherung->Lesen();
     };
 
-    Turnierplan = new TurnierplanAnbindung(*this, m_zustand, m_plattform);
-    Ergebnisse = new ErgebnisAnbindung(*this, *Turnierplan, m_zustand, m_plattform);
-    Zuschauer = new ZuschauerAnbindung(*this, *Turnierplan, m_zustand, m_plattform);
-    Live = new LiveAnbindung(*this, *Turnierplan, m_zustand, m_plattform);
+    m_turnierplan = new TurnierplanAnbindung(*this, m_zustand, m_plattform);
+    m_ergebnisse = new ErgebnisAnbindung(*this, *m_turnierplan, m_zustand, m_plattform);
+    m_zuschauer = new ZuschauerAnbindung(*this, *m_turnierplan, m_zustand, m_plattform);
+    m_live = new LiveAnbindung(*this, *m_turnierplan, m_zustand, m_plattform);
 }
 
 TForm1::~TForm1() = default;
@@ -137,10 +137,10 @@ void TForm1::oberflaeche_aufbauen()
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName("StatusBar1");
     StatusBar1->setSizeGripEnabled(false);
-    StatusPanel = new QLabel(StatusBar1);
-    StatusPanel->setObjectName("StatusPanel");
-    StatusPanel->setAlignment(Qt::AlignCenter);
-    StatusBar1->addWidget(StatusPanel, 1);
+    m_statuspanel = new QLabel(StatusBar1);
+    m_statuspanel->setObjectName("StatusPanel");
+    m_statuspanel->setAlignment(Qt::AlignCenter);
+    StatusBar1->addWidget(m_statuspanel, 1);
     setStatusBar(StatusBar1);
 
     hilfe_taste_einrichten(this, m_zustand, m_plattform);
@@ -201,8 +201,8 @@ void TForm1::startseite_aufbauen()
     Image1->setObjectName("Image1");
     Image1->adjustSize();
 
-    Label1 = beschriftung(u"Hier könnte Ihre Werbung stehen."_s, "Label1", Panel5);
-    Label2 = beschriftung(u"Hier spielen zwei Mannschaften gegeneinander."_s, "Label2", Panel5);
+    Label1 = startseiten_text(Panel5, "Label1", u"Hier könnte Ihre Werbung stehen."_s);
+    Label2 = startseiten_text(Panel5, "Label2", u"Hier spielen zwei Mannschaften gegeneinander."_s);
 
     RxClock1 = new QLabel(Panel5);
     RxClock1->setObjectName("RxClock1");
@@ -243,9 +243,9 @@ void TForm1::erzeugen()
     flaeche_faerben(*this, m_zustand.farben.wert(frb::form_umr));
     // Half the screen, but never less than the about line needs (a narrow screen).
     const int info_breite =
-        StatusPanel->fontMetrics().horizontalAdvance(info_zeile(m_zustand.version_text)) +
-        2 * StatusPanel->margin() + 2 * StatusPanel->frameWidth();
-    StatusPanel->setFixedWidth(qMax(schirm.width() / 2, info_breite));
+        m_statuspanel->fontMetrics().horizontalAdvance(info_zeile(m_zustand.version_text)) +
+        2 * m_statuspanel->margin() + 2 * m_statuspanel->frameWidth();
+    m_statuspanel->setFixedWidth(qMax(schirm.width() / 2, info_breite));
     style_lesen(m_zustand, m_plattform, *this);
     startseite_anordnen();
     startseite_einblenden();
@@ -279,7 +279,7 @@ void TForm1::titel_setzen()
 {
     flaeche_faerben(*this, m_zustand.farben.wert(frb::H_bs_hg));
     flaeche_faerben(*Panel1, m_zustand.farben.wert(frb::menuebar));
-    StatusPanel->setText(info_zeile(m_zustand.version_text));
+    m_statuspanel->setText(info_zeile(m_zustand.version_text));
     setWindowTitle(titel_text(m_zustand.version_text, m_plattform.jetzt().date()));
 }
 
@@ -412,7 +412,7 @@ void TForm1::gruppen_zeigen()
 
 SaisonFenster &TForm1::saison()
 {
-    return fenster(Saison, [this](SaisonFenster &fenster) {
+    return fenster(m_saison, [this](SaisonFenster &fenster) {
         connect(&fenster, &SaisonFenster::startseite_zeigen, this, &TForm1::startseite_einblenden);
     });
 }

@@ -57,23 +57,23 @@ public:
     QLabel *Label2 = nullptr;
     QLabel *RxClock1 = nullptr;
     QStatusBar *StatusBar1 = nullptr;
-    QLabel *StatusPanel = nullptr;
+    QLabel *m_statuspanel = nullptr;
     // Built at their first showing; nullptr until then.
     TForm7 *Form7 = nullptr;
     TForm8 *Form8 = nullptr;
     TForm3 *Form3 = nullptr;
     TDualListDlg *DualListDlg = nullptr;      // created on first use
-    TeilnehmerErfassung *Erfassung = nullptr; // chooser and roster windows
-    UeberFenster *Ueber = nullptr;
+    TeilnehmerErfassung *m_erfassung = nullptr; // chooser and roster windows
+    UeberFenster *m_ueber = nullptr;
     TFarbe *Farbe = nullptr;   // created on first use
     TForm10 *Form10 = nullptr; // created on first use
     // The automatic backup's window, created at the first end with the backup on.
     TDatensicherung *Datensicherung = nullptr;
-    TurnierplanAnbindung *Turnierplan = nullptr;
-    ErgebnisAnbindung *Ergebnisse = nullptr;
-    SaisonFenster *Saison = nullptr; // created on first use
-    ZuschauerAnbindung *Zuschauer = nullptr;
-    LiveAnbindung *Live = nullptr;
+    TurnierplanAnbindung *m_turnierplan = nullptr;
+    ErgebnisAnbindung *m_ergebnisse = nullptr;
+    SaisonFenster *m_saison = nullptr; // created on first use
+    ZuschauerAnbindung *m_zuschauer = nullptr;
+    LiveAnbindung *m_live = nullptr;
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;

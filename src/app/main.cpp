@@ -16,6 +16,8 @@
 #include <QPixmap>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char *argv[])
 {
     QApplication anwendung(argc, argv);
@@ -40,7 +42,8 @@ int main(int argc, char *argv[])
     nach_erstem_bild_beenden_wenn_verlangt(&hauptfenster);
     hauptfenster.show();
     // Asked once the main window stands, so that the question has its window.
-    QTimer::singleShot(0, &hauptfenster,
-                       [&hauptfenster] { hauptfenster.Turnierplan->wiederherstellung_anbieten(); });
+    QTimer::singleShot(0, &hauptfenster, [&hauptfenster] {
+        hauptfenster.m_turnierplan->wiederherstellung_anbieten();
+    });
     return anwendung.exec();
 }

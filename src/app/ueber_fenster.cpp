@@ -4,6 +4,8 @@
 #include "help/hilfe_taste_fenster.h"
 #include "pictures/zeichnungen.h"
 #include "programm.h"
+#include "shell/beschriftung_fenster.h"
+#include "shell/pfadfeld_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 
@@ -43,53 +45,50 @@ void UeberFenster::oberflaeche_aufbauen()
     kopf->addWidget(name, 1);
     spalte->addLayout(kopf);
 
-    Version = new QLabel(u"Version "_s + programm_version);
-    Version->setObjectName(u"Version"_s);
-    spalte->addWidget(Version);
+    m_version = new QLabel(u"Version "_s + programm_version);
+    m_version->setObjectName(u"Version"_s);
+    spalte->addWidget(m_version);
 
     auto *lizenz_titel = new QLabel(u"Verwendete &Bibliotheken und ihre Lizenzen:"_s);
-    Lizenzen = new QTextBrowser;
-    Lizenzen->setObjectName(u"Lizenzen"_s);
-    Lizenzen->setAccessibleName(u"Verwendete Bibliotheken und ihre Lizenzen"_s);
-    Lizenzen->setOpenLinks(false);
+    m_lizenzen = new QTextBrowser;
+    m_lizenzen->setObjectName(u"Lizenzen"_s);
+    m_lizenzen->setAccessibleName(u"Verwendete Bibliotheken und ihre Lizenzen"_s);
+    m_lizenzen->setOpenLinks(false);
     QString liste = u"<table cellpadding=\"3\">"_s;
     for (const Bibliothek &b : verwendete_bibliotheken())
         liste += u"<tr><td><b>%1</b></td><td>%2</td><td>%3</td></tr>"_s.arg(
             b.name.toHtmlEscaped(), b.zweck.toHtmlEscaped(), b.lizenz.toHtmlEscaped());
-    Lizenzen->setHtml(liste + u"</table>"_s);
-    lizenz_titel->setBuddy(Lizenzen);
+    m_lizenzen->setHtml(liste + u"</table>"_s);
+    lizenz_titel->setBuddy(m_lizenzen);
     spalte->addWidget(lizenz_titel);
-    spalte->addWidget(Lizenzen, 1);
+    spalte->addWidget(m_lizenzen, 1);
 
-    auto *ordner_titel = new QLabel(u"&Datenordner:"_s);
-    Datenordner = new QLineEdit;
-    Datenordner->setObjectName(u"Datenordner"_s);
-    Datenordner->setReadOnly(true);
-    Datenordner->setAccessibleName(u"Datenordner"_s);
-    ordner_titel->setBuddy(Datenordner);
-    OrdnerOeffnen = new QPushButton(u"Datenordner ö&ffnen"_s);
-    OrdnerOeffnen->setObjectName(u"OrdnerOeffnen"_s);
+    m_datenordner = pfadfeld_anlegen(nullptr, "Datenordner", Pfadeingabe::nur_lesen);
+    QLabel *ordner_titel =
+        beschriftung_anlegen(nullptr, nullptr, u"&Datenordner:"_s, m_datenordner, u"Datenordner"_s);
+    m_ordner_oeffnen = new QPushButton(u"Datenordner ö&ffnen"_s);
+    m_ordner_oeffnen->setObjectName(u"OrdnerOeffnen"_s);
     auto *ordner_zeile = new QHBoxLayout;
-    ordner_zeile->addWidget(Datenordner, 1);
-    ordner_zeile->addWidget(OrdnerOeffnen);
+    ordner_zeile->addWidget(m_datenordner, 1);
+    ordner_zeile->addWidget(m_ordner_oeffnen);
     spalte->addWidget(ordner_titel);
     spalte->addLayout(ordner_zeile);
 
-    Schliessen = new QPushButton(u"&Schließen"_s);
-    Schliessen->setObjectName(u"Schliessen"_s);
-    Schliessen->setDefault(true);
+    m_schliessen = new QPushButton(u"&Schließen"_s);
+    m_schliessen->setObjectName(u"Schliessen"_s);
+    m_schliessen->setDefault(true);
     auto *knopf_zeile = new QHBoxLayout;
     knopf_zeile->addStretch();
-    knopf_zeile->addWidget(Schliessen);
+    knopf_zeile->addWidget(m_schliessen);
     spalte->addLayout(knopf_zeile);
 
-    connect(OrdnerOeffnen, &QPushButton::clicked, this,
+    connect(m_ordner_oeffnen, &QPushButton::clicked, this,
             [this] { m_plattform.ordner_zeigen(m_zustand.daten_pfad); });
-    connect(Schliessen, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_schliessen, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void UeberFenster::zeigen()
 {
-    Datenordner->setText(m_zustand.daten_pfad);
+    m_datenordner->setText(m_zustand.daten_pfad);
     open();
 }

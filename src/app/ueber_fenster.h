@@ -19,11 +19,11 @@ public:
     UeberFenster(Zustand &zustand, Plattform &plattform, QWidget *parent = nullptr);
     void zeigen();
 
-    QLabel *Version = nullptr;
-    QTextBrowser *Lizenzen = nullptr;
-    QLineEdit *Datenordner = nullptr;
-    QPushButton *OrdnerOeffnen = nullptr;
-    QPushButton *Schliessen = nullptr;
+    QLabel *m_version = nullptr;
+    QTextBrowser *m_lizenzen = nullptr;
+    QLineEdit *m_datenordner = nullptr;
+    QPushButton *m_ordner_oeffnen = nullptr;
+    QPushButton *m_schliessen = nullptr;
 
 private:
     void oberflaeche_aufbauen();

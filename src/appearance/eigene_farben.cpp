@@ -7,6 +7,8 @@
 
 using namespace Qt::StringLiterals;
 
+const QString eigene_farben_dateiname = u"farb.txt"_s;
+
 namespace {
 
 // The name part of a line "name=value"; names are compared without regard to case.

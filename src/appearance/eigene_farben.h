@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <array>
 
-inline const QString eigene_farben_dateiname = QStringLiteral("farb.txt");
+extern const QString eigene_farben_dateiname;
 
 // The sixteen custom colours of the colour chooser as kept in "farb.txt": lines
 // "ColorA=..".."ColorP=.." with Windows colour values in hexadecimal. Other lines of the file stay

@@ -6,6 +6,8 @@
 
 using namespace Qt::StringLiterals;
 
+const QString farben_dateiname = u"farben.frb"_s;
+
 namespace {
 
 struct Farbvorgabe

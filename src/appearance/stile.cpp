@@ -10,6 +10,9 @@
 
 using namespace Qt::StringLiterals;
 
+const QString system_stil_name = u"Windows"_s;
+const QString style_dateiname = u"Styledat.txt"_s;
+
 namespace {
 
 // Columns: window, window text, base, alternate base, text, button, button text, highlight,

@@ -28,7 +28,7 @@ struct Stil
 };
 
 // The platform's own style and palette.
-inline const QString system_stil_name = QStringLiteral("Windows");
+extern const QString system_stil_name;
 
 std::span<const Stil> eingebaute_stile();
 // The built-in style of that name, case ignored; nullptr for the system style or an unknown name.
@@ -37,7 +37,7 @@ const Stil *stil_suchen(QStringView name);
 QStringList stil_namen();
 QPalette stil_palette(const Stil &stil);
 
-inline const QString style_dateiname = QStringLiteral("Styledat.txt");
+extern const QString style_dateiname;
 
 // The first line of "Styledat.txt"; an empty or missing file means the system style.
 QString style_name_lesen(const QString &daten_pfad);

@@ -3,6 +3,8 @@
 #include "appearance/stil_anwenden.h"
 #include "backup/auto_sicherung.h"
 #include "shell/arbeitsbereich_fenster.h"
+#include "shell/beschriftung_fenster.h"
+#include "shell/pfadfeld_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 #include "storage/farbwert.h"
@@ -14,20 +16,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QLineEdit *pfadfeld(const char *objekt_name, QLabel *beschriftung, QWidget *eltern)
-{
-    auto *feld = new QLineEdit(eltern);
-    feld->setObjectName(objekt_name);
-    feld->setReadOnly(true);
-    feld->setAccessibleName(beschriftung->text());
-    beschriftung->setBuddy(feld);
-    return feld;
-}
-
-} // namespace
 
 TDatensicherung::TDatensicherung(Zustand &zustand, Plattform &plattform, QWidget *parent)
     : QWidget(parent, Qt::Dialog)
@@ -56,12 +44,10 @@ void TDatensicherung::oberflaeche_aufbauen()
     Label1->setFont(fett);
     Label2 = new QLabel(u"Bitte warten . . ."_s, Panel1);
     Label2->setObjectName("Label2");
-    Label3 = new QLabel(u"Quellverzeichniss"_s, Panel1);
-    Label3->setObjectName("Label3");
-    Edit1 = pfadfeld("Edit1", Label3, Panel1);
-    Label4 = new QLabel(u"Zielverzeichnis"_s, Panel1);
-    Label4->setObjectName("Label4");
-    Edit2 = pfadfeld("Edit2", Label4, Panel1);
+    Edit1 = pfadfeld_anlegen(Panel1, "Edit1", Pfadeingabe::nur_lesen);
+    Label3 = beschriftung_anlegen(Panel1, "Label3", u"Quellverzeichniss"_s, Edit1);
+    Edit2 = pfadfeld_anlegen(Panel1, "Edit2", Pfadeingabe::nur_lesen);
+    Label4 = beschriftung_anlegen(Panel1, "Label4", u"Zielverzeichnis"_s, Edit2);
     for (QWidget *teil :
          std::initializer_list<QWidget *>{Label1, Label2, Label3, Edit1, Label4, Edit2})
         spalte->addWidget(teil);

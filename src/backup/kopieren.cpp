@@ -60,13 +60,12 @@ QStringList passende_dateien(const QString &ordner, const QStringList &muster)
     return namen;
 }
 
-bool KopiereDatei(const QString &quelle, const QString &ziel, QString &fehler)
+std::optional<QString> KopiereDatei(const QString &quelle, const QString &ziel)
 {
-    QString grund;
-    if (speicher::datei_kopieren(quelle, ziel, grund))
-        return true;
-    fehler = u"Die Datei %1 konnte nicht nach %2 kopiert werden.\n%3"_s.arg(quelle, ziel, grund);
-    return false;
+    const std::optional<QString> grund = speicher::datei_kopieren(quelle, ziel);
+    if (!grund)
+        return std::nullopt;
+    return u"Die Datei %1 konnte nicht nach %2 kopiert werden.\n%3"_s.arg(quelle, ziel, *grund);
 }
 
 Kopierergebnis dateien_kopieren(const QString &quell_ordner, const QStringList &namen,
@@ -80,8 +79,10 @@ Kopierergebnis dateien_kopieren(const QString &quell_ordner, const QStringList &
                                     int(ergebnis.kopiert.size()), int(namen.size())};
         if (fortschritt)
             fortschritt(schritt);
-        if (!KopiereDatei(schritt.quelle, schritt.ziel, ergebnis.fehler))
+        if (const std::optional<QString> fehler = KopiereDatei(schritt.quelle, schritt.ziel)) {
+            ergebnis.fehler = *fehler;
             break;
+        }
         ergebnis.kopiert.append(schritt.ziel);
     }
     return ergebnis;

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 // The data files each copy takes, chosen by extension in this order; the draw log and the
 // additional settings by their names.
@@ -44,8 +45,9 @@ struct Kopierergebnis
 };
 
 // Copies one file over the target. The target is replaced only by a complete copy, so a
-// failure leaves the old file as it was; the message then carries the system's error text.
-bool KopiereDatei(const QString &quelle, const QString &ziel, QString &fehler);
+// failure leaves the old file as it was; std::nullopt when copied, else the German message with
+// the system's error text.
+std::optional<QString> KopiereDatei(const QString &quelle, const QString &ziel);
 
 // Copies the named files of a folder into the target folder under the same names. The first
 // failure stops the run; files copied before stay copied.

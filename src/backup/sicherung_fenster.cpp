@@ -3,8 +3,11 @@
 #include "appearance/stil_anwenden.h"
 #include "backup/ordnerbaum_fenster.h"
 #include "help/hilfe_taste_fenster.h"
+#include "shell/beschriftung_fenster.h"
 #include "shell/knopf_fenster.h"
+#include "shell/knopfreihe_fenster.h"
 #include "shell/kuerzel.h"
+#include "shell/pfadfeld_fenster.h"
 #include "shell/zustand.h"
 
 #include <QCheckBox>
@@ -36,22 +39,6 @@ QString mit_kuerzel(QString text, const QString &wort)
     if (stelle >= 0)
         text.insert(stelle, u'&');
     return text;
-}
-
-QLabel *beschriftung(const char *objekt_name, const QString &text, QWidget *feld, QWidget *eltern)
-{
-    auto *label = new QLabel(text, eltern);
-    label->setObjectName(objekt_name);
-    label->setBuddy(feld);
-    feld->setAccessibleName(ohne_kuerzel(text));
-    return label;
-}
-
-QLineEdit *pfadfeld(const char *objekt_name, QWidget *eltern)
-{
-    auto *feld = new QLineEdit(eltern);
-    feld->setObjectName(objekt_name);
-    return feld;
 }
 
 // Changes a field only when its text differs, so that typing keeps the cursor where it is.
@@ -102,13 +89,10 @@ void TBack5::oberflaeche_aufbauen()
     Panel3->setObjectName("Panel3");
     Panel3->setFrameShape(QFrame::StyledPanel);
     Panel3->setAutoFillBackground(true);
-    auto *fuss = new QHBoxLayout(Panel3);
     // Its caption follows the direction of the copy.
     Button1 = knopf_anlegen(Panel3, "Button1", QString());
     Button2 = knopf_anlegen(Panel3, "Button2", u"&Beenden"_s);
-    fuss->addStretch();
-    fuss->addWidget(Button1);
-    fuss->addWidget(Button2);
+    knopfreihe_anlegen({nullptr, Button1, Button2}, Panel3);
     spalte->addWidget(Panel3);
 }
 
@@ -118,11 +102,12 @@ QWidget *TBack5::sicherungsseite_aufbauen()
     seite->setObjectName("TabSheet1");
     auto *raster = new QGridLayout(seite);
 
-    Edit1 = pfadfeld("Edit1", seite);
-    Edit1->setReadOnly(true);
-    Label1 = beschriftung("Label1", u"Kopiere Dateien von &Quellverzeichnis:"_s, Edit1, seite);
-    Edit2 = pfadfeld("Edit2", seite);
-    Label2 = beschriftung("Label2", u"Kopiere Dateien nach &Zielverzeichnis:"_s, Edit2, seite);
+    Edit1 = pfadfeld_anlegen(seite, "Edit1", Pfadeingabe::nur_lesen);
+    Label1 =
+        beschriftung_anlegen(seite, "Label1", u"Kopiere Dateien von &Quellverzeichnis:"_s, Edit1);
+    Edit2 = pfadfeld_anlegen(seite, "Edit2");
+    Label2 =
+        beschriftung_anlegen(seite, "Label2", u"Kopiere Dateien nach &Zielverzeichnis:"_s, Edit2);
     raster->addWidget(Label1, 0, 0, 1, 2);
     raster->addWidget(Edit1, 1, 0, 1, 2);
     raster->addWidget(Label2, 2, 0, 1, 2);
@@ -130,8 +115,9 @@ QWidget *TBack5::sicherungsseite_aufbauen()
 
     DirectoryListBox1 = new Ordnerbaum(seite);
     DirectoryListBox1->setObjectName("DirectoryListBox1");
-    Panel4 = beschriftung("Panel4", u"&Wählen Sie bei Bedarf ein anderes Zielverzeichnis."_s,
-                          DirectoryListBox1, seite);
+    Panel4 = beschriftung_anlegen(seite, "Panel4",
+                                  u"&Wählen Sie bei Bedarf ein anderes Zielverzeichnis."_s,
+                                  DirectoryListBox1);
     Panel4->setFrameShape(QFrame::StyledPanel);
     raster->addWidget(Panel4, 4, 0, 1, 2);
     raster->addWidget(DirectoryListBox1, 5, 0, 1, 2);
@@ -153,10 +139,10 @@ QWidget *TBack5::wiederherstellungsseite_aufbauen()
     seite->setObjectName("TabSheet2");
     auto *raster = new QGridLayout(seite);
 
-    Edit3 = pfadfeld("Edit3", seite);
-    Label3 = beschriftung("Label3", {}, Edit3, seite);
-    Edit4 = pfadfeld("Edit4", seite);
-    Label4 = beschriftung("Label4", {}, Edit4, seite);
+    Edit3 = pfadfeld_anlegen(seite, "Edit3");
+    Label3 = beschriftung_anlegen(seite, "Label3", {}, Edit3);
+    Edit4 = pfadfeld_anlegen(seite, "Edit4");
+    Label4 = beschriftung_anlegen(seite, "Label4", {}, Edit4);
     raster->addWidget(Label3, 0, 0, 1, 2);
     raster->addWidget(Edit3, 1, 0, 1, 2);
     raster->addWidget(Label4, 2, 0, 1, 2);
@@ -164,8 +150,9 @@ QWidget *TBack5::wiederherstellungsseite_aufbauen()
 
     DirectoryListBox2 = new Ordnerbaum(seite);
     DirectoryListBox2->setObjectName("DirectoryListBox2");
-    Panel5 = beschriftung("Panel5", u"Wählen Sie bei Bedarf ein anderes &Quellverzeichnis."_s,
-                          DirectoryListBox2, seite);
+    Panel5 = beschriftung_anlegen(seite, "Panel5",
+                                  u"Wählen Sie bei Bedarf ein anderes &Quellverzeichnis."_s,
+                                  DirectoryListBox2);
     Panel5->setFrameShape(QFrame::StyledPanel);
     raster->addWidget(Panel5, 4, 0, 1, 2);
 

@@ -299,7 +299,9 @@ bool Sicherungsansicht::wiederherstellen(const QStringList &markierte,
     case Modus::einzeln:
         if (!datei_gewaehlt())
             return nichts_gewaehlt();
-        if (KopiereDatei(m_rueck_quelle, m_rueck_ziel, ergebnis.fehler))
+        if (const std::optional<QString> fehler = KopiereDatei(m_rueck_quelle, m_rueck_ziel))
+            ergebnis.fehler = *fehler;
+        else
             ergebnis.kopiert.append(m_rueck_ziel);
         erfolg = meldung_datei;
         break;

@@ -239,6 +239,8 @@ public:
     void SetFileName(const QString &name);
     int FileIstVersion() const { return m_file_ist_version; }
     bool SaveToFile(bool save_ColInfo = true, int wmWait = 0);
+    // The same bytes written to another path; the grid's own file name stays.
+    bool SaveToPath(const QString &pfad, bool save_ColInfo = true, int wmWait = 0);
     bool LoadFromFile(bool load_ColInfo = true, bool aRowSelect = false, int fnVersion = -1,
                       int wmWait = 0);
     bool SaveToServerFile(int indexCol, int editTimeCol, double LoadTime, bool save_ColInfo = true,

@@ -14,6 +14,11 @@ void GitterModell::SetFileName(const QString &name)
 
 bool GitterModell::SaveToFile(bool save_ColInfo, int wmWait)
 {
+    return SaveToPath(m_file_name, save_ColInfo, wmWait);
+}
+
+bool GitterModell::SaveToPath(const QString &pfad, bool save_ColInfo, int wmWait)
+{
     m_letzter_fehler.clear();
     fortschritt(wmWait, 0, m_row_count);
     Gitterdatei datei;
@@ -37,11 +42,11 @@ bool GitterModell::SaveToFile(bool save_ColInfo, int wmWait)
     }
     const QByteArray bytes =
         gitterdatei_schreiben(datei, m_zellen, [&](int zeile) { fortschritt(wmWait, 1, zeile); });
-    const bool geschrieben = speicher::datei_ersetzen(m_file_name, bytes);
+    const bool geschrieben = speicher::datei_ersetzen(pfad, bytes);
     if (geschrieben)
         m_modified = false;
     else
-        m_letzter_fehler = u"Die Datei %1 kann nicht geschrieben werden."_s.arg(m_file_name);
+        m_letzter_fehler = u"Die Datei %1 kann nicht geschrieben werden."_s.arg(pfad);
     fortschritt(wmWait, 2, 0);
     return geschrieben;
 }

@@ -9,6 +9,8 @@
 #include <QTextDocumentFragment>
 #include <QtEndian>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Entries of the file's system record that name its parts.
@@ -66,7 +68,7 @@ bool HilfeBuch::oeffnen(const QString &pfad)
 
 void HilfeBuch::system_lesen()
 {
-    const QByteArray system = m_datei->lesen(QStringLiteral("/#SYSTEM")).value_or(QByteArray());
+    const QByteArray system = m_datei->lesen(u"/#SYSTEM"_s).value_or(QByteArray());
     QString inhalt_pfad, index_pfad;
     for (qsizetype pos = 4; pos + 4 <= system.size();) {
         const quint16 art = qFromLittleEndian<quint16>(system.constData() + pos);
@@ -110,8 +112,8 @@ void HilfeBuch::system_lesen()
 // a name is matched by its longest tail that is a page of the file.
 void HilfeBuch::themen_lesen()
 {
-    const QByteArray ivb = m_datei->lesen(QStringLiteral("/#IVB")).value_or(QByteArray());
-    const QByteArray namen = m_datei->lesen(QStringLiteral("/#STRINGS")).value_or(QByteArray());
+    const QByteArray ivb = m_datei->lesen(u"/#IVB"_s).value_or(QByteArray());
+    const QByteArray namen = m_datei->lesen(u"/#STRINGS"_s).value_or(QByteArray());
     if (ivb.size() < 4)
         return;
     const qsizetype ende =
@@ -148,7 +150,7 @@ std::optional<QByteArray> HilfeBuch::lesen(const QString &pfad) const
 
 QString HilfeBuch::seitentitel(const QString &seite) const
 {
-    static const QRegularExpression muster(QStringLiteral("<title[^>]*>(.*)</title>"),
+    static const QRegularExpression muster(u"<title[^>]*>(.*)</title>"_s,
                                            QRegularExpression::CaseInsensitiveOption |
                                                QRegularExpression::DotMatchesEverythingOption |
                                                QRegularExpression::InvertedGreedinessOption);

@@ -1,6 +1,7 @@
 #include "help/hilfe_fenster.h"
 
 #include "programm.h"
+#include "shell/beschriftung_fenster.h"
 #include "shell/plattform.h"
 
 #include <QAction>
@@ -28,14 +29,6 @@ const QString nicht_gefunden =
     u"<html><head><meta charset=\"utf-8\"><title>Seite nicht gefunden</title></head><body>"
     "<h1>Seite nicht gefunden</h1><p>Diese Seite steht nicht in der Hilfe-Datei.</p>"
     "<p>Mit \"Zurück\" kommen Sie zur vorigen Seite.</p></body></html>"_s;
-
-QLabel *beschriftung(const QString &text, QWidget *feld)
-{
-    auto *label = new QLabel(text);
-    label->setBuddy(feld);
-    feld->setAccessibleName(QString(text).remove(u'&').remove(u':'));
-    return label;
-}
 
 } // namespace
 
@@ -85,46 +78,46 @@ void HilfeFenster::oberflaeche_aufbauen()
     setWindowTitle(programm_name + u" - Hilfe"_s);
     resize(1000, 720);
 
-    Seite = new HilfeSeite(m_buch, this);
-    Seite->setObjectName(u"Seite"_s);
-    Seite->setAccessibleName(u"Hilfeseite"_s);
+    m_seite = new HilfeSeite(m_buch, this);
+    m_seite->setObjectName(u"Seite"_s);
+    m_seite->setAccessibleName(u"Hilfeseite"_s);
 
     auto *leiste = addToolBar(u"Navigation"_s);
     leiste->setObjectName(u"Navigation"_s);
     leiste->setMovable(false);
     leiste->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    Zurueck = leiste->addAction(u"&Zurück"_s, Seite, &QTextBrowser::backward);
-    Zurueck->setShortcut(QKeySequence::Back);
-    Vorwaerts = leiste->addAction(u"&Vorwärts"_s, Seite, &QTextBrowser::forward);
-    Vorwaerts->setShortcut(QKeySequence::Forward);
-    Startseite =
+    m_zurueck = leiste->addAction(u"&Zurück"_s, m_seite, &QTextBrowser::backward);
+    m_zurueck->setShortcut(QKeySequence::Back);
+    m_vorwaerts = leiste->addAction(u"&Vorwärts"_s, m_seite, &QTextBrowser::forward);
+    m_vorwaerts->setShortcut(QKeySequence::Forward);
+    m_startseite =
         leiste->addAction(u"St&artseite"_s, this, [this] { seite_zeigen(m_buch.startseite()); });
-    Zurueck->setEnabled(false);
-    Vorwaerts->setEnabled(false);
-    connect(Seite, &QTextBrowser::backwardAvailable, Zurueck, &QAction::setEnabled);
-    connect(Seite, &QTextBrowser::forwardAvailable, Vorwaerts, &QAction::setEnabled);
-    connect(Seite, &QTextBrowser::sourceChanged, this, &HilfeFenster::seite_gewechselt);
+    m_zurueck->setEnabled(false);
+    m_vorwaerts->setEnabled(false);
+    connect(m_seite, &QTextBrowser::backwardAvailable, m_zurueck, &QAction::setEnabled);
+    connect(m_seite, &QTextBrowser::forwardAvailable, m_vorwaerts, &QAction::setEnabled);
+    connect(m_seite, &QTextBrowser::sourceChanged, this, &HilfeFenster::seite_gewechselt);
 
-    Inhalt = new QTreeWidget;
-    Inhalt->setObjectName(u"Inhalt"_s);
-    Inhalt->setAccessibleName(u"Inhalt"_s);
-    Inhalt->setHeaderHidden(true);
+    m_inhalt = new QTreeWidget;
+    m_inhalt->setObjectName(u"Inhalt"_s);
+    m_inhalt->setAccessibleName(u"Inhalt"_s);
+    m_inhalt->setHeaderHidden(true);
     const auto eintrag_zeigen = [this](QTreeWidgetItem *e) {
         if (e && !e->data(0, seiten_rolle).toString().isEmpty())
             seite_zeigen(e->data(0, seiten_rolle).toString());
     };
-    connect(Inhalt, &QTreeWidget::itemClicked, this, eintrag_zeigen);
-    connect(Inhalt, &QTreeWidget::itemActivated, this, eintrag_zeigen);
+    connect(m_inhalt, &QTreeWidget::itemClicked, this, eintrag_zeigen);
+    connect(m_inhalt, &QTreeWidget::itemActivated, this, eintrag_zeigen);
 
-    Reiter = new QTabWidget;
-    Reiter->setObjectName(u"Reiter"_s);
-    Reiter->addTab(Inhalt, u"&Inhalt"_s);
-    Reiter->addTab(index_aufbauen(), u"In&dex"_s);
-    Reiter->addTab(suche_aufbauen(), u"&Suchen"_s);
+    m_reiter = new QTabWidget;
+    m_reiter->setObjectName(u"Reiter"_s);
+    m_reiter->addTab(m_inhalt, u"&Inhalt"_s);
+    m_reiter->addTab(index_aufbauen(), u"In&dex"_s);
+    m_reiter->addTab(suche_aufbauen(), u"&Suchen"_s);
 
     auto *teiler = new QSplitter(this);
-    teiler->addWidget(Reiter);
-    teiler->addWidget(Seite);
+    teiler->addWidget(m_reiter);
+    teiler->addWidget(m_seite);
     teiler->setStretchFactor(1, 1);
     teiler->setSizes({280, 720});
     setCentralWidget(teiler);
@@ -133,8 +126,8 @@ void HilfeFenster::oberflaeche_aufbauen()
     connect(schliessen, &QShortcut::activated, this, &QWidget::close);
     auto *finden = new QShortcut(QKeySequence::Find, this);
     connect(finden, &QShortcut::activated, this, [this] {
-        Reiter->setCurrentIndex(2);
-        Suchtext->setFocus();
+        m_reiter->setCurrentIndex(2);
+        m_suchtext->setFocus();
     });
 }
 
@@ -142,24 +135,25 @@ QWidget *HilfeFenster::index_aufbauen()
 {
     auto *seite = new QWidget;
     auto *spalte = new QVBoxLayout(seite);
-    Stichwort = new QLineEdit;
-    Stichwort->setObjectName(u"Stichwort"_s);
-    Index = new QListWidget;
-    Index->setObjectName(u"Index"_s);
-    Index->setAccessibleName(u"Stichwörter"_s);
-    spalte->addWidget(beschriftung(u"S&tichwort:"_s, Stichwort));
-    spalte->addWidget(Stichwort);
-    spalte->addWidget(Index, 1);
+    m_stichwort = new QLineEdit;
+    m_stichwort->setObjectName(u"Stichwort"_s);
+    m_index = new QListWidget;
+    m_index->setObjectName(u"Index"_s);
+    m_index->setAccessibleName(u"Stichwörter"_s);
+    spalte->addWidget(
+        beschriftung_anlegen(seite, nullptr, u"S&tichwort:"_s, m_stichwort, u"Stichwort"_s));
+    spalte->addWidget(m_stichwort);
+    spalte->addWidget(m_index, 1);
 
     const auto stichwort_zeigen = [this](QListWidgetItem *e) {
         if (e)
             seite_zeigen(e->data(seiten_rolle).toString());
     };
-    connect(Stichwort, &QLineEdit::textEdited, this, &HilfeFenster::stichwort_suchen);
-    connect(Stichwort, &QLineEdit::returnPressed, this,
-            [this, stichwort_zeigen] { stichwort_zeigen(Index->currentItem()); });
-    connect(Index, &QListWidget::itemClicked, this, stichwort_zeigen);
-    connect(Index, &QListWidget::itemActivated, this, stichwort_zeigen);
+    connect(m_stichwort, &QLineEdit::textEdited, this, &HilfeFenster::stichwort_suchen);
+    connect(m_stichwort, &QLineEdit::returnPressed, this,
+            [this, stichwort_zeigen] { stichwort_zeigen(m_index->currentItem()); });
+    connect(m_index, &QListWidget::itemClicked, this, stichwort_zeigen);
+    connect(m_index, &QListWidget::itemActivated, this, stichwort_zeigen);
     return seite;
 }
 
@@ -167,28 +161,29 @@ QWidget *HilfeFenster::suche_aufbauen()
 {
     auto *seite = new QWidget;
     auto *spalte = new QVBoxLayout(seite);
-    Suchtext = new QLineEdit;
-    Suchtext->setObjectName(u"Suchtext"_s);
-    Suchen = new QPushButton(u"Such&en"_s);
-    Suchen->setObjectName(u"Suchen"_s);
-    Treffer = new QListWidget;
-    Treffer->setObjectName(u"Treffer"_s);
-    Treffer->setAccessibleName(u"Gefundene Seiten"_s);
+    m_suchtext = new QLineEdit;
+    m_suchtext->setObjectName(u"Suchtext"_s);
+    m_suchen = new QPushButton(u"Such&en"_s);
+    m_suchen->setObjectName(u"Suchen"_s);
+    m_treffer = new QListWidget;
+    m_treffer->setObjectName(u"Treffer"_s);
+    m_treffer->setAccessibleName(u"Gefundene Seiten"_s);
     auto *zeile = new QHBoxLayout;
-    zeile->addWidget(Suchtext, 1);
-    zeile->addWidget(Suchen);
-    spalte->addWidget(beschriftung(u"Such&begriffe:"_s, Suchtext));
+    zeile->addWidget(m_suchtext, 1);
+    zeile->addWidget(m_suchen);
+    spalte->addWidget(
+        beschriftung_anlegen(seite, nullptr, u"Such&begriffe:"_s, m_suchtext, u"Suchbegriffe"_s));
     spalte->addLayout(zeile);
-    spalte->addWidget(Treffer, 1);
+    spalte->addWidget(m_treffer, 1);
 
-    connect(Suchtext, &QLineEdit::returnPressed, this, &HilfeFenster::suche_starten);
-    connect(Suchen, &QPushButton::clicked, this, &HilfeFenster::suche_starten);
+    connect(m_suchtext, &QLineEdit::returnPressed, this, &HilfeFenster::suche_starten);
+    connect(m_suchen, &QPushButton::clicked, this, &HilfeFenster::suche_starten);
     const auto treffer_zeigen = [this](QListWidgetItem *e) {
         if (e && !e->data(seiten_rolle).toString().isEmpty())
             seite_zeigen(e->data(seiten_rolle).toString());
     };
-    connect(Treffer, &QListWidget::itemClicked, this, treffer_zeigen);
-    connect(Treffer, &QListWidget::itemActivated, this, treffer_zeigen);
+    connect(m_treffer, &QListWidget::itemClicked, this, treffer_zeigen);
+    connect(m_treffer, &QListWidget::itemActivated, this, treffer_zeigen);
     return seite;
 }
 
@@ -202,19 +197,19 @@ bool HilfeFenster::datei_oeffnen(const QString &pfad)
     m_buch = std::move(neu);
     if (!m_buch.titel().isEmpty())
         setWindowTitle(m_buch.titel());
-    Inhalt->clear();
+    m_inhalt->clear();
     inhalt_fuellen(m_buch.inhalt(), nullptr);
-    Inhalt->expandAll();
+    m_inhalt->expandAll();
     index_fuellen();
-    Treffer->clear();
-    Seite->clearHistory();
+    m_treffer->clear();
+    m_seite->clearHistory();
     return true;
 }
 
 void HilfeFenster::inhalt_fuellen(const std::vector<HilfeEintrag> &eintraege, QTreeWidgetItem *oben)
 {
     for (const HilfeEintrag &e : eintraege) {
-        auto *zeile = oben ? new QTreeWidgetItem(oben) : new QTreeWidgetItem(Inhalt);
+        auto *zeile = oben ? new QTreeWidgetItem(oben) : new QTreeWidgetItem(m_inhalt);
         zeile->setText(0, e.name);
         zeile->setData(0, seiten_rolle, e.seite);
         inhalt_fuellen(e.kinder, zeile);
@@ -223,13 +218,13 @@ void HilfeFenster::inhalt_fuellen(const std::vector<HilfeEintrag> &eintraege, QT
 
 void HilfeFenster::index_fuellen()
 {
-    Index->clear();
+    m_index->clear();
     for (const HilfeEintrag &e : m_buch.stichwoerter()) {
-        Index->addItem(e.name);
-        Index->item(Index->count() - 1)->setData(seiten_rolle, e.seite);
+        m_index->addItem(e.name);
+        m_index->item(m_index->count() - 1)->setData(seiten_rolle, e.seite);
         for (const HilfeEintrag &unter : e.kinder) {
-            Index->addItem(u"    "_s + unter.name);
-            Index->item(Index->count() - 1)->setData(seiten_rolle, unter.seite);
+            m_index->addItem(u"    "_s + unter.name);
+            m_index->item(m_index->count() - 1)->setData(seiten_rolle, unter.seite);
         }
     }
 }
@@ -238,10 +233,10 @@ void HilfeFenster::index_fuellen()
 void HilfeFenster::stichwort_suchen(const QString &text)
 {
     const QString anfang = text.trimmed();
-    for (int i = 0; i < Index->count() && !anfang.isEmpty(); ++i) {
-        if (Index->item(i)->text().trimmed().startsWith(anfang, Qt::CaseInsensitive)) {
-            Index->setCurrentRow(i);
-            Index->scrollToItem(Index->item(i), QAbstractItemView::PositionAtTop);
+    for (int i = 0; i < m_index->count() && !anfang.isEmpty(); ++i) {
+        if (m_index->item(i)->text().trimmed().startsWith(anfang, Qt::CaseInsensitive)) {
+            m_index->setCurrentRow(i);
+            m_index->scrollToItem(m_index->item(i), QAbstractItemView::PositionAtTop);
             return;
         }
     }
@@ -249,14 +244,14 @@ void HilfeFenster::stichwort_suchen(const QString &text)
 
 void HilfeFenster::suche_starten()
 {
-    Treffer->clear();
-    const QStringList seiten = m_buch.suchen(Suchtext->text());
+    m_treffer->clear();
+    const QStringList seiten = m_buch.suchen(m_suchtext->text());
     for (const QString &seite : seiten) {
-        Treffer->addItem(m_buch.seitentitel(seite));
-        Treffer->item(Treffer->count() - 1)->setData(seiten_rolle, seite);
+        m_treffer->addItem(m_buch.seitentitel(seite));
+        m_treffer->item(m_treffer->count() - 1)->setData(seiten_rolle, seite);
     }
     if (seiten.isEmpty())
-        Treffer->addItem(u"Keine Treffer."_s);
+        m_treffer->addItem(u"Keine Treffer."_s);
 }
 
 void HilfeFenster::thema_zeigen(int thema)
@@ -267,26 +262,26 @@ void HilfeFenster::thema_zeigen(int thema)
 
 void HilfeFenster::seite_zeigen(const QString &seite)
 {
-    Seite->setSource(HilfeSeite::adresse(seite), QTextDocument::HtmlResource);
+    m_seite->setSource(HilfeSeite::adresse(seite), QTextDocument::HtmlResource);
 }
 
 QString HilfeFenster::seite() const
 {
-    return Seite->source().path();
+    return m_seite->source().path();
 }
 
 // The contents follow the page, also after a link or back and forward.
 void HilfeFenster::seite_gewechselt(const QUrl &adresse)
 {
     const QString aktuell = adresse.path();
-    const QSignalBlocker still(Inhalt);
-    for (QTreeWidgetItemIterator e(Inhalt); *e; ++e) {
+    const QSignalBlocker still(m_inhalt);
+    for (QTreeWidgetItemIterator e(m_inhalt); *e; ++e) {
         if ((*e)->data(0, seiten_rolle).toString() == aktuell) {
-            Inhalt->setCurrentItem(*e);
+            m_inhalt->setCurrentItem(*e);
             return;
         }
     }
-    Inhalt->setCurrentItem(nullptr);
+    m_inhalt->setCurrentItem(nullptr);
 }
 
 HilfeAnzeige::HilfeAnzeige(Plattform &plattform)

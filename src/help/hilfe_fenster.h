@@ -45,17 +45,17 @@ public:
     void seite_zeigen(const QString &seite);
     QString seite() const;
 
-    QTabWidget *Reiter = nullptr;
-    QTreeWidget *Inhalt = nullptr;
-    QLineEdit *Stichwort = nullptr;
-    QListWidget *Index = nullptr;
-    QLineEdit *Suchtext = nullptr;
-    QPushButton *Suchen = nullptr;
-    QListWidget *Treffer = nullptr;
-    HilfeSeite *Seite = nullptr;
-    QAction *Zurueck = nullptr;
-    QAction *Vorwaerts = nullptr;
-    QAction *Startseite = nullptr;
+    QTabWidget *m_reiter = nullptr;
+    QTreeWidget *m_inhalt = nullptr;
+    QLineEdit *m_stichwort = nullptr;
+    QListWidget *m_index = nullptr;
+    QLineEdit *m_suchtext = nullptr;
+    QPushButton *m_suchen = nullptr;
+    QListWidget *m_treffer = nullptr;
+    HilfeSeite *m_seite = nullptr;
+    QAction *m_zurueck = nullptr;
+    QAction *m_vorwaerts = nullptr;
+    QAction *m_startseite = nullptr;
 
 private:
     void oberflaeche_aufbauen();

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-inline const QString hilfe_dateiname = QStringLiteral("Vorlix_Turnier-Hilfe.chm");
+extern const QString hilfe_dateiname;
 
 // Where the help file lies: the data folder first, then beside the program, then in the shared
 // data folder of an installed program (<prefix>/share/vorlix beside <prefix>/bin). Empty when

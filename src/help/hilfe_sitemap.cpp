@@ -4,6 +4,8 @@
 #include <QStringDecoder>
 #include <QTextDocumentFragment>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr qsizetype tiefste_ebene = 32;
@@ -11,7 +13,7 @@ constexpr qsizetype tiefste_ebene = 32;
 QString attribut(const QString &attribute, const QString &name)
 {
     static const QRegularExpression muster(
-        QStringLiteral(R"re((\w+)\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s>]+)))re"));
+        uR"re((\w+)\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s>]+)))re"_s);
     for (auto treffer = muster.globalMatch(attribute); treffer.hasNext();) {
         const auto t = treffer.next();
         if (t.captured(1).compare(name, Qt::CaseInsensitive) == 0)
@@ -32,7 +34,7 @@ QString hilfe_seitenpfad(const QString &verweis)
 {
     QString pfad = verweis.section(u'#', 0, 0).trimmed();
     pfad.replace(u'\\', u'/');
-    while (pfad.startsWith(QStringLiteral("./")))
+    while (pfad.startsWith(u"./"_s))
         pfad.remove(0, 2);
     if (pfad.isEmpty())
         return {};
@@ -55,7 +57,7 @@ std::vector<HilfeEintrag> sitemap_lesen(const QByteArray &html)
     HilfeEintrag *eintrag = nullptr;
     bool im_objekt = false;
 
-    static const QRegularExpression marke(QStringLiteral(R"(<\s*(/?)\s*(\w+)([^>]*)>)"));
+    static const QRegularExpression marke(uR"(<\s*(/?)\s*(\w+)([^>]*)>)"_s);
     for (auto treffer = marke.globalMatch(text); treffer.hasNext();) {
         const auto t = treffer.next();
         const bool schliessend = !t.captured(1).isEmpty();
@@ -75,15 +77,15 @@ std::vector<HilfeEintrag> sitemap_lesen(const QByteArray &html)
             }
             eintrag = nullptr;
         } else if (name == u"object") {
-            im_objekt = !schliessend && attribut(t.captured(3), QStringLiteral("type"))
-                                                .compare(u"text/sitemap", Qt::CaseInsensitive) == 0;
+            const QString typ = attribut(t.captured(3), u"type"_s);
+            im_objekt = !schliessend && typ.compare(u"text/sitemap", Qt::CaseInsensitive) == 0;
             if (im_objekt) {
                 ebenen.back()->push_back({});
                 eintrag = &ebenen.back()->back();
             }
         } else if (name == u"param" && im_objekt && eintrag) {
-            const QString art = attribut(t.captured(3), QStringLiteral("name"));
-            const QString wert = entschluesselt(attribut(t.captured(3), QStringLiteral("value")));
+            const QString art = attribut(t.captured(3), u"name"_s);
+            const QString wert = entschluesselt(attribut(t.captured(3), u"value"_s));
             if (art.compare(u"Name", Qt::CaseInsensitive) == 0 && eintrag->name.isEmpty())
                 eintrag->name = wert;
             else if (art.compare(u"Local", Qt::CaseInsensitive) == 0 && eintrag->seite.isEmpty())

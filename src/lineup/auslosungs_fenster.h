@@ -41,7 +41,7 @@ signals:
     void startseite_zeigen();
 
 protected:
-    // The documented differences of the twins that this base takes care of.
+    // What tells the twins apart for this base: name, caption and place on the screen.
     struct Profil
     {
         const char *objekt_name;

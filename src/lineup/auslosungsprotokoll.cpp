@@ -5,6 +5,10 @@
 
 #include <QFile>
 
+using namespace Qt::StringLiterals;
+
+const QString protokoll_datei = u"Auslosungen.txt"_s;
+
 namespace {
 
 QString einzeilig(QString text)

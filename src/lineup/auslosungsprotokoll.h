@@ -6,11 +6,9 @@
 #include <QString>
 #include <QStringList>
 
-using namespace Qt::StringLiterals;
-
 // "Auslosungen.txt" in the data folder: one line for every draw, so that a disputed draw can be
 // replayed from its number and compared.
-inline const QString protokoll_datei = u"Auslosungen.txt"_s;
+extern const QString protokoll_datei;
 
 struct Auslosung
 {

@@ -3,6 +3,7 @@
 #include "lineup/gruppendateien.h"
 #include "lineup/zuweisung.h"
 #include "shell/knopf_fenster.h"
+#include "shell/knopfreihe_fenster.h"
 #include "shell/kuerzel.h"
 #include "shell/zustand.h"
 
@@ -75,11 +76,8 @@ void TForm7::oberflaeche_aufbauen()
     }
     spalte->addLayout(gruppen);
 
-    auto *fuss = new QHBoxLayout;
-    fuss->addStretch();
     Button1 = knopf_anlegen(this, "Button1", u"&Beenden"_s);
-    fuss->addWidget(Button1);
-    spalte->addLayout(fuss);
+    spalte->addLayout(knopfreihe_anlegen({nullptr, Button1}));
 
     // On becoming checked, not on a click: keys and screen readers check an option too.
     connect(RadioButton1, &QRadioButton::toggled, this, [this](bool gewaehlt) {

@@ -3,6 +3,7 @@
 #include "lineup/gruppendateien.h"
 #include "lineup/zuweisung.h"
 #include "shell/knopf_fenster.h"
+#include "shell/knopfreihe_fenster.h"
 #include "shell/zustand.h"
 
 #include <QFormLayout>
@@ -67,14 +68,11 @@ void TForm8::oberflaeche_aufbauen()
                 [this, mannschaft] { wiederholen(mannschaft); });
     }
 
-    auto *fuss = new QHBoxLayout;
     Button1 = knopf_anlegen(this, "Button1", u"&Speichern"_s);
     Button2 = knopf_anlegen(this, "Button2", u"&Beenden"_s);
     Button5 = knopf_anlegen(this, "Button5", u"&Löschen"_s);
     Button6 = knopf_anlegen(this, "Button6", u"Neu &auswählen"_s);
-    for (QPushButton *knopf : {Button1, Button2, Button5, Button6})
-        fuss->addWidget(knopf);
-    raster->addLayout(fuss, 2, 0, 1, 2);
+    raster->addLayout(knopfreihe_anlegen({Button1, Button2, Button5, Button6}), 2, 0, 1, 2);
 
     connect(Button3, &QPushButton::clicked, this, [this] { neu_mischen(Mannschaft::eins); });
     connect(Button4, &QPushButton::clicked, this, [this] { neu_mischen(Mannschaft::zwei); });

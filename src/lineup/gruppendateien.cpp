@@ -7,6 +7,13 @@
 
 #include <QFile>
 
+using namespace Qt::StringLiterals;
+
+const QString gruppe1_e_datei = u"Gruppe1_E.gr1"_s;
+const QString gruppe2_e_datei = u"Gruppe2_E.gr2"_s;
+const QString gruppe1_d_datei = u"Gruppe1_D.gr1"_s;
+const QString gruppe2_d_datei = u"Gruppe2_D.gr2"_s;
+
 namespace {
 
 QString aufstellung_pfad(const Zustand &zustand, Mannschaft mannschaft)

@@ -4,18 +4,16 @@
 
 #include <QString>
 
-using namespace Qt::StringLiterals;
-
 class Namensfelder;
 class TGruppe;
 struct Zustand;
 
 // The line-up files of both game kinds, and the doubles participants the doubles draw takes
 // its names from. Each holds one TGruppe.
-inline const QString gruppe1_e_datei = u"Gruppe1_E.gr1"_s;
-inline const QString gruppe2_e_datei = u"Gruppe2_E.gr2"_s;
-inline const QString gruppe1_d_datei = u"Gruppe1_D.gr1"_s;
-inline const QString gruppe2_d_datei = u"Gruppe2_D.gr2"_s;
+extern const QString gruppe1_e_datei;
+extern const QString gruppe2_e_datei;
+extern const QString gruppe1_d_datei;
+extern const QString gruppe2_d_datei;
 
 // The line-up file and the doubles participants file of a team.
 QString aufstellungsdatei(Mannschaft mannschaft);

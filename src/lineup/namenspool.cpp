@@ -5,6 +5,10 @@
 #include "shell/zustand.h"
 #include "storage/textdatei.h"
 
+using namespace Qt::StringLiterals;
+
+const QString pool_datei = u"Str_list.txt"_s;
+
 namespace {
 
 QStringList pool_bauen(Zustand &zustand, QString (*datei_der_mannschaft)(Mannschaft))
@@ -12,23 +16,34 @@ QStringList pool_bauen(Zustand &zustand, QString (*datei_der_mannschaft)(Mannsch
     const std::optional<Mannschaft> mannschaft = zustand.mannschaft();
     if (!mannschaft)
         return {};
-    QStringList pool;
     const QString datei = datei_der_mannschaft(*mannschaft);
-    if (gruppendatei_lesen(zustand.pfad(datei), zustand.gruppe1) == Gruppendatei::gelesen) {
-        const int erster = grp::erster_slot(*mannschaft);
-        for (int slot = erster; slot < erster + grp::slots_pro_mannschaft; ++slot) {
-            const QString name = zustand.gruppe1.name(slot);
-            if (!name.isEmpty())
-                pool.append(name);
-        }
+    const bool gelesen =
+        gruppendatei_lesen(zustand.pfad(datei), zustand.gruppe1) == Gruppendatei::gelesen;
+    return pool_vermerken(zustand,
+                          gelesen ? pool_aus_satz(zustand.gruppe1, *mannschaft) : QStringList());
+}
+
+} // namespace
+
+QStringList pool_aus_satz(const TGruppe &satz, Mannschaft mannschaft)
+{
+    QStringList pool;
+    const int erster = grp::erster_slot(mannschaft);
+    for (int slot = erster; slot < erster + grp::slots_pro_mannschaft; ++slot) {
+        const QString name = satz.name(slot);
+        if (!name.isEmpty())
+            pool.append(name);
     }
+    return pool;
+}
+
+QStringList pool_vermerken(Zustand &zustand, const QStringList &pool)
+{
     zustand.pool_anzahl = qint32(pool.size());
     // Only written for the record; the draw takes the pool from memory.
     speicher::textdatei_schreiben(zustand.pfad(pool_datei), pool, speicher::Zeilenende::CRLF);
     return pool;
 }
-
-} // namespace
 
 QStringList StrList(Zustand &zustand)
 {

@@ -9,6 +9,7 @@
 #include "lineup/zufall.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
+#include "storage/sichere_datei.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -90,6 +91,53 @@ void vermerken(Zustand &zustand, Plattform &plattform, Namensfelder &felder, con
                              QString::number(*gezogen.nr), protokoll_datei));
 }
 
+// Doubles: the pool drawn into the team's pairs, on name fields emptied by the caller.
+void doppel_ziehen(Zustand &zustand, Plattform &plattform, Namensfelder &felder,
+                   Mannschaft mannschaft, const QStringList &pool, std::optional<quint32> saat)
+{
+    const Ziehung ziehung{true, mannschaft, grp::slots_pro_mannschaft, 1};
+    const Gezogen gezogen = ziehen(zustand, plattform, ziehung, pool, felder, saat);
+    speichern(zustand, mannschaft, gezogen.nr.has_value(),
+              gruppe_der_mannschaft(zustand, mannschaft).letztes_volles_paar(mannschaft));
+    vermerken(zustand, plattform, felder, ziehung, gezogen);
+}
+
+int erstes_einzelfeld(Mannschaft mannschaft)
+{
+    return (nummer(mannschaft) - 1) * grp::eintraege_pro_mannschaft + 1;
+}
+
+// Singles: the pool drawn into the team's ten places, on name fields emptied by the caller.
+void einzel_ziehen(Zustand &zustand, Plattform &plattform, Namensfelder &felder,
+                   Mannschaft mannschaft, const QStringList &pool, std::optional<quint32> saat)
+{
+    const int erstes_feld = erstes_einzelfeld(mannschaft);
+    const Ziehung ziehung{false, mannschaft, grp::eintraege_pro_mannschaft, erstes_feld};
+    const Gezogen gezogen = ziehen(zustand, plattform, ziehung, pool, felder, saat);
+    // Participants beyond the tenth are not part of a singles line-up.
+    if (mannschaft == Mannschaft::eins)
+        zustand.gruppe1.leeren(grp::eintraege_pro_mannschaft + 1, grp::slots_pro_mannschaft);
+    const TGruppe &gruppe = gruppe_der_mannschaft(zustand, mannschaft);
+    speichern(
+        zustand, mannschaft, gezogen.nr.has_value(),
+        gruppe.letzter_belegter_slot(grp::erster_slot(mannschaft), grp::eintraege_pro_mannschaft));
+    vermerken(zustand, plattform, felder, ziehung, gezogen);
+    zustand.mannschaft_setzen(Mannschaft::zwei);
+}
+
+void einzel_felder_leeren(Namensfelder &felder, Mannschaft mannschaft)
+{
+    const int erstes_feld = erstes_einzelfeld(mannschaft);
+    felder.leeren(erstes_feld, erstes_feld + grp::eintraege_pro_mannschaft - 1);
+}
+
+// Doubles of either team go through gruppe1: the participants file of team 2 carries gruppe1
+// with its second half filled. Singles go through the team's own line-up record.
+TGruppe &auswahl_satz(Zustand &zustand, Mannschaft mannschaft, bool doppel)
+{
+    return doppel ? zustand.gruppe1 : gruppe_der_mannschaft(zustand, mannschaft);
+}
+
 } // namespace
 
 void personen_zuweisen2t(Zustand &zustand, Plattform &plattform, Namensfelder &felder,
@@ -99,11 +147,7 @@ void personen_zuweisen2t(Zustand &zustand, Plattform &plattform, Namensfelder &f
     const std::optional<Mannschaft> mannschaft = zustand.mannschaft();
     if (!mannschaft)
         return;
-    const Ziehung ziehung{true, *mannschaft, grp::slots_pro_mannschaft, 1};
-    const Gezogen gezogen = ziehen(zustand, plattform, ziehung, StrList_D(zustand), felder, saat);
-    speichern(zustand, *mannschaft, gezogen.nr.has_value(),
-              gruppe_der_mannschaft(zustand, *mannschaft).letztes_volles_paar(*mannschaft));
-    vermerken(zustand, plattform, felder, ziehung, gezogen);
+    doppel_ziehen(zustand, plattform, felder, *mannschaft, StrList_D(zustand), saat);
 }
 
 void personen_einz_zuweisen(Zustand &zustand, Plattform &plattform, Namensfelder &felder,
@@ -112,17 +156,34 @@ void personen_einz_zuweisen(Zustand &zustand, Plattform &plattform, Namensfelder
     const std::optional<Mannschaft> mannschaft = zustand.mannschaft();
     if (!mannschaft)
         return;
-    const int erstes_feld = (nummer(*mannschaft) - 1) * grp::eintraege_pro_mannschaft + 1;
-    felder.leeren(erstes_feld, erstes_feld + grp::eintraege_pro_mannschaft - 1);
-    const Ziehung ziehung{false, *mannschaft, grp::eintraege_pro_mannschaft, erstes_feld};
-    const Gezogen gezogen = ziehen(zustand, plattform, ziehung, StrList(zustand), felder, saat);
-    // Participants beyond the tenth are not part of a singles line-up.
-    if (*mannschaft == Mannschaft::eins)
-        zustand.gruppe1.leeren(grp::eintraege_pro_mannschaft + 1, grp::slots_pro_mannschaft);
-    const TGruppe &gruppe = gruppe_der_mannschaft(zustand, *mannschaft);
-    speichern(
-        zustand, *mannschaft, gezogen.nr.has_value(),
-        gruppe.letzter_belegter_slot(grp::erster_slot(*mannschaft), grp::eintraege_pro_mannschaft));
-    vermerken(zustand, plattform, felder, ziehung, gezogen);
-    zustand.mannschaft_setzen(Mannschaft::zwei);
+    einzel_felder_leeren(felder, *mannschaft);
+    einzel_ziehen(zustand, plattform, felder, *mannschaft, StrList(zustand), saat);
+}
+
+void gewaehlte_auslosen(Zustand &zustand, Plattform &plattform, Mannschaft mannschaft, bool doppel,
+                        const QStringList &gewaehlt, Namensfelder &felder)
+{
+    // The options keep the team worked on last; a singles draw moves it on to team 2.
+    zustand.mannschaft_setzen(mannschaft);
+    TGruppe &satz = auswahl_satz(zustand, mannschaft, doppel);
+    const int erster = grp::erster_slot(mannschaft);
+    satz.leeren(erster, erster + grp::slots_pro_mannschaft - 1);
+    const int anzahl = qMin(int(gewaehlt.size()), grp::slots_pro_mannschaft);
+    for (int k = 0; k < anzahl; ++k)
+        satz.setze_name(erster + k, gewaehlt.at(k));
+    const QString datei =
+        doppel ? teilnehmerdatei_doppel(mannschaft) : aufstellungsdatei(mannschaft);
+    speicher::datei_ersetzen(zustand.pfad(datei), satz.bytes());
+    // The names as the record holds them, cut to the slot's capacity. gruppe1 ends up holding
+    // the record, as the pool readers leave it: they read the file into gruppe1.
+    zustand.gruppe1 = satz;
+    const QStringList pool = pool_vermerken(zustand, pool_aus_satz(satz, mannschaft));
+    if (doppel) {
+        felder.leeren(1, Namensfelder::anzahl);
+        doppel_ziehen(zustand, plattform, felder, mannschaft, pool, std::nullopt);
+    } else {
+        einzel_felder_leeren(felder, mannschaft);
+        einzel_ziehen(zustand, plattform, felder, mannschaft, pool, std::nullopt);
+    }
+    zustand.optionen_speichern();
 }

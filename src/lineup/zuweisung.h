@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QtGlobal>
+#include "shell/mannschaft.h"
+
+#include <QStringList>
 #include <optional>
 
 class Namensfelder;
@@ -25,3 +27,11 @@ void personen_zuweisen2t(Zustand &zustand, Plattform &plattform, Namensfelder &f
 // Leaves mannschaft_nr at 2.
 void personen_einz_zuweisen(Zustand &zustand, Plattform &plattform, Namensfelder &felder,
                             std::optional<quint32> saat = std::nullopt);
+
+// "Auswahl speichern": the chosen names, the first twenty, go into the team's half of its record
+// (gruppe1 for doubles, the team's line-up record for singles; the other slots of that half
+// emptied), which is written as the participants file (doubles) or line-up file (singles) of
+// the team; a file that cannot be written is left as it was. The names are then drawn into the
+// team's line-up as above, with the platform's seed, and the options are stored.
+void gewaehlte_auslosen(Zustand &zustand, Plattform &plattform, Mannschaft mannschaft, bool doppel,
+                        const QStringList &gewaehlt, Namensfelder &felder);

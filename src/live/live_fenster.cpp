@@ -61,46 +61,46 @@ void LiveFenster::oberflaeche_aufbauen()
     setWindowTitle(u"Live-Seite"_s);
     auto *spalte = new QVBoxLayout(this);
 
-    Anbieten = new QCheckBox(u"Live-Seite &anbieten"_s);
-    Anbieten->setObjectName(u"Anbieten"_s);
-    Anbieten->setAccessibleName(u"Live-Seite anbieten"_s);
-    connect(Anbieten, &QCheckBox::toggled, this, &LiveFenster::umschalten);
-    spalte->addWidget(Anbieten);
+    m_anbieten = new QCheckBox(u"Live-Seite &anbieten"_s);
+    m_anbieten->setObjectName(u"Anbieten"_s);
+    m_anbieten->setAccessibleName(u"Live-Seite anbieten"_s);
+    connect(m_anbieten, &QCheckBox::toggled, this, &LiveFenster::umschalten);
+    spalte->addWidget(m_anbieten);
 
     auto *port_zeile = new QHBoxLayout;
     auto *port_text = new QLabel(u"&Port:"_s);
-    Port = new QSpinBox;
-    Port->setObjectName(u"Port"_s);
-    Port->setRange(1024, 65535);
-    Port->setValue(zusatz_live_port(m_zustand.daten_pfad));
-    Port->setAccessibleName(u"Port"_s);
-    port_text->setBuddy(Port);
-    connect(Port, &QSpinBox::valueChanged, this, &LiveFenster::port_geaendert);
+    m_port = new QSpinBox;
+    m_port->setObjectName(u"Port"_s);
+    m_port->setRange(1024, 65535);
+    m_port->setValue(zusatz_live_port(m_zustand.daten_pfad));
+    m_port->setAccessibleName(u"Port"_s);
+    port_text->setBuddy(m_port);
+    connect(m_port, &QSpinBox::valueChanged, this, &LiveFenster::port_geaendert);
     port_zeile->addWidget(port_text);
-    port_zeile->addWidget(Port);
+    port_zeile->addWidget(m_port);
     port_zeile->addStretch(1);
     spalte->addLayout(port_zeile);
 
     auto *adressen_text = new QLabel(u"Adressen dieses Rechners im Hallennetz:"_s);
-    Adressen = new QLabel;
-    Adressen->setObjectName(u"Adressen"_s);
-    Adressen->setTextFormat(Qt::PlainText);
-    Adressen->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Adressen->setAccessibleName(u"Adressen dieses Rechners im Hallennetz"_s);
-    adressen_text->setBuddy(Adressen);
+    m_adressen = new QLabel;
+    m_adressen->setObjectName(u"Adressen"_s);
+    m_adressen->setTextFormat(Qt::PlainText);
+    m_adressen->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_adressen->setAccessibleName(u"Adressen dieses Rechners im Hallennetz"_s);
+    adressen_text->setBuddy(m_adressen);
     spalte->addWidget(adressen_text);
-    spalte->addWidget(Adressen);
+    spalte->addWidget(m_adressen);
 
-    QrCode = new QLabel;
-    QrCode->setObjectName(u"QrCode"_s);
-    QrCode->setAlignment(Qt::AlignCenter);
-    QrCode->setAccessibleName(u"QR-Code der ersten Adresse"_s);
-    spalte->addWidget(QrCode, 1);
+    m_qr_code = new QLabel;
+    m_qr_code->setObjectName(u"QrCode"_s);
+    m_qr_code->setAlignment(Qt::AlignCenter);
+    m_qr_code->setAccessibleName(u"QR-Code der ersten Adresse"_s);
+    spalte->addWidget(m_qr_code, 1);
 
-    Status = new QLabel;
-    Status->setObjectName(u"Status"_s);
-    Status->setWordWrap(true);
-    spalte->addWidget(Status);
+    m_status = new QLabel;
+    m_status->setObjectName(u"Status"_s);
+    m_status->setWordWrap(true);
+    spalte->addWidget(m_status);
 
     auto *knoepfe = new QHBoxLayout;
     knoepfe->addStretch(1);
@@ -119,50 +119,49 @@ void LiveFenster::umschalten(bool an)
 {
     if (!an) {
         m_server.beenden();
-        Port->setEnabled(true);
+        m_port->setEnabled(true);
         status_zeigen();
         return;
     }
-    if (const auto fehler = m_server.starten(m_bindung, quint16(Port->value()))) {
-        const QSignalBlocker sperre(Anbieten);
-        Anbieten->setChecked(false);
-        Status->setText(*fehler);
+    if (const auto fehler = m_server.starten(m_bindung, quint16(m_port->value()))) {
+        const QSignalBlocker sperre(m_anbieten);
+        m_anbieten->setChecked(false);
+        m_status->setText(*fehler);
         m_plattform.fehler(*fehler);
         return;
     }
-    Port->setEnabled(false);
+    m_port->setEnabled(false);
     adressen_zeigen();
     status_zeigen();
 }
 
 void LiveFenster::port_geaendert(int port)
 {
-    QString fehler;
-    if (!zusatz_live_port_setzen(m_zustand.daten_pfad, port, &fehler))
-        m_plattform.fehler(fehler);
+    if (const std::optional<QString> fehler = zusatz_live_port_setzen(m_zustand.daten_pfad, port))
+        m_plattform.fehler(*fehler);
     adressen_zeigen();
 }
 
 void LiveFenster::adressen_zeigen()
 {
-    const QStringList adressen = live_adressen(quint16(Port->value()));
+    const QStringList adressen = live_adressen(quint16(m_port->value()));
     if (adressen.isEmpty()) {
-        Adressen->setText(u"Keine – der Rechner ist mit keinem Netz verbunden."_s);
-        QrCode->clear();
+        m_adressen->setText(u"Keine – der Rechner ist mit keinem Netz verbunden."_s);
+        m_qr_code->clear();
         return;
     }
-    Adressen->setText(adressen.join(u'\n'));
-    QrCode->setPixmap(QPixmap::fromImage(qr_bild(adressen.first(), qr_modul_pixel)));
+    m_adressen->setText(adressen.join(u'\n'));
+    m_qr_code->setPixmap(QPixmap::fromImage(qr_bild(adressen.first(), qr_modul_pixel)));
 }
 
 void LiveFenster::status_zeigen()
 {
     if (!m_server.laeuft()) {
-        Status->setText(u"Die Live-Seite ist aus."_s);
+        m_status->setText(u"Die Live-Seite ist aus."_s);
         return;
     }
     const int telefone = m_server.telefone();
-    Status->setText(telefone == 1
-                        ? u"Die Live-Seite läuft: 1 Telefon verbunden."_s
-                        : u"Die Live-Seite läuft: %1 Telefone verbunden."_s.arg(telefone));
+    m_status->setText(telefone == 1
+                          ? u"Die Live-Seite läuft: 1 Telefon verbunden."_s
+                          : u"Die Live-Seite läuft: %1 Telefone verbunden."_s.arg(telefone));
 }

@@ -28,11 +28,11 @@ public:
     // Where the server listens; all IPv4 interfaces unless a test binds the loopback.
     void bindung_setzen(const QHostAddress &adresse) { m_bindung = adresse; }
 
-    QCheckBox *Anbieten = nullptr;
-    QSpinBox *Port = nullptr;
-    QLabel *Adressen = nullptr;
-    QLabel *QrCode = nullptr;
-    QLabel *Status = nullptr;
+    QCheckBox *m_anbieten = nullptr;
+    QSpinBox *m_port = nullptr;
+    QLabel *m_adressen = nullptr;
+    QLabel *m_qr_code = nullptr;
+    QLabel *m_status = nullptr;
 
 private:
     void oberflaeche_aufbauen();

@@ -15,8 +15,8 @@ struct SpielplanProfil
     speicher::Int32Feld tabelle1_hoehe;
     speicher::Int32Feld zeilenhoehe;
     speicher::Int32Feld schriftgroesse;
-    QSize client_groesse;               // as designed, before the window takes the work area
-    int matrix_spaltenbreite;           // designed width of the matrix columns 1..10
+    QSize client_groesse;               // the start size, before the window takes the work area
+    int matrix_spaltenbreite;           // fixed width of the matrix columns 1..10
     qint32 matrix_titel_ausrichtung;    // title alignment of the matrix columns 1..10
     bool zeilenhoehe_getippt_speichern; // RxSpinEdit2: a typed value is stored and saved
     bool zeigen_passt_breiten_an;       // showing the window also fits the column widths

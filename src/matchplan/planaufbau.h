@@ -44,7 +44,7 @@ int schriftgroesse_wirksam(qint32 gespeichert);
 // The text of an entry from the line-up records: one slot, or a pair's slots joined by "/".
 QString eintrag_text(const Zustand &zustand, bool doppel, Mannschaft mannschaft, int eintrag);
 
-// The grids as the windows are designed: title row, no title column, 22 x 13 standings that
+// The grids of the plan windows: title row, no title column, 22 x 13 standings that
 // cannot be edited, the 11 x 11 editable matrix, and the column information of every column.
 void plan_gitter_einrichten(GitterModell &tabelle, GitterModell &matrix,
                             const SpielplanProfil &profil);

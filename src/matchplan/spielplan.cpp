@@ -40,6 +40,11 @@ Spielplan::Spielplan(Zustand &zustand, Plattform &plattform, const SpielplanProf
     m_matrix.OnEditEnd = [this](GitterModell &) {
         eingabe_endet();
     };
+    // Opening or loading a plan empties the stack, which is no change of the day.
+    connect(&m_schritte, &QUndoStack::indexChanged, this, [this] {
+        if (m_schritte.count() > 0)
+            emit tag_geaendert();
+    });
     m_tische = zusatz_tische(m_zustand.daten_pfad);
     m_matrix.OnHinweis = [this](const GitterModell &matrix, int aCol, int aRow) {
         const bool spiel = aCol >= 1 && aCol <= m_anzahl && aRow >= 1 && aRow <= m_anzahl;
@@ -145,9 +150,8 @@ void Spielplan::tische_geaendert(int tische)
     if (tische == m_tische)
         return;
     m_tische = tische;
-    QString fehler;
-    if (!zusatz_tische_setzen(m_zustand.daten_pfad, tische, &fehler))
-        m_plattform.fehler(fehler);
+    if (const std::optional<QString> fehler = zusatz_tische_setzen(m_zustand.daten_pfad, tische))
+        m_plattform.fehler(*fehler);
     mannschaften_werten_neu();
 }
 
@@ -190,14 +194,12 @@ void Spielplan::speichern()
     const std::pair<GitterModell *, QString> dateien[] = {{&m_tabelle, namen.tabelle},
                                                           {&m_matrix, namen.matrix}};
     for (const auto &[gitter, name] : dateien) {
-        gitter->SetFileName(m_zustand.pfad(name));
-        if (!gitter->SaveToFile(true))
+        if (!gitter->SaveToPath(m_zustand.pfad(name)))
             nicht_geschrieben << name;
     }
     m_zustand.optionen_speichern();
-    m_zustand.grp_datei = namen.satz;
-    m_zustand.spieltag = spieltag_aus_tabelle(m_tabelle, m_profil.doppel, m_anzahl);
-    if (!spieltag_schreiben(m_zustand))
+    if (!spieltag_schreiben(m_zustand.pfad(namen.satz),
+                            spieltag_aus_tabelle(m_tabelle, m_profil.doppel, m_anzahl)))
         nicht_geschrieben << namen.satz;
     m_eigener_satz = namen.satz;
     // Results that seem saved but are not would be lost when the window is closed.

@@ -97,6 +97,8 @@ signals:
     void geaendert();
     // Totals, ranks or the team score may have changed: after every ranking and opening.
     void ergebnisse_geaendert();
+    // A committed result, a clearing, an undo or a redo changed the day's results.
+    void tag_geaendert();
     // "Speichern" wrote all three files.
     void gespeichert();
     // A step taken back or done again brought other entries: their columns need new widths.

@@ -17,6 +17,7 @@
 #include "matchplan/wiederherstellung.h"
 #include "pictures/bildschirmfoto.h"
 #include "shell/arbeitsbereich_fenster.h"
+#include "shell/beschriftung_fenster.h"
 #include "shell/knopf_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zusatz.h"
@@ -46,13 +47,6 @@ constexpr int hilfe_thema_spielplan = 600;
 constexpr int knopf_breite = 90;
 constexpr int knopf_hoehe = 25;
 constexpr int fuss_hoehe = 41;
-
-QLabel *beschriftung(const QString &text, const char *name, QWidget *eltern)
-{
-    auto *label = new QLabel(text, eltern);
-    label->setObjectName(name);
-    return label;
-}
 
 // The window sees every key before its controls: a comma typed anywhere in it is a colon.
 class KommaAlsDoppelpunkt : public QObject
@@ -114,7 +108,7 @@ SpielplanFenster::SpielplanFenster(Zustand &zustand, Plattform &plattform,
     connect(m_tische, &QSpinBox::valueChanged, m_plan.get(), &Spielplan::tische_geaendert);
     runden_zeigen();
     schritte_anbinden(*this, *FilterGrid2, *m_plan);
-    Mannschaftszeilen = new MannschaftsZeilen(*m_plan, m_gitterflaeche);
+    m_mannschaftszeilen = new MannschaftsZeilen(*m_plan, m_gitterflaeche);
     wiederherstellung_einrichten();
     hilfe_taste_einrichten(this, m_zustand, m_plattform);
     new KommaAlsDoppelpunkt(this);
@@ -129,15 +123,6 @@ void SpielplanFenster::wiederherstellung_einrichten()
 {
     m_wiederherstellung =
         new Wiederherstellung(m_zustand, m_plattform, *m_plan, *FilterGrid1, *FilterGrid2, this);
-    // Every committed result, every clearing and every undo or redo is a step; opening or
-    // loading a plan empties the stack, which is no change of the day.
-    QUndoStack *schritte = &m_plan->schritte();
-    connect(schritte, &QUndoStack::indexChanged, m_wiederherstellung, [this, schritte] {
-        if (schritte->count() > 0)
-            m_wiederherstellung->vormerken();
-    });
-    connect(m_plan.get(), &Spielplan::gespeichert, m_wiederherstellung,
-            &Wiederherstellung::verwerfen);
 }
 
 void SpielplanFenster::oberflaeche_aufbauen()
@@ -175,7 +160,7 @@ QWidget *SpielplanFenster::kopf_aufbauen()
     DateEdit1->setDisplayFormat(u"dd.MM.yyyy"_s);
     DateEdit1->setCalendarPopup(true);
     DateEdit1->setFont(normal);
-    RxClock1 = beschriftung({}, "RxClock1", Panel2);
+    RxClock1 = beschriftung_anlegen(Panel2, "RxClock1", {});
     RxClock1->setAccessibleName(u"Uhrzeit"_s);
     reihe->addWidget(DateEdit1);
     reihe->addSpacing(12);
@@ -187,7 +172,7 @@ QWidget *SpielplanFenster::kopf_aufbauen()
     SpeedButton1->setText(u"Stopp&uhr"_s);
     SpeedButton1->setAccessibleName(u"Stoppuhr"_s);
     SpeedButton1->setToolTip(u"Stoppuhr öffnen"_s);
-    Panel6 = beschriftung(u"00 : 00"_s, "Panel6", Panel2);
+    Panel6 = beschriftung_anlegen(Panel2, "Panel6", u"00 : 00"_s);
     Panel6->setAccessibleName(u"Spielzeit"_s);
     Panel6->setAccessibleDescription(Panel6->text());
     Panel6->setAlignment(Qt::AlignCenter);
@@ -205,9 +190,9 @@ QWidget *SpielplanFenster::kopf_aufbauen()
         reihe->addWidget(teil);
     reihe->addSpacing(16);
 
-    schr_groesse = beschriftung(u"Schrift&größe"_s, "schr_groesse", Panel2);
+    schr_groesse = beschriftung_anlegen(Panel2, "schr_groesse", u"Schrift&größe"_s);
     RxSpinEdit3 = drehfeld("RxSpinEdit3", plan::kleinste_schriftgroesse, 72, Panel2);
-    z_hoehe = beschriftung(u"&Zeilenhöhe"_s, "z_hoehe", Panel2);
+    z_hoehe = beschriftung_anlegen(Panel2, "z_hoehe", u"&Zeilenhöhe"_s);
     RxSpinEdit2 = drehfeld("RxSpinEdit2", plan::kleinste_zeilenhoehe, 200, Panel2);
     for (auto [label, feld] : {std::pair{schr_groesse, RxSpinEdit3}, {z_hoehe, RxSpinEdit2}}) {
         label->setFont(normal);
@@ -265,7 +250,7 @@ QWidget *SpielplanFenster::gitter_aufbauen()
 
 void SpielplanFenster::tische_aufbauen(QHBoxLayout *reihe, const QFont &schrift)
 {
-    m_tische_text = beschriftung(u"T&ische"_s, "Tische_Text", Panel2);
+    m_tische_text = beschriftung_anlegen(Panel2, "Tische_Text", u"T&ische"_s);
     m_tische = new QSpinBox(Panel2);
     m_tische->setObjectName("Tische");
     m_tische->setRange(0, tische_hoechstens);
@@ -327,7 +312,7 @@ void SpielplanFenster::fuss_aufbauen()
     Panel1->setObjectName("Panel1");
     Panel1->setFrameShape(QFrame::StyledPanel);
     Panel1->setFixedHeight(fuss_hoehe);
-    Label2 = beschriftung(u"Höhe \"&Tabelle 1\" ändern"_s, "Label2", Panel1);
+    Label2 = beschriftung_anlegen(Panel1, "Label2", u"Höhe \"&Tabelle 1\" ändern"_s);
     RxSpinEdit1 = drehfeld("RxSpinEdit1", -2000, 2000, Panel1);
     Label2->setBuddy(RxSpinEdit1);
     Label2->adjustSize();
@@ -363,7 +348,7 @@ void SpielplanFenster::fuss_aufbauen()
 QPushButton *SpielplanFenster::knopf(const char *name, const QString &text)
 {
     auto *knopf = knopf_anlegen(Panel1, name, text);
-    // A narrow face, so that the longest caption fits the designed width.
+    // A narrow face, so that the longest caption fits the fixed width.
     knopf->setFont(QFont(u"Liberation Sans"_s, 8));
     knopf->resize(knopf_breite, knopf_hoehe);
     return knopf;
@@ -388,11 +373,11 @@ void SpielplanFenster::gitter_anordnen()
     const int breite = m_gitterflaeche->width();
     const int hoehe = m_gitterflaeche->height();
     // The team score stands between the standings and the matrix, which takes what remains.
-    const int zeilen = std::min(Mannschaftszeilen->sizeHint().height(), hoehe);
+    const int zeilen = std::min(m_mannschaftszeilen->sizeHint().height(), hoehe);
     const int oben =
         std::clamp(int(std::lround(hoehe / 3.0 * 2)) + m_hoehen_versatz, 0, hoehe - zeilen);
     FilterGrid1->setGeometry(0, 0, breite, oben);
-    Mannschaftszeilen->setGeometry(0, oben, breite, zeilen);
+    m_mannschaftszeilen->setGeometry(0, oben, breite, zeilen);
     FilterGrid2->setGeometry(0, oben + zeilen, breite, hoehe - oben - zeilen);
 }
 

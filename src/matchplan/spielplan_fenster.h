@@ -67,7 +67,7 @@ public:
     QPushButton *Button5 = nullptr; // "Screenshot"
     QPushButton *Button6 = nullptr; // "Hilfe"
     // The team score under the standings.
-    MannschaftsZeilen *Mannschaftszeilen = nullptr;
+    MannschaftsZeilen *m_mannschaftszeilen = nullptr;
     // The round plan: the hall's tables in the head, the rounds beside the grids.
     QLabel *m_tische_text = nullptr;
     QSpinBox *m_tische = nullptr;

@@ -142,6 +142,8 @@ Wiederherstellung::Wiederherstellung(Zustand &zustand, Plattform &plattform, con
     m_takt.setSingleShot(true);
     m_takt.setInterval(wiederherstellung::verzoegerung_ms);
     connect(&m_takt, &QTimer::timeout, this, &Wiederherstellung::schreiben);
+    connect(&m_plan, &Spielplan::tag_geaendert, this, &Wiederherstellung::vormerken);
+    connect(&m_plan, &Spielplan::gespeichert, this, &Wiederherstellung::verwerfen);
 }
 
 void Wiederherstellung::vormerken()
@@ -169,8 +171,8 @@ bool Wiederherstellung::schreiben()
     const Spieltagdateien namen = spieltag_dateinamen(doppel, n, tag);
     // The record last: the set can be loaded as soon as both grids are there.
     const bool geschrieben =
-        QDir().mkpath(ziel) && gitter_schreiben(m_tabelle, ziel + namen.tabelle) &&
-        gitter_schreiben(m_matrix, ziel + namen.matrix) &&
+        QDir().mkpath(ziel) && m_tabelle.SaveToPath(ziel + namen.tabelle) &&
+        m_matrix.SaveToPath(ziel + namen.matrix) &&
         spieltag_schreiben(ziel + namen.satz, spieltag_aus_tabelle(m_tabelle, doppel, n));
     if (!geschrieben) {
         QDir(ziel).removeRecursively();
@@ -193,14 +195,4 @@ bool Wiederherstellung::schreiben()
             wiederherstellung::eintrag_entfernen(QFileInfo(ordner.filePath(name)));
     }
     return true;
-}
-
-bool Wiederherstellung::gitter_schreiben(GitterModell &gitter, const QString &pfad)
-{
-    // The grid keeps the name of the file it was saved to or loaded from.
-    const QString bisher = gitter.FileName();
-    gitter.SetFileName(pfad);
-    const bool geschrieben = gitter.SaveToFile(true);
-    gitter.SetFileName(bisher);
-    return geschrieben;
 }

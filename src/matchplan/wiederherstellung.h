@@ -54,9 +54,9 @@ bool entfernen(const QString &daten_pfad, bool doppel);
 
 } // namespace wiederherstellung
 
-// Writes the set of one plan: vormerken after every committed result or clearing, and the set
-// is written once the short timer has run out, outside the keystroke that caused it. A set that
-// cannot be written is reported once, until a write succeeds again.
+// Writes the set of one plan: every change of the plan's day starts a short timer, and the set
+// is written once it has run out, outside the keystroke that caused it; "Speichern" drops the
+// set. A set that cannot be written is reported once, until a write succeeds again.
 class Wiederherstellung : public QObject
 {
     Q_OBJECT
@@ -73,8 +73,6 @@ public:
     void verwerfen();
 
 private:
-    bool gitter_schreiben(GitterModell &gitter, const QString &pfad);
-
     Zustand &m_zustand;
     Plattform &m_plattform;
     const Spielplan &m_plan;

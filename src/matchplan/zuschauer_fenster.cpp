@@ -95,49 +95,49 @@ ZuschauerFenster::ZuschauerFenster(Plattform &plattform, QWidget *eltern)
     // No child takes the focus: Esc reaches the window itself.
     setFocusPolicy(Qt::StrongFocus);
 
-    Titel = new Tafeltext("Titel", this);
-    Datum = new Tafeltext("Datum", this);
-    Spielzeit = new Tafeltext("Spielzeit", this);
-    Spielzeit->setAlignment(Qt::AlignCenter);
-    Spielzeit->setAccessibleDescription(u"Spielzeit"_s);
-    Hinweis = new Tafeltext("Hinweis", this);
-    Hinweis->setAlignment(Qt::AlignCenter);
-    Hinweis->setWordWrap(true);
-    Hinweis->setText(u"Kein Spielplan geöffnet. Sobald ein Turnierplan angezeigt wird, "
-                     u"erscheint hier die Rangliste."_s);
+    m_titel = new Tafeltext("Titel", this);
+    m_datum = new Tafeltext("Datum", this);
+    m_spielzeit = new Tafeltext("Spielzeit", this);
+    m_spielzeit->setAlignment(Qt::AlignCenter);
+    m_spielzeit->setAccessibleDescription(u"Spielzeit"_s);
+    m_hinweis = new Tafeltext("Hinweis", this);
+    m_hinweis->setAlignment(Qt::AlignCenter);
+    m_hinweis->setWordWrap(true);
+    m_hinweis->setText(u"Kein Spielplan geöffnet. Sobald ein Turnierplan angezeigt wird, "
+                       u"erscheint hier die Rangliste."_s);
 
     const std::array<QString, 5> koepfe{u"Platz"_s, u"Name"_s, u"Mannschaft"_s, u"Spiele"_s,
                                         u"Ges."_s};
     for (size_t s = 0; s < koepfe.size(); ++s) {
-        Kopf[s] = new Tafeltext("Kopf", this);
-        Kopf[s]->setText(koepfe[s]);
+        m_kopf[s] = new Tafeltext("Kopf", this);
+        m_kopf[s]->setText(koepfe[s]);
     }
-    for (auto &zeile : Rangliste) {
+    for (auto &zeile : m_rangliste) {
         for (Tafeltext *&feld : zeile)
             feld = new Tafeltext("Rang", this);
     }
-    Mannschaft1 = new Tafeltext("Mannschaft1", this);
-    Mannschaft2 = new Tafeltext("Mannschaft2", this);
-    for (Tafeltext *zeile : {Titel, Datum, Mannschaft1, Mannschaft2})
+    m_mannschaft1 = new Tafeltext("Mannschaft1", this);
+    m_mannschaft2 = new Tafeltext("Mannschaft2", this);
+    for (Tafeltext *zeile : {m_titel, m_datum, m_mannschaft1, m_mannschaft2})
         zeile->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (auto &zeile : Rangliste) {
+    for (auto &zeile : m_rangliste) {
         zeile[platz]->setAlignment(Qt::AlignCenter);
         zeile[name]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         zeile[mannschaft]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         zeile[spiele]->setAlignment(Qt::AlignCenter);
         zeile[ges]->setAlignment(Qt::AlignCenter);
     }
-    for (size_t s = 0; s < Kopf.size(); ++s) {
-        Kopf[s]->setAlignment(Rangliste[0][s]->alignment());
-        Kopf[s]->farben_setzen(kopfschrift);
+    for (size_t s = 0; s < m_kopf.size(); ++s) {
+        m_kopf[s]->setAlignment(m_rangliste[0][s]->alignment());
+        m_kopf[s]->farben_setzen(kopfschrift);
     }
-    Jetzt = new Tafeltext("Jetzt", this);
-    Danach = new Tafeltext("Danach", this);
-    for (Tafeltext *kopf : {Jetzt, Danach}) {
+    m_jetzt = new Tafeltext("Jetzt", this);
+    m_danach = new Tafeltext("Danach", this);
+    for (Tafeltext *kopf : {m_jetzt, m_danach}) {
         kopf->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         kopf->farben_setzen(kopfschrift);
     }
-    for (auto *zeilen : {&JetztZeilen, &DanachZeilen}) {
+    for (auto *zeilen : {&m_jetzt_zeilen, &m_danach_zeilen}) {
         for (Tafeltext *&zeile : *zeilen) {
             zeile = new Tafeltext("Runde", this);
             zeile->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -163,12 +163,12 @@ void ZuschauerFenster::plan_setzen(Spielplan *plan)
 
 void ZuschauerFenster::zeit_anzeigen(const QString &text, const QColor &farbe)
 {
-    Spielzeit->setText(text);
+    m_spielzeit->setText(text);
     // A running game's colour fills the box, as in the plan's display.
     if (farbe.isValid())
-        Spielzeit->farben_setzen(grund, farbe);
+        m_spielzeit->farben_setzen(grund, farbe);
     else
-        Spielzeit->farben_setzen(schrift);
+        m_spielzeit->farben_setzen(schrift);
 }
 
 void ZuschauerFenster::oeffnen()
@@ -207,21 +207,21 @@ void ZuschauerFenster::spiegeln()
 {
     if (!isVisible())
         return;
-    Datum->setText(zuschauer_datum(m_plattform.jetzt().date()));
+    m_datum->setText(zuschauer_datum(m_plattform.jetzt().date()));
     const bool mit_plan = m_plan != nullptr;
-    Hinweis->setVisible(!mit_plan);
-    for (Tafeltext *kopf : Kopf)
+    m_hinweis->setVisible(!mit_plan);
+    for (Tafeltext *kopf : m_kopf)
         kopf->setVisible(mit_plan);
     QList<Zuschauerzeile> rangliste;
     if (mit_plan) {
-        Titel->setText(m_plan->titel().isEmpty() ? m_plan->ueberschrift() : m_plan->titel());
+        m_titel->setText(m_plan->titel().isEmpty() ? m_plan->ueberschrift() : m_plan->titel());
         rangliste = zuschauer_rangliste(m_plan->tabelle(), m_plan->anzahl());
     } else {
-        Titel->setText(u"Zuschauer-Ansicht"_s);
+        m_titel->setText(u"Zuschauer-Ansicht"_s);
     }
 
-    for (size_t i = 0; i < Rangliste.size(); ++i) {
-        auto &zeile = Rangliste[i];
+    for (size_t i = 0; i < m_rangliste.size(); ++i) {
+        auto &zeile = m_rangliste[i];
         if (qsizetype(i) >= rangliste.size()) {
             // Rows beyond the plan's entries stay dark, not as empty stripes.
             for (Tafeltext *feld : zeile) {
@@ -245,7 +245,7 @@ void ZuschauerFenster::spiegeln()
     }
 
     for (auto [zeile, team] :
-         {std::pair{Mannschaft1, Mannschaft::eins}, {Mannschaft2, Mannschaft::zwei}}) {
+         {std::pair{m_mannschaft1, Mannschaft::eins}, {m_mannschaft2, Mannschaft::zwei}}) {
         zeile->setText(mit_plan ? m_plan->mannschaft_zeile(team) : QString());
         const Spieltagsausgang sieg = team == Mannschaft::eins ? Spieltagsausgang::mannschaft1
                                                                : Spieltagsausgang::mannschaft2;
@@ -268,10 +268,10 @@ void ZuschauerFenster::runden_spiegeln()
     const bool an = mit_runden();
     const Rundenanzeige leer;
     const Rundenanzeige &runden = an ? m_plan->runden() : leer;
-    Jetzt->setVisible(an);
-    Jetzt->setText(runden.runde ? u"Jetzt – "_s + runden.titel : runden.titel);
-    Danach->setVisible(an && !runden.danach.isEmpty());
-    Danach->setText(u"Danach"_s);
+    m_jetzt->setVisible(an);
+    m_jetzt->setText(runden.runde ? u"Jetzt – "_s + runden.titel : runden.titel);
+    m_danach->setVisible(an && !runden.danach.isEmpty());
+    m_danach->setText(u"Danach"_s);
     const auto fuellen = [](auto &zeilen, const QList<Rundenzeile> &spiele, qsizetype platz) {
         for (size_t i = 0; i < zeilen.size(); ++i) {
             const bool da = qsizetype(i) < std::min(spiele.size(), platz);
@@ -280,10 +280,10 @@ void ZuschauerFenster::runden_spiegeln()
             zeilen[i]->farben_setzen(schrift, grund);
         }
     };
-    fuellen(JetztZeilen, runden.jetzt, qsizetype(JetztZeilen.size()));
+    fuellen(m_jetzt_zeilen, runden.jetzt, qsizetype(m_jetzt_zeilen.size()));
     // What does not fit below the current round is left out of the next one.
     const qsizetype rest = ZuschauerFenster::zeilen - 2 - runden.jetzt.size();
-    fuellen(DanachZeilen, runden.danach, std::max<qsizetype>(rest, 0));
+    fuellen(m_danach_zeilen, runden.danach, std::max<qsizetype>(rest, 0));
 }
 
 void ZuschauerFenster::anordnen()
@@ -294,13 +294,13 @@ void ZuschauerFenster::anordnen()
     const int innen = h / 4;
 
     const int kopfbreite = breite * 62 / 100;
-    Titel->setGeometry(rand, 0, kopfbreite, h);
-    Datum->setGeometry(rand, h, kopfbreite, h);
-    Titel->schrift_setzen(tafelschrift(h * 65 / 100, true));
-    Datum->schrift_setzen(tafelschrift(h * 60 / 100));
-    Spielzeit->setGeometry(rand + kopfbreite + rand, h / 8, breite - kopfbreite - rand,
-                           2 * h - h / 4);
-    Spielzeit->schrift_setzen(tafelschrift(h * 3 / 2, true));
+    m_titel->setGeometry(rand, 0, kopfbreite, h);
+    m_datum->setGeometry(rand, h, kopfbreite, h);
+    m_titel->schrift_setzen(tafelschrift(h * 65 / 100, true));
+    m_datum->schrift_setzen(tafelschrift(h * 60 / 100));
+    m_spielzeit->setGeometry(rand + kopfbreite + rand, h / 8, breite - kopfbreite - rand,
+                             2 * h - h / 4);
+    m_spielzeit->schrift_setzen(tafelschrift(h * 3 / 2, true));
 
     // Columns "Platz", "Name", "Mannschaft", "Spiele", "Ges.": name and team share what is left.
     // The round plan, when on, takes the right part beside the ranking.
@@ -312,23 +312,23 @@ void ZuschauerFenster::anordnen()
     spalten[mannschaft] = rest - spalten[name];
     int x = rand;
     for (size_t s = 0; s < spalten.size(); ++s) {
-        Kopf[s]->setGeometry(x, 2 * h, spalten[s], h);
-        Kopf[s]->setContentsMargins(innen, 0, innen, 0);
-        Kopf[s]->schrift_setzen(tafelschrift(h * 55 / 100, true));
-        for (size_t i = 0; i < Rangliste.size(); ++i) {
-            Tafeltext *feld = Rangliste[i][s];
+        m_kopf[s]->setGeometry(x, 2 * h, spalten[s], h);
+        m_kopf[s]->setContentsMargins(innen, 0, innen, 0);
+        m_kopf[s]->schrift_setzen(tafelschrift(h * 55 / 100, true));
+        for (size_t i = 0; i < m_rangliste.size(); ++i) {
+            Tafeltext *feld = m_rangliste[i][s];
             feld->setGeometry(x, 3 * h + int(i) * h, spalten[s], h);
             feld->setContentsMargins(innen, 0, innen, 0);
             feld->schrift_setzen(tafelschrift(h * 62 / 100, s == platz));
         }
         x += spalten[s];
     }
-    Hinweis->setGeometry(rand, 3 * h, breite, ZuschauerFenster::zeilen * h);
-    Hinweis->schrift_setzen(tafelschrift(h * 80 / 100));
+    m_hinweis->setGeometry(rand, 3 * h, breite, ZuschauerFenster::zeilen * h);
+    m_hinweis->schrift_setzen(tafelschrift(h * 80 / 100));
     const int unten = (3 + ZuschauerFenster::zeilen) * h;
-    Mannschaft1->setGeometry(rand, unten, breite, h);
-    Mannschaft2->setGeometry(rand, unten + h, breite, h);
-    for (Tafeltext *zeile : {Mannschaft1, Mannschaft2}) {
+    m_mannschaft1->setGeometry(rand, unten, breite, h);
+    m_mannschaft2->setGeometry(rand, unten + h, breite, h);
+    for (Tafeltext *zeile : {m_mannschaft1, m_mannschaft2}) {
         zeile->setContentsMargins(innen, 0, innen, 0);
         zeile->schrift_setzen(tafelschrift(h * 62 / 100, true));
     }
@@ -338,9 +338,9 @@ void ZuschauerFenster::anordnen()
 void ZuschauerFenster::runden_anordnen(int x, int breite, int h)
 {
     const int innen = h / 4;
-    Jetzt->setGeometry(x, 2 * h, breite, h);
-    Jetzt->schrift_setzen(tafelschrift(h * 55 / 100, true));
-    Jetzt->setContentsMargins(innen, 0, innen, 0);
+    m_jetzt->setGeometry(x, 2 * h, breite, h);
+    m_jetzt->schrift_setzen(tafelschrift(h * 55 / 100, true));
+    m_jetzt->setContentsMargins(innen, 0, innen, 0);
     const auto legen = [&](auto &zeilen, int erste) {
         for (size_t i = 0; i < zeilen.size(); ++i) {
             zeilen[i]->setGeometry(x, (erste + int(i)) * h, breite, h);
@@ -348,12 +348,12 @@ void ZuschauerFenster::runden_anordnen(int x, int breite, int h)
             zeilen[i]->schrift_setzen(tafelschrift(h * 55 / 100));
         }
     };
-    legen(JetztZeilen, 3);
+    legen(m_jetzt_zeilen, 3);
     const int danach = 3 + int(mit_runden() ? m_plan->runden().jetzt.size() : 0);
-    Danach->setGeometry(x, danach * h, breite, h);
-    Danach->schrift_setzen(tafelschrift(h * 55 / 100, true));
-    Danach->setContentsMargins(innen, 0, innen, 0);
-    legen(DanachZeilen, danach + 1);
+    m_danach->setGeometry(x, danach * h, breite, h);
+    m_danach->schrift_setzen(tafelschrift(h * 55 / 100, true));
+    m_danach->setContentsMargins(innen, 0, innen, 0);
+    legen(m_danach_zeilen, danach + 1);
 }
 
 void ZuschauerFenster::keyPressEvent(QKeyEvent *ereignis)

@@ -58,20 +58,20 @@ public:
     // front of the program.
     void oeffnen();
 
-    Tafeltext *Datum = nullptr;
-    Tafeltext *Titel = nullptr;
-    Tafeltext *Spielzeit = nullptr;
-    Tafeltext *Hinweis = nullptr; // no plan open
-    std::array<Tafeltext *, 5> Kopf{};
+    Tafeltext *m_datum = nullptr;
+    Tafeltext *m_titel = nullptr;
+    Tafeltext *m_spielzeit = nullptr;
+    Tafeltext *m_hinweis = nullptr; // no plan open
+    std::array<Tafeltext *, 5> m_kopf{};
     // Row i, columns "Platz", "Name", "Mannschaft", "Spiele", "Ges.".
-    std::array<std::array<Tafeltext *, 5>, zeilen> Rangliste{};
-    Tafeltext *Mannschaft1 = nullptr;
-    Tafeltext *Mannschaft2 = nullptr;
+    std::array<std::array<Tafeltext *, 5>, zeilen> m_rangliste{};
+    Tafeltext *m_mannschaft1 = nullptr;
+    Tafeltext *m_mannschaft2 = nullptr;
     // With the round plan on: the current round with its tables, then the next one.
-    Tafeltext *Jetzt = nullptr;
-    Tafeltext *Danach = nullptr;
-    std::array<Tafeltext *, 10> JetztZeilen{};
-    std::array<Tafeltext *, 10> DanachZeilen{};
+    Tafeltext *m_jetzt = nullptr;
+    Tafeltext *m_danach = nullptr;
+    std::array<Tafeltext *, 10> m_jetzt_zeilen{};
+    std::array<Tafeltext *, 10> m_danach_zeilen{};
 
 protected:
     void keyPressEvent(QKeyEvent *ereignis) override;

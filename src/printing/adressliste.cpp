@@ -7,6 +7,10 @@
 
 using namespace Qt::StringLiterals;
 
+namespace druck {
+const QString titel = u"Mitglieder Adressen drucken"_s;
+} // namespace druck
+
 namespace {
 
 struct Spalte

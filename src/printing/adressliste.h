@@ -9,7 +9,7 @@
 
 // The title of the address list, on its pages and its window.
 namespace druck {
-inline const QString titel = QStringLiteral("Mitglieder Adressen drucken");
+extern const QString titel;
 } // namespace druck
 
 struct Adressliste

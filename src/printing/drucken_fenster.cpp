@@ -3,6 +3,7 @@
 #include "help/hilfe_taste_fenster.h"
 #include "printing/adressliste.h"
 #include "printing/seitenausgabe.h"
+#include "shell/beschriftung_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 
@@ -39,10 +40,7 @@ void TForm14::oberflaeche_aufbauen()
 {
     vorschau_aufbauen([this](QHBoxLayout &leiste) {
         const auto feld = [this, &leiste](const QString &beschriftung, QWidget *eingabe) {
-            auto *label = new QLabel(beschriftung, Panel1);
-            label->setBuddy(eingabe);
-            eingabe->setAccessibleName(QString(beschriftung).remove(u'&'));
-            leiste.addWidget(label);
+            leiste.addWidget(beschriftung_anlegen(Panel1, nullptr, beschriftung, eingabe));
             leiste.addWidget(eingabe);
         };
         RxSpinEdit1 = new Groessenfeld(Panel1);

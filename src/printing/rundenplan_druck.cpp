@@ -4,6 +4,11 @@
 
 using namespace Qt::StringLiterals;
 
+namespace rundendruck {
+const QString plan_titel = u"Rundenplan"_s;
+const QString zettel_titel = u"Spielzettel"_s;
+} // namespace rundendruck
+
 namespace {
 
 constexpr int breite = druck::seiten_breite - 2 * rundendruck::rand;

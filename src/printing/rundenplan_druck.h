@@ -24,8 +24,8 @@ inline constexpr int rand = 64;
 inline constexpr int zettel_spalten = 2;
 inline constexpr int zettel_zeilen = 4;
 inline constexpr int zettel_pro_seite = zettel_spalten * zettel_zeilen;
-inline const QString plan_titel = QStringLiteral("Rundenplan");
-inline const QString zettel_titel = QStringLiteral("Spielzettel");
+extern const QString plan_titel;
+extern const QString zettel_titel;
 } // namespace rundendruck
 
 // Every round as a table "Tisch", "Mannschaft 1", "Mannschaft 2" and an empty "Ergebnis" to

@@ -24,7 +24,7 @@ QString eingepasst(const QFontMetrics &masse, const QString &text, int weite)
     if (textbreite(masse, text) <= weite)
         return text;
     const QString kurz = masse.elidedText(text, Qt::ElideRight, weite);
-    return kurz.isEmpty() ? tabellensatz::auslassung : kurz;
+    return kurz.isEmpty() ? u"…"_s : kurz;
 }
 
 // The widths of the columns at a size: each as wide as its widest text. Titles that may be

@@ -21,7 +21,6 @@ inline constexpr int rand = 60;
 inline constexpr int innen = 4; // the cells keep off the edges of the band
 inline constexpr int kleinste_groesse = 6;
 inline constexpr int spaltenabstand = 12;
-inline const QString auslassung = QStringLiteral("…");
 } // namespace tabellensatz
 
 // A line under the heading, bold at the list's size, stands on every page as well.

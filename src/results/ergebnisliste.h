@@ -16,7 +16,7 @@ class Ergebnisliste : public QObject
     Q_OBJECT
 
 public:
-    // Sets the grid up as the list is designed: title row and column, whole-row selection,
+    // Sets the grid up for the list: title row and column, whole-row selection,
     // sorting by a click on a title.
     Ergebnisliste(Zustand &zustand, const ErgebnisProfil &profil, GitterModell &gitter,
                   QObject *eltern = nullptr);

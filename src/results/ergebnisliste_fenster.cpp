@@ -153,7 +153,7 @@ void ErgebnislisteFenster::knoepfe_anordnen()
     const int oben = (leisten_hoehe - knopf_hoehe) / 2;
     for (size_t i = 0; i < links.size(); ++i)
         knoepfe[i]->move(links[i], oben);
-    // The PDF button follows the documented three at their spacing.
+    // The PDF button follows the three buttons at their spacing.
     Button4->move(links.back() + knopf_breite + 5, oben);
 }
 

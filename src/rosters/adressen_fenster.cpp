@@ -4,6 +4,7 @@
 #include "rosters/adressbestand.h"
 #include "shell/arbeitsbereich_fenster.h"
 #include "shell/knopf_fenster.h"
+#include "shell/knopfreihe_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 
@@ -93,15 +94,10 @@ void AdressenFenster::oberflaeche_aufbauen()
     rahmen->addWidget(ListBox1);
     raster->addWidget(GroupBox2, 0, 2);
 
-    auto *fuss = new QHBoxLayout;
     Button3 = knopf_anlegen("Button3", u"&Löschen"_s);
     Button4 = knopf_anlegen("Button4", u"&Hilfe"_s);
     Button2 = knopf_anlegen("Button2", u"&Beenden"_s);
-    fuss->addWidget(Button3);
-    fuss->addWidget(Button4);
-    fuss->addStretch();
-    fuss->addWidget(Button2);
-    raster->addLayout(fuss, 1, 0, 1, 3);
+    raster->addLayout(knopfreihe_anlegen({Button3, Button4, nullptr, Button2}), 1, 0, 1, 3);
 
     setTabOrder(Edit10, Button1);
     setTabOrder(Button1, ListBox1);

@@ -7,6 +7,8 @@
 
 using namespace Qt::StringLiterals;
 
+const QStringList saisontag_muster{u"D_Gr*.grp"_s, u"E_Gr*.grp"_s};
+
 namespace {
 
 // A field of the record that is empty or holds a whole number.

@@ -43,7 +43,7 @@ struct Saisontag
 };
 
 // The record names of stored days: "D_Gr" or "E_Gr", then NN, "_", the date and ".grp".
-inline const QStringList saisontag_muster{QStringLiteral("D_Gr*.grp"), QStringLiteral("E_Gr*.grp")};
+extern const QStringList saisontag_muster;
 
 // The day of a record file name and its record; without a record (the file could not be
 // read whole) the day is damaged. So is a day whose name holds no entry count 1..10 or no

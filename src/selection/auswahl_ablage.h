@@ -17,10 +17,8 @@ struct Auswahl
 // Both lists as last stored for the team and game kind; a missing file is an empty list.
 Auswahl auswahl_laden(const Zustand &zustand, Mannschaft mannschaft, bool doppel);
 
-// Stores both lists, puts the first twenty chosen entries into the team's half of its line-up
-// record (the other slots of that half emptied) and writes that record as the group file; then
-// draws the team's line-up from it and stores the options. A file that cannot be written is
-// left as it was and the next one is still written.
+// Stores both lists and hands the chosen entries to the team's draw (gewaehlte_auslosen). A
+// file that cannot be written is left as it was and the next one is still written.
 void auswahl_speichern(Zustand &zustand, Plattform &plattform, Mannschaft mannschaft, bool doppel,
                        const Auswahl &auswahl, Namensfelder &einzel_felder,
                        Namensfelder &doppel_felder);

@@ -2,6 +2,8 @@
 
 #include "help/hilfe_taste_fenster.h"
 #include "shell/knopf_fenster.h"
+#include "shell/knopfreihe_fenster.h"
+#include "shell/kuerzel.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -63,7 +65,7 @@ QListWidget *TDualListDlg::liste(const char *objekt_name, QLabel *beschriftung)
     auto *liste = new QListWidget(this);
     liste->setObjectName(objekt_name);
     liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    liste->setAccessibleName(beschriftung->text().remove(u'&'));
+    liste->setAccessibleName(ohne_kuerzel(beschriftung->text()));
     liste->setMinimumSize(200, 300);
     beschriftung->setBuddy(liste);
     return liste;
@@ -138,11 +140,7 @@ void TDualListDlg::oberflaeche_aufbauen()
     Button1 = knopf_anlegen(this, "Button1", u"Auswahl &laden"_s);
     Button2 = knopf_anlegen(this, "Button2", u"Auswahl &speichern"_s);
     Button3 = knopf_anlegen(this, "Button3", u"&Beenden"_s);
-    auto *fuss = new QHBoxLayout;
-    fuss->addStretch();
-    for (QPushButton *unten : {Button1, Button2, Button3})
-        fuss->addWidget(unten);
-    raster->addLayout(fuss, 3, 0, 1, 3);
+    raster->addLayout(knopfreihe_anlegen({nullptr, Button1, Button2, Button3}), 3, 0, 1, 3);
 }
 
 void TDualListDlg::verbinden()

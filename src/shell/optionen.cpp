@@ -4,6 +4,10 @@
 
 #include <QFile>
 
+using namespace Qt::StringLiterals;
+
+const QString optionen_dateiname = u"Vorlixn.opt"_s;
+
 void TOptionen::auf_grundwerte_setzen()
 {
     setze(opt::mannschaft_nr, 1);

@@ -35,7 +35,7 @@ public:
     virtual QString datei_speichern_dialog_mit_art(const QString &titel, const QString &vorschlag,
                                                    const QString &filter, QString &dateiart)
     {
-        dateiart = filter.section(QStringLiteral(";;"), 0, 0);
+        dateiart = filter.left(filter.indexOf(u";;"));
         return datei_speichern_dialog(titel, vorschlag, filter);
     }
     virtual QString datei_oeffnen_dialog(const QString &titel, const QString &ordner,

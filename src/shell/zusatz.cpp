@@ -19,16 +19,14 @@ int lesen(const QString &daten_pfad, const QString &schluessel, int vorgabe, int
     return ok && wert >= von && wert <= bis ? wert : vorgabe;
 }
 
-bool schreiben(const QString &daten_pfad, const QString &schluessel, int wert, QString *fehler)
+std::optional<QString> schreiben(const QString &daten_pfad, const QString &schluessel, int wert)
 {
     QSettings einstellungen(datei(daten_pfad), QSettings::IniFormat);
     einstellungen.setValue(schluessel, wert);
     einstellungen.sync();
     if (einstellungen.status() == QSettings::NoError)
-        return true;
-    if (fehler)
-        *fehler = u"Die Datei \"%1\" konnte nicht geschrieben werden."_s.arg(datei(daten_pfad));
-    return false;
+        return std::nullopt;
+    return u"Die Datei \"%1\" konnte nicht geschrieben werden."_s.arg(datei(daten_pfad));
 }
 
 } // namespace
@@ -38,9 +36,9 @@ int zusatz_tische(const QString &daten_pfad)
     return lesen(daten_pfad, u"Rundenplan/Tische"_s, 0, 0, tische_hoechstens);
 }
 
-bool zusatz_tische_setzen(const QString &daten_pfad, int tische, QString *fehler)
+std::optional<QString> zusatz_tische_setzen(const QString &daten_pfad, int tische)
 {
-    return schreiben(daten_pfad, u"Rundenplan/Tische"_s, tische, fehler);
+    return schreiben(daten_pfad, u"Rundenplan/Tische"_s, tische);
 }
 
 int zusatz_live_port(const QString &daten_pfad)
@@ -48,7 +46,7 @@ int zusatz_live_port(const QString &daten_pfad)
     return lesen(daten_pfad, u"Live/Port"_s, live_port_vorgabe, 1024, 65535);
 }
 
-bool zusatz_live_port_setzen(const QString &daten_pfad, int port, QString *fehler)
+std::optional<QString> zusatz_live_port_setzen(const QString &daten_pfad, int port)
 {
-    return schreiben(daten_pfad, u"Live/Port"_s, port, fehler);
+    return schreiben(daten_pfad, u"Live/Port"_s, port);
 }

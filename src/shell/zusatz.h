@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 // Settings beyond the fixed-size options file, kept as INI in "Vorlix_Zusatz.ini" in the data
 // folder. Missing or unreadable values give their defaults; the options file stays untouched.
@@ -11,9 +12,9 @@ inline constexpr int live_port_vorgabe = 8080;
 
 // Tables of the hall for the round plan: 0 (no round plan) to 10.
 int zusatz_tische(const QString &daten_pfad);
-// False with the German message in fehler when the file could not be written.
-bool zusatz_tische_setzen(const QString &daten_pfad, int tische, QString *fehler = nullptr);
+// Setting a value gives std::nullopt, or the German message when the file could not be written.
+std::optional<QString> zusatz_tische_setzen(const QString &daten_pfad, int tische);
 
 // Port of the live page: 1024..65535, else the default 8080.
 int zusatz_live_port(const QString &daten_pfad);
-bool zusatz_live_port_setzen(const QString &daten_pfad, int port, QString *fehler = nullptr);
+std::optional<QString> zusatz_live_port_setzen(const QString &daten_pfad, int port);

@@ -44,39 +44,33 @@ bool datei_ersetzen(const QString &pfad, QByteArrayView inhalt)
     return abschliessen(datei);
 }
 
-bool datei_kopieren(const QString &quelle, const QString &ziel, QString &fehler)
+std::optional<QString> datei_kopieren(const QString &quelle, const QString &ziel)
 {
     QFile von(quelle);
-    if (!von.open(QIODevice::ReadOnly)) {
-        fehler = von.errorString();
-        return false;
-    }
+    if (!von.open(QIODevice::ReadOnly))
+        return von.errorString();
     QSaveFile nach(ziel);
-    if (!nach.open(QIODevice::WriteOnly)) {
-        fehler = nach.errorString();
-        return false;
-    }
+    if (!nach.open(QIODevice::WriteOnly))
+        return nach.errorString();
     constexpr qint64 block = 64 * 1024;
     for (;;) {
         const QByteArray teil = von.read(block);
         if (von.error() != QFileDevice::NoError) {
-            fehler = von.errorString();
+            const QString grund = von.errorString();
             nach.cancelWriting();
-            return false;
+            return grund;
         }
         if (teil.isEmpty())
             break;
         if (nach.write(teil) != teil.size()) {
-            fehler = nach.errorString();
+            const QString grund = nach.errorString();
             nach.cancelWriting();
-            return false;
+            return grund;
         }
     }
-    if (!abschliessen(nach)) {
-        fehler = nach.errorString();
-        return false;
-    }
-    return true;
+    if (!abschliessen(nach))
+        return nach.errorString();
+    return std::nullopt;
 }
 
 bool datei_lesen(const QString &pfad, QByteArray &inhalt)

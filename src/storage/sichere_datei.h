@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace speicher {
 
@@ -10,9 +11,9 @@ namespace speicher {
 bool datei_ersetzen(const QString &pfad, QByteArrayView inhalt);
 
 // Copies a file over the target the same safe way: the old target stays untouched until the
-// copy is complete, and a failed copy leaves no temporary file behind. On failure, fehler
-// receives the system's error text.
-bool datei_kopieren(const QString &quelle, const QString &ziel, QString &fehler);
+// copy is complete, and a failed copy leaves no temporary file behind. std::nullopt when the
+// copy is complete, else the system's error text.
+std::optional<QString> datei_kopieren(const QString &quelle, const QString &ziel);
 
 // Reads a whole file; false when it is missing or unreadable.
 bool datei_lesen(const QString &pfad, QByteArray &inhalt);

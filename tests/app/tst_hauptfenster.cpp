@@ -248,21 +248,21 @@ private slots:
         Aufbau a;
         TForm1 &f = a.erzeugen();
         menuepunkt(f, u"Über Vorlix Turnier-Quarel 2"_s)->trigger();
-        UeberFenster *u = f.Ueber;
+        UeberFenster *u = f.m_ueber;
         QVERIFY(u->isVisible());
         QVERIFY(f.Panel5->isVisible());
         QCOMPARE(u->windowTitle(), u"Über Vorlix Turnier-Quarel 2"_s);
-        QCOMPARE(u->Version->text(), u"Version 1.15"_s);
-        const QString lizenzen = u->Lizenzen->toPlainText();
+        QCOMPARE(u->m_version->text(), u"Version 1.15"_s);
+        const QString lizenzen = u->m_lizenzen->toPlainText();
         for (const char *teil : {"Qt 6.", "GNU Lesser General Public License 3.0", "CHMLib",
                                  "GNU Lesser General Public License 2.1"})
             QVERIFY2(lizenzen.contains(QString::fromUtf8(teil)), teil);
         QVERIFY(!lizenzen.contains(u"http"_s) && !lizenzen.contains(u"www"_s));
-        QCOMPARE(u->Datenordner->text(), a.ordner.zustand.daten_pfad);
-        QCOMPARE(u->Datenordner->accessibleName(), u"Datenordner"_s);
-        QTest::mouseClick(u->OrdnerOeffnen, Qt::LeftButton);
+        QCOMPARE(u->m_datenordner->text(), a.ordner.zustand.daten_pfad);
+        QCOMPARE(u->m_datenordner->accessibleName(), u"Datenordner"_s);
+        QTest::mouseClick(u->m_ordner_oeffnen, Qt::LeftButton);
         QCOMPARE(a.plattform.gezeigte_ordner, QStringList{a.ordner.zustand.daten_pfad});
-        QTest::mouseClick(u->Schliessen, Qt::LeftButton);
+        QTest::mouseClick(u->m_schliessen, Qt::LeftButton);
         QVERIFY(!u->isVisible());
     }
 
@@ -273,8 +273,8 @@ private slots:
         QCOMPARE(
             f.windowTitle(),
             u"Vorlix Turnier-Quarel 2   V 1.15      -      Heute ist  Dienstag der  08.12.2026"_s);
-        QVERIFY(f.StatusPanel->text().contains(u"1.15"));
-        QCOMPARE(f.StatusPanel->width(), 640);
+        QVERIFY(f.m_statuspanel->text().contains(u"1.15"));
+        QCOMPARE(f.m_statuspanel->width(), 640);
         // Frame and title bar included, the window fills the work area.
         QVERIFY(f.frameGeometry() != f.geometry());
         QCOMPARE(f.frameGeometry(), a.plattform.arbeit);
@@ -348,7 +348,7 @@ private slots:
         TForm1 &f = a.erzeugen();
         QCOMPARE(f.frameGeometry(), a.plattform.arbeit);
         QCOMPARE(a.ordner.zustand.taskleiste_hoehe, 0);
-        QVERIFY(f.StatusPanel->width() != 640);
+        QVERIFY(f.m_statuspanel->width() != 640);
         QCOMPARE(f.Image1->pos(), QPoint(0, 0));
     }
 
@@ -496,7 +496,7 @@ private slots:
         a.plattform.leiste = Taskleiste{schirm.height() - 40, false};
         TForm1 &f = a.erzeugen();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        const QLabel *info = f.StatusPanel;
+        const QLabel *info = f.m_statuspanel;
         QVERIFY(info->isVisible());
         QVERIFY(info->contentsRect().width() >=
                 info->fontMetrics().horizontalAdvance(info->text()));

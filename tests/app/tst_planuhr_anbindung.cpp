@@ -49,7 +49,7 @@ class TstPlanuhrAnbindung : public QObject
             haupt = std::make_unique<TForm1>(zustand, plattform);
             haupt->show();
             turnierplan_anzeigen();
-            plan = &haupt->Turnierplan->spielplan_fenster(doppel);
+            plan = &haupt->m_turnierplan->spielplan_fenster(doppel);
             form19 = haupt->findChild<TForm19 *>("Form19");
         }
         void turnierplan_anzeigen()
@@ -95,7 +95,7 @@ private slots:
     {
         QFETCH(bool, doppel);
         Programm p(doppel);
-        SpielplanFenster &anderer = p.haupt->Turnierplan->spielplan_fenster(!doppel);
+        SpielplanFenster &anderer = p.haupt->m_turnierplan->spielplan_fenster(!doppel);
         QVERIFY(p.form19);
         QVERIFY(!p.form19->isVisible());
 

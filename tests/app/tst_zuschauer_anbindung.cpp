@@ -48,7 +48,7 @@ class TstZuschauerAnbindung : public QObject
         SpielplanFenster *plan_oeffnen()
         {
             QTest::mouseClick(haupt->findChild<QToolButton *>("SpeedButton2"), Qt::LeftButton);
-            return &haupt->Turnierplan->spielplan_fenster(doppel);
+            return &haupt->m_turnierplan->spielplan_fenster(doppel);
         }
         void menue()
         {
@@ -57,7 +57,7 @@ class TstZuschauerAnbindung : public QObject
                     aktion->trigger();
             }
         }
-        ZuschauerFenster *zuschauer() const { return haupt->Zuschauer->fenster(); }
+        ZuschauerFenster *zuschauer() const { return haupt->m_zuschauer->fenster(); }
     };
 
     static void tippen(TFilterGrid *matrix, int c, int r, const QString &text)
@@ -79,15 +79,15 @@ private slots:
         // One screen: a normal window in front of the program.
         QVERIFY(!z->windowFlags().testFlag(Qt::FramelessWindowHint));
         QVERIFY(!z->isFullScreen());
-        QVERIFY(z->Hinweis->isVisible());
+        QVERIFY(z->m_hinweis->isVisible());
         QVERIFY(p.haupt->Panel5->isVisible());
         QCOMPARE(z->accessibleName(), u"Zuschauer-Ansicht"_s);
 
         // The plan opened afterwards is what the view follows.
         SpielplanFenster *plan = p.plan_oeffnen();
-        QVERIFY(!z->Hinweis->isVisible());
+        QVERIFY(!z->m_hinweis->isVisible());
         QCOMPARE(z->plan(), &plan->spielplan());
-        QCOMPARE(z->Rangliste[0][1]->text(), u"Jürgen"_s);
+        QCOMPARE(z->m_rangliste[0][1]->text(), u"Jürgen"_s);
     }
 
     void f11_im_plan_mit_stoppuhr_data()
@@ -110,18 +110,18 @@ private slots:
 
         tippen(plan->FilterGrid2, 1, 2, u"5:3"_s);
         const QString erster = doppel ? u"Grete/Maß"_s : u"Björn"_s;
-        QCOMPARE(z->Rangliste[0][0]->text(), u"1"_s);
-        QCOMPARE(z->Rangliste[0][1]->text(), erster);
+        QCOMPARE(z->m_rangliste[0][0]->text(), u"1"_s);
+        QCOMPARE(z->m_rangliste[0][1]->text(), erster);
         const QString zeile =
             u"Grün-Weiß: 0 Spiele gewonnen, 3 Punkte, %1 Spiele offen"_s.arg(doppel ? 3 : 15);
-        QCOMPARE(z->Mannschaft1->text(), zeile);
-        QCOMPARE(plan->Mannschaftszeilen->zeile1->text(), zeile);
+        QCOMPARE(z->m_mannschaft1->text(), zeile);
+        QCOMPARE(plan->m_mannschaftszeilen->zeile1->text(), zeile);
         QCOMPARE(
-            plan->Mannschaftszeilen->zeile2->text(),
+            plan->m_mannschaftszeilen->zeile2->text(),
             u"Mannschaft 2: 1 Spiel gewonnen, 5 Punkte, %1 Spiele offen"_s.arg(doppel ? 3 : 15));
         // The team lines stand between the standings and the matrix.
-        QCOMPARE(plan->Mannschaftszeilen->y(), plan->FilterGrid1->geometry().bottom() + 1);
-        QCOMPARE(plan->FilterGrid2->y(), plan->Mannschaftszeilen->geometry().bottom() + 1);
+        QCOMPARE(plan->m_mannschaftszeilen->y(), plan->FilterGrid1->geometry().bottom() + 1);
+        QCOMPARE(plan->FilterGrid2->y(), plan->m_mannschaftszeilen->geometry().bottom() + 1);
 
         // The stopwatch counts in the plan's Panel6 and in the view alike.
         auto *form19 = p.haupt->findChild<TForm19 *>("Form19");
@@ -129,14 +129,14 @@ private slots:
         QTest::keyClick(form19->RxSpinEdit1, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(form19->RxSpinEdit1, u"1"_s);
         QTest::mouseClick(form19->Button1, Qt::LeftButton);
-        QCOMPARE(z->Spielzeit->text(), u"01 : 00"_s);
-        QCOMPARE(z->Spielzeit->grund(), QColor(0, 255, 0));
+        QCOMPARE(z->m_spielzeit->text(), u"01 : 00"_s);
+        QCOMPARE(z->m_spielzeit->grund(), QColor(0, 255, 0));
         QMetaObject::invokeMethod(form19->Timer1, "timeout");
-        QCOMPARE(z->Spielzeit->text(), plan->Panel6->text());
-        QCOMPARE(z->Spielzeit->grund(), QColor(255, 255, 0));
+        QCOMPARE(z->m_spielzeit->text(), plan->Panel6->text());
+        QCOMPARE(z->m_spielzeit->grund(), QColor(255, 255, 0));
         QTest::mouseClick(plan->SpeedButton2, Qt::LeftButton);
-        QCOMPARE(z->Spielzeit->text(), u"00 : 00"_s);
-        QCOMPARE(z->Spielzeit->farbe(), QColor(Qt::white));
+        QCOMPARE(z->m_spielzeit->text(), u"00 : 00"_s);
+        QCOMPARE(z->m_spielzeit->farbe(), QColor(Qt::white));
 
         plan->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(plan));

@@ -308,7 +308,7 @@ private slots:
         QVERIFY(lesbar(haupt.RxClock1, QPalette::WindowText) >= 4.5);
         QVERIFY(lesbar(haupt.findChild<QToolButton *>(u"SpeedButton1"_s), QPalette::ButtonText) >=
                 4.5);
-        QVERIFY(lesbar(haupt.StatusPanel, QPalette::WindowText) >= 4.5);
+        QVERIFY(lesbar(haupt.m_statuspanel, QPalette::WindowText) >= 4.5);
     }
 
     // What the styles draw, measured in pixels: the tool bar's captions, the headings of the

@@ -13,7 +13,7 @@ class TstHilfeBuch : public QObject
 {
     Q_OBJECT
 
-    static QString gebaute_hilfe() { return QStringLiteral(VORLIX_HILFE_CHM); }
+    static QString gebaute_hilfe() { return QString::fromUtf8(VORLIX_HILFE_CHM); }
 
     static QByteArray index_eintrag(const QByteArray &name, quint64 block)
     {

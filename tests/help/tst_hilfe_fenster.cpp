@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString hilfe_chm = QStringLiteral(VORLIX_HILFE_CHM);
+const QString hilfe_chm = QString::fromUtf8(VORLIX_HILFE_CHM);
 
 // The test platform with the real help window behind it.
 struct HilfePlattform : TestPlattform
@@ -66,7 +66,7 @@ class TstHilfeFenster : public QObject
             fenster.thema_zeigen(thema);
             fenster.show();
         }
-        QString titel() const { return fenster.Seite->documentTitle(); }
+        QString titel() const { return fenster.m_seite->documentTitle(); }
     };
 
 private slots:
@@ -97,7 +97,7 @@ private slots:
         QPushButton *knopf = nullptr;
         if (weg.startsWith(u"spielerliste")) {
             haupt.befehl_ausfuehren(Befehl::spieler_gruppe1_erfassen);
-            AdressenFenster *liste = haupt.Erfassung->adressen(Mannschaft::eins);
+            AdressenFenster *liste = haupt.m_erfassung->adressen(Mannschaft::eins);
             fenster = liste;
             if (weg.endsWith(u"Hilfe"))
                 knopf = liste->Button4;
@@ -117,16 +117,16 @@ private slots:
         ausloesen();
         HilfeFenster *hilfe = plattform.anzeige.fenster();
         QVERIFY(hilfe && hilfe->isVisible());
-        QCOMPARE(hilfe->Seite->documentTitle(), titel);
-        QCOMPARE(hilfe->Inhalt->currentItem()->data(0, Qt::UserRole).toString(), hilfe->seite());
+        QCOMPARE(hilfe->m_seite->documentTitle(), titel);
+        QCOMPARE(hilfe->m_inhalt->currentItem()->data(0, Qt::UserRole).toString(), hilfe->seite());
 
         // Again from the same window: still the one help window, on the same page.
-        hilfe->Startseite->trigger();
-        hilfe->Reiter->setCurrentIndex(2);
+        hilfe->m_startseite->trigger();
+        hilfe->m_reiter->setCurrentIndex(2);
         ausloesen();
         QCOMPARE(plattform.anzeige.fenster(), hilfe);
         QCOMPARE(hilfefenster_anzahl(), 1);
-        QCOMPARE(hilfe->Seite->documentTitle(), titel);
+        QCOMPARE(hilfe->m_seite->documentTitle(), titel);
         plattform.hilfe_schliessen();
         QCOMPARE(hilfefenster_anzahl(), 0);
     }
@@ -134,32 +134,32 @@ private slots:
     void inhalt_verweise_und_zurueck()
     {
         Offen o;
-        QVERIFY(!o.fenster.Zurueck->isEnabled());
-        const auto treffer = o.fenster.Inhalt->findItems(u"Der Turnierplan"_s,
-                                                         Qt::MatchExactly | Qt::MatchRecursive);
+        QVERIFY(!o.fenster.m_zurueck->isEnabled());
+        const auto treffer = o.fenster.m_inhalt->findItems(u"Der Turnierplan"_s,
+                                                           Qt::MatchExactly | Qt::MatchRecursive);
         QCOMPARE(treffer.size(), 1);
-        QTest::mouseClick(o.fenster.Inhalt->viewport(), Qt::LeftButton, {},
-                          o.fenster.Inhalt->visualItemRect(treffer[0]).center());
+        QTest::mouseClick(o.fenster.m_inhalt->viewport(), Qt::LeftButton, {},
+                          o.fenster.m_inhalt->visualItemRect(treffer[0]).center());
         QCOMPARE(o.titel(), u"Der Turnierplan"_s);
 
         // A link in the page: "Weiter: Stoppuhr und Hupe".
-        QTextCursor link = o.fenster.Seite->document()->find(u"Stoppuhr und Hupe"_s);
+        QTextCursor link = o.fenster.m_seite->document()->find(u"Stoppuhr und Hupe"_s);
         QVERIFY(!link.isNull());
-        o.fenster.Seite->setTextCursor(link);
-        o.fenster.Seite->ensureCursorVisible();
-        const QPoint stelle = o.fenster.Seite->cursorRect(link).center() - QPoint(8, 0);
-        QTest::mouseClick(o.fenster.Seite->viewport(), Qt::LeftButton, {}, stelle);
+        o.fenster.m_seite->setTextCursor(link);
+        o.fenster.m_seite->ensureCursorVisible();
+        const QPoint stelle = o.fenster.m_seite->cursorRect(link).center() - QPoint(8, 0);
+        QTest::mouseClick(o.fenster.m_seite->viewport(), Qt::LeftButton, {}, stelle);
         QTRY_COMPARE(o.titel(), u"Stoppuhr und Hupe"_s);
-        QCOMPARE(o.fenster.Inhalt->currentItem()->text(0), u"Stoppuhr und Hupe"_s);
+        QCOMPARE(o.fenster.m_inhalt->currentItem()->text(0), u"Stoppuhr und Hupe"_s);
 
-        o.fenster.Zurueck->trigger();
+        o.fenster.m_zurueck->trigger();
         QCOMPARE(o.titel(), u"Der Turnierplan"_s);
-        o.fenster.Zurueck->trigger();
+        o.fenster.m_zurueck->trigger();
         QCOMPARE(o.titel(), u"Willkommen bei Vorlix Turnier-Quarel 2"_s);
-        QVERIFY(!o.fenster.Zurueck->isEnabled());
-        o.fenster.Vorwaerts->trigger();
+        QVERIFY(!o.fenster.m_zurueck->isEnabled());
+        o.fenster.m_vorwaerts->trigger();
         QCOMPARE(o.titel(), u"Der Turnierplan"_s);
-        o.fenster.Startseite->trigger();
+        o.fenster.m_startseite->trigger();
         QCOMPARE(o.titel(), u"Willkommen bei Vorlix Turnier-Quarel 2"_s);
     }
 
@@ -188,7 +188,7 @@ private slots:
         QFETCH(int, art);
         QFETCH(QString, erwartet);
         Offen o;
-        const QVariant quelle = o.fenster.Seite->loadResource(art, QUrl(adresse));
+        const QVariant quelle = o.fenster.m_seite->loadResource(art, QUrl(adresse));
         if (erwartet == u"Bild") {
             const QImage bild = QImage::fromData(quelle.toByteArray());
             QVERIFY(bild.width() > 100);
@@ -216,34 +216,36 @@ private slots:
         QFETCH(QString, stichwort);
         QFETCH(QString, titel);
         Offen o(600);
-        o.fenster.Reiter->setCurrentIndex(1);
+        o.fenster.m_reiter->setCurrentIndex(1);
         o.fenster.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&o.fenster));
-        o.fenster.Stichwort->setFocus();
-        tippen(o.fenster.Stichwort, getippt);
-        QCOMPARE(o.fenster.Index->currentItem()->text(), stichwort);
-        QTest::keyClick(o.fenster.Stichwort, Qt::Key_Return);
+        o.fenster.m_stichwort->setFocus();
+        tippen(o.fenster.m_stichwort, getippt);
+        QCOMPARE(o.fenster.m_index->currentItem()->text(), stichwort);
+        QTest::keyClick(o.fenster.m_stichwort, Qt::Key_Return);
         QCOMPARE(o.titel(), titel);
     }
 
     void suche_im_ganzen_text()
     {
         Offen o;
-        o.fenster.Reiter->setCurrentIndex(2);
-        o.fenster.Suchtext->setText(u"Xylophon"_s);
-        QTest::mouseClick(o.fenster.Suchen, Qt::LeftButton);
-        QCOMPARE(o.fenster.Treffer->count(), 1);
-        QCOMPARE(o.fenster.Treffer->item(0)->text(), u"Keine Treffer."_s);
-        QTest::mouseClick(o.fenster.Treffer->viewport(), Qt::LeftButton, {},
-                          o.fenster.Treffer->visualItemRect(o.fenster.Treffer->item(0)).center());
+        o.fenster.m_reiter->setCurrentIndex(2);
+        o.fenster.m_suchtext->setText(u"Xylophon"_s);
+        QTest::mouseClick(o.fenster.m_suchen, Qt::LeftButton);
+        QCOMPARE(o.fenster.m_treffer->count(), 1);
+        QCOMPARE(o.fenster.m_treffer->item(0)->text(), u"Keine Treffer."_s);
+        QTest::mouseClick(
+            o.fenster.m_treffer->viewport(), Qt::LeftButton, {},
+            o.fenster.m_treffer->visualItemRect(o.fenster.m_treffer->item(0)).center());
         QCOMPARE(o.titel(), u"Willkommen bei Vorlix Turnier-Quarel 2"_s);
 
-        o.fenster.Suchtext->setText(u"wav-dateien hupe"_s);
-        QTest::keyClick(o.fenster.Suchtext, Qt::Key_Return);
-        const auto treffer = o.fenster.Treffer->findItems(u"Stoppuhr und Hupe"_s, Qt::MatchExactly);
+        o.fenster.m_suchtext->setText(u"wav-dateien hupe"_s);
+        QTest::keyClick(o.fenster.m_suchtext, Qt::Key_Return);
+        const auto treffer =
+            o.fenster.m_treffer->findItems(u"Stoppuhr und Hupe"_s, Qt::MatchExactly);
         QCOMPARE(treffer.size(), 1);
-        QTest::mouseClick(o.fenster.Treffer->viewport(), Qt::LeftButton, {},
-                          o.fenster.Treffer->visualItemRect(treffer[0]).center());
+        QTest::mouseClick(o.fenster.m_treffer->viewport(), Qt::LeftButton, {},
+                          o.fenster.m_treffer->visualItemRect(treffer[0]).center());
         QCOMPARE(o.titel(), u"Stoppuhr und Hupe"_s);
     }
 

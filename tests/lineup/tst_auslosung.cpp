@@ -10,6 +10,8 @@
 #include "test_plattform.h"
 #include "volle_platte.h"
 
+#include <QDir>
+#include <QMap>
 #include <QtTest>
 #include <algorithm>
 #include <numeric>
@@ -62,6 +64,15 @@ class TstAuslosung : public QObject
     }
 
     using Ziehung = void (*)(Zustand &, Plattform &, Namensfelder &, std::optional<quint32>);
+
+    // Every file of the data folder with its bytes.
+    static QMap<QString, QByteArray> dateien(const Turnier &t)
+    {
+        QMap<QString, QByteArray> inhalt;
+        for (const QString &name : QDir(t.zustand.daten_pfad).entryList(QDir::Files))
+            inhalt.insert(name, dateiinhalt(t.pfad(name)));
+        return inhalt;
+    }
 
     static QStringList protokoll(const Turnier &t)
     {
@@ -415,6 +426,75 @@ private slots:
             aufstellung = t.slot_texte(t.zustand.gruppe1, 1, 20);
         }
         QCOMPARE(aufstellungen[0], aufstellungen[1]);
+    }
+    // The chosen names handed over in one call give the files that writing them as the team's
+    // record file and drawing from that file gave.
+    void gewaehlte_auslosen_wie_ueber_die_datei_data()
+    {
+        QTest::addColumn<int>("mannschaft");
+        QTest::addColumn<bool>("doppel");
+        for (const bool doppel : {false, true})
+            for (const int mannschaft : {1, 2})
+                QTest::addRow("%s %d", doppel ? "Doppel" : "Einzel", mannschaft)
+                    << mannschaft << doppel;
+    }
+    void gewaehlte_auslosen_wie_ueber_die_datei()
+    {
+        QFETCH(int, mannschaft);
+        QFETCH(bool, doppel);
+        const Mannschaft m = mannschaft_aus_nummer(mannschaft);
+        // Longer than a slot, beyond Windows-1252 and more than twenty: as the record holds them.
+        QStringList gewaehlt = namen(u"Spieler"_s, 21);
+        gewaehlt[3] = QString(60, u'L');
+        gewaehlt[4] = u"Ōsaka"_s;
+        // The stored team number names the other team: the call takes its own.
+        const qint32 andere_nr = nummer(andere(m));
+
+        Turnier ueber_datei(andere_nr);
+        {
+            Zustand &z = ueber_datei.zustand;
+            TGruppe &satz = doppel ? z.gruppe1 : gruppe_der_mannschaft(z, m);
+            for (int k = 0; k < grp::slots_pro_mannschaft; ++k)
+                satz.setze_name(grp::erster_slot(m) + k, gewaehlt.at(k));
+            const QString datei = doppel ? teilnehmerdatei_doppel(m) : aufstellungsdatei(m);
+            QVERIFY(speicher::datei_ersetzen(ueber_datei.pfad(datei), satz.bytes()));
+            z.mannschaft_setzen(m);
+            if (doppel)
+                personen_zuweisen2t(z, ueber_datei.plattform, ueber_datei.felder);
+            else
+                personen_einz_zuweisen(z, ueber_datei.plattform, ueber_datei.felder);
+            z.optionen_speichern();
+        }
+
+        Turnier direkt(andere_nr);
+        gewaehlte_auslosen(direkt.zustand, direkt.plattform, m, doppel, gewaehlt, direkt.felder);
+
+        QCOMPARE(dateien(direkt), dateien(ueber_datei));
+        QCOMPARE(direkt.feldtexte(1, Namensfelder::anzahl),
+                 ueber_datei.feldtexte(1, Namensfelder::anzahl));
+        QCOMPARE(direkt.zustand.gruppe1.bytes(), ueber_datei.zustand.gruppe1.bytes());
+        QCOMPARE(direkt.zustand.gruppe2.bytes(), ueber_datei.zustand.gruppe2.bytes());
+        QCOMPARE(direkt.zustand.optionen.bytes(), ueber_datei.zustand.optionen.bytes());
+        QCOMPARE(direkt.zustand.pool_anzahl, qint32(grp::slots_pro_mannschaft));
+        QVERIFY(!direkt.feldtexte(1, Namensfelder::anzahl).join(QString()).isEmpty());
+    }
+
+    // The draw takes the names from the call, not from the file: a participants file that
+    // cannot be written does not leave the team without a line-up.
+    void gewaehlte_auslosen_ohne_schreibbare_teilnehmerdatei()
+    {
+        Turnier t(2);
+        QVERIFY(QDir().mkpath(t.pfad(gruppe1_d_datei)));
+        const QStringList gewaehlt = namen(u"Paar"_s, 4);
+
+        gewaehlte_auslosen(t.zustand, t.plattform, Mannschaft::eins, true, gewaehlt, t.felder);
+
+        QCOMPARE(sortiert(t.feldtexte(1, 4)), gewaehlt);
+        TGruppe aufstellung;
+        QCOMPARE(gruppendatei_lesen(t.pfad(gruppe1_e_datei), aufstellung), Gruppendatei::gelesen);
+        QCOMPARE(t.slot_texte(aufstellung, 1, 4), t.feldtexte(1, 4));
+        QCOMPARE(protokoll(t).size(), 1);
+        QCOMPARE(t.gespeichert(opt::spieler_pro_mannschaft), 2);
     }
 };
 

@@ -54,7 +54,8 @@ inline QByteArray websocket_anfrage(quint16 port)
 // The process's resident memory in kB.
 inline qint64 speicher_kb()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
+    using namespace Qt::StringLiterals;
+    QFile status(u"/proc/self/status"_s);
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &zeile : status.readAll().split('\n')) {

@@ -119,20 +119,20 @@ private slots:
         QVERIFY(plan);
         LiveFenster *live = p.live_oeffnen();
         QVERIFY(live);
-        QVERIFY(!live->Anbieten->isChecked());
-        QCOMPARE(live->Status->text(), u"Die Live-Seite ist aus."_s);
+        QVERIFY(!live->m_anbieten->isChecked());
+        QCOMPARE(live->m_status->text(), u"Die Live-Seite ist aus."_s);
         const quint16 port = freier_port();
-        live->Port->setValue(port);
+        live->m_port->setValue(port);
         QCOMPARE(zusatz_live_port(p.zustand.daten_pfad), port);
         live->bindung_setzen(QHostAddress::LocalHost);
-        QTest::mouseClick(live->Anbieten, Qt::LeftButton);
-        QVERIFY(live->Anbieten->isChecked());
+        QTest::mouseClick(live->m_anbieten, Qt::LeftButton);
+        QVERIFY(live->m_anbieten->isChecked());
         QVERIFY(live->server().laeuft());
-        QVERIFY(!live->Port->isEnabled());
+        QVERIFY(!live->m_port->isEnabled());
 
         Telefon telefon(port);
         QTRY_COMPARE(telefon.nachrichten, 1);
-        QTRY_COMPARE(live->Status->text(), u"Die Live-Seite läuft: 1 Telefon verbunden."_s);
+        QTRY_COMPARE(live->m_status->text(), u"Die Live-Seite läuft: 1 Telefon verbunden."_s);
         QCOMPARE(telefon.stand.value(u"plan"_s).toBool(), true);
         QCOMPARE(telefon.ges(u"<img src=x onerror=alert(1)>"_s), QString());
 
@@ -147,7 +147,7 @@ private slots:
         QCOMPARE(telefon.ges(u"Özil"_s), QString());
 
         // Every second of a running game, in its colour.
-        Stoppuhr &uhr = p.haupt->Turnierplan->stoppuhr().stoppuhr();
+        Stoppuhr &uhr = p.haupt->m_turnierplan->stoppuhr().stoppuhr();
         QVERIFY(uhr.laenge_geaendert(u"2"_s));
         uhr.start();
         uhr.tick();
@@ -156,10 +156,10 @@ private slots:
         QCOMPARE(telefon.stand[u"uhr"_s][u"farbe"_s].toString(), u"#00ff00"_s);
         uhr.stop();
 
-        QTest::mouseClick(live->Anbieten, Qt::LeftButton);
+        QTest::mouseClick(live->m_anbieten, Qt::LeftButton);
         QVERIFY(!live->server().laeuft());
         QTRY_VERIFY(telefon.kanal.state() == QAbstractSocket::UnconnectedState);
-        QCOMPARE(live->Status->text(), u"Die Live-Seite ist aus."_s);
+        QCOMPARE(live->m_status->text(), u"Die Live-Seite ist aus."_s);
         QVERIFY2(p.plattform.meldungen.isEmpty(), qPrintable(p.plattform.texte().join(u'\n')));
     }
 
@@ -170,15 +170,15 @@ private slots:
         QVERIFY(live);
         QTcpServer besetzt;
         QVERIFY(besetzt.listen(QHostAddress::LocalHost, 0));
-        live->Port->setValue(besetzt.serverPort());
+        live->m_port->setValue(besetzt.serverPort());
         live->bindung_setzen(QHostAddress::LocalHost);
-        QTest::mouseClick(live->Anbieten, Qt::LeftButton);
+        QTest::mouseClick(live->m_anbieten, Qt::LeftButton);
         const QString text =
             u"Der Port %1 ist belegt. Bitte einen anderen Port wählen."_s.arg(besetzt.serverPort());
-        QVERIFY(!live->Anbieten->isChecked());
+        QVERIFY(!live->m_anbieten->isChecked());
         QVERIFY(!live->server().laeuft());
         QCOMPARE(p.plattform.texte(), QStringList{text});
-        QCOMPARE(live->Status->text(), text);
+        QCOMPARE(live->m_status->text(), text);
     }
 
     void adressen_und_qr_code()
@@ -186,7 +186,7 @@ private slots:
         Programm p;
         LiveFenster *live = p.live_oeffnen();
         QVERIFY(live);
-        live->Port->setValue(8123);
+        live->m_port->setValue(8123);
         const QStringList adressen = live_adressen(8123);
         for (const QString &adresse : adressen) {
             QVERIFY(QRegularExpression(u"^http://\\d+\\.\\d+\\.\\d+\\.\\d+:8123/$"_s)
@@ -195,12 +195,12 @@ private slots:
             QVERIFY(!adresse.startsWith(u"http://127."_s));
         }
         if (adressen.isEmpty()) {
-            QVERIFY(live->Adressen->text().startsWith(u"Keine"_s));
-            QVERIFY(live->QrCode->pixmap().isNull());
+            QVERIFY(live->m_adressen->text().startsWith(u"Keine"_s));
+            QVERIFY(live->m_qr_code->pixmap().isNull());
         } else {
-            QCOMPARE(live->Adressen->text(), adressen.join(u'\n'));
+            QCOMPARE(live->m_adressen->text(), adressen.join(u'\n'));
             // Large enough to be scanned from the screen.
-            QVERIFY(live->QrCode->pixmap().width() >= 200);
+            QVERIFY(live->m_qr_code->pixmap().width() >= 200);
         }
         // The window shows again, the page keeps its state.
         live->close();

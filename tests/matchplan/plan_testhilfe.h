@@ -44,8 +44,8 @@ struct PlanAufbau : TestOrdner
     Spielplan plan;
 
     PlanAufbau(const SpielplanProfil &profil, int n)
-        : PlanAufbau(profil, aufstellung(QStringLiteral("A"), profil.doppel ? 2 * n : n),
-                     aufstellung(QStringLiteral("B"), profil.doppel ? 2 * n : n))
+        : PlanAufbau(profil, aufstellung(QString(u'A'), profil.doppel ? 2 * n : n),
+                     aufstellung(QString(u'B'), profil.doppel ? 2 * n : n))
     {
     }
     PlanAufbau(const SpielplanProfil &profil, const QStringList &team1, const QStringList &team2)

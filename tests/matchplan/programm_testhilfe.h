@@ -17,9 +17,10 @@
 inline void daten_vorbereiten(const QString &daten_pfad, bool doppel, const QStringList &team1,
                               const QStringList &team2)
 {
+    using namespace Qt::StringLiterals;
     Zustand zustand;
     zustand.daten_pfad = daten_pfad;
-    QFile hilfe(zustand.pfad(QStringLiteral("Vorlix_Turnier-Hilfe.chm")));
+    QFile hilfe(zustand.pfad(u"Vorlix_Turnier-Hilfe.chm"_s));
     hilfe.open(QIODevice::WriteOnly);
     zustand.optionen_lesen();
     zustand.setze(opt::doppel_modus, doppel ? 1 : 0);
@@ -43,7 +44,7 @@ struct Lauf
             plattform.ja_nein_antworten.enqueue(antwort);
         haupt = std::make_unique<TForm1>(zustand, plattform);
         haupt->show();
-        haupt->Turnierplan->wiederherstellung_anbieten();
+        haupt->m_turnierplan->wiederherstellung_anbieten();
     }
     SpielplanFenster *plan(bool doppel) const
     {

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // "Rundenplan drucken" and "Spielzettel drucken" in the print module's preview, and their PDFs,
 // for three entries per team at two tables with the names from the plan's matrix.
 class TstRundendruckFenster : public QObject

@@ -504,7 +504,7 @@ private slots:
               "D_Gr05_01_02_2026.grp", "E_Gr03_01_02_2026.grp"})
             QVERIFY(speicher::datei_ersetzen(p.pfad(QString::fromLatin1(name)), "x"));
         QStringList gezeigt;
-        p.haupt->Turnierplan->dateiwahl().ergebnisliste_zeigen = [&gezeigt](const QString &name) {
+        p.haupt->m_turnierplan->dateiwahl().ergebnisliste_zeigen = [&gezeigt](const QString &name) {
             gezeigt << name;
         };
         QAction *menue = nullptr;

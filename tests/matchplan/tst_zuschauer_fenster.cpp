@@ -32,7 +32,7 @@ class TstZuschauerFenster : public QObject
         QStringList zeile(int i) const
         {
             QStringList texte;
-            for (const Tafeltext *feld : fenster.Rangliste[size_t(i)])
+            for (const Tafeltext *feld : fenster.m_rangliste[size_t(i)])
                 texte << feld->text();
             return texte;
         }
@@ -75,10 +75,10 @@ private slots:
         QCOMPARE(a.zeile(4)[0] + a.zeile(4)[1], u"5Björn Schäfer"_s);
         QCOMPARE(a.zeile(5),
                  (QStringList{{}, u"Änne Groß"_s, u"Grün-Weiß Fußballfreunde"_s, u"2"_s, {}}));
-        QCOMPARE(a.fenster.Mannschaft1->text(), a.plan.mannschaft_zeile(Mannschaft::eins));
-        QCOMPARE(a.fenster.Mannschaft2->text(),
+        QCOMPARE(a.fenster.m_mannschaft1->text(), a.plan.mannschaft_zeile(Mannschaft::eins));
+        QCOMPARE(a.fenster.m_mannschaft2->text(),
                  u"Rot-Gelb Möhringen: 3 Spiele gewonnen, 27 Punkte, 4 Spiele offen"_s);
-        QCOMPARE(a.fenster.Datum->text(), u"Dienstag, 8. Dezember 2026"_s);
+        QCOMPARE(a.fenster.m_datum->text(), u"Dienstag, 8. Dezember 2026"_s);
     }
 
     void sieger_und_stoppuhr_in_eigenen_farben()
@@ -88,22 +88,22 @@ private slots:
             for (int r = 1; r <= 2; ++r)
                 a.tippen(c, r, u"1:3"_s);
         }
-        QVERIFY(a.fenster.Mannschaft1->text().startsWith(
+        QVERIFY(a.fenster.m_mannschaft1->text().startsWith(
             u"Grün-Weiß Fußballfreunde hat den Spieltag gewonnen"_s));
-        QCOMPARE(a.fenster.Mannschaft1->farbe(), QColor(Qt::black));
-        QCOMPARE(a.fenster.Mannschaft1->grund(), a.fenster.Rangliste[0][2]->farbe());
+        QCOMPARE(a.fenster.m_mannschaft1->farbe(), QColor(Qt::black));
+        QCOMPARE(a.fenster.m_mannschaft1->grund(), a.fenster.m_rangliste[0][2]->farbe());
 
-        QCOMPARE(a.fenster.Spielzeit->text(), u"00 : 00"_s);
+        QCOMPARE(a.fenster.m_spielzeit->text(), u"00 : 00"_s);
         a.fenster.zeit_anzeigen(u"0 :42"_s, QColor(255, 255, 0));
-        QCOMPARE(a.fenster.Spielzeit->text(), u"0 :42"_s);
-        QCOMPARE(a.fenster.Spielzeit->grund(), QColor(255, 255, 0));
+        QCOMPARE(a.fenster.m_spielzeit->text(), u"0 :42"_s);
+        QCOMPARE(a.fenster.m_spielzeit->grund(), QColor(255, 255, 0));
 
         // A style sheet of the program's styles does not reach into the view.
         qApp->setStyleSheet(u"QWidget { background: #ffffff; color: #ff00ff; }"_s);
         const QImage bild = a.fenster.grab().toImage();
         qApp->setStyleSheet(QString());
         QCOMPARE(bild.pixelColor(1, 1), QColor(Qt::black));
-        const QRect zeit = a.fenster.Spielzeit->geometry();
+        const QRect zeit = a.fenster.m_spielzeit->geometry();
         QCOMPARE(bild.pixelColor(zeit.left() + 1, zeit.top() + 1), QColor(255, 255, 0));
     }
 
@@ -119,9 +119,9 @@ private slots:
         // Twenty entries and both team lines fit the screen's height.
         const int hoehe = schirme[1]->geometry().height();
         QCOMPARE(zuschauer_zeilenhoehe(hoehe), hoehe / 25);
-        QVERIFY(a.fenster.Rangliste[19][1]->geometry().bottom() < a.fenster.Mannschaft1->y());
-        QVERIFY(a.fenster.Mannschaft2->geometry().bottom() < hoehe);
-        QVERIFY(a.fenster.Rangliste[0][1]->height() >= 40);
+        QVERIFY(a.fenster.m_rangliste[19][1]->geometry().bottom() < a.fenster.m_mannschaft1->y());
+        QVERIFY(a.fenster.m_mannschaft2->geometry().bottom() < hoehe);
+        QVERIFY(a.fenster.m_rangliste[0][1]->height() >= 40);
     }
 
     void bildschirmwahl()
@@ -144,11 +144,11 @@ private slots:
     {
         Ansicht a;
         a.fenster.plan_setzen(nullptr);
-        QVERIFY(a.fenster.Hinweis->isVisible());
-        QVERIFY(a.fenster.Hinweis->text().startsWith(u"Kein Spielplan geöffnet."_s));
-        QVERIFY(!a.fenster.Kopf[0]->isVisible());
+        QVERIFY(a.fenster.m_hinweis->isVisible());
+        QVERIFY(a.fenster.m_hinweis->text().startsWith(u"Kein Spielplan geöffnet."_s));
+        QVERIFY(!a.fenster.m_kopf[0]->isVisible());
         QVERIFY(a.zeile(0).join(QString()).isEmpty());
-        QVERIFY(a.fenster.Mannschaft1->text().isEmpty());
+        QVERIFY(a.fenster.m_mannschaft1->text().isEmpty());
         a.tippen(1, 1, u"3:2"_s);
         QVERIFY(a.zeile(0).join(QString()).isEmpty());
     }

@@ -10,11 +10,10 @@
 #include <QStringList>
 #include <QTest>
 
-using namespace Qt::StringLiterals;
-
 // A roster of players with German names, "Bär1", "Öz2", ..., each name different.
 inline QList<adresse> testkader(int anzahl)
 {
+    using namespace Qt::StringLiterals;
     static const QStringList staemme{u"Bär"_s, u"Öz"_s, u"Süß"_s, u"Groß"_s, u"Weiß"_s, u"Übel"_s};
     QList<adresse> kader;
     for (int i = 1; i <= anzahl; ++i) {
@@ -51,6 +50,7 @@ inline QString poppler(const QString &werkzeug, const QStringList &argumente)
 
 inline int pdf_seiten(const QString &pfad)
 {
+    using namespace Qt::StringLiterals;
     const QString info = poppler(u"pdfinfo"_s, {pfad});
     for (const QString &zeile : info.split(u'\n'))
         if (zeile.startsWith(u"Pages:"))
@@ -60,6 +60,7 @@ inline int pdf_seiten(const QString &pfad)
 
 inline QString pdf_text(const QString &pfad)
 {
+    using namespace Qt::StringLiterals;
     return poppler(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, pfad, u"-"_s});
 }
 

@@ -13,6 +13,8 @@
 enum class Felder { ueblich, lang, voll };
 Q_DECLARE_METATYPE(Felder)
 
+using namespace Qt::StringLiterals;
+
 class TstAdressliste : public QObject
 {
     Q_OBJECT

@@ -21,6 +21,8 @@
 #include <QStyleOptionSpinBox>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // The print module linked in, so that its windows are the classes seen here.
 Q_IMPORT_PLUGIN(QtDruckModul)
 

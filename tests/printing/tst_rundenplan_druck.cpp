@@ -9,6 +9,8 @@
 #include <QtTest>
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 // The round plan and the game slips laid out and written as PDF, read back with poppler.
 class TstRundenplanDruck : public QObject
 {

@@ -42,13 +42,13 @@ inline TSpieltag spieltag_fuer(bool doppel, int n)
 // it; the day is 14.03.2026.
 inline QString spieltag_ablegen(Zustand &zustand, const TSpieltag &satz, bool doppel, int n)
 {
-    const QString name = QStringLiteral("%1_Gr%2_14_03_2026.grp")
-                             .arg(doppel ? QStringLiteral("D") : QStringLiteral("E"))
-                             .arg(n, 2, 10, QChar(u'0'));
+    using namespace Qt::StringLiterals;
+    const QString name =
+        u"%1_Gr%2_14_03_2026.grp"_s.arg(doppel ? u"D"_s : u"E"_s).arg(n, 2, 10, QChar(u'0'));
     speicher::datei_ersetzen(zustand.pfad(name), satz.bytes());
     zustand.grp_datei = name;
     zustand.plan_anzahl = n;
-    zustand.listen_datum = QStringLiteral("14.03.2026");
+    zustand.listen_datum = u"14.03.2026"_s;
     return name;
 }
 

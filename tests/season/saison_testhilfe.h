@@ -9,8 +9,6 @@
 #include <QDateTime>
 #include <QList>
 
-using namespace Qt::StringLiterals;
-
 // The game of team-1 entry c against team-2 entry r and the scores of both.
 struct Spiel
 {
@@ -27,6 +25,7 @@ inline bool spieltag_spielen(const Zustand &saison, const SpielplanProfil &profi
                              const QStringList &team1, const QStringList &team2, const QDate &tag,
                              const QList<Spiel> &spiele)
 {
+    using namespace Qt::StringLiterals;
     PlanAufbau a(profil, team1, team2);
     for (const Spiel &spiel : spiele)
         a.tippen(spiel.c, spiel.r, u"%1:%2"_s.arg(spiel.zwei).arg(spiel.eins));
@@ -48,6 +47,7 @@ inline bool spieltag_spielen(const Zustand &saison, const SpielplanProfil &profi
 // 11.04.2026 doubles: a record file cut short. 18.04.2026 singles: a score that is no number.
 inline bool saison_anlegen(Zustand &saison)
 {
+    using namespace Qt::StringLiterals;
     bool gut =
         spieltag_spielen(saison, doppel_profil(), {u"Jörg"_s, u"Ülla"_s, u"Björn"_s, u"Käthe"_s},
                          {u"Straß"_s, u"Öztürk"_s, u"Weiß"_s, u"Mäder"_s}, QDate(2026, 3, 14),

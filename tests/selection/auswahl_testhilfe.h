@@ -27,10 +27,11 @@ inline bool kader_anlegen(const QString &pfad, const QList<Spieler> &spieler)
 // Players "V<nn>" / "Spieler<nn>" with two-digit numbers, so that their order is the numbers'.
 inline QList<Spieler> durchgezaehlt(int anzahl)
 {
+    using namespace Qt::StringLiterals;
     QList<Spieler> spieler;
     for (int i = 1; i <= anzahl; ++i) {
-        const QString nr = QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
-        spieler.append({QStringLiteral("V") + nr, QStringLiteral("Spieler") + nr});
+        const QString nr = u"%1"_s.arg(i, 2, 10, QLatin1Char('0'));
+        spieler.append({u"V"_s + nr, u"Spieler"_s + nr});
     }
     return spieler;
 }

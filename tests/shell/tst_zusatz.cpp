@@ -30,8 +30,8 @@ private slots:
     void gespeicherte_werte_kommen_zurueck()
     {
         const TestOrdner t;
-        QVERIFY(zusatz_tische_setzen(t.zustand.daten_pfad, 4));
-        QVERIFY(zusatz_live_port_setzen(t.zustand.daten_pfad, 8123));
+        QVERIFY(!zusatz_tische_setzen(t.zustand.daten_pfad, 4)); // no message: written
+        QVERIFY(!zusatz_live_port_setzen(t.zustand.daten_pfad, 8123));
         QCOMPARE(zusatz_tische(t.zustand.daten_pfad), 4);
         QCOMPARE(zusatz_live_port(t.zustand.daten_pfad), 8123);
     }
@@ -59,9 +59,9 @@ private slots:
     {
         const TestOrdner t;
         const Schreibschutz schutz(t.ordner.path());
-        QString fehler;
-        QVERIFY(!zusatz_tische_setzen(t.zustand.daten_pfad, 3, &fehler));
-        QVERIFY(fehler.contains(u"Vorlix_Zusatz.ini"_s));
+        const std::optional<QString> fehler = zusatz_tische_setzen(t.zustand.daten_pfad, 3);
+        QVERIFY(fehler);
+        QVERIFY(fehler->contains(u"Vorlix_Zusatz.ini"_s));
     }
 };
 

@@ -1,6 +1,6 @@
 // Every kind of file the program writes, under faults: the process killed after the temporary
 // file is written and before it is renamed, a read-only data folder and a full disk. The older
-// file always stays whole; each kind gives its documented outcome, or a German message where a
+// file always stays whole; each kind gives its fixed outcome, or a German message where a
 // silent failure would lose the organiser's work. The kill runs this executable again as a
 // child ("--schreiben") that stops itself through the safe replace's test hook.
 #include "appearance/eigene_farben.h"

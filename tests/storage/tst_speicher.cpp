@@ -124,9 +124,7 @@ private slots:
         const QByteArray inhalt = QByteArray(200 * 1024, 'x') + "Ende"; // more than one block
         QVERIFY(datei_ersetzen(quelle, inhalt));
         QVERIFY(datei_ersetzen(ziel, "alt und laenger als nichts"));
-        QString fehler;
-        QVERIFY(datei_kopieren(quelle, ziel, fehler));
-        QVERIFY(fehler.isEmpty());
+        QVERIFY(!datei_kopieren(quelle, ziel)); // no error text: copied
         QByteArray roh;
         QVERIFY(datei_lesen(ziel, roh));
         QCOMPARE(roh, inhalt);
@@ -157,9 +155,10 @@ private slots:
         QVERIFY(datei_ersetzen(ordner.filePath("ziele/z.adr"), "alt"));
         const QStringList vorher = QDir(ordner.filePath("ziele")).entryList(QDir::AllEntries);
 
-        QString fehler;
-        QVERIFY(!datei_kopieren(ordner.filePath(quelle), ordner.filePath(ziel), fehler));
-        QVERIFY(!fehler.isEmpty());
+        const std::optional<QString> fehler =
+            datei_kopieren(ordner.filePath(quelle), ordner.filePath(ziel));
+        QVERIFY(fehler);
+        QVERIFY(!fehler->isEmpty());
         QCOMPARE(QDir(ordner.filePath("ziele")).entryList(QDir::AllEntries), vorher);
         QByteArray roh;
         QVERIFY(datei_lesen(ordner.filePath("ziele/z.adr"), roh));
@@ -186,15 +185,19 @@ private slots:
         QVERIFY(datei_ersetzen(quelle, neu));
 
         bool geschrieben = true;
-        QString fehler;
+        std::optional<QString> fehler;
         {
             VollePlatte voll(alt.size());
             QVERIFY(voll.gesetzt());
-            geschrieben =
-                kopieren ? datei_kopieren(quelle, ziel, fehler) : datei_ersetzen(ziel, neu);
+            if (kopieren) {
+                fehler = datei_kopieren(quelle, ziel);
+                geschrieben = !fehler;
+            } else {
+                geschrieben = datei_ersetzen(ziel, neu);
+            }
         }
         QVERIFY(!geschrieben);
-        QCOMPARE(kopieren, !fehler.isEmpty());
+        QCOMPARE(kopieren, fehler && !fehler->isEmpty());
         QByteArray roh;
         QVERIFY(datei_lesen(ziel, roh));
         QCOMPARE(roh, alt);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QList>
@@ -18,6 +19,7 @@ class Schreibschutz
 public:
     explicit Schreibschutz(const QString &ordner)
     {
+        using namespace Qt::StringLiterals;
         QStringList ordner_liste{ordner};
         QDirIterator lauf(ordner, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
                           QDirIterator::Subdirectories);
@@ -36,7 +38,7 @@ public:
             ohne[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
             m_rechte_geaendert = syscall(SYS_capset, &m_kopf, ohne) == 0;
         }
-        QFile probe(ordner + QStringLiteral("/.probe"));
+        QFile probe(QDir(ordner).filePath(u".probe"_s));
         m_wirksam = !probe.open(QIODevice::WriteOnly);
         if (!m_wirksam)
             probe.remove();

@@ -1,5 +1,7 @@
 #include "test_plattform.h"
 
+using namespace Qt::StringLiterals;
+
 QStringList TestPlattform::texte() const
 {
     QStringList ergebnis;
@@ -35,8 +37,7 @@ QString TestPlattform::datei_speichern_dialog_mit_art(const QString &titel,
                                                       const QString &vorschlag,
                                                       const QString &filter, QString &dateiart)
 {
-    dateiart =
-        dateiart_antwort.isEmpty() ? filter.section(QStringLiteral(";;"), 0, 0) : dateiart_antwort;
+    dateiart = dateiart_antwort.isEmpty() ? filter.section(u";;"_s, 0, 0) : dateiart_antwort;
     return datei_speichern_dialog(titel, vorschlag, filter);
 }
 
