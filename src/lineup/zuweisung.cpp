@@ -55,13 +55,21 @@ QStringList platzieren(Zustand &zustand, const Ziehung &ziehung, QStringList poo
     return platziert;
 }
 
-// An empty pool leaves spieler_pro_mannschaft as it was and stores the record as it stands.
-void speichern(Zustand &zustand, Mannschaft mannschaft, bool platziert, int letzter_eintrag)
+// An empty pool leaves spieler_pro_mannschaft as it was and stores the record as it stands;
+// what could not be written is reported.
+void speichern(Zustand &zustand, Plattform &plattform, Mannschaft mannschaft, bool platziert,
+               int letzter_eintrag)
 {
     if (platziert && letzter_eintrag > 0)
         zustand.setze(opt::spieler_pro_mannschaft, letzter_eintrag);
-    zustand.optionen_speichern();
-    gruppe_speichern(zustand, mannschaft);
+    QStringList nicht_geschrieben;
+    if (!zustand.optionen_speichern())
+        nicht_geschrieben << zustand.pfad(optionen_dateiname);
+    if (!gruppe_speichern(zustand, mannschaft))
+        nicht_geschrieben << zustand.pfad(aufstellungsdatei(mannschaft));
+    if (!nicht_geschrieben.isEmpty())
+        plattform.schreibfehler(u"Die Aufstellung wurde nicht vollständig gespeichert. "
+                                u"Nicht geschrieben:\n%1"_s.arg(nicht_geschrieben.join(u'\n')));
 }
 
 // Draws a non-empty pool with the given seed or else the platform's.
@@ -85,9 +93,10 @@ void vermerken(Zustand &zustand, Plattform &plattform, Namensfelder &felder, con
     const Auslosung auslosung{plattform.jetzt(), ziehung.doppel, ziehung.mannschaft, *gezogen.nr,
                               gezogen.namen};
     if (!protokoll_anhaengen(zustand.pfad(protokoll_datei), protokollzeile(auslosung)))
-        plattform.fehler(u"Die Auslosung Nr. %1 konnte nicht in die Datei \"%2\" eingetragen "
-                         u"werden.\nDie früheren Einträge der Datei bleiben unverändert."_s.arg(
-                             QString::number(*gezogen.nr), protokoll_datei));
+        plattform.schreibfehler(
+            u"Die Auslosung Nr. %1 konnte nicht in die Datei \"%2\" eingetragen "
+            u"werden.\nDie früheren Einträge der Datei bleiben unverändert."_s.arg(
+                QString::number(*gezogen.nr), protokoll_datei));
 }
 
 } // namespace
@@ -101,7 +110,7 @@ void personen_zuweisen2t(Zustand &zustand, Plattform &plattform, Namensfelder &f
         return;
     const Ziehung ziehung{true, *mannschaft, grp::slots_pro_mannschaft, 1};
     const Gezogen gezogen = ziehen(zustand, plattform, ziehung, StrList_D(zustand), felder, saat);
-    speichern(zustand, *mannschaft, gezogen.nr.has_value(),
+    speichern(zustand, plattform, *mannschaft, gezogen.nr.has_value(),
               gruppe_der_mannschaft(zustand, *mannschaft).letztes_volles_paar(*mannschaft));
     vermerken(zustand, plattform, felder, ziehung, gezogen);
 }
@@ -121,7 +130,7 @@ void personen_einz_zuweisen(Zustand &zustand, Plattform &plattform, Namensfelder
         zustand.gruppe1.leeren(grp::eintraege_pro_mannschaft + 1, grp::slots_pro_mannschaft);
     const TGruppe &gruppe = gruppe_der_mannschaft(zustand, *mannschaft);
     speichern(
-        zustand, *mannschaft, gezogen.nr.has_value(),
+        zustand, plattform, *mannschaft, gezogen.nr.has_value(),
         gruppe.letzter_belegter_slot(grp::erster_slot(*mannschaft), grp::eintraege_pro_mannschaft));
     vermerken(zustand, plattform, felder, ziehung, gezogen);
     zustand.mannschaft_setzen(Mannschaft::zwei);

@@ -4,8 +4,13 @@
 #include "lineup/gruppendateien.h"
 #include "lineup/zuweisung.h"
 #include "selection/listen_satz.h"
+#include "shell/plattform.h"
 #include "shell/zustand.h"
 #include "storage/sichere_datei.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -23,7 +28,7 @@ QString gruppen_dateiname(Mannschaft mannschaft, bool doppel)
     return doppel ? gruppe2_d_datei : gruppe2_e_datei;
 }
 
-void gruppe_schreiben(Zustand &zustand, Mannschaft mannschaft, bool doppel, const QStringList &ziel)
+bool gruppe_schreiben(Zustand &zustand, Mannschaft mannschaft, bool doppel, const QStringList &ziel)
 {
     TGruppe &gruppe = ausgabe_satz(zustand, mannschaft, doppel);
     const int erster = grp::erster_slot(mannschaft);
@@ -31,7 +36,8 @@ void gruppe_schreiben(Zustand &zustand, Mannschaft mannschaft, bool doppel, cons
     const int anzahl = qMin(int(ziel.size()), grp::slots_pro_mannschaft);
     for (int k = 0; k < anzahl; ++k)
         gruppe.setze_name(erster + k, ziel.at(k));
-    speicher::datei_ersetzen(zustand.pfad(gruppen_dateiname(mannschaft, doppel)), gruppe.bytes());
+    return speicher::datei_ersetzen(zustand.pfad(gruppen_dateiname(mannschaft, doppel)),
+                                    gruppe.bytes());
 }
 
 } // namespace
@@ -48,10 +54,21 @@ void auswahl_speichern(Zustand &zustand, Plattform &plattform, Mannschaft mannsc
                        Namensfelder &doppel_felder)
 {
     const Auswahldateien dateien = auswahl_dateinamen(mannschaft, doppel);
-    listen_datei_schreiben(zustand.pfad(dateien.quelle), auswahl.quelle, false);
+    QStringList nicht_geschrieben;
+    const auto merken = [&](bool geschrieben, const QString &name) {
+        if (!geschrieben)
+            nicht_geschrieben << QDir::toNativeSeparators(zustand.pfad(name));
+    };
+    merken(listen_datei_schreiben(zustand.pfad(dateien.quelle), auswahl.quelle, false),
+           dateien.quelle);
     const bool nummerieren = !doppel && mannschaft == Mannschaft::eins;
-    listen_datei_schreiben(zustand.pfad(dateien.ziel), auswahl.ziel, nummerieren);
-    gruppe_schreiben(zustand, mannschaft, doppel, auswahl.ziel);
+    merken(listen_datei_schreiben(zustand.pfad(dateien.ziel), auswahl.ziel, nummerieren),
+           dateien.ziel);
+    merken(gruppe_schreiben(zustand, mannschaft, doppel, auswahl.ziel),
+           gruppen_dateiname(mannschaft, doppel));
+    if (!nicht_geschrieben.isEmpty())
+        plattform.schreibfehler(u"Die Auswahl wurde nicht vollständig gespeichert. "
+                                u"Nicht geschrieben:\n%1"_s.arg(nicht_geschrieben.join(u'\n')));
 
     // The draw works on mannschaft_nr, which an earlier singles draw has left at 2.
     zustand.setze(opt::mannschaft_nr, nummer(mannschaft));
@@ -59,5 +76,6 @@ void auswahl_speichern(Zustand &zustand, Plattform &plattform, Mannschaft mannsc
         personen_zuweisen2t(zustand, plattform, doppel_felder);
     else
         personen_einz_zuweisen(zustand, plattform, einzel_felder);
+    // The draw has stored the options and reported a failure.
     zustand.optionen_speichern();
 }

@@ -20,7 +20,8 @@ Auswahl auswahl_laden(const Zustand &zustand, Mannschaft mannschaft, bool doppel
 // Stores both lists, puts the first twenty chosen entries into the team's half of its line-up
 // record (the other slots of that half emptied) and writes that record as the group file; then
 // draws the team's line-up from it and stores the options. A file that cannot be written is
-// left as it was and the next one is still written.
+// left as it was and the next one is still written; one message names every list or group
+// file that was not written, the draw reports its own.
 void auswahl_speichern(Zustand &zustand, Plattform &plattform, Mannschaft mannschaft, bool doppel,
                        const Auswahl &auswahl, Namensfelder &einzel_felder,
                        Namensfelder &doppel_felder);
