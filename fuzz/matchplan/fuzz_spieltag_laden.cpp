@@ -1,11 +1,13 @@
 // Arbitrary bytes as the saved standings and result matrix of a match day, loaded into a plan
-// as "Laden" does: the plan keeps its fixed places, its totals and ranks are well formed or a
-// message says why they were not computed, and typing on works.
+// as "Laden" does: a damaged day is refused with a message and leaves the plan as it was;
+// otherwise the plan keeps its fixed places, its totals and ranks are well formed or a message
+// says why they were not computed, and typing on works.
 #include "../grid/fuzz_qt_start.h"
 #include "grid/filtergrid.h"
 #include "matchplan/plan_profil.h"
 #include "matchplan/spielplan.h"
 #include "matchplan/spieltag_namen.h"
+#include "matchplan/spieltag_pruefung.h"
 #include "shell/zustand.h"
 #include "storage/ganzzahl.h"
 #include "storage/sichere_datei.h"
@@ -75,8 +77,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
     GitterModell tabelle;
     GitterModell matrix;
     Spielplan plan(zustand, plattform, doppel_profil(), tabelle, matrix);
+    const Planstand vorher = plan.stand();
 
-    pruefen(plan.laden(namen.tabelle));
+    if (!plan.laden(namen.tabelle)) {
+        pruefen(plattform.texte() == QStringList{spieltag_beschaedigt_meldung(namen.tabelle)});
+        pruefen(plan.stand() == vorher);
+        return 0;
+    }
 
     pruefen(plan.anzahl() == n && zustand.plan_anzahl == n);
     pruefen(tabelle.ColCount() == n + 3 && tabelle.RowCount() == 22);

@@ -244,13 +244,23 @@ void TForm10::farbe_waehlen(Farbzeile &zeile)
         return;
     eigene.aus_farben(liste);
     if (!eigene.schreiben(pfad))
-        m_plattform.fehler(
+        m_plattform.schreibfehler(
             u"Die eigenen Farben wurden nicht gespeichert: Die Datei %1 konnte nicht "
             u"geschrieben werden."_s.arg(QDir::toNativeSeparators(pfad)));
     zeile.farbe = qcolor_zu_farbe(*farbe);
     farbe_zeigen(zeile);
     m_zustand.optionen.setze(zeile.option, zeile.farbe);
-    m_zustand.optionen_speichern();
+    optionen_sichern();
+    emit farben_geaendert();
+}
+
+void TForm10::optionen_sichern()
+{
+    if (!m_zustand.optionen_speichern())
+        m_plattform.schreibfehler(
+            u"Die Einstellungen wurden nicht gespeichert: Die Datei \"%1\" konnte nicht "
+            u"geschrieben werden."_s.arg(
+                QDir::toNativeSeparators(m_zustand.pfad(optionen_dateiname))));
 }
 
 void TForm10::Button1Click()
@@ -262,7 +272,8 @@ void TForm10::Button1Click()
     for (const Farbzeile &zeile : m_farben)
         o.setze(zeile.option, zeile.farbe);
     o.setze(opt::daten_einfuegen, CheckBox1->isChecked() ? 1 : 0);
-    m_zustand.optionen_speichern();
+    optionen_sichern();
+    emit farben_geaendert();
     close();
 }
 
@@ -273,14 +284,14 @@ void TForm10::SpeedButton5Click()
                                          u"Wav-Dateien (*.wav);;Alle Dateien (*)"_s);
     wav_datei_uebernehmen(m_zustand.optionen, gewaehlt);
     Edit6->setText(m_zustand.optionen.wert(opt::wav_datei));
-    m_zustand.optionen_speichern();
+    optionen_sichern();
 }
 
 void TForm10::SpeedButton6Click()
 {
     Edit6->clear();
     m_zustand.optionen.setze(opt::wav_datei, QString());
-    m_zustand.optionen_speichern();
+    optionen_sichern();
 }
 
 void TForm10::CheckBox2Click(bool angehakt)

@@ -53,6 +53,8 @@ signals:
     void startseite_verbergen();
     // The window was closed in any way; the main window shows its start page again.
     void startseite_zeigen();
+    // A plan colour was stored; an open plan shows it at once.
+    void farben_geaendert();
 
 protected:
     void closeEvent(QCloseEvent *ereignis) override;
@@ -73,6 +75,8 @@ private:
     void fuellen();
     void farbe_zeigen(Farbzeile &zeile);
     void farbe_waehlen(Farbzeile &zeile);
+    // Stores the options; what could not be written is reported.
+    void optionen_sichern();
     void Button1Click();
     void SpeedButton5Click();
     void SpeedButton6Click();

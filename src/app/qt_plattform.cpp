@@ -47,6 +47,13 @@ void QtPlattform::fehler(const QString &text)
     box->exec();
 }
 
+void QtPlattform::schreibfehler(const QString &text)
+{
+    const auto box = meldungsfenster(QMessageBox::Critical, text, aktives_fenster());
+    box->setStandardButtons(QMessageBox::Ok);
+    box->exec();
+}
+
 QString QtPlattform::datei_speichern_dialog(const QString &titel, const QString &vorschlag,
                                             const QString &filter)
 {

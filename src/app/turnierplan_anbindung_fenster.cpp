@@ -71,6 +71,14 @@ TForm19 &TurnierplanAnbindung::stoppuhr()
     return *m_form19;
 }
 
+void TurnierplanAnbindung::farben_geaendert()
+{
+    for (SpielplanFenster *fenster : {m_form5, m_form6}) {
+        if (fenster)
+            fenster->farben_lesen();
+    }
+}
+
 void TurnierplanAnbindung::turnierplan_anzeigen()
 {
     m_zustand.optionen_lesen();

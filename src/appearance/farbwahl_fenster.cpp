@@ -8,6 +8,7 @@
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -117,8 +118,12 @@ void TFarbe::Button1Click()
 
 void TFarbe::stil_uebernehmen()
 {
-    if (stil_anwenden(m_zustand, m_gewaehlt))
-        style_speichern(m_zustand.daten_pfad, m_zustand.stil_name);
+    if (stil_anwenden(m_zustand, m_gewaehlt) &&
+        !style_speichern(m_zustand.daten_pfad, m_zustand.stil_name))
+        m_plattform.schreibfehler(
+            u"Der Style gilt nur bis zum Ende des Programms: Die Datei \"%1\" konnte nicht "
+            u"geschrieben werden."_s.arg(
+                QDir::toNativeSeparators(m_zustand.pfad(style_dateiname))));
     aktiven_stil_zeigen();
 }
 

@@ -96,20 +96,19 @@ TGruppe &gruppe_der_mannschaft(Zustand &zustand, Mannschaft mannschaft)
     return mannschaft == Mannschaft::eins ? zustand.gruppe1 : zustand.gruppe2;
 }
 
-void gruppe_speichern(Zustand &zustand, Mannschaft mannschaft)
+bool gruppe_speichern(Zustand &zustand, Mannschaft mannschaft)
 {
-    if (!schreiben(zustand, mannschaft))
-        gruppe_anlegen(zustand, mannschaft);
+    return schreiben(zustand, mannschaft) || gruppe_anlegen(zustand, mannschaft);
 }
 
-void gruppe_anlegen(Zustand &zustand, Mannschaft mannschaft)
+bool gruppe_anlegen(Zustand &zustand, Mannschaft mannschaft)
 {
     // A missing file is created empty first. A line-up already there is never emptied: on a
     // full disk the empty file would be written and the record not, and the line-up be lost.
     const QString pfad = aufstellung_pfad(zustand, mannschaft);
     if (!QFile::exists(pfad))
         speicher::datei_ersetzen(pfad, QByteArrayView());
-    schreiben(zustand, mannschaft);
+    return schreiben(zustand, mannschaft);
 }
 
 void gruppe1_lesen_doppel(Zustand &zustand, Namensfelder &felder)

@@ -28,8 +28,9 @@ Gruppendatei gruppendatei_lesen(const QString &pfad, TGruppe &gruppe);
 TGruppe &gruppe_der_mannschaft(Zustand &zustand, Mannschaft mannschaft);
 
 // Writing replaces the file whole; a failed write is retried once on a file created empty.
-void gruppe_speichern(Zustand &zustand, Mannschaft mannschaft);
-void gruppe_anlegen(Zustand &zustand, Mannschaft mannschaft);
+// False when the record did not reach the file.
+bool gruppe_speichern(Zustand &zustand, Mannschaft mannschaft);
+bool gruppe_anlegen(Zustand &zustand, Mannschaft mannschaft);
 inline void gruppe1_speichern(Zustand &zustand)
 {
     gruppe_speichern(zustand, Mannschaft::eins);

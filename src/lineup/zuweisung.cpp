@@ -56,13 +56,21 @@ QStringList platzieren(Zustand &zustand, const Ziehung &ziehung, QStringList poo
     return platziert;
 }
 
-// An empty pool leaves spieler_pro_mannschaft as it was and stores the record as it stands.
-void speichern(Zustand &zustand, Mannschaft mannschaft, bool platziert, int letzter_eintrag)
+// An empty pool leaves spieler_pro_mannschaft as it was and stores the record as it stands;
+// what could not be written is reported.
+void speichern(Zustand &zustand, Plattform &plattform, Mannschaft mannschaft, bool platziert,
+               int letzter_eintrag)
 {
     if (platziert && letzter_eintrag > 0)
         zustand.setze(opt::spieler_pro_mannschaft, letzter_eintrag);
-    zustand.optionen_speichern();
-    gruppe_speichern(zustand, mannschaft);
+    QStringList nicht_geschrieben;
+    if (!zustand.optionen_speichern())
+        nicht_geschrieben << zustand.pfad(optionen_dateiname);
+    if (!gruppe_speichern(zustand, mannschaft))
+        nicht_geschrieben << zustand.pfad(aufstellungsdatei(mannschaft));
+    if (!nicht_geschrieben.isEmpty())
+        plattform.schreibfehler(u"Die Aufstellung wurde nicht vollständig gespeichert. "
+                                u"Nicht geschrieben:\n%1"_s.arg(nicht_geschrieben.join(u'\n')));
 }
 
 // Draws a non-empty pool with the given seed or else the platform's.
@@ -86,9 +94,10 @@ void vermerken(Zustand &zustand, Plattform &plattform, Namensfelder &felder, con
     const Auslosung auslosung{plattform.jetzt(), ziehung.doppel, ziehung.mannschaft, *gezogen.nr,
                               gezogen.namen};
     if (!protokoll_anhaengen(zustand.pfad(protokoll_datei), protokollzeile(auslosung)))
-        plattform.fehler(u"Die Auslosung Nr. %1 konnte nicht in die Datei \"%2\" eingetragen "
-                         u"werden.\nDie früheren Einträge der Datei bleiben unverändert."_s.arg(
-                             QString::number(*gezogen.nr), protokoll_datei));
+        plattform.schreibfehler(
+            u"Die Auslosung Nr. %1 konnte nicht in die Datei \"%2\" eingetragen "
+            u"werden.\nDie früheren Einträge der Datei bleiben unverändert."_s.arg(
+                QString::number(*gezogen.nr), protokoll_datei));
 }
 
 // Doubles: the pool drawn into the team's pairs, on name fields emptied by the caller.
@@ -97,7 +106,7 @@ void doppel_ziehen(Zustand &zustand, Plattform &plattform, Namensfelder &felder,
 {
     const Ziehung ziehung{true, mannschaft, grp::slots_pro_mannschaft, 1};
     const Gezogen gezogen = ziehen(zustand, plattform, ziehung, pool, felder, saat);
-    speichern(zustand, mannschaft, gezogen.nr.has_value(),
+    speichern(zustand, plattform, mannschaft, gezogen.nr.has_value(),
               gruppe_der_mannschaft(zustand, mannschaft).letztes_volles_paar(mannschaft));
     vermerken(zustand, plattform, felder, ziehung, gezogen);
 }
@@ -119,7 +128,7 @@ void einzel_ziehen(Zustand &zustand, Plattform &plattform, Namensfelder &felder,
         zustand.gruppe1.leeren(grp::eintraege_pro_mannschaft + 1, grp::slots_pro_mannschaft);
     const TGruppe &gruppe = gruppe_der_mannschaft(zustand, mannschaft);
     speichern(
-        zustand, mannschaft, gezogen.nr.has_value(),
+        zustand, plattform, mannschaft, gezogen.nr.has_value(),
         gruppe.letzter_belegter_slot(grp::erster_slot(mannschaft), grp::eintraege_pro_mannschaft));
     vermerken(zustand, plattform, felder, ziehung, gezogen);
     zustand.mannschaft_setzen(Mannschaft::zwei);
@@ -160,7 +169,7 @@ void personen_einz_zuweisen(Zustand &zustand, Plattform &plattform, Namensfelder
     einzel_ziehen(zustand, plattform, felder, *mannschaft, StrList(zustand), saat);
 }
 
-void gewaehlte_auslosen(Zustand &zustand, Plattform &plattform, Mannschaft mannschaft, bool doppel,
+bool gewaehlte_auslosen(Zustand &zustand, Plattform &plattform, Mannschaft mannschaft, bool doppel,
                         const QStringList &gewaehlt, Namensfelder &felder)
 {
     // The options keep the team worked on last; a singles draw moves it on to team 2.
@@ -173,7 +182,7 @@ void gewaehlte_auslosen(Zustand &zustand, Plattform &plattform, Mannschaft manns
         satz.setze_name(erster + k, gewaehlt.at(k));
     const QString datei =
         doppel ? teilnehmerdatei_doppel(mannschaft) : aufstellungsdatei(mannschaft);
-    speicher::datei_ersetzen(zustand.pfad(datei), satz.bytes());
+    const bool geschrieben = speicher::datei_ersetzen(zustand.pfad(datei), satz.bytes());
     // The names as the record holds them, cut to the slot's capacity. gruppe1 ends up holding
     // the record, as the pool readers leave it: they read the file into gruppe1.
     zustand.gruppe1 = satz;
@@ -185,5 +194,7 @@ void gewaehlte_auslosen(Zustand &zustand, Plattform &plattform, Mannschaft manns
         einzel_felder_leeren(felder, mannschaft);
         einzel_ziehen(zustand, plattform, felder, mannschaft, pool, std::nullopt);
     }
+    // The draw has stored the options and reported a failure; this keeps the team it moved on to.
     zustand.optionen_speichern();
+    return geschrieben;
 }

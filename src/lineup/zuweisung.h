@@ -32,6 +32,7 @@ void personen_einz_zuweisen(Zustand &zustand, Plattform &plattform, Namensfelder
 // (gruppe1 for doubles, the team's line-up record for singles; the other slots of that half
 // emptied), which is written as the participants file (doubles) or line-up file (singles) of
 // the team; a file that cannot be written is left as it was. The names are then drawn into the
-// team's line-up as above, with the platform's seed, and the options are stored.
-void gewaehlte_auslosen(Zustand &zustand, Plattform &plattform, Mannschaft mannschaft, bool doppel,
+// team's line-up as above, with the platform's seed, which stores the options and reports its
+// own write failures. False when the participants or line-up file was not written.
+bool gewaehlte_auslosen(Zustand &zustand, Plattform &plattform, Mannschaft mannschaft, bool doppel,
                         const QStringList &gewaehlt, Namensfelder &felder);

@@ -138,7 +138,7 @@ void LiveFenster::umschalten(bool an)
 void LiveFenster::port_geaendert(int port)
 {
     if (const std::optional<QString> fehler = zusatz_live_port_setzen(m_zustand.daten_pfad, port))
-        m_plattform.fehler(*fehler);
+        m_plattform.schreibfehler(*fehler);
     adressen_zeigen();
 }
 

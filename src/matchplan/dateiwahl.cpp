@@ -2,6 +2,7 @@
 
 #include "matchplan/planaufbau.h"
 #include "matchplan/spieltag_namen.h"
+#include "matchplan/spieltag_pruefung.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 #include "storage/ganzzahl.h"
@@ -52,6 +53,10 @@ bool ergebnisliste_vorbereiten(Zustand &zustand, Plattform &plattform, const QSt
     const std::optional<int> anzahl = anzahl_oder_meldung(plattform, anzahl_text_satz(name));
     if (!anzahl)
         return false;
+    if (!satzdatei_ganz(zustand.pfad(name))) {
+        plattform.fehler(spieltag_beschaedigt_meldung(name));
+        return false;
+    }
     zustand.optionen_lesen();
     zustand.setze(opt::spieler_pro_mannschaft, plan::anzahl_begrenzt(*anzahl));
     zustand.grp_datei = name;

@@ -25,7 +25,8 @@ bool auswahl_auswerten(Zustand &zustand, Plattform &plattform, const QString &na
 
 // The shared values a results list of the record name needs: the options read anew,
 // spieler_pro_mannschaft from the name, grp_datei, and in singles plan_anzahl. False, with
-// the conversion message and nothing changed, when the name holds no count.
+// the conversion message and nothing changed, when the name holds no count; false with a
+// message too when the record file is cut short.
 bool ergebnisliste_vorbereiten(Zustand &zustand, Plattform &plattform, const QString &name);
 
 // The question before "Löschen".

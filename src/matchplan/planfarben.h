@@ -10,8 +10,7 @@ class QPainter;
 class TOptionen;
 struct Rundenanzeige;
 
-// The colours of the plan's grids, read from the options when a plan is opened, so that a
-// change in the settings shows at the next opening.
+// The colours of the plan's grids, as read from the options.
 struct Planfarben
 {
     TColor hintergrund = clWindow;

@@ -6,6 +6,7 @@
 #include "matchplan/plan_profil.h"
 #include "matchplan/planaufbau.h"
 #include "matchplan/spieltag_namen.h"
+#include "matchplan/spieltag_pruefung.h"
 #include "matchplan/wertung.h"
 #include "shell/plattform.h"
 #include "shell/zusatz.h"
@@ -151,7 +152,7 @@ void Spielplan::tische_geaendert(int tische)
         return;
     m_tische = tische;
     if (const std::optional<QString> fehler = zusatz_tische_setzen(m_zustand.daten_pfad, tische))
-        m_plattform.fehler(*fehler);
+        m_plattform.schreibfehler(*fehler);
     mannschaften_werten_neu();
 }
 
@@ -197,15 +198,16 @@ void Spielplan::speichern()
         if (!gitter->SaveToPath(m_zustand.pfad(name)))
             nicht_geschrieben << name;
     }
-    m_zustand.optionen_speichern();
+    if (!m_zustand.optionen_speichern())
+        nicht_geschrieben << optionen_dateiname;
     if (!spieltag_schreiben(m_zustand.pfad(namen.satz),
                             spieltag_aus_tabelle(m_tabelle, m_profil.doppel, m_anzahl)))
         nicht_geschrieben << namen.satz;
     m_eigener_satz = namen.satz;
     // Results that seem saved but are not would be lost when the window is closed.
     if (!nicht_geschrieben.isEmpty())
-        m_plattform.fehler(u"Der Spieltag konnte nicht vollständig gespeichert werden.\n"
-                           u"Nicht geschrieben:\n%1"_s.arg(nicht_geschrieben.join(u'\n')));
+        m_plattform.schreibfehler(u"Der Spieltag konnte nicht vollständig gespeichert werden.\n"
+                                  u"Nicht geschrieben:\n%1"_s.arg(nicht_geschrieben.join(u'\n')));
     else
         emit gespeichert();
 }
@@ -218,6 +220,16 @@ bool Spielplan::laden(const QString &name, const QString &ordner)
         m_plattform.fehler(kein_integer_meldung(anzahl_text));
         return false;
     }
+    const QString ort = ordner.isEmpty() ? m_zustand.daten_pfad : ordner;
+    const QDate tag_der_datei = QDate::fromString(datum_aus_dateiname(name), u"dd.MM.yyyy"_s);
+    const QString satz_name =
+        tag_der_datei.isValid() ? spieltag_dateinamen(m_profil.doppel, *anzahl, tag_der_datei).satz
+                                : QString();
+    // A damaged day is refused before the plan changes at all.
+    if (!spieltag_ganz(ort, name, satz_name)) {
+        m_plattform.fehler(spieltag_beschaedigt_meldung(name));
+        return false;
+    }
     const QDate tag = QDate::fromString(m_zustand.listen_datum, u"dd.MM.yyyy"_s);
     if (tag.isValid())
         m_datum = tag;
@@ -228,7 +240,6 @@ bool Spielplan::laden(const QString &name, const QString &ordner)
 
     const std::pair<GitterModell *, QString> dateien[] = {{&m_tabelle, name},
                                                           {&m_matrix, matrix_dateiname(name)}};
-    const QString ort = ordner.isEmpty() ? m_zustand.daten_pfad : ordner;
     for (const auto &[gitter, datei] : dateien) {
         gitter->SetFileName(ort + datei);
         if (QFile::exists(gitter->FileName()) && !gitter->LoadFromFile(true))
@@ -243,7 +254,6 @@ bool Spielplan::laden(const QString &name, const QString &ordner)
     Sortieren();
     m_vor_eingabe.reset();
     m_schritte.clear();
-    const QDate tag_der_datei = QDate::fromString(datum_aus_dateiname(name), u"dd.MM.yyyy"_s);
     m_eigener_satz = ordner.isEmpty() && tag_der_datei.isValid()
                          ? spieltag_dateinamen(m_profil.doppel, m_anzahl, tag_der_datei).satz
                          : QString();

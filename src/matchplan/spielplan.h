@@ -40,8 +40,11 @@ public:
     QString ueberschrift() const { return m_ueberschrift; }
     QString titel() const { return m_titel; }
     QDate datum() const { return m_datum; }
-    // The grids' colours as the options held them when the plan was opened or loaded.
+    // The grids' colours as the options held them when the plan last read them.
     const Planfarben &farben() const { return m_farben; }
+    // The colours from the options as they stand: at opening and loading, and whenever the
+    // settings change a colour while the plan is open.
+    void farben_lesen();
     void setze_datum(const QDate &datum) { m_datum = datum; }
 
     // "Turnierplan anzeigen" for this game kind, once the options are read: both line-ups,
@@ -60,8 +63,9 @@ public:
     // reported.
     void speichern();
     // Loads the saved day of a standings file name into the grids; false when the name holds
-    // no entry count. listen_datum is the day to show. The files lie in ordner (with a
-    // trailing '/'), else in the data folder.
+    // no entry count or one of the day's files is damaged, and the plan stays as it was then.
+    // listen_datum is the day to show. The files lie in ordner (with a trailing '/'), else in
+    // the data folder.
     bool laden(const QString &name, const QString &ordner = {});
 
     // Undo and redo: each step is one committed result (the matrix cell's editing from its
@@ -109,7 +113,6 @@ private:
     void schritt_ablegen(Planstand vorher, Planstand nachher);
     void FilterGrid2SelectCell(int aCol, int aRow, bool &CanSelect);
     void leeren();
-    void farben_lesen();
     void eingabe_beginnt();
     // Pushes the step of the editing that began last, if it changed anything.
     void eingabe_endet();

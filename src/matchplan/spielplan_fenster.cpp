@@ -319,10 +319,10 @@ void SpielplanFenster::fuss_aufbauen()
     Label2->move(8, (fuss_hoehe - Label2->height()) / 2);
     RxSpinEdit1->adjustSize();
     RxSpinEdit1->move(Label2->x() + Label2->width() + 6, (fuss_hoehe - RxSpinEdit1->height()) / 2);
-    connect(RxSpinEdit1, &QSpinBox::valueChanged, this,
-            [this](int wert) { m_plan->tabellenhoehe_geaendert(wert); });
-    connect(RxSpinEdit1, &Drehfeld::geklickt, this, [this](int schritte) {
-        m_hoehen_versatz += schritte;
+    // A typed height applies as a step does: the grid follows the field.
+    connect(RxSpinEdit1, &QSpinBox::valueChanged, this, [this](int wert) {
+        m_plan->tabellenhoehe_geaendert(wert);
+        m_hoehen_versatz = wert;
         gitter_anordnen();
     });
 
@@ -422,6 +422,13 @@ void SpielplanFenster::oeffnen()
     breiten_anpassen();
 }
 
+void SpielplanFenster::farben_lesen()
+{
+    m_plan->farben_lesen();
+    FilterGrid1->viewport()->update();
+    FilterGrid2->viewport()->update();
+}
+
 void SpielplanFenster::laden(const QString &name, const QString &ordner)
 {
     if (!m_plan->laden(name, ordner))
@@ -447,8 +454,13 @@ void SpielplanFenster::zeit_anzeigen(const QString &text, const QColor &farbe)
 
 void SpielplanFenster::breiten_anpassen()
 {
-    for (TFilterGrid *gitter : {FilterGrid1, FilterGrid2})
+    for (TFilterGrid *gitter : {FilterGrid1, FilterGrid2}) {
+        // Measuring puts the cursor back and selects its cell; standings nobody clicked into
+        // keep no selection, also in the saved file.
+        const TGridRect auswahl = gitter->Selection();
         gitter->ColSetMaxWidths(true, false, true);
+        gitter->SetSelection(auswahl);
+    }
 }
 
 void SpielplanFenster::uhr_stellen()

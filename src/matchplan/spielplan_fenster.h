@@ -42,6 +42,8 @@ public:
     // The chosen standings file, after the file choice has set listen_datum; its files lie in
     // ordner (with a trailing '/'), else in the data folder.
     void laden(const QString &name, const QString &ordner = {});
+    // The plan's colours read anew from the options and drawn at once.
+    void farben_lesen();
     // The stopwatch's time display; whoever runs the stopwatch keeps it up to date.
     void zeit_anzeigen(const QString &text, const QColor &farbe);
 

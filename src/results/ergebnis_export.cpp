@@ -82,7 +82,7 @@ void ergebnisse_exportieren(const Zustand &zustand, Plattform &plattform,
             : speicher::textdatei_schreiben(datei, export_zeilen(gitter),
                                             speicher::Zeilenende::CRLF);
     if (!geschrieben) {
-        plattform.fehler(
+        plattform.schreibfehler(
             u"Die Datei %1 konnte nicht geschrieben werden.\n"
             u"Die Daten wurden nicht exportiert."_s.arg(QDir::toNativeSeparators(datei)));
         return;

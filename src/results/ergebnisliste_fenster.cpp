@@ -181,6 +181,8 @@ void ErgebnislisteFenster::zeigen()
     raise();
     activateWindow();
     FilterGrid1->ColSetMaxWidths(false, false, true);
+    // The grid scrolled to its current row while it had no size yet; the heading comes first.
+    FilterGrid1->scrollToTop();
 }
 
 void ErgebnislisteFenster::closeEvent(QCloseEvent *ereignis)

@@ -185,7 +185,7 @@ void AdressenFenster::Button1Click()
 {
     if (!adresse_speichern_oder_ersetzen(m_zustand.daten_pfad, m_profil.mannschaft, texte())) {
         // The fields keep what was typed, so that nothing is lost and the save can be repeated.
-        m_plattform.fehler(
+        m_plattform.schreibfehler(
             u"Der Spieler wurde nicht gespeichert: Die Datei \"%1\" konnte nicht geschrieben "
             u"werden."_s.arg(m_zustand.pfad(adressen_dateiname(m_profil.mannschaft))));
         return;

@@ -59,7 +59,7 @@ void saison_exportieren(const Zustand &zustand, Plattform &plattform,
     if (datei.isEmpty())
         return;
     if (!speicher::datei_ersetzen(datei, csv_bytes(tabellen))) {
-        plattform.fehler(
+        plattform.schreibfehler(
             u"Die Datei %1 konnte nicht geschrieben werden.\n"
             u"Die Saisonübersicht wurde nicht exportiert."_s.arg(QDir::toNativeSeparators(datei)));
         return;

@@ -117,6 +117,9 @@ void SaisonFenster::zeigen()
     activateWindow();
     FilterGrid1->ColSetMaxWidths(false, false, true);
     FilterGrid2->ColSetMaxWidths(false, false, true);
+    // The grids scrolled to their current rows while they had no size yet; headings come first.
+    FilterGrid1->scrollToTop();
+    FilterGrid2->scrollToTop();
 }
 
 void SaisonFenster::spiegeln()

@@ -18,7 +18,9 @@ struct Auswahl
 Auswahl auswahl_laden(const Zustand &zustand, Mannschaft mannschaft, bool doppel);
 
 // Stores both lists and hands the chosen entries to the team's draw (gewaehlte_auslosen). A
-// file that cannot be written is left as it was and the next one is still written.
+// file that cannot be written is left as it was and the next one is still written; after the
+// draw, which reports its own failures, one message names every list or group file that was not
+// written.
 void auswahl_speichern(Zustand &zustand, Plattform &plattform, Mannschaft mannschaft, bool doppel,
                        const Auswahl &auswahl, Namensfelder &einzel_felder,
                        Namensfelder &doppel_felder);

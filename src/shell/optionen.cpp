@@ -55,13 +55,15 @@ QString optionen_pfad(const QString &daten_pfad)
 
 } // namespace
 
-void optionen_anlegen(TOptionen &optionen, const QString &daten_pfad)
+bool optionen_anlegen(TOptionen &optionen, const QString &daten_pfad)
 {
     TOptionen neu = optionen;
     neu.auf_grundwerte_setzen();
     // A file that cannot be written leaves the values in memory as they are.
-    if (speicher::datei_ersetzen(optionen_pfad(daten_pfad), neu.bytes()))
-        optionen = neu;
+    if (!speicher::datei_ersetzen(optionen_pfad(daten_pfad), neu.bytes()))
+        return false;
+    optionen = neu;
+    return true;
 }
 
 void optionen_lesen(TOptionen &optionen, const QString &daten_pfad)
@@ -77,12 +79,13 @@ void optionen_lesen(TOptionen &optionen, const QString &daten_pfad)
     }
 }
 
-void optionen_speichern(TOptionen &optionen, const QString &daten_pfad)
+bool optionen_speichern(TOptionen &optionen, const QString &daten_pfad)
 {
-    if (!QFile::exists(optionen_pfad(daten_pfad))) {
-        optionen_anlegen(optionen, daten_pfad);
-        return;
-    }
-    if (!speicher::datei_ersetzen(optionen_pfad(daten_pfad), optionen.bytes()))
-        optionen_anlegen(optionen, daten_pfad);
+    // A deleted file is replaced by the reset values, which is no failure.
+    if (!QFile::exists(optionen_pfad(daten_pfad)))
+        return optionen_anlegen(optionen, daten_pfad);
+    if (speicher::datei_ersetzen(optionen_pfad(daten_pfad), optionen.bytes()))
+        return true;
+    optionen_anlegen(optionen, daten_pfad);
+    return false;
 }

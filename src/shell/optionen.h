@@ -71,7 +71,10 @@ extern const QString optionen_dateiname;
 
 // Load "Vorlixn.opt"; a missing or unreadable file is replaced by the reset values.
 void optionen_lesen(TOptionen &optionen, const QString &daten_pfad);
-// Write the record; a missing file or a failed write resets instead.
-void optionen_speichern(TOptionen &optionen, const QString &daten_pfad);
-// Reset the record and write it as a new file; when the file cannot be created, memory stays.
-void optionen_anlegen(TOptionen &optionen, const QString &daten_pfad);
+// Write the record; a missing file or a failed write resets instead. False when the record as
+// it stood did not reach the file for want of writing (the reset could not be written either,
+// or a write failed), so that a caller can report what was lost.
+bool optionen_speichern(TOptionen &optionen, const QString &daten_pfad);
+// Reset the record and write it as a new file; when the file cannot be created, memory stays
+// and the result is false.
+bool optionen_anlegen(TOptionen &optionen, const QString &daten_pfad);

@@ -26,6 +26,8 @@ public:
     virtual void information(const QString &text) = 0;
     virtual bool warnung_ja_nein(const QString &text) = 0; // true for "Ja"
     virtual void fehler(const QString &text) = 0;          // error with a single cancel button
+    // A write the user started failed: an error with a single "OK" button.
+    virtual void schreibfehler(const QString &text) = 0;
 
     // Dialogs; an empty result or std::nullopt means cancelled.
     virtual QString datei_speichern_dialog(const QString &titel, const QString &vorschlag,

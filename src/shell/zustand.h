@@ -58,5 +58,5 @@ struct Zustand
     }
     void mannschaft_setzen(Mannschaft mannschaft) { setze(opt::mannschaft_nr, nummer(mannschaft)); }
     void optionen_lesen() { ::optionen_lesen(optionen, daten_pfad); }
-    void optionen_speichern() { ::optionen_speichern(optionen, daten_pfad); }
+    bool optionen_speichern() { return ::optionen_speichern(optionen, daten_pfad); }
 };

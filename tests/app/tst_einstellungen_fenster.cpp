@@ -293,6 +293,36 @@ private slots:
         QCOMPARE(feldfarbe(p.form10.Edit2), QColor(1, 2, 3));
     }
 
+    void schreibgeschuetzt_data()
+    {
+        QTest::addColumn<QString>("knopf");
+        QTest::newRow("Speichern") << u"Button1"_s;
+        QTest::newRow("Farbe") << u"SpeedButton1"_s;
+        QTest::newRow("Wav-Datei entfernen") << u"SpeedButton6"_s;
+    }
+    // In a read-only data folder every store of the settings names the file it could not
+    // write, in a box with "OK".
+    void schreibgeschuetzt()
+    {
+        QFETCH(QString, knopf);
+        Programm p;
+        p.form10.oeffnen();
+        tippen(p.form10.Edit1, u"Neue Mannschaft"_s);
+        p.plattform.farb_antworten.enqueue(QColor(1, 2, 3));
+        const QByteArray vorher = p.datei(u"Vorlixn.opt"_s);
+        {
+            const Schreibschutz schutz(p.ordner.path());
+            QVERIFY(schutz.wirksam());
+            klicken(p.form10.findChild<QAbstractButton *>(knopf));
+        }
+        const QString meldung = u"Die Einstellungen wurden nicht gespeichert: Die Datei \""_s +
+                                p.pfad(u"Vorlixn.opt"_s) + u"\" konnte nicht geschrieben werden."_s;
+        QVERIFY2(p.plattform.texte().contains(meldung), qPrintable(p.plattform.texte().join('|')));
+        for (const TestPlattform::Meldung &m : p.plattform.meldungen)
+            QCOMPARE(m.art, TestPlattform::Meldung::Schreibfehler);
+        QCOMPARE(p.datei(u"Vorlixn.opt"_s), vorher);
+    }
+
     void wav_datei_waehlen_data()
     {
         QTest::addColumn<QString>("antwort"); // empty: the dialog is cancelled

@@ -9,6 +9,7 @@
 #include "lineup/doppel_gruppen_fenster.h"
 #include "lineup/einzel_gruppen_fenster.h"
 #include "matchplan/spielplan_fenster.h"
+#include "schreibschutz.h"
 #include "stopwatch/zeitanzeige.h"
 #include "storage/farbwert.h"
 #include "storage/sichere_datei.h"
@@ -193,6 +194,29 @@ private slots:
         QCOMPARE(p.datei(u"Styledat.txt"_s), QByteArray("Carbon"));
         QVERIFY(!f.isVisible());
         QVERIFY(haupt.Panel5->isVisible());
+    }
+
+    // In a read-only data folder the chosen style applies and the window names the file it
+    // could not keep it in.
+    void stil_im_schreibgeschuetzten_ordner()
+    {
+        Programm p;
+        TForm1 &haupt = p.starten();
+        haupt.befehl_ausfuehren(Befehl::farben);
+        TFarbe &f = *haupt.Farbe;
+        klicken(f, u"Carbon"_s);
+        p.plattform.meldungen.clear(); // the start misses the help file
+        {
+            const Schreibschutz schutz(p.ordner.path());
+            QVERIFY(schutz.wirksam());
+            QTest::mouseClick(f.Style_Button, Qt::LeftButton);
+        }
+        QCOMPARE(p.zustand.stil_name, u"Carbon"_s);
+        QCOMPARE(p.plattform.texte(),
+                 QStringList{u"Der Style gilt nur bis zum Ende des Programms: Die Datei \""_s +
+                             p.pfad(u"Styledat.txt"_s) + u"\" konnte nicht geschrieben werden."_s});
+        QCOMPARE(p.plattform.meldungen.first().art, TestPlattform::Meldung::Schreibfehler);
+        QVERIFY(!QFile::exists(p.pfad(u"Styledat.txt"_s)));
     }
 
     void start_mit_gespeichertem_stil_data()

@@ -36,7 +36,7 @@ find(sub {
     my $code = einlesen($_);
     # The first literal of a call or of a named message, and the literals that continue it on
     # the next lines.
-    while ($code =~ /(?:\b(?:information|fehler|warnung_ja_nein)\(|\bmeldung_\w+\s*=)\s*((?:u"(?:[^"\\]|\\.)*"(?:_s)?\s*)+)/g) {
+    while ($code =~ /(?:\b(?:information|fehler|schreibfehler|warnung_ja_nein)\(|\bmeldung_\w+\s*=)\s*((?:u"(?:[^"\\]|\\.)*"(?:_s)?\s*)+)/g) {
         my $teile = $1;
         my $text = join('', $teile =~ /u"((?:[^"\\]|\\.)*)"/g);
         $text =~ s/\\n|\\r/ /g;

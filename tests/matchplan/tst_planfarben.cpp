@@ -225,8 +225,9 @@ private slots:
         QCOMPARE(zelle.schrift, schrift);
     }
 
-    // A change in the settings shows at the next opening of the plan, not before.
-    void farben_beim_oeffnen_gelesen()
+    // A change in the settings shows in the open plan as soon as it reads the options, and
+    // leaves the results standing.
+    void farben_ohne_neues_oeffnen()
     {
         PlanAufbau p(einzel_profil(), 4);
         p.zustand.optionen.setze(opt::hintergrundfarbe, 0x00102030);
@@ -240,13 +241,18 @@ private slots:
         QCOMPARE(p.tabelle.Color(), 0x00102030);
         QCOMPARE(p.matrix.Color(), 0x00102030);
 
+        p.matrix.SetCells(1, 1, u"3:1"_s);
+        p.plan.FilterGrid2Change();
+        const Planstand vorher = p.plan.stand();
         p.zustand.optionen.setze(opt::sperrfarbe, 0x00445566);
         p.zustand.optionen.setze(opt::hintergrundfarbe, 0x00FFFFFF);
-        QCOMPARE(p.plan.farben().sperre, sperre);
-        QCOMPARE(p.matrix.Color(), 0x00102030);
-        p.plan.oeffnen();
+        p.plan.farben_lesen();
         QCOMPARE(p.plan.farben().sperre, 0x00445566);
+        QCOMPARE(p.plan.farben().gruppe1, gruppe1);
         QCOMPARE(p.matrix.Color(), 0x00FFFFFF);
+        QCOMPARE(p.tabelle.Color(), 0x00FFFFFF);
+        QVERIFY(p.plan.stand() == vorher);
+        QCOMPARE(p.matrix.Cells(1, 1), u"3:1"_s);
     }
 };
 

@@ -446,11 +446,11 @@ private slots:
         p.zustand.daten_pfad = p.zustand.daten_pfad + u"fehlt/"_s;
         p.plan.speichern();
         QCOMPARE(p.plattform.meldungen.size(), 1);
-        QCOMPARE(p.plattform.meldungen[0].art, TestPlattform::Meldung::Fehler);
+        QCOMPARE(p.plattform.meldungen[0].art, TestPlattform::Meldung::Schreibfehler);
         const QString text = p.plattform.meldungen[0].text;
         QVERIFY(text.startsWith(u"Der Spieltag konnte nicht vollständig gespeichert werden."_s));
         for (const QString &name : {u"E_Tab1Gr02_08_12_2026.Tab"_s, u"E_Tab2Gr02_08_12_2026.Tub"_s,
-                                    u"E_Gr02_08_12_2026.grp"_s})
+                                    u"E_Gr02_08_12_2026.grp"_s, u"Vorlixn.opt"_s})
             QVERIFY2(text.contains(name), qPrintable(text));
     }
 };

@@ -1,3 +1,4 @@
+#include "app/einstellungen_fenster.h"
 #include "app/hauptfenster_fenster.h"
 #include "app/turnierplan_anbindung_fenster.h"
 #include "grid/filtergrid_fenster.h"
@@ -6,7 +7,10 @@
 #include "matchplan/planaufbau.h"
 #include "matchplan/spielplan.h"
 #include "matchplan/spielplan_fenster.h"
+#include "matchplan/spieltag.h"
+#include "matchplan/spieltag_namen.h"
 #include "plan_testhilfe.h"
+#include "programm_testhilfe.h"
 #include "shell/kuerzel.h"
 #include "shell/zustand.h"
 
@@ -454,6 +458,129 @@ private slots:
         QVERIFY(p.plattform.meldungen.isEmpty());
     }
 
+    // The last four lines of a grid file: the stored selection, top, left, bottom, right.
+    static QByteArrayList gespeicherte_auswahl(const QString &datei)
+    {
+        QFile f(datei);
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        const QByteArrayList zeilen = f.readAll().trimmed().split('\n');
+        QByteArrayList auswahl;
+        for (qsizetype i = std::max<qsizetype>(0, zeilen.size() - 4); i < zeilen.size(); ++i)
+            auswahl << zeilen[i].trimmed();
+        return auswahl;
+    }
+
+    void auswahl_der_tabelle_erst_nach_klick_data()
+    {
+        QTest::addColumn<bool>("doppel");
+        QTest::newRow("Doppel") << true;
+        QTest::newRow("Einzel") << false;
+    }
+    // The standings hold no selection in the saved file until the organiser clicks into them.
+    void auswahl_der_tabelle_erst_nach_klick()
+    {
+        QFETCH(bool, doppel);
+        Programm p(doppel, aufstellung(u"A"_s, 3), aufstellung(u"B"_s, 3));
+        SpielplanFenster *plan = p.oeffnen();
+        QVERIFY(QTest::qWaitForWindowActive(plan));
+        eintragen(plan->FilterGrid2, 1, 1, u"4:1"_s);
+        QTest::mouseClick(plan->Button1, Qt::LeftButton);
+        const QString datei = p.pfad(
+            spieltag_dateinamen(doppel, plan->spielplan().anzahl(), p.plattform.uhrzeit.date())
+                .tabelle);
+        QCOMPARE(gespeicherte_auswahl(datei), QByteArrayList(4, "-1"));
+
+        // A second opening, with the standings given the focus by the window.
+        QTest::mouseClick(plan->Button3, Qt::LeftButton);
+        plan = p.oeffnen();
+        QVERIFY(QTest::qWaitForWindowActive(plan));
+        plan->FilterGrid1->setFocus(Qt::TabFocusReason);
+        p.plattform.ja_nein_antworten.enqueue(true); // a fresh plan replaces the stored day
+        QTest::mouseClick(plan->Button1, Qt::LeftButton);
+        QCOMPARE(p.plattform.texte(),
+                 QStringList{u"Für diesen Tag ist schon ein Spieltag gespeichert. Ersetzen?"_s});
+        QCOMPARE(gespeicherte_auswahl(datei), QByteArrayList(4, "-1"));
+
+        klicken(plan->FilterGrid1, 2, 3);
+        QTest::mouseClick(plan->Button1, Qt::LeftButton);
+        const TGridRect auswahl = plan->FilterGrid1->Selection();
+        QCOMPARE(auswahl.Top, 3);
+        QCOMPARE(gespeicherte_auswahl(datei),
+                 (QByteArrayList{QByteArray::number(auswahl.Top), QByteArray::number(auswahl.Left),
+                                 QByteArray::number(auswahl.Bottom),
+                                 QByteArray::number(auswahl.Right)}));
+    }
+
+    // Colours picked in the settings while the plan is open show in it at once.
+    void farben_aus_den_einstellungen_sofort()
+    {
+        Programm p(false, aufstellung(u"A"_s, 4), aufstellung(u"B"_s, 4));
+        SpielplanFenster *plan = p.oeffnen();
+        QVERIFY(QTest::qWaitForWindowExposed(plan));
+        p.haupt->befehl_ausfuehren(Befehl::einstellungen);
+        auto *einstellungen = p.haupt->findChild<TForm10 *>("Form10");
+        QVERIFY(einstellungen && einstellungen->isVisible());
+        const QColor grund(0x20, 0x60, 0xA0);
+        const QColor sperre(0x90, 0x10, 0x40);
+        p.plattform.farb_antworten << grund << sperre;
+        QTest::mouseClick(einstellungen->SpeedButton2, Qt::LeftButton);
+        QTest::mouseClick(einstellungen->SpeedButton4, Qt::LeftButton);
+        QVERIFY(plan->isVisible());
+
+        QCOMPARE(plan->FilterGrid2->palette().color(QPalette::Base), grund);
+        QCOMPARE(plan->FilterGrid1->palette().color(QPalette::Base), grund);
+        // A cell beyond the four games is drawn in the new lock colour.
+        const QImage bild = plan->FilterGrid2->viewport()->grab().toImage();
+        const QRect zelle = plan->FilterGrid2->visualRect(plan->FilterGrid2->model()->index(1, 6));
+        QVERIFY(zelle.isValid());
+        QCOMPARE(bild.pixelColor(zelle.center()), sperre);
+        QVERIFY(p.plattform.meldungen.isEmpty());
+    }
+
+    void beschaedigter_tag_wird_nicht_geladen_data()
+    {
+        QTest::addColumn<int>("datei"); // 0 standings, 1 result matrix, 2 record
+        QTest::newRow("Tabelle halb") << 0;
+        QTest::newRow("Matrix halb") << 1;
+        QTest::newRow("Satz halb") << 2;
+    }
+    // A day cut in half is reported under the name the file choice shows, and the plan on
+    // show stays as it is: other names, other results.
+    void beschaedigter_tag_wird_nicht_geladen()
+    {
+        QFETCH(int, datei);
+        Programm p(false, aufstellung(u"A"_s, 3), aufstellung(u"B"_s, 3));
+        SpielplanFenster *plan = p.oeffnen();
+        eintragen(plan->FilterGrid2, 2, 1, u"4:1"_s);
+        QTest::mouseClick(plan->Button1, Qt::LeftButton);
+        const Spieltagdateien namen = spieltag_dateinamen(false, 3, QDate(2026, 12, 8));
+        QFile gekuerzt(p.pfad(QStringList{namen.tabelle, namen.matrix, namen.satz}[datei]));
+        QVERIFY(gekuerzt.resize(gekuerzt.size() / 2));
+
+        QTest::mouseClick(plan->Button3, Qt::LeftButton);
+        aufstellungen_schreiben(p.zustand, aufstellung(u"X"_s, 4), aufstellung(u"Y"_s, 4));
+        plan = p.oeffnen();
+        eintragen(plan->FilterGrid2, 1, 1, u"2:5"_s);
+        const QStringList tabelle = zellen(*plan->FilterGrid1);
+        const QStringList matrix = zellen(*plan->FilterGrid2);
+        const QString team_zeile = plan->spielplan().mannschaft_zeile(Mannschaft::zwei);
+
+        QTest::mouseClick(plan->Button2, Qt::LeftButton);
+        TForm12 *wahl = p.dateiwahl();
+        QVERIFY(wahl && wahl->isVisible());
+        QCOMPARE(wahl->FileListBox1->count(), 1);
+        wahl->FileListBox1->setCurrentRow(0);
+        QTest::mouseClick(wahl->Button1, Qt::LeftButton);
+
+        QCOMPARE(p.plattform.texte(), QStringList{u"Der Spieltag E_Tab1Gr03_08_12_2026.Tab ist "
+                                                  u"beschädigt und wurde nicht geladen."_s});
+        QCOMPARE(zellen(*plan->FilterGrid1), tabelle);
+        QCOMPARE(zellen(*plan->FilterGrid2), matrix);
+        QCOMPARE(plan->spielplan().anzahl(), 4);
+        QCOMPARE(plan->spielplan().mannschaft_zeile(Mannschaft::zwei), team_zeile);
+    }
+
     void beenden_und_groessen_data()
     {
         QTest::addColumn<bool>("doppel");
@@ -468,14 +595,20 @@ private slots:
         const auto hoehe_feld = doppel ? opt::tabelle1_hoehe_d : opt::tabelle1_hoehe_e;
         const int hoehe = plan->FilterGrid1->height();
 
-        // A typed offset is stored at once; the grid takes it only when filled again.
+        // A typed offset is stored and taken by the grid at once, as a step is.
+        QCOMPARE(plan->RxSpinEdit1->value(), 0);
         plan->RxSpinEdit1->selectAll();
         QTest::keyClicks(plan->RxSpinEdit1, u"25"_s);
         QCOMPARE(p.zustand.wert(hoehe_feld), 25);
-        QCOMPARE(plan->FilterGrid1->height(), hoehe);
+        QCOMPARE(plan->FilterGrid1->height(), hoehe + 25);
         plan->RxSpinEdit1->stepBy(1);
         QCOMPARE(p.zustand.wert(hoehe_feld), 26);
-        QCOMPARE(plan->FilterGrid1->height(), hoehe + 1);
+        QCOMPARE(plan->FilterGrid1->height(), hoehe + 26);
+        plan->RxSpinEdit1->selectAll();
+        QTest::keyClicks(plan->RxSpinEdit1, u"-10"_s);
+        QCOMPARE(plan->FilterGrid1->height(), hoehe - 10);
+        plan->RxSpinEdit1->selectAll();
+        QTest::keyClicks(plan->RxSpinEdit1, u"26"_s);
 
         QCOMPARE(plan->RxSpinEdit2->value(), 18);
         plan->RxSpinEdit2->stepBy(1);
@@ -501,8 +634,12 @@ private slots:
         Programm p(true, aufstellung(u"A"_s, 4), aufstellung(u"B"_s, 4));
         for (const char *name :
              {"D_Gr08_14_03_2026.grp", "D_Tab1Gr08_14_03_2026.Tab", "D_Tab2Gr08_14_03_2026.Tub",
-              "D_Gr05_01_02_2026.grp", "E_Gr03_01_02_2026.grp"})
-            QVERIFY(speicher::datei_ersetzen(p.pfad(QString::fromLatin1(name)), "x"));
+              "D_Gr05_01_02_2026.grp", "E_Gr03_01_02_2026.grp"}) {
+            // A list opens only from a whole record.
+            const QString datei = QString::fromLatin1(name);
+            QVERIFY(speicher::datei_ersetzen(
+                p.pfad(datei), datei.endsWith(u".grp"_s) ? TSpieltag().bytes() : "x"));
+        }
         QStringList gezeigt;
         p.haupt->m_turnierplan->dateiwahl().ergebnisliste_zeigen = [&gezeigt](const QString &name) {
             gezeigt << name;

@@ -87,6 +87,7 @@ struct PdfWort
 
 inline QList<PdfWort> pdf_woerter(const QString &pfad)
 {
+    using namespace Qt::StringLiterals;
     static const QRegularExpression wort(
         u"<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
         u"yMax=\"([\\d.]+)\">([^<]*)</word>"_s);
@@ -108,6 +109,7 @@ inline QList<PdfWort> pdf_woerter(const QString &pfad)
 // The words of an A4 page closer than 15 mm to one of its edges.
 inline QStringList ausserhalb_des_randes(const QList<PdfWort> &woerter)
 {
+    using namespace Qt::StringLiterals;
     constexpr double rand = 15.0 / 25.4 * 72;
     const QRectF innen(rand, rand, 595.28 - 2 * rand, 841.89 - 2 * rand);
     QStringList draussen;
@@ -123,6 +125,7 @@ inline QStringList ausserhalb_des_randes(const QList<PdfWort> &woerter)
 // Pairs of words on a page that run into each other.
 inline QStringList ueberlappende_woerter(const QList<PdfWort> &woerter)
 {
+    using namespace Qt::StringLiterals;
     constexpr double spiel = 0.3; // poppler's boxes are rounded
     QStringList paare;
     for (qsizetype i = 0; i < woerter.size(); ++i)

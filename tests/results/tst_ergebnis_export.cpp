@@ -186,7 +186,7 @@ private slots:
 
         QVERIFY(!QFile::exists(datei));
         QCOMPARE(e.plattform.meldungen.size(), 1);
-        QCOMPARE(e.plattform.meldungen[0].art, TestPlattform::Meldung::Fehler);
+        QCOMPARE(e.plattform.meldungen[0].art, TestPlattform::Meldung::Schreibfehler);
         QVERIFY(e.plattform.meldungen[0].text.contains(QDir::toNativeSeparators(datei)));
         QVERIFY(!e.plattform.texte().contains(u" Die Daten wurden exportiert.  "_s));
     }

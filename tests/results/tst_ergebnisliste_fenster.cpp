@@ -34,7 +34,7 @@ class TstErgebnislisteFenster : public QObject
         std::unique_ptr<TForm1> haupt;
         bool doppel;
 
-        explicit Programm(bool doppel_)
+        explicit Programm(bool doppel_, int anzahl = 3)
             : doppel(doppel_)
         {
             QFile hilfe(pfad(u"Vorlix_Turnier-Hilfe.chm"_s));
@@ -46,11 +46,11 @@ class TstErgebnislisteFenster : public QObject
             zustand.setze(doppel ? opt::zeilenhoehe_liste_d : opt::zeilenhoehe_liste_e, 5);
             zustand.setze(doppel ? opt::schriftgroesse_liste_d : opt::schriftgroesse_liste_e, 11);
             zustand.optionen_speichern();
-            TSpieltag satz = spieltag_fuer(doppel, 3);
+            TSpieltag satz = spieltag_fuer(doppel, anzahl);
             satz.setze(doppel ? spt::doppel_name(Mannschaft::eins, 1, 1)
                               : spt::einzel_name(Mannschaft::eins, 1),
                        u"Jürgen Weiß"_s);
-            spieltag_ablegen(zustand, satz, doppel, 3);
+            spieltag_ablegen(zustand, satz, doppel, anzahl);
             haupt = std::make_unique<TForm1>(zustand, plattform);
             haupt->show();
         }
@@ -157,6 +157,45 @@ private slots:
         QTest::keyClick(liste, Qt::Key_F1);
         QCOMPARE(p.plattform.hilfe_aufrufe.size(), 1);
         QCOMPARE(p.plattform.hilfe_aufrufe[0].second, 150);
+    }
+
+    // Ten entries per team on a low screen: the rows don't all fit, and the list still opens
+    // with its heading row on top.
+    void oeffnet_oben_data()
+    {
+        QTest::addColumn<bool>("doppel");
+        QTest::newRow("Doppel") << true;
+        QTest::newRow("Einzel") << false;
+    }
+    void oeffnet_oben()
+    {
+        QFETCH(bool, doppel);
+        Programm p(doppel, 10);
+        p.plattform.arbeit = {0, 0, 1366, 300};
+
+        ErgebnislisteFenster *liste = p.oeffnen();
+
+        QVERIFY(liste);
+        TFilterGrid *gitter = liste->FilterGrid1;
+        QVERIFY(QTest::qWaitForWindowExposed(liste));
+        QVERIFY(gitter->rowViewportPosition(gitter->RowCount() - 1) > gitter->viewport()->height());
+        QCOMPARE(gitter->rowViewportPosition(0), 0);
+        QCOMPARE(gitter->Row(), 1);
+    }
+
+    // A record cut in half is reported under the name the file choice shows; no list opens.
+    void halber_spieltag_wird_gemeldet()
+    {
+        Programm p(false);
+        QFile satz(p.pfad(u"E_Gr03_14_03_2026.grp"_s));
+        QVERIFY(satz.resize(satz.size() / 2));
+
+        ErgebnislisteFenster *liste = p.oeffnen();
+
+        QVERIFY(!liste || !liste->isVisible());
+        QCOMPARE(p.plattform.texte(), QStringList{u"Der Spieltag E_Gr03_14_03_2026.grp ist "
+                                                  u"beschädigt und wurde nicht geladen."_s});
+        QCOMPARE(p.plattform.meldungen.first().art, TestPlattform::Meldung::Fehler);
     }
 
     void titelklick_mit_der_maus_data()

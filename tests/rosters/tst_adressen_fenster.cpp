@@ -242,7 +242,7 @@ private slots:
             f.Button1->click();
         }
         QCOMPARE(a.plattform.meldungen.size(), 1);
-        QCOMPARE(a.plattform.meldungen.first().art, TestPlattform::Meldung::Fehler);
+        QCOMPARE(a.plattform.meldungen.first().art, TestPlattform::Meldung::Schreibfehler);
         QCOMPARE(a.plattform.texte().first(),
                  u"Der Spieler wurde nicht gespeichert: Die Datei \"%1\" konnte nicht "
                  u"geschrieben werden."_s.arg(a.datei()));

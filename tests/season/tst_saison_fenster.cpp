@@ -100,6 +100,25 @@ private slots:
         QVERIFY(saison->Label3->text().contains(u"Füchse Nord 2"_s));
     }
 
+    // On a low screen the player table does not fit; both tables open with their heading row
+    // on top.
+    void oeffnet_oben()
+    {
+        Programm p;
+        QVERIFY(saison_anlegen(p.zustand));
+        p.plattform.arbeit = {0, 0, 1366, 300};
+
+        SaisonFenster *saison = p.oeffnen();
+
+        QVERIFY(saison);
+        QVERIFY(QTest::qWaitForWindowExposed(saison));
+        TFilterGrid *spieler = saison->FilterGrid2;
+        QVERIFY(spieler->rowViewportPosition(spieler->RowCount() - 1) >
+                spieler->viewport()->height());
+        for (TFilterGrid *gitter : {saison->FilterGrid1, saison->FilterGrid2})
+            QCOMPARE(gitter->rowViewportPosition(0), 0);
+    }
+
     void titelklick_und_csv()
     {
         Programm p;

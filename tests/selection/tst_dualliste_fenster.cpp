@@ -3,7 +3,9 @@
 #include "lineup/doppel_gruppen_fenster.h"
 #include "lineup/einzel_gruppen_fenster.h"
 #include "lineup/gruppendateien.h"
+#include "schreibschutz.h"
 #include "selection/dualliste_fenster.h"
+#include "selection/listen_satz.h"
 #include "shell/kuerzel.h"
 #include "test_ordner.h"
 #include "test_plattform.h"
@@ -212,6 +214,40 @@ private slots:
         QTest::mouseClick(d.Button1, Qt::LeftButton);
         QCOMPARE(Programm::texte(d.DstList), (QStringList{u"Schäfer"_s, u"Sørensen"_s}));
         QVERIFY(d.Button2->isEnabled());
+    }
+
+    // In a read-only data folder "Auswahl speichern" names every file it could not write.
+    void speichern_im_schreibgeschuetzten_ordner()
+    {
+        Programm p;
+        menuepunkt(*p.form1, u"Mitspieler festlegen"_s)->trigger();
+        TDualListDlg &d = p.dlg();
+        QTest::mouseClick(d.Button5, Qt::LeftButton);
+        const auto gruppe = [&p] {
+            QByteArray inhalt;
+            return speicher::datei_lesen(p.pfad(gruppe1_e_datei), inhalt) ? inhalt : "fehlt";
+        };
+        const QByteArray vorher = gruppe();
+        {
+            const Schreibschutz schutz(p.ordner.path());
+            QVERIFY(schutz.wirksam());
+            QTest::mouseClick(d.Button2, Qt::LeftButton);
+        }
+        // The draw's line-up (it found no names to draw from), then the lists.
+        const Auswahldateien dateien = auswahl_dateinamen(Mannschaft::eins, false);
+        const QStringList texte = p.plattform.texte();
+        QCOMPARE(texte.size(), 2);
+        const QStringList listen{p.pfad(dateien.quelle), p.pfad(dateien.ziel),
+                                 p.pfad(gruppe1_e_datei)};
+        QCOMPARE(texte[1], u"Die Auswahl wurde nicht vollständig gespeichert. "
+                           u"Nicht geschrieben:\n"_s +
+                               listen.join(u'\n'));
+        QCOMPARE(texte[0], u"Die Aufstellung wurde nicht vollständig gespeichert. "
+                           u"Nicht geschrieben:\n"_s +
+                               p.pfad(u"Vorlixn.opt"_s) + u'\n' + p.pfad(gruppe1_e_datei));
+        for (const TestPlattform::Meldung &meldung : p.plattform.meldungen)
+            QCOMPARE(meldung.art, TestPlattform::Meldung::Schreibfehler);
+        QCOMPARE(gruppe(), vorher);
     }
 
     void zugaengliche_namen_und_hilfe()

@@ -26,6 +26,11 @@ void TestPlattform::fehler(const QString &text)
     meldungen.append({Meldung::Fehler, text});
 }
 
+void TestPlattform::schreibfehler(const QString &text)
+{
+    meldungen.append({Meldung::Schreibfehler, text});
+}
+
 QString TestPlattform::datei_speichern_dialog(const QString &, const QString &,
                                               const QString &filter)
 {

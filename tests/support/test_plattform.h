@@ -14,7 +14,7 @@ class TestPlattform : public Plattform
 public:
     struct Meldung
     {
-        enum Art { Information, Warnung, Fehler } art;
+        enum Art { Information, Warnung, Fehler, Schreibfehler } art;
         QString text;
     };
 
@@ -47,6 +47,7 @@ public:
     void information(const QString &text) override;
     bool warnung_ja_nein(const QString &text) override;
     void fehler(const QString &text) override;
+    void schreibfehler(const QString &text) override;
     QString datei_speichern_dialog(const QString &, const QString &,
                                    const QString &filter) override;
     QString datei_speichern_dialog_mit_art(const QString &titel, const QString &vorschlag,
