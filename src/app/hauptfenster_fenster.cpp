@@ -343,7 +343,7 @@ TForm10 &TForm1::einstellungen()
         Form10 = new TForm10(m_zustand, m_plattform, this);
         connect(Form10, &TForm10::startseite_verbergen, this, &TForm1::startseite_ausblenden);
         connect(Form10, &TForm10::startseite_zeigen, this, &TForm1::startseite_einblenden);
-        connect(Form10, &TForm10::farben_geaendert, Turnierplan,
+        connect(Form10, &TForm10::farben_geaendert, m_turnierplan,
                 &TurnierplanAnbindung::farben_geaendert);
     }
     return *Form10;

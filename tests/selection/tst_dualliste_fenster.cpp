@@ -233,13 +233,15 @@ private slots:
             QVERIFY(schutz.wirksam());
             QTest::mouseClick(d.Button2, Qt::LeftButton);
         }
-        // The draw's line-up (it found no names to draw from), then the lists.
+        // The draw works on the chosen names: its line-up, its log line, then the lists.
         const Auswahldateien dateien = auswahl_dateinamen(Mannschaft::eins, false);
         const QStringList texte = p.plattform.texte();
-        QCOMPARE(texte.size(), 2);
+        QCOMPARE(texte.size(), 3);
         const QStringList listen{p.pfad(dateien.quelle), p.pfad(dateien.ziel),
                                  p.pfad(gruppe1_e_datei)};
-        QCOMPARE(texte[1], u"Die Auswahl wurde nicht vollständig gespeichert. "
+        QVERIFY(texte[1].startsWith(u"Die Auslosung Nr. "_s));
+        QVERIFY(texte[1].contains(u"\"Auslosungen.txt\""_s));
+        QCOMPARE(texte[2], u"Die Auswahl wurde nicht vollständig gespeichert. "
                            u"Nicht geschrieben:\n"_s +
                                listen.join(u'\n'));
         QCOMPARE(texte[0], u"Die Aufstellung wurde nicht vollständig gespeichert. "
