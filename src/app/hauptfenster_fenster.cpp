@@ -344,7 +344,7 @@ TForm10 &TForm1::einstellungen()
         connect(Form10, &TForm10::startseite_verbergen, this, &TForm1::startseite_ausblenden);
         connect(Form10, &TForm10::startseite_zeigen, this, &TForm1::startseite_einblenden);
         connect(Form10, &TForm10::farben_geaendert, m_turnierplan,
-                &TurnierplanAnbindung::farben_geaendert);
+                &TurnierplanAnbindung::farben_neu_lesen);
     }
     return *Form10;
 }

@@ -71,7 +71,7 @@ TForm19 &TurnierplanAnbindung::stoppuhr()
     return *m_form19;
 }
 
-void TurnierplanAnbindung::farben_geaendert()
+void TurnierplanAnbindung::farben_neu_lesen()
 {
     for (SpielplanFenster *fenster : {m_form5, m_form6}) {
         if (fenster)

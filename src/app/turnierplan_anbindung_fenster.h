@@ -36,7 +36,7 @@ public:
     TForm12 &dateiwahl();
     TForm19 &stoppuhr();
     // A plan colour changed in the settings: every plan window shows it at once.
-    void farben_geaendert();
+    void farben_neu_lesen();
 
     // What the file choice does with a chosen results day; handed to it when it is built.
     std::function<void(const QString &name)> ergebnisliste_zeigen;
