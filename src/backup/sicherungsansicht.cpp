@@ -189,7 +189,7 @@ bool Sicherungsansicht::sichern(const Fortschritt &fortschritt)
     const Kopierergebnis ergebnis =
         Dir_lesen(m_zustand.daten_pfad, muster_manuell(), ziel, fortschritt);
     if (!ergebnis.ok()) {
-        m_plattform.fehler(ergebnis.fehler);
+        m_plattform.schreibfehler(ergebnis.fehler);
         return false;
     }
     // The set leaves out rosters and match days; the organiser must not take it for all data.
@@ -321,7 +321,7 @@ bool Sicherungsansicht::wiederherstellen(const QStringList &markierte,
     }
     zurueckgeholt(ergebnis.kopiert);
     if (!ergebnis.ok()) {
-        m_plattform.fehler(ergebnis.fehler);
+        m_plattform.schreibfehler(ergebnis.fehler);
         return false;
     }
     if (!ergebnis.kopiert.isEmpty())

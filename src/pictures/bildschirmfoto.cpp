@@ -69,6 +69,6 @@ void Bildschirmfoto::aufnehmen()
         return;
     }
     if (!jpeg_schreiben(fenster_bild(aufnahme, bereich.size()), jpg, m_qualitaet))
-        m_plattform.fehler(u"Das Bildschirmfoto konnte nicht gespeichert werden:\n%1"_s.arg(
+        m_plattform.schreibfehler(u"Das Bildschirmfoto konnte nicht gespeichert werden:\n%1"_s.arg(
             QDir::toNativeSeparators(jpg)));
 }

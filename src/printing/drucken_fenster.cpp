@@ -130,7 +130,7 @@ void TForm14::Button7Click()
     if (QFileInfo(pfad).suffix().isEmpty())
         pfad += u".pdf"_s;
     if (!adressliste_als_pdf(m_liste.seiten, pfad, m_drucker->pageLayout().pageSize()))
-        m_plattform.fehler(u"Die PDF-Datei konnte nicht geschrieben werden:\n"_s + pfad);
+        m_plattform.schreibfehler(u"Die PDF-Datei konnte nicht geschrieben werden:\n"_s + pfad);
 }
 
 void TForm14::closeEvent(QCloseEvent *ereignis)

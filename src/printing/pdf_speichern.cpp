@@ -23,6 +23,6 @@ void pdf_speichern(Plattform &plattform, const QString &vorschlag, const QList<D
     if (pfad.isEmpty())
         return;
     if (!seiten_als_pdf(seiten, pfad, QPageSize(QPageSize::A4), titel))
-        plattform.fehler(u"Die PDF-Datei konnte nicht geschrieben werden:\n"_s +
-                         QDir::toNativeSeparators(pfad));
+        plattform.schreibfehler(u"Die PDF-Datei konnte nicht geschrieben werden:\n"_s +
+                                QDir::toNativeSeparators(pfad));
 }

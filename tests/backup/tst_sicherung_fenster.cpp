@@ -265,7 +265,7 @@ private slots:
                      u"Beim Anlegen von "_s + zielordner + u"/ ist ein Fehler aufgetreten!"_s);
         } else {
             // Two files went before the one in the way, and the fields show the folders again.
-            QCOMPARE(a.plattform.meldungen.first().art, TestPlattform::Meldung::Fehler);
+            QCOMPARE(a.plattform.meldungen.first().art, TestPlattform::Meldung::Schreibfehler);
             QVERIFY(a.plattform.texte().first().contains(a.daten.pfad(u"x.dat"_s)));
             QCOMPARE(eintraege(zielordner),
                      (QStringList{u"aktuelle_Liste1.akt"_s, u"Vorlixn.opt"_s, u"x.dat"_s}));

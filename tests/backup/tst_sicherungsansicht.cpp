@@ -227,7 +227,7 @@ private slots:
                 QFile::remove(s.quelle);
         }));
         QCOMPARE(a.plattform.meldungen.size(), 1);
-        QCOMPARE(a.plattform.meldungen.first().art, TestPlattform::Meldung::Fehler);
+        QCOMPARE(a.plattform.meldungen.first().art, TestPlattform::Meldung::Schreibfehler);
         QCOMPARE(eintraege(a.sicherung.path()), QStringList{u"Vorlixn.opt"_s});
     }
 

@@ -181,15 +181,18 @@ private slots:
         QTest::addColumn<bool>("aufnahme_da");
         QTest::addColumn<QString>("meldung");
         QTest::addColumn<QRect>("fenster");
+        QTest::addColumn<int>("art");
         const QRect da(100, 50, 300, 200);
+        // A failed write is answered with "OK"; a failed capture wrote nothing.
         QTest::newRow("Ordner fehlt")
             << "fehlt/Tag1" << true << "Das Bildschirmfoto konnte nicht gespeichert werden:\n"
-            << da;
+            << da << int(TestPlattform::Meldung::Schreibfehler);
         QTest::newRow("keine Aufnahme")
-            << "Tag1" << false << "Der Bildschirm konnte nicht aufgenommen werden." << da;
+            << "Tag1" << false << "Der Bildschirm konnte nicht aufgenommen werden." << da
+            << int(TestPlattform::Meldung::Fehler);
         QTest::newRow("Fenster neben dem Schirm")
             << "Tag1" << false << "Der Bildschirm konnte nicht aufgenommen werden."
-            << QRect(2000, 50, 300, 200);
+            << QRect(2000, 50, 300, 200) << int(TestPlattform::Meldung::Fehler);
     }
     void fehler()
     {
@@ -197,6 +200,7 @@ private slots:
         QFETCH(bool, aufnahme_da);
         QFETCH(QString, meldung);
         QFETCH(QRect, fenster);
+        QFETCH(int, art);
         Foto f;
         f.fenster = fenster;
         if (!aufnahme_da && fenster.intersects(f.plattform.schirm))
@@ -206,7 +210,7 @@ private slots:
         f.foto.aufnehmen();
 
         QCOMPARE(f.plattform.meldungen.size(), 1);
-        QCOMPARE(f.plattform.meldungen[0].art, TestPlattform::Meldung::Fehler);
+        QCOMPARE(int(f.plattform.meldungen[0].art), art);
         QVERIFY(f.plattform.meldungen[0].text.startsWith(meldung));
         if (aufnahme_da)
             QVERIFY(f.plattform.meldungen[0].text.endsWith(

@@ -309,7 +309,7 @@ private slots:
         p.plattform.datei_antworten << ziel;
         QTest::mouseClick(f.Button7, Qt::LeftButton);
         QCOMPARE(p.plattform.meldungen.size(), 1);
-        QCOMPARE(p.plattform.meldungen[0].art, TestPlattform::Meldung::Fehler);
+        QCOMPARE(p.plattform.meldungen[0].art, TestPlattform::Meldung::Schreibfehler);
         QCOMPARE(p.plattform.meldungen[0].text,
                  u"Die PDF-Datei konnte nicht geschrieben werden:\n"_s + ziel);
     }
