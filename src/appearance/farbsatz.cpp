@@ -2,6 +2,7 @@
 
 #include "storage/sichere_datei.h"
 
+#include <QDir>
 #include <QFile>
 
 using namespace Qt::StringLiterals;
@@ -133,10 +134,12 @@ void farben_lesen(Tcolor1 &farben, const QString &daten_pfad)
         Farben_anlegen(farben, daten_pfad);
 }
 
-void farben_speichern(Tcolor1 &farben, const QString &daten_pfad)
+std::optional<QString> farben_speichern(Tcolor1 &farben, const QString &daten_pfad)
 {
-    if (!QFile::exists(pfad(daten_pfad)))
-        return;
-    if (!speicher::datei_ersetzen(pfad(daten_pfad), farben.bytes()))
-        Farben_anlegen(farben, daten_pfad);
+    const QString datei = pfad(daten_pfad);
+    if (!QFile::exists(datei) || speicher::datei_ersetzen(datei, farben.bytes()))
+        return std::nullopt;
+    Farben_anlegen(farben, daten_pfad);
+    return u"Die Farben wurden nicht gespeichert: Die Datei \"%1\" konnte nicht geschrieben "
+           u"werden."_s.arg(QDir::toNativeSeparators(datei));
 }

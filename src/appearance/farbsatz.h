@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 // The colour record "farben.frb": 3168 bytes of window colours, fonts and font sizes. The
 // program applies only a few colour fields; every other byte is kept as read and written back.
@@ -165,5 +166,5 @@ void farben_lesen(Tcolor1 &farben, const QString &daten_pfad);
 // defaults stay in memory.
 void Farben_anlegen(Tcolor1 &farben, const QString &daten_pfad);
 // Write the record over an existing file; no file, no write. A failed write creates the
-// defaults instead.
-void farben_speichern(Tcolor1 &farben, const QString &daten_pfad);
+// defaults instead and gives the German message naming the file.
+std::optional<QString> farben_speichern(Tcolor1 &farben, const QString &daten_pfad);

@@ -111,7 +111,9 @@ void TFarbe::Style_ButtonClick()
 
 void TFarbe::Button1Click()
 {
-    farben_speichern(m_zustand.farben, m_zustand.daten_pfad);
+    if (const std::optional<QString> fehler =
+            farben_speichern(m_zustand.farben, m_zustand.daten_pfad))
+        m_plattform.schreibfehler(*fehler);
     farben_lesen(m_zustand.farben, m_zustand.daten_pfad);
     close();
 }

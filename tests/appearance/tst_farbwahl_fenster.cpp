@@ -219,6 +219,29 @@ private slots:
         QVERIFY(!QFile::exists(p.pfad(u"Styledat.txt"_s)));
     }
 
+    void farben_im_schreibgeschuetzten_ordner()
+    {
+        Programm p;
+        TForm1 &haupt = p.starten();
+        haupt.befehl_ausfuehren(Befehl::farben);
+        TFarbe &f = *haupt.Farbe;
+        p.plattform.meldungen.clear(); // the start misses the help file
+        QByteArray vorher;
+        QVERIFY(speicher::datei_lesen(p.pfad(u"farben.frb"_s), vorher));
+        {
+            const Schreibschutz schutz(p.ordner.path());
+            QVERIFY(schutz.wirksam());
+            QTest::mouseClick(f.Button1, Qt::LeftButton);
+        }
+        QCOMPARE(p.plattform.texte(),
+                 QStringList{u"Die Farben wurden nicht gespeichert: Die Datei \""_s +
+                             p.pfad(u"farben.frb"_s) + u"\" konnte nicht geschrieben werden."_s});
+        QCOMPARE(p.plattform.meldungen.first().art, TestPlattform::Meldung::Schreibfehler);
+        QByteArray nachher;
+        QVERIFY(speicher::datei_lesen(p.pfad(u"farben.frb"_s), nachher));
+        QCOMPARE(nachher, vorher);
+    }
+
     void start_mit_gespeichertem_stil_data()
     {
         QTest::addColumn<QByteArray>("datei");
