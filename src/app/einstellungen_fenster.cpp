@@ -16,6 +16,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDir>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -66,6 +67,39 @@ TForm10::TForm10(Zustand &zustand, Plattform &plattform, QWidget *parent)
     hilfe_taste_einrichten(this, m_zustand, m_plattform);
 }
 
+// The settings tab's grid: a caption in the first column, its field in the second, a button
+// beside it in the third.
+struct TForm10::Raster
+{
+    QWidget *seite;
+    QGridLayout *gitter;
+    int zeile = 0;
+
+    explicit Raster(QWidget *s)
+        : seite(s)
+        , gitter(new QGridLayout(s))
+    {
+        gitter->setColumnStretch(1, 1);
+    }
+
+    // A caption whose label names its field for screen readers too.
+    void beschriftet(const QString &text, QWidget *feld, QWidget *rechts = nullptr)
+    {
+        gitter->addWidget(beschriftung_anlegen(seite, nullptr, text, feld), zeile, 0);
+        gitter->addWidget(feld, zeile, 1);
+        if (rechts)
+            gitter->addWidget(rechts, zeile, 2);
+        ++zeile;
+    }
+
+    QLineEdit *eingabe(const char *name) const
+    {
+        auto *feld = new QLineEdit(seite);
+        feld->setObjectName(name);
+        return feld;
+    }
+};
+
 void TForm10::oberflaeche_aufbauen()
 {
     auto *spalte = new QVBoxLayout(this);
@@ -77,40 +111,37 @@ void TForm10::oberflaeche_aufbauen()
     PageControl1->addTab(seite, u"Einstellungen"_s);
     spalte->addWidget(PageControl1, 1);
 
-    auto *raster = new QGridLayout(seite);
-    raster->setColumnStretch(1, 1);
-    int zeile = 0;
-    // A caption whose label names its field for screen readers too.
-    const auto beschriftet = [&](const QString &text, QWidget *feld, QWidget *rechts = nullptr) {
-        raster->addWidget(beschriftung_anlegen(seite, nullptr, text, feld), zeile, 0);
-        raster->addWidget(feld, zeile, 1);
-        if (rechts)
-            raster->addWidget(rechts, zeile, 2);
-        ++zeile;
-    };
-    const auto eingabe = [seite](const char *name) {
-        auto *feld = new QLineEdit(seite);
-        feld->setObjectName(name);
-        return feld;
-    };
+    Raster raster(seite);
+    namen_und_datum_aufbauen(raster);
+    farbzeilen_aufbauen(raster);
+    tonzeile_aufbauen(raster);
+    haken_aufbauen(raster);
+    spalte->addWidget(knopfleiste_aufbauen());
+    verbinden();
+}
 
-    Edit1 = eingabe("Edit1");
+void TForm10::namen_und_datum_aufbauen(Raster &raster)
+{
+    Edit1 = raster.eingabe("Edit1");
     Edit1->setMinimumWidth(320);
-    beschriftet(u"&Mannschaft 1"_s, Edit1);
-    Edit7 = eingabe("Edit7");
-    beschriftet(u"Mannschaft &2"_s, Edit7);
-    DateEdit1 = eingabe("DateEdit1");
+    raster.beschriftet(u"&Mannschaft 1"_s, Edit1);
+    Edit7 = raster.eingabe("Edit7");
+    raster.beschriftet(u"Mannschaft &2"_s, Edit7);
+    DateEdit1 = raster.eingabe("DateEdit1");
     DateEdit1->setPlaceholderText(u"TT.MM.JJJJ"_s);
-    m_kalender = werkzeugknopf(seite, "Kalender", u"…"_s, u"Kalender öffnen"_s);
+    m_kalender = werkzeugknopf(raster.seite, "Kalender", u"…"_s, u"Kalender öffnen"_s);
     kalender_einrichten();
-    beschriftet(u"&Datum"_s, DateEdit1, m_kalender);
+    raster.beschriftet(u"&Datum"_s, DateEdit1, m_kalender);
+}
 
+void TForm10::farbzeilen_aufbauen(Raster &raster)
+{
     const auto farbzeile = [&](const char *feld_name, const char *knopf_name, const QString &text,
                                speicher::FarbeFeld option) {
-        QLineEdit *feld = eingabe(feld_name);
+        QLineEdit *feld = raster.eingabe(feld_name);
         feld->setReadOnly(true);
-        QToolButton *wahl = werkzeugknopf(seite, knopf_name, u"…"_s, text + u" wählen"_s);
-        beschriftet(text, feld, wahl);
+        QToolButton *wahl = werkzeugknopf(raster.seite, knopf_name, u"…"_s, text + u" wählen"_s);
+        raster.beschriftet(text, feld, wahl);
         return Farbzeile{feld, wahl, option, 0};
     };
     m_farben = {farbzeile("Edit2", "SpeedButton1", u"Farbe Gruppe 1"_s, opt::farbe_gruppe1),
@@ -125,9 +156,12 @@ void TForm10::oberflaeche_aufbauen()
     SpeedButton3 = m_farben[1].knopf;
     SpeedButton2 = m_farben[2].knopf;
     SpeedButton4 = m_farben[3].knopf;
+}
 
-    Edit6 = pfadfeld_anlegen(seite, "Edit6", Pfadeingabe::nur_lesen);
-    auto *ton = new QWidget(seite);
+void TForm10::tonzeile_aufbauen(Raster &raster)
+{
+    Edit6 = pfadfeld_anlegen(raster.seite, "Edit6", Pfadeingabe::nur_lesen);
+    auto *ton = new QWidget(raster.seite);
     auto *ton_reihe = new QHBoxLayout(ton);
     ton_reihe->setContentsMargins(0, 0, 0, 0);
     SpeedButton5 = werkzeugknopf(ton, "SpeedButton5", u"…"_s, u"Wav-Datei wählen"_s);
@@ -136,24 +170,34 @@ void TForm10::oberflaeche_aufbauen()
     ton_reihe->addWidget(SpeedButton5);
     ton_reihe->addWidget(SpeedButton6);
     ton_reihe->addWidget(Button3);
-    beschriftet(u"Wav-Datei"_s, Edit6, ton);
+    raster.beschriftet(u"Wav-Datei"_s, Edit6, ton);
+}
 
-    CheckBox1 = haken(seite, "CheckBox1", u"Beim Turnierplanstart vorhandene Daten &einfügen."_s);
-    raster->addWidget(CheckBox1, zeile++, 0, 1, 3);
+void TForm10::haken_aufbauen(Raster &raster)
+{
+    CheckBox1 =
+        haken(raster.seite, "CheckBox1", u"Beim Turnierplanstart vorhandene Daten &einfügen."_s);
+    raster.gitter->addWidget(CheckBox1, raster.zeile++, 0, 1, 3);
     // The selection kind has no effect on the rest of the program; its boxes stay hidden.
-    CheckBox2 = haken(seite, "CheckBox2", u"Auswahl per Haken vor Person"_s);
-    CheckBox3 = haken(seite, "CheckBox3", u"Personen Auswahl mit 2 Listen"_s);
+    CheckBox2 = haken(raster.seite, "CheckBox2", u"Auswahl per Haken vor Person"_s);
+    CheckBox3 = haken(raster.seite, "CheckBox3", u"Personen Auswahl mit 2 Listen"_s);
     CheckBox2->hide();
     CheckBox3->hide();
-    raster->setRowStretch(zeile, 1);
+    raster.gitter->setRowStretch(raster.zeile, 1);
+}
 
+QFrame *TForm10::knopfleiste_aufbauen()
+{
     auto *leiste = new QFrame(this);
     leiste->setObjectName("Panel1");
     Button1 = knopf_anlegen(leiste, "Button1", u"&Speichern"_s);
     Button2 = knopf_anlegen(leiste, "Button2", u"&Beenden"_s);
     knopfreihe_anlegen({nullptr, Button1, Button2, nullptr}, leiste);
-    spalte->addWidget(leiste);
+    return leiste;
+}
 
+void TForm10::verbinden()
+{
     for (Farbzeile &zeile : m_farben)
         connect(zeile.knopf, &QToolButton::clicked, this, [this, &zeile] { farbe_waehlen(zeile); });
     connect(SpeedButton5, &QToolButton::clicked, this, &TForm10::SpeedButton5Click);

@@ -8,6 +8,7 @@
 
 class Plattform;
 class QCheckBox;
+class QFrame;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
@@ -69,7 +70,15 @@ private:
         TColor farbe;
     };
 
+    struct Raster;
+
     void oberflaeche_aufbauen();
+    void namen_und_datum_aufbauen(Raster &raster);
+    void farbzeilen_aufbauen(Raster &raster);
+    void tonzeile_aufbauen(Raster &raster);
+    void haken_aufbauen(Raster &raster);
+    QFrame *knopfleiste_aufbauen();
+    void verbinden();
     void kalender_einrichten();
     void platzieren();
     void fuellen();

@@ -154,6 +154,24 @@ QWidget *SpielplanFenster::kopf_aufbauen()
     auto *reihe = new QHBoxLayout(Panel2);
     reihe->setContentsMargins(6, QFontMetrics(schrift).height() + 10, 6, 4);
 
+    datum_und_uhrzeit_aufbauen(reihe, normal);
+    stoppuhr_aufbauen(reihe, schrift, normal);
+    groessen_aufbauen(reihe, normal);
+    tische_aufbauen(reihe, normal);
+    kopf_verbinden();
+
+    // A label sizes itself by its text; the row below the heading needs room too.
+    Panel2->setMinimumHeight(reihe->totalMinimumSize().height());
+
+    m_uhr_takt = new QTimer(this);
+    connect(m_uhr_takt, &QTimer::timeout, this, &SpielplanFenster::uhr_stellen);
+    m_uhr_takt->start(1000);
+    uhr_stellen();
+    return Panel2;
+}
+
+void SpielplanFenster::datum_und_uhrzeit_aufbauen(QHBoxLayout *reihe, const QFont &normal)
+{
     DateEdit1 = new QDateEdit(Panel2);
     DateEdit1->setObjectName("DateEdit1");
     DateEdit1->setAccessibleName(u"Datum"_s);
@@ -162,11 +180,17 @@ QWidget *SpielplanFenster::kopf_aufbauen()
     DateEdit1->setFont(normal);
     RxClock1 = beschriftung_anlegen(Panel2, "RxClock1", {});
     RxClock1->setAccessibleName(u"Uhrzeit"_s);
+    RxClock1->setFont(normal);
     reihe->addWidget(DateEdit1);
     reihe->addSpacing(12);
     reihe->addWidget(RxClock1);
     reihe->addStretch();
+}
 
+// The stopwatch's buttons around its time display, which is set in the heading's type.
+void SpielplanFenster::stoppuhr_aufbauen(QHBoxLayout *reihe, const QFont &schrift,
+                                         const QFont &normal)
+{
     SpeedButton1 = new QToolButton(Panel2);
     SpeedButton1->setObjectName("SpeedButton1");
     SpeedButton1->setText(u"Stopp&uhr"_s);
@@ -188,8 +212,13 @@ QWidget *SpielplanFenster::kopf_aufbauen()
     SpeedButton2->setToolTip(u"Stoppuhr zurücksetzen"_s);
     for (QWidget *teil : std::initializer_list<QWidget *>{SpeedButton1, Panel6, SpeedButton2})
         reihe->addWidget(teil);
+    SpeedButton1->setFont(normal);
+    SpeedButton2->setFont(normal);
     reihe->addSpacing(16);
+}
 
+void SpielplanFenster::groessen_aufbauen(QHBoxLayout *reihe, const QFont &normal)
+{
     schr_groesse = beschriftung_anlegen(Panel2, "schr_groesse", u"Schrift&größe"_s);
     RxSpinEdit3 = drehfeld("RxSpinEdit3", plan::kleinste_schriftgroesse, 72, Panel2);
     z_hoehe = beschriftung_anlegen(Panel2, "z_hoehe", u"&Zeilenhöhe"_s);
@@ -201,10 +230,10 @@ QWidget *SpielplanFenster::kopf_aufbauen()
         reihe->addWidget(label);
         reihe->addWidget(feld);
     }
-    for (QWidget *teil : std::initializer_list<QWidget *>{RxClock1, SpeedButton1, SpeedButton2})
-        teil->setFont(normal);
-    tische_aufbauen(reihe, normal);
+}
 
+void SpielplanFenster::kopf_verbinden()
+{
     connect(DateEdit1, &QDateEdit::dateChanged, this,
             [this](const QDate &datum) { m_plan->setze_datum(datum); });
     connect(RxSpinEdit3, &QSpinBox::valueChanged, this,
@@ -213,15 +242,6 @@ QWidget *SpielplanFenster::kopf_aufbauen()
             [this](int wert) { m_plan->zeilenhoehe_geaendert(wert); });
     connect(RxSpinEdit2, &Drehfeld::geklickt, this,
             [this](int schritte) { m_plan->zeilenhoehe_schritt(schritte, RxSpinEdit2->value()); });
-
-    // A label sizes itself by its text; the row below the heading needs room too.
-    Panel2->setMinimumHeight(reihe->totalMinimumSize().height());
-
-    m_uhr_takt = new QTimer(this);
-    connect(m_uhr_takt, &QTimer::timeout, this, &SpielplanFenster::uhr_stellen);
-    m_uhr_takt->start(1000);
-    uhr_stellen();
-    return Panel2;
 }
 
 QWidget *SpielplanFenster::gitter_aufbauen()

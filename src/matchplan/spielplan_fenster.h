@@ -98,6 +98,10 @@ private:
     void oberflaeche_aufbauen();
     void wiederherstellung_einrichten();
     QWidget *kopf_aufbauen();
+    void datum_und_uhrzeit_aufbauen(QHBoxLayout *reihe, const QFont &normal);
+    void stoppuhr_aufbauen(QHBoxLayout *reihe, const QFont &schrift, const QFont &normal);
+    void groessen_aufbauen(QHBoxLayout *reihe, const QFont &normal);
+    void kopf_verbinden();
     QWidget *gitter_aufbauen();
     QWidget *runden_aufbauen(QWidget *gitter);
     void tische_aufbauen(QHBoxLayout *reihe, const QFont &schrift);

@@ -74,7 +74,19 @@ QListWidget *TDualListDlg::liste(const char *objekt_name, QLabel *beschriftung)
 void TDualListDlg::oberflaeche_aufbauen()
 {
     auto *raster = new QGridLayout(this);
+    listen_aufbauen(raster);
+    raster->addLayout(verschiebeknoepfe_aufbauen(), 1, 1);
+    raster->addWidget(spielart_aufbauen(), 2, 0);
+    raster->addLayout(mannschaften_aufbauen(), 2, 2);
+    Button1 = knopf_anlegen(this, "Button1", u"Auswahl &laden"_s);
+    Button2 = knopf_anlegen(this, "Button2", u"Auswahl &speichern"_s);
+    Button3 = knopf_anlegen(this, "Button3", u"&Beenden"_s);
+    raster->addLayout(knopfreihe_anlegen({nullptr, Button1, Button2, Button3}), 3, 0, 1, 3);
+}
 
+// The two lists under their captions and counters, left and right.
+void TDualListDlg::listen_aufbauen(QGridLayout *raster)
+{
     auto *quell_beschriftung = new QLabel(u"Noch vorhandene Spieler"_s, this);
     quell_beschriftung->setObjectName("Label1");
     auto *ziel_beschriftung = new QLabel(u"Ausgewählte Spieler"_s, this);
@@ -96,7 +108,10 @@ void TDualListDlg::oberflaeche_aufbauen()
     raster->addLayout(ziel_kopf, 0, 2);
     raster->addWidget(SrcList, 1, 0);
     raster->addWidget(DstList, 1, 2);
+}
 
+QVBoxLayout *TDualListDlg::verschiebeknoepfe_aufbauen()
+{
     Button4 = knopf_anlegen(this, "Button4", u">"_s, u"Markierte Spieler auswählen"_s);
     Button5 = knopf_anlegen(this, "Button5", u">>"_s, u"Alle Spieler auswählen"_s);
     Button6 = knopf_anlegen(this, "Button6", u"<"_s, u"Markierte Spieler zurücknehmen"_s);
@@ -109,8 +124,11 @@ void TDualListDlg::oberflaeche_aufbauen()
         mitte->addWidget(verschieben);
     }
     mitte->addStretch();
-    raster->addLayout(mitte, 1, 1);
+    return mitte;
+}
 
+QWidget *TDualListDlg::spielart_aufbauen()
+{
     auto *spielart = new QWidget(this);
     auto *spielart_zeile = new QHBoxLayout(spielart);
     spielart_zeile->setContentsMargins(0, 0, 0, 0);
@@ -123,8 +141,11 @@ void TDualListDlg::oberflaeche_aufbauen()
     spielart_zeile->addWidget(RadioButton1);
     spielart_zeile->addWidget(RadioButton2);
     spielart_zeile->addStretch();
-    raster->addWidget(spielart, 2, 0);
+    return spielart;
+}
 
+QHBoxLayout *TDualListDlg::mannschaften_aufbauen()
+{
     auto *mannschaften = new QHBoxLayout;
     CheckBox1 = new QCheckBox(u"Mannschaft &1"_s, this);
     CheckBox1->setObjectName("CheckBox1");
@@ -135,12 +156,7 @@ void TDualListDlg::oberflaeche_aufbauen()
     mannschaften->addWidget(CheckBox1);
     mannschaften->addWidget(CheckBox2);
     mannschaften->addStretch();
-    raster->addLayout(mannschaften, 2, 2);
-
-    Button1 = knopf_anlegen(this, "Button1", u"Auswahl &laden"_s);
-    Button2 = knopf_anlegen(this, "Button2", u"Auswahl &speichern"_s);
-    Button3 = knopf_anlegen(this, "Button3", u"&Beenden"_s);
-    raster->addLayout(knopfreihe_anlegen({nullptr, Button1, Button2, Button3}), 3, 0, 1, 3);
+    return mannschaften;
 }
 
 void TDualListDlg::verbinden()

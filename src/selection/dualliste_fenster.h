@@ -7,10 +7,13 @@
 class Namensfelder;
 class Plattform;
 class QCheckBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 struct Zustand;
 
 // "Gruppen zusammenstellen": mirrors the two-list selection and passes every action to it.
@@ -44,6 +47,10 @@ public:
 
 private:
     void oberflaeche_aufbauen();
+    void listen_aufbauen(QGridLayout *raster);
+    QVBoxLayout *verschiebeknoepfe_aufbauen();
+    QWidget *spielart_aufbauen();
+    QHBoxLayout *mannschaften_aufbauen();
     void verbinden();
     QListWidget *liste(const char *objekt_name, QLabel *beschriftung);
     void spiegeln();
