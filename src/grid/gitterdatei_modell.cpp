@@ -1,5 +1,5 @@
-// The grid's file through its documented names: the file is read whole into a fresh result,
-// and the grid takes it over only when nothing in it was damaged.
+// The grid's file through SaveToFile, SaveToPath and LoadFromFile: the file is read whole
+// into a fresh result, and the grid takes it over only when nothing in it was damaged.
 #include "grid/filtergrid.h"
 #include "grid/gitterdatei.h"
 #include "storage/sichere_datei.h"
