@@ -8,6 +8,7 @@ function(vorlix_test name)
         set(ARG_TIMEOUT 120)
     endif()
     add_executable(${name} ${ARG_SOURCES})
+    vorlix_moc_eigene_quellen(${name})
     target_link_libraries(${name} PRIVATE Qt6::Test vorlix_testhilfe ${ARG_LIBS})
     # A test of windows compiles with the windows' headers, a test of logic with the logic's.
     set(schicht LOGIK)

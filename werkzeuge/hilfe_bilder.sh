@@ -3,7 +3,7 @@
 # in hilfe/bilder/. Windows that are not built yet are skipped. Usage: hilfe_bilder.sh [build folder]
 set -euo pipefail
 wurzel=$(cd "$(dirname "$0")/.." && pwd)
-bau=${1:-$wurzel/build/debug}
+bau=${1:-$wurzel/build/test}
 cmake --build "$bau" --target hilfe_bilder
 export ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=xcb
 xvfb-run -a -s "-screen 0 1280x1024x24" "$bau/werkzeuge/hilfe_bilder" "$wurzel/hilfe/bilder"
