@@ -25,6 +25,7 @@ int GitterModell::ColSetMaxWidths(bool readColInfo, bool ChangeFixCol, bool Stre
     const int alte_zeile = m_row;
     const int alte_spalte = m_col;
     const int alte_oberste = m_top_row;
+    const TGridRect alte_auswahl = m_selection;
     const int alte_fixed_cols = m_fixed_cols;
     if (ChangeFixCol)
         m_fixed_cols = 0;
@@ -82,6 +83,8 @@ int GitterModell::ColSetMaxWidths(bool readColInfo, bool ChangeFixCol, bool Stre
     m_aenderungs_modus = false;
     SetRow(alte_zeile);
     SetCol(alte_spalte);
+    // Putting the cursor back selects its cell; measuring must not select what nobody chose.
+    SetSelection(alte_auswahl);
     m_aenderungs_modus = vorher;
     return summe;
 }

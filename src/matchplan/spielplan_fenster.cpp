@@ -474,13 +474,8 @@ void SpielplanFenster::zeit_anzeigen(const QString &text, const QColor &farbe)
 
 void SpielplanFenster::breiten_anpassen()
 {
-    for (TFilterGrid *gitter : {FilterGrid1, FilterGrid2}) {
-        // Measuring puts the cursor back and selects its cell; standings nobody clicked into
-        // keep no selection, also in the saved file.
-        const TGridRect auswahl = gitter->Selection();
+    for (TFilterGrid *gitter : {FilterGrid1, FilterGrid2})
         gitter->ColSetMaxWidths(true, false, true);
-        gitter->SetSelection(auswahl);
-    }
 }
 
 void SpielplanFenster::uhr_stellen()

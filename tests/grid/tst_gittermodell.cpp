@@ -153,6 +153,20 @@ private slots:
         QCOMPARE(gitter.ColWidths(1), name + (frei - 19) / 2);
     }
 
+    void breiten_messen_laesst_auswahl_und_cursor()
+    {
+        GitterModell gitter;
+        gitter_fuellen(gitter, {{u"T"_s, u"Name"_s}, {u"1"_s, u"Anna"_s}, {u"2"_s, u"Jörg"_s}});
+        gitter.SetRow(2);
+        gitter.SetCol(1);
+        const TGridRect niemand{-1, -1, -1, -1};
+        gitter.SetSelection(niemand);
+        gitter.ColSetMaxWidths(true, false, true);
+        QCOMPARE(gitter.Row(), 2);
+        QCOMPARE(gitter.Col(), 1);
+        QCOMPARE(gitter.Selection(), niemand);
+    }
+
     void bearbeiten_meldet_jede_abweichung()
     {
         GitterModell gitter;
