@@ -53,12 +53,12 @@ void TForm7::oberflaeche_aufbauen()
     kopf->addWidget(Button3);
     spalte->addLayout(kopf);
 
-    nummernzeile = nummernzeile_anlegen({}, {}, u"N&r."_s, u"&Wiederholen"_s);
+    m_nummernzeile = nummernzeile_anlegen({}, {}, u"N&r."_s, u"&Wiederholen"_s);
     auto *nummern = new QHBoxLayout;
-    nummern->addWidget(nummernzeile.anzeige);
+    nummern->addWidget(m_nummernzeile.anzeige);
     nummern->addStretch();
     for (QWidget *teil : std::initializer_list<QWidget *>{
-             nummernzeile.beschriftung, nummernzeile.feld, nummernzeile.wiederholen})
+             m_nummernzeile.beschriftung, m_nummernzeile.feld, m_nummernzeile.wiederholen})
         nummern->addWidget(teil);
     spalte->addLayout(nummern);
 
@@ -89,7 +89,7 @@ void TForm7::oberflaeche_aufbauen()
             RadioButton2Click();
     });
     connect(Button3, &QPushButton::clicked, this, &TForm7::Button3Click);
-    connect(nummernzeile.wiederholen, &QPushButton::clicked, this, &TForm7::wiederholen);
+    connect(m_nummernzeile.wiederholen, &QPushButton::clicked, this, &TForm7::wiederholen);
     connect(&namensfelder(), &Namensfelder::auslosung_geaendert, this,
             &TForm7::nummer_der_gezeigten);
     connect(Button1, &QPushButton::clicked, this, &TForm7::close);
@@ -110,7 +110,7 @@ Mannschaft TForm7::gewaehlte_mannschaft() const
 
 void TForm7::nummer_der_gezeigten()
 {
-    nummer_zeigen(nummernzeile, gewaehlte_mannschaft());
+    nummer_zeigen(m_nummernzeile, gewaehlte_mannschaft());
 }
 
 void TForm7::RadioButton1Click()
@@ -134,7 +134,7 @@ void TForm7::Button3Click()
 
 void TForm7::wiederholen()
 {
-    if (const std::optional<quint32> nr = getippte_nummer(nummernzeile))
+    if (const std::optional<quint32> nr = getippte_nummer(m_nummernzeile))
         neu_mischen(nr);
 }
 

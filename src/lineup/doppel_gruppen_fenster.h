@@ -21,7 +21,7 @@ public:
     QRadioButton *RadioButton2 = nullptr;
     QPushButton *Button3 = nullptr;
     QPushButton *Button1 = nullptr;
-    Nummernzeile nummernzeile; // serves the team on show
+    Nummernzeile m_nummernzeile; // serves the team on show
 
 private:
     void oberflaeche_aufbauen();

@@ -45,7 +45,7 @@ void TForm8::oberflaeche_aufbauen()
         spalte->setObjectName(u"GroupBox%1"_s.arg(nr));
         auto *formular = new QFormLayout(spalte);
         // Only team 1's "Nr." has a mnemonic: "Nr." has no letter left for a second one.
-        Nummernzeile &zeile = nummernzeilen.at(nr - 1);
+        Nummernzeile &zeile = m_nummernzeilen.at(nr - 1);
         zeile =
             nummernzeile_anlegen(QString::number(nr), kopf + u' ', nr == 1 ? u"N&r."_s : u"Nr."_s,
                                  nr == 1 ? u"&Wiederholen"_s : u"Wieder&holen"_s);
@@ -92,7 +92,7 @@ void TForm8::mischen_erlauben()
 void TForm8::mischen_freigeben(bool frei)
 {
     for (QPushButton *knopf :
-         {Button3, Button4, nummernzeilen[0].wiederholen, nummernzeilen[1].wiederholen})
+         {Button3, Button4, m_nummernzeilen[0].wiederholen, m_nummernzeilen[1].wiederholen})
         knopf->setEnabled(frei);
 }
 

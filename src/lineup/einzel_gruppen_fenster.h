@@ -16,13 +16,13 @@ public:
     // the window.
     void mischen_erlauben();
 
-    QPushButton *Button3 = nullptr;            // "Gruppen neu mischen", team 1
-    QPushButton *Button4 = nullptr;            // "Gruppe neu mischen", team 2
-    QPushButton *Button1 = nullptr;            // "Speichern"
-    QPushButton *Button2 = nullptr;            // "Beenden"
-    QPushButton *Button5 = nullptr;            // "Löschen"
-    QPushButton *Button6 = nullptr;            // "Neu auswählen"
-    std::array<Nummernzeile, 2> nummernzeilen; // team 1, team 2
+    QPushButton *Button3 = nullptr;              // "Gruppen neu mischen", team 1
+    QPushButton *Button4 = nullptr;              // "Gruppe neu mischen", team 2
+    QPushButton *Button1 = nullptr;              // "Speichern"
+    QPushButton *Button2 = nullptr;              // "Beenden"
+    QPushButton *Button5 = nullptr;              // "Löschen"
+    QPushButton *Button6 = nullptr;              // "Neu auswählen"
+    std::array<Nummernzeile, 2> m_nummernzeilen; // team 1, team 2
 
 signals:
     // "Neu auswählen": the main window runs "Mitspieler festlegen".
@@ -30,7 +30,10 @@ signals:
 
 private:
     void oberflaeche_aufbauen();
-    Nummernzeile &zeile(Mannschaft mannschaft) { return nummernzeilen.at(nummer(mannschaft) - 1); }
+    Nummernzeile &zeile(Mannschaft mannschaft)
+    {
+        return m_nummernzeilen.at(nummer(mannschaft) - 1);
+    }
     void mischen_freigeben(bool frei);
     // A new draw of the team, with the given number or a new one.
     void neu_mischen(Mannschaft mannschaft, std::optional<quint32> saat = std::nullopt);

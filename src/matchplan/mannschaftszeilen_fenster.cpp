@@ -14,7 +14,7 @@ MannschaftsZeilen::MannschaftsZeilen(Spielplan &plan, QWidget *eltern)
     spalte->setContentsMargins(6, 2, 6, 2);
     spalte->setSpacing(0);
     for (auto [zeile, name] :
-         {std::pair{&zeile1, "Mannschaft1Zeile"}, {&zeile2, "Mannschaft2Zeile"}}) {
+         {std::pair{&m_zeile1, "Mannschaft1Zeile"}, {&m_zeile2, "Mannschaft2Zeile"}}) {
         *zeile = new QLabel(this);
         (*zeile)->setObjectName(name);
         QFont schrift = (*zeile)->font();
@@ -29,6 +29,6 @@ MannschaftsZeilen::MannschaftsZeilen(Spielplan &plan, QWidget *eltern)
 
 void MannschaftsZeilen::spiegeln()
 {
-    zeile1->setText(m_plan.mannschaft_zeile(Mannschaft::eins));
-    zeile2->setText(m_plan.mannschaft_zeile(Mannschaft::zwei));
+    m_zeile1->setText(m_plan.mannschaft_zeile(Mannschaft::eins));
+    m_zeile2->setText(m_plan.mannschaft_zeile(Mannschaft::zwei));
 }

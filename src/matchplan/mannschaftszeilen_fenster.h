@@ -14,8 +14,8 @@ class MannschaftsZeilen : public QWidget
 public:
     MannschaftsZeilen(Spielplan &plan, QWidget *eltern);
 
-    QLabel *zeile1 = nullptr;
-    QLabel *zeile2 = nullptr;
+    QLabel *m_zeile1 = nullptr;
+    QLabel *m_zeile2 = nullptr;
 
 private:
     void spiegeln();

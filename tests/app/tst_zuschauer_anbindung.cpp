@@ -115,9 +115,9 @@ private slots:
         const QString zeile =
             u"Grün-Weiß: 0 Spiele gewonnen, 3 Punkte, %1 Spiele offen"_s.arg(doppel ? 3 : 15);
         QCOMPARE(z->m_mannschaft1->text(), zeile);
-        QCOMPARE(plan->m_mannschaftszeilen->zeile1->text(), zeile);
+        QCOMPARE(plan->m_mannschaftszeilen->m_zeile1->text(), zeile);
         QCOMPARE(
-            plan->m_mannschaftszeilen->zeile2->text(),
+            plan->m_mannschaftszeilen->m_zeile2->text(),
             u"Mannschaft 2: 1 Spiel gewonnen, 5 Punkte, %1 Spiele offen"_s.arg(doppel ? 3 : 15));
         // The team lines stand between the standings and the matrix.
         QCOMPARE(plan->m_mannschaftszeilen->y(), plan->FilterGrid1->geometry().bottom() + 1);

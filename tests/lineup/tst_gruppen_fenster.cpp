@@ -129,8 +129,8 @@ private slots:
         p.plattform.saaten << 111 << 222;
         einzel_gruppen_anzeigen(p.zustand, p.plattform, p.form8.namensfelder());
         p.form8.zeigen();
-        TForm8::Nummernzeile &team1 = p.form8.nummernzeilen[0];
-        TForm8::Nummernzeile &team2 = p.form8.nummernzeilen[1];
+        TForm8::Nummernzeile &team1 = p.form8.m_nummernzeilen[0];
+        TForm8::Nummernzeile &team2 = p.form8.m_nummernzeilen[1];
         QCOMPARE(team1.anzeige->text(), u"Auslosung Nr. 111"_s);
         QCOMPARE(team2.anzeige->text(), u"Auslosung Nr. 222"_s);
         const QStringList erste = Programm::texte(p.form8, 1, 6);
@@ -173,7 +173,7 @@ private slots:
         p.form7.zeigen();
         klicken(&p.form7, "RadioButton2");
         klicken(&p.form7, "RadioButton1");
-        QLabel *anzeige = p.form7.nummernzeile.anzeige;
+        QLabel *anzeige = p.form7.m_nummernzeile.anzeige;
         QCOMPARE(anzeige->text(), QString());
 
         p.plattform.saat = 48213;
@@ -192,7 +192,7 @@ private slots:
         klicken(&p.form7, "RadioButton1");
         QCOMPARE(anzeige->text(), u"Auslosung Nr. 5"_s);
 
-        tippen(p.form7.nummernzeile.feld, u"48213"_s);
+        tippen(p.form7.m_nummernzeile.feld, u"48213"_s);
         klicken(&p.form7, "Wiederholen");
         QCOMPARE(Programm::texte(p.form7, 1, 8), paare);
         QCOMPARE(anzeige->text(), u"Auslosung Nr. 48213"_s);
