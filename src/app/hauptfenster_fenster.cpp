@@ -364,7 +364,7 @@ void TForm1::adressen_drucken()
 void TForm1::daten_sichern()
 {
     // Built anew at each opening; it deletes itself when closed.
-    auto *fenster = new TBack5(m_zustand, m_plattform, this);
+    auto *fenster = new TBack5(m_zustand, m_plattform, m_sicherung, this);
     connect(fenster, &QDialog::finished, this, [this] {
         titel_setzen();
         startseite_einblenden();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/befehle.h"
+#include "backup/sicherungsstand.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -111,6 +112,8 @@ private:
 
     Zustand &m_zustand;
     Plattform &m_plattform;
+    // The backup window is built anew at each opening; what it keeps lives here.
+    Sicherungsstand m_sicherung;
     QHash<Befehl, std::function<void()>> m_befehle;
     QTimer *m_uhr_takt = nullptr;
     bool m_taskleiste_gemeldet = false;

@@ -50,10 +50,10 @@ void text_setzen(QLineEdit *feld, const QString &text)
 
 } // namespace
 
-TBack5::TBack5(Zustand &zustand, Plattform &plattform, QWidget *parent)
+TBack5::TBack5(Zustand &zustand, Plattform &plattform, Sicherungsstand &stand, QWidget *parent)
     : QDialog(parent)
     , m_zustand(zustand)
-    , m_ansicht(zustand, plattform)
+    , m_ansicht(zustand, plattform, stand)
 {
     setObjectName("Back5");
     setAttribute(Qt::WA_DeleteOnClose);

@@ -27,7 +27,8 @@ class TBack5 : public QDialog
     Q_OBJECT
 
 public:
-    TBack5(Zustand &zustand, Plattform &plattform, QWidget *parent = nullptr);
+    TBack5(Zustand &zustand, Plattform &plattform, Sicherungsstand &stand,
+           QWidget *parent = nullptr);
 
     // Reads the options and opens on the backup tab.
     void oeffnen();

@@ -71,10 +71,12 @@ QStringList stamm_dateien(const QString &ordner, const QString &stamm)
     return namen;
 }
 
-Sicherungsansicht::Sicherungsansicht(Zustand &zustand, Plattform &plattform, QObject *parent)
+Sicherungsansicht::Sicherungsansicht(Zustand &zustand, Plattform &plattform, Sicherungsstand &stand,
+                                     QObject *parent)
     : QObject(parent)
     , m_zustand(zustand)
     , m_plattform(plattform)
+    , m_stand(stand)
 {
 }
 
@@ -145,7 +147,7 @@ void Sicherungsansicht::datum_anfuegen()
 {
     if (!pfad_speichern(m_ziel))
         return;
-    m_zustand.sicherung_datiert = true;
+    m_stand.datiert = true;
     m_ziel = mit_trenner(m_ziel) + datumsordner_name(m_plattform.jetzt().date());
     emit geaendert();
 }
@@ -180,7 +182,7 @@ bool Sicherungsansicht::sichern(const Fortschritt &fortschritt)
         emit geaendert();
     }
     const QString ziel = mit_trenner(m_ziel);
-    if (!m_zustand.sicherung_datiert && !pfad_speichern(ziel))
+    if (!m_stand.datiert && !pfad_speichern(ziel))
         return false;
     if (!verz_anl(ziel)) {
         m_plattform.information(anlegefehler_text(ziel));
@@ -204,8 +206,8 @@ bool Sicherungsansicht::sichern(const Fortschritt &fortschritt)
 void Sicherungsansicht::beenden()
 {
     if (m_seite == Seite::wiederherstellung)
-        m_zustand.sicherung_datiert = true;
-    if (!m_zustand.sicherung_datiert)
+        m_stand.datiert = true;
+    if (!m_stand.datiert)
         pfad_speichern(m_ziel);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "backup/kopieren.h"
+#include "backup/sicherungsstand.h"
 
 #include <QObject>
 #include <QString>
@@ -20,7 +21,8 @@ public:
     enum class Seite { sicherung, wiederherstellung };
     enum class Modus { einzeln, namensgleich, selektiert };
 
-    Sicherungsansicht(Zustand &zustand, Plattform &plattform, QObject *parent = nullptr);
+    Sicherungsansicht(Zustand &zustand, Plattform &plattform, Sicherungsstand &stand,
+                      QObject *parent = nullptr);
 
     Seite seite() const { return m_seite; }
     QString titel() const;
@@ -79,6 +81,7 @@ private:
 
     Zustand &m_zustand;
     Plattform &m_plattform;
+    Sicherungsstand &m_stand;
     Seite m_seite = Seite::sicherung;
     bool m_auto_sicherung = false;
     QString m_quelle;

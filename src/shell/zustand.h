@@ -31,9 +31,6 @@ struct Zustand
     QString grp_datei;
     QString listen_datum;
     qint32 pool_anzahl = 0;
-    // Set by "Datum anfügen" or by leaving the restore tab: from then on the backup window no
-    // longer stores its target field as the backup folder.
-    bool sicherung_datiert = false;
     qint32 taskleiste_hoehe = 0;
     qint32 taskleiste_fest = 0;
 

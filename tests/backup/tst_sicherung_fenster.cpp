@@ -35,6 +35,8 @@ class TstSicherungFenster : public QObject
         TestOrdner daten;
         TestPlattform plattform;
         QTemporaryDir sicherung;
+        // Kept across openings, as the main window keeps it.
+        Sicherungsstand stand;
         QWidget eltern;
 
         Aufbau()
@@ -46,7 +48,7 @@ class TstSicherungFenster : public QObject
         // A new window as the main window builds it at each opening.
         TBack5 *oeffnen()
         {
-            auto *fenster = new TBack5(daten.zustand, plattform, &eltern);
+            auto *fenster = new TBack5(daten.zustand, plattform, stand, &eltern);
             fenster->oeffnen();
             return fenster;
         }
@@ -391,6 +393,29 @@ private slots:
         QTest::mouseClick(haupt.findChild<QToolButton *>(u"SpeedButton7"_s), Qt::LeftButton);
         QCOMPARE(haupt.findChildren<TBack5 *>().size(), 1);
         QVERIFY(haupt.findChild<TBack5 *>() != nullptr);
+    }
+
+    // The main window builds the window anew but keeps the dated mark for the next opening.
+    void datum_gilt_ueber_die_oeffnungen_des_hauptfensters()
+    {
+        Aufbau a;
+        const QString basis = a.sicherung.filePath(u"basis"_s);
+        a.pfad_setzen(basis);
+        TForm1 haupt(a.daten.zustand, a.plattform);
+        auto *knopf = haupt.findChild<QToolButton *>(u"SpeedButton7"_s);
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        QPointer<TBack5> f = haupt.findChild<TBack5 *>();
+        QTest::mouseClick(f->Button4, Qt::LeftButton);
+        QTest::mouseClick(f->Button2, Qt::LeftButton);
+        QTRY_VERIFY(!f);
+
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        f = haupt.findChild<TBack5 *>();
+        QCOMPARE(f->Edit2->text(), basis);
+        tippen(f->Edit2, a.sicherung.filePath(u"anders"_s));
+        QTest::mouseClick(f->Button2, Qt::LeftButton);
+        QTRY_VERIFY(!f);
+        QCOMPARE(a.gespeicherter_pfad(), basis);
     }
 
     void beenden_sichert_automatisch()

@@ -33,7 +33,8 @@ class TstSicherungsansicht : public QObject
         TestOrdner daten;
         TestPlattform plattform;
         QTemporaryDir sicherung;
-        Sicherungsansicht ansicht{daten.zustand, plattform};
+        Sicherungsstand stand;
+        Sicherungsansicht ansicht{daten.zustand, plattform, stand};
 
         Aufbau()
         {
@@ -165,7 +166,7 @@ private slots:
         if (schritt == u"datum"_s) {
             a.ansicht.datum_anfuegen();
             QCOMPARE(a.ansicht.ziel(), lang);
-            QVERIFY(!a.daten.zustand.sicherung_datiert);
+            QVERIFY(!a.stand.datiert);
         } else if (schritt == u"haken"_s) {
             a.ansicht.auto_sicherung_schalten(true);
             QVERIFY(!a.ansicht.auto_sicherung());
@@ -278,7 +279,7 @@ private slots:
         a.ansicht.sicherung_zeigen();
         a.ansicht.wiederherstellung_zeigen();
         a.ansicht.beenden();
-        QVERIFY(a.daten.zustand.sicherung_datiert);
+        QVERIFY(a.stand.datiert);
         a.ansicht.oeffnen();
         a.ansicht.ziel_getippt(u"/woanders"_s);
         a.ansicht.beenden();

@@ -212,7 +212,8 @@ const QList<Dateiart> &dateiarten()
         {"Datensicherung", u"Sicherung/aktuelle_Liste1.akt"_s,
          [](Umgebung &u, int f) {
              sichern(u, f, [&u] {
-                 Sicherungsansicht ansicht(u.zustand, u.plattform);
+                 Sicherungsstand stand;
+                 Sicherungsansicht ansicht(u.zustand, u.plattform, stand);
                  ansicht.oeffnen();
                  ansicht.ziel_getippt(u.zustand.pfad(u"Sicherung"_s));
                  ansicht.sichern({});
@@ -243,7 +244,8 @@ const QList<Dateiart> &dateiarten()
                  listen_datei_schreiben(u.zustand.pfad(u"Sicherung/"_s + name), {text(2)}, true);
                  return;
              }
-             Sicherungsansicht ansicht(u.zustand, u.plattform);
+             Sicherungsstand stand;
+             Sicherungsansicht ansicht(u.zustand, u.plattform, stand);
              ansicht.oeffnen();
              ansicht.wiederherstellung_zeigen();
              ansicht.rueck_ordner_gewaehlt(u.zustand.pfad(u"Sicherung"_s));
