@@ -21,35 +21,35 @@ namespace {
 std::unique_ptr<TFilterGrid> plan_gitter(int zeilen, int spalten, int hoehe = 600)
 {
     auto gitter = std::make_unique<TFilterGrid>();
-    TFilterGrid &g = *gitter;
-    g.modell().SetColCount(spalten);
-    g.modell().SetRowCount(zeilen);
+    GitterModell &g = gitter->modell();
+    g.SetColCount(spalten);
+    g.SetRowCount(zeilen);
     for (int c = 0; c < spalten; ++c) {
-        g.modell().SetCells(c, 0, u"Spalte %1"_s.arg(c));
-        g.modell().ColInfoC(c)->DatAlign = c == 0 ? 36 : 38;
+        g.SetCells(c, 0, u"Spalte %1"_s.arg(c));
+        g.ColInfoC(c)->DatAlign = c == 0 ? 36 : 38;
     }
     for (int r = 1; r < zeilen; ++r) {
-        g.modell().SetCells(0, r, u"Müller, Anna %1"_s.arg(r));
+        g.SetCells(0, r, u"Müller, Anna %1"_s.arg(r));
         for (int c = 1; c < spalten; ++c)
-            g.modell().SetCells(c, r, QString::number((r * 7 + c * 3) % 11));
+            g.SetCells(c, r, QString::number((r * 7 + c * 3) % 11));
     }
-    g.modell().SetColWidths(0, 140);
+    g.SetColWidths(0, 140);
     // The matrix rule where the grid is shaped like the matrix, else the standings rule.
     const Planfarben farben{clWindow, 0x00D2D2FF, 0x00FFD2D2, 0x00BEBEBE};
     const bool matrix = spalten == 11;
-    g.modell().SelectRowColor = matrix ? matrix_auswahlfarbe : tabelle_auswahlfarbe;
-    g.modell().RowColorProc = [farben, matrix](GitterModell &gitter, qint32 &, QPainter &maler,
-                                               int aCol, int aRow, int zustand) {
+    g.SelectRowColor = matrix ? matrix_auswahlfarbe : tabelle_auswahlfarbe;
+    g.RowColorProc = [farben, matrix](GitterModell &gitter, qint32 &, QPainter &maler, int aCol,
+                                      int aRow, int zustand) {
         const bool markiert = zelle_markiert(gitter, aRow, zustand);
         zellfarben_anwenden(maler, matrix ? matrix_zellfarben(farben, 4, aCol, aRow, markiert)
                                           : tabellen_zellfarben(farben, aCol, aRow, markiert));
     };
-    g.modell().TypObjectProc = [](GitterModell &, qint32 &, QPainter &maler, int, int, QRect &rect,
-                                  const QString &s, int) {
+    g.TypObjectProc = [](GitterModell &, qint32 &, QPainter &maler, int, int, QRect &rect,
+                         const QString &s, int) {
         maler.drawText(rect, s);
     };
-    g.resize(900, hoehe);
-    g.show();
+    gitter->resize(900, hoehe);
+    gitter->show();
     return gitter;
 }
 

@@ -258,12 +258,12 @@ QWidget *SpielplanFenster::gitter_aufbauen()
     FilterGrid2->setObjectName("FilterGrid2");
     FilterGrid2->setAccessibleName(u"Ergebnisse"_s);
     // Teams told apart by colour and the cells beyond N plainly locked, over the grid's drawing.
-    FilterGrid1->modell().SelectRowColor = tabelle_auswahlfarbe;
-    FilterGrid2->modell().SelectRowColor = matrix_auswahlfarbe;
-    FilterGrid1->modell().RowColorProc =
-        std::bind_front(&SpielplanFenster::FilterGrid1RowColorProc, this);
-    FilterGrid2->modell().RowColorProc =
-        std::bind_front(&SpielplanFenster::FilterGrid2RowColorProc, this);
+    GitterModell &tabelle = FilterGrid1->modell();
+    GitterModell &matrix = FilterGrid2->modell();
+    tabelle.SelectRowColor = tabelle_auswahlfarbe;
+    matrix.SelectRowColor = matrix_auswahlfarbe;
+    tabelle.RowColorProc = std::bind_front(&SpielplanFenster::FilterGrid1RowColorProc, this);
+    matrix.RowColorProc = std::bind_front(&SpielplanFenster::FilterGrid2RowColorProc, this);
     // A click takes the current cell over again, as a changed keystroke does.
     connect(FilterGrid2, &QAbstractItemView::clicked, this,
             [this] { m_plan->FilterGrid2Change(); });
@@ -322,9 +322,10 @@ void SpielplanFenster::runden_zeigen()
 
 void SpielplanFenster::rundenspiel_waehlen(int spalte, int zeile)
 {
-    FilterGrid2->modell().SetCol(spalte);
-    FilterGrid2->modell().SetRow(zeile);
-    FilterGrid2->modell().SelectCells(spalte, zeile);
+    GitterModell &matrix = FilterGrid2->modell();
+    matrix.SetCol(spalte);
+    matrix.SetRow(zeile);
+    matrix.SelectCells(spalte, zeile);
     FilterGrid2->setFocus();
 }
 

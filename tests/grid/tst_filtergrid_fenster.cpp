@@ -12,16 +12,17 @@ namespace {
 
 void fuellen(TFilterGrid &gitter)
 {
-    gitter.modell().SetFixedCols(0);
-    gitter.modell().SetColCount(3);
-    gitter.modell().SetRowCount(4);
+    GitterModell &modell = gitter.modell();
+    modell.SetFixedCols(0);
+    modell.SetColCount(3);
+    modell.SetRowCount(4);
     const QStringList titel{u"Name"_s, u"Punkte"_s, u"Ort"_s};
     for (int c = 0; c < 3; ++c)
-        gitter.modell().SetCells(c, 0, titel[c]);
+        modell.SetCells(c, 0, titel[c]);
     const QStringList namen{u"Bernd"_s, u"Anna"_s, u"Carla"_s};
     for (int r = 1; r < 4; ++r) {
-        gitter.modell().SetCells(0, r, namen[r - 1]);
-        gitter.modell().SetCells(1, r, QString::number(r * 3 % 4));
+        modell.SetCells(0, r, namen[r - 1]);
+        modell.SetCells(1, r, QString::number(r * 3 % 4));
     }
 }
 

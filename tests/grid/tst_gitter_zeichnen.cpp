@@ -18,20 +18,21 @@ constexpr TColor ocker = 0x4080C0;
 // Three data rows under a title row, one title column; the cursor stands on (1, 1).
 void aufbauen(TFilterGrid &gitter)
 {
-    gitter.modell().SetColCount(4);
-    gitter.modell().SetRowCount(4);
-    gitter.modell().SetFixedCols(1);
-    gitter.modell().SetFixedRows(1);
-    gitter.modell().SetDefaultRowHeight(24);
+    GitterModell &modell = gitter.modell();
+    modell.SetColCount(4);
+    modell.SetRowCount(4);
+    modell.SetFixedCols(1);
+    modell.SetFixedRows(1);
+    modell.SetDefaultRowHeight(24);
     for (int c = 0; c < 4; ++c)
-        gitter.modell().SetColWidths(c, 90);
-    gitter.modell().SetColor(ocker);
+        modell.SetColWidths(c, 90);
+    modell.SetColor(ocker);
     gitter.GradientStartColor = clWhite;
     gitter.GradientEndColor = 0x808080;
     Schrift schrift;
     schrift.font = QFont(u"DejaVu Sans"_s, 9);
     schrift.Color = clBlack;
-    gitter.modell().SetFont(schrift);
+    modell.SetFont(schrift);
     gitter.resize(400, 160);
     gitter.show();
 }
