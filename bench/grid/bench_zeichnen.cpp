@@ -21,7 +21,7 @@ namespace {
 std::unique_ptr<TFilterGrid> plan_gitter(int zeilen, int spalten, int hoehe = 600)
 {
     auto gitter = std::make_unique<TFilterGrid>();
-    TFilterGrid &g = *gitter;
+    GitterModell &g = gitter->modell();
     g.SetColCount(spalten);
     g.SetRowCount(zeilen);
     for (int c = 0; c < spalten; ++c) {
@@ -48,8 +48,8 @@ std::unique_ptr<TFilterGrid> plan_gitter(int zeilen, int spalten, int hoehe = 60
                          const QString &s, int) {
         maler.drawText(rect, s);
     };
-    g.resize(900, hoehe);
-    g.show();
+    gitter->resize(900, hoehe);
+    gitter->show();
     return gitter;
 }
 

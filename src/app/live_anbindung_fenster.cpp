@@ -117,6 +117,6 @@ QJsonObject LiveAnbindung::stand() const
              : uhr.aktuelles_planfenster();
     Tagesstand tag = tagesstand(plan, uhr.anzeige(art), m_plattform.jetzt().date());
     if (plan)
-        tag.runden = live_runden(*plan, *m_gefolgt->FilterGrid2);
+        tag.runden = live_runden(*plan, m_gefolgt->FilterGrid2->modell());
     return stand_objekt(tag);
 }

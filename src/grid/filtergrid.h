@@ -302,6 +302,21 @@ public:
     // The change notification: the view's, then OnChange.
     void Change();
 
+    // Guards bulk changes so the view hears of them once.
+    class Sammlung
+    {
+    public:
+        explicit Sammlung(GitterModell &gitter)
+            : m_gitter(gitter)
+        {
+            ++m_gitter.m_sammel_tiefe;
+        }
+        ~Sammlung();
+
+    private:
+        GitterModell &m_gitter;
+    };
+
 protected:
     void melde_zelle(int aCol, int aRow);
     void melde_alles();
@@ -328,21 +343,6 @@ protected:
 
     // Takes over a grid file read without damage.
     void datei_uebernehmen(GitterdateiErgebnis &ergebnis, bool aRowSelect);
-
-    // Guards bulk changes so the view hears of them once.
-    class Sammlung
-    {
-    public:
-        explicit Sammlung(GitterModell &gitter)
-            : m_gitter(gitter)
-        {
-            ++m_gitter.m_sammel_tiefe;
-        }
-        ~Sammlung();
-
-    private:
-        GitterModell &m_gitter;
-    };
 
 private:
     Zellen m_zellen;

@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 
 TFilterGrid::TFilterGrid(QWidget *eltern)
     : QTableView(eltern)
-    , m_adapter(new GitterAdapter(*this, this))
+    , m_adapter(new GitterAdapter(m_modell, this))
 {
     setObjectName(u"FilterGrid"_s);
     setAccessibleName(u"Tabelle"_s);
@@ -28,7 +28,7 @@ TFilterGrid::TFilterGrid(QWidget *eltern)
                     QAbstractItemView::AnyKeyPressed);
     setItemDelegate(new GitterZeichner(*this, this));
     setModel(m_adapter);
-    setze_anzeige(m_adapter);
+    m_modell.setze_anzeige(m_adapter);
     connect(m_adapter, &GitterAdapter::darstellung_geaendert, this,
             &TFilterGrid::darstellung_uebernehmen);
     connect(m_adapter, &GitterAdapter::cursor_bewegt, this, &TFilterGrid::cursor_uebernehmen);
@@ -50,14 +50,14 @@ void TFilterGrid::setze_plattform(Plattform *plattform)
 {
     m_plattform = plattform;
     if (plattform)
-        setze_heute([plattform] { return plattform->jetzt().date(); });
+        m_modell.setze_heute([plattform] { return plattform->jetzt().date(); });
     else
-        setze_heute({});
+        m_modell.setze_heute({});
 }
 
 TFilterGrid::~TFilterGrid()
 {
-    setze_anzeige(nullptr);
+    m_modell.setze_anzeige(nullptr);
     setModel(nullptr);
     delete m_adapter;
 }
@@ -66,21 +66,22 @@ void TFilterGrid::darstellung_uebernehmen()
 {
     // Only sizes that differ are handed on: every section the header resizes costs it a pass
     // over all rows, and a new default size resizes every section.
-    if (verticalHeader()->defaultSectionSize() != DefaultRowHeight())
-        verticalHeader()->setDefaultSectionSize(DefaultRowHeight());
-    for (int c = 0; c < ColCount(); ++c)
-        setColumnWidth(c, std::max(ColWidths(c), 0));
-    for (int r = 0; r < RowCount(); ++r) {
-        const int hoehe = std::max(RowHeights(r), 0);
+    if (verticalHeader()->defaultSectionSize() != m_modell.DefaultRowHeight())
+        verticalHeader()->setDefaultSectionSize(m_modell.DefaultRowHeight());
+    for (int c = 0; c < m_modell.ColCount(); ++c)
+        setColumnWidth(c, std::max(m_modell.ColWidths(c), 0));
+    for (int r = 0; r < m_modell.RowCount(); ++r) {
+        const int hoehe = std::max(m_modell.RowHeights(r), 0);
         if (rowHeight(r) != hoehe)
             setRowHeight(r, hoehe);
     }
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Highlight, farbe_zu_qcolor(SelectRowColor));
-    const QColor grund = farbe_zu_qcolor(Color());
+    palette.setColor(QPalette::Highlight, farbe_zu_qcolor(m_modell.SelectRowColor));
+    const QColor grund = farbe_zu_qcolor(m_modell.Color());
     palette.setColor(QPalette::Base, grund);
     // The cell editor writes in the palette's text colour on the grid colour.
-    palette.setColor(QPalette::Text, lesbare_schrift(grund, farbe_zu_qcolor(Font().Color)));
+    palette.setColor(QPalette::Text,
+                     lesbare_schrift(grund, farbe_zu_qcolor(m_modell.Font().Color)));
     setPalette(palette);
     cursor_uebernehmen();
     viewport()->update();
@@ -91,14 +92,14 @@ void TFilterGrid::cursor_uebernehmen()
     if (m_gleicht_ab)
         return;
     m_gleicht_ab = true;
-    setSelectionBehavior(goRowSelect() ? QAbstractItemView::SelectRows
-                                       : QAbstractItemView::SelectItems);
-    const QModelIndex aktuell = m_adapter->index(Row(), Col());
+    setSelectionBehavior(m_modell.goRowSelect() ? QAbstractItemView::SelectRows
+                                                : QAbstractItemView::SelectItems);
+    const QModelIndex aktuell = m_adapter->index(m_modell.Row(), m_modell.Col());
     if (currentIndex() != aktuell) {
         selectionModel()->setCurrentIndex(aktuell, QItemSelectionModel::NoUpdate);
         scrollTo(aktuell); // the grid moved the cursor itself, so show where it went
     }
-    const TGridRect auswahl = Selection();
+    const TGridRect auswahl = m_modell.Selection();
     if (auswahl.Top < 0 || auswahl.Left < 0) {
         selectionModel()->clearSelection();
     } else {
@@ -114,21 +115,22 @@ void TFilterGrid::currentChanged(const QModelIndex &aktuell, const QModelIndex &
     QTableView::currentChanged(aktuell, vorher);
     if (m_gleicht_ab || !aktuell.isValid())
         return;
-    const bool titel = aktuell.row() < FixedRows() || aktuell.column() < FixedCols();
-    if (titel || !zelle_waehlbar(aktuell.column(), aktuell.row())) {
+    const bool titel =
+        aktuell.row() < m_modell.FixedRows() || aktuell.column() < m_modell.FixedCols();
+    if (titel || !m_modell.zelle_waehlbar(aktuell.column(), aktuell.row())) {
         cursor_uebernehmen(); // title cells and refused cells: back to where the grid stands
         return;
     }
     m_gleicht_ab = true;
-    SetRow(aktuell.row());
-    SetCol(aktuell.column());
+    m_modell.SetRow(aktuell.row());
+    m_modell.SetCol(aktuell.column());
     m_gleicht_ab = false;
     cursor_uebernehmen();
 }
 
 bool TFilterGrid::edit(const QModelIndex &index, EditTrigger ausloeser, QEvent *ereignis)
 {
-    if (!goEditing() && ausloeser != QAbstractItemView::AllEditTriggers)
+    if (!m_modell.goEditing() && ausloeser != QAbstractItemView::AllEditTriggers)
         return false;
     return QTableView::edit(index, ausloeser, ereignis);
 }
@@ -136,7 +138,7 @@ bool TFilterGrid::edit(const QModelIndex &index, EditTrigger ausloeser, QEvent *
 void TFilterGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hinweis)
 {
     QTableView::closeEditor(editor, hinweis);
-    editieren_endet();
+    m_modell.editieren_endet();
 }
 
 void TFilterGrid::editor_schliessen()
@@ -155,21 +157,22 @@ void TFilterGrid::mousePressEvent(QMouseEvent *ereignis)
     QTableView::mousePressEvent(ereignis);
     const QPoint punkt = ereignis->position().toPoint();
     const QModelIndex zelle = indexAt(punkt);
-    const bool gezaehlt = !NoInherited;
+    const bool gezaehlt = !m_modell.NoInherited;
     bool im_titel = false;
-    if (zelle.isValid() && zelle.row() < FixedRows()) {
+    if (zelle.isValid() && zelle.row() < m_modell.FixedRows()) {
         const QRect rahmen = visualRect(zelle);
         im_titel = punkt.x() >= rahmen.left() + 3 && punkt.x() <= rahmen.right() - 3;
     }
-    maus_gedrueckt(zelle.isValid() ? zelle.column() : -1, zelle.isValid() ? zelle.row() : -1,
-                   ereignis->button() == Qt::LeftButton, im_titel);
+    m_modell.maus_gedrueckt(zelle.isValid() ? zelle.column() : -1,
+                            zelle.isValid() ? zelle.row() : -1,
+                            ereignis->button() == Qt::LeftButton, im_titel);
     m_maus_scroll = gezaehlt && zelle.isValid() ? scroll_vorher : -1;
 }
 
 void TFilterGrid::mouseReleaseEvent(QMouseEvent *ereignis)
 {
     QTableView::mouseReleaseEvent(ereignis);
-    maus_losgelassen();
+    m_modell.maus_losgelassen();
     // A click never scrolls the grid sideways.
     if (m_maus_scroll >= 0)
         horizontalScrollBar()->setValue(m_maus_scroll);
@@ -179,7 +182,7 @@ void TFilterGrid::mouseReleaseEvent(QMouseEvent *ereignis)
 void TFilterGrid::keyPressEvent(QKeyEvent *ereignis)
 {
     if (ereignis->key() == Qt::Key_Down)
-        taste_runter();
+        m_modell.taste_runter();
     QTableView::keyPressEvent(ereignis);
 }
 
@@ -191,8 +194,8 @@ void TFilterGrid::resizeEvent(QResizeEvent *ereignis)
 
 void TFilterGrid::masse_melden()
 {
-    setze_ansichts_breite(width());
-    setze_senkrechter_rollbalken(verticalScrollBar()->isVisible());
+    m_modell.setze_ansichts_breite(width());
+    m_modell.setze_senkrechter_rollbalken(verticalScrollBar()->isVisible());
 }
 
 void TFilterGrid::masse_anheben(int aCol, int breite, int aRow, int hoehe)
@@ -214,13 +217,13 @@ void TFilterGrid::masse_anheben(int aCol, int breite, int aRow, int hoehe)
 void TFilterGrid::masse_anwenden()
 {
     m_masse_geplant = false;
-    const Sammlung sammlung(*this);
+    const GitterModell::Sammlung sammlung(m_modell);
     for (const auto &[c, breite] : std::exchange(m_neue_breiten, {})) {
-        if (breite > ColWidths(c))
-            SetColWidths(c, breite);
+        if (breite > m_modell.ColWidths(c))
+            m_modell.SetColWidths(c, breite);
     }
     for (const auto &[r, hoehe] : std::exchange(m_neue_hoehen, {})) {
-        if (hoehe > RowHeights(r))
-            SetRowHeights(r, hoehe);
+        if (hoehe > m_modell.RowHeights(r))
+            m_modell.SetRowHeights(r, hoehe);
     }
 }

@@ -10,10 +10,10 @@ class Plattform;
 
 enum TGridDrawingStyle { gdsClassic, gdsGradient };
 
-// The table component every list window stands on: a table view over the grid model.
+// The table component every list window stands on: a table view that holds the grid model.
 // Every rule lives in GitterModell; this class turns mouse, keys and editing into its
 // operations and shows its cells.
-class TFilterGrid : public QTableView, public GitterModell
+class TFilterGrid : public QTableView
 {
     Q_OBJECT
 
@@ -26,6 +26,8 @@ public:
     // unseen and dates typed without a year are not read.
     void setze_plattform(Plattform *plattform);
 
+    GitterModell &modell() { return m_modell; }
+    const GitterModell &modell() const { return m_modell; }
     GitterAdapter *adapter() const { return m_adapter; }
 
     // Drawing: title cells (and with GradientToAllCells every cell) get a vertical gradient.
@@ -60,6 +62,7 @@ private:
     void masse_melden();
     void masse_anwenden();
 
+    GitterModell m_modell; // before the adapter, which reads it when it is made
     GitterAdapter *m_adapter = nullptr;
     Plattform *m_plattform = nullptr;
     bool m_gleicht_ab = false;

@@ -132,12 +132,13 @@ struct Zellbild
 // The cell's text, font, colours and alignment from the grid and its column information.
 Zellbild zellbild(const TFilterGrid &g, const QModelIndex &index, int zustand)
 {
+    const GitterModell &modell = g.modell();
     Zellbild bild;
     bild.spalte = index.column();
     bild.zeile = index.row();
     const int c = bild.spalte;
-    bild.titelzeile = bild.zeile < g.FixedRows();
-    bild.titel = bild.titelzeile || c < g.FixedCols();
+    bild.titelzeile = bild.zeile < modell.FixedRows();
+    bild.titel = bild.titelzeile || c < modell.FixedCols();
     bild.zustand = zustand;
 
     Hintergrund &h = bild.hintergrund;
@@ -145,26 +146,26 @@ Zellbild zellbild(const TFilterGrid &g, const QModelIndex &index, int zustand)
     h.ende = farbe_zu_qcolor(g.GradientEndColor);
     h.verlauf_stil = g.DrawingStyle == gdsGradient;
     h.titel = bild.titel;
-    h.alle = g.GradientToAllCells();
+    h.alle = modell.GradientToAllCells();
     h.zustand = zustand;
 
-    Schrift schrift = g.Font();
+    Schrift schrift = modell.Font();
     bild.schriftfarbe = farbe_zu_qcolor(schrift.Color);
-    h.pinsel = farbe_zu_qcolor(bild.titel               ? g.FixedColor()
-                               : (zustand & gdSelected) ? g.SelectRowColor
-                                                        : g.Color());
+    h.pinsel = farbe_zu_qcolor(bild.titel               ? modell.FixedColor()
+                               : (zustand & gdSelected) ? modell.SelectRowColor
+                                                        : modell.Color());
 
-    const QString zelltext = g.Cells(c, bild.zeile);
+    const QString zelltext = modell.Cells(c, bild.zeile);
     if (!zelltext.isEmpty() && zelltext.front().category() == QChar::Other_Control) {
         bild.text = u" "_s;
     } else {
-        const QString rand(std::max(g.Distance, 0), u' ');
+        const QString rand(std::max(modell.Distance, 0), u' ');
         bild.text = rand + zelltext + rand;
     }
 
-    bild.info = g.GetColInfo(c);
+    bild.info = modell.GetColInfo(c);
     const TColInfo *info = bild.info;
-    bild.sortiert = bild.titelzeile && g.ShowSortIcon.Show ? sortfeld(g, c) : nullptr;
+    bild.sortiert = bild.titelzeile && modell.ShowSortIcon.Show ? sortfeld(modell, c) : nullptr;
     if (info && bild.titelzeile) {
         if (info->TitFont)
             schrift = *info->TitFont;
@@ -180,16 +181,17 @@ Zellbild zellbild(const TFilterGrid &g, const QModelIndex &index, int zustand)
             h.pinsel = farbe_zu_qcolor(info->DatColor);
         } else if (zustand & gdSelected) {
             bild.schriftfarbe = farbe_zu_qcolor(clWindow);
-            h.pinsel = farbe_zu_qcolor(g.SelectRowColor);
+            h.pinsel = farbe_zu_qcolor(modell.SelectRowColor);
         } else {
             // A focused cell outside the selection keeps the column's colours; the window
             // colour on the grid colour would hide its text.
             h.pinsel = farbe_zu_qcolor(info->DatColor);
         }
     } else {
-        h.pinsel = farbe_zu_qcolor(c == g.FixedCols() - 1 ? g.FixedColor() : g.Color());
+        h.pinsel =
+            farbe_zu_qcolor(c == modell.FixedCols() - 1 ? modell.FixedColor() : modell.Color());
         if (zustand & gdSelected) {
-            h.pinsel = farbe_zu_qcolor(g.SelectRowColor);
+            h.pinsel = farbe_zu_qcolor(modell.SelectRowColor);
             bild.schriftfarbe = umgekehrt(bild.schriftfarbe);
         }
     }
@@ -204,7 +206,7 @@ bool platz_fuer_sortzeichen(TFilterGrid &g, QPainter &maler, const QStyleOptionV
 {
     if (!bild.sortiert)
         return true;
-    bild.text += QString(zeichen_reserve(g.ShowSortIcon.Size), u' ');
+    bild.text += QString(zeichen_reserve(g.modell().ShowSortIcon.Size), u' ');
     const int breite = QFontMetrics(bild.font, maler.device()).horizontalAdvance(bild.text);
     if (breite <= option.rect.width())
         return true;
@@ -214,19 +216,19 @@ bool platz_fuer_sortzeichen(TFilterGrid &g, QPainter &maler, const QStyleOptionV
 }
 
 // The owner's row-colour hook may change the font, colours and alignment.
-void eigner_fragen(TFilterGrid &g, QPainter &maler, Zellbild &bild)
+void eigner_fragen(GitterModell &modell, QPainter &maler, Zellbild &bild)
 {
-    if (g.RowColorProc) {
+    if (modell.RowColorProc) {
         Hintergrund &h = bild.hintergrund;
         maler.setFont(bild.font);
         maler.setPen(bild.schriftfarbe);
         maler.setBrush(h.pinsel);
-        g.RowColorProc(g, bild.ausr, maler, bild.spalte, bild.zeile, bild.zustand);
+        modell.RowColorProc(modell, bild.ausr, maler, bild.spalte, bild.zeile, bild.zustand);
         bild.font = maler.font();
         bild.schriftfarbe = maler.pen().color();
         const QColor neu = maler.brush().color();
         if (neu != h.pinsel) {
-            if (bild.spalte <= g.FixedCols())
+            if (bild.spalte <= modell.FixedCols())
                 h.alle = true;
             if (bild.titel) {
                 h.ende = verschoben(neu, h.start, h.ende);
@@ -241,17 +243,18 @@ void eigner_fragen(TFilterGrid &g, QPainter &maler, Zellbild &bild)
 }
 
 // A data cell of an object column is drawn by the owner's hook.
-bool objekt_malen(TFilterGrid &g, QPainter &maler, const QStyleOptionViewItem &option,
+bool objekt_malen(GitterModell &modell, QPainter &maler, const QStyleOptionViewItem &option,
                   const Zellbild &bild)
 {
-    if (bild.titelzeile || !bild.info || bild.info->Typ != u'O' || !g.TypObjectProc)
+    if (bild.titelzeile || !bild.info || bild.info->Typ != u'O' || !modell.TypObjectProc)
         return false;
     QRect rect = option.rect;
     qint32 ausr = bild.ausr;
     maler.setFont(bild.font);
     maler.setPen(bild.schriftfarbe);
     maler.setBrush(Qt::NoBrush);
-    g.TypObjectProc(g, ausr, maler, bild.spalte, bild.zeile, rect, bild.text, bild.zustand);
+    modell.TypObjectProc(modell, ausr, maler, bild.spalte, bild.zeile, rect, bild.text,
+                         bild.zustand);
     return true;
 }
 
@@ -276,7 +279,7 @@ void marken_malen(const TFilterGrid &g, QPainter &maler, const QStyleOptionViewI
                   const Zellbild &bild)
 {
     if (bild.sortiert)
-        sortzeichen_malen(maler, option.rect, g.rowHeight(0), g.ShowSortIcon,
+        sortzeichen_malen(maler, option.rect, g.rowHeight(0), g.modell().ShowSortIcon,
                           bild.sortiert->aufsteigend, bild.schriftfarbe);
     if (bild.zustand & gdFocused) {
         QStyleOptionFocusRect rahmen;
@@ -290,7 +293,7 @@ void marken_malen(const TFilterGrid &g, QPainter &maler, const QStyleOptionViewI
 } // namespace
 
 GitterZeichner::GitterZeichner(TFilterGrid &gitter, QObject *eltern)
-    : GitterDelegate(gitter, eltern)
+    : GitterDelegate(gitter.modell(), eltern)
     , m_gitter(gitter)
 {
 }
@@ -300,7 +303,7 @@ int GitterZeichner::zeichenzustand(const QStyleOptionViewItem &option, bool tite
     int zustand = 0;
     if (option.state & QStyle::State_Selected) {
         zustand |= gdSelected;
-        if (m_gitter.goRowSelect())
+        if (m_gitter.modell().goRowSelect())
             zustand |= gdRowSelected;
     }
     if (option.state & QStyle::State_HasFocus)
@@ -321,14 +324,15 @@ void GitterZeichner::paint(QPainter *maler, const QStyleOptionViewItem &option,
                            const QModelIndex &index) const
 {
     TFilterGrid &g = m_gitter;
-    const bool titel = index.row() < g.FixedRows() || index.column() < g.FixedCols();
+    const bool titel =
+        index.row() < g.modell().FixedRows() || index.column() < g.modell().FixedCols();
     Zellbild bild = zellbild(g, index, zeichenzustand(option, titel));
     maler->save();
     maler->setClipRect(option.rect);
     if (platz_fuer_sortzeichen(g, *maler, option, bild)) {
-        eigner_fragen(g, *maler, bild);
+        eigner_fragen(g.modell(), *maler, bild);
         hintergrund_fuellen(*maler, option.rect, bild.hintergrund);
-        if (!objekt_malen(g, *maler, option, bild)) {
+        if (!objekt_malen(g.modell(), *maler, option, bild)) {
             text_malen(g, *maler, option, bild);
             marken_malen(g, *maler, option, bild);
         }

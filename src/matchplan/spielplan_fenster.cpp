@@ -98,8 +98,8 @@ SpielplanFenster::SpielplanFenster(Zustand &zustand, Plattform &plattform,
     setObjectName(profil.doppel ? "Form5" : "Form6");
     setWindowTitle(u"Spielplan für 10 Gruppen"_s);
     oberflaeche_aufbauen();
-    m_plan =
-        std::make_unique<Spielplan>(m_zustand, m_plattform, m_profil, *FilterGrid1, *FilterGrid2);
+    m_plan = std::make_unique<Spielplan>(m_zustand, m_plattform, m_profil, FilterGrid1->modell(),
+                                         FilterGrid2->modell());
     connect(m_plan.get(), &Spielplan::geaendert, this, &SpielplanFenster::spiegeln);
     connect(m_plan.get(), &Spielplan::eintraege_geaendert, this,
             &SpielplanFenster::breiten_anpassen);
@@ -121,8 +121,8 @@ SpielplanFenster::~SpielplanFenster() = default;
 
 void SpielplanFenster::wiederherstellung_einrichten()
 {
-    m_wiederherstellung =
-        new Wiederherstellung(m_zustand, m_plattform, *m_plan, *FilterGrid1, *FilterGrid2, this);
+    m_wiederherstellung = new Wiederherstellung(m_zustand, m_plattform, *m_plan,
+                                                FilterGrid1->modell(), FilterGrid2->modell(), this);
 }
 
 void SpielplanFenster::oberflaeche_aufbauen()
@@ -258,10 +258,12 @@ QWidget *SpielplanFenster::gitter_aufbauen()
     FilterGrid2->setObjectName("FilterGrid2");
     FilterGrid2->setAccessibleName(u"Ergebnisse"_s);
     // Teams told apart by colour and the cells beyond N plainly locked, over the grid's drawing.
-    FilterGrid1->SelectRowColor = tabelle_auswahlfarbe;
-    FilterGrid2->SelectRowColor = matrix_auswahlfarbe;
-    FilterGrid1->RowColorProc = std::bind_front(&SpielplanFenster::FilterGrid1RowColorProc, this);
-    FilterGrid2->RowColorProc = std::bind_front(&SpielplanFenster::FilterGrid2RowColorProc, this);
+    GitterModell &tabelle = FilterGrid1->modell();
+    GitterModell &matrix = FilterGrid2->modell();
+    tabelle.SelectRowColor = tabelle_auswahlfarbe;
+    matrix.SelectRowColor = matrix_auswahlfarbe;
+    tabelle.RowColorProc = std::bind_front(&SpielplanFenster::FilterGrid1RowColorProc, this);
+    matrix.RowColorProc = std::bind_front(&SpielplanFenster::FilterGrid2RowColorProc, this);
     // A click takes the current cell over again, as a changed keystroke does.
     connect(FilterGrid2, &QAbstractItemView::clicked, this,
             [this] { m_plan->FilterGrid2Change(); });
@@ -298,14 +300,14 @@ QWidget *SpielplanFenster::runden_aufbauen(QWidget *gitter)
     connect(m_rundenfeld, &Rundenfeld::spiel_gewaehlt, this,
             &SpielplanFenster::rundenspiel_waehlen);
     connect(m_rundenfeld, &Rundenfeld::rundenplan_drucken, this, [this] {
-        rundendruck_zeigen(
-            rundenplan_vorschau(m_zustand, m_plattform, m_plan->rundenplan(), *FilterGrid2),
-            m_plattform, this);
+        rundendruck_zeigen(rundenplan_vorschau(m_zustand, m_plattform, m_plan->rundenplan(),
+                                               FilterGrid2->modell()),
+                           m_plattform, this);
     });
     connect(m_rundenfeld, &Rundenfeld::spielzettel_drucken, this, [this] {
-        rundendruck_zeigen(
-            spielzettel_vorschau(m_zustand, m_plattform, m_plan->rundenplan(), *FilterGrid2),
-            m_plattform, this);
+        rundendruck_zeigen(spielzettel_vorschau(m_zustand, m_plattform, m_plan->rundenplan(),
+                                                FilterGrid2->modell()),
+                           m_plattform, this);
     });
     return flaeche;
 }
@@ -320,9 +322,10 @@ void SpielplanFenster::runden_zeigen()
 
 void SpielplanFenster::rundenspiel_waehlen(int spalte, int zeile)
 {
-    FilterGrid2->SetCol(spalte);
-    FilterGrid2->SetRow(zeile);
-    FilterGrid2->SelectCells(spalte, zeile);
+    GitterModell &matrix = FilterGrid2->modell();
+    matrix.SetCol(spalte);
+    matrix.SetRow(zeile);
+    matrix.SelectCells(spalte, zeile);
     FilterGrid2->setFocus();
 }
 
@@ -475,7 +478,7 @@ void SpielplanFenster::zeit_anzeigen(const QString &text, const QColor &farbe)
 void SpielplanFenster::breiten_anpassen()
 {
     for (TFilterGrid *gitter : {FilterGrid1, FilterGrid2})
-        gitter->ColSetMaxWidths(true, false, true);
+        gitter->modell().ColSetMaxWidths(true, false, true);
 }
 
 void SpielplanFenster::uhr_stellen()

@@ -39,7 +39,7 @@ ErgebnislisteFenster::ErgebnislisteFenster(Zustand &zustand, Plattform &plattfor
     , m_profil(profil)
 {
     oberflaeche_aufbauen();
-    m_liste = std::make_unique<Ergebnisliste>(m_zustand, m_profil, *FilterGrid1);
+    m_liste = std::make_unique<Ergebnisliste>(m_zustand, m_profil, FilterGrid1->modell());
     connect(m_liste.get(), &Ergebnisliste::geaendert, this, &ErgebnislisteFenster::spiegeln);
     m_foto = new Bildschirmfoto(
         m_zustand, m_plattform, jpeg_qualitaet, [this] { return frameGeometry(); }, this);
@@ -127,9 +127,10 @@ QWidget *ErgebnislisteFenster::fuss_aufbauen()
     Button4->resize(std::max(knopf_breite, Button4->sizeHint().width()), knopf_hoehe);
     connect(Button1, &QPushButton::clicked, this, &QWidget::close);
     connect(Button2, &QPushButton::clicked, this,
-            [this] { ergebnisse_exportieren(m_zustand, m_plattform, *FilterGrid1); });
-    connect(Button4, &QPushButton::clicked, this,
-            [this] { ergebnisse_als_pdf(m_zustand, m_plattform, *FilterGrid1, Panel2->text()); });
+            [this] { ergebnisse_exportieren(m_zustand, m_plattform, FilterGrid1->modell()); });
+    connect(Button4, &QPushButton::clicked, this, [this] {
+        ergebnisse_als_pdf(m_zustand, m_plattform, FilterGrid1->modell(), Panel2->text());
+    });
     return Panel1;
 }
 
@@ -180,7 +181,7 @@ void ErgebnislisteFenster::zeigen()
     show();
     raise();
     activateWindow();
-    FilterGrid1->ColSetMaxWidths(false, false, true);
+    FilterGrid1->modell().ColSetMaxWidths(false, false, true);
     // The grid scrolled to its current row while it had no size yet; the heading comes first.
     FilterGrid1->scrollToTop();
 }

@@ -32,7 +32,8 @@ SaisonFenster::SaisonFenster(Zustand &zustand, Plattform &plattform, QWidget *pa
     setObjectName("Saison");
     setWindowTitle(u"Saisonübersicht"_s);
     oberflaeche_aufbauen();
-    m_uebersicht = std::make_unique<Saisonuebersicht>(m_zustand, *FilterGrid1, *FilterGrid2);
+    m_uebersicht =
+        std::make_unique<Saisonuebersicht>(m_zustand, FilterGrid1->modell(), FilterGrid2->modell());
     connect(m_uebersicht.get(), &Saisonuebersicht::geaendert, this, &SaisonFenster::spiegeln);
     hilfe_taste_einrichten(this, m_zustand, m_plattform);
     arbeitsbereich_fuellen(*this, m_plattform);
@@ -115,8 +116,8 @@ void SaisonFenster::zeigen()
     show();
     raise();
     activateWindow();
-    FilterGrid1->ColSetMaxWidths(false, false, true);
-    FilterGrid2->ColSetMaxWidths(false, false, true);
+    FilterGrid1->modell().ColSetMaxWidths(false, false, true);
+    FilterGrid2->modell().ColSetMaxWidths(false, false, true);
     // The grids scrolled to their current rows while they had no size yet; headings come first.
     FilterGrid1->scrollToTop();
     FilterGrid2->scrollToTop();

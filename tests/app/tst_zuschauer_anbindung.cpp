@@ -62,11 +62,11 @@ class TstZuschauerAnbindung : public QObject
 
     static void tippen(TFilterGrid *matrix, int c, int r, const QString &text)
     {
-        matrix->SetCol(c);
-        matrix->SetRow(r);
-        matrix->editieren_beginnt(c, r);
+        matrix->modell().SetCol(c);
+        matrix->modell().SetRow(r);
+        matrix->modell().editieren_beginnt(c, r);
         for (qsizetype i = 1; i <= text.size(); ++i)
-            matrix->text_editiert(c, r, text.left(i));
+            matrix->modell().text_editiert(c, r, text.left(i));
     }
 
 private slots:

@@ -1,13 +1,13 @@
 // Result entry through the real platform: Qt's own message boxes, a window manager and key
 // presses that come through the X server (xdotool), as an organiser types them.
 #include "../matchplan/plan_testhilfe.h"
+#include "app/hauptfenster_fenster.h"
+#include "app/qt_plattform.h"
 #include "grid/filtergrid_fenster.h"
 #include "matchplan/planaufbau.h"
 #include "matchplan/spielplan.h"
 #include "matchplan/spielplan_fenster.h"
 #include "matchplan/zuschauer_fenster.h"
-#include "app/hauptfenster_fenster.h"
-#include "app/qt_plattform.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -97,11 +97,12 @@ class TstEchteTasten : public QObject
         // Score of entry k of a team in the game against the other team's entry.
         QString punkte(Mannschaft mannschaft, int k, int gegner) const
         {
-            return plan->FilterGrid1->Cells(gegner, plan::zeile(mannschaft, k));
+            return plan->FilterGrid1->modell().Cells(gegner, plan::zeile(mannschaft, k));
         }
         QString ges(Mannschaft mannschaft, int k) const
         {
-            return plan->FilterGrid1->Cells(plan::summen_spalte(3), plan::zeile(mannschaft, k));
+            return plan->FilterGrid1->modell().Cells(plan::summen_spalte(3),
+                                                     plan::zeile(mannschaft, k));
         }
     };
 
@@ -122,12 +123,12 @@ private slots:
         aktiv(p);
         Beantworter antwort;
         TFilterGrid *matrix = p.plan->FilterGrid2;
-        QCOMPARE(matrix->Selection(), (TGridRect{1, 1, 1, 1}));
+        QCOMPARE(matrix->modell().Selection(), (TGridRect{1, 1, 1, 1}));
 
         tippen(u"3:x"_s);
         QTRY_COMPARE(antwort.texte, QStringList{u"'x' ist kein gültiger Integerwert"_s});
         QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
-        QCOMPARE(matrix->Cells(1, 1), u"3:x"_s);
+        QCOMPARE(matrix->modell().Cells(1, 1), u"3:x"_s);
         QCOMPARE(p.punkte(Mannschaft::zwei, 1, 1), QString());
 
         // The editor is still open with the typed text: the typo is corrected in place.
@@ -135,7 +136,7 @@ private slots:
         taste(u"BackSpace"_s);
         tippen(u"2"_s);
         taste(u"Return"_s);
-        QTRY_COMPARE(matrix->Cells(1, 1), u"3:2"_s);
+        QTRY_COMPARE(matrix->modell().Cells(1, 1), u"3:2"_s);
         QTRY_VERIFY(!matrix->indexWidget(matrix->currentIndex()));
         QCOMPARE(p.punkte(Mannschaft::zwei, 1, 1), u"3"_s);
         QCOMPARE(p.punkte(Mannschaft::eins, 1, 1), u"2"_s);
@@ -150,10 +151,10 @@ private slots:
 
         // A remark after the score.
         taste(u"Right"_s);
-        QTRY_COMPARE(matrix->Selection(), (TGridRect{2, 1, 2, 1}));
+        QTRY_COMPARE(matrix->modell().Selection(), (TGridRect{2, 1, 2, 1}));
         tippen(u"5:3 n.V."_s);
         taste(u"Return"_s);
-        QTRY_COMPARE(matrix->Cells(2, 1), u"5:3 n.V."_s);
+        QTRY_COMPARE(matrix->modell().Cells(2, 1), u"5:3 n.V."_s);
         QTRY_VERIFY(!matrix->indexWidget(matrix->currentIndex()));
         QCOMPARE(p.punkte(Mannschaft::zwei, 1, 2), u"5"_s);
         QCOMPARE(p.punkte(Mannschaft::eins, 2, 1), u"3"_s);
@@ -177,7 +178,7 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(p.punkte(Mannschaft::zwei, 1, 4), QString());
         taste(u"Left"_s);
-        QTRY_VERIFY(matrix->Selection().Left <= 3);
+        QTRY_VERIFY(matrix->modell().Selection().Left <= 3);
         tippen(u"1:0"_s);
         taste(u"Return"_s);
         QTRY_COMPARE(p.punkte(Mannschaft::zwei, 1, 3), u"1"_s);

@@ -712,27 +712,28 @@ class TstSpieltagsweg : public QObject
         auto *matrix = plan->findChild<TFilterGrid *>("FilterGrid2");
         QVERIFY(tabelle && matrix);
 
-        QCOMPARE(tabelle->ColCount(), w.spaltenzahl());
+        QCOMPARE(tabelle->modell().ColCount(), w.spaltenzahl());
         QStringList kopf{u"Gruppe 1"_s};
         for (int g = 1; g <= n; ++g)
             kopf << u"Spiel %1"_s.arg(g);
         kopf << u"Ges."_s << u"Platz"_s;
-        QCOMPARE(tabelle->Rows(0).mid(0, w.spaltenzahl()), kopf);
-        QCOMPARE(tabelle->Cells(0, 11), w.doppel ? u"          Gruppe 2"_s : u"        Gruppe 2"_s);
-        QCOMPARE(matrix->Cells(0, 0), w.doppel ? u"Gruppen"_s : u"Spieler"_s);
+        QCOMPARE(tabelle->modell().Rows(0).mid(0, w.spaltenzahl()), kopf);
+        QCOMPARE(tabelle->modell().Cells(0, 11),
+                 w.doppel ? u"          Gruppe 2"_s : u"        Gruppe 2"_s);
+        QCOMPARE(matrix->modell().Cells(0, 0), w.doppel ? u"Gruppen"_s : u"Spieler"_s);
         for (int k = 1; k <= n; ++k) {
-            QCOMPARE(tabelle->Cells(0, k), w.aufstellung1.at(k - 1));
-            QCOMPARE(tabelle->Cells(0, 11 + k), w.aufstellung2.at(k - 1));
-            QCOMPARE(matrix->Cells(k, 0), w.aufstellung1.at(k - 1));
-            QCOMPARE(matrix->Cells(0, k), w.aufstellung2.at(k - 1));
+            QCOMPARE(tabelle->modell().Cells(0, k), w.aufstellung1.at(k - 1));
+            QCOMPARE(tabelle->modell().Cells(0, 11 + k), w.aufstellung2.at(k - 1));
+            QCOMPARE(matrix->modell().Cells(k, 0), w.aufstellung1.at(k - 1));
+            QCOMPARE(matrix->modell().Cells(0, k), w.aufstellung2.at(k - 1));
             for (int spalte = 1; spalte < w.spaltenzahl(); ++spalte) {
-                QCOMPARE(tabelle->Cells(spalte, k), QString());
-                QCOMPARE(tabelle->Cells(spalte, 11 + k), QString());
+                QCOMPARE(tabelle->modell().Cells(spalte, k), QString());
+                QCOMPARE(tabelle->modell().Cells(spalte, 11 + k), QString());
             }
         }
         // The names are readable: no column narrower than its widest text.
         for (TFilterGrid *gitter : {tabelle, matrix})
-            for (int spalte = 0; spalte < gitter->ColCount(); ++spalte)
+            for (int spalte = 0; spalte < gitter->modell().ColCount(); ++spalte)
                 QVERIFY(gitter->columnWidth(spalte) > 0);
     }
 
@@ -753,18 +754,19 @@ class TstSpieltagsweg : public QObject
 
         for (int r = 1; r <= n; ++r)
             for (int c = 1; c <= n; ++c)
-                QTRY_COMPARE(matrix->Cells(c, r), u"%1:%2"_s.arg(links(c, r)).arg(rechts(c, r)));
+                QTRY_COMPARE(matrix->modell().Cells(c, r),
+                             u"%1:%2"_s.arg(links(c, r)).arg(rechts(c, r)));
         for (Mannschaft m : {Mannschaft::eins, Mannschaft::zwei}) {
             for (int k = 1; k <= n; ++k) {
                 const int zeile = zeile_in_tabelle(m, k);
                 for (int g = 1; g <= n; ++g)
-                    QCOMPARE(tabelle->Cells(g, zeile), QString::number(punkte(m, k, g)));
-                QCOMPARE(tabelle->Cells(n + 1, zeile), QString::number(summe(m, k)));
-                QCOMPARE(tabelle->Cells(n + 2, zeile), QString::number(platz(m, k)));
+                    QCOMPARE(tabelle->modell().Cells(g, zeile), QString::number(punkte(m, k, g)));
+                QCOMPARE(tabelle->modell().Cells(n + 1, zeile), QString::number(summe(m, k)));
+                QCOMPARE(tabelle->modell().Cells(n + 2, zeile), QString::number(platz(m, k)));
             }
         }
-        QCOMPARE(tabelle->Cells(n + 1, 11), QString());
-        QCOMPARE(tabelle->Cells(n + 2, 11), QString());
+        QCOMPARE(tabelle->modell().Cells(n + 1, 11), QString());
+        QCOMPARE(tabelle->modell().Cells(n + 2, 11), QString());
     }
 
     // "Speichern", then "Beenden": three files named after kind, size and today.
@@ -794,9 +796,9 @@ class TstSpieltagsweg : public QObject
     {
         auto *tabelle = plan->findChild<TFilterGrid *>("FilterGrid1");
         QStringList zellen;
-        for (int zeile = 0; zeile < tabelle->RowCount(); ++zeile)
-            for (int spalte = 0; spalte < tabelle->ColCount(); ++spalte)
-                zellen << tabelle->Cells(spalte, zeile);
+        for (int zeile = 0; zeile < tabelle->modell().RowCount(); ++zeile)
+            for (int spalte = 0; spalte < tabelle->modell().ColCount(); ++spalte)
+                zellen << tabelle->modell().Cells(spalte, zeile);
         return zellen;
     }
 
@@ -911,15 +913,16 @@ class TstSpieltagsweg : public QObject
         QCOMPARE(ergebnisse->frameGeometry(), w.plattform.arbeit);
         auto *gitter = ergebnisse->findChild<TFilterGrid *>("FilterGrid1");
         QVERIFY(gitter);
-        QCOMPARE(gitter->Rows(0), listenkopf(w));
+        QCOMPARE(gitter->modell().Rows(0), listenkopf(w));
         QStringList gruppen{u"Gruppe"_s};
         for (Mannschaft m : {Mannschaft::eins, Mannschaft::zwei})
             for (int k = 1; k <= n; ++k)
                 gruppen << u"%1/%2"_s.arg(nummer(m)).arg(k);
-        QCOMPARE(gitter->Cols(0), gruppen);
+        QCOMPARE(gitter->modell().Cols(0), gruppen);
         for (Mannschaft m : {Mannschaft::eins, Mannschaft::zwei})
             for (int k = 1; k <= n; ++k)
-                QCOMPARE(gitter->Rows((m == Mannschaft::eins ? 0 : n) + k), listenzeile(w, m, k));
+                QCOMPARE(gitter->modell().Rows((m == Mannschaft::eins ? 0 : n) + k),
+                         listenzeile(w, m, k));
         SCHRITT(spalten_lesbar(gitter));
     }
 
@@ -947,10 +950,11 @@ class TstSpieltagsweg : public QObject
     static void spalten_lesbar(TFilterGrid *gitter)
     {
         const QFontMetrics masse(gitter->font());
-        for (int spalte = 0; spalte < gitter->ColCount(); ++spalte) {
+        for (int spalte = 0; spalte < gitter->modell().ColCount(); ++spalte) {
             int breiteste = 0;
-            for (int zeile = 0; zeile < gitter->RowCount(); ++zeile)
-                breiteste = qMax(breiteste, masse.horizontalAdvance(gitter->Cells(spalte, zeile)));
+            for (int zeile = 0; zeile < gitter->modell().RowCount(); ++zeile)
+                breiteste =
+                    qMax(breiteste, masse.horizontalAdvance(gitter->modell().Cells(spalte, zeile)));
             QVERIFY2(gitter->columnWidth(spalte) >= breiteste,
                      qPrintable(u"Spalte %1: %2 < %3"_s.arg(spalte)
                                     .arg(gitter->columnWidth(spalte))
@@ -964,15 +968,15 @@ class TstSpieltagsweg : public QObject
         QWidget *ergebnisse = fenster(u"Ergebnisliste vom "_s + heute);
         QVERIFY(ergebnisse);
         auto *gitter = ergebnisse->findChild<TFilterGrid *>("FilterGrid1");
-        const int spalte = spalte_mit_titel(*gitter, u"Platz"_s);
+        const int spalte = spalte_mit_titel(gitter->modell(), u"Platz"_s);
         QVERIFY(spalte > 0);
         SCHRITT(zelle_klicken(gitter, spalte, 0));
-        QCOMPARE(gitter->Rows(0), listenkopf(w));
-        QCOMPARE(gitter->RowCount(), 2 * n + 1);
+        QCOMPARE(gitter->modell().Rows(0), listenkopf(w));
+        QCOMPARE(gitter->modell().RowCount(), 2 * n + 1);
         for (int zeile = 1; zeile <= 2 * n; ++zeile)
-            QTRY_COMPARE(gitter->Cells(spalte, zeile), QString::number(zeile));
+            QTRY_COMPARE(gitter->modell().Cells(spalte, zeile), QString::number(zeile));
         for (const auto &[m, k] : nach_platz())
-            QCOMPARE(gitter->Rows(platz(m, k)), listenzeile(w, m, k));
+            QCOMPARE(gitter->modell().Rows(platz(m, k)), listenzeile(w, m, k));
     }
 
     static QList<std::pair<Mannschaft, int>> nach_platz()
@@ -1022,7 +1026,7 @@ class TstSpieltagsweg : public QObject
         QWidget *plan = planfenster();
         QVERIFY(plan);
         auto *tabelle = plan->findChild<TFilterGrid *>("FilterGrid1");
-        QCOMPARE(tabelle->Cells(n + 1, 1), QString()); // a new plan
+        QCOMPARE(tabelle->modell().Cells(n + 1, 1), QString()); // a new plan
         klicken(plan, u"Laden"_s);
         QVERIFY(!plan->isVisible());
         QWidget *wahl = fenster(u"Datei wählen"_s);
@@ -1036,7 +1040,7 @@ class TstSpieltagsweg : public QObject
         const QStringList gespeichert = zeilen_lf(datei(w.pfad(w.tab_datei)));
         QCOMPARE(zeilen_der_tabelle(plan), gespeichert.mid(5, 22 * w.spaltenzahl()));
         auto *matrix = plan->findChild<TFilterGrid *>("FilterGrid2");
-        QCOMPARE(matrix->Cells(2, 3), u"%1:%2"_s.arg(links(2, 3)).arg(rechts(2, 3)));
+        QCOMPARE(matrix->modell().Cells(2, 3), u"%1:%2"_s.arg(links(2, 3)).arg(rechts(2, 3)));
         klicken(plan, u"Beenden"_s);
         QVERIFY(w.haupt->Panel5->isVisible());
         QVERIFY(w.plattform.meldungen.isEmpty());

@@ -12,22 +12,23 @@ namespace {
 
 void fuellen(TFilterGrid &gitter)
 {
-    gitter.SetFixedCols(0);
-    gitter.SetColCount(3);
-    gitter.SetRowCount(4);
+    GitterModell &modell = gitter.modell();
+    modell.SetFixedCols(0);
+    modell.SetColCount(3);
+    modell.SetRowCount(4);
     const QStringList titel{u"Name"_s, u"Punkte"_s, u"Ort"_s};
     for (int c = 0; c < 3; ++c)
-        gitter.SetCells(c, 0, titel[c]);
+        modell.SetCells(c, 0, titel[c]);
     const QStringList namen{u"Bernd"_s, u"Anna"_s, u"Carla"_s};
     for (int r = 1; r < 4; ++r) {
-        gitter.SetCells(0, r, namen[r - 1]);
-        gitter.SetCells(1, r, QString::number(r * 3 % 4));
+        modell.SetCells(0, r, namen[r - 1]);
+        modell.SetCells(1, r, QString::number(r * 3 % 4));
     }
 }
 
 QStringList spalte(const TFilterGrid &gitter, int c)
 {
-    return gitter.Cols(c).mid(1);
+    return gitter.modell().Cols(c).mid(1);
 }
 
 } // namespace
@@ -53,28 +54,28 @@ private slots:
         fuellen(gitter);
         zeigen(gitter);
         int rueckrufe = 0;
-        gitter.OnChange = [&](GitterModell &) {
+        gitter.modell().OnChange = [&](GitterModell &) {
             ++rueckrufe;
         };
         QSignalSpy signale(&gitter, &TFilterGrid::geaendert);
         gitter.setFocus();
         gitter.setCurrentIndex(gitter.model()->index(2, 1));
         QTest::keyClick(&gitter, Qt::Key_3);
-        QTRY_COMPARE(gitter.Cells(1, 2), u"3"_s);
+        QTRY_COMPARE(gitter.modell().Cells(1, 2), u"3"_s);
         auto *editor = gitter.findChild<QLineEdit *>();
         QVERIFY(editor);
         QTest::keyClick(editor, Qt::Key_Colon, Qt::ShiftModifier);
         QTest::keyClick(editor, Qt::Key_1);
-        QCOMPARE(gitter.Cells(1, 2), u"3:1"_s);
+        QCOMPARE(gitter.modell().Cells(1, 2), u"3:1"_s);
         QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, u"ü"_s, Qt::NoModifier);
-        QCOMPARE(gitter.Cells(1, 2), u"3:1ü"_s);
+        QCOMPARE(gitter.modell().Cells(1, 2), u"3:1ü"_s);
         QCOMPARE(rueckrufe, 4);
         QCOMPARE(signale.count(), 4);
-        QVERIFY(gitter.ModifiedDaten());
+        QVERIFY(gitter.modell().ModifiedDaten());
         QTest::keyClick(editor, Qt::Key_Return);
         QTRY_VERIFY(!gitter.findChild<QLineEdit *>() ||
                     !gitter.findChild<QLineEdit *>()->isVisible());
-        QCOMPARE(gitter.Cells(1, 2), u"3:1ü"_s);
+        QCOMPARE(gitter.modell().Cells(1, 2), u"3:1ü"_s);
         QCOMPARE(rueckrufe, 4); // committing sends nothing more
     }
 
@@ -82,15 +83,15 @@ private slots:
     {
         TFilterGrid gitter;
         fuellen(gitter);
-        gitter.SortMouseEd = true;
+        gitter.modell().SortMouseEd = true;
         zeigen(gitter);
         const QPoint titel = gitter.visualRect(gitter.model()->index(0, 0)).center();
         QTest::mouseClick(gitter.viewport(), Qt::LeftButton, {}, titel);
         QCOMPARE(spalte(gitter, 0), (QStringList{u"Anna"_s, u"Bernd"_s, u"Carla"_s}));
         QTest::mouseClick(gitter.viewport(), Qt::LeftButton, {}, titel);
         QCOMPARE(spalte(gitter, 0), (QStringList{u"Carla"_s, u"Bernd"_s, u"Anna"_s}));
-        QCOMPARE(gitter.Cells(0, 0), u"Name"_s);
-        gitter.SortMouseEd = false;
+        QCOMPARE(gitter.modell().Cells(0, 0), u"Name"_s);
+        gitter.modell().SortMouseEd = false;
         QTest::mouseClick(gitter.viewport(), Qt::LeftButton, {}, titel);
         QCOMPARE(spalte(gitter, 0), (QStringList{u"Carla"_s, u"Bernd"_s, u"Anna"_s}));
     }
@@ -99,31 +100,31 @@ private slots:
     {
         TFilterGrid gitter;
         fuellen(gitter);
-        gitter.OnSelectCell = [](GitterModell &g, int aCol, int, bool &) {
+        gitter.modell().OnSelectCell = [](GitterModell &g, int aCol, int, bool &) {
             g.SetGoEditing(aCol != 2);
         };
         zeigen(gitter);
         gitter.setFocus();
         gitter.setCurrentIndex(gitter.model()->index(1, 2));
-        QCOMPARE(gitter.Col(), 2);
+        QCOMPARE(gitter.modell().Col(), 2);
         QTest::keyClick(&gitter, Qt::Key_7);
-        QCOMPARE(gitter.Cells(2, 1), QString());
+        QCOMPARE(gitter.modell().Cells(2, 1), QString());
         gitter.setCurrentIndex(gitter.model()->index(1, 1));
         QTest::keyClick(&gitter, Qt::Key_7);
-        QTRY_COMPARE(gitter.Cells(1, 1), u"7"_s);
+        QTRY_COMPARE(gitter.modell().Cells(1, 1), u"7"_s);
     }
 
     void zellwahl_haken_kann_ablehnen()
     {
         TFilterGrid gitter;
         fuellen(gitter);
-        gitter.OnSelectCell = [](GitterModell &, int, int aRow, bool &waehlbar) {
+        gitter.modell().OnSelectCell = [](GitterModell &, int, int aRow, bool &waehlbar) {
             waehlbar = aRow != 3;
         };
         zeigen(gitter);
         gitter.setCurrentIndex(gitter.model()->index(2, 0));
         gitter.setCurrentIndex(gitter.model()->index(3, 0));
-        QCOMPARE(gitter.Row(), 2);
+        QCOMPARE(gitter.modell().Row(), 2);
         QCOMPARE(gitter.currentIndex().row(), 2);
     }
 
@@ -131,13 +132,13 @@ private slots:
     {
         TFilterGrid gitter;
         fuellen(gitter);
-        gitter.RowAddAuto = true;
+        gitter.modell().RowAddAuto = true;
         zeigen(gitter);
         gitter.setFocus();
         gitter.setCurrentIndex(gitter.model()->index(3, 0));
         QTest::keyClick(&gitter, Qt::Key_Down);
-        QCOMPARE(gitter.RowCount(), 5);
-        QCOMPARE(gitter.Row(), 4);
+        QCOMPARE(gitter.modell().RowCount(), 5);
+        QCOMPARE(gitter.modell().Row(), 4);
         QCOMPARE(gitter.currentIndex().row(), 4);
     }
 
@@ -145,17 +146,17 @@ private slots:
     {
         TFilterGrid gitter;
         fuellen(gitter);
-        gitter.SetColCount(12);
+        gitter.modell().SetColCount(12);
         for (int c = 0; c < 12; ++c)
-            gitter.SetColWidths(c, 90);
+            gitter.modell().SetColWidths(c, 90);
         zeigen(gitter);
         gitter.horizontalScrollBar()->setValue(1);
         const QRect zelle = gitter.visualRect(gitter.model()->index(2, 5));
         QVERIFY(zelle.right() > gitter.viewport()->width()); // only partly visible
         QTest::mouseClick(gitter.viewport(), Qt::LeftButton, {},
                           QPoint(zelle.left() + 5, zelle.center().y()));
-        QCOMPARE(gitter.Row(), 2);
-        QCOMPARE(gitter.Col(), 5);
+        QCOMPARE(gitter.modell().Row(), 2);
+        QCOMPARE(gitter.modell().Col(), 5);
         QCOMPARE(gitter.horizontalScrollBar()->value(), 1);
     }
 
@@ -163,14 +164,14 @@ private slots:
     {
         TFilterGrid gitter;
         fuellen(gitter);
-        gitter.SetRowCount(60);
+        gitter.modell().SetRowCount(60);
         zeigen(gitter);
         gitter.setFocus();
         gitter.setCurrentIndex(gitter.model()->index(1, 1));
         QTest::keyClick(&gitter, Qt::Key_Up);
-        QCOMPARE(gitter.Row(), 1);
+        QCOMPARE(gitter.modell().Row(), 1);
         QCOMPARE(gitter.currentIndex().row(), 1);
-        gitter.RowScrollLast();
+        gitter.modell().RowScrollLast();
         QCOMPARE(gitter.currentIndex().row(), 59);
         QVERIFY(gitter.viewport()->rect().contains(gitter.visualRect(gitter.currentIndex())));
     }
@@ -190,15 +191,15 @@ private slots:
         if (!im_konstruktor)
             gitter->setze_plattform(&plattform);
         fuellen(*gitter);
-        gitter->SetFilterEd(true);
-        gitter->SetFilter(u"Name=Anna;Verein=Kicker"_s);
+        gitter->modell().SetFilterEd(true);
+        gitter->modell().SetFilter(u"Name=Anna;Verein=Kicker"_s);
         QCOMPARE(plattform.texte(),
                  QStringList{u"Fehler beim Auflösen von Filter: Name=Anna;Verein=Kicker"_s});
         QCOMPARE(plattform.meldungen.front().art, TestPlattform::Meldung::Fehler);
         QCOMPARE(spalte(*gitter, 0), (QStringList{u"Bernd"_s, u"Anna"_s, u"Carla"_s}));
-        QCOMPARE(gitter->RowFind(u"Wohnort=Bonn"_s), -1);
+        QCOMPARE(gitter->modell().RowFind(u"Wohnort=Bonn"_s), -1);
         QCOMPARE(plattform.texte().last(), u"Fehler beim Auflösen von Filter: Wohnort=Bonn"_s);
-        gitter->SetFilter(u"Name=Anna"_s);
+        gitter->modell().SetFilter(u"Name=Anna"_s);
         QCOMPARE(plattform.meldungen.size(), 2);
         QCOMPARE(spalte(*gitter, 0), QStringList{u"Anna"_s});
     }
@@ -208,32 +209,32 @@ private slots:
         TestPlattform plattform;
         TFilterGrid gitter(plattform);
         fuellen(gitter);
-        gitter.SetCells(2, 1, u"1.3."_s);
+        gitter.modell().SetCells(2, 1, u"1.3."_s);
         const QDate tag_null(1899, 12, 30);
-        QCOMPARE(gitter.GetAsDate(2, 1), double(tag_null.daysTo(QDate(2026, 3, 1))));
+        QCOMPARE(gitter.modell().GetAsDate(2, 1), double(tag_null.daysTo(QDate(2026, 3, 1))));
         plattform.uhrzeit = QDateTime(QDate(2031, 1, 2), QTime(8, 0));
-        QCOMPARE(gitter.GetAsDate(2, 1), double(tag_null.daysTo(QDate(2031, 3, 1))));
+        QCOMPARE(gitter.modell().GetAsDate(2, 1), double(tag_null.daysTo(QDate(2031, 3, 1))));
         gitter.setze_plattform(nullptr);
-        QCOMPARE(gitter.GetAsDate(2, 1), -2147483647.0);
+        QCOMPARE(gitter.modell().GetAsDate(2, 1), -2147483647.0);
     }
 
     void modell_aenderungen_erscheinen()
     {
         TFilterGrid gitter;
         fuellen(gitter);
-        gitter.RowAdd(99, {u"Dora"_s, u"2"_s});
+        gitter.modell().RowAdd(99, {u"Dora"_s, u"2"_s});
         QCOMPARE(gitter.model()->rowCount(), 5);
         QCOMPARE(gitter.model()->index(4, 0).data().toString(), u"Dora"_s);
-        gitter.ParamStrToColInfo(1, u"Punkte\u00AB37\u00AB\u00AB-16777201\u00AB50"_s);
-        gitter.ColInfo_Set(1);
+        gitter.modell().ParamStrToColInfo(1, u"Punkte\u00AB37\u00AB\u00AB-16777201\u00AB50"_s);
+        gitter.modell().ColInfo_Set(1);
         QCOMPARE(gitter.columnWidth(1), 50);
         QCOMPARE(gitter.model()->index(0, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
                  Qt::AlignHCenter | Qt::AlignVCenter);
-        gitter.SetRow(2);
-        gitter.SetGoRowSelect(true);
+        gitter.modell().SetRow(2);
+        gitter.modell().SetGoRowSelect(true);
         QCOMPARE(gitter.selectionModel()->selectedIndexes().size(), 3);
         QVERIFY(gitter.selectionModel()->isRowSelected(2, {}));
-        gitter.CleanBlueCell();
+        gitter.modell().CleanBlueCell();
         QVERIFY(!gitter.selectionModel()->hasSelection());
     }
 
@@ -241,18 +242,18 @@ private slots:
     {
         TFilterGrid gitter;
         fuellen(gitter);
-        gitter.SetDefaultRowHeight(20);
-        gitter.SetRowHeights(2, 45);
-        gitter.SetColor(clBtnFace); // another change keeps the grown row
+        gitter.modell().SetDefaultRowHeight(20);
+        gitter.modell().SetRowHeights(2, 45);
+        gitter.modell().SetColor(clBtnFace); // another change keeps the grown row
         QCOMPARE(gitter.rowHeight(1), 20);
         QCOMPARE(gitter.rowHeight(2), 45);
-        gitter.SetRowHeights(2, 20);
+        gitter.modell().SetRowHeights(2, 20);
         QCOMPARE(gitter.rowHeight(2), 20);
-        gitter.SetRowHeights(3, 45);
-        gitter.SetDefaultRowHeight(30); // a new default sets every row, the grown one too
+        gitter.modell().SetRowHeights(3, 45);
+        gitter.modell().SetDefaultRowHeight(30); // a new default sets every row, the grown one too
         for (int r = 0; r < 4; ++r)
             QCOMPARE(gitter.rowHeight(r), 30);
-        gitter.SetRowHeights(1, -5);
+        gitter.modell().SetRowHeights(1, -5);
         QCOMPARE(gitter.rowHeight(1), 0);
     }
 };

@@ -18,20 +18,21 @@ constexpr TColor ocker = 0x4080C0;
 // Three data rows under a title row, one title column; the cursor stands on (1, 1).
 void aufbauen(TFilterGrid &gitter)
 {
-    gitter.SetColCount(4);
-    gitter.SetRowCount(4);
-    gitter.SetFixedCols(1);
-    gitter.SetFixedRows(1);
-    gitter.SetDefaultRowHeight(24);
+    GitterModell &modell = gitter.modell();
+    modell.SetColCount(4);
+    modell.SetRowCount(4);
+    modell.SetFixedCols(1);
+    modell.SetFixedRows(1);
+    modell.SetDefaultRowHeight(24);
     for (int c = 0; c < 4; ++c)
-        gitter.SetColWidths(c, 90);
-    gitter.SetColor(ocker);
+        modell.SetColWidths(c, 90);
+    modell.SetColor(ocker);
     gitter.GradientStartColor = clWhite;
     gitter.GradientEndColor = 0x808080;
     Schrift schrift;
     schrift.font = QFont(u"DejaVu Sans"_s, 9);
     schrift.Color = clBlack;
-    gitter.SetFont(schrift);
+    modell.SetFont(schrift);
     gitter.resize(400, 160);
     gitter.show();
 }
@@ -65,7 +66,7 @@ int dunkle_punkte(const QImage &bild, const QRect &bereich)
 
 TColInfo *info(TFilterGrid &gitter, int aCol)
 {
-    return gitter.ColInfoC(aCol);
+    return gitter.modell().ColInfoC(aCol);
 }
 
 } // namespace
@@ -95,17 +96,17 @@ private slots:
             << QColor(Qt::green) << QColor(Qt::green);
         QTest::newRow("ausgewählt mit Spalteninfo") << Vorbereitung([](TFilterGrid &g) {
             info(g, 2)->DatColor = gruen;
-            g.SelectRowColor = rot;
-            g.SetSelection({2, 2, 2, 2});
+            g.modell().SelectRowColor = rot;
+            g.modell().SetSelection({2, 2, 2, 2});
         }) << 2 << 2 << QColor(Qt::red) << QColor(Qt::red);
         QTest::newRow("ausgewählt ohne Spalteninfo") << Vorbereitung([](TFilterGrid &g) {
-            g.SelectRowColor = rot;
-            g.SetSelection({2, 2, 2, 2});
+            g.modell().SelectRowColor = rot;
+            g.modell().SetSelection({2, 2, 2, 2});
         }) << 2 << 2 << QColor(Qt::red) << QColor(Qt::red);
         QTest::newRow("CleanBlueCell nimmt die Auswahl") << Vorbereitung([](TFilterGrid &g) {
-            g.SelectRowColor = rot;
-            g.SetSelection({2, 2, 2, 2});
-            g.CleanBlueCell();
+            g.modell().SelectRowColor = rot;
+            g.modell().SetSelection({2, 2, 2, 2});
+            g.modell().CleanBlueCell();
         }) << 2 << 2 << ocker_q << ocker_q;
         QTest::newRow("Titelzelle im Verlauf")
             << Vorbereitung([](TFilterGrid &) {}) << 2 << 0 << weiss << grau;
@@ -114,14 +115,15 @@ private slots:
             info(g, 2)->TitColor = blau;
         }) << 2 << 0 << QColor(Qt::blue) << QColor(Qt::blue);
         QTest::newRow("Haken färbt eine Datenzelle") << Vorbereitung([](TFilterGrid &g) {
-            g.RowColorProc = [](GitterModell &, qint32 &, QPainter &p, int c, int r, int) {
+            g.modell().RowColorProc = [](GitterModell &, qint32 &, QPainter &p, int c, int r, int) {
                 if (c == 3 && r == 2)
                     p.setBrush(Qt::red);
             };
         }) << 3 << 2 << QColor(Qt::red) << QColor(Qt::red);
         QTest::newRow("Haken färbt die erste Datenspalte: Verlauf")
             << Vorbereitung([](TFilterGrid &g) {
-                   g.RowColorProc = [](GitterModell &, qint32 &, QPainter &p, int c, int, int) {
+                   g.modell().RowColorProc = [](GitterModell &, qint32 &, QPainter &p, int c, int,
+                                                int) {
                        if (c == 1)
                            p.setBrush(Qt::red);
                    };
@@ -129,15 +131,16 @@ private slots:
             << 1 << 2 << QColor(Qt::red) << QColor(128, 0, 0);
         QTest::newRow("Haken färbt eine Titelzelle: Verlauf aus ihrer Farbe")
             << Vorbereitung([](TFilterGrid &g) {
-                   g.RowColorProc = [](GitterModell &, qint32 &, QPainter &p, int c, int r, int) {
+                   g.modell().RowColorProc = [](GitterModell &, qint32 &, QPainter &p, int c, int r,
+                                                int) {
                        if (c == 3 && r == 0)
                            p.setBrush(QColor(0, 0, 255));
                    };
                })
             << 3 << 0 << QColor(Qt::blue) << QColor(0, 0, 128);
         QTest::newRow("GradientToAllCells")
-            << Vorbereitung([](TFilterGrid &g) { g.SetGradientToAllCells(true); }) << 3 << 3
-            << ocker_q << QColor(0x41, 0x01, 0x00);
+            << Vorbereitung([](TFilterGrid &g) { g.modell().SetGradientToAllCells(true); }) << 3
+            << 3 << ocker_q << QColor(0x41, 0x01, 0x00);
     }
 
     void hintergrund()
@@ -187,10 +190,11 @@ private slots:
             for (int c = 0; c < 4; ++c)
                 info(gitter, c);
         }
-        gitter.SetSelection({2, 2, 2, 2});
+        gitter.modell().SetSelection({2, 2, 2, 2});
         std::optional<int> gesehen;
         QColor farbe;
-        gitter.RowColorProc = [&](GitterModell &, qint32 &, QPainter &p, int c, int r, int z) {
+        gitter.modell().RowColorProc = [&](GitterModell &, qint32 &, QPainter &p, int c, int r,
+                                           int z) {
             if (c == spalte && r == zeile) {
                 gesehen = z & ~gdFocused;
                 farbe = p.pen().color();
@@ -219,14 +223,14 @@ private slots:
         QFETCH(QString, text);
         TFilterGrid gitter;
         aufbauen(gitter);
-        gitter.Distance = abstand;
+        gitter.modell().Distance = abstand;
         info(gitter, 2)->Typ = u'O';
         info(gitter, 2)->DatColor = gruen;
-        gitter.SetCells(2, 3, zelle);
+        gitter.modell().SetCells(2, 3, zelle);
         QString gesehen;
         QRect gesehen_rahmen;
-        gitter.TypObjectProc = [&](GitterModell &, qint32 &, QPainter &p, int c, int r, QRect &rect,
-                                   const QString &s, int) {
+        gitter.modell().TypObjectProc = [&](GitterModell &, qint32 &, QPainter &p, int c, int r,
+                                            QRect &rect, const QString &s, int) {
             if (c == 2 && r == 3) {
                 gesehen = s;
                 gesehen_rahmen = rect;
@@ -258,8 +262,8 @@ private slots:
         aufbauen(gitter);
         info(gitter, 2)->DatAlign = ausrichtung;
         info(gitter, 2)->DatColor = clWhite;
-        gitter.SetColWidths(2, 180);
-        gitter.SetCells(2, 3, u"123"_s);
+        gitter.modell().SetColWidths(2, 180);
+        gitter.modell().SetCells(2, 3, u"123"_s);
         const QImage b = bild(gitter);
         const QRect z = zellrahmen(gitter, 2, 3);
         const int breite = z.width() / 3;
@@ -273,16 +277,16 @@ private slots:
     {
         TFilterGrid gitter;
         aufbauen(gitter);
-        gitter.ShowSortIcon.Style = siStyle_Fill;
-        gitter.SetCells(2, 0, u"Nr"_s);
+        gitter.modell().ShowSortIcon.Style = siStyle_Fill;
+        gitter.modell().SetCells(2, 0, u"Nr"_s);
         for (int r = 1; r < 4; ++r)
-            gitter.SetCells(2, r, QString::number(5 - r));
+            gitter.modell().SetCells(2, r, QString::number(5 - r));
         QVERIFY(QTest::qWaitForWindowExposed(&gitter));
         const QRect z = zellrahmen(gitter, 2, 0);
         const int h = gitter.rowHeight(0) / 4;
         const QRect zeichen(z.right() - 2 - h, z.top() + 2, h + 1, h + 1);
         QCOMPARE(dunkle_punkte(bild(gitter), zeichen), 0);
-        gitter.titel_klick_sortieren(2);
+        gitter.modell().titel_klick_sortieren(2);
         QVERIFY(dunkle_punkte(bild(gitter), zeichen) > h);
     }
 
@@ -290,16 +294,17 @@ private slots:
     {
         TFilterGrid gitter;
         aufbauen(gitter);
-        gitter.SetCells(2, 0, u"Punkte"_s);
-        const int knapp = QFontMetrics(gitter.Font().font).horizontalAdvance(u" Punkte "_s) + 1;
-        gitter.SetColWidths(2, knapp);
+        gitter.modell().SetCells(2, 0, u"Punkte"_s);
+        const int knapp =
+            QFontMetrics(gitter.modell().Font().font).horizontalAdvance(u" Punkte "_s) + 1;
+        gitter.modell().SetColWidths(2, knapp);
         QVERIFY(QTest::qWaitForWindowExposed(&gitter));
         bild(gitter);
         QCoreApplication::processEvents();
-        QCOMPARE(gitter.ColWidths(2), knapp);
-        gitter.titel_klick_sortieren(2);
+        QCOMPARE(gitter.modell().ColWidths(2), knapp);
+        gitter.modell().titel_klick_sortieren(2);
         bild(gitter);
-        QTRY_VERIFY(gitter.ColWidths(2) > knapp);
+        QTRY_VERIFY(gitter.modell().ColWidths(2) > knapp);
     }
 
     void zeilen_wachsen_mit_dem_text_data()
@@ -324,15 +329,15 @@ private slots:
         TColInfo *spalte = info(gitter, 2);
         spalte->DatAlign = ausrichtung;
         spalte->DatFont = Schrift{QFont(u"DejaVu Sans"_s, punkte), clBlack};
-        gitter.SetCells(2, 2, text);
+        gitter.modell().SetCells(2, 2, text);
         bild(gitter);
         QCoreApplication::processEvents();
         const int zeile = QFontMetrics(spalte->DatFont->font).lineSpacing();
         if (zeilen == 0) {
-            QCOMPARE(gitter.RowHeights(2), 24);
+            QCOMPARE(gitter.modell().RowHeights(2), 24);
             return;
         }
-        QTRY_VERIFY(gitter.RowHeights(2) >= zeilen * zeile);
+        QTRY_VERIFY(gitter.modell().RowHeights(2) >= zeilen * zeile);
         QVERIFY(gitter.rowHeight(2) >= zeilen * zeile);
     }
 };

@@ -60,8 +60,8 @@ QColor zellfarbe(TFilterGrid &gitter, const QImage &bild, int aCol, int aRow)
 // Beside the last column, where the grid shows no cell.
 QColor ohne_zelle(TFilterGrid &gitter, const QImage &bild)
 {
-    const int rechts = gitter.columnViewportPosition(gitter.ColCount() - 1) +
-                       gitter.columnWidth(gitter.ColCount() - 1);
+    const int rechts = gitter.columnViewportPosition(gitter.modell().ColCount() - 1) +
+                       gitter.columnWidth(gitter.modell().ColCount() - 1);
     const QWidget *vp = gitter.viewport();
     return bild.pixelColor(
         vp->mapTo(&gitter, QPoint((rechts + vp->width()) / 2, vp->height() / 2)));
@@ -132,7 +132,7 @@ private slots:
         PlanFenster plan(doppel, n);
         TFilterGrid &gitter = *plan.fenster->FilterGrid1;
         QVERIFY(QTest::qWaitForWindowExposed(plan.fenster.get()));
-        gitter.SelectCells(1, 3);
+        gitter.modell().SelectCells(1, 3);
         const QImage b = bild(gitter);
         for (int r = 0; r <= 21; ++r) {
             const QColor ist = zellfarbe(gitter, b, 0, r);

@@ -85,7 +85,7 @@ private slots:
             eintragen(matrix, spiel.spalte, spiel.zeile, u"2:1"_s);
         QCOMPARE(f.titel(), u"Runde 2 von 5"_s);
         const QString zweites = f.spiele().first();
-        QVERIFY(zweites.contains(matrix->Cells(plan.runden[1][0].spalte, 0)));
+        QVERIFY(zweites.contains(matrix->modell().Cells(plan.runden[1][0].spalte, 0)));
 
         QTest::keyClick(matrix, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.titel(), u"Runde 1 von 5"_s);
@@ -97,7 +97,7 @@ private slots:
         const Rundenspiel ziel = plan.runden[1][1];
         QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
                           liste->visualItemRect(liste->item(1)).center());
-        QCOMPARE(matrix->Selection(),
+        QCOMPARE(matrix->modell().Selection(),
                  (TGridRect{ziel.spalte, ziel.zeile, ziel.spalte, ziel.zeile}));
     }
 

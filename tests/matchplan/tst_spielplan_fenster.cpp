@@ -97,8 +97,8 @@ class TstSpielplanFenster : public QObject
     {
         const int n = const_cast<SpielplanFenster *>(plan)->spielplan().anzahl();
         const int zeile = plan::zeile(mannschaft, k);
-        return plan->FilterGrid1->Cells(n + 1, zeile) + u'|' +
-               plan->FilterGrid1->Cells(n + 2, zeile);
+        return plan->FilterGrid1->modell().Cells(n + 1, zeile) + u'|' +
+               plan->FilterGrid1->modell().Cells(n + 2, zeile);
     }
 
 private slots:
@@ -139,12 +139,12 @@ private slots:
         // Typing goes into the results, not into the date.
         QCOMPARE(plan->focusWidget(), plan->FilterGrid2);
         QCOMPARE(p.zustand.wert(opt::mannschaft_nr), mannschaft_nr);
-        QCOMPARE(plan->FilterGrid2->Cells(1, 0), eintrag);
-        QCOMPARE(plan->FilterGrid1->Cells(0, 1), eintrag);
+        QCOMPARE(plan->FilterGrid2->modell().Cells(1, 0), eintrag);
+        QCOMPARE(plan->FilterGrid1->modell().Cells(0, 1), eintrag);
         // The window with its frame fills the work area.
         QCOMPARE(plan->frameGeometry(), p.plattform.arbeit);
         QVERIFY(plan->FilterGrid1->height() > plan->FilterGrid2->height());
-        QVERIFY(plan->FilterGrid1->ColWidths(1) > 0);
+        QVERIFY(plan->FilterGrid1->modell().ColWidths(1) > 0);
 
         // A second opening reuses the window.
         QTest::mouseClick(plan->Button3, Qt::LeftButton);
@@ -160,7 +160,7 @@ private slots:
         TFilterGrid *matrix = plan->FilterGrid2;
 
         eintragen(matrix, 1, 1, u"3,2"_s);
-        QCOMPARE(matrix->Cells(1, 1), u"3:2"_s);
+        QCOMPARE(matrix->modell().Cells(1, 1), u"3:2"_s);
         QCOMPARE(ges_platz(plan, Mannschaft::zwei, 1), u"3|1"_s);
         QCOMPARE(ges_platz(plan, Mannschaft::eins, 1), u"2|2"_s);
 
@@ -175,10 +175,10 @@ private slots:
         QCOMPARE(ges_platz(plan, Mannschaft::zwei, 2), u"2|5"_s);
 
         // The names of team 2 can be typed over in the matrix; nothing else changes.
-        const QStringList tabelle = plan->FilterGrid1->Cols(0);
+        const QStringList tabelle = plan->FilterGrid1->modell().Cols(0);
         eintragen(matrix, 0, 2, u"ß€ä"_s);
-        QCOMPARE(matrix->Cells(0, 2), u"ß€ä"_s);
-        QCOMPARE(plan->FilterGrid1->Cols(0), tabelle);
+        QCOMPARE(matrix->modell().Cells(0, 2), u"ß€ä"_s);
+        QCOMPARE(plan->FilterGrid1->modell().Cols(0), tabelle);
         QVERIFY(p.plattform.meldungen.isEmpty());
 
         eintragen(matrix, 1, 2, u"a:1"_s);
@@ -249,8 +249,8 @@ private slots:
     {
         QStringList zeilen;
         for (const TFilterGrid *gitter : {plan->FilterGrid1, plan->FilterGrid2}) {
-            for (int r = 0; r < gitter->RowCount(); ++r)
-                zeilen << gitter->Rows(r).join(u'|');
+            for (int r = 0; r < gitter->modell().RowCount(); ++r)
+                zeilen << gitter->modell().Rows(r).join(u'|');
         }
         return zeilen;
     }
@@ -300,8 +300,8 @@ private slots:
         eintragen(plan->FilterGrid2, 1, 1, u"3:2"_s);
         const auto breiten = [plan] {
             QList<int> liste;
-            for (int c = 0; c < plan->FilterGrid1->ColCount(); ++c)
-                liste << plan->FilterGrid1->ColWidths(c);
+            for (int c = 0; c < plan->FilterGrid1->modell().ColCount(); ++c)
+                liste << plan->FilterGrid1->modell().ColWidths(c);
             return liste;
         };
         const QList<int> kurz = breiten();
@@ -368,7 +368,7 @@ private slots:
                                 QString(zeichen), {});
         }
         QVERIFY(matrix->indexWidget(matrix->currentIndex()));
-        QCOMPARE(matrix->Cells(2, 2), u"5:3"_s);
+        QCOMPARE(matrix->modell().Cells(2, 2), u"5:3"_s);
 
         plan->findChild<QAction *>("Rueckgaengig")->trigger();
         QVERIFY(!matrix->indexWidget(matrix->currentIndex()));
@@ -383,10 +383,10 @@ private slots:
 
         eintragen(matrix, 6, 6, u"3:2"_s);
         QCOMPARE(p.plattform.texte(), QStringList(2, u"Hier keine Eingabe möglich."_s));
-        QCOMPARE(matrix->Cells(6, 6), QString());
+        QCOMPARE(matrix->modell().Cells(6, 6), QString());
 
         eintragen(matrix, 3, 3, u"1:0"_s);
-        QCOMPARE(matrix->Cells(3, 3), u"1:0"_s);
+        QCOMPARE(matrix->modell().Cells(3, 3), u"1:0"_s);
         QCOMPARE(ges_platz(plan, Mannschaft::zwei, 3), u"1|1"_s);
         QCOMPARE(p.plattform.meldungen.size(), 2);
     }
@@ -424,7 +424,7 @@ private slots:
         Programm p(false, aufstellung(u"A"_s, 3), aufstellung(u"B"_s, 3));
         SpielplanFenster *plan = p.oeffnen();
         eintragen(plan->FilterGrid2, 2, 1, u"4:1"_s);
-        const QStringList tabelle = plan->FilterGrid1->Rows(12);
+        const QStringList tabelle = plan->FilterGrid1->modell().Rows(12);
 
         QTest::mouseClick(plan->Button1, Qt::LeftButton);
         QVERIFY(QFile::exists(p.pfad(u"E_Tab1Gr03_08_12_2026.Tab"_s)));
@@ -432,7 +432,7 @@ private slots:
         QVERIFY(plan->isVisible());
 
         QTest::mouseClick(plan->Button4, Qt::LeftButton);
-        QCOMPARE(plan->FilterGrid2->Cells(2, 1), QString());
+        QCOMPARE(plan->FilterGrid2->modell().Cells(2, 1), QString());
         QCOMPARE(ges_platz(plan, Mannschaft::zwei, 1), u"|"_s);
         QVERIFY(plan->isVisible());
 
@@ -451,8 +451,8 @@ private slots:
 
         QVERIFY(!wahl->isVisible());
         QVERIFY(plan->isVisible());
-        QCOMPARE(plan->FilterGrid2->Cells(2, 1), u"4:1"_s);
-        QCOMPARE(plan->FilterGrid1->Rows(12), tabelle);
+        QCOMPARE(plan->FilterGrid2->modell().Cells(2, 1), u"4:1"_s);
+        QCOMPARE(plan->FilterGrid1->modell().Rows(12), tabelle);
         QCOMPARE(plan->DateEdit1->date(), QDate(2026, 12, 8));
         QCOMPARE(p.zustand.listen_datum, u"08.12.2026"_s);
         QVERIFY(p.plattform.meldungen.isEmpty());
@@ -504,7 +504,7 @@ private slots:
 
         klicken(plan->FilterGrid1, 2, 3);
         QTest::mouseClick(plan->Button1, Qt::LeftButton);
-        const TGridRect auswahl = plan->FilterGrid1->Selection();
+        const TGridRect auswahl = plan->FilterGrid1->modell().Selection();
         QCOMPARE(auswahl.Top, 3);
         QCOMPARE(gespeicherte_auswahl(datei),
                  (QByteArrayList{QByteArray::number(auswahl.Top), QByteArray::number(auswahl.Left),
@@ -562,8 +562,8 @@ private slots:
         aufstellungen_schreiben(p.zustand, aufstellung(u"X"_s, 4), aufstellung(u"Y"_s, 4));
         plan = p.oeffnen();
         eintragen(plan->FilterGrid2, 1, 1, u"2:5"_s);
-        const QStringList tabelle = zellen(*plan->FilterGrid1);
-        const QStringList matrix = zellen(*plan->FilterGrid2);
+        const QStringList tabelle = zellen(plan->FilterGrid1->modell());
+        const QStringList matrix = zellen(plan->FilterGrid2->modell());
         const QString team_zeile = plan->spielplan().mannschaft_zeile(Mannschaft::zwei);
 
         QTest::mouseClick(plan->Button2, Qt::LeftButton);
@@ -575,8 +575,8 @@ private slots:
 
         QCOMPARE(p.plattform.texte(), QStringList{u"Der Spieltag E_Tab1Gr03_08_12_2026.Tab ist "
                                                   u"beschädigt und wurde nicht geladen."_s});
-        QCOMPARE(zellen(*plan->FilterGrid1), tabelle);
-        QCOMPARE(zellen(*plan->FilterGrid2), matrix);
+        QCOMPARE(zellen(plan->FilterGrid1->modell()), tabelle);
+        QCOMPARE(zellen(plan->FilterGrid2->modell()), matrix);
         QCOMPARE(plan->spielplan().anzahl(), 4);
         QCOMPARE(plan->spielplan().mannschaft_zeile(Mannschaft::zwei), team_zeile);
     }
@@ -612,10 +612,10 @@ private slots:
 
         QCOMPARE(plan->RxSpinEdit2->value(), 18);
         plan->RxSpinEdit2->stepBy(1);
-        QCOMPARE(plan->FilterGrid2->DefaultRowHeight(), 19);
+        QCOMPARE(plan->FilterGrid2->modell().DefaultRowHeight(), 19);
         QCOMPARE(plan->FilterGrid2->verticalHeader()->defaultSectionSize(), 19);
         plan->RxSpinEdit3->setValue(13);
-        QCOMPARE(plan->FilterGrid1->Font().font.pointSize(), 13);
+        QCOMPARE(plan->FilterGrid1->modell().Font().font.pointSize(), 13);
 
         QSignalSpy uhr_zurueck(plan->SpeedButton2, &QToolButton::clicked);
         QTest::mouseClick(plan->Button3, Qt::LeftButton);

@@ -50,7 +50,7 @@ class TstWiederherstellung : public QObject
             QVERIFY(ergebnis_eintragen(plan->FilterGrid2, 3, 2, u"10:7"_s));
             QTRY_VERIFY(!plan->wiederherstellung().vorgemerkt());
         }();
-        return {zellen(*plan->FilterGrid1), zellen(*plan->FilterGrid2)};
+        return {zellen(plan->FilterGrid1->modell()), zellen(plan->FilterGrid2->modell())};
     }
 
     // The matrix as the set on disk holds it.
@@ -116,8 +116,8 @@ private slots:
             QVERIFY(!QDir(wiederherstellung::ordner(daten())).exists());
             return;
         }
-        QCOMPARE(zellen(*plan->FilterGrid1), getippt.tabelle);
-        QCOMPARE(zellen(*plan->FilterGrid2), getippt.matrix);
+        QCOMPARE(zellen(plan->FilterGrid1->modell()), getippt.tabelle);
+        QCOMPARE(zellen(plan->FilterGrid2->modell()), getippt.matrix);
         QVERIFY(!zweiter.haupt->Panel5->isVisible());
 
         // Saved now: the next start asks nothing.
@@ -178,8 +178,8 @@ private slots:
             QCOMPARE(plan && plan->isVisible(), ja);
             QCOMPARE(saetze(doppel).size(), ja ? 1 : 0);
             if (ja) {
-                QCOMPARE(zellen(*plan->FilterGrid1), getippt[doppel].tabelle);
-                QCOMPARE(zellen(*plan->FilterGrid2), getippt[doppel].matrix);
+                QCOMPARE(zellen(plan->FilterGrid1->modell()), getippt[doppel].tabelle);
+                QCOMPARE(zellen(plan->FilterGrid2->modell()), getippt[doppel].matrix);
             }
         }
     }
@@ -211,7 +211,7 @@ private slots:
         {
             Lauf erster(daten());
             SpielplanFenster *plan = erster.oeffnen(false);
-            const QStringList leer = zellen(*plan->FilterGrid2);
+            const QStringList leer = zellen(plan->FilterGrid2->modell());
             getippt = tippen_und_sichern(erster, false);
             QTest::mouseClick(plan->Button4, Qt::LeftButton);
             QTRY_VERIFY(!plan->wiederherstellung().vorgemerkt());
@@ -221,8 +221,8 @@ private slots:
             QCOMPARE(gesicherte_matrix(), getippt.matrix);
         }
         Lauf zweiter(daten(), {true});
-        QCOMPARE(zellen(*zweiter.plan(false)->FilterGrid1), getippt.tabelle);
-        QCOMPARE(zellen(*zweiter.plan(false)->FilterGrid2), getippt.matrix);
+        QCOMPARE(zellen(zweiter.plan(false)->FilterGrid1->modell()), getippt.tabelle);
+        QCOMPARE(zellen(zweiter.plan(false)->FilterGrid2->modell()), getippt.matrix);
     }
 
     // A kill between two files of a newer set leaves the older set whole, and that one is
@@ -282,8 +282,8 @@ private slots:
         else
             QVERIFY2(texte.filter(meldung).size() == 1, qPrintable(texte.join(u'|')));
         if (schaden.endsWith(u"_halb"_s)) {
-            QCOMPARE(zellen(*zweiter.plan(true)->FilterGrid1), getippt.tabelle);
-            QCOMPARE(zellen(*zweiter.plan(true)->FilterGrid2), getippt.matrix);
+            QCOMPARE(zellen(zweiter.plan(true)->FilterGrid1->modell()), getippt.tabelle);
+            QCOMPARE(zellen(zweiter.plan(true)->FilterGrid2->modell()), getippt.matrix);
             QCOMPARE(wiederherstellung::suchen(daten(), true).art, wiederherstellung::Fund::ladbar);
         }
         QVERIFY(!QDir(wiederherstellung::ordner(daten(), false)).exists());
@@ -307,7 +307,7 @@ private slots:
         QCOMPARE(lauf.plattform.meldungen.size(), 1);
         QVERIFY(lauf.plattform.texte().first().startsWith(
             u"Der laufende Spieltag kann nicht für eine Wiederherstellung gesichert werden"_s));
-        QCOMPARE(plan->FilterGrid2->Cells(2, 2), u"2:0"_s);
+        QCOMPARE(plan->FilterGrid2->modell().Cells(2, 2), u"2:0"_s);
     }
 };
 

@@ -43,7 +43,7 @@ void treiber_ablauf(Lauf &lauf, bool doppel, bool beenden)
         aus << "gesichert\n";
     for (const auto &[kennung, gitter] :
          {std::pair{u'1', plan->FilterGrid1}, std::pair{u'2', plan->FilterGrid2}}) {
-        for (const QString &zeile : zellen(*gitter))
+        for (const QString &zeile : zellen(gitter->modell()))
             aus << kennung << zeile << '\n';
     }
     aus << "bereit\n";
@@ -138,8 +138,8 @@ private slots:
                              u"Soll er wiederhergestellt werden?"_s});
         SpielplanFenster *plan = naechster.plan(doppel);
         QVERIFY(plan && plan->isVisible());
-        QCOMPARE(zellen(*plan->FilterGrid1), treiber.tabelle);
-        QCOMPARE(zellen(*plan->FilterGrid2), treiber.matrix);
+        QCOMPARE(zellen(plan->FilterGrid1->modell()), treiber.tabelle);
+        QCOMPARE(zellen(plan->FilterGrid2->modell()), treiber.matrix);
     }
 
     void gewoehnliches_ende_laesst_nichts_zurueck()

@@ -74,7 +74,7 @@ class TstErgebnislisteFenster : public QObject
     static void titel_klicken(TFilterGrid *gitter, const QString &titel)
     {
         const QRect zelle =
-            gitter->visualRect(gitter->model()->index(0, titel_spalte(*gitter, titel)));
+            gitter->visualRect(gitter->model()->index(0, titel_spalte(gitter->modell(), titel)));
         QTest::mouseClick(gitter->viewport(), Qt::LeftButton, {}, zelle.center());
     }
 
@@ -123,15 +123,15 @@ private slots:
         QCOMPARE(liste->RxSpinEdit2->value(), 5);
         QCOMPARE(liste->RxSpinEdit3->value(), 11);
         TFilterGrid *gitter = liste->FilterGrid1;
-        QCOMPARE(zeile_text(*gitter, 1), erste_zeile);
-        QCOMPARE(spalte_text(*gitter, 0),
+        QCOMPARE(zeile_text(gitter->modell(), 1), erste_zeile);
+        QCOMPARE(spalte_text(gitter->modell(), 0),
                  (QStringList{"Gruppe", "1/1", "1/2", "1/3", "2/1", "2/2", "2/3"}));
         QCOMPARE(gitter->rowHeight(1), 18);
-        QCOMPARE(gitter->Font().font.pointSize(), 11);
+        QCOMPARE(gitter->modell().Font().font.pointSize(), 11);
         QCOMPARE(gitter->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff, doppel);
         QCOMPARE(gitter->palette().color(QPalette::Highlight), QColor(228, 226, 143));
         // The current row's text in dark red on the selection colour, the others' not.
-        QCOMPARE(gitter->Row(), 1);
+        QCOMPARE(gitter->modell().Row(), 1);
         QVERIFY(dunkelrote_punkte(gitter, 1, 1) > 0);
         QCOMPARE(dunkelrote_punkte(gitter, 1, 2), 0);
         QCOMPARE(gitter->palette().color(QPalette::Base), QColor(0xE2, 0xE2, 0xE2));
@@ -178,9 +178,10 @@ private slots:
         QVERIFY(liste);
         TFilterGrid *gitter = liste->FilterGrid1;
         QVERIFY(QTest::qWaitForWindowExposed(liste));
-        QVERIFY(gitter->rowViewportPosition(gitter->RowCount() - 1) > gitter->viewport()->height());
+        QVERIFY(gitter->rowViewportPosition(gitter->modell().RowCount() - 1) >
+                gitter->viewport()->height());
         QCOMPARE(gitter->rowViewportPosition(0), 0);
-        QCOMPARE(gitter->Row(), 1);
+        QCOMPARE(gitter->modell().Row(), 1);
     }
 
     // A record cut in half is reported under the name the file choice shows; no list opens.
@@ -227,7 +228,7 @@ private slots:
         for (int i = 0; i < klicks; ++i)
             titel_klicken(liste->FilterGrid1, titel);
 
-        QCOMPARE(spalte_text(*liste->FilterGrid1, 0), gruppen);
+        QCOMPARE(spalte_text(liste->FilterGrid1->modell(), 0), gruppen);
     }
 
     void groessen_und_beenden_data()
@@ -249,7 +250,7 @@ private slots:
             QTest::keyClicks(zeile, feld == liste->RxSpinEdit2 ? u"25"_s : u"14"_s);
         }
         QCOMPARE(liste->FilterGrid1->rowHeight(1), 25);
-        QCOMPARE(liste->FilterGrid1->Font().font.pointSize(), 14);
+        QCOMPARE(liste->FilterGrid1->modell().Font().font.pointSize(), 14);
 
         QTest::mouseClick(liste->Button1, Qt::LeftButton);
 

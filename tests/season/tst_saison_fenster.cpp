@@ -51,7 +51,7 @@ class TstSaisonFenster : public QObject
     static void titel_klicken(TFilterGrid *gitter, const QString &titel)
     {
         const QRect zelle =
-            gitter->visualRect(gitter->model()->index(0, titel_spalte(*gitter, titel)));
+            gitter->visualRect(gitter->model()->index(0, titel_spalte(gitter->modell(), titel)));
         QTest::mouseClick(gitter->viewport(), Qt::LeftButton, {}, zelle.center());
     }
 
@@ -73,8 +73,8 @@ private slots:
         QCOMPARE(saison->Label3->text(),
                  u"Gewonnene Spieltage: Bären Süd 2, Füchse Nord 1, unentschieden 1; "
                  u"beschädigt und nicht gezählt: 2"_s);
-        QCOMPARE(saison->FilterGrid1->RowCount(), 7);
-        QCOMPARE(saison->FilterGrid2->RowCount(), 9);
+        QCOMPARE(saison->FilterGrid1->modell().RowCount(), 7);
+        QCOMPARE(saison->FilterGrid2->modell().RowCount(), 9);
         // The window with its frame fills the work area.
         QCOMPARE(saison->frameGeometry(), p.plattform.arbeit);
         for (auto [label, gitter] : {std::pair{saison->Label1, saison->FilterGrid1},
@@ -96,7 +96,7 @@ private slots:
         QVERIFY(spieltag_spielen(p.zustand, einzel_profil(), {u"Jörg"_s}, {u"Weiß"_s},
                                  QDate(2026, 5, 2), {{1, 1, 3, 10}}));
         QCOMPARE(p.oeffnen(), saison);
-        QCOMPARE(saison->FilterGrid1->RowCount(), 8);
+        QCOMPARE(saison->FilterGrid1->modell().RowCount(), 8);
         QVERIFY(saison->Label3->text().contains(u"Füchse Nord 2"_s));
     }
 
@@ -113,7 +113,7 @@ private slots:
         QVERIFY(saison);
         QVERIFY(QTest::qWaitForWindowExposed(saison));
         TFilterGrid *spieler = saison->FilterGrid2;
-        QVERIFY(spieler->rowViewportPosition(spieler->RowCount() - 1) >
+        QVERIFY(spieler->rowViewportPosition(spieler->modell().RowCount() - 1) >
                 spieler->viewport()->height());
         for (TFilterGrid *gitter : {saison->FilterGrid1, saison->FilterGrid2})
             QCOMPARE(gitter->rowViewportPosition(0), 0);
@@ -128,7 +128,7 @@ private slots:
 
         titel_klicken(saison->FilterGrid2, u"Siege"_s);
         titel_klicken(saison->FilterGrid2, u"Siege"_s);
-        QCOMPARE(spalte_text(*saison->FilterGrid2, 0).mid(1, 4),
+        QCOMPARE(spalte_text(saison->FilterGrid2->modell(), 0).mid(1, 4),
                  (QStringList{"Weiß", "Ülla", "Käthe", "Björn"}));
 
         p.plattform.datei_antworten.enqueue(p.pfad(u"Saison"_s));
