@@ -63,7 +63,7 @@ class GitterModell
 {
 public:
     GitterModell();
-    virtual ~GitterModell();
+    ~GitterModell();
     GitterModell(const GitterModell &) = delete;
     GitterModell &operator=(const GitterModell &) = delete;
 
@@ -317,7 +317,7 @@ public:
         GitterModell &m_gitter;
     };
 
-protected:
+private:
     void melde_zelle(int aCol, int aRow);
     void melde_alles();
     void melde_cursor();
@@ -344,7 +344,6 @@ protected:
     // Takes over a grid file read without damage.
     void datei_uebernehmen(GitterdateiErgebnis &ergebnis, bool aRowSelect);
 
-private:
     Zellen m_zellen;
     Kollationen m_kollationen; // of the texts sorted by so far
     std::vector<int> m_col_widths;
