@@ -101,7 +101,7 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
 
     m_turnierplan = new TurnierplanAnbindung(*this, m_zustand, m_plattform);
     m_ergebnisse = new ErgebnisAnbindung(*this, *m_turnierplan, m_zustand, m_plattform);
-    m_zuschauer = new ZuschauerAnbindung(*this, *m_turnierplan, m_zustand, m_plattform);
+    m_zuschauer = new ZuschauerAnbindung(*this, *m_turnierplan, m_plattform);
     m_live = new LiveAnbindung(*this, *m_turnierplan, m_zustand, m_plattform);
 }
 

@@ -42,7 +42,7 @@ void LiveAnbindung::oeffnen()
                 [this](const QByteArray &dokument) { m_modul->stand_senden(dokument); });
         connect(&m_turnierplan.stoppuhr().stoppuhr(), &Stoppuhr::anzeige_geaendert, this,
                 &LiveAnbindung::markieren);
-        folgen(m_turnierplan.vorhandener_spielplan(m_zustand.wert(opt::doppel_modus) == 1));
+        folgen(m_turnierplan.vorhandener_spielplan());
         m_modul->stand_senden(m_verdichter->dokument());
     }
     m_modul->fenster_zeigen(m_zustand, m_plattform, &m_hauptfenster);

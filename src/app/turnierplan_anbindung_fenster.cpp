@@ -29,6 +29,11 @@ TurnierplanAnbindung::TurnierplanAnbindung(TForm1 &hauptfenster, Zustand &zustan
             [this] { wiederherstellung::entfernen(m_zustand.daten_pfad); });
 }
 
+SpielplanFenster *TurnierplanAnbindung::vorhandener_spielplan() const
+{
+    return m_zustand.wert(opt::doppel_modus) == 1 ? m_form5 : m_form6;
+}
+
 SpielplanFenster &TurnierplanAnbindung::spielplan_fenster(bool doppel)
 {
     SpielplanFenster *&fenster = doppel ? m_form5 : m_form6;

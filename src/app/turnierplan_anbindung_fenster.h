@@ -24,11 +24,8 @@ public:
     TurnierplanAnbindung(TForm1 &hauptfenster, Zustand &zustand, Plattform &plattform);
 
     SpielplanFenster &spielplan_fenster(bool doppel);
-    // The plan window of a game kind if it was ever opened, else none.
-    SpielplanFenster *vorhandener_spielplan(bool doppel) const
-    {
-        return doppel ? m_form5 : m_form6;
-    }
+    // The plan window of the game kind now set, if it was ever opened, else none.
+    SpielplanFenster *vorhandener_spielplan() const;
     // At start: a match day left unsaved by a crash is offered, a singles day and a doubles day
     // each on its own; "Ja" opens its plan with it, "Nein" removes it. What cannot be loaded is
     // reported and removed.

@@ -6,7 +6,6 @@
 #include "matchplan/spielplan.h"
 #include "matchplan/spielplan_fenster.h"
 #include "matchplan/zuschauer_fenster.h"
-#include "shell/zustand.h"
 #include "stopwatch/stoppuhr_fenster.h"
 
 #include <QShortcut>
@@ -21,11 +20,10 @@ Planfenster art(SpielplanFenster &plan)
 } // namespace
 
 ZuschauerAnbindung::ZuschauerAnbindung(TForm1 &hauptfenster, TurnierplanAnbindung &turnierplan,
-                                       Zustand &zustand, Plattform &plattform)
+                                       Plattform &plattform)
     : QObject(&hauptfenster)
     , m_hauptfenster(hauptfenster)
     , m_turnierplan(turnierplan)
-    , m_zustand(zustand)
     , m_plattform(plattform)
 {
     hauptfenster.befehl_setzen(Befehl::zuschauer_ansicht, [this] { aus_menue_oeffnen(); });
@@ -50,7 +48,7 @@ ZuschauerFenster &ZuschauerAnbindung::zuschauer()
 
 void ZuschauerAnbindung::aus_menue_oeffnen()
 {
-    folgen(m_turnierplan.vorhandener_spielplan(m_zustand.wert(opt::doppel_modus) == 1));
+    folgen(m_turnierplan.vorhandener_spielplan());
     zuschauer().oeffnen();
 }
 

@@ -7,7 +7,6 @@ class SpielplanFenster;
 class TForm1;
 class TurnierplanAnbindung;
 class ZuschauerFenster;
-struct Zustand;
 
 // "Zuschauer-Ansicht" from the main menu and F11 in the plan windows: the audience view
 // follows a plan window's results and its stopwatch display. From the menu it follows the plan
@@ -18,7 +17,7 @@ class ZuschauerAnbindung : public QObject
     Q_OBJECT
 
 public:
-    ZuschauerAnbindung(TForm1 &hauptfenster, TurnierplanAnbindung &turnierplan, Zustand &zustand,
+    ZuschauerAnbindung(TForm1 &hauptfenster, TurnierplanAnbindung &turnierplan,
                        Plattform &plattform);
 
     // Created at its first opening; nullptr until then.
@@ -34,7 +33,6 @@ private:
 
     TForm1 &m_hauptfenster;
     TurnierplanAnbindung &m_turnierplan;
-    Zustand &m_zustand;
     Plattform &m_plattform;
     ZuschauerFenster *m_fenster = nullptr;
     SpielplanFenster *m_gefolgt = nullptr;
