@@ -4,6 +4,7 @@
 #include "app/turnierplan_anbindung_fenster.h"
 #include "grid/filtergrid_fenster.h"
 #include "matchplan/spielplan_fenster.h"
+#include "gitter_tippen.h"
 #include "plan_testhilfe.h"
 #include "shell/zustand.h"
 
@@ -57,28 +58,6 @@ struct Lauf
         return plan(doppel);
     }
 };
-
-// Key by key, as a person types into the matrix: a click on the cell, the first key opens its
-// editor, the others go to it, Return commits it. True once the editor has closed (without
-// Return: while it is still open).
-[[nodiscard]] inline bool ergebnis_eintragen(TFilterGrid *gitter, int c, int r, const QString &text,
-                                             bool bestaetigen = true)
-{
-    const QRect zelle = gitter->visualRect(gitter->model()->index(r, c));
-    QTest::mouseClick(gitter->viewport(), Qt::LeftButton, {}, zelle.center());
-    for (QChar zeichen : text) {
-        QWidget *editor = gitter->indexWidget(gitter->currentIndex());
-        QWidget *ziel = editor ? editor : gitter;
-        QTest::sendKeyEvent(QTest::Press, ziel, Qt::Key_unknown, QString(zeichen), {});
-        QTest::sendKeyEvent(QTest::Release, ziel, Qt::Key_unknown, QString(zeichen), {});
-    }
-    if (!bestaetigen)
-        return gitter->indexWidget(gitter->currentIndex()) != nullptr;
-    if (QWidget *editor = gitter->indexWidget(gitter->currentIndex()))
-        QTest::keyClick(editor, Qt::Key_Return);
-    // The view closes the editor through a queued call.
-    return QTest::qWaitFor([gitter] { return !gitter->indexWidget(gitter->currentIndex()); });
-}
 
 // Every cell of a grid, a row a line.
 inline QStringList zellen(const GitterModell &gitter)

@@ -3,6 +3,7 @@
 #include "matchplan/rundenfeld_fenster.h"
 #include "matchplan/spielplan_fenster.h"
 #include "matchplan/zuschauer_fenster.h"
+#include "gitter_tippen.h"
 #include "plan_testhilfe.h"
 #include "shell/zusatz.h"
 
@@ -46,21 +47,6 @@ class TstRundenfeldFenster : public QObject
         }
     };
 
-    static void eintragen(TFilterGrid *gitter, int c, int r, const QString &text)
-    {
-        const QRect zelle = gitter->visualRect(gitter->model()->index(r, c));
-        QTest::mouseClick(gitter->viewport(), Qt::LeftButton, {}, zelle.center());
-        for (QChar zeichen : text) {
-            QWidget *editor = gitter->indexWidget(gitter->currentIndex());
-            QWidget *ziel = editor ? editor : gitter;
-            QTest::sendKeyEvent(QTest::Press, ziel, Qt::Key_unknown, QString(zeichen), {});
-            QTest::sendKeyEvent(QTest::Release, ziel, Qt::Key_unknown, QString(zeichen), {});
-        }
-        if (QWidget *editor = gitter->indexWidget(gitter->currentIndex()))
-            QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_VERIFY(!gitter->indexWidget(gitter->currentIndex()));
-    }
-
 private slots:
     void runde_folgt_den_ergebnissen()
     {
@@ -82,7 +68,7 @@ private slots:
         QCOMPARE(farben.hintergrund, runden_farbe);
 
         for (const Rundenspiel &spiel : plan.runden[0])
-            eintragen(matrix, spiel.spalte, spiel.zeile, u"2:1"_s);
+            QVERIFY(ergebnis_eintragen(matrix, spiel.spalte, spiel.zeile, u"2:1"_s));
         QCOMPARE(f.titel(), u"Runde 2 von 5"_s);
         const QString zweites = f.spiele().first();
         QVERIFY(zweites.contains(matrix->modell().Cells(plan.runden[1][0].spalte, 0)));
