@@ -83,9 +83,8 @@ bool verweise_lesen(const char *block, quint32 block_laenge, quint32 anzahl,
 
 // The objects that set up decompression; the library divides by their values unchecked.
 enum class Lzx { steuerung, ruecksetztabelle };
-// Content sections: the library takes every section but the uncompressed one as compressed,
-// yet only switches decompression off for section 1.
-constexpr quint64 unkomprimiert = 0;
+// Content sections: section 0 is uncompressed; the library takes every other section as
+// compressed, yet only switches decompression off for section 1.
 constexpr quint64 komprimiert = 1;
 struct LzxObjekt
 {
