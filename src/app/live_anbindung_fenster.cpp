@@ -41,6 +41,9 @@ void LiveAnbindung::oeffnen()
                 [this](const QByteArray &dokument) { m_modul->stand_senden(dokument); });
         connect(&m_turnierplan.stoppuhr().stoppuhr(), &Stoppuhr::anzeige_geaendert, this,
                 &LiveAnbindung::markieren);
+        // Stopping changes no display, but whether the phones say "Stoppuhr steht".
+        connect(&m_turnierplan.stoppuhr().stoppuhr(), &Stoppuhr::geaendert, this,
+                &LiveAnbindung::markieren);
         // Only a plan that is open: a closed one is no longer the day in the hall.
         SpielplanFenster *plan = m_turnierplan.vorhandener_spielplan();
         folgen(plan && plan->offen() ? plan : nullptr);
