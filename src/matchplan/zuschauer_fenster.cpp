@@ -227,6 +227,11 @@ void ZuschauerFenster::spiegeln()
     m_hinweis->setVisible(!mit_plan);
     for (Tafeltext *kopf : m_kopf)
         kopf->setVisible(mit_plan);
+    // The ranking's empty fields would cover the hint.
+    for (auto &zeile : m_rangliste) {
+        for (Tafeltext *feld : zeile)
+            feld->setVisible(mit_plan);
+    }
     QList<Zuschauerzeile> rangliste;
     if (mit_plan) {
         m_titel->setText(m_plan->titel().isEmpty() ? m_plan->ueberschrift() : m_plan->titel());

@@ -192,6 +192,15 @@ private slots:
         QVERIFY(a.fenster.m_mannschaft1->text().isEmpty());
         a.tippen(1, 1, u"3:2"_s);
         QVERIFY(a.zeile(0).join(QString()).isEmpty());
+        // Nothing covers the hint: its white text is on the screen.
+        const QImage bild = a.fenster.grab().toImage();
+        const QRect hinweis = a.fenster.m_hinweis->geometry();
+        int weiss = 0;
+        for (int y = hinweis.top(); y <= hinweis.bottom(); ++y) {
+            for (int x = hinweis.left(); x <= hinweis.right(); ++x)
+                weiss += bild.pixel(x, y) == qRgb(255, 255, 255) ? 1 : 0;
+        }
+        QVERIFY(weiss > 100);
     }
 };
 
