@@ -44,7 +44,8 @@ Ergebnisauswertung ergebnis_auswerten(const QString &text)
     const QString kein_ergebnis =
         u"\"%1\" ist kein Ergebnis. Ergebnisse werden als \"3:2\" eingegeben."_s.arg(text);
     const qsizetype doppelpunkt = text.indexOf(u':');
-    if (doppelpunkt < 0)
+    // Two characters are no result yet, whatever they are: no message while it is typed on.
+    if (doppelpunkt < 0 || text.size() <= 2)
         return zaehlt_nicht_weil(kein_ergebnis);
     const QString links = text.left(doppelpunkt).trimmed();
     // A remark after the score ("5:3 n.V.") is allowed: the score is the first word.

@@ -17,8 +17,9 @@ struct Ergebnisauswertung
     QString meldung; // the message for a score that is no whole number from 0 up
 };
 
-// An empty cell is an open game. Else the trimmed text before the first colon and the first
-// word after it must each be a whole number from 0 up; what follows that word is a remark.
+// An empty cell is an open game. Else the text must have more than two characters, and the
+// trimmed text before the first colon and the first word after it must each be a whole number
+// from 0 up; what follows that word is a remark.
 // A part that is not is reported, the left one first, except a lone sign: that is a number
 // still being typed, and a message now would take the keystroke that completes it.
 Ergebnisauswertung ergebnis_auswerten(const QString &text);

@@ -47,7 +47,8 @@ private slots:
         offen("3:2x", "3:2x", nie_ganzzahl.arg("2x"));
         offen("nur Bemerkung", "5: n.V.", nie_ganzzahl.arg("n.V."));
         offen("9:x", "9:x", nie_ganzzahl.arg("x"));
-        offen("x: links zuerst", "x:", nie_ganzzahl.arg("x"));
+        offen("zwei Zeichen ohne Meldung", "x:");
+        offen("xy: links zuerst", "xy:", nie_ganzzahl.arg("xy"));
         offen("a : b", "a : b", nie_ganzzahl.arg("a"));
         offen("3:2:1", "3:2:1", nie_ganzzahl.arg("2:1"));
         offen("zu gross", "3:99999999999", nie_ganzzahl.arg("99999999999"));
