@@ -148,8 +148,8 @@ void Spielplan::FilterGrid2Change()
 
 void Spielplan::zelle_erneut_uebernehmen()
 {
-    if (zelle_uebernehmen(m_tabelle, m_matrix, m_matrix.Selection().Left,
-                          m_matrix.Selection().Top, m_anzahl))
+    if (zelle_uebernehmen(m_tabelle, m_matrix, m_matrix.Selection().Left, m_matrix.Selection().Top,
+                          m_anzahl))
         Sortieren();
 }
 

@@ -45,8 +45,8 @@ void zelle_klicken(TFilterGrid *gitter, int c, int r)
 {
     const QRect zelle = gitter->visualRect(gitter->model()->index(r, c));
     const QPoint ort = gitter->viewport()->mapToGlobal(zelle.center());
-    xdotool({u"mousemove"_s, QString::number(ort.x()), QString::number(ort.y()), u"click"_s,
-             u"1"_s});
+    xdotool(
+        {u"mousemove"_s, QString::number(ort.x()), QString::number(ort.y()), u"click"_s, u"1"_s});
 }
 
 // Answers every message box with a real Enter and keeps its text.
@@ -161,8 +161,12 @@ private slots:
         QCOMPARE(p.spiel(1, 1), u"|"_s);
         QCOMPARE(p.ges(Mannschaft::zwei, 1), QString());
         QCOMPARE(p.team2_zeile(), u"Mannschaft 2: 0 Spiele gewonnen, 0 Punkte, 9 Spiele offen"_s);
-        QVERIFY(p.matrix()->model()->index(1, 1).data(Qt::ToolTipRole).toString().startsWith(
-            u"Zählt nicht: "_s));
+        QVERIFY(p.matrix()
+                    ->model()
+                    ->index(1, 1)
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .startsWith(u"Zählt nicht: "_s));
 
         zelle_klicken(p.matrix(), 2, 1);
         zelle_klicken(p.matrix(), 1, 1);

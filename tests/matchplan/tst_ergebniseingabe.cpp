@@ -72,8 +72,8 @@ private slots:
 
         QCOMPARE(p.tabelle.Cells(2, 14), links);
         QCOMPARE(p.tabelle.Cells(3, 2), rechts);
-        QCOMPARE(p.ges(Mannschaft::zwei, 3), links.toInt() > 0 ? QString::number(links.toInt())
-                                                                : QString());
+        QCOMPARE(p.ges(Mannschaft::zwei, 3),
+                 links.toInt() > 0 ? QString::number(links.toInt()) : QString());
         QCOMPARE(p.plattform.texte(), meldung.isEmpty() ? QStringList() : QStringList{meldung});
         QCOMPARE(p.matrix.Cells(2, 3), text);
     }
