@@ -111,15 +111,15 @@ private slots:
         p.sekunden(1);
         // The last minute shows in both plans.
         for (const SpielplanFenster *plan : {p.plan, &anderer}) {
-            QCOMPARE(plan->Panel6->text(), u"0 :59"_s);
+            QCOMPARE(plan->Panel6->text(), u"00 : 59"_s);
             QCOMPARE(farbe(plan), gelb);
         }
         p.sekunden(45);
-        QCOMPARE(p.plan->Panel6->text(), u"0 :14"_s);
+        QCOMPARE(p.plan->Panel6->text(), u"00 : 14"_s);
         QCOMPARE(farbe(p.plan), rot);
         QVERIFY(p.plattform.abgespielte_toene.isEmpty());
         p.sekunden(14);
-        QCOMPARE(p.plan->Panel6->text(), u"0 :0"_s);
+        QCOMPARE(p.plan->Panel6->text(), u"00 : 00"_s);
         QCOMPARE(p.plattform.abgespielte_toene, QStringList{p.pfad(u"Wav-Dateien/hupe.wav"_s)});
         QVERIFY(!p.form19->Timer1->isActive());
     }
