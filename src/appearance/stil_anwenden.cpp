@@ -39,7 +39,9 @@ bool stil_anwenden(Zustand &zustand, const QString &name)
     if (stil_art().compare(art, Qt::CaseInsensitive) != 0)
         stil_art_setzen(art);
     if (stil) {
-        qApp->setStyleSheet(stil->blatt.toString() + feste_knoepfe_regel());
+        // A style of palette only keeps the plain style: a sheet of any kind would take over.
+        if (!stil->blatt.isEmpty())
+            qApp->setStyleSheet(stil->blatt.toString() + feste_knoepfe_regel());
         QApplication::setPalette(stil_palette(*stil));
     } else {
         // An empty palette falls back to the platform's own colours.
