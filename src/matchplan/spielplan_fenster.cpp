@@ -372,7 +372,7 @@ QPushButton *SpielplanFenster::knopf(const char *name, const QString &text)
     auto *knopf = knopf_anlegen(Panel1, name, text);
     // A narrow face, so that the longest caption fits the fixed width.
     knopf->setFont(QFont(u"Liberation Sans"_s, 8));
-    knopf->resize(knopf_breite, knopf_hoehe);
+    feste_knopfgroesse(knopf, knopf_breite, knopf_hoehe);
     return knopf;
 }
 
@@ -449,6 +449,9 @@ void SpielplanFenster::oeffnen()
     FilterGrid2->setFocus();
     gitter_anordnen();
     breiten_anpassen();
+    // The cursor was set while the grids were still small; both open at their top row.
+    FilterGrid1->scrollToTop();
+    FilterGrid2->scrollToTop();
 }
 
 void SpielplanFenster::farben_lesen()
@@ -467,6 +470,8 @@ void SpielplanFenster::laden(const QString &name, const QString &ordner)
     activateWindow();
     FilterGrid2->setFocus();
     breiten_anpassen();
+    FilterGrid1->scrollToTop();
+    FilterGrid2->scrollToTop();
 }
 
 void SpielplanFenster::zeit_anzeigen(const QString &text, const QColor &farbe)
