@@ -109,9 +109,9 @@ void AdressenFenster::oberflaeche_aufbauen()
     setTabOrder(Button1, ListBox1);
     setTabOrder(ListBox1, Button3);
     setTabOrder(Button3, Button4);
-    setTabOrder(Button4, Button2);
-    setTabOrder(Button2, m_importieren);
+    setTabOrder(Button4, m_importieren);
     setTabOrder(m_importieren, m_exportieren);
+    setTabOrder(m_exportieren, Button2);
 
     connect(Edit4, &QLineEdit::textChanged, this, &AdressenFenster::Edit4Change);
     // Every click picks, the entry picked already too; so do the arrow keys.
