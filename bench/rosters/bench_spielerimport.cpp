@@ -48,7 +48,8 @@ const Listen &listen()
 {
     static Listen l = [] {
         Listen l;
-        const QByteArray kopf = "\xEF\xBB\xBFName;Vorname;Straße;PLZ/Ort;Telefon;Fax;Handy;E-Mail\r\n";
+        const QByteArray kopf =
+            "\xEF\xBB\xBFName;Vorname;Straße;PLZ/Ort;Telefon;Fax;Handy;E-Mail\r\n";
         QByteArray klein = kopf;
         for (int i = 0; i < zeilen; ++i)
             klein += zeile(i);
@@ -104,7 +105,8 @@ void importieren(benchmark::State &state)
         if (spielerliste_lesen(l.klein, tabelle, import_hoechstzeilen + 1) ||
             spieler_importieren(l.pfad, Mannschaft::eins, tabelle.zeilen.mid(1),
                                 spalten_erkennen(tabelle.zeilen.value(0)), false, bilanz) ||
-            bilanz.uebernommen != zeilen || QFileInfo(roster).size() != qint64(zeilen) * adr::groesse) {
+            bilanz.uebernommen != zeilen ||
+            QFileInfo(roster).size() != qint64(zeilen) * adr::groesse) {
             state.SkipWithError("the list was not imported whole");
             break;
         }
@@ -120,9 +122,8 @@ void vorschau(benchmark::State &state)
             state.SkipWithError("the file was refused");
             break;
         }
-        const Importlauf lauf =
-            import_durchfuehren({}, tabelle.zeilen.mid(1), spalten_erkennen(tabelle.zeilen.value(0)),
-                                false);
+        const Importlauf lauf = import_durchfuehren(
+            {}, tabelle.zeilen.mid(1), spalten_erkennen(tabelle.zeilen.value(0)), false);
         benchmark::DoNotOptimize(lauf);
         if (lauf.zeilen.size() != vorschau_zeilen)
             state.SkipWithError("the preview lacks rows");

@@ -68,7 +68,7 @@ bool startseite_aus(Befehl befehl)
 {
     switch (befehl) {
     case Befehl::einstellungen:
-    case Befehl::spieler_exportieren: // only dialogs, no window
+    case Befehl::spieler_exportieren:
     case Befehl::zuschauer_ansicht: // a window beside the program, often on another screen
     case Befehl::live_seite:
     case Befehl::ueber:

@@ -232,9 +232,9 @@ void AdressenFenster::Button4Click()
 
 void AdressenFenster::spieler_importieren()
 {
-    const QString datei = m_plattform.datei_oeffnen_dialog(
-        u"Spieler importieren"_s, QDir::homePath(),
-        u"Spielerlisten (*.csv *.txt);;Alle Dateien (*)"_s);
+    const QString datei =
+        m_plattform.datei_oeffnen_dialog(u"Spieler importieren"_s, QDir::homePath(),
+                                         u"Spielerlisten (*.csv *.txt);;Alle Dateien (*)"_s);
     if (datei.isEmpty())
         return;
     speicher::CsvTabelle vorschau;

@@ -55,8 +55,10 @@ public:
     QPushButton *Button2 = nullptr; // "Beenden"
     QPushButton *Button3 = nullptr; // "Löschen"
     QPushButton *Button4 = nullptr; // "Hilfe"
-    QPushButton *m_importieren = nullptr; // "Spieler importieren…"
-    QPushButton *m_exportieren = nullptr; // "Spieler exportieren…"
+
+    // "Spieler importieren…" and "Spieler exportieren…".
+    QPushButton *m_importieren = nullptr;
+    QPushButton *m_exportieren = nullptr;
     // The preview of the import while it is open.
     QPointer<SpielerimportFenster> m_import;
 

@@ -63,7 +63,7 @@ QByteArray vcard(const adresse &satz)
     const auto [plz, ort] = plz_und_ort(satz.wert(adr::plz_ort));
     if (!strasse.isEmpty() || !plz.isEmpty() || !ort.isEmpty())
         karte += vcard_zeile(u"ADR;TYPE=home:;;%1;%2;;%3;"_s.arg(vcard_text(strasse),
-                                                                  vcard_text(ort), vcard_text(plz)));
+                                                                 vcard_text(ort), vcard_text(plz)));
     const auto eigenschaft = [&karte](const QString &kopf, const QString &wert) {
         if (!wert.trimmed().isEmpty())
             karte += vcard_zeile(kopf + vcard_text(wert.trimmed()));

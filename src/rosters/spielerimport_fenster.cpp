@@ -28,8 +28,9 @@ QString dateibeschreibung(const QString &pfad, const speicher::CsvTabelle &tabel
 {
     const QString kodierung =
         tabelle.kodierung == speicher::CsvKodierung::utf8 ? u"UTF-8"_s : u"Windows-1252"_s;
-    const QString trenner = tabelle.trenner == '\t' ? u"Tabulator"_s
-                                                    : u"„%1“"_s.arg(QChar::fromLatin1(tabelle.trenner));
+    const QString trenner = tabelle.trenner == '\t'
+                                ? u"Tabulator"_s
+                                : u"„%1“"_s.arg(QChar::fromLatin1(tabelle.trenner));
     return u"Datei: %1 (%2, Trennzeichen %3)"_s.arg(QFileInfo(pfad).fileName(), kodierung, trenner);
 }
 
@@ -105,7 +106,8 @@ QWidget *SpielerimportFenster::spaltenwahl_aufbauen()
         label->setBuddy(wahl);
         raster->addWidget(label, z / spalten_je_reihe, 2 * (z % spalten_je_reihe));
         raster->addWidget(wahl, z / spalten_je_reihe, 2 * (z % spalten_je_reihe) + 1);
-        connect(wahl, &QComboBox::currentIndexChanged, this, &SpielerimportFenster::vorschau_zeigen);
+        connect(wahl, &QComboBox::currentIndexChanged, this,
+                &SpielerimportFenster::vorschau_zeigen);
         m_spalten[z] = wahl;
     }
     return rahmen;
@@ -121,8 +123,8 @@ void SpielerimportFenster::spaltenlisten_fuellen()
     const QStringList erste = m_tabelle.zeilen.value(0);
     for (QComboBox *wahl : m_spalten) {
         const QSignalBlocker sperre(wahl);
-        const int gewaehlt = wahl->currentData().isValid() ? wahl->currentData().toInt()
-                                                            : nicht_uebernehmen;
+        const int gewaehlt =
+            wahl->currentData().isValid() ? wahl->currentData().toInt() : nicht_uebernehmen;
         wahl->clear();
         wahl->addItem(u"(nicht übernehmen)"_s, nicht_uebernehmen);
         for (int s = 0; s < anzahl; ++s) {

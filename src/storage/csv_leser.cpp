@@ -168,7 +168,8 @@ char trenner_erkennen(QByteArrayView bytes)
 std::optional<QString> csv_lesen(QByteArrayView bytes, CsvTabelle &tabelle, qsizetype hoechstens)
 {
     tabelle = {};
-    if (bytes.startsWith(QByteArrayView("\xFF\xFE")) || bytes.startsWith(QByteArrayView("\xFE\xFF")))
+    if (bytes.startsWith(QByteArrayView("\xFF\xFE")) ||
+        bytes.startsWith(QByteArrayView("\xFE\xFF")))
         return u"Die Datei ist als Unicode-Text (UTF-16) gespeichert. Bitte speichern Sie die "
                u"Tabelle als CSV (UTF-8 oder Windows) und wählen Sie diese Datei."_s;
     const bool mit_bom = bytes.startsWith(bom_utf8);
@@ -180,8 +181,7 @@ std::optional<QString> csv_lesen(QByteArrayView bytes, CsvTabelle &tabelle, qsiz
         return u"Die Datei ist keine Textdatei. Bitte speichern Sie die Tabelle als CSV-Datei "
                u"und wählen Sie diese."_s;
 
-    tabelle.kodierung =
-        mit_bom || ist_utf8(bytes) ? CsvKodierung::utf8 : CsvKodierung::windows1252;
+    tabelle.kodierung = mit_bom || ist_utf8(bytes) ? CsvKodierung::utf8 : CsvKodierung::windows1252;
     tabelle.trenner = trenner_erkennen(bytes);
     Zerleger zerleger(bytes, tabelle.trenner);
     QList<QByteArray> felder;
@@ -196,7 +196,7 @@ std::optional<QString> csv_lesen(QByteArrayView bytes, CsvTabelle &tabelle, qsiz
         texte.reserve(felder.size());
         for (const QByteArray &f : felder)
             texte.append(tabelle.kodierung == CsvKodierung::utf8 ? QString::fromUtf8(f)
-                                                                  : aus_1252(f));
+                                                                 : aus_1252(f));
         tabelle.zeilen.append(std::move(texte));
     }
     return std::nullopt;

@@ -79,11 +79,40 @@ class TstSpielerimport : public QObject
         return texte;
     }
 
-    static const inline QStringList meier{u"Meier"_s,      u"Hans"_s, u"Alte Gasse 1"_s,
-                                          u"45127 Essen"_s, {},        {},
-                                          {},               u"hans@meier.de"_s};
+    static const inline QStringList meier{
+        u"Meier"_s, u"Hans"_s, u"Alte Gasse 1"_s, u"45127 Essen"_s, {}, {}, {}, u"hans@meier.de"_s};
 
 private slots:
+    void kopfnamen_finden_ihr_feld_data()
+    {
+        QTest::addColumn<QString>("kopf");
+        QTest::addColumn<int>("ziel"); // -1: no field
+        QTest::newRow("Nachname") << u" Nachname "_s << int(imp::name);
+        QTest::newRow("Last name") << u"Last Name"_s << int(imp::name);
+        QTest::newRow("First name") << u"first_name"_s << int(imp::vorname);
+        QTest::newRow("Straße") << u"Straße"_s << int(imp::strasse);
+        QTest::newRow("Strasse") << u"STRASSE"_s << int(imp::strasse);
+        QTest::newRow("PLZ/Ort") << u"PLZ/Ort"_s << int(imp::plz_ort);
+        QTest::newRow("Postleitzahl") << u"Postleitzahl"_s << int(imp::plz_ort);
+        QTest::newRow("Wohnort") << u"Wohnort"_s << int(imp::ort);
+        QTest::newRow("E-Mail") << u"E-Mail"_s << int(imp::email);
+        QTest::newRow("Tel.") << u"Tel."_s << int(imp::telefon);
+        QTest::newRow("Telefax") << u"Telefax"_s << int(imp::fax);
+        QTest::newRow("Handy") << u"Handy"_s << int(imp::mobil);
+        QTest::newRow("fremd") << u"Mitgliedsnummer"_s << -1;
+        QTest::newRow("Umlaut nicht gefaltet") << u"Stráße"_s << -1;
+    }
+    void kopfnamen_finden_ihr_feld()
+    {
+        QFETCH(QString, kopf);
+        QFETCH(int, ziel);
+        const QStringList zeile{u"Nr."_s, kopf};
+        const Importspalten spalten = spalten_erkennen(zeile);
+        QCOMPARE(ist_kopfzeile(zeile), ziel >= 0);
+        for (int z = 0; z < imp::zielanzahl; ++z)
+            QCOMPARE(spalten[z], z == ziel ? 1 : nicht_uebernehmen);
+    }
+
     void liste_landet_in_der_spielerliste_data()
     {
         QTest::addColumn<QString>("datei");
@@ -97,33 +126,79 @@ private slots:
         QTest::newRow("Tabelle UTF-8 mit BOM")
             << liste("tabelle_utf8_bom.csv") << Spielertexte{} << Spaltenwahl{} << false
             << QStringList{{}, {}, u"wird gekürzt, Zeichen außerhalb Windows-1252 werden zu ?"_s}
-            << Spielertexte{{u"Müller"_s, u"Jürgen"_s, u"Hauptstraße 5"_s, u"50667 Köln"_s,
-                             u"0221 12345"_s, {}, u"0171 5550123"_s,
+            << Spielertexte{{u"Müller"_s,
+                             u"Jürgen"_s,
+                             u"Hauptstraße 5"_s,
+                             u"50667 Köln"_s,
+                             u"0221 12345"_s,
+                             {},
+                             u"0171 5550123"_s,
                              u"juergen@mueller-koeln.de"_s},
-                            {u"Weiß"_s, u"Änne"_s, u"Am Großen Garten 12"_s, u"01067 Dresden"_s,
-                             {}, {}, u"0160 998877"_s, u"aenne.weiss@example.de"_s},
-                            {u"Nowak"_s, u"?ukasz"_s,
+                            {u"Weiß"_s,
+                             u"Änne"_s,
+                             u"Am Großen Garten 12"_s,
+                             u"01067 Dresden"_s,
+                             {},
+                             {},
+                             u"0160 998877"_s,
+                             u"aenne.weiss@example.de"_s},
+                            {u"Nowak"_s,
+                             u"?ukasz"_s,
                              u"Lange Straße mit einem sehr langen Namen und noch mehr Text "_s,
-                             u"10115 Berlin"_s, u"030 1"_s, {}, {}, u"lukasz@example.de"_s}}
+                             u"10115 Berlin"_s,
+                             u"030 1"_s,
+                             {},
+                             {},
+                             u"lukasz@example.de"_s}}
             << u"3 Spieler übernommen, 0 schon vorhanden, 0 übersprungen."_s;
         QTest::newRow("Windows-1252")
             << liste("verein_1252.csv") << Spielertexte{meier} << Spaltenwahl{} << false
             << QStringList{{}, {}, {}}
             << Spielertexte{meier,
-                            {u"Groß"_s, u"Björn"_s, u"Fußweg 3"_s, u"80331 München"_s,
-                             u"089 123"_s, u"089 124"_s, {}, {}},
-                            {u"Öztürk"_s, u"Ümit"_s, u"Kölner Straße 8"_s,
-                             u"40211 Düsseldorf"_s, u"0211 55"_s, {}, {}, {}},
-                            {u"Strauß"_s, u"Jürgen"_s, u"Maßstraße 1 €"_s, u"20095 Hamburg"_s,
-                             {}, {}, {}, {}}}
+                            {u"Groß"_s,
+                             u"Björn"_s,
+                             u"Fußweg 3"_s,
+                             u"80331 München"_s,
+                             u"089 123"_s,
+                             u"089 124"_s,
+                             {},
+                             {}},
+                            {u"Öztürk"_s,
+                             u"Ümit"_s,
+                             u"Kölner Straße 8"_s,
+                             u"40211 Düsseldorf"_s,
+                             u"0211 55"_s,
+                             {},
+                             {},
+                             {}},
+                            {u"Strauß"_s,
+                             u"Jürgen"_s,
+                             u"Maßstraße 1 €"_s,
+                             u"20095 Hamburg"_s,
+                             {},
+                             {},
+                             {},
+                             {}}}
             << u"3 Spieler übernommen, 0 schon vorhanden, 0 übersprungen."_s;
         QTest::newRow("Komma mit Anführungszeichen")
             << liste("komma_anfuehrung.csv") << Spielertexte{} << Spaltenwahl{} << false
             << QStringList{{}, {}}
-            << Spielertexte{{u"Meier, jun."_s, u"Hans"_s, u"Am Ring 1 Hinterhaus"_s, u"Bonn"_s,
-                             u"0228 1,2"_s, {}, {}, u"hans@meier.de"_s},
-                            {u"Schmidt"_s, u"Karl \"Kalle\""_s, u"Lindenallee 4"_s,
-                             u"Bonn-Beuel"_s, {}, {}, {}, {}}}
+            << Spielertexte{{u"Meier, jun."_s,
+                             u"Hans"_s,
+                             u"Am Ring 1 Hinterhaus"_s,
+                             u"Bonn"_s,
+                             u"0228 1,2"_s,
+                             {},
+                             {},
+                             u"hans@meier.de"_s},
+                            {u"Schmidt"_s,
+                             u"Karl \"Kalle\""_s,
+                             u"Lindenallee 4"_s,
+                             u"Bonn-Beuel"_s,
+                             {},
+                             {},
+                             {},
+                             {}}}
             << u"2 Spieler übernommen, 0 schon vorhanden, 0 übersprungen."_s;
         QTest::newRow("PLZ und Ort getrennt, Tabulator")
             << liste("plz_ort_getrennt.txt") << Spielertexte{} << Spaltenwahl{} << false
@@ -134,12 +209,24 @@ private slots:
             << u"3 Spieler übernommen, 0 schon vorhanden, 0 übersprungen."_s;
         // Name, Vorname, Strasse, Plz/Ort, Ort, Telefon, Fax, Mobil, Email.
         QTest::newRow("ohne Kopfzeile")
-            << liste("ohne_kopf.csv") << Spielertexte{} << Spaltenwahl{0, 1, 2, 3, -1, -1, -1, 4, -1}
-            << false << QStringList{{}, {}}
-            << Spielertexte{{u"Schulz"_s, u"Heike"_s, u"Gartenweg 2"_s, u"99084 Erfurt"_s, {}, {},
-                             u"0361 7"_s, {}},
-                            {u"Lang"_s, u"Uwe"_s, u"Bahnhofstr. 9"_s, u"99423 Weimar"_s, {}, {},
-                             {}, {}}}
+            << liste("ohne_kopf.csv") << Spielertexte{}
+            << Spaltenwahl{0, 1, 2, 3, -1, -1, -1, 4, -1} << false << QStringList{{}, {}}
+            << Spielertexte{{u"Schulz"_s,
+                             u"Heike"_s,
+                             u"Gartenweg 2"_s,
+                             u"99084 Erfurt"_s,
+                             {},
+                             {},
+                             u"0361 7"_s,
+                             {}},
+                            {u"Lang"_s,
+                             u"Uwe"_s,
+                             u"Bahnhofstr. 9"_s,
+                             u"99423 Weimar"_s,
+                             {},
+                             {},
+                             {},
+                             {}}}
             << u"2 Spieler übernommen, 0 schon vorhanden, 0 übersprungen."_s;
         QTest::newRow("doppelt, vorhandene bleiben")
             << liste("doppelt.csv") << Spielertexte{meier} << Spaltenwahl{} << false
@@ -150,14 +237,21 @@ private slots:
         QTest::newRow("doppelt, vorhandene aktualisiert")
             << liste("doppelt.csv") << Spielertexte{meier} << Spaltenwahl{} << true
             << QStringList{u"schon vorhanden"_s, {}, u"schon vorhanden"_s}
-            << Spielertexte{{u"Meier"_s, u"Hans"_s, u"Neue Straße 7"_s, u"45127 Essen"_s,
-                             u"0201 9"_s, {}, {}, u"hans@meier.de"_s},
+            << Spielertexte{{u"Meier"_s,
+                             u"Hans"_s,
+                             u"Neue Straße 7"_s,
+                             u"45127 Essen"_s,
+                             u"0201 9"_s,
+                             {},
+                             {},
+                             u"hans@meier.de"_s},
                             {u"Abel"_s, u"Anna"_s, u"Zweiter Weg 2"_s, {}, u"0201 2"_s, {}, {}, {}}}
             << u"1 Spieler übernommen, 2 schon vorhanden, 0 übersprungen."_s;
         QTest::newRow("ohne Vorname")
             << liste("ohne_vorname.csv") << Spielertexte{} << Spaltenwahl{} << false
             << QStringList{u"ohne Vorname – wird übersprungen"_s,
-                           u"ohne Vorname – wird übersprungen"_s, {}}
+                           u"ohne Vorname – wird übersprungen"_s,
+                           {}}
             << Spielertexte{{u"Richtig"_s, u"Rita"_s, {}, {}, {}, {}, {}, u"rita@example.de"_s}}
             << u"1 Spieler übernommen, 0 schon vorhanden, 2 übersprungen."_s;
     }
@@ -178,8 +272,8 @@ private slots:
         for (int z = 0; z < spalten.size(); ++z)
             f->m_spalten[z]->setCurrentIndex(f->m_spalten[z]->findData(spalten[z]));
         if (aktualisieren)
-            QTest::mouseClick(f->m_aktualisieren, Qt::LeftButton,
-                              {}, QPoint(2, f->m_aktualisieren->height() / 2));
+            QTest::mouseClick(f->m_aktualisieren, Qt::LeftButton, {},
+                              QPoint(2, f->m_aktualisieren->height() / 2));
         QCOMPARE(f->m_aktualisieren->isChecked(), aktualisieren);
 
         // The preview shows the rows as they will land, with their markers; new players land
@@ -187,7 +281,8 @@ private slots:
         QCOMPARE(TstSpielerimport::hinweise(*f), hinweise);
         const qsizetype neu_ab = vorher.size();
         for (int z = 0, n = 0; !aktualisieren && z < f->m_vorschau->rowCount(); ++z) {
-            if (hinweise[z].contains(u"schon vorhanden"_s) || hinweise[z].contains(u"übersprungen"_s))
+            if (hinweise[z].contains(u"schon vorhanden"_s) ||
+                hinweise[z].contains(u"übersprungen"_s))
                 continue;
             for (int s = 0; s < adr::feldanzahl; ++s)
                 QCOMPARE(f->m_vorschau->item(z, s)->text(), nachher.value(neu_ab + n).value(s));
@@ -222,12 +317,12 @@ private slots:
 
     void export_und_import_geben_dieselbe_liste()
     {
-        const Spielertexte spieler{
-            meier,
-            {u"Größe; \"der Große\""_s, u"Jürgen"_s, u"Äußere Str. 5"_s, u"12345 Köln"_s,
-             u"0221 ü"_s, u"0221 ö"_s, u"0171 €"_s, u"jürgen@straße.de"_s},
-            {u"ß"_s, u"Zoë, \"Z\""_s, u"Weg\t1"_s, {}, {}, {}, {}, {}},
-            {{}, u"Nurvorname"_s, {}, {}, {}, {}, {}, {}}};
+        const Spielertexte spieler{meier,
+                                   {u"Größe; \"der Große\""_s, u"Jürgen"_s, u"Äußere Str. 5"_s,
+                                    u"12345 Köln"_s, u"0221 ü"_s, u"0221 ö"_s, u"0171 €"_s,
+                                    u"jürgen@straße.de"_s},
+                                   {u"ß"_s, u"Zoë, \"Z\""_s, u"Weg\t1"_s, {}, {}, {}, {}, {}},
+                                   {{}, u"Nurvorname"_s, {}, {}, {}, {}, {}, {}}};
         Aufbau aus(Mannschaft::eins, spieler);
         const QString csv = aus.pfad(u"export"_s);
         aus.plattform.datei_antworten.enqueue(csv);
@@ -245,10 +340,15 @@ private slots:
 
     void vcard_fuer_adressbuecher()
     {
-        Aufbau a(Mannschaft::eins,
-                 {meier,
-                  {u"Groß"_s, u"Björn"_s, u"Fußweg 3; Hinterhaus"_s, u"80331 München"_s,
-                   u"089 123"_s, u"089 124"_s, u"0171 1"_s, {}}});
+        Aufbau a(Mannschaft::eins, {meier,
+                                    {u"Groß"_s,
+                                     u"Björn"_s,
+                                     u"Fußweg 3; Hinterhaus"_s,
+                                     u"80331 München"_s,
+                                     u"089 123"_s,
+                                     u"089 124"_s,
+                                     u"0171 1"_s,
+                                     {}}});
         const QString vcf = a.pfad(u"spieler.vcf"_s);
         a.plattform.datei_antworten.enqueue(vcf);
         a.plattform.dateiart_antwort = u"vCard-Dateien (*.vcf)"_s;
@@ -278,10 +378,10 @@ private slots:
                               << qint64(0)
                               << u"Die Datei ist keine Textdatei. Bitte speichern Sie die Tabelle "
                                  u"als CSV-Datei und wählen Sie diese."_s;
-        QTest::newRow("Steuerzeichen") << QByteArray("\x01\x02\x03\x04Name;Vorname\n\x05\x06")
-                                       << qint64(0)
-                                       << u"Die Datei ist keine Textdatei. Bitte speichern Sie die "
-                                          u"Tabelle als CSV-Datei und wählen Sie diese."_s;
+        QTest::newRow("Steuerzeichen")
+            << QByteArray("\x01\x02\x03\x04Name;Vorname\n\x05\x06") << qint64(0)
+            << u"Die Datei ist keine Textdatei. Bitte speichern Sie die "
+               u"Tabelle als CSV-Datei und wählen Sie diese."_s;
         QTest::newRow("UTF-16") << QByteArray("\xFF\xFEN\0a\0m\0e\0", 10) << qint64(0)
                                 << u"Die Datei ist als Unicode-Text (UTF-16) gespeichert. Bitte "
                                    u"speichern Sie die Tabelle als CSV (UTF-8 oder Windows) und "
@@ -308,8 +408,9 @@ private slots:
         QVERIFY(!a.importieren(datei));
         QCOMPARE(a.plattform.meldungen.size(), 1);
         QCOMPARE(a.plattform.meldungen[0].art, TestPlattform::Meldung::Fehler);
-        QCOMPARE(a.plattform.meldungen[0].text,
-                 meldung.contains(u"%1"_s) ? meldung.arg(QDir::toNativeSeparators(datei)) : meldung);
+        QCOMPARE(a.plattform.meldungen[0].text, meldung.contains(u"%1"_s)
+                                                    ? meldung.arg(QDir::toNativeSeparators(datei))
+                                                    : meldung);
         QCOMPARE(a.inhalt(), vorher);
         QCOMPARE(QDir(a.ordner.path()).entryList(QDir::Files).size(), 2);
     }

@@ -170,8 +170,9 @@ private slots:
         QCOMPARE(p.plattform.meldungen.constLast().art, TestPlattform::Meldung::Information);
         QByteArray bytes;
         QVERIFY(speicher::datei_lesen(ziel, bytes));
-        QCOMPARE(bytes, QByteArray("\xEF\xBB\xBFName;Vorname;Strasse;Plz/Ort;Telefon;Fax;Mobil;Email\r\n"
-                                   "Meier;Hans;;;;;;\r\n"));
+        QCOMPARE(bytes,
+                 QByteArray("\xEF\xBB\xBFName;Vorname;Strasse;Plz/Ort;Telefon;Fax;Mobil;Email\r\n"
+                            "Meier;Hans;;;;;;\r\n"));
         QVERIFY(!p.adressen2() || !p.adressen2()->isVisible());
         QVERIFY(p.startseite());
     }

@@ -23,21 +23,23 @@ private slots:
             << QByteArray("\xEF\xBB\xBFName;Vorname\r\nM\xC3\xBCller;J\xC3\xBCrgen\r\n")
             << Zeilen{{u"Name"_s, u"Vorname"_s}, {u"Müller"_s, u"Jürgen"_s}} << ';' << true;
         QTest::newRow("UTF-8 ohne BOM")
-            << QByteArray("Stra\xC3\x9F" "e;Ort\n\xE2\x82\xAC;x") << Zeilen{{u"Straße"_s, u"Ort"_s}, {u"€"_s, u"x"_s}}
-            << ';' << true;
-        QTest::newRow("Windows-1252") << QByteArray("Stra\xDF" "e;Ort\n\x80;G\xF6ttingen\n")
-                                      << Zeilen{{u"Straße"_s, u"Ort"_s}, {u"€"_s, u"Göttingen"_s}}
-                                      << ';' << false;
+            << QByteArray("Stra\xC3\x9F"
+                          "e;Ort\n\xE2\x82\xAC;x")
+            << Zeilen{{u"Straße"_s, u"Ort"_s}, {u"€"_s, u"x"_s}} << ';' << true;
+        QTest::newRow("Windows-1252")
+            << QByteArray("Stra\xDF"
+                          "e;Ort\n\x80;G\xF6ttingen\n")
+            << Zeilen{{u"Straße"_s, u"Ort"_s}, {u"€"_s, u"Göttingen"_s}} << ';' << false;
         // A valid start in the first line does not make a later Windows byte UTF-8.
         QTest::newRow("Windows-1252 spät")
-            << QByteArray("\xC3\xA4;b\nK\xF6ln;c\n") << Zeilen{{u"Ã¤"_s, u"b"_s}, {u"Köln"_s, u"c"_s}}
-            << ';' << false;
+            << QByteArray("\xC3\xA4;b\nK\xF6ln;c\n")
+            << Zeilen{{u"Ã¤"_s, u"b"_s}, {u"Köln"_s, u"c"_s}} << ';' << false;
         QTest::newRow("Komma, Anführungszeichen")
             << QByteArray("a,\"b, c\",\"d \"\"e\"\"\"\r\n\"x\r\ny\",,z\r\n")
             << Zeilen{{u"a"_s, u"b, c"_s, u"d \"e\""_s}, {u"x\r\ny"_s, {}, u"z"_s}} << ',' << true;
-        QTest::newRow("Tabulator") << QByteArray("a\tb, c\tz\n1\t2\t3")
-                                   << Zeilen{{u"a"_s, u"b, c"_s, u"z"_s}, {u"1"_s, u"2"_s, u"3"_s}}
-                                   << '\t' << true;
+        QTest::newRow("Tabulator")
+            << QByteArray("a\tb, c\tz\n1\t2\t3")
+            << Zeilen{{u"a"_s, u"b, c"_s, u"z"_s}, {u"1"_s, u"2"_s, u"3"_s}} << '\t' << true;
         // Commas in names, but the same number of semicolons in every row.
         QTest::newRow("Semikolon trotz Kommas")
             << QByteArray("Meier, Hans;Weg 1, 2\nAbel, Anna;Ring 3\n")
@@ -46,15 +48,15 @@ private slots:
         QTest::newRow("nur CR, leere Zeilen")
             << QByteArray("a;b\r\r\n;\r\nc;d\r") << Zeilen{{u"a"_s, u"b"_s}, {u"c"_s, u"d"_s}}
             << ';' << true;
-        QTest::newRow("Trenner am Ende") << QByteArray("a;b;\nc;d;")
-                                         << Zeilen{{u"a"_s, u"b"_s, {}}, {u"c"_s, u"d"_s, {}}}
-                                         << ';' << true;
+        QTest::newRow("Trenner am Ende")
+            << QByteArray("a;b;\nc;d;") << Zeilen{{u"a"_s, u"b"_s, {}}, {u"c"_s, u"d"_s, {}}} << ';'
+            << true;
         QTest::newRow("offenes Anführungszeichen")
             << QByteArray("a;\"b;c\nd") << Zeilen{{u"a"_s, u"b;c\nd"_s}} << ';' << true;
         QTest::newRow("Text nach Anführungszeichen")
             << QByteArray("\"a\"b;c\"d\"") << Zeilen{{u"ab"_s, u"c\"d\""_s}} << ';' << true;
-        QTest::newRow("eine Spalte") << QByteArray("Anna\nBernd\n")
-                                     << Zeilen{{u"Anna"_s}, {u"Bernd"_s}} << ';' << true;
+        QTest::newRow("eine Spalte")
+            << QByteArray("Anna\nBernd\n") << Zeilen{{u"Anna"_s}, {u"Bernd"_s}} << ';' << true;
     }
     void liest_wie_tabellenprogramme_schreiben()
     {
