@@ -105,12 +105,13 @@ QString export_filter()
 
 Exportart export_art(const QString &datei, const QString &filter)
 {
-    if (filter.contains(u"*.vcf"_s))
+    // A typed extension says more than a filter left as it was.
+    const QString endung = QFileInfo(datei).suffix().toLower();
+    if (endung == u"vcf" || endung == u"vcard")
         return Exportart::vcard;
-    if (filter.contains(u"*.csv"_s))
+    if (endung == u"csv" || endung == u"txt")
         return Exportart::csv;
-    return QFileInfo(datei).suffix().compare(u"vcf"_s, Qt::CaseInsensitive) == 0 ? Exportart::vcard
-                                                                                 : Exportart::csv;
+    return filter.contains(u"*.vcf"_s) ? Exportart::vcard : Exportart::csv;
 }
 
 QString export_dateiname(const QString &gewaehlt, Exportart art)

@@ -21,7 +21,7 @@ QByteArray spieler_vcard(const QList<adresse> &saetze);
 
 // The file dialog's filters, CSV first, joined by ";;".
 QString export_filter();
-// The kind of file the chosen filter (or else the name's extension) stands for.
+// The kind of file the name's extension (or else the chosen filter) stands for.
 Exportart export_art(const QString &datei, const QString &filter);
 // The name with the kind's extension appended when it has none; empty when none was chosen.
 QString export_dateiname(const QString &gewaehlt, Exportart art);

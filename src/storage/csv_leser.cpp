@@ -50,13 +50,17 @@ public:
         if (m_pos >= m_bytes.size())
             return false;
         for (;;) {
-            felder.append(feld());
+            if (felder.size() < csv_hoechste_spaltenzahl)
+                felder.append(feld());
+            else
+                feld();
             if (m_pos >= m_bytes.size())
                 return true;
             const char c = m_bytes[m_pos++];
             if (c == m_trenner) {
                 if (m_pos >= m_bytes.size()) {
-                    felder.append(QByteArray());
+                    if (felder.size() < csv_hoechste_spaltenzahl)
+                        felder.append(QByteArray());
                     return true;
                 }
                 continue;

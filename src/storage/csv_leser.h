@@ -19,6 +19,10 @@ struct CsvTabelle
     bool abgeschnitten = false; // more rows follow than were asked for
 };
 
+// Columns beyond this many are left out, so that a row of nothing but separators cannot take
+// the memory of millions of fields.
+inline constexpr qsizetype csv_hoechste_spaltenzahl = 1000;
+
 // Reads CSV as spreadsheets write it: UTF-8 with or without a byte-order mark, else
 // Windows-1252, told apart by the bytes; the separator ";", tab or "," as the first rows show
 // it; fields in quotes may hold the separator, line breaks and doubled quotes; lines end in

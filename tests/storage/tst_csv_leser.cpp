@@ -78,6 +78,18 @@ private slots:
         QCOMPARE(anfang.abgeschnitten, zeilen.size() > 1);
     }
 
+    void zu_viele_spalten_werden_weggelassen()
+    {
+        const QByteArray bytes = "a" + QByteArray(1500, ';') + "z\nb;c\n";
+        speicher::CsvTabelle tabelle;
+        QVERIFY(!speicher::csv_lesen(bytes, tabelle));
+        QCOMPARE(tabelle.zeilen.size(), 2);
+        QCOMPARE(tabelle.zeilen[0].size(), speicher::csv_hoechste_spaltenzahl);
+        QCOMPARE(tabelle.zeilen[0].constFirst(), u"a"_s);
+        QVERIFY(!tabelle.zeilen[0].contains(u"z"_s));
+        QCOMPARE(tabelle.zeilen[1], (QStringList{u"b"_s, u"c"_s}));
+    }
+
     void geschriebenes_wird_gleich_gelesen()
     {
         const Zeilen zeilen{{u"Größe; \"Gr\""_s, u"a\r\nb"_s, u""_s, u"€ ß"_s},
