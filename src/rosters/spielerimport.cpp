@@ -176,13 +176,14 @@ Identitaet identitaet(const adresse &satz)
             adr::vergleichsform(satz.wert(adr::vorname))};
 }
 
-// The row's texts as stored, with its markers.
-Importzeile gelandet(const Adresstexte &texte)
+// The row's texts as stored in its record, with its markers.
+Importzeile gelandet(const Adresstexte &texte, const adresse &satz)
 {
     Importzeile zeile;
-    const adresse satz = adresse_aus_texten(texte);
     zeile.texte = texte_der_adresse(satz);
     for (int i = 0; i < adr::feldanzahl; ++i) {
+        if (zeile.texte[i] == texte[i])
+            continue; // neither cut nor replaced
         const QByteArray gespeichert = speicher::nach_1252(texte[i]);
         zeile.gekuerzt |= gespeichert.size() > adr::eingabefelder[i].feld.kapazitaet;
         zeile.ersetzt |= speicher::aus_1252(gespeichert) != texte[i];
@@ -273,8 +274,8 @@ Importlauf import_durchfuehren(QList<QByteArray> saetze, const QList<QStringList
     lauf.zeilen.reserve(zeilen.size());
     for (const QStringList &zeile : zeilen) {
         const Adresstexte texte = texte_der_zeile(zeile, spalten);
-        Importzeile ergebnis = gelandet(texte);
         const adresse neu = adresse_aus_texten(texte);
+        Importzeile ergebnis = gelandet(texte, neu);
         if (adr::trimmen(neu.wert(adr::vorname)).isEmpty()) {
             ergebnis.art = Importzeile::ohne_vorname;
             ++lauf.bilanz.uebersprungen;
