@@ -171,17 +171,9 @@ public:
                           : titelzeilen(masse, tabelle.spalten[spalte], satz.breiten[spalte]));
         const int zeilenhoehe = masse.height() + abstand;
         const Spalten spalten{tabelle, satz, masse, titel, zeilen_der(titel)};
-        const int ueberschrift = tabelle.titel.isEmpty() ? 0 : titelmasse().height() + abstand;
-        // The title, the column titles and a first row stay together.
-        if (m_y + ueberschrift + (spalten.titel_zeilen + 1) * zeilenhoehe > m_unterkante)
-            seite_beginnen();
-        if (!tabelle.titel.isEmpty()) {
-            text(eingepasst(titelmasse(), tabelle.titel, m_breite), tabellensatz::rand, m_y,
-                 m_breite, titelgroesse(), true);
-            m_y += ueberschrift;
-        }
-        spaltentitel(spalten, zeilenhoehe);
-        bool zeile_auf_seite = false;
+        // Each row in the lines of its cells, and its height.
+        QList<QList<QStringList>> zeilen;
+        QList<int> hoehen;
         for (const QStringList &zeile : tabelle.zeilen) {
             QList<QStringList> zellen;
             for (qsizetype spalte = 0; spalte < satz.breiten.size(); ++spalte) {
@@ -189,15 +181,28 @@ public:
                 zellen << (m_weise.umbrechen ? umbrochen(masse, inhalt, satz.breiten[spalte])
                                              : QStringList{inhalt});
             }
-            const int hoehe = (zeilen_der(zellen) - 1) * masse.height() + zeilenhoehe;
-            // A row taller than a page's room stands alone on its page.
-            if (m_y + hoehe > m_unterkante && zeile_auf_seite) {
+            zeilen << zellen;
+            hoehen << (zeilen_der(zellen) - 1) * masse.height() + zeilenhoehe;
+        }
+        const int ueberschrift = tabelle.titel.isEmpty() ? 0 : titelmasse().height() + abstand;
+        // The title, the column titles and a first row stay together.
+        const int erste = hoehen.isEmpty() ? zeilenhoehe : hoehen.first();
+        if (m_y + ueberschrift + spalten.titel_zeilen * zeilenhoehe + erste > m_unterkante)
+            seite_beginnen();
+        if (!tabelle.titel.isEmpty()) {
+            text(eingepasst(titelmasse(), tabelle.titel, m_breite), tabellensatz::rand, m_y,
+                 m_breite, titelgroesse(), true);
+            m_y += ueberschrift;
+        }
+        spaltentitel(spalten, zeilenhoehe);
+        for (qsizetype i = 0; i < zeilen.size(); ++i) {
+            // A row that does not fit goes on the next page, under the column titles again.
+            if (m_y + hoehen[i] > m_unterkante && i > 0) {
                 seite_beginnen();
                 spaltentitel(spalten, zeilenhoehe);
             }
-            zellen_setzen(spalten, zellen, masse.height());
-            m_y += hoehe;
-            zeile_auf_seite = true;
+            zellen_setzen(spalten, zeilen[i], masse.height());
+            m_y += hoehen[i];
         }
         m_y += zeilenhoehe;
     }
