@@ -120,7 +120,8 @@ public:
     void ReportRuns(const std::vector<Run> &laeufe) override
     {
         for (const Run &lauf : laeufe)
-            zeiten[lauf.benchmark_name()] = lauf.GetAdjustedCPUTime();
+            if (!lauf.error_occurred)
+                zeiten[lauf.benchmark_name()] = lauf.GetAdjustedCPUTime();
         ConsoleReporter::ReportRuns(laeufe);
     }
 };
@@ -151,13 +152,18 @@ int main(int argc, char **argv)
         {"gitter_malen_zeilenpaar/gross", "gitter_malen_zeilenpaar/klein"}};
     std::printf("\n%-30s %10s   %-30s %10s %8s\n", "Zeichnen", "CPU µs", "Basis", "CPU µs",
                 "Faktor");
+    bool gemessen = true;
     for (const auto &[name, basis] : paare) {
         const double zeit = sammler.zeiten[name];
         const double basis_zeit = sammler.zeiten[basis];
-        if (basis_zeit > 0)
+        if (zeit > 0 && basis_zeit > 0) {
             std::printf("%-30s %10.1f   %-30s %10.1f %8.2f\n", name, zeit, basis, basis_zeit,
                         zeit / basis_zeit);
+        } else {
+            std::printf("%-30s FEHLGESCHLAGEN – %s oder %s nicht gemessen\n", name, name, basis);
+            gemessen = false;
+        }
     }
     benchmark::Shutdown();
-    return 0;
+    return gemessen ? 0 : 1;
 }

@@ -223,6 +223,8 @@ public:
     // The sort of a left click on the title of column aCol.
     void titel_klick_sortieren(int aCol);
     int letzte_titel_spalte() const { return m_letzte_titel_spalte; }
+    // The next click on any title sorts ascending again.
+    void titel_klick_vergessen() { m_letzte_titel_spalte = -1; }
     const std::vector<SortFeld> &sort_felder() const { return m_sort_felder; }
 
     // Filtering.

@@ -73,6 +73,8 @@ void Ergebnisliste::gruppen_ansehen()
     m_gitter.SetRowCount(2 * n + m_profil.zeilen_zusatz);
     // Emptied at the new size: a cell of an earlier, larger list must not show up again.
     m_gitter.ClearGrid(false);
+    // Each list opened sorts ascending at its first click, whatever the one before did.
+    m_gitter.titel_klick_vergessen();
     for (int spalte = 0; spalte < m_gitter.ColCount(); ++spalte)
         m_gitter.SetColWidths(spalte, 0);
     m_gitter.SetColWidths(0, m_profil.spalte0_breite);

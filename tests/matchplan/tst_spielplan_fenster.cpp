@@ -702,8 +702,10 @@ private slots:
         QVERIFY(!wahl->isModal());
         QCOMPARE(p.zustand.dateiwahl_zweck, 1);
         QCOMPARE(wahl->FileListBox1->count(), 2);
+        // The newest day first.
+        QCOMPARE(wahl->FileListBox1->item(0)->text(), u"D_Gr08_14_03_2026.grp"_s);
 
-        wahl->FileListBox1->setCurrentRow(0);
+        wahl->FileListBox1->setCurrentRow(1);
         p.plattform.ja_nein_antworten.enqueue(true);
         QTest::mouseClick(wahl->Button3, Qt::LeftButton);
         QCOMPARE(p.plattform.meldungen.size(), 1);
