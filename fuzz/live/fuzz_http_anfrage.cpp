@@ -34,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
 
     const qsizetype teilung = bytes.isEmpty() ? 0 : qsizetype(daten[0]) * 37 % (bytes.size() + 1);
     const HttpLesung erst = http_anfrage_lesen(bytes.first(teilung));
-    const HttpLesung dann = http_anfrage_lesen(
-        bytes, erst.lage == HttpLage::unvollstaendig ? erst.durchsucht : 0);
+    const HttpLesung dann =
+        http_anfrage_lesen(bytes, erst.lage == HttpLage::unvollstaendig ? erst.durchsucht : 0);
     pruefen(erst.lage != HttpLage::unvollstaendig || erst.durchsucht <= teilung);
     pruefen(dann.lage == lesung.lage && dann.status == lesung.status &&
             dann.kopf_laenge == lesung.kopf_laenge && dann.anfrage.host == lesung.anfrage.host &&

@@ -14,12 +14,12 @@ inline constexpr int http_kopfzeilen_hoechstens = 64;
 struct HttpAnfrage
 {
     QByteArray methode;
-    QByteArray pfad;        // the target without query; "*" only for OPTIONS
-    QByteArray host;        // the Host header, empty when there is none
+    QByteArray pfad; // the target without query; "*" only for OPTIONS
+    QByteArray host; // the Host header, empty when there is none
     bool hat_host = false;
-    QByteArray origin;      // the Origin header, empty when there is none
+    QByteArray origin; // the Origin header, empty when there is none
     bool hat_origin = false;
-    bool websocket = false; // "Upgrade: websocket" with "Connection: upgrade"
+    bool websocket = false;              // "Upgrade: websocket" with "Connection: upgrade"
     std::optional<qint64> inhalt_laenge; // Content-Length
 };
 

@@ -1,7 +1,7 @@
 #include "live/live_fenster.h"
 
-#include "live/qr_bild.h"
 #include "help/hilfe_taste_fenster.h"
+#include "live/qr_bild.h"
 #include "shell/knopf_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zusatz.h"

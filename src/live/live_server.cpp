@@ -191,15 +191,16 @@ void LiveServer::annehmen()
 bool LiveServer::platz_schaffen(const QHostAddress &adresse)
 {
     verbindungen();
-    const auto von = [&adresse](const Anfrage &a) { return a.adresse == adresse; };
-    const bool eigene_voll = std::count_if(m_anfragen.cbegin(), m_anfragen.cend(), von) >=
-                             anfragen_je_adresse;
+    const auto von = [&adresse](const Anfrage &a) {
+        return a.adresse == adresse;
+    };
+    const bool eigene_voll =
+        std::count_if(m_anfragen.cbegin(), m_anfragen.cend(), von) >= anfragen_je_adresse;
     if (!eigene_voll && m_anfragen.size() < anfragen_hoechstens)
         return true;
-    const auto aeltester = std::find_if(m_anfragen.begin(), m_anfragen.end(),
-                                        [&](const Anfrage &a) {
-                                            return !a.beantwortet && (!eigene_voll || von(a));
-                                        });
+    const auto aeltester =
+        std::find_if(m_anfragen.begin(), m_anfragen.end(),
+                     [&](const Anfrage &a) { return !a.beantwortet && (!eigene_voll || von(a)); });
     if (aeltester == m_anfragen.end())
         return false;
     const QPointer<QTcpSocket> leitung = aeltester->leitung;
@@ -246,10 +247,10 @@ void LiveServer::lesen(QTcpSocket *leitung)
 std::optional<int> LiveServer::fremd(QTcpSocket *leitung, const HttpAnfrage &anfrage) const
 {
     const quint16 port = leitung->localPort();
-    const bool eigener = !anfrage.hat_host ||
-                         anfrage.host.compare(als_host(leitung->localAddress(), port),
-                                              Qt::CaseInsensitive) == 0 ||
-                         anfrage.host == als_host(QHostAddress(QHostAddress::LocalHost), port);
+    const bool eigener =
+        !anfrage.hat_host ||
+        anfrage.host.compare(als_host(leitung->localAddress(), port), Qt::CaseInsensitive) == 0 ||
+        anfrage.host == als_host(QHostAddress(QHostAddress::LocalHost), port);
     if (!eigener)
         return 421;
     if (live_ziel(anfrage.pfad) == LiveZiel::live && anfrage.hat_origin &&
@@ -308,10 +309,11 @@ void LiveServer::beantworten(QTcpSocket *leitung, const HttpAnfrage &anfrage,
 
 int LiveServer::websockets_von(const QHostAddress &adresse) const
 {
-    return int(std::count_if(m_uebergeben.cbegin(), m_uebergeben.cend(),
-                             [&](const Uebergabe &u) { return u.leitung && u.adresse == adresse; }) +
-               std::count_if(m_gaeste.cbegin(), m_gaeste.cend(),
-                             [&](const Gast &g) { return g.adresse == adresse; }));
+    return int(
+        std::count_if(m_uebergeben.cbegin(), m_uebergeben.cend(),
+                      [&](const Uebergabe &u) { return u.leitung && u.adresse == adresse; }) +
+        std::count_if(m_gaeste.cbegin(), m_gaeste.cend(),
+                      [&](const Gast &g) { return g.adresse == adresse; }));
 }
 
 void LiveServer::antworten(QTcpSocket *leitung, const QByteArray &antwort)
@@ -347,8 +349,8 @@ void LiveServer::uebergeben(QTcpSocket *leitung)
 void LiveServer::gast_aufnehmen()
 {
     while (QWebSocket *kanal = m_websockets.nextPendingConnection()) {
-        const auto uebergabe = std::find_if(
-            m_uebergeben.begin(), m_uebergeben.end(), [kanal](const Uebergabe &u) {
+        const auto uebergabe =
+            std::find_if(m_uebergeben.begin(), m_uebergeben.end(), [kanal](const Uebergabe &u) {
                 return u.leitung && u.leitung->peerPort() == kanal->peerPort() &&
                        u.leitung->peerAddress() == kanal->peerAddress();
             });
@@ -373,14 +375,13 @@ void LiveServer::gast_aufnehmen()
         neu.ungelesen = neu.leitung->bytesAvailable();
         kanal->setMaxAllowedIncomingFrameSize(empfang_hoechstens);
         kanal->setMaxAllowedIncomingMessageSize(empfang_hoechstens);
-        connect(kanal, &QWebSocket::pong, this,
-                [this, kanal](quint64, const QByteArray &inhalt) {
-                    Gast *g = gast(kanal);
-                    if (g && !g->erwartet.isEmpty() && inhalt == g->erwartet) {
-                        g->erwartet.clear();
-                        g->lebenszeichen.restart();
-                    }
-                });
+        connect(kanal, &QWebSocket::pong, this, [this, kanal](quint64, const QByteArray &inhalt) {
+            Gast *g = gast(kanal);
+            if (g && !g->erwartet.isEmpty() && inhalt == g->erwartet) {
+                g->erwartet.clear();
+                g->lebenszeichen.restart();
+            }
+        });
         connect(kanal, &QWebSocket::textMessageReceived, this,
                 [this, kanal](const QString &text) { empfangen(kanal, text.size()); });
         connect(kanal, &QWebSocket::binaryMessageReceived, this,

@@ -119,8 +119,8 @@ private:
 
     QTcpServer m_server;
     QWebSocketServer m_websockets;
-    QList<Anfrage> m_anfragen;      // reading a request or answering it, oldest first
-    QList<Uebergabe> m_uebergeben;  // in the WebSocket handshake
+    QList<Anfrage> m_anfragen;     // reading a request or answering it, oldest first
+    QList<Uebergabe> m_uebergeben; // in the WebSocket handshake
     QList<Gast> m_gaeste;
     QTimer m_puls;
     std::chrono::milliseconds m_ruhe{60000};

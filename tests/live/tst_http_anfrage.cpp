@@ -32,47 +32,46 @@ private slots:
             << QByteArray("GET") << QByteArray("/stand.json");
         QTest::newRow("POST mit Inhalt")
             << QByteArray("POST / HTTP/1.1\r\nHost: a:1\r\nContent-Length: 3\r\n\r\nabc") << fertig
-            << 0
-            << QByteArray("POST") << QByteArray("/");
+            << 0 << QByteArray("POST") << QByteArray("/");
         QTest::newRow("OPTIONS *") << QByteArray("OPTIONS * HTTP/1.1\r\nHost: a:1\r\n\r\n")
                                    << fertig << 0 << QByteArray("OPTIONS") << QByteArray("*");
         QTest::newRow("* nur für OPTIONS") << QByteArray("GET * HTTP/1.1\r\nHost: a:1\r\n\r\n")
                                            << falsch << 400 << QByteArray() << QByteArray();
         QTest::newRow("HTTP/1.1 ohne Host") << QByteArray("GET / HTTP/1.1\r\nX: 1\r\n\r\n")
                                             << falsch << 400 << QByteArray() << QByteArray();
-        QTest::newRow("zwei Host")
-            << QByteArray("GET / HTTP/1.1\r\nHost: a:1\r\nhost: b:1\r\n\r\n") << falsch << 400
-            << QByteArray() << QByteArray();
+        QTest::newRow("zwei Host") << QByteArray("GET / HTTP/1.1\r\nHost: a:1\r\nhost: b:1\r\n\r\n")
+                                   << falsch << 400 << QByteArray() << QByteArray();
         QTest::newRow("zwei Origin")
             << QByteArray("GET / HTTP/1.1\r\nHost: a:1\r\nOrigin: http://a:1\r\nOrigin: x\r\n\r\n")
             << falsch << 400 << QByteArray() << QByteArray();
         const QByteArray kopf = "GET / HTTP/1.1\r\nHost: a:1\r\n";
         QTest::newRow("NUL im Wert") << kopf + QByteArray("X: a\0b\r\n\r\n", 10) << falsch << 400
                                      << QByteArray() << QByteArray();
-        QTest::newRow("CR allein im Wert") << kopf + "X: a\rb\r\n\r\n" << falsch << 400
-                                           << QByteArray() << QByteArray();
-        QTest::newRow("LF allein im Wert") << kopf + "X: a\nb\r\n\r\n" << falsch << 400
-                                           << QByteArray() << QByteArray();
+        QTest::newRow("CR allein im Wert") << kopf + "X: a\rb\r\n\r\n"
+                                           << falsch << 400 << QByteArray() << QByteArray();
+        QTest::newRow("LF allein im Wert") << kopf + "X: a\nb\r\n\r\n"
+                                           << falsch << 400 << QByteArray() << QByteArray();
         QTest::newRow("CR allein im Host") << QByteArray("GET / HTTP/1.1\r\nHost: a\r:1\r\n\r\n")
                                            << falsch << 400 << QByteArray() << QByteArray();
-        QTest::newRow("Tab im Wert") << kopf + "X: a\tb\r\n\r\n" << fertig << 0
-                                     << QByteArray("GET") << QByteArray("/");
+        QTest::newRow("Tab im Wert") << kopf + "X: a\tb\r\n\r\n"
+                                     << fertig << 0 << QByteArray("GET") << QByteArray("/");
         QTest::newRow("zwei Content-Length")
             << kopf + "Content-Length: 3\r\nContent-Length: 3\r\n\r\nabc" << falsch << 400
             << QByteArray() << QByteArray();
-        QTest::newRow("Content-Length mit Vorzeichen") << kopf + "Content-Length: +3\r\n\r\nabc"
-                                                       << falsch << 400 << QByteArray() << QByteArray();
+        QTest::newRow("Content-Length mit Vorzeichen")
+            << kopf + "Content-Length: +3\r\n\r\nabc" << falsch << 400 << QByteArray()
+            << QByteArray();
         QTest::newRow("Content-Length als Liste") << kopf + "Content-Length: 3, 3\r\n\r\nabc"
                                                   << falsch << 400 << QByteArray() << QByteArray();
         QTest::newRow("Content-Length riesig")
-            << kopf + "Content-Length: 99999999999999999999\r\n\r\n" << falsch << 400
-            << QByteArray() << QByteArray();
-        QTest::newRow("Transfer-Encoding") << kopf + "Transfer-Encoding: chunked\r\n\r\n" << falsch
-                                           << 400 << QByteArray() << QByteArray();
-        QTest::newRow("Transfer-Encoding leer") << kopf + "transfer-encoding:\r\n\r\n" << falsch
-                                                << 400 << QByteArray() << QByteArray();
-        QTest::newRow("Expect") << kopf + "Expect: 100-continue\r\n\r\n" << falsch << 400
-                                << QByteArray() << QByteArray();
+            << kopf + "Content-Length: 99999999999999999999\r\n\r\n"
+            << falsch << 400 << QByteArray() << QByteArray();
+        QTest::newRow("Transfer-Encoding") << kopf + "Transfer-Encoding: chunked\r\n\r\n"
+                                           << falsch << 400 << QByteArray() << QByteArray();
+        QTest::newRow("Transfer-Encoding leer") << kopf + "transfer-encoding:\r\n\r\n"
+                                                << falsch << 400 << QByteArray() << QByteArray();
+        QTest::newRow("Expect") << kopf + "Expect: 100-continue\r\n\r\n"
+                                << falsch << 400 << QByteArray() << QByteArray();
         QTest::newRow("leer") << QByteArray() << offen << 0 << QByteArray() << QByteArray();
         QTest::newRow("halbe Methode")
             << QByteArray("GE") << offen << 0 << QByteArray() << QByteArray();
@@ -136,7 +135,8 @@ private slots:
         QCOMPARE(lesung.anfrage.origin, QByteArray("http://192.168.1.23:8080"));
         QCOMPARE(lesung.anfrage.inhalt_laenge, std::optional<qint64>(0));
         QCOMPARE(lesung.kopf_laenge, kopf.size());
-        const HttpLesung ohne = http_anfrage_lesen("GET /live HTTP/1.0\r\nUpgrade: websocket\r\n\r\n");
+        const HttpLesung ohne =
+            http_anfrage_lesen("GET /live HTTP/1.0\r\nUpgrade: websocket\r\n\r\n");
         QCOMPARE(ohne.lage, HttpLage::fertig);
         QVERIFY(!ohne.anfrage.websocket);
         QVERIFY(!ohne.anfrage.hat_host);
@@ -155,8 +155,8 @@ private slots:
         QTest::newRow("zu dritt") << kopf << 3;
         QTest::newRow("mit Rest") << kopf + "abc" << 2;
         QTest::newRow("Müll ohne Ende") << QByteArray("GET /") + QByteArray(9000, 'a') << 7;
-        QTest::newRow("fehlerhaft") << QByteArray("GET / HTTP/1.1\r\nHost: a\r\nX: \0\r\n\r\n", 33)
-                                    << 1;
+        QTest::newRow("fehlerhaft")
+            << QByteArray("GET / HTTP/1.1\r\nHost: a\r\nX: \0\r\n\r\n", 33) << 1;
     }
     void tropfenweise()
     {

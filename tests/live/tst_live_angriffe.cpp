@@ -27,8 +27,7 @@ class TstLiveAngriffe : public QObject
         leitung->bind(von);
         leitung->connectToHost(QHostAddress::LocalHost, port);
         // Turning the event loop lets the server take the connection in.
-        warten_bis([leitung] { return leitung->state() == QAbstractSocket::ConnectedState; },
-                   2000);
+        warten_bis([leitung] { return leitung->state() == QAbstractSocket::ConnectedState; }, 2000);
         return leitung;
     }
 
@@ -40,8 +39,8 @@ class TstLiveAngriffe : public QObject
         QTRY_COMPARE(telefon.fassungen, QList<int>{fassung - 1});
         l.server.senden(dokument(fassung));
         QTRY_COMPARE_WITH_TIMEOUT(telefon.fassungen, (QList<int>{fassung - 1, fassung}), 1000);
-        QVERIFY(Anfrage(l.port, http_get(l.port, "/stand.json"))
-                    .antwort.startsWith("HTTP/1.1 200 OK"));
+        QVERIFY(
+            Anfrage(l.port, http_get(l.port, "/stand.json")).antwort.startsWith("HTTP/1.1 200 OK"));
     }
 
 private slots:

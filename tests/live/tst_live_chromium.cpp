@@ -10,8 +10,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QWebSocket>
@@ -218,16 +218,22 @@ private slots:
         const QByteArray ziel = "127.0.0.1:" + QByteArray::number(tag.port);
         const QByteArray skript =
             "window.ergebnis = {cors: '?', nocors: '?', ws: '?'};"
-            "fetch('http://" + ziel + "/stand.json').then(r => r.text())"
+            "fetch('http://" +
+            ziel +
+            "/stand.json').then(r => r.text())"
             ".then(t => ergebnis.cors = 'gelesen', () => ergebnis.cors = 'verweigert');"
-            "fetch('http://" + ziel + "/stand.json', {mode: 'no-cors'})"
+            "fetch('http://" +
+            ziel +
+            "/stand.json', {mode: 'no-cors'})"
             ".then(() => ergebnis.nocors = 'geladen', () => ergebnis.nocors = 'verweigert');"
-            "const ws = new WebSocket('ws://" + ziel + "/live');"
+            "const ws = new WebSocket('ws://" +
+            ziel +
+            "/live');"
             "ws.onopen = () => ergebnis.ws = 'offen';"
             "ws.onmessage = () => ergebnis.ws = 'gelesen';"
             "ws.onclose = () => { if (ergebnis.ws === '?') ergebnis.ws = 'verweigert'; };";
-        const QByteArray seite = "<!DOCTYPE html><html><body><script>" + skript +
-                                 "</script></body></html>";
+        const QByteArray seite =
+            "<!DOCTYPE html><html><body><script>" + skript + "</script></body></html>";
         // The other site: any request gets the page.
         QTcpServer fremd;
         QVERIFY(fremd.listen(QHostAddress::LocalHost, 0));
@@ -236,9 +242,9 @@ private slots:
                 QObject::connect(leitung, &QTcpSocket::readyRead, leitung, [leitung, &seite] {
                     if (!leitung->readAll().contains("\r\n\r\n"))
                         return;
-                    leitung->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
-                                   QByteArray::number(seite.size()) +
-                                   "\r\nConnection: close\r\n\r\n" + seite);
+                    leitung->write(
+                        "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
+                        QByteArray::number(seite.size()) + "\r\nConnection: close\r\n\r\n" + seite);
                     leitung->disconnectFromHost();
                 });
                 QObject::connect(leitung, &QTcpSocket::disconnected, leitung,
@@ -246,10 +252,9 @@ private slots:
             }
         });
         const QString fremde_adresse = u"http://evil.example:%1/"_s.arg(fremd.serverPort());
-        Browser browser(m_chromium, {u"--remote-debugging-address=127.0.0.1"_s,
-                                     u"--remote-debugging-port=0"_s,
-                                     u"--host-resolver-rules=MAP evil.example 127.0.0.1"_s,
-                                     fremde_adresse});
+        Browser browser(m_chromium,
+                        {u"--remote-debugging-address=127.0.0.1"_s, u"--remote-debugging-port=0"_s,
+                         u"--host-resolver-rules=MAP evil.example 127.0.0.1"_s, fremde_adresse});
         Fernsteuerung steuerung;
         QVERIFY(steuerung.verbinden(browser.profil.path()));
         QVERIFY(steuerung.seite_finden(fremde_adresse));
@@ -263,9 +268,10 @@ private slots:
         // The same name now points at the live page's port.
         const QString umgebogen = u"http://evil.example:%1/"_s.arg(tag.port);
         steuerung.rufen(u"Page.navigate"_s, {{u"url"_s, umgebogen}}, steuerung.sitzung);
-        QTRY_VERIFY_WITH_TIMEOUT(steuerung.auswerten(u"document.body ? document.body.innerText : ''"_s)
-                                     .contains(u"Diese Adresse gehört nicht zu diesem Rechner."_s),
-                                 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            steuerung.auswerten(u"document.body ? document.body.innerText : ''"_s)
+                .contains(u"Diese Adresse gehört nicht zu diesem Rechner."_s),
+            10000);
         steuerung.auswerten(u"window.stand = '?'; fetch('/stand.json').then(r => r.text())"
                             ".then(t => stand = t, () => stand = 'verweigert')"_s);
         QTRY_VERIFY_WITH_TIMEOUT(steuerung.auswerten(u"window.stand"_s) != u"?"_s, 10000);

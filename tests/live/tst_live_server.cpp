@@ -50,8 +50,8 @@ private slots:
         QCOMPARE(kopf.antwort, stand.kopf() + "\r\n");
         // Without Host (HTTP/1.0) the page still names the address it was reached at.
         Anfrage alt(l.port, "GET / HTTP/1.0\r\n\r\n");
-        QVERIFY(alt.kopf().contains("connect-src 'self' ws://127.0.0.1:" +
-                                    QByteArray::number(l.port) + ";"));
+        QVERIFY(alt.kopf().contains(
+            "connect-src 'self' ws://127.0.0.1:" + QByteArray::number(l.port) + ";"));
     }
 
     void nur_ansehen_data()
@@ -64,20 +64,22 @@ private slots:
                                    "Connection: Upgrade\r\nUpgrade: websocket\r\n"
                                    "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
                                    "Sec-WebSocket-Version: 13\r\n";
-        QTest::newRow("unbekannt") << "GET /admin HTTP/1.1\r\n" + host + "\r\n" << QByteArray("404");
+        QTest::newRow("unbekannt") << "GET /admin HTTP/1.1\r\n" + host + "\r\n"
+                                   << QByteArray("404");
         QTest::newRow("..") << "GET /../../etc/passwd HTTP/1.1\r\n" + host + "\r\n"
                             << QByteArray("404");
         QTest::newRow("verschlüsseltes ..")
-            << "GET /%2e%2e/%2e%2e/etc/passwd HTTP/1.1\r\n" + host + "\r\n" << QByteArray("404");
+            << "GET /%2e%2e/%2e%2e/etc/passwd HTTP/1.1\r\n" + host + "\r\n"
+            << QByteArray("404");
         QTest::newRow("POST") << "POST /stand.json HTTP/1.1\r\n" + host +
                                      "Content-Length: 11\r\n\r\n{\"plan\":1}\n"
                               << QByteArray("405");
         QTest::newRow("PUT") << "PUT / HTTP/1.1\r\n" + host + "\r\n" << QByteArray("405");
         QTest::newRow("OPTIONS *") << "OPTIONS * HTTP/1.1\r\n" + host + "\r\n" << QByteArray("405");
-        QTest::newRow("OPTIONS /live")
-            << "OPTIONS /live HTTP/1.1\r\n" + host + "\r\n" << QByteArray("405");
-        QTest::newRow("live ohne Upgrade")
-            << "GET /live HTTP/1.1\r\n" + host + "\r\n" << QByteArray("426");
+        QTest::newRow("OPTIONS /live") << "OPTIONS /live HTTP/1.1\r\n" + host + "\r\n"
+                                       << QByteArray("405");
+        QTest::newRow("live ohne Upgrade") << "GET /live HTTP/1.1\r\n" + host + "\r\n"
+                                           << QByteArray("426");
         QTest::newRow("Binärmüll")
             << QByteArray("\x16\x03\x01\x00\xa5\x01\x00\x00\xa1", 9) << QByteArray("400");
         QTest::newRow("HTTP/2") << QByteArray("PRI * HTTP/2.0\r\n\r\nSM\r\n\r\n")
@@ -90,9 +92,10 @@ private slots:
             << QByteArray("GET /stand.json HTTP/1.1\r\nHost: 127.0.0.1:1\r\n\r\n")
             << QByteArray("421");
         QTest::newRow("Host ohne Port")
-            << QByteArray("GET /stand.json HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n") << QByteArray("421");
-        QTest::newRow("ohne Host") << QByteArray("GET /stand.json HTTP/1.1\r\n\r\n")
-                                   << QByteArray("400");
+            << QByteArray("GET /stand.json HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n")
+            << QByteArray("421");
+        QTest::newRow("ohne Host")
+            << QByteArray("GET /stand.json HTTP/1.1\r\n\r\n") << QByteArray("400");
         QTest::newRow("zwei Host") << "GET /stand.json HTTP/1.1\r\n" + host + host + "\r\n"
                                    << QByteArray("400");
         QTest::newRow("Transfer-Encoding")
@@ -104,11 +107,11 @@ private slots:
             << "GET / HTTP/1.1\r\n" + host + QByteArray("X-A: a\0b\r\n\r\n", 12)
             << QByteArray("400");
         // Another site's page may not open the WebSocket.
-        QTest::newRow("fremder Ursprung")
-            << upgrade + "Origin: http://evil.example\r\n\r\n" << QByteArray("403");
+        QTest::newRow("fremder Ursprung") << upgrade + "Origin: http://evil.example\r\n\r\n"
+                                          << QByteArray("403");
         QTest::newRow("Ursprung null") << upgrade + "Origin: null\r\n\r\n" << QByteArray("403");
-        QTest::newRow("Ursprung anderer Port")
-            << upgrade + "Origin: http://127.0.0.1:1\r\n\r\n" << QByteArray("403");
+        QTest::newRow("Ursprung anderer Port") << upgrade + "Origin: http://127.0.0.1:1\r\n\r\n"
+                                               << QByteArray("403");
         // No browser sends a frame before the handshake's answer.
         QTest::newRow("Rahmen nach dem Upgrade")
             << upgrade + "\r\n" + rahmen(0x8, QByteArray("\x03\xe8", 2)) << QByteArray("400");
@@ -198,7 +201,8 @@ private slots:
         QVERIFY(binaer.geschlossen);
         // The server still serves.
         QTRY_COMPARE(l.server.verbindungen(), 0);
-        QVERIFY(Anfrage(l.port, http_get(l.port, "/stand.json")).antwort.startsWith("HTTP/1.1 200 OK"));
+        QVERIFY(
+            Anfrage(l.port, http_get(l.port, "/stand.json")).antwort.startsWith("HTTP/1.1 200 OK"));
     }
 
     void telefon_bekommt_jeden_stand()
