@@ -43,6 +43,13 @@ class TstLiveAngriffe : public QObject
             Anfrage(l.port, http_get(l.port, "/stand.json")).antwort.startsWith("HTTP/1.1 200 OK"));
     }
 
+    static void speicher_begrenzt(qint64 vorher)
+    {
+        const qint64 zuwachs = speicher_kb() - vorher;
+        qInfo("Speicher: %lld kB vorher, %lld kB mehr", vorher, zuwachs);
+        QVERIFY(zuwachs < speicher_zuwachs_hoechstens_kb);
+    }
+
 private slots:
     void fluechtige_telefone_data()
     {
@@ -67,7 +74,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(l.server.verbindungen(), 0, 5000);
         QCOMPARE(l.server.telefone(), 0);
         telefon_wird_bedient(l, 1);
-        QVERIFY(speicher_kb() - vorher < speicher_zuwachs_hoechstens_kb);
+        speicher_begrenzt(vorher);
     }
 
     void flut_data()
@@ -100,7 +107,7 @@ private slots:
         QTRY_VERIFY(flut->state() == QAbstractSocket::UnconnectedState);
         QTRY_COMPARE(l.server.telefone(), 0);
         telefon_wird_bedient(l, 1);
-        QVERIFY(speicher_kb() - vorher < speicher_zuwachs_hoechstens_kb);
+        speicher_begrenzt(vorher);
     }
 
     // Pongs nobody asked for are no sign of life; answering the server's ping is.
@@ -162,7 +169,7 @@ private slots:
         }
         telefon_wird_bedient(l, 1);
         QCOMPARE(l.server.telefone(), websocket ? bleiben_hoechstens + 1 : 1);
-        QVERIFY(speicher_kb() - vorher < speicher_zuwachs_hoechstens_kb);
+        speicher_begrenzt(vorher);
     }
 
     // A head that arrives a byte at a time is read like one that comes at once.
