@@ -7,6 +7,7 @@
 #include "live/live_server.h"
 #include "live/tagesstand.h"
 #include "live/verdichter.h"
+#include "live_testhilfe.h"
 #include "plan_testhilfe.h"
 #include "stopwatch/stoppuhr.h"
 #include "stopwatch/zeitanzeige.h"
@@ -16,7 +17,6 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QWebSocket>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -43,21 +43,19 @@ qint64 speicher_kb()
     return -1;
 }
 
+// Each phone from a loopback address of its own, as phones in the hall come from addresses
+// of their own.
 struct Telefon
 {
-    QWebSocket kanal;
+    live_test::RohTelefon roh;
     qint64 fassung = -1;
 
-    explicit Telefon(quint16 port)
+    Telefon(quint16 port, int nummer)
+        : roh(port, live_test::schleife(nummer))
     {
-        QObject::connect(&kanal, &QWebSocket::textMessageReceived, &kanal,
-                         [this](const QString &text) {
-                             fassung = QJsonDocument::fromJson(text.toUtf8())
-                                           .object()
-                                           .value(u"fassung"_s)
-                                           .toInteger(-1);
-                         });
-        kanal.open(QUrl(u"ws://127.0.0.1:%1/live"_s.arg(port)));
+        roh.bei_nachricht = [this](const QByteArray &text) {
+            fassung = QJsonDocument::fromJson(text).object().value(u"fassung"_s).toInteger(-1);
+        };
     }
 };
 
@@ -84,7 +82,7 @@ struct Halle
         server.senden(verdichter.dokument());
         server.starten(QHostAddress::LocalHost, 0);
         for (int i = 0; i < anzahl; ++i)
-            telefone.push_back(std::make_unique<Telefon>(server.port()));
+            telefone.push_back(std::make_unique<Telefon>(server.port(), i));
         warten([this] { return server.telefone() == int(telefone.size()); }, 20000);
     }
     bool alle_haben(qint64 fassung) const
@@ -203,7 +201,7 @@ int main(int argc, char **argv)
             if (runde == 2)
                 vorher = speicher_kb();
             for (int i = 0; i < 100; ++i)
-                halle.telefone.push_back(std::make_unique<Telefon>(halle.server.port()));
+                halle.telefone.push_back(std::make_unique<Telefon>(halle.server.port(), i));
             Halle::warten([&] { return halle.server.telefone() == 100; }, 20000);
             if (runde == 2)
                 mit_telefonen = speicher_kb();

@@ -11,9 +11,11 @@ struct Fehlerseite
 
 constexpr Fehlerseite fehlerseiten[] = {
     {400, "Bad Request", "Die Anfrage ist fehlerhaft."},
+    {403, "Forbidden", "Die Live-Verbindung gehört nur zur Live-Seite selbst."},
     {404, "Not Found", "Diese Seite gibt es nicht. Der Spieltag steht unter /."},
     {405, "Method Not Allowed", "Diese Seite kann nur angesehen werden."},
     {414, "URI Too Long", "Die Adresse ist zu lang."},
+    {421, "Misdirected Request", "Diese Adresse gehört nicht zu diesem Rechner."},
     {426, "Upgrade Required", "Hier antwortet nur die Live-Verbindung der Seite."},
     {431, "Request Header Fields Too Large", "Die Anfrage ist zu groß."},
     {503, "Service Unavailable", "Zu viele Verbindungen. Bitte gleich noch einmal versuchen."},
@@ -75,8 +77,11 @@ QByteArray http_antwort(int status, QByteArrayView typ, QByteArrayView inhalt, Q
     antwort += "Content-Type: " + typ.toByteArray() + "\r\n";
     antwort += "Content-Length: " + QByteArray::number(inhalt.size()) + "\r\n";
     antwort += "Content-Security-Policy: default-src 'self'; " + verbinden +
-               "; frame-ancestors 'none'\r\n";
+               "; frame-ancestors 'none'; base-uri 'none'; form-action 'self'\r\n";
     antwort += "X-Content-Type-Options: nosniff\r\n";
+    antwort += "X-Frame-Options: DENY\r\n";
+    antwort += "Cross-Origin-Resource-Policy: same-origin\r\n";
+    antwort += "Cross-Origin-Opener-Policy: same-origin\r\n";
     antwort += "Referrer-Policy: no-referrer\r\n";
     antwort += "Cache-Control: no-store\r\n";
     antwort += zusatz.toByteArray();
@@ -97,5 +102,11 @@ QByteArray http_fehler(int status, QByteArrayView host)
                              QByteArray::number(status) + "</title></head><body><p>" + text +
                              "</p></body></html>\n";
     return http_antwort(status, "text/html; charset=utf-8", seite, host,
-                        status == 405 ? "Allow: GET\r\n" : QByteArrayView());
+                        status == 405 ? "Allow: GET, HEAD\r\n" : QByteArrayView());
+}
+
+QByteArray http_nur_kopf(const QByteArray &antwort)
+{
+    const qsizetype ende = antwort.indexOf("\r\n\r\n");
+    return ende < 0 ? antwort : antwort.first(ende + 4);
 }

@@ -19,6 +19,8 @@ public:
         if (!m_fenster) {
             m_fenster = new LiveFenster(zustand, plattform, hauptfenster);
             m_fenster->stand_senden(m_stand);
+            QObject::connect(m_fenster, &LiveFenster::lage_geaendert, m_fenster,
+                             [this] { melden(); });
         }
         m_fenster->show();
         m_fenster->raise();
@@ -32,8 +34,23 @@ public:
             m_fenster->stand_senden(dokument);
     }
 
+    void bei_aenderung(std::function<void(std::optional<int>)> rueckruf) override
+    {
+        m_melden = std::move(rueckruf);
+        melden();
+    }
+
 private:
+    void melden()
+    {
+        if (!m_melden)
+            return;
+        const bool an = m_fenster && m_fenster->server().laeuft();
+        m_melden(an ? std::optional<int>(m_fenster->server().telefone()) : std::nullopt);
+    }
+
     QPointer<LiveFenster> m_fenster;
+    std::function<void(std::optional<int>)> m_melden;
     QByteArray m_stand;
 };
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QtPlugin>
+#include <functional>
+#include <optional>
 
 class Plattform;
 class QByteArray;
@@ -19,9 +21,12 @@ public:
                                     QWidget *hauptfenster) = 0;
     // The match day's snapshot as it stands now; every connected phone gets it at once.
     virtual void stand_senden(const QByteArray &dokument) = 0;
+    // Called whenever the page is switched on or off or a phone comes or goes: the number of
+    // phones while the page is on, nothing while it is off.
+    virtual void bei_aenderung(std::function<void(std::optional<int> telefone)> melden) = 0;
 };
 
-#define LiveModul_iid "vorlix.LiveModul/1"
+#define LiveModul_iid "vorlix.LiveModul/2"
 Q_DECLARE_INTERFACE(LiveModul, LiveModul_iid)
 
 inline constexpr const char *live_modul_name = "vorlix_live";
