@@ -90,7 +90,10 @@ bool ergebnis_uebernehmen(GitterModell &tabelle, const GitterModell &matrix, int
                       &meldung);
     if (meldung.isEmpty())
         return true;
-    plattform.fehler(meldung);
+    if (ist_kein_integer_meldung(meldung))
+        plattform.umwandlungsfehler(meldung);
+    else
+        plattform.fehler(meldung);
     return false;
 }
 
