@@ -4,6 +4,7 @@
 #include "app/planuhr_anbindung_fenster.h"
 #include "matchplan/dateiwahl.h"
 #include "matchplan/dateiwahl_fenster.h"
+#include "matchplan/spielplan.h"
 #include "matchplan/spielplan_fenster.h"
 #include "matchplan/spieltag_namen.h"
 #include "matchplan/wiederherstellung.h"
@@ -120,8 +121,10 @@ bool TurnierplanAnbindung::ungespeicherten_tag_anbieten(bool doppel)
 
 void TurnierplanAnbindung::offene_tage_sichern()
 {
+    // Also a result still in its cell's editor, which has not become a step yet.
     for (SpielplanFenster *fenster : {m_form5, m_form6}) {
-        if (fenster && fenster->wiederherstellung().vorgemerkt())
+        if (fenster && (fenster->wiederherstellung().vorgemerkt() ||
+                        fenster->spielplan().ungespeichert()))
             fenster->wiederherstellung().schreiben();
     }
 }

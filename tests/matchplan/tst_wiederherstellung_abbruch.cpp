@@ -24,7 +24,8 @@ QStringList namen(const QString &stamm, bool doppel)
 
 // The driver: results typed and committed, the set written, the grids reported line by line
 // ("1" standings, "2" matrix), "bereit"; then the next result half typed, "tippt", and it waits
-// for its end. With "beenden" it ends ordinarily instead, with "speichern" after "Speichern".
+// for its end. With "beenden" it ends ordinarily instead, with "speichern" after "Speichern",
+// with "tippend" while the next result is still in its cell's editor.
 void treiber_ablauf(Lauf &lauf, bool doppel, const QByteArray &ende)
 {
     SpielplanFenster *plan = lauf.oeffnen(doppel);
@@ -50,6 +51,8 @@ void treiber_ablauf(Lauf &lauf, bool doppel, const QByteArray &ende)
     aus.flush();
     if (ende == "speichern")
         QTest::mouseClick(plan->Button1, Qt::LeftButton);
+    if (ende == "tippend" && !ergebnis_eintragen(matrix, 2, 2, u"4:1"_s, false))
+        return;
     if (!ende.isEmpty()) {
         QCoreApplication::quit();
         return;
@@ -149,8 +152,10 @@ private slots:
     {
         QTest::addColumn<QString>("ende");
         QTest::addColumn<bool>("bleibt");
-        QTest::newRow("ungespeichert") << u"beenden"_s << true;
-        QTest::newRow("gespeichert") << u"speichern"_s << false;
+        QTest::addColumn<QString>("offen"); // matrix cell (2, 2) in the set
+        QTest::newRow("ungespeichert") << u"beenden"_s << true << QString();
+        QTest::newRow("beim Tippen") << u"tippend"_s << true << u"4:1"_s;
+        QTest::newRow("gespeichert") << u"speichern"_s << false << QString();
     }
     // An ordinary end keeps a day with unsaved results for the next start, as a crash does; a
     // saved day leaves nothing behind.
@@ -158,6 +163,7 @@ private slots:
     {
         QFETCH(QString, ende);
         QFETCH(bool, bleibt);
+        QFETCH(QString, offen);
         QTemporaryDir ordner;
         const QString daten = ordner.path() + u'/';
         daten_vorbereiten(daten, false, namen(u"A"_s, false), namen(u"B"_s, false));
@@ -176,7 +182,10 @@ private slots:
                              u"Soll er wiederhergestellt werden?"_s});
         SpielplanFenster *plan = naechster.plan(false);
         QVERIFY(plan && plan->isVisible());
-        QCOMPARE(zellen(plan->FilterGrid2->modell()), treiber.matrix);
+        GitterModell &matrix = plan->FilterGrid2->modell();
+        QCOMPARE(matrix.Cells(2, 2), offen);
+        matrix.SetCells(2, 2, QString());
+        QCOMPARE(zellen(matrix), treiber.matrix);
     }
 };
 
