@@ -123,8 +123,8 @@ void TurnierplanAnbindung::offene_tage_sichern()
 {
     // Also a result still in its cell's editor, which has not become a step yet.
     for (SpielplanFenster *fenster : {m_form5, m_form6}) {
-        if (fenster && (fenster->wiederherstellung().vorgemerkt() ||
-                        fenster->spielplan().ungespeichert()))
+        if (fenster &&
+            (fenster->wiederherstellung().vorgemerkt() || fenster->spielplan().ungespeichert()))
             fenster->wiederherstellung().schreiben();
     }
 }

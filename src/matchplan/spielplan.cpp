@@ -198,8 +198,8 @@ void Spielplan::speichern()
     QDate tag = heute;
     // A stored day corrected later is written back as that day, not counted a second time.
     if (m_eigener_tag.isValid() && m_eigener_tag != heute &&
-        m_plattform.warnung_ja_nein(
-            u"Den Spieltag vom %1 mit dieser Änderung überschreiben?"_s.arg(tagestext(m_eigener_tag))))
+        m_plattform.warnung_ja_nein(u"Den Spieltag vom %1 mit dieser Änderung überschreiben?"_s.arg(
+            tagestext(m_eigener_tag))))
         tag = m_eigener_tag;
     m_zustand.optionen.setze(opt::turnier_datum, tagestext(tag));
     const Spieltagdateien namen = spieltag_dateinamen(m_profil.doppel, m_anzahl, tag);
@@ -274,8 +274,8 @@ bool Spielplan::laden(const QString &name, const QString &ordner)
     m_vor_eingabe.reset();
     m_schritte.clear();
     // A set kept for recovery belongs to the stored day of its name, if there is one.
-    const QString gespeichert = m_zustand.pfad(spieltag_dateinamen(m_profil.doppel, m_anzahl,
-                                                                   tag_der_datei).satz);
+    const QString gespeichert =
+        m_zustand.pfad(spieltag_dateinamen(m_profil.doppel, m_anzahl, tag_der_datei).satz);
     m_eigener_tag = tag_der_datei.isValid() && (ordner.isEmpty() || QFile::exists(gespeichert))
                         ? tag_der_datei
                         : QDate();

@@ -113,8 +113,7 @@ QString angebot_frage(const Satz &satz, int spiele)
 {
     const QString zeit =
         QFileInfo(satz.ordner + satz.namen.matrix).lastModified().toString(u"HH:mm"_s);
-    const QString ergebnisse =
-        spiele == 1 ? u"1 Ergebnis"_s : u"%1 Ergebnissen"_s.arg(spiele);
+    const QString ergebnisse = spiele == 1 ? u"1 Ergebnis"_s : u"%1 Ergebnissen"_s.arg(spiele);
     return u"Der Spieltag von %1 mit %2 wurde nicht gespeichert. Wiederherstellen?"_s.arg(
         zeit, ergebnisse);
 }

@@ -128,8 +128,7 @@ class TstEchteTastenVerlust : public QObject
         QStringList matrix() const { return zellen(plan->FilterGrid2->modell()); }
         QStringList tagesdateien() const
         {
-            return QDir(zustand.daten_pfad)
-                .entryList({u"E_*"_s}, QDir::Files, QDir::Name);
+            return QDir(zustand.daten_pfad).entryList({u"E_*"_s}, QDir::Files, QDir::Name);
         }
     };
 
@@ -217,9 +216,9 @@ class TstEchteTastenVerlust : public QObject
             while (kennung.isEmpty() && !frist.hasExpired() &&
                    prozess.state() == QProcess::Running) {
                 QProcess suche;
-                suche.start(u"xdotool"_s, {u"search"_s, u"--all"_s, u"--onlyvisible"_s,
-                                           u"--pid"_s, QString::number(prozess.processId()),
-                                           u"--name"_s, u'^' + titel});
+                suche.start(u"xdotool"_s,
+                            {u"search"_s, u"--all"_s, u"--onlyvisible"_s, u"--pid"_s,
+                             QString::number(prozess.processId()), u"--name"_s, u'^' + titel});
                 suche.waitForFinished(10000);
                 kennung = QString::fromUtf8(suche.readAllStandardOutput()).section(u'\n', 0, 0);
                 if (kennung.isEmpty())
@@ -267,8 +266,7 @@ private slots:
         Programm p;
         ergebnisse_tippen(p, u"3:2"_s, u"1:4"_s);
         taste(u"alt+s"_s);
-        const Spieltagdateien namen =
-            spieltag_dateinamen(false, 3, p.plattform.jetzt().date());
+        const Spieltagdateien namen = spieltag_dateinamen(false, 3, p.plattform.jetzt().date());
         QTRY_VERIFY(QFile::exists(p.pfad(namen.satz)));
         QFile gekuerzt(p.pfad(namen.matrix));
         QVERIFY(gekuerzt.resize(gekuerzt.size() / 2));
@@ -351,9 +349,8 @@ private slots:
         ergebnisse_tippen(p, u"5:4"_s, u"0:7"_s);
         taste(u"alt+s"_s);
 
-        QTRY_COMPARE(antwort.texte,
-                     QStringList{u"Den Spieltag vom 15.01.2025 mit dieser Änderung "
-                                 u"überschreiben?"_s});
+        QTRY_COMPARE(antwort.texte, QStringList{u"Den Spieltag vom 15.01.2025 mit dieser Änderung "
+                                                u"überschreiben?"_s});
         QTRY_VERIFY(!p.plan->spielplan().ungespeichert());
         QCOMPARE(p.tagesdateien(), (QStringList{alt.satz, alt.tabelle, alt.matrix}));
         GitterModell datei;
@@ -371,8 +368,7 @@ private slots:
         QTest::addColumn<bool>("hupe");
         QTest::addColumn<QStringList>("ende"); // keys on the main window, then on the last page
         QTest::newRow("Schließfeld") << false << QStringList{u"alt+F4"_s};
-        QTest::newRow("Beenden nach der Hupe")
-            << true << QStringList{u"alt+b"_s, u"Return"_s};
+        QTest::newRow("Beenden nach der Hupe") << true << QStringList{u"alt+b"_s, u"Return"_s};
     }
     // The real program with a result typed and not saved, ended by the close box or by
     // "Beenden", also after the horn has sounded: it ends, and the next start finds the day.

@@ -350,7 +350,8 @@ private slots:
         QVERIFY(spieltag_lesen(p.pfad(ja ? alt.satz : heute.satz), satz));
         QCOMPARE(satz.wert(spt::summe(11)), u"8"_s);
         QCOMPARE(inhalt(alt.satz) == alter_satz, !ja);
-        QCOMPARE(p.zustand.optionen.wert(opt::turnier_datum), ja ? u"01.12.2026"_s : u"11.12.2026"_s);
+        QCOMPARE(p.zustand.optionen.wert(opt::turnier_datum),
+                 ja ? u"01.12.2026"_s : u"11.12.2026"_s);
         QVERIFY(!p.plan.ungespeichert());
     }
 

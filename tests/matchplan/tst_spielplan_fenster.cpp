@@ -502,8 +502,9 @@ private slots:
         plan->FilterGrid1->setFocus(Qt::TabFocusReason);
         p.plattform.ja_nein_antworten.enqueue(true); // a fresh plan replaces the stored day
         QTest::mouseClick(plan->Button1, Qt::LeftButton);
-        QCOMPARE(p.plattform.texte(),
-                 QStringList{u"Für den 08.12.2026 ist schon ein Spieltag gespeichert. Ersetzen?"_s});
+        QCOMPARE(
+            p.plattform.texte(),
+            QStringList{u"Für den 08.12.2026 ist schon ein Spieltag gespeichert. Ersetzen?"_s});
         QCOMPARE(gespeicherte_auswahl(datei), QByteArrayList(4, "-1"));
 
         klicken(plan->FilterGrid1, 2, 3);
@@ -709,10 +710,12 @@ private slots:
         QTest::mouseClick(plan->Button3, Qt::LeftButton);
         QVERIFY(!plan->isVisible());
         QVERIFY(p.plattform.meldungen.isEmpty());
-        const wiederherstellung::Fund fund = wiederherstellung::suchen(p.zustand.daten_pfad, doppel);
+        const wiederherstellung::Fund fund =
+            wiederherstellung::suchen(p.zustand.daten_pfad, doppel);
         QCOMPARE(fund.art, wiederherstellung::Fund::ladbar);
-        const QString zeit =
-            QFileInfo(fund.satz.ordner + fund.satz.namen.matrix).lastModified().toString(u"HH:mm"_s);
+        const QString zeit = QFileInfo(fund.satz.ordner + fund.satz.namen.matrix)
+                                 .lastModified()
+                                 .toString(u"HH:mm"_s);
 
         p.plattform.ja_nein_antworten.enqueue(ja);
         plan = p.oeffnen();
