@@ -22,7 +22,7 @@ std::optional<int> anzahl_oder_meldung(Plattform &plattform, const QString &text
 {
     const std::optional<qint32> anzahl = ganzzahl_lesen(text);
     if (!anzahl)
-        plattform.fehler(kein_integer_meldung(text));
+        plattform.umwandlungsfehler(kein_integer_meldung(text));
     return anzahl;
 }
 

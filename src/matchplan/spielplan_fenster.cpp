@@ -463,8 +463,13 @@ void SpielplanFenster::farben_lesen()
 
 void SpielplanFenster::laden(const QString &name, const QString &ordner)
 {
-    if (!m_plan->laden(name, ordner))
-        return;
+    m_plan->laden(name, ordner);
+    wieder_zeigen();
+}
+
+void SpielplanFenster::wieder_zeigen()
+{
+    emit startseite_verbergen();
     show();
     raise();
     activateWindow();
@@ -526,6 +531,10 @@ void SpielplanFenster::Button1Click()
 
 void SpielplanFenster::Button2Click()
 {
+    if (m_plan->ungespeichert() &&
+        !m_plattform.warnung_ja_nein(u"Die Ergebnisse dieses Plans sind nicht gespeichert. "
+                                     u"Trotzdem einen Spieltag laden?"_s))
+        return;
     hide();
     m_zustand.dateiwahl_zweck = zweck_laden;
     emit startseite_verbergen();

@@ -18,3 +18,5 @@ public:
 Q_DECLARE_INTERFACE(TonModul, TonModul_iid)
 
 inline constexpr const char *ton_modul_name = "vorlix_ton";
+// The object name of the module's sound effect, a child of its plugin object while it lives.
+inline constexpr const char *ton_effekt_name = "Hupe";

@@ -5,6 +5,7 @@
 #include "test_plattform.h"
 
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -31,6 +32,21 @@ private slots:
         // Loaded once: the second call hands out the same object.
         QCOMPARE(modul_laden(QString::fromLatin1(ton_modul_name)),
                  modul_laden(QString::fromLatin1(ton_modul_name)));
+    }
+
+    // The horn's sound effect goes when the application ends, not with the module after it.
+    void ton_endet_mit_der_anwendung()
+    {
+        QObject *wurzel = modul_laden(QString::fromLatin1(ton_modul_name));
+        auto *ton = qobject_cast<TonModul *>(wurzel);
+        QVERIFY(ton);
+        TestOrdner ordner;
+        ton->abspielen(ordner.pfad(u"Hupe.wav"_s));
+        const QString name = QString::fromLatin1(ton_effekt_name);
+        QVERIFY(wurzel->findChild<QObject *>(name));
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
+        QVERIFY(!wurzel->findChild<QObject *>(name));
     }
 
     // The printing windows live in the module; the program sees them only as widgets.

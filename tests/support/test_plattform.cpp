@@ -26,6 +26,11 @@ void TestPlattform::fehler(const QString &text)
     meldungen.append({Meldung::Fehler, text});
 }
 
+void TestPlattform::umwandlungsfehler(const QString &text)
+{
+    meldungen.append({Meldung::Fehler, text, true});
+}
+
 void TestPlattform::schreibfehler(const QString &text)
 {
     meldungen.append({Meldung::Schreibfehler, text});

@@ -16,6 +16,8 @@ public:
     {
         enum Art { Information, Warnung, Fehler, Schreibfehler } art;
         QString text;
+        // An error given as the framework's conversion message.
+        bool umwandlung = false;
     };
 
     QList<Meldung> meldungen;
@@ -48,6 +50,7 @@ public:
     void information(const QString &text) override;
     bool warnung_ja_nein(const QString &text) override;
     void fehler(const QString &text) override;
+    void umwandlungsfehler(const QString &text) override;
     void schreibfehler(const QString &text) override;
     QString datei_speichern_dialog(const QString &, const QString &,
                                    const QString &filter) override;
