@@ -188,9 +188,9 @@ void tastendruck(benchmark::State &state)
     gitter.SetColCount(11);
     gitter.SetRowCount(11);
     int zaehler = 0;
-    gitter.OnChange = [&](GitterModell &g) {
+    gitter.setze_ereignisse({.OnChange = [&](GitterModell &g) {
         zaehler += g.Cells(3, 4).size();
-    };
+    }});
     gitter.editieren_beginnt(3, 4);
     const QString texte[2] = {u"3:1"_s, u"3:"_s};
     int i = 0;

@@ -6,8 +6,8 @@ void GitterModell::editieren_beginnt(int aCol, int aRow)
     m_text_beim_editieren = Cells(aCol, aRow);
     m_editier_spalte = aCol;
     m_editier_zeile = aRow;
-    if (OnEditBegin)
-        OnEditBegin(*this);
+    if (m_ereignisse.OnEditBegin)
+        m_ereignisse.OnEditBegin(*this);
 }
 
 void GitterModell::editieren_endet(bool verworfen)
@@ -18,8 +18,8 @@ void GitterModell::editieren_endet(bool verworfen)
         SetCells(m_editier_spalte, m_editier_zeile, m_text_beim_editieren);
         Change();
     }
-    if (OnEditEnd)
-        OnEditEnd(*this);
+    if (m_ereignisse.OnEditEnd)
+        m_ereignisse.OnEditEnd(*this);
     m_editieren_verworfen = false;
 }
 
@@ -35,8 +35,8 @@ void GitterModell::text_editiert(int aCol, int aRow, const QString &text)
 bool GitterModell::zelle_waehlbar(int aCol, int aRow)
 {
     bool waehlbar = true;
-    if (OnSelectCell)
-        OnSelectCell(*this, aCol, aRow, waehlbar);
+    if (m_ereignisse.OnSelectCell)
+        m_ereignisse.OnSelectCell(*this, aCol, aRow, waehlbar);
     return waehlbar;
 }
 
@@ -69,7 +69,7 @@ bool GitterModell::taste_runter()
     if (!RowAddAuto || m_row != m_row_count - 1)
         return false;
     RowAdd(m_row_count);
-    if (OnRowAddAuto)
-        OnRowAddAuto(*this);
+    if (m_ereignisse.OnRowAddAuto)
+        m_ereignisse.OnRowAddAuto(*this);
     return true;
 }

@@ -58,7 +58,7 @@ void GitterModell::CompToCells(QObject *aComp)
     if (!geaendert)
         return;
     m_modified = true;
-    if (m_sortieren_ed && !m_sortier_cols.isEmpty())
+    if (m_sortierung.an() && !m_sortierung.spaltentitel().isEmpty())
         SortiereIndex();
     else
         Change();

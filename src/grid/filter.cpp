@@ -35,8 +35,8 @@ void GitterModell::gefilterte_zurueck()
     if (m_seitenlager.empty())
         return;
     Sammlung sammlung(*this);
-    const bool sortieren = m_sortieren_ed;
-    m_sortieren_ed = false;
+    const bool sortieren = m_sortierung.an();
+    m_sortierung.setze_an(false);
     for (const std::vector<QString> &zeile : m_seitenlager) {
         if (int(zeile.size()) > m_col_count)
             SetColCount(int(zeile.size()));
@@ -46,7 +46,7 @@ void GitterModell::gefilterte_zurueck()
     }
     m_seitenlager.clear();
     RowDeleteEmpty(0);
-    m_sortieren_ed = sortieren;
+    m_sortierung.setze_an(sortieren);
 }
 
 QString GitterModell::filter_anwenden()

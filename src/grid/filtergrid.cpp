@@ -14,7 +14,7 @@ GitterModell::~GitterModell()
 {
     // Filtered-out rows belong to the grid; whoever still looks at it gets them back.
     m_anzeige = nullptr;
-    OnChange = nullptr;
+    m_ereignisse.OnChange = nullptr;
     ColInfo_ClearComp(-1); // bound controls may be gone already
     gefilterte_zurueck();
 }
@@ -54,21 +54,21 @@ void GitterModell::Change()
 {
     if (m_anzeige)
         m_anzeige->benachrichtigt();
-    if (OnChange) {
+    if (m_ereignisse.OnChange) {
         const bool vorher = m_aenderungs_modus;
         m_aenderungs_modus = false;
-        OnChange(*this);
+        m_ereignisse.OnChange(*this);
         m_aenderungs_modus = vorher;
     }
 }
 
 void GitterModell::fortschritt(int wmWait, int phase, int wert)
 {
-    if (wmWait == 0 || !OnWait)
+    if (wmWait == 0 || !m_ereignisse.OnWait)
         return;
     if (phase == 1 && (WaitStep <= 0 || wert % WaitStep != 0))
         return;
-    OnWait(wmWait, phase, wert);
+    m_ereignisse.OnWait(wmWait, phase, wert);
 }
 
 void GitterModell::SetColCount(int anzahl)

@@ -2,6 +2,7 @@
 
 #include "grid/filterbedingung.h"
 #include "grid/gitterdatei.h"
+#include "grid/gitterereignisse.h"
 #include "grid/sortierung.h"
 #include "grid/spalteninfos.h"
 #include "grid/zellen.h"
@@ -29,18 +30,6 @@ enum TGridDrawState {
     gdHotTrack = 16,
     gdPressed = 32
 };
-
-using TOnSort = std::function<void(GitterModell &, QString &spalten)>;
-using TNotifyEvent = std::function<void(GitterModell &)>;
-using TRowColorProc =
-    std::function<void(GitterModell &, qint32 &ausr, QPainter &, int aCol, int aRow, int state)>;
-using TTypObjectProc = std::function<void(GitterModell &, qint32 &ausr, QPainter &, int aCol,
-                                          int aRow, QRect &rect, const QString &s, int state)>;
-using TSelectCellEvent = std::function<void(GitterModell &, int aCol, int aRow, bool &CanSelect)>;
-// The tooltip of a cell; empty for none.
-using TZellHinweis = std::function<QString(const GitterModell &, int aCol, int aRow)>;
-// Progress of long operations: phase 0 start (value = rows), 1 row, 2 end.
-using TWaitEvent = std::function<void(int message, int phase, int wert)>;
 
 // What a view of the grid must hear to stay in step with it.
 class GitterAnzeige
@@ -216,14 +205,14 @@ public:
     // Sorting.
     void Sortiere(const QString &colNrStr, bool toRow, int wmWait, bool sortAufw);
     void SortiereIndex();
-    QString SortierCols() const { return m_sortier_cols; }
+    QString SortierCols() const { return m_sortierung.spaltentitel(); }
     void SetSortierCols(const QString &text);
-    bool SortierenEd() const { return m_sortieren_ed; }
+    bool SortierenEd() const { return m_sortierung.an(); }
     void SetSortierenEd(bool an);
     // The sort of a left click on the title of column aCol.
     void titel_klick_sortieren(int aCol);
-    int letzte_titel_spalte() const { return m_letzte_titel_spalte; }
-    const std::vector<SortFeld> &sort_felder() const { return m_sort_felder; }
+    int letzte_titel_spalte() const { return m_sortierung.letzte_titel_spalte(); }
+    const std::vector<SortFeld> &sort_felder() const { return m_sortierung.felder(); }
 
     // Filtering.
     QString Filter() const { return m_filter; }
@@ -277,30 +266,22 @@ public:
     TSortDirection SortDirection = sdAufsteigend;
     bool SortMouseEd = false;
     bool SortNewFocus = true;
-    TOnSort OnSort;
-    TOnSort OnSortEnd;
-    TRowColorProc RowColorProc;
-    TTypObjectProc TypObjectProc;
-    TSelectCellEvent OnSelectCell;
     TColor SelectRowColor = clHighlight;
     int Distance = 1;
     bool RowAddAuto = false;
-    TNotifyEvent OnRowAddAuto;
-    TNotifyEvent OnChange;
-    // Editing a cell: before its editor opens, and after it has closed.
-    TNotifyEvent OnEditBegin;
-    TNotifyEvent OnEditEnd;
-    TZellHinweis OnHinweis;
     QChar ParamTz = u';';
     QChar ColTz = u'\u00AC';
     QChar RowTz = u'\u00AB';
     int WM_USER_Wait = 0;
     int WaitStep = 10;
-    TWaitEvent OnWait;
     bool NoInherited = false;
     TSortIcon ShowSortIcon;
     bool GradientToAllCells() const { return m_gradient_alle; }
     void SetGradientToAllCells(bool an);
+
+    // The owner's hooks, handed in as a whole; to change one, read, change and hand back.
+    const GitterEreignisse &ereignisse() const { return m_ereignisse; }
+    void setze_ereignisse(GitterEreignisse ereignisse) { m_ereignisse = std::move(ereignisse); }
 
     // The change notification: the view's, then OnChange.
     void Change();
@@ -326,7 +307,6 @@ private:
     void melde_cursor();
     void zeile_pruefen_und_merken(int neue_zeile);
     void fortschritt(int wmWait, int phase, int wert);
-    void sortfeld_vergessen(int aCol);
     void leere_zellen_fuellen(std::vector<QString> &zeile) const;
     // Empty when the string was read, else the message; no condition stays then.
     QString filter_parsen(const QString &text, std::vector<TFiltRec> &bedingungen) const;
@@ -348,7 +328,6 @@ private:
     void datei_uebernehmen(GitterdateiErgebnis &ergebnis, bool aRowSelect);
 
     Zellen m_zellen;
-    Kollationen m_kollationen; // of the texts sorted by so far
     std::vector<int> m_col_widths;
     std::vector<int> m_row_heights;
     Spalteninfos m_col_infos;
@@ -371,6 +350,7 @@ private:
     int m_ansichts_breite = 0;
     bool m_senkrechter_rollbalken = false;
     GitterAnzeige *m_anzeige = nullptr;
+    GitterEreignisse m_ereignisse;
     std::function<QDate()> m_heute;
     int m_sammel_tiefe = 0;
     bool m_sammel_ausstehend = false;
@@ -382,10 +362,7 @@ private:
     int m_file_ist_version = -1;
     QString m_letzter_fehler;
 
-    QString m_sortier_cols;
-    bool m_sortieren_ed = false;
-    std::vector<SortFeld> m_sort_felder;
-    int m_letzte_titel_spalte = -1;
+    Sortierung m_sortierung;
     QString m_filter;
     bool m_filter_ed = false;
     std::vector<TFiltRec> m_bedingungen;

@@ -15,11 +15,6 @@ bool ist_blank(const QString &text)
 
 } // namespace
 
-void GitterModell::sortfeld_vergessen(int aCol)
-{
-    std::erase_if(m_sort_felder, [aCol](const SortFeld &feld) { return feld.spalte == aCol; });
-}
-
 void GitterModell::ClearGrid(bool aResetRowCount)
 {
     Sammlung sammlung(*this);
@@ -27,7 +22,7 @@ void GitterModell::ClearGrid(bool aResetRowCount)
     melde_alles();
     if (aResetRowCount)
         SetRowCount(m_fixed_rows + 1);
-    m_sort_felder.clear();
+    m_sortierung.felder_vergessen();
 }
 
 void GitterModell::ColClear(int aCol)
@@ -35,7 +30,7 @@ void GitterModell::ColClear(int aCol)
     if (aCol < 0)
         return;
     Sammlung sammlung(*this);
-    sortfeld_vergessen(aCol);
+    m_sortierung.feld_vergessen(aCol);
     const QString titel = Cells(aCol, 0);
     for (int r = 0; r < m_row_count; ++r)
         SetCells(aCol, r, QString());
@@ -89,7 +84,7 @@ int GitterModell::RowDeleteEmpty(quint32 mask)
 int GitterModell::RowAdd(int pos, const QStringList &txt)
 {
     Sammlung sammlung(*this);
-    m_sort_felder.clear();
+    m_sortierung.felder_vergessen();
     // -1 means the first data row: a row above the titles would turn them into data.
     const int ziel = pos > m_row_count ? m_row_count
                      : pos == -1       ? m_fixed_rows
@@ -255,7 +250,7 @@ void GitterModell::spalte_loeschen_roh(int aCol)
 int GitterModell::ColAdd(int aCol, const QStringList &txt)
 {
     Sammlung sammlung(*this);
-    m_sort_felder.clear();
+    m_sortierung.felder_vergessen();
     // -1 means the first data column, for the same reason as in RowAdd.
     const int pos = aCol >= m_col_count ? m_col_count
                     : aCol == -1        ? m_fixed_cols
@@ -282,7 +277,7 @@ int GitterModell::ColAdd(int aCol, const QStringList &txt)
 void GitterModell::ColDelete(int aCol)
 {
     Sammlung sammlung(*this);
-    sortfeld_vergessen(aCol);
+    m_sortierung.feld_vergessen(aCol);
     aCol = std::clamp(aCol, m_fixed_cols, m_col_count - 1);
     spalte_loeschen_roh(aCol);
     if (m_col_count > m_fixed_cols + 1)
@@ -296,8 +291,8 @@ void GitterModell::ColSwap(int c1, int c2)
     if (c1 < 0 || c2 < 0 || c1 == c2)
         return;
     Sammlung sammlung(*this);
-    sortfeld_vergessen(c1);
-    sortfeld_vergessen(c2);
+    m_sortierung.feld_vergessen(c1);
+    m_sortierung.feld_vergessen(c2);
     m_zellen.spalten_tauschen(c1, c2);
     if (c1 < m_col_count && c2 < m_col_count)
         std::swap(m_col_widths[size_t(c1)], m_col_widths[size_t(c2)]);
