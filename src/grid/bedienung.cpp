@@ -47,7 +47,7 @@ void GitterModell::maus_gedrueckt(int aCol, int aRow, bool links, bool in_titel_
         return;
     }
     m_maus_zeile = aRow;
-    m_maus_linke_spalte = m_left_col;
+    m_maus_linke_spalte = m_zeiger.linke_spalte();
     if (links && in_titel_innen && SortMouseEd && aRow >= 0 && aRow < m_fixed_rows && aCol >= 0)
         titel_klick_sortieren(aCol);
 }
@@ -58,7 +58,7 @@ void GitterModell::maus_losgelassen()
     m_maus_zeile = -1;
     if (zeile <= 0 || zeile >= m_row_count)
         return;
-    if (m_selection.Top == m_selection.Bottom && zeile >= m_fixed_rows)
+    if (m_zeiger.auswahl().Top == m_zeiger.auswahl().Bottom && zeile >= m_fixed_rows)
         SetRow(zeile);
     // A click never scrolls the grid sideways.
     SetLeftCol(m_maus_linke_spalte);
@@ -66,7 +66,7 @@ void GitterModell::maus_losgelassen()
 
 bool GitterModell::taste_runter()
 {
-    if (!RowAddAuto || m_row != m_row_count - 1)
+    if (!RowAddAuto || m_zeiger.zeile() != m_row_count - 1)
         return false;
     RowAdd(m_row_count);
     if (m_ereignisse.OnRowAddAuto)

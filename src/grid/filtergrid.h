@@ -1,8 +1,11 @@
 #pragma once
 
 #include "grid/filterbedingung.h"
+#include "grid/filterstand.h"
 #include "grid/gitterdatei.h"
 #include "grid/gitterereignisse.h"
+#include "grid/gittermasse.h"
+#include "grid/gitterzeiger.h"
 #include "grid/sortierung.h"
 #include "grid/spalteninfos.h"
 #include "grid/zellen.h"
@@ -79,9 +82,9 @@ public:
     void SetColWidths(int aCol, int breite);
     int RowHeights(int aRow) const;
     void SetRowHeights(int aRow, int hoehe);
-    int DefaultColWidth() const { return m_default_col_width; }
+    int DefaultColWidth() const { return m_masse.standard_breite(); }
     void SetDefaultColWidth(int breite);
-    int DefaultRowHeight() const { return m_default_row_height; }
+    int DefaultRowHeight() const { return m_masse.standard_hoehe(); }
     void SetDefaultRowHeight(int hoehe);
     TColor Color() const { return m_color; }
     void SetColor(TColor farbe);
@@ -89,19 +92,19 @@ public:
     void SetFixedColor(TColor farbe);
     const Schrift &Font() const { return m_font; }
     void SetFont(const Schrift &schrift);
-    int Row() const { return m_row; }
+    int Row() const { return m_zeiger.zeile(); }
     void SetRow(int aRow);
-    int Col() const { return m_col; }
+    int Col() const { return m_zeiger.spalte(); }
     void SetCol(int aCol);
-    int TopRow() const { return m_top_row; }
+    int TopRow() const { return m_zeiger.oberste_zeile(); }
     void SetTopRow(int aRow);
-    int LeftCol() const { return m_left_col; }
+    int LeftCol() const { return m_zeiger.linke_spalte(); }
     void SetLeftCol(int aCol);
-    TGridRect Selection() const { return m_selection; }
+    TGridRect Selection() const { return m_zeiger.auswahl(); }
     void SetSelection(const TGridRect &auswahl);
-    bool goRowSelect() const { return m_row_select; }
+    bool goRowSelect() const { return m_zeiger.zeilenwahl(); }
     void SetGoRowSelect(bool an);
-    bool goEditing() const { return m_editing; }
+    bool goEditing() const { return m_zeiger.editieren(); }
     void SetGoEditing(bool an);
 
     // What the view tells the model, for the width measuring.
@@ -215,13 +218,13 @@ public:
     const std::vector<SortFeld> &sort_felder() const { return m_sortierung.felder(); }
 
     // Filtering.
-    QString Filter() const { return m_filter; }
+    QString Filter() const { return m_filterstand.text(); }
     // The filter setters return why the condition string could not be read (empty when it
     // could); the view is told as well.
     QString SetFilter(const QString &text);
-    bool FilterEd() const { return m_filter_ed; }
+    bool FilterEd() const { return m_filterstand.an(); }
     QString SetFilterEd(bool an);
-    int gefilterte_zeilen() const { return int(m_seitenlager.size()); }
+    int gefilterte_zeilen() const { return m_filterstand.beiseite(); }
 
     // Files and exchange forms.
     QString FileName() const { return m_file_name; }
@@ -328,25 +331,16 @@ private:
     void datei_uebernehmen(GitterdateiErgebnis &ergebnis, bool aRowSelect);
 
     Zellen m_zellen;
-    std::vector<int> m_col_widths;
-    std::vector<int> m_row_heights;
     Spalteninfos m_col_infos;
     int m_col_count = 5;
     int m_row_count = 5;
     int m_fixed_cols = 1;
     int m_fixed_rows = 1;
-    int m_default_col_width = 64;
-    int m_default_row_height = 24;
     TColor m_color = clWindow;
     TColor m_fixed_color = clBtnFace;
     Schrift m_font;
-    int m_row = 1;
-    int m_col = 1;
-    int m_top_row = 1;
-    int m_left_col = 1;
-    TGridRect m_selection{1, 1, 1, 1};
-    bool m_row_select = false;
-    bool m_editing = true;
+    Gittermasse m_masse{m_col_count, m_row_count};
+    Gitterzeiger m_zeiger;
     int m_ansichts_breite = 0;
     bool m_senkrechter_rollbalken = false;
     GitterAnzeige *m_anzeige = nullptr;
@@ -363,10 +357,7 @@ private:
     QString m_letzter_fehler;
 
     Sortierung m_sortierung;
-    QString m_filter;
-    bool m_filter_ed = false;
-    std::vector<TFiltRec> m_bedingungen;
-    std::vector<std::vector<QString>> m_seitenlager; // filtered-out rows, in removal order
+    Filterstand m_filterstand;
 
     int m_maus_zeile = -1;
     int m_maus_linke_spalte = -1;

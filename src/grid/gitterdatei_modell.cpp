@@ -36,9 +36,9 @@ bool GitterModell::SaveToPath(const QString &pfad, bool save_ColInfo, int wmWait
             for (int c = 0; c < m_col_count; ++c)
                 parameter.append(ColInfoToParamStr(c));
         } else {
-            datei.breiten.emplace(m_col_widths.begin(), m_col_widths.end());
+            datei.breiten.emplace(m_masse.breiten().begin(), m_masse.breiten().end());
         }
-        datei.auswahl = m_selection;
+        datei.auswahl = m_zeiger.auswahl();
     }
     const QByteArray bytes =
         gitterdatei_schreiben(datei, m_zellen, [&](int zeile) { fortschritt(wmWait, 1, zeile); });

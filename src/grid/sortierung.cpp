@@ -227,7 +227,7 @@ void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, boo
         m_zellen.anordnen(m_fixed_rows, folge);
         int neue_aktuelle = -1;
         for (int i = 0; i < datenzeilen; ++i) {
-            if (m_fixed_rows + folge[size_t(i)] == m_row)
+            if (m_fixed_rows + folge[size_t(i)] == m_zeiger.zeile())
                 neue_aktuelle = m_fixed_rows + i;
         }
         melde_alles();
@@ -236,7 +236,7 @@ void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, boo
             m_aenderungs_modus = false;
             SetRow(neue_aktuelle);
             m_aenderungs_modus = vorher;
-            m_zeilen_text_beim_betreten = Rows(m_row);
+            m_zeilen_text_beim_betreten = Rows(m_zeiger.zeile());
         }
     }
     ColInsertEt(-1);

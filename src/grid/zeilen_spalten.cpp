@@ -120,7 +120,7 @@ void GitterModell::RowDelete(int aRow)
         SetRowCount(m_row_count - 1);
     const bool vorher = m_aenderungs_modus;
     m_aenderungs_modus = false;
-    SetRow(std::clamp(m_row, m_fixed_rows, m_row_count - 1));
+    SetRow(std::clamp(m_zeiger.zeile(), m_fixed_rows, m_row_count - 1));
     m_aenderungs_modus = vorher;
     m_modified = true;
     Change();
@@ -129,16 +129,14 @@ void GitterModell::RowDelete(int aRow)
 
 int GitterModell::RowMarkCount() const
 {
-    if (m_selection.Top < 0)
-        return 0;
-    return m_selection.Bottom - m_selection.Top + 1;
+    return m_zeiger.markierte_zeilen();
 }
 
 int GitterModell::RowMarkDelete()
 {
     const int anzahl = RowMarkCount();
     // Each delete moves the cursor and with it the selection; the marked rows are those of now.
-    const TGridRect markiert = m_selection;
+    const TGridRect markiert = m_zeiger.auswahl();
     Sammlung sammlung(*this);
     // Once every data row is gone, further deletes change nothing: a selection reaching far
     // past the grid must not cost a loop over its whole height.
@@ -156,27 +154,27 @@ void GitterModell::SelectRows(int aRowVon, int aRowBis)
 
 int GitterModell::SelectColsCount() const
 {
-    return m_selection.Right - m_selection.Left + 1;
+    return m_zeiger.ausgewaehlte_spalten();
 }
 
 int GitterModell::SelectRowsCount() const
 {
-    return m_selection.Bottom - m_selection.Top + 1;
+    return m_zeiger.ausgewaehlte_zeilen();
 }
 
 bool GitterModell::RowNext()
 {
-    if (m_row >= m_row_count - 1)
+    if (m_zeiger.zeile() >= m_row_count - 1)
         return false;
-    SetRow(m_row + 1);
+    SetRow(m_zeiger.zeile() + 1);
     return true;
 }
 
 bool GitterModell::RowPred()
 {
-    if (m_row <= m_fixed_rows)
+    if (m_zeiger.zeile() <= m_fixed_rows)
         return false;
-    SetRow(m_row - 1);
+    SetRow(m_zeiger.zeile() - 1);
     return true;
 }
 
@@ -233,8 +231,7 @@ int GitterModell::ColDeleteEmpty()
 void GitterModell::spalten_einfuegen_roh(int aCol)
 {
     m_zellen.spalte_einfuegen(aCol);
-    m_col_widths.insert(m_col_widths.begin() + aCol, m_default_col_width);
-    m_col_widths.resize(size_t(m_col_count));
+    m_masse.spalte_einfuegen(aCol);
     if (aCol < m_col_infos.groesse())
         ColInfo_Insert(aCol);
 }
@@ -242,8 +239,7 @@ void GitterModell::spalten_einfuegen_roh(int aCol)
 void GitterModell::spalte_loeschen_roh(int aCol)
 {
     m_zellen.spalte_entfernen(aCol, m_col_count);
-    std::rotate(m_col_widths.begin() + aCol, m_col_widths.begin() + aCol + 1, m_col_widths.end());
-    m_col_widths.back() = m_default_col_width;
+    m_masse.spalte_entfernen(aCol);
     ColInfo_Delete(aCol);
 }
 
@@ -294,8 +290,7 @@ void GitterModell::ColSwap(int c1, int c2)
     m_sortierung.feld_vergessen(c1);
     m_sortierung.feld_vergessen(c2);
     m_zellen.spalten_tauschen(c1, c2);
-    if (c1 < m_col_count && c2 < m_col_count)
-        std::swap(m_col_widths[size_t(c1)], m_col_widths[size_t(c2)]);
+    m_masse.spalten_tauschen(c1, c2);
     ColInfo_Swap(c1, c2);
     melde_alles();
 }
