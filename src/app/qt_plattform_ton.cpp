@@ -1,5 +1,7 @@
 #include "shell/ton_modul.h"
 
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QObject>
 #include <QSoundEffect>
 #include <QUrl>
@@ -21,7 +23,12 @@ public:
         m_ton->play();
     }
 
+    bool ausgabegeraet_vorhanden() const override { return tonausgabe_vorhanden(); }
+
 private:
+    static bool tonausgabe_vorhanden() { return !QMediaDevices::audioOutputs().isEmpty(); }
+
+
     std::unique_ptr<QSoundEffect> m_ton;
 };
 

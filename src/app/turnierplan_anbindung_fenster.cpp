@@ -1,5 +1,6 @@
 #include "app/turnierplan_anbindung_fenster.h"
 
+#include "app/einstellungen_fenster.h"
 #include "app/hauptfenster_fenster.h"
 #include "app/planuhr_anbindung_fenster.h"
 #include "matchplan/dateiwahl.h"
@@ -71,8 +72,15 @@ TForm12 &TurnierplanAnbindung::dateiwahl()
 
 TForm19 &TurnierplanAnbindung::stoppuhr()
 {
-    if (!m_form19)
+    if (!m_form19) {
         m_form19 = new TForm19(m_zustand, m_plattform, &m_hauptfenster);
+        // The settings open at the horn's choice.
+        connect(m_form19, &TForm19::hupe_waehlen_verlangt, this, [this] {
+            m_hauptfenster.befehl_ausfuehren(Befehl::einstellungen);
+            if (TForm10 *einstellungen = m_hauptfenster.Form10)
+                einstellungen->SpeedButton5->setFocus(Qt::OtherFocusReason);
+        });
+    }
     return *m_form19;
 }
 

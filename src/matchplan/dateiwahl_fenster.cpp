@@ -64,7 +64,7 @@ void TForm12::oberflaeche_aufbauen()
 
     const auto knopf = [this](const char *name, const QString &text) {
         auto *k = knopf_anlegen(this, name, text);
-        k->resize(knopf_breite, knopf_hoehe);
+        feste_knopfgroesse(k, knopf_breite, knopf_hoehe);
         return k;
     };
     Button1 = knopf("Button1", u"&Auswahl"_s);

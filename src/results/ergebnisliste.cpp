@@ -24,8 +24,7 @@ constexpr int kleinste_zeilenhoehe = 8;
 void schrift_setzen(GitterModell &gitter, int punkte)
 {
     Schrift schrift = gitter.Font();
-    // Size 0 is the regular size of the desktop, as a font without a size.
-    schrift.font.setPointSize(punkte > 0 ? punkte : QFont().pointSize());
+    schrift.font.setPointSize(liste_schriftgroesse(punkte).wert);
     gitter.SetFont(schrift);
 }
 
@@ -81,7 +80,7 @@ void Ergebnisliste::gruppen_ansehen()
     m_gitter.SetColWidths(0, m_profil.spalte0_breite);
 
     const qint32 hoehe = m_zustand.wert(m_profil.zeilenhoehe);
-    m_gitter.SetDefaultRowHeight(hoehe < kleinste_zeilenhoehe ? 18 : hoehe);
+    m_gitter.SetDefaultRowHeight(liste_zeilenhoehe(hoehe).wert);
     schrift_setzen(m_gitter, m_zustand.wert(m_profil.schriftgroesse));
 
     m_gitter.SetCells(0, 0, u"Gruppe"_s);
@@ -155,6 +154,21 @@ void Ergebnisliste::schriftgroesse_geaendert(int wert)
 {
     schrift_setzen(m_gitter, wert);
     m_zustand.setze(m_profil.schriftgroesse, wert);
+}
+
+Listengroesse liste_schriftgroesse(qint32 gespeichert)
+{
+    // The regular size of the desktop, as a font without a size has it.
+    if (gespeichert <= 0)
+        return {QFont().pointSize(), true};
+    return {gespeichert, false};
+}
+
+Listengroesse liste_zeilenhoehe(qint32 gespeichert)
+{
+    if (gespeichert < kleinste_zeilenhoehe)
+        return {18, true};
+    return {gespeichert, false};
 }
 
 QString ergebnis_ueberschrift(const ErgebnisProfil &profil, const QString &name1,

@@ -10,6 +10,8 @@ class TonModul
 public:
     virtual ~TonModul() = default;
     virtual void abspielen(const QString &wav_datei) = 0;
+    // False when the system offers no audio output at all: the horn would stay silent.
+    virtual bool ausgabegeraet_vorhanden() const = 0;
 };
 
 #define TonModul_iid "vorlix.TonModul/1"

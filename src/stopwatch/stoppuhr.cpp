@@ -139,7 +139,7 @@ void Stoppuhr::tick()
         anzeige_faerben(fenster, uhr_gruen);
     } else {
         for (Planfenster fenster : {Planfenster::doppel, Planfenster::einzel}) {
-            anzeige_setzen(fenster, letzte_minute_text(minuten, sekunden));
+            anzeige_setzen(fenster, zeit_text(minuten, sekunden));
             anzeige_faerben(fenster, laufende_farbe(sekunden));
         }
     }

@@ -22,6 +22,7 @@ public:
     QQueue<bool> ja_nein_antworten;  // an empty queue answers "Nein"
     QQueue<QString> datei_antworten; // an empty queue cancels
     QQueue<std::optional<QColor>> farb_antworten;
+    QList<QColor> farb_starts; // the colour each colour dialog opened with
     QList<QColor> gezeigte_eigene_farben;   // the custom colours the last colour dialog was given
     QList<QColor> geaenderte_eigene_farben; // when not empty, the colour dialog hands these back
     std::optional<QString> drucker_antwort;
