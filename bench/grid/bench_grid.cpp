@@ -233,9 +233,9 @@ Paarmessung tastendruck(int paare)
     gitter->SetColCount(11);
     gitter->SetRowCount(11);
     auto zaehler = std::make_shared<int>(0);
-    gitter->OnChange = [zaehler](GitterModell &g) {
+    gitter->setze_ereignisse({.OnChange = [zaehler](GitterModell &g) {
         *zaehler += int(g.Cells(3, 4).size());
-    };
+    }});
     gitter->editieren_beginnt(3, 4);
     const Lauf programm = [gitter, zaehler] {
         const QString texte[2] = {u"3:1"_s, u"3:"_s};

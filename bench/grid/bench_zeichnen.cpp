@@ -38,16 +38,18 @@ std::unique_ptr<TFilterGrid> plan_gitter(int zeilen, int spalten, int hoehe = 60
     const Planfarben farben{clWindow, 0x00D2D2FF, 0x00FFD2D2, 0x00BEBEBE};
     const bool matrix = spalten == 11;
     g.SelectRowColor = matrix ? matrix_auswahlfarbe : tabelle_auswahlfarbe;
-    g.RowColorProc = [farben, matrix](GitterModell &gitter, qint32 &, QPainter &maler, int aCol,
-                                      int aRow, int zustand) {
+    GitterEreignisse ereignisse;
+    ereignisse.RowColorProc = [farben, matrix](GitterModell &gitter, qint32 &, QPainter &maler,
+                                               int aCol, int aRow, int zustand) {
         const bool markiert = zelle_markiert(gitter, aRow, zustand);
         zellfarben_anwenden(maler, matrix ? matrix_zellfarben(farben, 4, aCol, aRow, markiert)
                                           : tabellen_zellfarben(farben, aCol, aRow, markiert));
     };
-    g.TypObjectProc = [](GitterModell &, qint32 &, QPainter &maler, int, int, QRect &rect,
-                         const QString &s, int) {
+    ereignisse.TypObjectProc = [](GitterModell &, qint32 &, QPainter &maler, int, int, QRect &rect,
+                                  const QString &s, int) {
         maler.drawText(rect, s);
     };
+    g.setze_ereignisse(std::move(ereignisse));
     gitter->resize(900, hoehe);
     gitter->show();
     return gitter;

@@ -184,6 +184,55 @@ std::vector<int> zeilen_ordnen(const Zellen &zellen, int von, int bis,
     return folge;
 }
 
+void Sortierung::feld_vergessen(int aCol)
+{
+    std::erase_if(m_felder, [aCol](const SortFeld &feld) { return feld.spalte == aCol; });
+}
+
+std::vector<int> Sortierung::ordnen(const Zellen &zellen, int von, int bis, QDate heute,
+                                    size_t hoechstens, bool aufsteigend)
+{
+    return zeilen_ordnen(zellen, von, bis, m_felder, heute, m_kollationen, hoechstens,
+                         aufsteigend);
+}
+
+bool Sortierung::setze_spaltentitel(const QString &text)
+{
+    if (text == m_spaltentitel)
+        return false;
+    m_spaltentitel = text;
+    return true;
+}
+
+bool Sortierung::setze_an(bool an)
+{
+    if (an == m_an)
+        return false;
+    m_an = an;
+    return true;
+}
+
+QString Sortierung::spalten_der_titel(const QStringList &titel, QChar trenner) const
+{
+    QString spalten;
+    for (const QString &gesucht : in_zeilen(m_spaltentitel, trenner)) {
+        for (qsizetype c = 0; c < titel.size(); ++c) {
+            if (titel[c].compare(gesucht, Qt::CaseInsensitive) == 0) {
+                spalten += QString::number(c) + u';';
+                break;
+            }
+        }
+    }
+    return spalten;
+}
+
+bool Sortierung::titel_klick(int aCol)
+{
+    const bool aufsteigend = aCol != m_letzte_titel_spalte;
+    m_letzte_titel_spalte = aufsteigend ? aCol : -1;
+    return aufsteigend;
+}
+
 void GitterModell::leere_zellen_fuellen(std::vector<QString> &zeile) const
 {
     if (zeile.size() < size_t(m_col_count))
@@ -198,21 +247,21 @@ void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, boo
 {
     Sammlung sammlung(*this);
     ColClearEt(-1);
-    m_sort_felder.clear();
+    std::vector<SortFeld> felder;
     for (const QString &stueck : in_zeilen(colNrStr, u';')) {
         const int spalte = StrToIntNorm(stueck);
         const TColInfo *info = GetColInfo(spalte);
-        m_sort_felder.push_back({spalte, info ? info->Typ : QChar(u' '), sortAufw});
+        felder.push_back({spalte, info ? info->Typ : QChar(u' '), sortAufw});
     }
+    m_sortierung.felder_setzen(std::move(felder));
     const int datenzeilen = m_row_count - m_fixed_rows;
     fortschritt(wmWait, 0, m_row_count);
     // Without sort fields the rows keep their order but still go back as row text.
     if (datenzeilen > 0) {
         // A key for every cell of the grid at most: more are keys of texts no longer there.
         const size_t hoechstens = size_t(m_row_count) * size_t(m_col_count);
-        const std::vector<int> folge =
-            zeilen_ordnen(m_zellen, m_fixed_rows, m_row_count, m_sort_felder, heute(),
-                          m_kollationen, hoechstens, sortAufw);
+        const std::vector<int> folge = m_sortierung.ordnen(m_zellen, m_fixed_rows, m_row_count,
+                                                           heute(), hoechstens, sortAufw);
         // Every data row goes back with all its cells, the empty ones as " ".
         for (int r = m_fixed_rows; r < m_row_count; ++r) {
             leere_zellen_fuellen(m_zellen.zeile(r));
@@ -221,7 +270,7 @@ void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, boo
         m_zellen.anordnen(m_fixed_rows, folge);
         int neue_aktuelle = -1;
         for (int i = 0; i < datenzeilen; ++i) {
-            if (m_fixed_rows + folge[size_t(i)] == m_row)
+            if (m_fixed_rows + folge[size_t(i)] == m_zeiger.zeile())
                 neue_aktuelle = m_fixed_rows + i;
         }
         melde_alles();
@@ -230,7 +279,7 @@ void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, boo
             m_aenderungs_modus = false;
             SetRow(neue_aktuelle);
             m_aenderungs_modus = vorher;
-            m_zeilen_text_beim_betreten = Rows(m_row);
+            m_zeilen_text_beim_betreten = Rows(m_zeiger.zeile());
         }
     }
     ColInsertEt(-1);
@@ -239,24 +288,16 @@ void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, boo
 
 void GitterModell::SortiereIndex()
 {
-    if (!m_sortieren_ed || m_sortier_cols.isEmpty())
+    if (!m_sortierung.an() || m_sortierung.spaltentitel().isEmpty())
         return;
-    QString spalten;
-    for (const QString &titel : in_zeilen(m_sortier_cols, ParamTz)) {
-        for (int c = 0; c < m_col_count; ++c) {
-            if (Cells(c, 0).compare(titel, Qt::CaseInsensitive) == 0) {
-                spalten += QString::number(c) + u';';
-                break;
-            }
-        }
-    }
+    QString spalten = m_sortierung.spalten_der_titel(Rows(0), ParamTz);
     if (!spalten.isEmpty()) {
-        if (OnSort)
-            OnSort(*this, spalten);
+        if (m_ereignisse.OnSort)
+            m_ereignisse.OnSort(*this, spalten);
         if (!spalten.isEmpty()) {
             Sortiere(spalten, SortNewFocus, WM_USER_Wait, SortDirection == sdAufsteigend);
-            if (OnSortEnd)
-                OnSortEnd(*this, spalten);
+            if (m_ereignisse.OnSortEnd)
+                m_ereignisse.OnSortEnd(*this, spalten);
         }
     }
     Change();
@@ -264,29 +305,24 @@ void GitterModell::SortiereIndex()
 
 void GitterModell::SetSortierCols(const QString &text)
 {
-    if (text == m_sortier_cols)
-        return;
-    m_sortier_cols = text;
-    SortiereIndex();
+    if (m_sortierung.setze_spaltentitel(text))
+        SortiereIndex();
 }
 
 void GitterModell::SetSortierenEd(bool an)
 {
-    if (an == m_sortieren_ed)
-        return;
-    m_sortieren_ed = an;
-    SortiereIndex();
+    if (m_sortierung.setze_an(an))
+        SortiereIndex();
 }
 
 void GitterModell::titel_klick_sortieren(int aCol)
 {
     QString spalte = QString::number(aCol);
-    if (OnSort)
-        OnSort(*this, spalte);
+    if (m_ereignisse.OnSort)
+        m_ereignisse.OnSort(*this, spalte);
     if (spalte.isEmpty())
         return;
-    Sortiere(spalte, SortNewFocus, WM_USER_Wait, aCol != m_letzte_titel_spalte);
-    m_letzte_titel_spalte = m_letzte_titel_spalte == aCol ? -1 : aCol;
-    if (OnSortEnd)
-        OnSortEnd(*this, spalte);
+    Sortiere(spalte, SortNewFocus, WM_USER_Wait, m_sortierung.titel_klick(aCol));
+    if (m_ereignisse.OnSortEnd)
+        m_ereignisse.OnSortEnd(*this, spalte);
 }

@@ -38,20 +38,27 @@ Spielplan::Spielplan(Zustand &zustand, Plattform &plattform, const SpielplanProf
     , m_matrix(matrix)
 {
     plan_gitter_einrichten(m_tabelle, m_matrix, m_profil);
-    m_matrix.OnChange = [this](GitterModell &matrix) {
+    GitterEreignisse ereignisse = m_matrix.ereignisse();
+    ereignisse.OnChange = [this](GitterModell &matrix) {
         // A cancelled editing puts the whole plan back when it ends.
         if (!matrix.editieren_verworfen())
             FilterGrid2Change();
     };
-    m_matrix.OnSelectCell = [this](GitterModell &, int aCol, int aRow, bool &CanSelect) {
+    ereignisse.OnSelectCell = [this](GitterModell &, int aCol, int aRow, bool &CanSelect) {
         FilterGrid2SelectCell(aCol, aRow, CanSelect);
     };
-    m_matrix.OnEditBegin = [this](GitterModell &) {
+    ereignisse.OnEditBegin = [this](GitterModell &) {
         eingabe_beginnt();
     };
-    m_matrix.OnEditEnd = [this](GitterModell &) {
+    ereignisse.OnEditEnd = [this](GitterModell &) {
         eingabe_endet();
     };
+    ereignisse.OnHinweis = [this](const GitterModell &matrix, int aCol, int aRow) {
+        const bool spiel = aCol >= 1 && aCol <= m_anzahl && aRow >= 1 && aRow <= m_anzahl;
+        const QString text = matrix.Cells(aCol, aRow);
+        return spiel && !text.isEmpty() ? zaehlt_nicht(text) : QString();
+    };
+    m_matrix.setze_ereignisse(std::move(ereignisse));
     // Opening or loading a plan empties the stack, which is no change of the day.
     connect(&m_schritte, &QUndoStack::indexChanged, this, [this] {
         if (m_schritte.count() > 0)
@@ -62,20 +69,17 @@ Spielplan::Spielplan(Zustand &zustand, Plattform &plattform, const SpielplanProf
     m_halle_tabelle.SetRowCount(plan::tabellen_zeilen);
     m_halle_matrix.SetColCount(plan::matrix_zellen);
     m_halle_matrix.SetRowCount(plan::matrix_zellen);
-    m_matrix.OnHinweis = [this](const GitterModell &matrix, int aCol, int aRow) {
-        const bool spiel = aCol >= 1 && aCol <= m_anzahl && aRow >= 1 && aRow <= m_anzahl;
-        const QString text = matrix.Cells(aCol, aRow);
-        return spiel && !text.isEmpty() ? zaehlt_nicht(text) : QString();
-    };
 }
 
 Spielplan::~Spielplan()
 {
-    m_matrix.OnChange = nullptr;
-    m_matrix.OnSelectCell = nullptr;
-    m_matrix.OnEditBegin = nullptr;
-    m_matrix.OnEditEnd = nullptr;
-    m_matrix.OnHinweis = nullptr;
+    GitterEreignisse ereignisse = m_matrix.ereignisse();
+    ereignisse.OnChange = nullptr;
+    ereignisse.OnSelectCell = nullptr;
+    ereignisse.OnEditBegin = nullptr;
+    ereignisse.OnEditEnd = nullptr;
+    ereignisse.OnHinweis = nullptr;
+    m_matrix.setze_ereignisse(std::move(ereignisse));
 }
 
 void Spielplan::oeffnen()

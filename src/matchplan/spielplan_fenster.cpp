@@ -264,8 +264,14 @@ QWidget *SpielplanFenster::gitter_aufbauen()
     GitterModell &matrix = FilterGrid2->modell();
     tabelle.SelectRowColor = tabelle_auswahlfarbe;
     matrix.SelectRowColor = matrix_auswahlfarbe;
-    tabelle.RowColorProc = std::bind_front(&SpielplanFenster::FilterGrid1RowColorProc, this);
-    matrix.RowColorProc = std::bind_front(&SpielplanFenster::FilterGrid2RowColorProc, this);
+    GitterEreignisse tabellen_ereignisse = tabelle.ereignisse();
+    tabellen_ereignisse.RowColorProc =
+        std::bind_front(&SpielplanFenster::FilterGrid1RowColorProc, this);
+    tabelle.setze_ereignisse(std::move(tabellen_ereignisse));
+    GitterEreignisse matrix_ereignisse = matrix.ereignisse();
+    matrix_ereignisse.RowColorProc =
+        std::bind_front(&SpielplanFenster::FilterGrid2RowColorProc, this);
+    matrix.setze_ereignisse(std::move(matrix_ereignisse));
     // A click takes the current cell over again, as a changed keystroke does.
     connect(FilterGrid2, &QAbstractItemView::clicked, this,
             [this] { m_plan->zelle_erneut_uebernehmen(); });

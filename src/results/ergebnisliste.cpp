@@ -44,7 +44,9 @@ Ergebnisliste::Ergebnisliste(Zustand &zustand, const ErgebnisProfil &profil, Git
     m_gitter.SetGoEditing(false);
     m_gitter.SetColor(hintergrund);
     m_gitter.SelectRowColor = auswahlfarbe;
-    m_gitter.RowColorProc = &FilterGrid1RowColorProc;
+    GitterEreignisse ereignisse = m_gitter.ereignisse();
+    ereignisse.RowColorProc = &FilterGrid1RowColorProc;
+    m_gitter.setze_ereignisse(std::move(ereignisse));
     m_gitter.SetGradientToAllCells(true);
     m_gitter.Distance = 1;
     m_gitter.SortMouseEd = true;

@@ -375,12 +375,12 @@ private slots:
         spalte_fuellen(gitter, u'I', {u"3"_s, u"1"_s, u"2"_s});
         int meldungen = 0;
         QStringList gesehen;
-        gitter.OnChange = [&](GitterModell &) {
-            ++meldungen;
-        };
-        gitter.OnSort = [&](GitterModell &, QString &spalten) {
-            gesehen << spalten;
-        };
+        gitter.setze_ereignisse(
+            {.OnSort = [&](GitterModell &, QString &spalten) { gesehen << spalten; },
+             .OnChange =
+                 [&](GitterModell &) {
+                     ++meldungen;
+                 }});
         gitter.SetSortierCols(u"fehlt;wert;"_s);
         QCOMPARE(meldungen, 0); // sorting is off
         gitter.SortDirection = sdAbsteigend;
@@ -391,9 +391,11 @@ private slots:
         gitter.SetSortierCols(u"fehlt;"_s);
         QCOMPARE(gesehen.size(), 1);
         QCOMPARE(meldungen, 2);
-        gitter.OnSort = [](GitterModell &, QString &spalten) {
+        GitterEreignisse ereignisse = gitter.ereignisse();
+        ereignisse.OnSort = [](GitterModell &, QString &spalten) {
             spalten.clear();
         };
+        gitter.setze_ereignisse(std::move(ereignisse));
         gitter.SetSortierCols(u"Nr;"_s);
         QCOMPARE(werte_nach_sortierung(gitter), (QStringList{u"3"_s, u"2"_s, u"1"_s}));
     }
@@ -403,9 +405,9 @@ private slots:
         GitterModell gitter;
         spalte_fuellen(gitter, u' ', {u"b"_s, u"c"_s, u"a"_s});
         int meldungen = 0;
-        gitter.OnChange = [&](GitterModell &) {
+        gitter.setze_ereignisse({.OnChange = [&](GitterModell &) {
             ++meldungen;
-        };
+        }});
         gitter.titel_klick_sortieren(0);
         QCOMPARE(werte_nach_sortierung(gitter), (QStringList{u"a"_s, u"b"_s, u"c"_s}));
         gitter.titel_klick_sortieren(0);

@@ -350,8 +350,8 @@ private slots:
         maler.setBrush(Qt::white);
         qint32 ausrichtung = 37;
 
-        QVERIFY(l.gitter.RowColorProc);
-        l.gitter.RowColorProc(l.gitter, ausrichtung, maler, 1, zeile, zustand);
+        QVERIFY(l.gitter.ereignisse().RowColorProc);
+        l.gitter.ereignisse().RowColorProc(l.gitter, ausrichtung, maler, 1, zeile, zustand);
 
         QCOMPARE(maler.pen().color(), schrift);
         QCOMPARE(maler.brush().color(), QColor(Qt::white));
