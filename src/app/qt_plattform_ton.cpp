@@ -8,8 +8,6 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-using namespace Qt::StringLiterals;
-
 // Qt Multimedia with its audio stack, loaded only when the horn first sounds.
 class QtTonModul : public QObject, public TonModul
 {
