@@ -7,6 +7,7 @@
 #include "matchplan/plan_profil.h"
 #include "matchplan/spielplan.h"
 #include "matchplan/spielplan_fenster.h"
+#include "matchplan/tischeingang.h"
 #include "shell/live_modul.h"
 #include "shell/module.h"
 #include "shell/plattform.h"
@@ -37,6 +38,7 @@ void LiveAnbindung::oeffnen()
                 QString::fromLatin1(live_modul_name)));
             return;
         }
+        m_modul->tische_anbinden(this);
         m_verdichter = new LiveVerdichter([this] { return stand(); }, this);
         connect(m_verdichter, &LiveVerdichter::neuer_stand, this,
                 [this](const QByteArray &dokument) { m_modul->stand_senden(dokument); });
@@ -77,6 +79,7 @@ std::optional<LiveRunden> live_runden(const Spielplan &plan, const GitterModell 
 void LiveAnbindung::plan_anbinden(SpielplanFenster *plan)
 {
     Spielplan &spielplan = plan->spielplan();
+    plan->seitenadresse_setzen([this] { return m_modul ? m_modul->tischseite() : QString(); });
     // Every kind of change only marks the snapshot stale; it is built later, once.
     connect(&spielplan, &Spielplan::ergebnisse_geaendert, this, [this, plan] {
         if (plan == m_gefolgt)
@@ -119,4 +122,16 @@ QJsonObject LiveAnbindung::stand() const
     if (plan)
         tag.runden = live_runden(*plan, m_gefolgt->FilterGrid2->modell());
     return stand_objekt(tag);
+}
+
+std::optional<Tischlage> LiveAnbindung::lage(QByteArrayView schluessel)
+{
+    if (!m_gefolgt)
+        return std::nullopt;
+    return m_gefolgt->tischeingang().lage(schluessel);
+}
+
+bool LiveAnbindung::melden(QByteArrayView schluessel, int tore1, int tore2, const QString &adresse)
+{
+    return m_gefolgt && m_gefolgt->tischeingang().melden(schluessel, tore1, tore2, adresse);
 }

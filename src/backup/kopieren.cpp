@@ -1,6 +1,7 @@
 #include "backup/kopieren.h"
 
 #include "lineup/auslosungsprotokoll.h"
+#include "shell/tischannahme.h"
 #include "shell/zusatz.h"
 #include "storage/sichere_datei.h"
 
@@ -16,6 +17,7 @@ const QStringList &muster_manuell()
                                     u"*.stm"_s,
                                     u"*.frb"_s,
                                     protokoll_datei,
+                                    QString::fromUtf16(tischmeldungen_dateiname),
                                     QString::fromUtf16(zusatz_dateiname)};
     return muster;
 }
@@ -26,7 +28,8 @@ const QStringList &muster_automatisch()
     static const QStringList muster{
         u"*.opt"_s, u"*.adr"_s, u"*.akt"_s,      u"*.dat"_s,
         u"*.grp"_s, u"*.tab"_s, u"*.tub"_s,      u"*.erg"_s,
-        u"*.stm"_s, u"*.frb"_s, protokoll_datei, QString::fromUtf16(zusatz_dateiname)};
+        u"*.stm"_s, u"*.frb"_s, protokoll_datei, QString::fromUtf16(tischmeldungen_dateiname),
+        QString::fromUtf16(zusatz_dateiname)};
     return muster;
 }
 

@@ -116,6 +116,13 @@ std::optional<int> kopfzeilen_lesen(const QList<QByteArrayView> &zeilen, HttpAnf
             upgrade_verbindung = upgrade_verbindung || liste_enthaelt(wert, "upgrade");
         else if (name.compare("Upgrade", Qt::CaseInsensitive) == 0)
             upgrade_websocket = upgrade_websocket || liste_enthaelt(wert, "websocket");
+        else if (name.compare("Origin", Qt::CaseInsensitive) == 0)
+            anfrage.origin = wert.toByteArray();
+        else if (name.compare("Content-Length", Qt::CaseInsensitive) == 0)
+            anfrage.laengen << wert.toByteArray();
+        else if (name.compare("Transfer-Encoding", Qt::CaseInsensitive) == 0 ||
+                 name.compare("Expect", Qt::CaseInsensitive) == 0)
+            anfrage.kodiert = true;
     }
     anfrage.websocket = upgrade_verbindung && upgrade_websocket;
     return std::nullopt;
@@ -143,6 +150,7 @@ HttpLesung http_anfrage_lesen(QByteArrayView daten)
         anfang = bruch + 2;
     }
     HttpLesung lesung{HttpLage::fertig, 0, {}};
+    lesung.anfrage.kopf_laenge = ende + 4;
     if (auto status = anfragezeile_lesen(zeilen.takeFirst(), lesung.anfrage))
         return fehler(*status);
     if (auto status = kopfzeilen_lesen(zeilen, lesung.anfrage))

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 
 // The head of an HTTP/1.1 request as the live page's server reads it from a phone. Whatever a
 // client sends is read within fixed bounds: the head may not grow beyond http_kopf_hoechstens
@@ -15,6 +16,10 @@ struct HttpAnfrage
     QByteArray pfad;        // the target without query
     QByteArray host;        // the Host header, empty when there is none
     bool websocket = false; // "Upgrade: websocket" with "Connection: upgrade"
+    QByteArray origin;      // the Origin header, empty when there is none
+    QList<QByteArray> laengen; // every Content-Length header's value
+    bool kodiert = false;      // a Transfer-Encoding or Expect header came
+    qsizetype kopf_laenge = 0; // bytes up to and with the empty line ending the head
 };
 
 enum class HttpLage { unvollstaendig, fertig, fehlerhaft };

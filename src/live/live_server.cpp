@@ -46,6 +46,7 @@ LiveServer::LiveServer(QObject *eltern)
     , m_websockets(u"Vorlix"_s, QWebSocketServer::NonSecureMode)
 {
     seite_einbinden();
+    m_uhr.start();
     m_seite = resource(u":/live/index.html"_s);
     m_skript = resource(u":/live/app.js"_s);
     m_stil = resource(u":/live/app.css"_s);
@@ -148,6 +149,10 @@ void LiveServer::lesen(QTcpSocket *leitung)
         return;
     }
     const HttpAnfrage &anfrage = lesung.anfrage;
+    if (Tischroute::ist_tischpfad(anfrage.pfad)) {
+        tisch_beantworten(leitung, anfrage);
+        return;
+    }
     const LiveZiel ziel = live_ziel(anfrage.pfad);
     if (anfrage.methode != "GET") {
         antworten(leitung, http_fehler(ziel == LiveZiel::unbekannt ? 404 : 405, anfrage.host));
@@ -178,6 +183,19 @@ void LiveServer::lesen(QTcpSocket *leitung)
         antworten(leitung, http_fehler(404, anfrage.host));
         break;
     }
+}
+
+void LiveServer::tisch_beantworten(QTcpSocket *leitung, const HttpAnfrage &anfrage)
+{
+    // The Host a phone names this laptop by, as the socket was reached.
+    const QByteArray eigener_host = leitung->localAddress().toString().toLatin1() + ':' +
+                                    QByteArray::number(leitung->localPort());
+    const QByteArray daten = leitung->peek(leitung->bytesAvailable());
+    const Tischroute::Antwort antwort =
+        m_tische.beantworten(anfrage, QByteArrayView(daten).sliced(anfrage.kopf_laenge),
+                             eigener_host, leitung->peerAddress().toString(), m_uhr.elapsed());
+    if (antwort.vollstaendig)
+        antworten(leitung, antwort.bytes);
 }
 
 void LiveServer::antworten(QTcpSocket *leitung, const QByteArray &antwort)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "live/tischroute.h"
+
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QHostAddress>
@@ -47,6 +49,11 @@ public:
     int telefone() const { return int(m_gaeste.size()); }
     int verbindungen();
 
+    // The slips' pages "/e/<key>": who answers for the plan, and whether they are open.
+    void tische_setzen(Tischannahme *annahme) { m_tische.annahme_setzen(annahme); }
+    void tische_annehmen(bool an) { m_tische.annehmen(an); }
+    bool nimmt_tische_an() const { return m_tische.nimmt_an(); }
+
     // How long a WebSocket may go without answering a ping, and a request may take to arrive.
     void fristen_setzen(std::chrono::milliseconds ruhe, std::chrono::milliseconds anfrage);
 
@@ -65,6 +72,7 @@ private:
     void annehmen();
     void abweisen(QTcpSocket *leitung);
     void lesen(QTcpSocket *leitung);
+    void tisch_beantworten(QTcpSocket *leitung, const HttpAnfrage &anfrage);
     void antworten(QTcpSocket *leitung, const QByteArray &antwort);
     void uebergeben(QTcpSocket *leitung);
     void gast_aufnehmen();
@@ -85,4 +93,6 @@ private:
     QByteArray m_seite;
     QByteArray m_skript;
     QByteArray m_stil;
+    Tischroute m_tische;
+    QElapsedTimer m_uhr;
 };

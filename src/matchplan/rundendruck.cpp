@@ -31,7 +31,8 @@ Seitenvorschau vorschau(const Zustand &zustand, Plattform &plattform,
 
 } // namespace
 
-QList<Druckrunde> druckrunden(const Rundenplan &plan, const GitterModell &matrix)
+QList<Druckrunde> druckrunden(const Rundenplan &plan, const GitterModell &matrix,
+                              const Zetteladresse &adresse)
 {
     QList<Druckrunde> runden;
     runden.reserve(plan.runden.size());
@@ -39,7 +40,8 @@ QList<Druckrunde> druckrunden(const Rundenplan &plan, const GitterModell &matrix
         Druckrunde druckrunde;
         for (const Rundenspiel &spiel : runde)
             druckrunde << Druckpaarung{spiel.tisch, matrix.Cells(spiel.spalte, 0).trimmed(),
-                                       matrix.Cells(0, spiel.zeile).trimmed()};
+                                       matrix.Cells(0, spiel.zeile).trimmed(),
+                                       adresse ? adresse(spiel.spalte, spiel.zeile) : QString()};
         runden << druckrunde;
     }
     return runden;
@@ -55,10 +57,11 @@ Seitenvorschau rundenplan_vorschau(const Zustand &zustand, Plattform &plattform,
 }
 
 Seitenvorschau spielzettel_vorschau(const Zustand &zustand, Plattform &plattform,
-                                    const Rundenplan &plan, const GitterModell &matrix)
+                                    const Rundenplan &plan, const GitterModell &matrix,
+                                    const Zetteladresse &adresse)
 {
     return vorschau(zustand, plattform,
-                    spielzettel_seiten(druckrunden(plan, matrix), plattform.jetzt().date(),
+                    spielzettel_seiten(druckrunden(plan, matrix, adresse), plattform.jetzt().date(),
                                        druckschrift_aus_optionen(zustand.optionen)),
                     rundendruck::zettel_titel);
 }

@@ -14,6 +14,8 @@
 #include "matchplan/rundenfeld_fenster.h"
 #include "matchplan/schritte_fenster.h"
 #include "matchplan/spielplan.h"
+#include "matchplan/tischeingang.h"
+#include "matchplan/tischmeldungsfeld_fenster.h"
 #include "matchplan/wiederherstellung.h"
 #include "pictures/bildschirmfoto.h"
 #include "shell/arbeitsbereich_fenster.h"
@@ -110,6 +112,7 @@ SpielplanFenster::SpielplanFenster(Zustand &zustand, Plattform &plattform,
     schritte_anbinden(*this, *FilterGrid2, *m_plan);
     m_mannschaftszeilen = new MannschaftsZeilen(*m_plan, m_gitterflaeche);
     wiederherstellung_einrichten();
+    tische_einrichten();
     hilfe_taste_einrichten(this, m_zustand, m_plattform);
     new KommaAlsDoppelpunkt(this);
     resize(m_profil.client_groesse);
@@ -123,6 +126,33 @@ void SpielplanFenster::wiederherstellung_einrichten()
 {
     m_wiederherstellung = new Wiederherstellung(m_zustand, m_plattform, *m_plan,
                                                 FilterGrid1->modell(), FilterGrid2->modell(), this);
+}
+
+void SpielplanFenster::tische_einrichten()
+{
+    m_tischeingang = new Tischeingang(m_zustand, m_plattform, *m_plan, FilterGrid2->modell(), this);
+    m_tischmeldungsfeld = new Tischmeldungsfeld(*m_tischeingang, m_plattform, this);
+    m_tischmeldungsfeld->setFixedWidth(280);
+    auto *reihe = static_cast<QHBoxLayout *>(m_rundenfeld->parentWidget()->layout());
+    reihe->insertWidget(reihe->indexOf(m_rundenfeld), m_tischmeldungsfeld);
+    connect(m_tischmeldungsfeld, &Tischmeldungsfeld::erledigt, this,
+            [this] { FilterGrid2->setFocus(); });
+}
+
+void SpielplanFenster::spielzettel_drucken()
+{
+    const QString seite = m_seitenadresse ? m_seitenadresse() : QString();
+    rundendruck_zeigen(spielzettel_vorschau(m_zustand, m_plattform, m_plan->rundenplan(),
+                                            FilterGrid2->modell(),
+                                            m_tischeingang->zetteladressen(seite)),
+                       m_plattform, this);
+}
+
+void SpielplanFenster::neue_zettel()
+{
+    if (m_plattform.warnung_ja_nein(
+            u"Neue Zettel machen? Alle bisher gedruckten Spielzettel gelten dann nicht mehr."_s))
+        m_tischeingang->neue_zettel();
 }
 
 void SpielplanFenster::oberflaeche_aufbauen()
@@ -304,11 +334,9 @@ QWidget *SpielplanFenster::runden_aufbauen(QWidget *gitter)
                                                FilterGrid2->modell()),
                            m_plattform, this);
     });
-    connect(m_rundenfeld, &Rundenfeld::spielzettel_drucken, this, [this] {
-        rundendruck_zeigen(spielzettel_vorschau(m_zustand, m_plattform, m_plan->rundenplan(),
-                                                FilterGrid2->modell()),
-                           m_plattform, this);
-    });
+    connect(m_rundenfeld, &Rundenfeld::spielzettel_drucken, this,
+            &SpielplanFenster::spielzettel_drucken);
+    connect(m_rundenfeld, &Rundenfeld::neue_zettel, this, &SpielplanFenster::neue_zettel);
     return flaeche;
 }
 

@@ -2,10 +2,11 @@
 
 #include "lineup/auslosungsprotokoll.h"
 #include "matchplan/ergebniseingabe.h"
+#include "shell/tischannahme.h"
 
 using namespace Qt::StringLiterals;
 
-const QString tischmeldungen_datei = u"Tischmeldungen.txt"_s;
+const QString tischmeldungen_datei = QString::fromUtf16(tischmeldungen_dateiname);
 
 namespace {
 

@@ -16,6 +16,7 @@ struct Druckpaarung
     int tisch = 0;
     QString name1;
     QString name2;
+    QString adresse; // the game's page for the phones: a QR code and the address on its slip
 };
 using Druckrunde = QList<Druckpaarung>; // the rounds are numbered from 1 in list order
 
@@ -36,6 +37,7 @@ QList<DruckSeite> rundenplan_seiten(const QList<Druckrunde> &runden, const QDate
                                     const Druckschrift &schrift);
 
 // One slip per game, eight to a page in two columns, in the order of play: round, table, the
-// date, both names and two boxes for the score.
+// date, both names and two boxes for the score; a game with an address gets its QR code on the
+// right and the address at the foot.
 QList<DruckSeite> spielzettel_seiten(const QList<Druckrunde> &runden, const QDate &datum,
                                      const Druckschrift &schrift);
