@@ -145,7 +145,9 @@ constexpr int mittel = 12;
 constexpr int gross = 15;
 constexpr int kasten_breite = 80;
 constexpr int kasten_hoehe = 40;
-constexpr int qr_modul = 3; // a module of about 0.8 mm, which a phone reads from a hand's length
+// A module of about 0.5 mm: a phone reads the code from a hand's length, and it stays clear of
+// the score boxes.
+constexpr int qr_modul = 2;
 } // namespace zettel
 
 class Zettelsetzer
@@ -222,7 +224,7 @@ public:
                 m_seite.rechtecke.append(
                     {QRect(x0 + (anfang + qr_ruhezone) * zettel::qr_modul,
                            y0 + (y + qr_ruhezone) * zettel::qr_modul,
-                           (x - anfang) * zettel::qr_modul - 1, zettel::qr_modul - 1),
+                           (x - anfang) * zettel::qr_modul, zettel::qr_modul),
                      Qt::black});
             }
         }

@@ -3,17 +3,20 @@
 #include "grid/filtergrid_fenster.h"
 #include "live/live_fenster.h"
 #include "live_testhilfe.h"
+#include "matchplan/rundendruck.h"
 #include "matchplan/spielplan.h"
 #include "matchplan/spielplan_fenster.h"
 #include "matchplan/tischeingang.h"
 #include "matchplan/tischmeldungen.h"
 #include "matchplan/tischmeldungsfeld_fenster.h"
 #include "plan_testhilfe.h"
+#include "printing/pdf_speichern.h"
 #include "shell/zusatz.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTcpServer>
@@ -166,6 +169,63 @@ private slots:
         QVERIFY(inhalt.contains(";3:2;\xfc" "bernommen\r\n"));
         QVERIFY(!inhalt.contains(schluessel));
         QVERIFY(!stand_vorher.contains(schluessel));
+    }
+
+    void schluessel_vom_zettel_oeffnet_sein_spiel()
+    {
+        Programm p;
+        // Off: the slips print as before, without a code.
+        QVERIFY(p.live->tischseite().isEmpty());
+        QTest::mouseClick(p.live->m_tische, Qt::LeftButton);
+        // A slip names this computer in the hall's network; only its path is used here, and
+        // every request goes to the loopback.
+        QString seite = p.live->tischseite();
+        if (seite.isEmpty())
+            seite = u"http://192.0.2.1:%1/"_s.arg(p.port);
+        const TFilterGrid *matrix = p.plan->FilterGrid2;
+        const QList<DruckSeite> seiten = spielzettel_seiten(
+            druckrunden(p.plan->spielplan().rundenplan(), matrix->modell(),
+                        p.plan->tischeingang().zetteladressen(seite)),
+            p.plattform.uhrzeit.date(), druckschrift_aus_optionen(p.zustand.optionen));
+        const QString pdf = p.pfad(u"Spielzettel.pdf"_s);
+        p.plattform.datei_antworten.enqueue(pdf);
+        pdf_speichern(p.plattform, pdf, seiten, u"Spielzettel"_s);
+        QVERIFY(QFile::exists(pdf));
+
+        QProcess bild;
+        bild.start(u"pdftoppm"_s, {u"-r"_s, u"150"_s, u"-png"_s, u"-f"_s, u"1"_s, u"-l"_s,
+                                   u"1"_s, u"-singlefile"_s, pdf, p.pfad(u"zettel"_s)});
+        QVERIFY(bild.waitForFinished(30000));
+        QCOMPARE(bild.exitCode(), 0);
+        QProcess leser;
+        leser.start(u"zbarimg"_s, {u"-q"_s, u"--raw"_s, p.pfad(u"zettel.png"_s)});
+        QVERIFY(leser.waitForFinished(30000));
+        const QStringList gelesen =
+            QString::fromUtf8(leser.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        // Four games on two tables: every slip of the page carries its own code.
+        QCOMPARE(gelesen.size(), 4);
+        QStringList paare;
+        for (const QString &adresse : gelesen) {
+            QVERIFY2(adresse.startsWith(seite + u"e/"_s), qPrintable(adresse));
+            const QByteArray antwort = p.holen(QUrl(adresse).path().toLatin1());
+            QVERIFY2(antwort.startsWith("HTTP/1.1 200 "), antwort.left(40).constData());
+            const QString html = QString::fromUtf8(antwort);
+            const qsizetype anfang = html.indexOf(u"<strong>"_s);
+            paare << html.mid(anfang, html.indexOf(u"</p>"_s, anfang) - anfang);
+        }
+        paare.sort();
+        QCOMPARE(paare, QStringList({
+                            u"<strong>&lt;img src=x onerror=alert(1)&gt;</strong> – <strong>Bea</strong>"_s,
+                            u"<strong>&lt;img src=x onerror=alert(1)&gt;</strong> – <strong>Özil</strong>"_s,
+                            u"<strong>Jürgen</strong> – <strong>Bea</strong>"_s,
+                            u"<strong>Jürgen</strong> – <strong>Özil</strong>"_s,
+                        }));
+
+        // "Neue Zettel" after "Ja": no slip printed before opens anything.
+        p.plattform.ja_nein_antworten.enqueue(true);
+        QTest::mouseClick(p.plan->findChild<QPushButton *>("Neue_Zettel"), Qt::LeftButton);
+        for (const QString &adresse : gelesen)
+            QVERIFY(p.holen(QUrl(adresse).path().toLatin1()).startsWith("HTTP/1.1 404 "));
     }
 
     void zweite_meldung_ersetzt_die_erste_und_verwerfen()
