@@ -13,6 +13,7 @@
 #include "matchplan/rundendruck_fenster.h"
 #include "matchplan/rundenfeld_fenster.h"
 #include "matchplan/schritte_fenster.h"
+#include "matchplan/offene_meldungen.h"
 #include "matchplan/spielplan.h"
 #include "matchplan/tischeingang.h"
 #include "matchplan/tischmeldungsfeld_fenster.h"
@@ -24,9 +25,11 @@
 #include "shell/plattform.h"
 #include "shell/zusatz.h"
 #include "shell/zustand.h"
+#include "storage/sichere_datei.h"
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -137,6 +140,22 @@ void SpielplanFenster::tische_einrichten()
     reihe->insertWidget(reihe->indexOf(m_rundenfeld), m_tischmeldungsfeld);
     connect(m_tischmeldungsfeld, &Tischmeldungsfeld::erledigt, this,
             [this] { FilterGrid2->setFocus(); });
+    // Open proposals are part of the running day: they come back after a crash.
+    m_wiederherstellung->beilage_setzen(offene_meldungen_datei, [this] {
+        return m_tischeingang->offen().isEmpty()
+                   ? QByteArray()
+                   : offene_meldungen_schreiben(m_tischeingang->offen());
+    });
+    connect(m_tischeingang, &Tischeingang::geaendert, m_wiederherstellung,
+            &Wiederherstellung::vormerken);
+}
+
+void SpielplanFenster::tischmeldungen_wiederaufnehmen(const QString &ordner)
+{
+    QByteArray bytes;
+    if (QFile::exists(ordner + offene_meldungen_datei) &&
+        speicher::datei_lesen(ordner + offene_meldungen_datei, bytes))
+        m_tischeingang->wiederaufnehmen(offene_meldungen_lesen(bytes));
 }
 
 void SpielplanFenster::spielzettel_drucken()

@@ -44,6 +44,8 @@ public:
     // The live page's address ("http://…:port/") while it takes results from the tables, else
     // empty: the slips then carry their games' QR codes.
     void seitenadresse_setzen(std::function<QString()> adresse) { m_seitenadresse = adresse; }
+    // After a recovery set was loaded from ordner: its open proposals are listed again.
+    void tischmeldungen_wiederaufnehmen(const QString &ordner);
     // The window's part of "Turnierplan anzeigen": the plan filled anew and shown, the column
     // widths fitted.
     void oeffnen();

@@ -125,3 +125,4 @@ bool meldungszeile_anhaengen(const QString &pfad, const QString &zeile)
 {
     return protokoll_anhaengen(pfad, zeile);
 }
+
