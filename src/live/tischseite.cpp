@@ -59,6 +59,8 @@ QByteArray tischseite(const Tischlage &lage, Tischhinweis hinweis)
     QString seite =
         u"<!DOCTYPE html>\n<html lang=\"de\"><head><meta charset=\"utf-8\">"
         u"<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
+        // Without a referrer a browser sends the form with "Origin: null", which is refused.
+        u"<meta name=\"referrer\" content=\"same-origin\">"
         u"<title>%1</title><link rel=\"stylesheet\" href=\"/app.css\"></head>\n<body>\n"
         u"<main class=\"tischmeldung\">\n<h1>%1</h1>\n<p><strong>%2</strong> – "
         u"<strong>%3</strong></p>\n"_s.arg(titel, text(lage.name1), text(lage.name2));
