@@ -61,8 +61,7 @@ struct Halle
         server.starten(QHostAddress::LocalHost, 0);
         for (int i = 0; i < telefone_anzahl; ++i) {
             telefone.push_back(std::make_unique<QWebSocket>());
-            telefone.back()->open(
-                QUrl(u"ws://127.0.0.1:%1/live"_s.arg(server.port())));
+            telefone.back()->open(QUrl(u"ws://127.0.0.1:%1/live"_s.arg(server.port())));
         }
         warten([this] { return server.telefone() == telefone_anzahl; }, 20000);
     }
@@ -100,7 +99,8 @@ void meldung_bis_feld(benchmark::State &state)
         const bool gelistet = warten(
             [&] {
                 const QListWidget *liste = halle.feld.m_liste;
-                return liste->count() > 0 && liste->item(liste->count() - 1)->text().endsWith(merkmal);
+                return liste->count() > 0 &&
+                       liste->item(liste->count() - 1)->text().endsWith(merkmal);
             },
             5000);
         if (!gelistet) {
@@ -112,10 +112,12 @@ void meldung_bis_feld(benchmark::State &state)
         zeiten.push_back(sekunden * 1e3);
         // The answer is read and the connection ended before the next one, outside the time.
         QTcpSocket *l = leitung.get();
-        warten([l] {
-            l->readAll();
-            return l->state() == QAbstractSocket::UnconnectedState;
-        }, 5000);
+        warten(
+            [l] {
+                l->readAll();
+                return l->state() == QAbstractSocket::UnconnectedState;
+            },
+            5000);
     }
     zeiten_ms["meldung"] = zeiten;
 }
@@ -176,11 +178,10 @@ int main(int argc, char **argv)
     const auto &messung = zeiten_ms["meldung"];
     const auto &basis = zeiten_ms["basis"];
     const double p99 = quantil(messung, 0.99);
-    std::printf("\n%-34s %10s %10s %12s %12s %10s\n", "Von den Tischen (99 Telefone)",
-                "Median ms", "p99 ms", "Basis Med.", "Basis p99", "Ziel p99");
+    std::printf("\n%-34s %10s %10s %12s %12s %10s\n", "Von den Tischen (99 Telefone)", "Median ms",
+                "p99 ms", "Basis Med.", "Basis p99", "Ziel p99");
     std::printf("%-34s %10.2f %10.2f %12.2f %12.2f %10.0f %s\n", "Meldung bis im Feld",
-                quantil(messung, 0.5), p99, quantil(basis, 0.5), quantil(basis, 0.99),
-                ziel_p99_ms,
+                quantil(messung, 0.5), p99, quantil(basis, 0.5), quantil(basis, 0.99), ziel_p99_ms,
                 messung.empty() || basis.empty() ? "nicht gemessen"
                 : p99 <= ziel_p99_ms             ? "erreicht"
                                                  : "VERFEHLT");

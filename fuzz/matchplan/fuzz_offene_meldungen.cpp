@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
             m.spiel.spalte > 10 || m.spiel.zeile < 1 || m.spiel.zeile > 10)
             std::abort();
     }
-    const QList<Tischmeldung> wieder = offene_meldungen_lesen(offene_meldungen_schreiben(meldungen));
+    const QList<Tischmeldung> wieder =
+        offene_meldungen_lesen(offene_meldungen_schreiben(meldungen));
     if (wieder.size() != meldungen.size())
         std::abort();
     return 0;

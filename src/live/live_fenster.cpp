@@ -153,7 +153,8 @@ void LiveFenster::port_geaendert(int port)
 void LiveFenster::tische_umschalten(bool an)
 {
     m_server.tische_annehmen(an);
-    if (const std::optional<QString> fehler = zusatz_tischmeldungen_setzen(m_zustand.daten_pfad, an))
+    if (const std::optional<QString> fehler =
+            zusatz_tischmeldungen_setzen(m_zustand.daten_pfad, an))
         m_plattform.schreibfehler(*fehler);
 }
 

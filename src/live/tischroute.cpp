@@ -94,8 +94,7 @@ Tischroute::Antwort Tischroute::post(const HttpAnfrage &anfrage, QByteArrayView 
     const std::optional<Meldungstore> tore = formular_lesen(rest.first(laenge));
     if (!tore)
         return fertig(400, http_antwort(400, "text/html; charset=utf-8",
-                                        tischseite(*lage, Tischhinweis::ungueltig),
-                                        anfrage.host));
+                                        tischseite(*lage, Tischhinweis::ungueltig), anfrage.host));
     if (!m_annahme->melden(schluessel, tore->tore1, tore->tore2, adresse))
         return fehler(404, anfrage.host);
     // The page of the game shows the proposal; reloading it sends nothing again.

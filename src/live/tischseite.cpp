@@ -34,8 +34,8 @@ QString lage_text(const Tischlage &lage, Tischhinweis hinweis)
                   u"ein.</p>\n"_s.arg(tore(lage.tore1, lage.tore2));
         break;
     case Tischlage::uebernommen:
-        absatz += u"<p class=\"eingetragen\">eingetragen %1</p>\n"_s.arg(
-            tore(lage.tore1, lage.tore2));
+        absatz +=
+            u"<p class=\"eingetragen\">eingetragen %1</p>\n"_s.arg(tore(lage.tore1, lage.tore2));
         break;
     case Tischlage::verworfen:
         absatz += u"<p class=\"abgelehnt\">abgelehnt – das Ergebnis kann neu gemeldet "

@@ -57,7 +57,7 @@ std::optional<Tischmeldung> meldung_lesen(const QJsonObject &o)
         !zeitpunkt.isValid() || !o.value(u"doppel"_s).isBool())
         return std::nullopt;
     Tischmeldung m;
-    m.spiel = {o.value(u"doppel"_s).toBool(), *spalte, *zeile, o.value(u"name1"_s).toString(),
+    m.spiel = {o.value(u"doppel"_s).toBool(),  *spalte, *zeile, o.value(u"name1"_s).toString(),
                o.value(u"name2"_s).toString(), datum};
     m.runde = *runde;
     m.tisch = *tisch;

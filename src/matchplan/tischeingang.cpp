@@ -25,9 +25,12 @@ QList<Tischspiel> Tischeingang::spiele() const
     const int anzahl = m_plan.anzahl();
     for (int zeile = 1; zeile <= anzahl; ++zeile) {
         for (int spalte = 1; spalte <= anzahl; ++spalte)
-            spiele << Tischspiel{m_plan.profil().doppel, spalte, zeile,
+            spiele << Tischspiel{m_plan.profil().doppel,
+                                 spalte,
+                                 zeile,
                                  m_matrix.Cells(spalte, 0).trimmed(),
-                                 m_matrix.Cells(0, zeile).trimmed(), heute};
+                                 m_matrix.Cells(0, zeile).trimmed(),
+                                 heute};
     }
     return spiele;
 }
@@ -81,15 +84,14 @@ std::optional<Tischlage> Tischeingang::lage(QByteArrayView schluessel)
     return lage_von(*gefunden);
 }
 
-bool Tischeingang::melden(QByteArrayView schluessel, int tore1, int tore2,
-                          const QString &adresse)
+bool Tischeingang::melden(QByteArrayView schluessel, int tore1, int tore2, const QString &adresse)
 {
     const std::optional<Tischspiel> gefunden = spiel(schluessel);
     if (!gefunden || tore1 < 0 || tore1 > 99 || tore2 < 0 || tore2 > 99)
         return false;
     const Tischlage lage = lage_von(*gefunden);
-    Tischmeldung meldung{*gefunden, lage.runde, lage.tisch, tore1, tore2, lage.steht,
-                         m_plattform.jetzt(), adresse};
+    Tischmeldung meldung{*gefunden, lage.runde, lage.tisch,          tore1,
+                         tore2,     lage.steht, m_plattform.jetzt(), adresse};
     aufschreiben(meldung, u"gemeldet"_s);
     if (const std::optional<Tischmeldung> ersetzt = m_meldungen.melden(meldung))
         aufschreiben(*ersetzt, u"ersetzt"_s);
@@ -164,7 +166,8 @@ std::function<QString(int, int)> Tischeingang::zetteladressen(const QString &sei
 {
     if (seite.isEmpty())
         return {};
-    const Tagesgeheimnis geheimnis = tagesgeheimnis(m_zustand.daten_pfad, m_plattform.jetzt().date());
+    const Tagesgeheimnis geheimnis =
+        tagesgeheimnis(m_zustand.daten_pfad, m_plattform.jetzt().date());
     if (geheimnis.fehler)
         m_plattform.schreibfehler(*geheimnis.fehler);
     const QList<Tischspiel> spiele = this->spiele();

@@ -101,8 +101,8 @@ QString meldungstext(const Tischmeldung &meldung, const QDateTime &jetzt)
         text += u' ' + meldung_tore(meldung);
     else
         text += u": steht %1, gemeldet %2"_s.arg(meldung.steht, meldung_tore(meldung));
-    return text + u" (%1, von %2)"_s.arg(alter_text(meldung.zeitpunkt.secsTo(jetzt)),
-                                         meldung.adresse);
+    return text +
+           u" (%1, von %2)"_s.arg(alter_text(meldung.zeitpunkt.secsTo(jetzt)), meldung.adresse);
 }
 
 QString meldungszeile(const Tischmeldung &meldung, const QDateTime &zeitpunkt,
@@ -125,4 +125,3 @@ bool meldungszeile_anhaengen(const QString &pfad, const QString &zeile)
 {
     return protokoll_anhaengen(pfad, zeile);
 }
-

@@ -69,4 +69,3 @@ QString meldungszeile(const Tischmeldung &meldung, const QDateTime &zeitpunkt,
                       const QString &ausgang);
 // Appends the line to the file at pfad; false when it could not be added.
 bool meldungszeile_anhaengen(const QString &pfad, const QString &zeile);
-

@@ -33,8 +33,8 @@ QByteArray tischschluessel(const QByteArray &geheimnis, const Tischspiel &spiel)
     anhaengen(nachricht, spiel.datum.toString(Qt::ISODate).toLatin1());
     const QByteArray hash =
         QMessageAuthenticationCode::hash(nachricht, geheimnis, QCryptographicHash::Sha256);
-    return hash.first(hash_bytes).toBase64(QByteArray::Base64UrlEncoding |
-                                           QByteArray::OmitTrailingEquals);
+    return hash.first(hash_bytes)
+        .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
 }
 
 bool schluessel_gleich(QByteArrayView gesendet, QByteArrayView richtig)

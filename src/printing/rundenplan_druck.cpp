@@ -221,11 +221,10 @@ public:
                 const int anfang = x;
                 while (x < code.breite && code.dunkel(x, y))
                     ++x;
-                m_seite.rechtecke.append(
-                    {QRect(x0 + (anfang + qr_ruhezone) * zettel::qr_modul,
-                           y0 + (y + qr_ruhezone) * zettel::qr_modul,
-                           (x - anfang) * zettel::qr_modul, zettel::qr_modul),
-                     Qt::black});
+                m_seite.rechtecke.append({QRect(x0 + (anfang + qr_ruhezone) * zettel::qr_modul,
+                                                y0 + (y + qr_ruhezone) * zettel::qr_modul,
+                                                (x - anfang) * zettel::qr_modul, zettel::qr_modul),
+                                          Qt::black});
             }
         }
         m_weite -= seite + zettel::abstand;
@@ -273,11 +272,10 @@ QList<DruckSeite> spielzettel_seiten(const QList<Druckrunde> &runden, const QDat
                 rundendruck::rand + (stelle / rundendruck::zettel_spalten) * zettel::hoehe);
             zettel.kopf(int(runde) + 1, spiel.tisch, tag);
             if (!spiel.adresse.isEmpty())
-                zettel.qr(spiel.adresse,
-                          rundendruck::rand +
-                              (stelle % rundendruck::zettel_spalten) * zettel::breite,
-                          rundendruck::rand +
-                              (stelle / rundendruck::zettel_spalten) * zettel::hoehe);
+                zettel.qr(
+                    spiel.adresse,
+                    rundendruck::rand + (stelle % rundendruck::zettel_spalten) * zettel::breite,
+                    rundendruck::rand + (stelle / rundendruck::zettel_spalten) * zettel::hoehe);
             zettel.name(u"Mannschaft 1"_s, spiel.name1);
             zettel.name(u"Mannschaft 2"_s, spiel.name2);
             zettel.ergebnis();

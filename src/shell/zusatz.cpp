@@ -77,6 +77,7 @@ QByteArray zusatz_tagesgeheimnis(const QString &daten_pfad, const QDate &tag)
 std::optional<QString> zusatz_tagesgeheimnis_setzen(const QString &daten_pfad, const QDate &tag,
                                                     const QByteArray &geheimnis)
 {
-    return schreiben(daten_pfad, {{u"Tischmeldungen/Tag"_s, tag.toString(Qt::ISODate)},
-                                  {u"Tischmeldungen/Geheimnis"_s, QString::fromLatin1(geheimnis.toHex())}});
+    return schreiben(daten_pfad,
+                     {{u"Tischmeldungen/Tag"_s, tag.toString(Qt::ISODate)},
+                      {u"Tischmeldungen/Geheimnis"_s, QString::fromLatin1(geheimnis.toHex())}});
 }

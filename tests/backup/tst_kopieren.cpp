@@ -55,14 +55,15 @@ private slots:
     {
         QTest::addColumn<QStringList>("muster");
         QTest::addColumn<QStringList>("erwartet");
-        QTest::newRow("von hand") << muster_manuell() << QStringList{u"Vorlixn.opt"_s,
-                                                                     u"aktuelle_Liste1.akt"_s,
-                                                                     u"x.Dat"_s,
-                                                                     u"y.stm"_s,
-                                                                     u"farben.frb"_s,
-                                                                     u"Auslosungen.txt"_s,
-                                                                     u"Tischmeldungen.txt"_s,
-                                                                     u"Vorlix_Zusatz.ini"_s};
+        QTest::newRow("von hand") << muster_manuell()
+                                  << QStringList{u"Vorlixn.opt"_s,
+                                                 u"aktuelle_Liste1.akt"_s,
+                                                 u"x.Dat"_s,
+                                                 u"y.stm"_s,
+                                                 u"farben.frb"_s,
+                                                 u"Auslosungen.txt"_s,
+                                                 u"Tischmeldungen.txt"_s,
+                                                 u"Vorlix_Zusatz.ini"_s};
         QTest::newRow("automatisch") << muster_automatisch()
                                      << QStringList{u"Vorlixn.opt"_s,
                                                     u"Adressen1.adr"_s,

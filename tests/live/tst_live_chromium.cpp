@@ -1,9 +1,9 @@
 #include "live/live_server.h"
 #include "live/tagesstand.h"
 #include "live/verdichter.h"
+#include "live_testhilfe.h"
 #include "matchplan/tischeingang.h"
 #include "matchplan/tischmeldungsfeld_fenster.h"
-#include "live_testhilfe.h"
 #include "plan_testhilfe.h"
 #include "stopwatch/stoppuhr.h"
 #include "stopwatch/zeitanzeige.h"
@@ -12,8 +12,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QListWidget>
-#include <QPushButton>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QWebSocket>
@@ -262,8 +262,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             steuerung.auswerten(u"document.body.innerText"_s).contains(u"Ergebnis melden"_s),
             10000);
-        QCOMPARE(steuerung.auswerten(u"document.getElementById('t1').inputMode"_s),
-                 u"numeric"_s);
+        QCOMPARE(steuerung.auswerten(u"document.getElementById('t1').inputMode"_s), u"numeric"_s);
         steuerung.auswerten(u"document.getElementById('t1').value = '3';"
                             u"document.getElementById('t2').value = '2';"
                             u"document.querySelector('button').click(); 'ok'"_s);

@@ -130,8 +130,9 @@ private slots:
         QTRY_VERIFY(p.feld()->isVisible());
         QCOMPARE(p.feld()->m_liste->count(), 1);
         const QString zeile = p.feld()->m_liste->item(0)->text();
-        QVERIFY2(zeile.contains(u"<img src=x onerror=alert(1)> – Özil 3:2 (vor 0 s, von 127.0.0.1)"_s),
-                 qPrintable(zeile));
+        QVERIFY2(
+            zeile.contains(u"<img src=x onerror=alert(1)> – Özil 3:2 (vor 0 s, von 127.0.0.1)"_s),
+            qPrintable(zeile));
         QCOMPARE(p.plattform.signaltoene, 1);
         // Nothing moves before the organiser takes it.
         QCOMPARE(p.plan->spielplan().stand(), vorher);
@@ -166,7 +167,8 @@ private slots:
         QCOMPARE(inhalt.count("\r\n"), 2);
         QVERIFY(inhalt.contains(";127.0.0.1;Einzelspiel;"));
         QVERIFY(inhalt.contains(";3:2;gemeldet\r\n"));
-        QVERIFY(inhalt.contains(";3:2;\xfc" "bernommen\r\n"));
+        QVERIFY(inhalt.contains(";3:2;\xfc"
+                                "bernommen\r\n"));
         QVERIFY(!inhalt.contains(schluessel));
         QVERIFY(!stand_vorher.contains(schluessel));
     }
@@ -193,8 +195,8 @@ private slots:
         QVERIFY(QFile::exists(pdf));
 
         QProcess bild;
-        bild.start(u"pdftoppm"_s, {u"-r"_s, u"150"_s, u"-png"_s, u"-f"_s, u"1"_s, u"-l"_s,
-                                   u"1"_s, u"-singlefile"_s, pdf, p.pfad(u"zettel"_s)});
+        bild.start(u"pdftoppm"_s, {u"-r"_s, u"150"_s, u"-png"_s, u"-f"_s, u"1"_s, u"-l"_s, u"1"_s,
+                                   u"-singlefile"_s, pdf, p.pfad(u"zettel"_s)});
         QVERIFY(bild.waitForFinished(30000));
         QCOMPARE(bild.exitCode(), 0);
         QProcess leser;
@@ -214,12 +216,14 @@ private slots:
             paare << html.mid(anfang, html.indexOf(u"</p>"_s, anfang) - anfang);
         }
         paare.sort();
-        QCOMPARE(paare, QStringList({
-                            u"<strong>&lt;img src=x onerror=alert(1)&gt;</strong> – <strong>Bea</strong>"_s,
-                            u"<strong>&lt;img src=x onerror=alert(1)&gt;</strong> – <strong>Özil</strong>"_s,
-                            u"<strong>Jürgen</strong> – <strong>Bea</strong>"_s,
-                            u"<strong>Jürgen</strong> – <strong>Özil</strong>"_s,
-                        }));
+        QCOMPARE(
+            paare,
+            QStringList({
+                u"<strong>&lt;img src=x onerror=alert(1)&gt;</strong> – <strong>Bea</strong>"_s,
+                u"<strong>&lt;img src=x onerror=alert(1)&gt;</strong> – <strong>Özil</strong>"_s,
+                u"<strong>Jürgen</strong> – <strong>Bea</strong>"_s,
+                u"<strong>Jürgen</strong> – <strong>Özil</strong>"_s,
+            }));
 
         // "Neue Zettel" after "Ja": no slip printed before opens anything.
         p.plattform.ja_nein_antworten.enqueue(true);
@@ -287,8 +291,8 @@ private slots:
             << post("/e/" + QByteArray(24, 'A'), "Content-Length: 9\r\n", gut) << 404;
         QTest::newRow("Spiel außerhalb des Plans")
             << post("/e/%FREMD%", "Content-Length: 9\r\n", gut) << 404;
-        QTest::newRow("drei Ziffern") << post("/e/%KEY%", "Content-Length: 11\r\n", "t1=100&t2=2")
-                                      << 400;
+        QTest::newRow("drei Ziffern")
+            << post("/e/%KEY%", "Content-Length: 11\r\n", "t1=100&t2=2") << 400;
         QTest::newRow("zu lang") << post("/e/%KEY%", "Content-Length: 300\r\n",
                                          gut + QByteArray(291, '&'))
                                  << 413;
@@ -298,11 +302,11 @@ private slots:
         QTest::newRow("Transfer-Encoding")
             << post("/e/%KEY%", "Transfer-Encoding: chunked\r\n", "9\r\nt1=3&t2=2\r\n0\r\n\r\n")
             << 400;
-        QTest::newRow("Expect")
-            << post("/e/%KEY%", "Content-Length: 9\r\nExpect: 100-continue\r\n", gut) << 400;
+        QTest::newRow("Expect") << post("/e/%KEY%", "Content-Length: 9\r\nExpect: 100-continue\r\n",
+                                        gut)
+                                << 400;
         QTest::newRow("fremdes Origin")
-            << post("/e/%KEY%", "Content-Length: 9\r\nOrigin: http://evil.example\r\n", gut)
-            << 403;
+            << post("/e/%KEY%", "Content-Length: 9\r\nOrigin: http://evil.example\r\n", gut) << 403;
         QTest::newRow("fremder Host") << "POST /e/%KEY% HTTP/1.1\r\nHost: evil.example\r\n"
                                          "Content-Length: 9\r\n\r\nt1=3&t2=2"_ba
                                       << 421;

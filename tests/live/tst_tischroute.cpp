@@ -196,13 +196,13 @@ private slots:
         Tischroute route;
         route.annahme_setzen(&annahme);
         route.annehmen(true);
-        const QByteArray falsch = "GET /e/" + QByteArray(24, 'C') + " HTTP/1.1\r\nHost: " + host +
-                                  "\r\n\r\n";
+        const QByteArray falsch =
+            "GET /e/" + QByteArray(24, 'C') + " HTTP/1.1\r\nHost: " + host + "\r\n\r\n";
         for (int i = 0; i < Tischroute::fehlversuche_je_minute; ++i)
             QCOMPARE(senden(route, falsch, i).status, 404);
         // Now even the right key gets no answer from this address for a while.
-        const QByteArray richtig = "GET /e/" + schluessel + " HTTP/1.1\r\nHost: " + host +
-                                   "\r\n\r\n";
+        const QByteArray richtig =
+            "GET /e/" + schluessel + " HTTP/1.1\r\nHost: " + host + "\r\n\r\n";
         QCOMPARE(senden(route, richtig, 100).status, 429);
         QCOMPARE(senden(route, richtig, 100, u"192.168.1.24"_s).status, 200);
         // Guessing from many addresses meets the overall bound.

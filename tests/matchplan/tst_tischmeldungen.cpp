@@ -124,20 +124,24 @@ private slots:
         Tischmeldung m = meldung(1, 2, 3, 2);
         m.spiel.name2 = u"Sch;äfer\nX"_s;
         QVERIFY(meldungszeile_anhaengen(pfad, meldungszeile(m, um_zwei, u"gemeldet"_s)));
-        QVERIFY(meldungszeile_anhaengen(pfad, meldungszeile(m, um_zwei.addSecs(20),
-                                                            u"übernommen"_s)));
+        QVERIFY(
+            meldungszeile_anhaengen(pfad, meldungszeile(m, um_zwei.addSecs(20), u"übernommen"_s)));
         QCOMPARE(lesen(pfad), "11.12.2026;14:03:05;192.168.1.23;Einzelspiel;3;2;M\xfcller;"
-                              "Sch \xe4" "fer X;3:2;gemeldet\r\n"
+                              "Sch \xe4"
+                              "fer X;3:2;gemeldet\r\n"
                               "11.12.2026;14:03:25;192.168.1.23;Einzelspiel;3;2;M\xfcller;"
-                              "Sch \xe4" "fer X;3:2;\xfc" "bernommen\r\n"_ba);
+                              "Sch \xe4"
+                              "fer X;3:2;\xfc"
+                              "bernommen\r\n"_ba);
     }
 
     void protokoll_schreibfehler_wird_gesagt()
     {
         const TestOrdner t;
         const Schreibschutz schutz(t.ordner.path());
-        QVERIFY(!meldungszeile_anhaengen(t.pfad(tischmeldungen_datei),
-                                         meldungszeile(meldung(1, 1, 1, 1), um_zwei, u"ersetzt"_s)));
+        QVERIFY(
+            !meldungszeile_anhaengen(t.pfad(tischmeldungen_datei),
+                                     meldungszeile(meldung(1, 1, 1, 1), um_zwei, u"ersetzt"_s)));
     }
 };
 

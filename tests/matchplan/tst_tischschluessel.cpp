@@ -96,12 +96,17 @@ private slots:
         QList<Tischspiel> spiele;
         for (int spalte = 1; spalte <= 3; ++spalte) {
             for (int zeile = 1; zeile <= 3; ++zeile)
-                spiele << Tischspiel{false, spalte, zeile, u"A%1"_s.arg(spalte),
-                                     u"B%1"_s.arg(zeile), QDate(2026, 12, 11)};
+                spiele << Tischspiel{false,
+                                     spalte,
+                                     zeile,
+                                     u"A%1"_s.arg(spalte),
+                                     u"B%1"_s.arg(zeile),
+                                     QDate(2026, 12, 11)};
         }
         for (const Tischspiel &s : spiele)
             QCOMPARE(spiel_zum_schluessel(tischschluessel(geheimnis_a, s), geheimnis_a, spiele), s);
-        QVERIFY(!spiel_zum_schluessel(tischschluessel(geheimnis_b, spiele[4]), geheimnis_a, spiele));
+        QVERIFY(
+            !spiel_zum_schluessel(tischschluessel(geheimnis_b, spiele[4]), geheimnis_a, spiele));
         // Without a secret of the day no key opens anything.
         QVERIFY(!spiel_zum_schluessel(tischschluessel({}, spiele[4]), {}, spiele));
     }
