@@ -38,7 +38,7 @@ Tischmeldungsfeld::Tischmeldungsfeld(Tischeingang &eingang, Plattform &plattform
     m_liste->installEventFilter(this);
     m_titel->setBuddy(m_liste);
 
-    m_uebernehmen = knopf_anlegen(this, "Meldung_uebernehmen", u"Ü&bernehmen"_s);
+    m_uebernehmen = knopf_anlegen(this, "Meldung_uebernehmen", u"&Übernehmen"_s);
     m_verwerfen = knopf_anlegen(this, "Meldung_verwerfen", u"&Verwerfen"_s);
     auto *knoepfe = new QHBoxLayout;
     knoepfe->addWidget(m_uebernehmen);
