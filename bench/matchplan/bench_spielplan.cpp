@@ -48,10 +48,10 @@ void tastendruck(benchmark::State &state)
     int i = 0;
     for (auto _ : state) {
         matrix.text_editiert(7, 4, texte[++i & 1]);
-        benchmark::DoNotOptimize(plan.mannschaft_zeile(Mannschaft::eins));
-        benchmark::DoNotOptimize(plan.mannschaft_zeile(Mannschaft::zwei));
+        benchmark::DoNotOptimize(plan.laufende_zeile(Mannschaft::eins));
+        benchmark::DoNotOptimize(plan.laufende_zeile(Mannschaft::zwei));
     }
-    const Mannschaftswertung &wertung = plan.mannschaftswertung();
+    const Mannschaftswertung &wertung = plan.laufende_wertung();
     const int gewonnen =
         wertung.stand(Mannschaft::eins).gewonnen + wertung.stand(Mannschaft::zwei).gewonnen;
     if (!plattform.meldungen.isEmpty() || tabelle.Cells(12, 4).isEmpty())

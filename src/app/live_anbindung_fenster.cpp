@@ -2,7 +2,6 @@
 
 #include "app/hauptfenster_fenster.h"
 #include "app/turnierplan_anbindung_fenster.h"
-#include "grid/filtergrid_fenster.h"
 #include "live/verdichter.h"
 #include "matchplan/plan_profil.h"
 #include "matchplan/spielplan.h"
@@ -120,7 +119,7 @@ QJsonObject LiveAnbindung::stand() const
              : uhr.aktuelles_planfenster();
     Tagesstand tag = tagesstand(plan, uhr.anzeige(art), m_plattform.jetzt().date());
     if (plan)
-        tag.runden = live_runden(*plan, m_gefolgt->FilterGrid2->modell());
+        tag.runden = live_runden(*plan, plan->matrix());
     return stand_objekt(tag);
 }
 

@@ -10,10 +10,17 @@ void GitterModell::editieren_beginnt(int aCol, int aRow)
         OnEditBegin(*this);
 }
 
-void GitterModell::editieren_endet()
+void GitterModell::editieren_endet(bool verworfen)
 {
+    m_editieren_verworfen = verworfen;
+    if (verworfen && m_editier_spalte >= 0 &&
+        Cells(m_editier_spalte, m_editier_zeile) != m_text_beim_editieren) {
+        SetCells(m_editier_spalte, m_editier_zeile, m_text_beim_editieren);
+        Change();
+    }
     if (OnEditEnd)
         OnEditEnd(*this);
+    m_editieren_verworfen = false;
 }
 
 void GitterModell::text_editiert(int aCol, int aRow, const QString &text)

@@ -258,8 +258,11 @@ public:
     // What the view reports of the user's doings.
     void editieren_beginnt(int aCol, int aRow);
     void text_editiert(int aCol, int aRow, const QString &text);
-    // The cell's editor has closed, committed or not.
-    void editieren_endet();
+    // The cell's editor has closed. Cancelled (Escape), the cell gets back the text it had when
+    // the editor opened, for it holds every keystroke.
+    void editieren_endet(bool verworfen = false);
+    // While the closing of a cancelled editor is reported.
+    bool editieren_verworfen() const { return m_editieren_verworfen; }
     // The cell whose editor opened last: (column, row), (-1, -1) before any.
     std::pair<int, int> editierte_zelle() const { return {m_editier_spalte, m_editier_zeile}; }
     bool zelle_waehlbar(int aCol, int aRow);
@@ -394,6 +397,7 @@ private:
     QString m_text_beim_editieren;
     int m_editier_spalte = -1;
     int m_editier_zeile = -1;
+    bool m_editieren_verworfen = false;
 
     friend class Sammlung;
 };

@@ -138,7 +138,7 @@ bool TFilterGrid::edit(const QModelIndex &index, EditTrigger ausloeser, QEvent *
 void TFilterGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hinweis)
 {
     QTableView::closeEditor(editor, hinweis);
-    m_modell.editieren_endet();
+    m_modell.editieren_endet(hinweis == QAbstractItemDelegate::RevertModelCache);
 }
 
 void TFilterGrid::editor_schliessen()

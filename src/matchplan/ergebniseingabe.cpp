@@ -6,6 +6,7 @@
 #include "storage/ganzzahl.h"
 
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -24,15 +25,28 @@ QString punkte_pruefen(const QString &teil)
     return {};
 }
 
+bool nur_vorzeichen(const QString &teil)
+{
+    return teil == u"-"_s || teil == u"+"_s;
+}
+
+Ergebnisauswertung zaehlt_nicht_weil(QString grund, QString meldung = {})
+{
+    return {false, {}, {}, std::move(grund), std::move(meldung)};
+}
+
 } // namespace
 
 Ergebnisauswertung ergebnis_auswerten(const QString &text)
 {
     if (text.isEmpty())
-        return {Ergebnisauswertung::uebernehmen, {}, {}, {}};
+        return {true, {}, {}, {}, {}};
+    const QString kein_ergebnis =
+        u"\"%1\" ist kein Ergebnis. Ergebnisse werden als \"3:2\" eingegeben."_s.arg(text);
     const qsizetype doppelpunkt = text.indexOf(u':');
-    if (text.size() <= 2 || doppelpunkt < 0)
-        return {};
+    // Two characters are no result yet, whatever they are: no message while it is typed on.
+    if (doppelpunkt < 0 || text.size() <= 2)
+        return zaehlt_nicht_weil(kein_ergebnis);
     const QString links = text.left(doppelpunkt).trimmed();
     // A remark after the score ("5:3 n.V.") is allowed: the score is the first word.
     const QString nach_doppelpunkt = text.mid(doppelpunkt + 1).trimmed();
@@ -40,26 +54,21 @@ Ergebnisauswertung ergebnis_auswerten(const QString &text)
                                        [](QChar zeichen) { return zeichen.isSpace(); });
     const QString rechts = nach_doppelpunkt.first(wortende - nach_doppelpunkt.cbegin());
     for (const QString &teil : {links, rechts}) {
+        if (nur_vorzeichen(teil))
+            return zaehlt_nicht_weil(kein_integer_meldung(teil));
         const QString meldung = punkte_pruefen(teil);
         if (!meldung.isEmpty())
-            return {Ergebnisauswertung::abgelehnt, {}, {}, meldung};
+            return zaehlt_nicht_weil(meldung, meldung);
     }
-    return {Ergebnisauswertung::uebernehmen, links, rechts, {}};
+    if (links.isEmpty() || rechts.isEmpty())
+        return zaehlt_nicht_weil(kein_ergebnis);
+    return {true, links, rechts, {}, {}};
 }
 
 QString zaehlt_nicht(const QString &text)
 {
     const Ergebnisauswertung ergebnis = ergebnis_auswerten(text);
-    switch (ergebnis.art) {
-    case Ergebnisauswertung::uebernehmen:
-        return {};
-    case Ergebnisauswertung::abgelehnt:
-        return u"Zählt nicht: "_s + ergebnis.meldung;
-    case Ergebnisauswertung::nichts:
-        break;
-    }
-    return u"Zählt nicht: \"%1\" ist kein Ergebnis. Ergebnisse werden als \"3:2\" eingegeben."_s
-        .arg(text);
+    return ergebnis.zaehlt ? QString() : u"Zählt nicht: "_s + ergebnis.grund;
 }
 
 bool zelle_uebernehmen(GitterModell &tabelle, const GitterModell &matrix, int aCol, int aRow, int n,
@@ -71,8 +80,6 @@ bool zelle_uebernehmen(GitterModell &tabelle, const GitterModell &matrix, int aC
     const Ergebnisauswertung ergebnis = ergebnis_auswerten(matrix.Cells(aCol, aRow));
     if (meldung)
         *meldung = ergebnis.meldung;
-    if (ergebnis.art != Ergebnisauswertung::uebernehmen)
-        return false;
     const int zeile_links = plan::zeile(Mannschaft::zwei, aRow);
     const int zeile_rechts = plan::zeile(Mannschaft::eins, aCol);
     const bool geaendert = tabelle.Cells(aCol, zeile_links) != ergebnis.links ||
@@ -80,18 +87,6 @@ bool zelle_uebernehmen(GitterModell &tabelle, const GitterModell &matrix, int aC
     tabelle.SetCells(aCol, zeile_links, ergebnis.links);
     tabelle.SetCells(aRow, zeile_rechts, ergebnis.rechts);
     return geaendert;
-}
-
-bool ergebnis_uebernehmen(GitterModell &tabelle, const GitterModell &matrix, int n,
-                          Plattform &plattform)
-{
-    QString meldung;
-    zelle_uebernehmen(tabelle, matrix, matrix.Selection().Left, matrix.Selection().Top, n,
-                      &meldung);
-    if (meldung.isEmpty())
-        return true;
-    plattform.fehler(meldung);
-    return false;
 }
 
 int sperr_richtungen(int aCol, int aRow, int n)

@@ -5,38 +5,32 @@
 class GitterModell;
 class Plattform;
 
-// What the text of a result cell means for the two standings cells of its game.
+// What the text of a result cell means for the two standings cells of its game. The
+// standings follow the cell as it reads: a game counts while its cell holds two whole scores
+// and is open otherwise, so both of its standings cells are then empty.
 struct Ergebnisauswertung
 {
-    enum Art {
-        nichts,      // the standings keep what they have
-        uebernehmen, // links and rechts go into the standings; an empty part empties its cell
-        abgelehnt,   // meldung says why; nothing is taken over
-    } art = nichts;
-    QString links;  // score of the row's entry (team 2)
-    QString rechts; // score of the column's entry (team 1)
-    QString meldung;
+    bool zaehlt = false;
+    QString links;   // score of the row's entry (team 2); empty unless the game counts
+    QString rechts;  // score of the column's entry (team 1); empty unless the game counts
+    QString grund;   // why a cell with text does not count
+    QString meldung; // the message for a score that is no whole number from 0 up
 };
 
-// An empty cell empties both scores; one or two characters, or no colon, change nothing; else
-// the trimmed text before the first colon and the first word after it, each empty or a whole
-// number from 0 up; what follows that word is a remark.
+// An empty cell is an open game. Else the text must have more than two characters, and the
+// trimmed text before the first colon and the first word after it must each be a whole number
+// from 0 up; what follows that word is a remark.
+// A part that is not is reported, the left one first, except a lone sign: that is a number
+// still being typed, and a message now would take the keystroke that completes it.
 Ergebnisauswertung ergebnis_auswerten(const QString &text);
 
-// Empty when the text of a result cell counts; else "Zählt nicht: " with the reason.
+// Empty when the text of a result cell counts or is empty; else "Zählt nicht: " with the reason.
 QString zaehlt_nicht(const QString &text);
 
-// Takes matrix cell (aCol, aRow) over into the standings when it lies in the N x N block and
-// its text counts; true when a standings cell changed. A refused text leaves the standings
-// alone and its reason in meldung.
+// Takes matrix cell (aCol, aRow) over into the standings when it lies in the N x N block; true
+// when a standings cell changed. The message for a refused score goes to meldung.
 bool zelle_uebernehmen(GitterModell &tabelle, const GitterModell &matrix, int aCol, int aRow, int n,
                        QString *meldung = nullptr);
-
-// Takes the matrix's current cell (top left of its selection) over into the standings when it
-// lies in the N x N block. False when the text was refused: the message is shown and the
-// standings keep what they had.
-bool ergebnis_uebernehmen(GitterModell &tabelle, const GitterModell &matrix, int n,
-                          Plattform &plattform);
 
 // How many directions of a matrix cell (column, row) lie beyond N. Entry is refused there with
 // one message per direction, and the plan draws such result cells in the lock colour.

@@ -22,13 +22,13 @@ MannschaftsZeilen::MannschaftsZeilen(Spielplan &plan, QWidget *eltern)
         (*zeile)->setFont(schrift);
         spalte->addWidget(*zeile);
     }
-    connect(&m_plan, &Spielplan::ergebnisse_geaendert, this, &MannschaftsZeilen::spiegeln);
+    connect(&m_plan, &Spielplan::laufend_gewertet, this, &MannschaftsZeilen::spiegeln);
     connect(&m_plan, &Spielplan::geaendert, this, &MannschaftsZeilen::spiegeln);
     spiegeln();
 }
 
 void MannschaftsZeilen::spiegeln()
 {
-    m_zeile1->setText(m_plan.mannschaft_zeile(Mannschaft::eins));
-    m_zeile2->setText(m_plan.mannschaft_zeile(Mannschaft::zwei));
+    m_zeile1->setText(m_plan.laufende_zeile(Mannschaft::eins));
+    m_zeile2->setText(m_plan.laufende_zeile(Mannschaft::zwei));
 }

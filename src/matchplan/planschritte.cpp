@@ -28,6 +28,17 @@ void zellen_schreiben(GitterModell &gitter, int spalten, int zeilen,
     }
 }
 
+void zellen_kopieren(GitterModell &ziel, const GitterModell &quelle, int spalten, int zeilen)
+{
+    for (int r = 0; r < zeilen; ++r) {
+        for (int c = 0; c < spalten; ++c) {
+            const QString text = quelle.Cells(c, r);
+            if (ziel.Cells(c, r) != text)
+                ziel.SetCells(c, r, text);
+        }
+    }
+}
+
 std::vector<QString> Planstand::namen() const
 {
     std::vector<QString> namen;

@@ -26,6 +26,8 @@ struct Planstand
 std::vector<QString> zellen_lesen(const GitterModell &gitter, int spalten, int zeilen);
 void zellen_schreiben(GitterModell &gitter, int spalten, int zeilen,
                       const std::vector<QString> &zellen);
+// The same from one grid straight into another.
+void zellen_kopieren(GitterModell &ziel, const GitterModell &quelle, int spalten, int zeilen);
 
 // One step of the results, a committed result or one "Ergebnis löschen": undo puts the plan
 // back as it was before, redo as it was after. Totals and ranks come back as they stood, not

@@ -4,6 +4,7 @@
 #include "matchplan/spielplan.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 
 using namespace Qt::StringLiterals;
@@ -18,6 +19,40 @@ QAction *aktion(QWidget &fenster, const char *name, const QString &text, const Q
     fenster.addAction(aktion);
     return aktion;
 }
+
+// Delete reaches the matrix only while no cell editor is open; within an editor it deletes a
+// character.
+class EntfLeert : public QObject
+{
+public:
+    EntfLeert(TFilterGrid &matrix, Spielplan &plan)
+        : QObject(&matrix)
+        , m_matrix(matrix)
+        , m_plan(plan)
+    {
+        matrix.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override
+    {
+        if (objekt != &m_matrix || ereignis->type() != QEvent::KeyPress)
+            return false;
+        const auto *taste = static_cast<QKeyEvent *>(ereignis);
+        if (taste->key() != Qt::Key_Delete ||
+            (taste->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        const GitterModell &gitter = m_matrix.modell();
+        // A cell that takes no typing takes no clearing either.
+        if (gitter.goEditing())
+            m_plan.zelle_leeren(gitter.Selection().Left, gitter.Selection().Top);
+        return true;
+    }
+
+private:
+    TFilterGrid &m_matrix;
+    Spielplan &m_plan;
+};
 
 } // namespace
 
@@ -39,6 +74,8 @@ void schritte_anbinden(QWidget &fenster, TFilterGrid &matrix, Spielplan &plan)
         matrix.editor_schliessen();
         plan.wiederholen();
     });
+
+    new EntfLeert(matrix, plan);
 
     auto *menue = new QMenu(&matrix);
     menue->setObjectName("Ergebnismenue");

@@ -29,8 +29,10 @@ Spielplan::Spielplan(Zustand &zustand, Plattform &plattform, const SpielplanProf
     , m_matrix(matrix)
 {
     plan_gitter_einrichten(m_tabelle, m_matrix, m_profil);
-    m_matrix.OnChange = [this](GitterModell &) {
-        FilterGrid2Change();
+    m_matrix.OnChange = [this](GitterModell &matrix) {
+        // A cancelled editing puts the whole plan back when it ends.
+        if (!matrix.editieren_verworfen())
+            FilterGrid2Change();
     };
     m_matrix.OnSelectCell = [this](GitterModell &, int aCol, int aRow, bool &CanSelect) {
         FilterGrid2SelectCell(aCol, aRow, CanSelect);
@@ -47,6 +49,10 @@ Spielplan::Spielplan(Zustand &zustand, Plattform &plattform, const SpielplanProf
             emit tag_geaendert();
     });
     m_tische = zusatz_tische(m_zustand.daten_pfad);
+    m_halle_tabelle.SetColCount(plan::max_tabellen_spalten);
+    m_halle_tabelle.SetRowCount(plan::tabellen_zeilen);
+    m_halle_matrix.SetColCount(plan::matrix_zellen);
+    m_halle_matrix.SetRowCount(plan::matrix_zellen);
     m_matrix.OnHinweis = [this](const GitterModell &matrix, int aCol, int aRow) {
         const bool spiel = aCol >= 1 && aCol <= m_anzahl && aRow >= 1 && aRow <= m_anzahl;
         const QString text = matrix.Cells(aCol, aRow);
@@ -131,7 +137,19 @@ void Spielplan::daten_ansehen()
 
 void Spielplan::FilterGrid2Change()
 {
-    if (ergebnis_uebernehmen(m_tabelle, m_matrix, m_anzahl, m_plattform))
+    QString meldung;
+    zelle_uebernehmen(m_tabelle, m_matrix, m_matrix.Selection().Left, m_matrix.Selection().Top,
+                      m_anzahl, &meldung);
+    Sortieren();
+    // After the ranking, so that the plan behind the message already shows the game open.
+    if (!meldung.isEmpty())
+        m_plattform.fehler(meldung);
+}
+
+void Spielplan::zelle_erneut_uebernehmen()
+{
+    if (zelle_uebernehmen(m_tabelle, m_matrix, m_matrix.Selection().Left, m_matrix.Selection().Top,
+                          m_anzahl))
         Sortieren();
 }
 
@@ -164,9 +182,19 @@ void Spielplan::rundenplan_neu()
 
 void Spielplan::mannschaften_werten_neu()
 {
+    m_laufende_wertung = mannschaften_werten(m_tabelle, m_anzahl);
+    emit laufend_gewertet();
+    if (!m_vor_eingabe)
+        festhalten();
+}
+
+void Spielplan::festhalten()
+{
     rundenplan_neu();
-    m_runden = rundenanzeige(m_rundenplan, m_tabelle, m_matrix);
-    m_wertung = mannschaften_werten(m_tabelle, m_anzahl);
+    zellen_kopieren(m_halle_tabelle, m_tabelle, plan::max_tabellen_spalten, plan::tabellen_zeilen);
+    zellen_kopieren(m_halle_matrix, m_matrix, plan::matrix_zellen, plan::matrix_zellen);
+    m_wertung = m_laufende_wertung;
+    m_runden = rundenanzeige(m_rundenplan, m_halle_tabelle, m_halle_matrix);
     emit ergebnisse_geaendert();
 }
 
@@ -180,6 +208,11 @@ QString Spielplan::mannschaftsname(Mannschaft mannschaft) const
 QString Spielplan::mannschaft_zeile(Mannschaft mannschaft) const
 {
     return ::mannschaft_zeile(m_wertung, mannschaft, mannschaftsname(mannschaft));
+}
+
+QString Spielplan::laufende_zeile(Mannschaft mannschaft) const
+{
+    return ::mannschaft_zeile(m_laufende_wertung, mannschaft, mannschaftsname(mannschaft));
 }
 
 void Spielplan::speichern()
@@ -251,8 +284,8 @@ bool Spielplan::laden(const QString &name, const QString &ordner)
     m_matrix.SetColCount(plan::matrix_zellen);
     m_matrix.SetRowCount(plan::matrix_zellen);
     farben_lesen();
-    Sortieren();
     m_vor_eingabe.reset();
+    Sortieren();
     m_schritte.clear();
     m_eigener_satz = ordner.isEmpty() && tag_der_datei.isValid()
                          ? spieltag_dateinamen(m_profil.doppel, m_anzahl, tag_der_datei).satz
@@ -272,6 +305,13 @@ void Spielplan::eingabe_endet()
 {
     if (!m_vor_eingabe)
         return;
+    if (m_matrix.editieren_verworfen()) {
+        // Escape: the cell and the standings as they were when editing began.
+        Planstand vorher = std::move(*m_vor_eingabe);
+        m_vor_eingabe.reset();
+        stand_herstellen(vorher);
+        return;
+    }
     // Typing back to the text the cell had when editing began sends no change notification,
     // so the standings take the cell over as it reads now. A refused text was reported while
     // it was typed; this runs while the editor closes, where no message may interrupt.
@@ -281,8 +321,24 @@ void Spielplan::eingabe_endet()
     Planstand vorher = std::move(*m_vor_eingabe);
     m_vor_eingabe.reset();
     Planstand nachher = stand();
+    // Pushing the step does it again, which hands the result to the hall.
     if (nachher != vorher)
         schritt_ablegen(std::move(vorher), std::move(nachher));
+    else
+        festhalten();
+}
+
+void Spielplan::zelle_leeren(int aCol, int aRow)
+{
+    if (aCol < 1 || aCol > m_anzahl || aRow < 1 || aRow > m_anzahl ||
+        m_matrix.Cells(aCol, aRow).isEmpty())
+        return;
+    eingabe_endet();
+    Planstand vorher = stand();
+    m_matrix.SetCells(aCol, aRow, QString());
+    zelle_uebernehmen(m_tabelle, m_matrix, aCol, aRow, m_anzahl);
+    Sortieren();
+    schritt_ablegen(std::move(vorher), stand());
 }
 
 void Spielplan::schritt_ablegen(Planstand vorher, Planstand nachher)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/filtergrid.h"
 #include "lineup/namensfelder.h"
 #include "matchplan/mannschaftswertung.h"
 #include "matchplan/planfarben.h"
@@ -14,7 +15,6 @@
 #include <functional>
 #include <optional>
 
-class GitterModell;
 class Plattform;
 struct SpielplanProfil;
 struct Zustand;
@@ -33,7 +33,10 @@ public:
     ~Spielplan() override;
 
     const SpielplanProfil &profil() const { return m_profil; }
-    const GitterModell &tabelle() const { return m_tabelle; }
+    // The standings and the matrix as of the last closed editing: what the hall is shown. The
+    // window's grids follow every keystroke; a result typed halfway is not the hall's yet.
+    const GitterModell &tabelle() const { return m_halle_tabelle; }
+    const GitterModell &matrix() const { return m_halle_matrix; }
     // Entries per team of the plan on show, 1..10. The plan keeps its own: plan_anzahl is
     // shared and may be changed meanwhile by a results list.
     int anzahl() const { return m_anzahl; }
@@ -52,13 +55,19 @@ public:
     void oeffnen();
     // Sizes, headings and entry texts from the line-ups and the options.
     void daten_ansehen();
-    // Every changed keystroke and every click in the matrix.
+    // Every changed keystroke: the current cell taken over, ranked, and a refused score
+    // reported.
     void FilterGrid2Change();
+    // A click in the matrix takes the current cell over again, without reporting it twice.
+    void zelle_erneut_uebernehmen();
     void Sortieren();
-    // Games won, points and open games per team, as of the last ranking.
+    // Games won, points and open games per team, as of the last closed editing.
     const Mannschaftswertung &mannschaftswertung() const { return m_wertung; }
     QString mannschaftsname(Mannschaft mannschaft) const;
     QString mannschaft_zeile(Mannschaft mannschaft) const;
+    // The same after every keystroke, for the window's own lines under the standings.
+    const Mannschaftswertung &laufende_wertung() const { return m_laufende_wertung; }
+    QString laufende_zeile(Mannschaft mannschaft) const;
     // "Speichern": the three files named after today; a file that could not be written is
     // reported.
     void speichern();
@@ -74,6 +83,8 @@ public:
     QUndoStack &schritte() { return m_schritte; }
     void rueckgaengig();
     void wiederholen();
+    // Delete on a game cell that is not being edited: the cell emptied as one step.
+    void zelle_leeren(int aCol, int aRow);
     // "Ergebnis löschen": oeffnen_lassen runs the opening command, which opens this plan
     // anew; the clearing becomes one step.
     void ergebnis_loeschen(const std::function<void()> &oeffnen_lassen);
@@ -103,8 +114,11 @@ public:
 signals:
     // Heading, caption, date or sizes changed.
     void geaendert();
-    // Totals, ranks or the team score may have changed: after every ranking and opening.
+    // The results as the hall sees them changed: a cell's editing closed (committed or
+    // cancelled), an undo, a redo, a clearing, an opening or a loading; never a keystroke.
     void ergebnisse_geaendert();
+    // Totals, ranks or the team score in the window changed: after every ranking.
+    void laufend_gewertet();
     // A committed result, a clearing, an undo or a redo changed the day's results.
     void tag_geaendert();
     // "Speichern" wrote all three files.
@@ -121,6 +135,8 @@ private:
     // Pushes the step of the editing that began last, if it changed anything.
     void eingabe_endet();
     void mannschaften_werten_neu();
+    // The plan as it stands becomes the hall's.
+    void festhalten();
     void rundenplan_neu();
 
     Zustand &m_zustand;
@@ -141,6 +157,9 @@ private:
     std::optional<Planstand> m_vor_eingabe; // while a matrix cell is being edited
     bool m_loeschen_laeuft = false;
     Mannschaftswertung m_wertung;
+    Mannschaftswertung m_laufende_wertung;
+    GitterModell m_halle_tabelle;
+    GitterModell m_halle_matrix;
     int m_tische = 0;
     Rundenplan m_rundenplan;
     Rundenanzeige m_runden;

@@ -315,7 +315,7 @@ QWidget *SpielplanFenster::gitter_aufbauen()
     matrix.RowColorProc = std::bind_front(&SpielplanFenster::FilterGrid2RowColorProc, this);
     // A click takes the current cell over again, as a changed keystroke does.
     connect(FilterGrid2, &QAbstractItemView::clicked, this,
-            [this] { m_plan->FilterGrid2Change(); });
+            [this] { m_plan->zelle_erneut_uebernehmen(); });
     return m_gitterflaeche;
 }
 

@@ -108,7 +108,12 @@ private slots:
         QVERIFY(z && z->isVisible());
         QCOMPARE(z->plan(), &plan->spielplan());
 
+        // A result being typed is the plan's, not the hall's, until its editor closes.
         tippen(plan->FilterGrid2, 1, 2, u"5:3"_s);
+        QCOMPARE(z->m_rangliste[0][0]->text(), QString());
+        QCOMPARE(z->m_mannschaft1->text(),
+                 u"Grün-Weiß: 0 Spiele gewonnen, 0 Punkte, %1 Spiele offen"_s.arg(doppel ? 4 : 16));
+        plan->FilterGrid2->modell().editieren_endet();
         const QString erster = doppel ? u"Grete/Maß"_s : u"Björn"_s;
         QCOMPARE(z->m_rangliste[0][0]->text(), u"1"_s);
         QCOMPARE(z->m_rangliste[0][1]->text(), erster);

@@ -79,6 +79,39 @@ private slots:
         QCOMPARE(rueckrufe, 4); // committing sends nothing more
     }
 
+    // The cell holds every keystroke; Escape gives it back the text its editor opened with, and
+    // the end of the editing says that it was cancelled.
+    void escape_stellt_den_text_wieder_her()
+    {
+        TFilterGrid gitter;
+        fuellen(gitter);
+        zeigen(gitter);
+        QList<bool> verworfen;
+        gitter.modell().OnEditEnd = [&](GitterModell &modell) {
+            verworfen << modell.editieren_verworfen();
+        };
+        gitter.setFocus();
+        gitter.setCurrentIndex(gitter.model()->index(1, 1));
+        QTest::keyClick(&gitter, Qt::Key_7);
+        QWidget *editor = gitter.indexWidget(gitter.currentIndex());
+        QVERIFY(editor);
+        QCOMPARE(gitter.modell().Cells(1, 1), u"7"_s);
+
+        QTest::keyClick(editor, Qt::Key_Escape);
+
+        QTRY_COMPARE(verworfen, QList<bool>{true});
+        QCOMPARE(gitter.modell().Cells(1, 1), u"3"_s);
+        QVERIFY(!gitter.modell().editieren_verworfen());
+
+        QTRY_VERIFY(!gitter.indexWidget(gitter.currentIndex()));
+        QTest::keyClick(&gitter, Qt::Key_5);
+        editor = gitter.indexWidget(gitter.currentIndex());
+        QVERIFY(editor);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(verworfen, (QList<bool>{true, false}));
+        QCOMPARE(gitter.modell().Cells(1, 1), u"5"_s);
+    }
+
     void titelklick_sortiert_auf_und_ab()
     {
         TFilterGrid gitter;

@@ -61,6 +61,24 @@ private slots:
         QCOMPARE(tag.dokument({u"0 :42"_s, uhr_gelb}), erwartet);
     }
 
+    // A snapshot built while a result is typed (each second of a running game builds one) shows
+    // the day as of the last closed editing.
+    void halb_getipptes_bleibt_im_plan()
+    {
+        Tag tag;
+        tag.eintragen(1, 1, u"9:1"_s);
+        const Zeitanzeige uhr{u"0 :42"_s, uhr_gelb};
+        const QByteArray vorher = tag.dokument(uhr);
+
+        tag.tippen(2, 3, u"4:6"_s);
+        QCOMPARE(tag.ges(Mannschaft::eins, 2), u"6"_s);
+        QCOMPARE(tag.dokument(uhr), vorher);
+
+        tag.matrix.editieren_endet();
+        QVERIFY(tag.dokument(uhr) != vorher);
+        QVERIFY(tag.dokument(uhr).contains("\"ges\":\"6\""));
+    }
+
     void ohne_plan_und_ohne_laufendes_spiel()
     {
         const QJsonObject stand = stand_objekt(

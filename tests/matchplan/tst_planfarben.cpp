@@ -207,6 +207,8 @@ private slots:
         QTest::newRow("Ergebnis") << 2 << 3 << "3:2" << false << keine;
         QTest::newRow("Tippfehler") << 2 << 3 << "3:x" << false << Farbe(zaehlt_nicht_schrift);
         QTest::newRow("ohne Doppelpunkt") << 1 << 1 << "12" << false << Farbe(zaehlt_nicht_schrift);
+        QTest::newRow("eine Seite leer") << 1 << 2 << "10:" << false << Farbe(zaehlt_nicht_schrift);
+        QTest::newRow("Minus allein") << 3 << 1 << "12:-" << false << Farbe(zaehlt_nicht_schrift);
         QTest::newRow("markierter Tippfehler")
             << 4 << 4 << "abc" << true << Farbe(zaehlt_nicht_schrift);
         QTest::newRow("gesperrte Zelle") << 5 << 2 << "abc" << false << keine;

@@ -2,6 +2,7 @@
 #include "plan_testhilfe.h"
 #include "shell/zustand.h"
 
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -66,26 +67,111 @@ private slots:
         QVERIFY(p.plattform.meldungen.isEmpty());
     }
 
-    // The left score of a cell read '1:2' stays when the cell is typed back to '12' (two
-    // characters take nothing over); computing the standings from the text would lose it.
-    void rueckgaengig_stellt_her_was_stand_nicht_was_folgt()
+    // A typo over a result leaves the game open; undo brings the result back as it stood.
+    void rueckgaengig_bringt_das_ergebnis_vor_dem_tippfehler_zurueck()
     {
         PlanAufbau p(einzel_profil(), 2);
-        p.eintragen(1, 1, u"12"_s);
+        p.eintragen(1, 1, u"8:3"_s);
         const QStringList vorher = p.gitter_zeilen();
-        p.tippen(1, 1, u"1:2"_s);
-        p.matrix.text_editiert(1, 1, u"1:"_s);
-        p.matrix.text_editiert(1, 1, u"1"_s);
-        p.matrix.text_editiert(1, 1, u"12"_s);
-        p.matrix.editieren_endet();
+        p.eintragen(1, 1, u"9:x"_s);
         const QStringList nachher = p.gitter_zeilen();
         QVERIFY(nachher != vorher);
-        QCOMPARE(p.matrix.Cells(1, 1), u"12"_s);
+        QCOMPARE(p.ges(Mannschaft::zwei, 1), QString());
 
         p.plan.rueckgaengig();
         QCOMPARE(p.gitter_zeilen(), vorher);
+        QCOMPARE(p.ges(Mannschaft::zwei, 1), u"8"_s);
         p.plan.wiederholen();
         QCOMPARE(p.gitter_zeilen(), nachher);
+    }
+
+    // Escape while editing: the cell and the standings as they were when editing began, and no
+    // step.
+    void abgebrochene_eingabe_stellt_alles_wieder_her_data()
+    {
+        QTest::addColumn<QString>("getippt");
+        QTest::newRow("anderes Ergebnis") << "6:4";
+        QTest::newRow("Tippfehler") << "9:x";
+        QTest::newRow("halb getippt") << "6";
+        QTest::newRow("geleert") << "";
+    }
+    void abgebrochene_eingabe_stellt_alles_wieder_her()
+    {
+        QFETCH(QString, getippt);
+        PlanAufbau p(einzel_profil(), 3);
+        p.eintragen(2, 1, u"8:3"_s);
+        const QStringList vorher = p.gitter_zeilen();
+        p.ersetzen(2, 1, getippt);
+        QVERIFY(p.gitter_zeilen() != vorher);
+
+        p.matrix.editieren_endet(true);
+
+        QCOMPARE(p.gitter_zeilen(), vorher);
+        QCOMPARE(p.ges(Mannschaft::zwei, 1), u"8"_s);
+        QCOMPARE(p.plan.schritte().count(), 1);
+        QCOMPARE(p.plan.tabelle().Cells(2, plan::zeile(Mannschaft::zwei, 1)), u"8"_s);
+        QCOMPARE(p.plan.matrix().Cells(2, 1), u"8:3"_s);
+        QCOMPARE(p.plan.laufende_wertung(), p.plan.mannschaftswertung());
+    }
+
+    // Delete on a game cell empties it and its game's standings cells as one step.
+    void entfernen_leert_die_zelle_in_einem_schritt()
+    {
+        PlanAufbau p(doppel_profil(), 3);
+        p.eintragen(2, 1, u"4:1"_s);
+        p.eintragen(1, 1, u"2:2"_s);
+        const QStringList vorher = p.gitter_zeilen();
+        QSignalSpy halle(&p.plan, &Spielplan::ergebnisse_geaendert);
+
+        p.plan.zelle_leeren(2, 1);
+
+        QCOMPARE(p.matrix.Cells(2, 1), QString());
+        QCOMPARE(p.tabelle.Cells(2, plan::zeile(Mannschaft::zwei, 1)), QString());
+        QCOMPARE(p.tabelle.Cells(1, plan::zeile(Mannschaft::eins, 2)), QString());
+        QCOMPARE(p.ges(Mannschaft::zwei, 1), u"2"_s);
+        QCOMPARE(p.plan.tabelle().Cells(2, plan::zeile(Mannschaft::zwei, 1)), QString());
+        QVERIFY(halle.count() >= 1);
+        QCOMPARE(p.plan.schritte().count(), 3);
+        p.plan.rueckgaengig();
+        QCOMPARE(p.gitter_zeilen(), vorher);
+
+        // An empty cell and a cell beyond the block are no step.
+        p.plan.zelle_leeren(3, 3);
+        p.plan.zelle_leeren(4, 1);
+        QCOMPARE(p.plan.schritte().count(), 3);
+        QVERIFY(p.plattform.meldungen.isEmpty());
+    }
+
+    // The hall follows a result when its cell's editor closes, never a keystroke on the way:
+    // "10:1" on the way to "10:12" counts in the window's standings only.
+    void die_halle_sieht_nur_geschlossene_eingaben()
+    {
+        PlanAufbau p(einzel_profil(), 3);
+        p.eintragen(1, 1, u"2:0"_s);
+        QSignalSpy halle(&p.plan, &Spielplan::ergebnisse_geaendert);
+        const int links = plan::zeile(Mannschaft::zwei, 2);
+
+        p.tippen(1, 2, u"10:1"_s);
+        QCOMPARE(p.tabelle.Cells(1, links), u"10"_s);
+        QCOMPARE(p.plan.laufende_wertung().stand(Mannschaft::zwei).gewonnen, 2);
+        QCOMPARE(halle.count(), 0);
+        QCOMPARE(p.plan.tabelle().Cells(1, links), QString());
+        QCOMPARE(p.plan.matrix().Cells(1, 2), QString());
+        QCOMPARE(p.plan.mannschaftswertung().stand(Mannschaft::zwei).gewonnen, 1);
+
+        p.matrix.text_editiert(1, 2, u"10:12"_s);
+        p.matrix.editieren_endet();
+        QVERIFY(halle.count() >= 1);
+        QCOMPARE(p.plan.tabelle().Cells(1, links), u"10"_s);
+        QCOMPARE(p.plan.matrix().Cells(1, 2), u"10:12"_s);
+        QCOMPARE(p.plan.mannschaftswertung(), p.plan.laufende_wertung());
+
+        for (const auto schritt : {&Spielplan::rueckgaengig, &Spielplan::wiederholen}) {
+            halle.clear();
+            (p.plan.*schritt)();
+            QVERIFY(halle.count() >= 1);
+            QCOMPARE(p.plan.tabelle().Cells(1, links), p.tabelle.Cells(1, links));
+        }
     }
 
     void eingabe_ohne_aenderung_ist_kein_schritt()

@@ -341,7 +341,7 @@ private slots:
         QCOMPARE(QFileInfo(p.pfad(dateien[0])).size(), 4224);
         TSpieltag satz;
         QVERIFY(spieltag_lesen(p.pfad(dateien[0]), satz));
-        QCOMPARE(satz.bytes(), spieltag_aus_tabelle(p.plan.tabelle(), profil->doppel, n).bytes());
+        QCOMPARE(satz.bytes(), spieltag_aus_tabelle(p.tabelle, profil->doppel, n).bytes());
         QCOMPARE(p.zustand.optionen.wert(opt::turnier_datum), heute.toString(u"dd.MM.yyyy"_s));
         QCOMPARE(spieltag_dateinamen(profil->doppel, n, heute).tabelle, dateien[1]);
         QVERIFY(p.plattform.meldungen.isEmpty());

@@ -1,6 +1,7 @@
 #include "app/einstellungen_fenster.h"
 #include "app/hauptfenster_fenster.h"
 #include "app/turnierplan_anbindung_fenster.h"
+#include "gitter_tippen.h"
 #include "grid/filtergrid_fenster.h"
 #include "matchplan/dateiwahl_fenster.h"
 #include "matchplan/drehfeld_fenster.h"
@@ -579,6 +580,53 @@ private slots:
         QCOMPARE(zellen(plan->FilterGrid2->modell()), matrix);
         QCOMPARE(plan->spielplan().anzahl(), 4);
         QCOMPARE(plan->spielplan().mannschaft_zeile(Mannschaft::zwei), team_zeile);
+    }
+
+    // Escape while typing puts cell and standings back; a click on a cell that does not count
+    // does not report it again; Delete empties a cell as one step.
+    void escape_klick_und_entfernen()
+    {
+        Programm p(false, aufstellung(u"A"_s, 3), aufstellung(u"B"_s, 3));
+        SpielplanFenster *plan = p.oeffnen();
+        plan->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(plan));
+        TFilterGrid *matrix = plan->FilterGrid2;
+        const GitterModell &tabelle = plan->FilterGrid1->modell();
+        eintragen(matrix, 2, 1, u"4:1"_s);
+        const QStringList mit_ergebnis = zellen(tabelle);
+        const QString ges = ges_platz(plan, Mannschaft::zwei, 1);
+        QCOMPARE(ges, u"4|1"_s);
+
+        QVERIFY(ergebnis_eintragen(matrix, 2, 1, u"9:x"_s, false));
+        QCOMPARE(p.plattform.texte(), QStringList{u"'x' ist kein gültiger Integerwert"_s});
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 1), u"|"_s);
+        QWidget *editor = matrix->indexWidget(matrix->currentIndex());
+        QVERIFY(editor);
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QTRY_VERIFY(!matrix->indexWidget(matrix->currentIndex()));
+        QCOMPARE(matrix->modell().Cells(2, 1), u"4:1"_s);
+        QCOMPARE(zellen(tabelle), mit_ergebnis);
+        QCOMPARE(plan->spielplan().schritte().count(), 1);
+
+        eintragen(matrix, 2, 1, u"9:x"_s);
+        QCOMPARE(p.plattform.meldungen.size(), 2);
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 1), u"|"_s);
+        klicken(matrix, 1, 1);
+        klicken(matrix, 2, 1);
+        QCOMPARE(p.plattform.meldungen.size(), 2);
+        QTest::keyClick(matrix, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(matrix->modell().Cells(2, 1), u"4:1"_s);
+
+        matrix->setFocus();
+        QTest::keyClick(matrix, Qt::Key_Delete);
+        QCOMPARE(matrix->modell().Cells(2, 1), QString());
+        QCOMPARE(ges_platz(plan, Mannschaft::zwei, 1), u"|"_s);
+        QCOMPARE(ges_platz(plan, Mannschaft::eins, 2), u"|"_s);
+        QCOMPARE(plan->spielplan().schritte().count(), 2);
+        QTest::keyClick(matrix, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(matrix->modell().Cells(2, 1), u"4:1"_s);
+        QCOMPARE(zellen(tabelle), mit_ergebnis);
+        QCOMPARE(p.plattform.meldungen.size(), 2);
     }
 
     void beenden_und_groessen_data()

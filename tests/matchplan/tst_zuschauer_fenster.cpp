@@ -48,8 +48,8 @@ private slots:
                  (QStringList{{}, u"Grete Süß"_s, u"Rot-Gelb Möhringen"_s, u"0"_s, {}}));
         QVERIFY(a.zeile(6).join(QString()).isEmpty());
 
-        a.tippen(2, 3, u"4:6"_s); // Jörg Öztürk 6, Grete Süß 4
-        // No event loop turn in between: the view shows it with the keystroke.
+        a.eintragen(2, 3, u"4:6"_s); // Jörg Öztürk 6, Grete Süß 4
+        // No event loop turn in between: the view shows it as the cell's editor closes.
         QCOMPARE(a.zeile(0), (QStringList{u"1"_s, u"Jörg Öztürk"_s, u"Grün-Weiß Fußballfreunde"_s,
                                           u"1"_s, u"6"_s}));
         QCOMPARE(a.zeile(1),
@@ -58,7 +58,7 @@ private slots:
 
         for (const auto &[c, r, text] :
              {std::tuple{1, 1, u"9:1"_s}, {1, 2, u"2:5"_s}, {3, 1, u"5:0"_s}, {3, 3, u"7:0"_s}}) {
-            a.tippen(c, r, text);
+            a.eintragen(c, r, text);
         }
         // The same ranking as the plan's "Platz" column, best first.
         const QList<Zuschauerzeile> rangliste = zuschauer_rangliste(a.tabelle, 3);
@@ -86,7 +86,7 @@ private slots:
         Ansicht a;
         for (int c = 1; c <= 3; ++c) {
             for (int r = 1; r <= 2; ++r)
-                a.tippen(c, r, u"1:3"_s);
+                a.eintragen(c, r, u"1:3"_s);
         }
         QVERIFY(a.fenster.m_mannschaft1->text().startsWith(
             u"Grün-Weiß Fußballfreunde hat den Spieltag gewonnen"_s));
@@ -149,7 +149,7 @@ private slots:
         QVERIFY(!a.fenster.m_kopf[0]->isVisible());
         QVERIFY(a.zeile(0).join(QString()).isEmpty());
         QVERIFY(a.fenster.m_mannschaft1->text().isEmpty());
-        a.tippen(1, 1, u"3:2"_s);
+        a.eintragen(1, 1, u"3:2"_s);
         QVERIFY(a.zeile(0).join(QString()).isEmpty());
     }
 };
