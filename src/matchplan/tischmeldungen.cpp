@@ -85,8 +85,7 @@ QString meldung_tore(const Tischmeldung &meldung)
 QString stand_aus_zelle(const QString &zelle)
 {
     const Ergebnisauswertung auswertung = ergebnis_auswerten(zelle);
-    if (auswertung.art != Ergebnisauswertung::uebernehmen || auswertung.links.isEmpty() ||
-        auswertung.rechts.isEmpty())
+    if (!auswertung.zaehlt)
         return {};
     return auswertung.rechts + u':' + auswertung.links;
 }
