@@ -67,7 +67,7 @@ struct Halle
     LiveServer server;
     LiveVerdichter verdichter{[this] {
         return stand_objekt(
-            tagesstand(&tag.plan, Zeitanzeige{u"05 : 07"_s, uhr_gruen}, QDate(2026, 12, 8)));
+            tagesstand(&tag.plan, Zeitanzeige{u"05 : 07"_s, uhr_gruen}, true, QDate(2026, 12, 8)));
     }};
     std::vector<std::unique_ptr<Telefon>> telefone;
 

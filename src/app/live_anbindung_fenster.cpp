@@ -43,37 +43,16 @@ void LiveAnbindung::oeffnen()
                 [this](const QByteArray &dokument) { m_modul->stand_senden(dokument); });
         connect(&m_turnierplan.stoppuhr().stoppuhr(), &Stoppuhr::anzeige_geaendert, this,
                 &LiveAnbindung::markieren);
-        folgen(m_turnierplan.vorhandener_spielplan());
+        // Stopping changes no display, but whether the phones say "Stoppuhr steht".
+        connect(&m_turnierplan.stoppuhr().stoppuhr(), &Stoppuhr::geaendert, this,
+                &LiveAnbindung::markieren);
+        // Only a plan that is open: a closed one is no longer the day in the hall.
+        SpielplanFenster *plan = m_turnierplan.vorhandener_spielplan();
+        folgen(plan && plan->offen() ? plan : nullptr);
         m_modul->stand_senden(m_verdichter->dokument());
     }
     m_modul->fenster_zeigen(m_zustand, m_plattform, &m_hauptfenster);
 }
-
-namespace {
-
-// The round under way and the next one with their tables, names and typed results.
-std::optional<LiveRunden> live_runden(const Spielplan &plan, const GitterModell &matrix)
-{
-    const Rundenplan &rundenplan = plan.rundenplan();
-    const std::optional<int> runde = plan.runden().runde;
-    if (rundenplan.runden.isEmpty() || !runde)
-        return std::nullopt;
-    const auto live_runde = [&](int nummer) {
-        LiveRunde ergebnis{nummer + 1, {}};
-        for (const Rundenspiel &spiel : rundenplan.runden[nummer])
-            ergebnis.tische << LiveTisch{spiel.tisch, matrix.Cells(spiel.spalte, 0).trimmed(),
-                                         matrix.Cells(0, spiel.zeile).trimmed(),
-                                         matrix.Cells(spiel.spalte, spiel.zeile)};
-        return ergebnis;
-    };
-    LiveRunden runden;
-    runden.aktuell = live_runde(*runde);
-    if (*runde + 1 < rundenplan.runden.size())
-        runden.naechste = live_runde(*runde + 1);
-    return runden;
-}
-
-} // namespace
 
 void LiveAnbindung::plan_anbinden(SpielplanFenster *plan)
 {
@@ -96,6 +75,11 @@ void LiveAnbindung::plan_anbinden(SpielplanFenster *plan)
         if (m_verdichter)
             folgen(plan);
     });
+    // A closed plan is no longer the day in the hall, saved or not.
+    connect(plan, &SpielplanFenster::geschlossen, this, [this, plan] {
+        if (plan == m_gefolgt)
+            folgen(nullptr);
+    });
 }
 
 void LiveAnbindung::folgen(SpielplanFenster *plan)
@@ -117,10 +101,8 @@ QJsonObject LiveAnbindung::stand() const
     const Planfenster art =
         plan ? (plan->profil().doppel ? Planfenster::doppel : Planfenster::einzel)
              : uhr.aktuelles_planfenster();
-    Tagesstand tag = tagesstand(plan, uhr.anzeige(art), m_plattform.jetzt().date());
-    if (plan)
-        tag.runden = live_runden(*plan, plan->matrix());
-    return stand_objekt(tag);
+    return stand_objekt(tagesstand(plan, uhr.anzeige(art), uhr.lage() == Stoppuhr::Lage::laeuft,
+                                   m_plattform.jetzt().date()));
 }
 
 std::optional<Tischlage> LiveAnbindung::lage(QByteArrayView schluessel)

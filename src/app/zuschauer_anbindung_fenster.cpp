@@ -48,7 +48,9 @@ ZuschauerFenster &ZuschauerAnbindung::zuschauer()
 
 void ZuschauerAnbindung::aus_menue_oeffnen()
 {
-    folgen(m_turnierplan.vorhandener_spielplan());
+    // Only a plan that is open: a closed one is no longer the day in the hall.
+    SpielplanFenster *plan = m_turnierplan.vorhandener_spielplan();
+    folgen(plan && plan->offen() ? plan : nullptr);
     zuschauer().oeffnen();
 }
 
@@ -60,6 +62,11 @@ void ZuschauerAnbindung::plan_anbinden(SpielplanFenster *plan)
     connect(plan, &SpielplanFenster::gezeigt, this, [this, plan] {
         if (m_fenster && m_fenster->isVisible())
             folgen(plan);
+    });
+    // A closed plan is no longer the day in the hall, saved or not.
+    connect(plan, &SpielplanFenster::geschlossen, this, [this, plan] {
+        if (plan == m_gefolgt)
+            folgen(nullptr);
     });
 }
 

@@ -46,17 +46,40 @@ QJsonObject runden_objekt(const LiveRunden &runden)
     return objekt;
 }
 
+LiveRunde live_runde(int runde, const QList<Rundenzeile> &spiele)
+{
+    LiveRunde ergebnis{runde + 1, {}};
+    for (const Rundenzeile &spiel : spiele)
+        ergebnis.tische << LiveTisch{spiel.tisch, spiel.links, spiel.rechts, spiel.ergebnis};
+    return ergebnis;
+}
+
+// The round under way and the next one with an open game, while the round plan is on.
+std::optional<LiveRunden> live_runden(const Rundenanzeige &anzeige)
+{
+    if (!anzeige.runde)
+        return std::nullopt;
+    LiveRunden runden;
+    runden.aktuell = live_runde(*anzeige.runde, anzeige.jetzt);
+    if (anzeige.danach_runde)
+        runden.naechste = live_runde(*anzeige.danach_runde, anzeige.danach);
+    return runden;
+}
+
 } // namespace
 
-Tagesstand tagesstand(const Spielplan *plan, const Zeitanzeige &uhr, const QDate &heute)
+Tagesstand tagesstand(const Spielplan *plan, const Zeitanzeige &uhr, bool uhr_laeuft,
+                      const QDate &heute)
 {
     Tagesstand stand;
     stand.uhr_text = uhr.text;
     stand.uhr_farbe = css_farbe(uhr.farbe);
-    stand.datum = zuschauer_datum(heute);
+    stand.uhr_laeuft = uhr_laeuft;
+    stand.datum = zuschauer_datum(plan && plan->datum().isValid() ? plan->datum() : heute);
     if (!plan)
         return stand;
     stand.plan_offen = true;
+    stand.runden = live_runden(plan->runden());
     const Spieltagsausgang ausgang = plan->mannschaftswertung().ausgang;
     for (Mannschaft mannschaft : {Mannschaft::eins, Mannschaft::zwei})
         stand.mannschaften[size_t(nummer(mannschaft) - 1)] = {plan->mannschaftsname(mannschaft),
@@ -88,6 +111,7 @@ QJsonObject stand_objekt(const Tagesstand &stand)
                        {u"mannschaften"_s, mannschaften},
                        {u"rangliste"_s, rangliste},
                        {u"uhr"_s, QJsonObject{{u"text"_s, stand.uhr_text},
+                                              {u"laeuft"_s, stand.uhr_laeuft},
                                               {u"farbe"_s, stand.uhr_farbe.isEmpty()
                                                                ? QJsonValue(QJsonValue::Null)
                                                                : QJsonValue(stand.uhr_farbe)}}}};

@@ -16,7 +16,8 @@ struct Zeitanzeige;
 // What the live page shows of a running match day: exactly what the audience view shows, so
 // nothing of the rosters (addresses, phone numbers) can reach a phone.
 
-// One table of a round: who plays whom, and the result once there is one.
+// One table of a round: who plays whom, and the result once there is one, in the order it is
+// typed into the matrix: the left entry (team 2, the matrix row) scores the first number.
 struct LiveTisch
 {
     int nummer = 0;
@@ -65,13 +66,16 @@ struct Tagesstand
     QList<Eintrag> rangliste;
     QString uhr_text;
     QString uhr_farbe; // "#rrggbb" while a game runs, else empty
-    QString datum;     // "Dienstag, 8. Dezember 2026"
+    bool uhr_laeuft = false;
+    QString datum; // "Dienstag, 8. Dezember 2026"
     std::optional<LiveRunden> runden;
 };
 
-// The state of the plan on show (none: no plan open), the stopwatch display that plan shows
-// and today's date.
-Tagesstand tagesstand(const Spielplan *plan, const Zeitanzeige &uhr, const QDate &heute);
+// The state of the plan on show (none: no plan open) with its date and its round plan, the
+// stopwatch display that plan shows and whether the stopwatch runs; today's date while no plan
+// is open.
+Tagesstand tagesstand(const Spielplan *plan, const Zeitanzeige &uhr, bool uhr_laeuft,
+                      const QDate &heute);
 
 // The snapshot as a JSON object, and as the document sent to the phones with its running
 // number, by which a phone sees that it missed nothing.

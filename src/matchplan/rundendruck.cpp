@@ -1,6 +1,8 @@
 #include "matchplan/rundendruck.h"
 
 #include "grid/filtergrid.h"
+#include "matchplan/rundenanzeige.h"
+#include "matchplan/spielplan.h"
 #include "printing/pdf_speichern.h"
 #include "printing/seitenausgabe.h"
 #include "shell/plattform.h"
@@ -31,37 +33,43 @@ Seitenvorschau vorschau(const Zustand &zustand, Plattform &plattform,
 
 } // namespace
 
-QList<Druckrunde> druckrunden(const Rundenplan &plan, const GitterModell &matrix,
-                              const Zetteladresse &adresse)
+QList<Druckrunde> druckrunden(const Rundenplan &plan, const GitterModell &tabelle,
+                              const GitterModell &matrix, const Zetteladresse &adresse)
 {
     QList<Druckrunde> runden;
     runden.reserve(plan.runden.size());
     for (const Runde &runde : plan.runden) {
         Druckrunde druckrunde;
-        for (const Rundenspiel &spiel : runde)
-            druckrunde << Druckpaarung{spiel.tisch, matrix.Cells(spiel.spalte, 0).trimmed(),
-                                       matrix.Cells(0, spiel.zeile).trimmed(),
+        for (const Rundenzeile &spiel : rundenzeilen(runde, tabelle, matrix))
+            druckrunde << Druckpaarung{spiel.tisch, spiel.links, spiel.rechts, spiel.ergebnis,
                                        adresse ? adresse(spiel.spalte, spiel.zeile) : QString()};
         runden << druckrunde;
     }
     return runden;
 }
 
+Druckmannschaften druckmannschaften(const Spielplan &plan)
+{
+    return {plan.mannschaftsname(Mannschaft::zwei), plan.mannschaftsname(Mannschaft::eins)};
+}
+
 Seitenvorschau rundenplan_vorschau(const Zustand &zustand, Plattform &plattform,
-                                   const Rundenplan &plan, const GitterModell &matrix)
+                                   const Spielplan &plan)
 {
     return vorschau(zustand, plattform,
-                    rundenplan_seiten(druckrunden(plan, matrix), plattform.jetzt().date(),
+                    rundenplan_seiten(druckrunden(plan.rundenplan(), plan.tabelle(), plan.matrix()),
+                                      druckmannschaften(plan), plattform.jetzt().date(),
                                       druckschrift_aus_optionen(zustand.optionen)),
                     rundendruck::plan_titel);
 }
 
 Seitenvorschau spielzettel_vorschau(const Zustand &zustand, Plattform &plattform,
-                                    const Rundenplan &plan, const GitterModell &matrix,
-                                    const Zetteladresse &adresse)
+                                    const Spielplan &plan, const Zetteladresse &adresse)
 {
-    return vorschau(zustand, plattform,
-                    spielzettel_seiten(druckrunden(plan, matrix, adresse), plattform.jetzt().date(),
-                                       druckschrift_aus_optionen(zustand.optionen)),
-                    rundendruck::zettel_titel);
+    return vorschau(
+        zustand, plattform,
+        spielzettel_seiten(druckrunden(plan.rundenplan(), plan.tabelle(), plan.matrix(), adresse),
+                           druckmannschaften(plan), plattform.jetzt().date(),
+                           druckschrift_aus_optionen(zustand.optionen)),
+        rundendruck::zettel_titel);
 }

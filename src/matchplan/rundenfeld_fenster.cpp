@@ -49,6 +49,8 @@ Rundenfeld::Rundenfeld(QWidget *eltern)
     m_danach->setObjectName("Danach");
     m_danach->setAccessibleName(u"Danach"_s);
     m_danach->setWordWrap(true);
+    // Names are shown as typed, never read as markup: every text is escaped.
+    m_danach->setTextFormat(Qt::RichText);
     m_danach->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont klein = m_danach->font();
     klein.setPointSizeF(klein.pointSizeF() * 0.9);
@@ -82,15 +84,29 @@ void Rundenfeld::zeigen(const Rundenanzeige &anzeige)
     m_titel->setText(anzeige.titel);
     m_jetzt->setAccessibleDescription(anzeige.titel);
     m_jetzt->clear();
+    // A game played out of turn stays listed with its result, greyed.
+    const QColor gespielt = palette().color(QPalette::Disabled, QPalette::Text);
     for (const Rundenzeile &spiel : anzeige.jetzt) {
         auto *eintrag = new QListWidgetItem(spiel.text, m_jetzt);
         eintrag->setData(spalte_rolle, spiel.spalte);
         eintrag->setData(zeile_rolle, spiel.zeile);
+        if (spiel.gespielt())
+            eintrag->setForeground(gespielt);
     }
     QStringList danach;
-    for (const Rundenzeile &spiel : anzeige.danach)
-        danach << spiel.text;
-    m_danach->setText(danach.join(u'\n'));
+    QStringList vorlesen;
+    for (const Rundenzeile &spiel : anzeige.danach) {
+        const QString text = spiel.text.toHtmlEscaped();
+        danach << (spiel.gespielt()
+                       ? u"<span style=\"color:%1\">%2</span>"_s.arg(gespielt.name(), text)
+                       : text);
+        vorlesen << spiel.text;
+    }
+    m_danach_titel->setText(anzeige.danach_runde
+                                ? u"Danach (Runde %1):"_s.arg(*anzeige.danach_runde + 1)
+                                : u"Danach:"_s);
+    m_danach->setText(danach.join(u"<br>"_s));
+    m_danach->setAccessibleDescription(vorlesen.join(u'\n'));
     m_danach_titel->setVisible(!danach.isEmpty());
     m_danach->setVisible(!danach.isEmpty());
 }

@@ -48,7 +48,14 @@ public:
     // The colours from the options as they stand: at opening and loading, and whenever the
     // settings change a colour while the plan is open.
     void farben_lesen();
-    void setze_datum(const QDate &datum) { m_datum = datum; }
+    // The date typed in the heading; the hall's views show it.
+    void setze_datum(const QDate &datum)
+    {
+        if (datum == m_datum)
+            return;
+        m_datum = datum;
+        emit geaendert();
+    }
 
     // "Turnierplan anzeigen" for this game kind, once the options are read: both line-ups,
     // emptied and refilled grids, heading, caption, today's date, matrix cell (1, 1) selected.

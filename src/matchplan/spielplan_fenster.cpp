@@ -34,6 +34,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -161,8 +162,7 @@ void SpielplanFenster::tischmeldungen_wiederaufnehmen(const QString &ordner)
 void SpielplanFenster::spielzettel_drucken()
 {
     const QString seite = m_seitenadresse ? m_seitenadresse() : QString();
-    rundendruck_zeigen(spielzettel_vorschau(m_zustand, m_plattform, m_plan->rundenplan(),
-                                            FilterGrid2->modell(),
+    rundendruck_zeigen(spielzettel_vorschau(m_zustand, m_plattform, *m_plan,
                                             m_tischeingang->zetteladressen(seite)),
                        m_plattform, this);
 }
@@ -301,7 +301,8 @@ QWidget *SpielplanFenster::gitter_aufbauen()
     FilterGrid1 = new TFilterGrid(m_gitterflaeche);
     FilterGrid1->setObjectName("FilterGrid1");
     FilterGrid1->setAccessibleName(u"Tabelle 1"_s);
-    FilterGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Columns too wide for a narrow screen scroll rather than hide "Ges." and "Platz".
+    FilterGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     FilterGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FilterGrid2 = new TFilterGrid(m_gitterflaeche);
     FilterGrid2->setObjectName("FilterGrid2");
@@ -349,9 +350,7 @@ QWidget *SpielplanFenster::runden_aufbauen(QWidget *gitter)
     connect(m_rundenfeld, &Rundenfeld::spiel_gewaehlt, this,
             &SpielplanFenster::rundenspiel_waehlen);
     connect(m_rundenfeld, &Rundenfeld::rundenplan_drucken, this, [this] {
-        rundendruck_zeigen(rundenplan_vorschau(m_zustand, m_plattform, m_plan->rundenplan(),
-                                               FilterGrid2->modell()),
-                           m_plattform, this);
+        rundendruck_zeigen(rundenplan_vorschau(m_zustand, m_plattform, *m_plan), m_plattform, this);
     });
     connect(m_rundenfeld, &Rundenfeld::spielzettel_drucken, this,
             &SpielplanFenster::spielzettel_drucken);
@@ -459,8 +458,14 @@ void SpielplanFenster::resizeEvent(QResizeEvent *ereignis)
 
 bool SpielplanFenster::eventFilter(QObject *objekt, QEvent *ereignis)
 {
-    if (objekt == m_gitterflaeche && ereignis->type() == QEvent::Resize)
+    if (objekt == m_gitterflaeche && ereignis->type() == QEvent::Resize) {
         gitter_anordnen();
+        // The round panel coming or going changes the width: the columns are fitted to it anew,
+        // so the widths stretched for the wider grids do not push "Ges." and "Platz" out.
+        const auto *groesse = static_cast<QResizeEvent *>(ereignis);
+        if (groesse->size().width() != groesse->oldSize().width() && isVisible())
+            breiten_anpassen();
+    }
     return QWidget::eventFilter(objekt, ereignis);
 }
 
@@ -472,7 +477,8 @@ void SpielplanFenster::spiegeln()
     const QSignalBlocker hoehe(RxSpinEdit1);
     const QSignalBlocker zeile(RxSpinEdit2);
     const QSignalBlocker schrift(RxSpinEdit3);
-    if (m_plan->datum().isValid())
+    // A date being typed comes back here: setting it again would disturb the typing.
+    if (m_plan->datum().isValid() && DateEdit1->date() != m_plan->datum())
         DateEdit1->setDate(m_plan->datum());
     RxSpinEdit1->setValue(m_zustand.wert(m_profil.tabelle1_hoehe));
     RxSpinEdit2->setValue(m_plan->zeilenhoehe());
@@ -539,8 +545,10 @@ void SpielplanFenster::showEvent(QShowEvent *ereignis)
     QWidget::showEvent(ereignis);
     if (m_profil.zeigen_passt_breiten_an)
         breiten_anpassen();
-    if (!ereignis->spontaneous())
+    if (!ereignis->spontaneous()) {
+        m_offen = true;
         emit gezeigt();
+    }
 }
 
 void SpielplanFenster::closeEvent(QCloseEvent *ereignis)
@@ -548,6 +556,8 @@ void SpielplanFenster::closeEvent(QCloseEvent *ereignis)
     // Also for the close box: the main window must not stay without its start page.
     emit startseite_zeigen();
     QWidget::closeEvent(ereignis);
+    m_offen = false;
+    emit geschlossen();
 }
 
 void SpielplanFenster::Button1Click()

@@ -54,6 +54,8 @@ public:
     void laden(const QString &name, const QString &ordner = {});
     // The plan's colours read anew from the options and drawn at once.
     void farben_lesen();
+    // From its showing until it is closed, also while "Laden" hides it to choose a day.
+    bool offen() const { return m_offen; }
     // The stopwatch's time display; whoever runs the stopwatch keeps it up to date.
     void zeit_anzeigen(const QString &text, const QColor &farbe);
 
@@ -95,6 +97,8 @@ signals:
     void neu_oeffnen();
     // The window was shown (not merely restored from the task bar).
     void gezeigt();
+    // The window was closed ("Beenden", the close box); hiding it for "Laden" is no closing.
+    void geschlossen();
 
 protected:
     SpielplanFenster(Zustand &zustand, Plattform &plattform, const SpielplanProfil &profil,
@@ -148,6 +152,7 @@ private:
     QWidget *m_gitterflaeche = nullptr;
     QTimer *m_uhr_takt = nullptr;
     int m_hoehen_versatz = 0; // pixels added to two thirds of the grid area for "Tabelle 1"
+    bool m_offen = false;
 };
 
 // The doubles plan.

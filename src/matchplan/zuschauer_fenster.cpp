@@ -22,6 +22,7 @@ const QColor grund(Qt::black);
 const QColor zwischengrund(0x1c, 0x1c, 0x1c); // every second row
 const QColor schrift(Qt::white);
 const QColor kopfschrift(0xff, 0xd4, 0x00);
+const QColor gespielt_schrift(0x9a, 0x9a, 0x9a); // a played game of the round
 const std::array<QColor, 2> mannschaftsfarben{QColor(0x5a, 0xd1, 0xff), QColor(0xff, 0xb3, 0x47)};
 
 QColor mannschaftsfarbe(Mannschaft mannschaft)
@@ -62,27 +63,39 @@ void Tafeltext::farben_setzen(const QColor &farbe, const QColor &grund_)
     update();
 }
 
+Tafeltext::Darstellung Tafeltext::darstellung() const
+{
+    const QRect flaeche = contentsRect();
+    Darstellung ergebnis{m_schrift, int(alignment())};
+    if (wordWrap()) {
+        ergebnis.flaggen |= Qt::TextWordWrap;
+        return ergebnis;
+    }
+    // A long text is shown whole: in smaller type, and on two lines where that allows larger
+    // type than one line does.
+    for (int pixel = m_schrift.pixelSize(); pixel > 1; --pixel) {
+        ergebnis.schrift.setPixelSize(pixel);
+        const QFontMetrics masse(ergebnis.schrift);
+        if (masse.horizontalAdvance(text()) <= flaeche.width())
+            break;
+        const QRect umbrochen =
+            masse.boundingRect(flaeche, ergebnis.flaggen | Qt::TextWordWrap, text());
+        if (umbrochen.width() <= flaeche.width() && umbrochen.height() <= flaeche.height()) {
+            ergebnis.flaggen |= Qt::TextWordWrap;
+            break;
+        }
+    }
+    return ergebnis;
+}
+
 void Tafeltext::paintEvent(QPaintEvent *)
 {
     QPainter maler(this);
     maler.fillRect(rect(), m_grund);
     maler.setPen(m_farbe);
-    const QRect flaeche = contentsRect();
-    if (wordWrap()) {
-        maler.setFont(m_schrift);
-        maler.drawText(flaeche, int(alignment()) | Qt::TextWordWrap, text());
-        return;
-    }
-    // A long text first gets smaller type, down to 70 %, and only then loses its end.
-    QFont schrift = m_schrift;
-    const int breite = QFontMetrics(schrift).horizontalAdvance(text());
-    if (breite > flaeche.width() && flaeche.width() > 0) {
-        const int pixel = schrift.pixelSize();
-        schrift.setPixelSize(std::max({1, pixel * 7 / 10, pixel * flaeche.width() / breite}));
-    }
-    maler.setFont(schrift);
-    maler.drawText(flaeche, int(alignment()),
-                   QFontMetrics(schrift).elidedText(text(), Qt::ElideRight, flaeche.width()));
+    const Darstellung wie = darstellung();
+    maler.setFont(wie.schrift);
+    maler.drawText(contentsRect(), wie.flaggen, text());
 }
 
 ZuschauerFenster::ZuschauerFenster(Plattform &plattform, QWidget *eltern)
@@ -207,11 +220,18 @@ void ZuschauerFenster::spiegeln()
 {
     if (!isVisible())
         return;
-    m_datum->setText(zuschauer_datum(m_plattform.jetzt().date()));
+    // The day of the plan on show, which a loaded day keeps.
+    m_datum->setText(zuschauer_datum(
+        m_plan && m_plan->datum().isValid() ? m_plan->datum() : m_plattform.jetzt().date()));
     const bool mit_plan = m_plan != nullptr;
     m_hinweis->setVisible(!mit_plan);
     for (Tafeltext *kopf : m_kopf)
         kopf->setVisible(mit_plan);
+    // The ranking's empty fields would cover the hint.
+    for (auto &zeile : m_rangliste) {
+        for (Tafeltext *feld : zeile)
+            feld->setVisible(mit_plan);
+    }
     QList<Zuschauerzeile> rangliste;
     if (mit_plan) {
         m_titel->setText(m_plan->titel().isEmpty() ? m_plan->ueberschrift() : m_plan->titel());
@@ -271,13 +291,16 @@ void ZuschauerFenster::runden_spiegeln()
     m_jetzt->setVisible(an);
     m_jetzt->setText(runden.runde ? u"Jetzt – "_s + runden.titel : runden.titel);
     m_danach->setVisible(an && !runden.danach.isEmpty());
-    m_danach->setText(u"Danach"_s);
+    m_danach->setText(runden.danach_runde ? u"Danach – Runde %1"_s.arg(*runden.danach_runde + 1)
+                                          : u"Danach"_s);
+    // A game already played keeps its place, with its result and greyed.
     const auto fuellen = [](auto &zeilen, const QList<Rundenzeile> &spiele, qsizetype platz) {
         for (size_t i = 0; i < zeilen.size(); ++i) {
             const bool da = qsizetype(i) < std::min(spiele.size(), platz);
             zeilen[i]->setVisible(da);
             zeilen[i]->setText(da ? spiele[qsizetype(i)].text : QString());
-            zeilen[i]->farben_setzen(schrift, grund);
+            zeilen[i]->farben_setzen(
+                da && spiele[qsizetype(i)].gespielt() ? gespielt_schrift : schrift, grund);
         }
     };
     fuellen(m_jetzt_zeilen, runden.jetzt, qsizetype(m_jetzt_zeilen.size()));

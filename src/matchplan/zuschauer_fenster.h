@@ -14,7 +14,8 @@
 class Plattform;
 
 // A text of the audience view, drawn in its own font and colours over its whole area, whatever
-// the style or a style sheet says; too long a text ends in "…". Its text is its accessible name.
+// the style or a style sheet says; too long a text is shown whole in smaller type, on two lines
+// where that reads larger. Its text is its accessible name.
 class Tafeltext : public QLabel
 {
     Q_OBJECT
@@ -26,6 +27,13 @@ public:
     void farben_setzen(const QColor &farbe, const QColor &grund = Qt::black);
     QColor farbe() const { return m_farbe; }
     QColor grund() const { return m_grund; }
+    // The type and the text flags it is drawn with at its present size.
+    struct Darstellung
+    {
+        QFont schrift;
+        int flaggen = 0;
+    };
+    Darstellung darstellung() const;
 
 protected:
     void paintEvent(QPaintEvent *ereignis) override;
@@ -37,7 +45,7 @@ private:
 };
 
 // "Zuschauer-Ansicht": the match day for the hall, on a second screen when there is one. It
-// shows the ranking of all entries, the two team lines, the running stopwatch time and today's
+// shows the ranking of all entries, the two team lines, the running stopwatch time and the plan's
 // date in large type and its own high-contrast colours, follows every result of its plan at
 // once and takes no input but Esc (and F11), which close it.
 class ZuschauerFenster : public QWidget

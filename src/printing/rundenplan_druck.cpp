@@ -31,8 +31,10 @@ int hoehe(const QString &art, int groesse, bool fett)
 class Plansetzer
 {
 public:
-    Plansetzer(const QDate &datum, const Druckschrift &schrift)
-        : m_datum(datum_text(datum))
+    Plansetzer(const Druckmannschaften &mannschaften, const QDate &datum,
+               const Druckschrift &schrift)
+        : m_mannschaften(mannschaften)
+        , m_datum(datum_text(datum))
         , m_schrift(schrift)
         , m_zeile(hoehe(schrift.art, schrift.groesse, false) + 2 * innen)
         , m_titel(hoehe(schrift.art, titelgroesse(), true))
@@ -62,7 +64,7 @@ private:
                 seite_beginnen();
                 rundenkopf(nummer);
             }
-            zeile({QString::number(spiel.tisch), spiel.name1, spiel.name2, QString()}, weiss);
+            zeile({QString::number(spiel.tisch), spiel.links, spiel.rechts, spiel.ergebnis}, weiss);
             ++m_spiele_auf_seite;
         }
         m_y += m_zeile;
@@ -73,11 +75,13 @@ private:
         text(u"Runde "_s + QString::number(nummer), rundendruck::rand, m_y, breite, titelgroesse(),
              true);
         m_y += m_titel;
-        zeile({u"Tisch"_s, u"Mannschaft 1"_s, u"Mannschaft 2"_s, u"Ergebnis"_s}, druck::bandfarbe);
+        zeile({u"Tisch"_s, m_mannschaften.links, m_mannschaften.rechts, u"Ergebnis"_s},
+              druck::bandfarbe);
         m_seite_leer = false;
     }
 
-    // One table row: outlined cells, each text clipped to its cell.
+    // One table row: outlined cells; a text too wide for its cell gets smaller type, down to
+    // 60 %, and only then is clipped to its cell.
     void zeile(const QStringList &texte, const QColor &fuellung)
     {
         static constexpr int tisch = 70;
@@ -88,11 +92,22 @@ private:
         for (qsizetype i = 0; i < texte.size(); ++i) {
             m_seiten.last().rechtecke.append({QRect(x, m_y, spalten[i], m_zeile), fuellung});
             if (!texte[i].isEmpty())
-                text(texte[i], x + innen, m_y + innen, spalten[i] - 2 * innen, m_schrift.groesse,
-                     false);
+                text(texte[i], x + innen, m_y + innen, spalten[i] - 2 * innen,
+                     groesse_fuer(texte[i], spalten[i] - 2 * innen), false);
             x += spalten[i];
         }
         m_y += m_zeile;
+    }
+
+    int groesse_fuer(const QString &inhalt, int weite) const
+    {
+        const int kleinste = std::max(druck::kleinste_groesse, m_schrift.groesse * 6 / 10);
+        for (int groesse = m_schrift.groesse; groesse > kleinste; --groesse) {
+            if (seitenmasse(druckschrift(m_schrift.art, groesse, false))
+                    .horizontalAdvance(inhalt) <= weite)
+                return groesse;
+        }
+        return kleinste;
     }
 
     void text(const QString &inhalt, int x, int y, int weite, int groesse, bool fett)
@@ -125,6 +140,7 @@ private:
         m_spiele_auf_seite = 0;
     }
 
+    Druckmannschaften m_mannschaften;
     QString m_datum;
     Druckschrift m_schrift;
     int m_zeile;
@@ -140,6 +156,7 @@ namespace zettel {
 constexpr int breite = ::breite / rundendruck::zettel_spalten;
 constexpr int hoehe = (unterkante - rundendruck::rand) / rundendruck::zettel_zeilen;
 constexpr int abstand = 12;
+constexpr int kleinst = 7;
 constexpr int klein = 9;
 constexpr int mittel = 12;
 constexpr int gross = 15;
@@ -173,31 +190,37 @@ public:
         m_y += hoehe(m_art, zettel::mittel, true) + zettel::abstand;
     }
 
-    void name(const QString &mannschaft, const QString &name)
+    // Side by side, each entry's team and name over the box for its score: the left box takes
+    // the score typed first. An entered result stands in the boxes.
+    void spiel(const Druckmannschaften &mannschaften, const Druckpaarung &paarung)
     {
-        text(mannschaft, m_x, m_y, m_weite, zettel::klein, false);
-        m_y += hoehe(m_art, zettel::klein, false);
-        text(name, m_x, m_y, m_weite, zettel::gross, true);
-        m_y += hoehe(m_art, zettel::gross, true) + innen;
-    }
-
-    // "Ergebnis" beside two boxes with a colon between them, team 1's first.
-    void ergebnis()
-    {
-        m_y += innen;
-        const int mitte = m_y + (zettel::kasten_hoehe - hoehe(m_art, zettel::mittel, false)) / 2;
-        const QFontMetrics masse = seitenmasse(druckschrift(m_art, zettel::mittel, false));
-        const int beschriftung = masse.horizontalAdvance(u"Ergebnis"_s) + zettel::abstand;
-        text(u"Ergebnis"_s, m_x, mitte, beschriftung, zettel::mittel, false);
-        const int links = m_x + beschriftung;
+        const QFontMetrics masse = seitenmasse(druckschrift(m_art, zettel::mittel, true));
         const int doppelpunkt = masse.horizontalAdvance(u":"_s) + 2 * innen;
-        m_seite.rechtecke.append(
-            {QRect(links, m_y, zettel::kasten_breite, zettel::kasten_hoehe), weiss});
-        text(u":"_s, links + zettel::kasten_breite + innen, mitte, doppelpunkt, zettel::mittel,
-             true);
-        m_seite.rechtecke.append({QRect(links + zettel::kasten_breite + doppelpunkt, m_y,
-                                        zettel::kasten_breite, zettel::kasten_hoehe),
-                                  weiss});
+        const int spalte = (m_weite - doppelpunkt) / 2;
+        const QStringList ergebnis = paarung.ergebnis.split(u':');
+        const bool eingetragen = ergebnis.size() == 2;
+        int unten = m_y;
+        for (int seite = 0; seite < 2; ++seite) {
+            const int x = m_x + seite * (spalte + doppelpunkt);
+            int y = m_y;
+            y = einpassen(seite == 0 ? mannschaften.links : mannschaften.rechts, x, y, spalte,
+                          zettel::klein, zettel::kleinst, false);
+            y = einpassen(seite == 0 ? paarung.links : paarung.rechts, x, y, spalte, zettel::gross,
+                          zettel::klein, true);
+            unten = std::max(unten, y);
+        }
+        m_y = unten + innen;
+        const int mitte = m_y + (zettel::kasten_hoehe - hoehe(m_art, zettel::gross, true)) / 2;
+        for (int seite = 0; seite < 2; ++seite) {
+            const int links =
+                m_x + seite * (spalte + doppelpunkt) + (spalte - zettel::kasten_breite) / 2;
+            m_seite.rechtecke.append(
+                {QRect(links, m_y, zettel::kasten_breite, zettel::kasten_hoehe), weiss});
+            if (eingetragen)
+                mittig(ergebnis[seite].trimmed(), links, mitte, zettel::kasten_breite);
+        }
+        text(u":"_s, m_x + spalte + innen, mitte, doppelpunkt - innen, zettel::mittel, true);
+        m_y += zettel::kasten_hoehe;
     }
 
     // The QR code of the address at the right below the head, and the address at the foot; the
@@ -233,6 +256,53 @@ public:
     }
 
 private:
+    // A text as large as its column allows, from groesste down to kleinste points. Where one
+    // line would need much smaller type, it breaks after a blank, "/" or "-" (a pair's names
+    // after its "/") when two lines allow larger type. Gives the height below it.
+    int einpassen(const QString &inhalt, int x, int y, int weite, int groesste, int kleinste,
+                  bool fett)
+    {
+        QStringList zeilen{inhalt};
+        int groesse = passende_groesse(inhalt, weite, groesste, kleinste, fett);
+        for (qsizetype i = 1; i + 1 < inhalt.size() && groesse < groesste * 4 / 5; ++i) {
+            if (inhalt[i] != u' ' && inhalt[i] != u'/' && inhalt[i] != u'-')
+                continue;
+            const QString vorn = inhalt.left(inhalt[i] == u' ' ? i : i + 1);
+            const QString hinten = inhalt.mid(i + 1);
+            const int geteilt = std::min(passende_groesse(vorn, weite, groesste, kleinste, fett),
+                                         passende_groesse(hinten, weite, groesste, kleinste, fett));
+            if (geteilt > groesse) {
+                zeilen = QStringList{vorn, hinten};
+                groesse = geteilt;
+            }
+        }
+        // What does not fit even so is cut at its column's edge.
+        groesse = std::max(groesse, kleinste);
+        for (const QString &zeile : zeilen) {
+            text(zeile, x, y, weite, groesse, fett);
+            y += hoehe(m_art, groesse, fett);
+        }
+        return y;
+    }
+
+    // The largest size from groesste down to kleinste at which the text fits, else 0.
+    int passende_groesse(const QString &inhalt, int weite, int groesste, int kleinste,
+                         bool fett) const
+    {
+        for (int groesse = groesste; groesse >= kleinste; --groesse) {
+            if (seitenmasse(druckschrift(m_art, groesse, fett)).horizontalAdvance(inhalt) <= weite)
+                return groesse;
+        }
+        return 0;
+    }
+
+    void mittig(const QString &inhalt, int links, int y, int weite)
+    {
+        const int breite = std::min(
+            seitenmasse(druckschrift(m_art, zettel::gross, true)).horizontalAdvance(inhalt), weite);
+        text(inhalt, links + (weite - breite) / 2, y, breite, zettel::gross, true);
+    }
+
     void text(const QString &inhalt, int x, int y, int weite, int groesse, bool fett)
     {
         m_seite.texte.append({inhalt, m_art, groesse, fett, x, y, weite, {}});
@@ -247,13 +317,15 @@ private:
 
 } // namespace
 
-QList<DruckSeite> rundenplan_seiten(const QList<Druckrunde> &runden, const QDate &datum,
+QList<DruckSeite> rundenplan_seiten(const QList<Druckrunde> &runden,
+                                    const Druckmannschaften &mannschaften, const QDate &datum,
                                     const Druckschrift &schrift)
 {
-    return Plansetzer(datum, schrift).setzen(runden);
+    return Plansetzer(mannschaften, datum, schrift).setzen(runden);
 }
 
-QList<DruckSeite> spielzettel_seiten(const QList<Druckrunde> &runden, const QDate &datum,
+QList<DruckSeite> spielzettel_seiten(const QList<Druckrunde> &runden,
+                                     const Druckmannschaften &mannschaften, const QDate &datum,
                                      const Druckschrift &schrift)
 {
     QList<DruckSeite> seiten;
@@ -276,9 +348,7 @@ QList<DruckSeite> spielzettel_seiten(const QList<Druckrunde> &runden, const QDat
                     spiel.adresse,
                     rundendruck::rand + (stelle % rundendruck::zettel_spalten) * zettel::breite,
                     rundendruck::rand + (stelle / rundendruck::zettel_spalten) * zettel::hoehe);
-            zettel.name(u"Mannschaft 1"_s, spiel.name1);
-            zettel.name(u"Mannschaft 2"_s, spiel.name2);
-            zettel.ergebnis();
+            zettel.spiel(mannschaften, spiel);
             ++platz;
         }
     }

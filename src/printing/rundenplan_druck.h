@@ -10,15 +10,24 @@
 // are in the print layout's 1/96 inch on 816 x 1056; fitted to A4's width the margin of 64 is
 // about 16.5 mm.
 
-// One game of a round as printed: the table and both entries' names, team 1's first.
+// One game of a round as printed, in the order its result is typed into the matrix: the entry
+// of the matrix row (team 2) left with the left score, the column's (team 1) right.
 struct Druckpaarung
 {
     int tisch = 0;
-    QString name1;
-    QString name2;
-    QString adresse; // the game's page for the phones: a QR code and the address on its slip
+    QString links;
+    QString rechts;
+    QString ergebnis; // "5:3" once entered, else empty
+    QString adresse;  // the game's page for the phones: a QR code and the address on its slip
 };
 using Druckrunde = QList<Druckpaarung>; // the rounds are numbered from 1 in list order
+
+// The teams' names over the entries: the left one's (team 2) and the right one's (team 1).
+struct Druckmannschaften
+{
+    QString links;
+    QString rechts;
+};
 
 namespace rundendruck {
 inline constexpr int rand = 64;
@@ -29,15 +38,18 @@ extern const QString plan_titel;
 extern const QString zettel_titel;
 } // namespace rundendruck
 
-// Every round as a table "Tisch", "Mannschaft 1", "Mannschaft 2" and an empty "Ergebnis" to
-// write in, below a page head with the date and the page number. A round starts on a new page
-// when it does not fit below the last one; one too long for any page goes on with its title
-// and column titles again.
-QList<DruckSeite> rundenplan_seiten(const QList<Druckrunde> &runden, const QDate &datum,
+// Every round as a table "Tisch", the two teams' names, and "Ergebnis" with the result entered
+// or room to write it in, below a page head with the date and the page number. A round starts
+// on a new page when it does not fit below the last one; one too long for any page goes on with
+// its title and column titles again.
+QList<DruckSeite> rundenplan_seiten(const QList<Druckrunde> &runden,
+                                    const Druckmannschaften &mannschaften, const QDate &datum,
                                     const Druckschrift &schrift);
 
 // One slip per game, eight to a page in two columns, in the order of play: round, table, the
-// date, both names and two boxes for the score; a game with an address gets its QR code on the
-// right and the address at the foot.
-QList<DruckSeite> spielzettel_seiten(const QList<Druckrunde> &runden, const QDate &datum,
+// date, and side by side each entry's team and name over the box for its score, with the
+// result already entered in them; a game with an address gets its QR code on the right and the
+// address at the foot.
+QList<DruckSeite> spielzettel_seiten(const QList<Druckrunde> &runden,
+                                     const Druckmannschaften &mannschaften, const QDate &datum,
                                      const Druckschrift &schrift);

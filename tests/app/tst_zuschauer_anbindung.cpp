@@ -12,6 +12,7 @@
 #include "test_ordner.h"
 #include "test_plattform.h"
 
+#include <QDateEdit>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -88,6 +89,48 @@ private slots:
         QVERIFY(!z->m_hinweis->isVisible());
         QCOMPARE(z->plan(), &plan->spielplan());
         QCOMPARE(z->m_rangliste[0][1]->text(), u"Jürgen"_s);
+    }
+
+    // The view follows the plan on show: closing it without saving ("Beenden" or the close
+    // box) takes its standings off the hall's screen, and the menu then opens none; the date is
+    // the plan's, not today's.
+    void geschlossener_plan_verschwindet_data()
+    {
+        QTest::addColumn<bool>("schliessfeld");
+        QTest::newRow("Beenden") << false;
+        QTest::newRow("Schließfeld") << true;
+    }
+    void geschlossener_plan_verschwindet()
+    {
+        QFETCH(bool, schliessfeld);
+        Programm p(false);
+        SpielplanFenster *plan = p.plan_oeffnen();
+        p.menue();
+        ZuschauerFenster *z = p.zuschauer();
+        QCOMPARE(z->plan(), &plan->spielplan());
+        plan->DateEdit1->setDate(QDate(2026, 11, 11));
+        QCOMPARE(z->m_datum->text(), u"Mittwoch, 11. November 2026"_s);
+        tippen(plan->FilterGrid2, 1, 2, u"5:3"_s);
+        plan->FilterGrid2->modell().editieren_endet();
+        QCOMPARE(z->m_rangliste[0][1]->text(), u"Björn"_s);
+
+        if (schliessfeld)
+            plan->close();
+        else
+            QTest::mouseClick(plan->Button3, Qt::LeftButton);
+        QVERIFY(!plan->isVisible());
+        QCOMPARE(z->plan(), nullptr);
+        QVERIFY(z->m_hinweis->isVisible());
+        QVERIFY(z->m_rangliste[0][1]->text().isEmpty());
+        QCOMPARE(z->m_datum->text(), u"Dienstag, 8. Dezember 2026"_s);
+
+        z->close();
+        p.menue();
+        QVERIFY(z->isVisible());
+        QCOMPARE(z->plan(), nullptr);
+        // Shown again, the plan is followed again.
+        plan = p.plan_oeffnen();
+        QCOMPARE(z->plan(), &plan->spielplan());
     }
 
     void f11_im_plan_mit_stoppuhr_data()

@@ -15,6 +15,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTcpServer>
@@ -141,7 +142,14 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(telefon.stand[u"uhr"_s][u"text"_s].toString(), u"01 : 59"_s,
                                   1000);
         QCOMPARE(telefon.stand[u"uhr"_s][u"farbe"_s].toString(), u"#00ff00"_s);
+        QCOMPARE(telefon.stand[u"uhr"_s][u"laeuft"_s].toBool(), true);
         uhr.stop();
+        QTRY_COMPARE_WITH_TIMEOUT(telefon.stand[u"uhr"_s][u"laeuft"_s].toBool(), false, 1000);
+
+        // A closed plan leaves the phones: its results may never be saved.
+        QTest::mouseClick(plan->Button3, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(telefon.stand.value(u"plan"_s).toBool(), false, 1000);
+        QVERIFY(telefon.stand.value(u"rangliste"_s).toArray().isEmpty());
 
         QTest::mouseClick(live->m_anbieten, Qt::LeftButton);
         QVERIFY(!live->server().laeuft());

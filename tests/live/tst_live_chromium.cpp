@@ -32,9 +32,10 @@ class TstLiveChromium : public QObject
     struct Tag : PlanAufbau
     {
         LiveServer server;
+        bool uhr_laeuft = true;
         LiveVerdichter verdichter{[this] {
-            return stand_objekt(
-                tagesstand(&plan, Zeitanzeige{u"0 :42"_s, uhr_gelb}, QDate(2026, 12, 8)));
+            return stand_objekt(tagesstand(&plan, Zeitanzeige{u"0 :42"_s, uhr_gelb}, uhr_laeuft,
+                                           QDate(2026, 12, 8)));
         }};
         quint16 port = 0;
 
@@ -191,10 +192,26 @@ private slots:
                                      ".backgroundColor"_s),
                  u"rgb(255, 255, 0)"_s);
 
-        // A typed result reaches the page by the WebSocket.
+        // A typed result reaches the page by the WebSocket, with the round plan on: the row
+        // entry's name stands left beside the left score.
+        tag.plan.tische_geaendert(2);
         tag.eintragen(2, 1, u"4:6"_s);
         QTRY_COMPARE_WITH_TIMEOUT(steuerung.rangliste().section(u'\n', 0, 1),
                                   u"1|<img src=x onerror=alert(1)>|6\n2|Ülkü Maßmann|4"_s, 2000);
+        const QString runden =
+            steuerung.auswerten(u"document.getElementById('runden').innerText"_s);
+        QVERIFY2(runden.contains(u"Ülkü Maßmann – <img src=x onerror=alert(1)> 4:6"_s),
+                 qPrintable(runden));
+
+        // A stopwatch that does not run says so instead of showing a time like a score.
+        tag.uhr_laeuft = false;
+        tag.verdichter.markieren();
+        QTRY_COMPARE_WITH_TIMEOUT(
+            steuerung.auswerten(u"document.getElementById('uhr').textContent"_s),
+            u"Stoppuhr steht"_s, 2000);
+        QCOMPARE_NE(steuerung.auswerten(u"getComputedStyle(document.getElementById('uhr'))"
+                                        ".backgroundColor"_s),
+                    u"rgb(255, 255, 0)"_s);
 
         // The connection drops: the page says so and finds the server again.
         const QString meldung = u"Verbindung unterbrochen – wird neu verbunden …"_s;

@@ -184,11 +184,12 @@ private slots:
         QString seite = p.live->tischseite();
         if (seite.isEmpty())
             seite = u"http://192.0.2.1:%1/"_s.arg(p.port);
-        const TFilterGrid *matrix = p.plan->FilterGrid2;
+        const Spielplan &spielplan = p.plan->spielplan();
         const QList<DruckSeite> seiten = spielzettel_seiten(
-            druckrunden(p.plan->spielplan().rundenplan(), matrix->modell(),
+            druckrunden(spielplan.rundenplan(), spielplan.tabelle(), spielplan.matrix(),
                         p.plan->tischeingang().zetteladressen(seite)),
-            p.plattform.uhrzeit.date(), druckschrift_aus_optionen(p.zustand.optionen));
+            druckmannschaften(spielplan), p.plattform.uhrzeit.date(),
+            druckschrift_aus_optionen(p.zustand.optionen));
         const QString pdf = p.pfad(u"Spielzettel.pdf"_s);
         p.plattform.datei_antworten.enqueue(pdf);
         pdf_speichern(p.plattform, pdf, seiten, u"Spielzettel"_s);

@@ -1,15 +1,17 @@
+#include "gitter_tippen.h"
 #include "grid/filtergrid_fenster.h"
 #include "matchplan/planfarben.h"
 #include "matchplan/rundenfeld_fenster.h"
 #include "matchplan/spielplan_fenster.h"
 #include "matchplan/zuschauer_fenster.h"
-#include "gitter_tippen.h"
 #include "plan_testhilfe.h"
 #include "shell/zusatz.h"
+#include "storage/sichere_datei.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QtTest>
 #include <memory>
@@ -87,6 +89,89 @@ private slots:
                  (TGridRect{ziel.spalte, ziel.zeile, ziel.spalte, ziel.zeile}));
     }
 
+    // A game typed ahead of its round, then the round's first game: both stay listed with
+    // their results, the row entry's score first as beside its name, greyed.
+    void gespielte_spiele_grau_mit_ergebnis()
+    {
+        Fenster f;
+        f.plan->show();
+        TFilterGrid *matrix = f.plan->FilterGrid2;
+        const Rundenplan &plan = f.plan->spielplan().rundenplan();
+        const Rundenspiel erstes = plan.runden[0][0];
+        const Rundenspiel spaeter = plan.runden[1][0];
+        QVERIFY(ergebnis_eintragen(matrix, spaeter.spalte, spaeter.zeile, u"2:7"_s));
+        QVERIFY(ergebnis_eintragen(matrix, erstes.spalte, erstes.zeile, u"5:3"_s));
+        QCOMPARE(f.titel(), u"Runde 1 von 5"_s);
+        const GitterModell &namen = matrix->modell();
+        const auto text = [&](const Rundenspiel &spiel, const QString &ergebnis) {
+            return u"Tisch %1: %2 – %3 %4"_s.arg(spiel.tisch)
+                .arg(namen.Cells(0, spiel.zeile), namen.Cells(spiel.spalte, 0), ergebnis);
+        };
+        QCOMPARE(f.spiele().first(), text(erstes, u"5:3"_s));
+        const auto *liste = f.feld()->findChild<QListWidget *>("Rundenspiele");
+        const QColor grau = f.feld()->palette().color(QPalette::Disabled, QPalette::Text);
+        QCOMPARE(liste->item(0)->foreground().color(), grau);
+        QVERIFY(liste->item(1)->foreground().style() == Qt::NoBrush);
+        const auto *danach = f.feld()->findChild<QLabel *>("Danach");
+        QCOMPARE(f.feld()->findChild<QLabel *>("Danach_Titel")->text(), u"Danach (Runde 2):"_s);
+        QVERIFY2(danach->text().contains(u"color:%1\">%2</span>"_s.arg(
+                     grau.name(), text(spaeter, u"2:7"_s).toHtmlEscaped())),
+                 qPrintable(danach->text()));
+    }
+
+    // With the round panel beside them the grids still show "Ges." and "Platz", or scroll to
+    // them, on a laptop's and on a wide screen.
+    void tische_lassen_ges_und_platz_sehen_data()
+    {
+        QTest::addColumn<QSize>("bildschirm");
+        QTest::newRow("1366 x 768") << QSize(1366, 728);
+        QTest::newRow("1920 x 1080") << QSize(1920, 1040);
+    }
+    void tische_lassen_ges_und_platz_sehen()
+    {
+        QFETCH(QSize, bildschirm);
+        TestOrdner ordner;
+        TestPlattform plattform;
+        plattform.arbeit = QRect(QPoint(0, 0), bildschirm);
+        ordner.zustand.optionen_lesen();
+        ordner.zustand.setze(opt::spieler_pro_mannschaft, 10);
+        ordner.zustand.setze(opt::doppel_modus, 1);
+        QStringList team1;
+        QStringList team2;
+        for (int i = 1; i <= 20; ++i) {
+            team1 << u"Hans-Jürgen Müller-Lüdenscheidt %1"_s.arg(i);
+            team2 << u"Ülkü Öztürk-Weißenbäcker %1"_s.arg(i);
+        }
+        TGruppe gruppe1;
+        TGruppe gruppe2;
+        for (int i = 0; i < 20; ++i) {
+            gruppe1.setze_name(grp::erster_slot(Mannschaft::eins) + i, team1[i]);
+            gruppe2.setze_name(grp::erster_slot(Mannschaft::zwei) + i, team2[i]);
+        }
+        speicher::datei_ersetzen(ordner.zustand.pfad(gruppe1_d_datei), gruppe1.bytes());
+        speicher::datei_ersetzen(ordner.zustand.pfad(gruppe2_d_datei), gruppe2.bytes());
+        TForm5 plan(ordner.zustand, plattform);
+        plan.oeffnen();
+        QVERIFY(QTest::qWaitForWindowExposed(&plan));
+        auto *tische = plan.findChild<QSpinBox *>("Tische");
+        tische->setValue(3);
+        QVERIFY(plan.m_rundenfeld->isVisible());
+        QCoreApplication::processEvents();
+        for (TFilterGrid *gitter : {plan.FilterGrid1, plan.FilterGrid2}) {
+            const int letzte = gitter->modell().ColCount() - 1;
+            const int rechts = gitter->columnViewportPosition(letzte) + gitter->columnWidth(letzte);
+            const bool sichtbar = rechts <= gitter->viewport()->width();
+            const bool rollbar = gitter->horizontalScrollBar()->isVisible() &&
+                                 gitter->horizontalScrollBar()->maximum() > 0;
+            QVERIFY2(sichtbar || rollbar, qPrintable(u"%1: Spalte %2 endet bei %3, sichtbar %4"_s
+                                                         .arg(gitter->objectName())
+                                                         .arg(letzte)
+                                                         .arg(rechts)
+                                                         .arg(gitter->viewport()->width())));
+        }
+        QCOMPARE(plan.FilterGrid1->modell().Cells(12, 0), u"Platz"_s);
+    }
+
     void keine_tische_kein_rundenplan()
     {
         Fenster f;
@@ -123,6 +208,16 @@ private slots:
             erwartet << zeile.text;
         QCOMPARE(zeilen, erwartet);
         QVERIFY(zeilen.join(u'|').contains(u"Müller"_s));
+
+        // A played game of the round keeps its row with its result, greyed; "Danach" names its
+        // round.
+        const Rundenspiel erstes = f.plan->spielplan().rundenplan().runden[0][0];
+        QVERIFY(ergebnis_eintragen(f.plan->FilterGrid2, erstes.spalte, erstes.zeile, u"5:3"_s));
+        const Tafeltext *zeile = zuschauer.m_jetzt_zeilen[0];
+        QCOMPARE(zeile->text(), f.plan->spielplan().runden().jetzt.first().text);
+        QVERIFY(zeile->text().endsWith(u" 5:3"_s));
+        QCOMPARE_NE(zeile->farbe(), zuschauer.m_jetzt_zeilen[1]->farbe());
+        QCOMPARE(zuschauer.m_danach->text(), u"Danach – Runde 2"_s);
     }
 };
 

@@ -140,6 +140,47 @@ private slots:
         QVERIFY(!a.fenster.isVisible());
     }
 
+    // A team name too long for its column is shown whole: in smaller type, on two lines where
+    // that reads larger, never cut off.
+    void lange_namen_ganz_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("kleiner");
+        QTest::newRow("kurz") << u"Rot-Weiß"_s << false;
+        QTest::newRow("viele Wörter")
+            << u"Tischfußballfreunde Zweibrücken-Ixheim und Umgebung 1923 e. V."_s << true;
+        QTest::newRow("ein langes Wort")
+            << u"Tischfußballvereinsgemeinschaftsmitgliederversammlungsbeschlussausführung"_s
+            << true;
+    }
+    void lange_namen_ganz()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, kleiner);
+        Ansicht a;
+        a.zustand.optionen.setze(opt::name_mannschaft1, name);
+        a.fenster.plan_setzen(&a.plan);
+        const Tafeltext *feld = a.fenster.m_rangliste[0][2];
+        QCOMPARE(feld->text(), name);
+        const Tafeltext::Darstellung wie = feld->darstellung();
+        const QRect flaeche = feld->contentsRect();
+        const QRect noetig = QFontMetrics(wie.schrift).boundingRect(flaeche, wie.flaggen, name);
+        QVERIFY2(flaeche.contains(noetig), qPrintable(u"%1 x %2 in %3 x %4"_s.arg(noetig.width())
+                                                          .arg(noetig.height())
+                                                          .arg(flaeche.width())
+                                                          .arg(flaeche.height())));
+        const int voll = a.fenster.m_rangliste[0][1]->darstellung().schrift.pixelSize();
+        QCOMPARE(wie.schrift.pixelSize() < voll, kleiner);
+    }
+
+    // The view shows the day of its plan, a loaded day's date too.
+    void datum_des_plans()
+    {
+        Ansicht a;
+        a.plan.setze_datum(QDate(2026, 11, 11));
+        QCOMPARE(a.fenster.m_datum->text(), u"Mittwoch, 11. November 2026"_s);
+    }
+
     void ohne_plan_ein_klarer_hinweis()
     {
         Ansicht a;
@@ -151,6 +192,15 @@ private slots:
         QVERIFY(a.fenster.m_mannschaft1->text().isEmpty());
         a.eintragen(1, 1, u"3:2"_s);
         QVERIFY(a.zeile(0).join(QString()).isEmpty());
+        // Nothing covers the hint: its white text is on the screen.
+        const QImage bild = a.fenster.grab().toImage();
+        const QRect hinweis = a.fenster.m_hinweis->geometry();
+        int weiss = 0;
+        for (int y = hinweis.top(); y <= hinweis.bottom(); ++y) {
+            for (int x = hinweis.left(); x <= hinweis.right(); ++x)
+                weiss += bild.pixel(x, y) == qRgb(255, 255, 255) ? 1 : 0;
+        }
+        QVERIFY(weiss > 100);
     }
 };
 

@@ -20,11 +20,19 @@ class TstRundenplanDruck : public QObject
     static inline const QDate tag{2026, 12, 11};
     static constexpr double punkte_je_einheit = 595.28 / druck::seiten_breite;
 
-    // What one printed game says: round, table and both names.
-    using Zeile = std::tuple<int, int, QString, QString>;
+    // What one printed game says: round, table, both names left to right and the result.
+    using Zeile = std::tuple<int, int, QString, QString, QString>;
+
+    static inline const Druckmannschaften mannschaften{u"Rot-Gelb Möhringen"_s, u"Grün-Weiß"_s};
 
     static QString name1(int eintrag) { return u"Müller"_s + QString::number(eintrag); }
     static QString name2(int eintrag) { return u"Weiß"_s + QString::number(eintrag); }
+    // Games of equal entries have a result already, the row's entry scoring first.
+    static QString ergebnis(const Rundenspiel &spiel)
+    {
+        return spiel.spalte == spiel.zeile ? u"%1:%2"_s.arg(spiel.zeile + 4).arg(spiel.spalte)
+                                           : QString();
+    }
 
     static QList<Druckrunde> runden(const Rundenplan &plan)
     {
@@ -32,7 +40,8 @@ class TstRundenplanDruck : public QObject
         for (const Runde &runde : plan.runden) {
             Druckrunde druckrunde;
             for (const Rundenspiel &spiel : runde)
-                druckrunde << Druckpaarung{spiel.tisch, name1(spiel.spalte), name2(spiel.zeile)};
+                druckrunde << Druckpaarung{spiel.tisch, name2(spiel.zeile), name1(spiel.spalte),
+                                           TstRundenplanDruck::ergebnis(spiel)};
             ergebnis << druckrunde;
         }
         return ergebnis;
@@ -43,7 +52,8 @@ class TstRundenplanDruck : public QObject
         QList<Zeile> zeilen;
         for (qsizetype i = 0; i < plan.runden.size(); ++i) {
             for (const Rundenspiel &spiel : plan.runden[i])
-                zeilen << Zeile{int(i) + 1, spiel.tisch, name1(spiel.spalte), name2(spiel.zeile)};
+                zeilen << Zeile{int(i) + 1, spiel.tisch, name2(spiel.zeile), name1(spiel.spalte),
+                                ergebnis(spiel)};
         }
         return zeilen;
     }
@@ -98,7 +108,8 @@ private slots:
         QFETCH(int, n);
         QFETCH(int, t);
         const Rundenplan plan = rundenplan_erstellen(n, t);
-        const QList<DruckSeite> seiten = rundenplan_seiten(runden(plan), tag, {art, 10});
+        const QList<DruckSeite> seiten =
+            rundenplan_seiten(runden(plan), mannschaften, tag, {art, 10});
         im_rand(seiten);
         QTemporaryDir ordner;
         const QString pfad = pdf_schreiben(ordner, seiten);
@@ -111,24 +122,32 @@ private slots:
             poppler(u"pdftotext"_s, {u"-layout"_s, u"-enc"_s, u"UTF-8"_s, pfad, u"-"_s});
         QCOMPARE(text.count(u"Erstellt am: 11.12.2026"_s), seiten.size());
         const QRegularExpression rundenzeile(u"^\\s*Runde (\\d+)\\s*$"_s);
-        const QRegularExpression spielzeile(u"^\\s*(\\d+)\\s+(Müller\\d+)\\s+(Weiß\\d+)\\s*$"_s);
+        const QRegularExpression spielzeile(
+            u"^\\s*(\\d+)\\s+(Weiß\\d+)\\s+(Müller\\d+)(?:\\s+(\\d+:\\d+))?\\s*$"_s);
+        const QRegularExpression kopfzeile(
+            u"^\\s*Tisch\\s+Rot-Gelb Möhringen\\s+Grün-Weiß\\s+Ergebnis\\s*$"_s);
         QList<Zeile> gelesen;
         int runde = 0;
+        int koepfe = 0;
         for (const QString &zeile : text.split(u'\n')) {
             if (const auto m = rundenzeile.match(zeile); m.hasMatch())
                 runde = m.captured(1).toInt();
             else if (const auto m = spielzeile.match(zeile); m.hasMatch())
-                gelesen << Zeile{runde, m.captured(1).toInt(), m.captured(2), m.captured(3)};
+                gelesen << Zeile{runde, m.captured(1).toInt(), m.captured(2), m.captured(3),
+                                 m.captured(4)};
+            koepfe += kopfzeile.match(zeile).hasMatch() ? 1 : 0;
         }
         QCOMPARE(gelesen, erwartet(plan));
-        QCOMPARE(text.count(u"Ergebnis"_s), text.count(u"Mannschaft 1"_s));
+        QCOMPARE(koepfe, text.count(u"Ergebnis"_s));
+        QVERIFY(!text.contains(u"Mannschaft 1"_s));
     }
 
     // A font too large for a round on one page still prints every game.
     void riesige_schrift()
     {
         const Rundenplan plan = rundenplan_erstellen(10, 10);
-        const QList<DruckSeite> seiten = rundenplan_seiten(runden(plan), tag, {art, 100});
+        const QList<DruckSeite> seiten =
+            rundenplan_seiten(runden(plan), mannschaften, tag, {art, 100});
         QVERIFY(seiten.size() > 10);
         im_rand(seiten);
         int namen = 0;
@@ -152,7 +171,8 @@ private slots:
         QFETCH(int, n);
         QFETCH(int, t);
         const Rundenplan plan = rundenplan_erstellen(n, t);
-        const QList<DruckSeite> seiten = spielzettel_seiten(runden(plan), tag, {art, 30});
+        const QList<DruckSeite> seiten =
+            spielzettel_seiten(runden(plan), mannschaften, tag, {art, 30});
         QCOMPARE(seiten.size(), (n * n + 7) / 8);
         im_rand(seiten);
         QTemporaryDir ordner;
@@ -162,31 +182,57 @@ private slots:
         if (QTest::currentTestFailed())
             return;
 
-        // Each slip read on its own, cut out of its page by its place.
-        // The date stands at the slip's top right; poppler may read it before the round.
-        const QRegularExpression zettel(
-            u"^(11\\.12\\.2026\\s+)?Runde (\\d+), Tisch (\\d+)\\s+(11\\.12\\.2026\\s+)?"
-            u"Mannschaft 1\\s+(Müller\\d+)\\s+Mannschaft 2\\s+(Weiß\\d+)\\s+Ergebnis\\s+:$"_s);
+        // Each slip read on its own, by the places of its words: round and table at the top,
+        // the left team and entry over the left box with the score typed first, the right ones
+        // over the right box.
+        const QList<PdfWort> woerter = pdf_woerter(pfad);
         const int breite = (druck::seiten_breite - 2 * rundendruck::rand) / 2;
         const int hoehe = (druck::seiten_hoehe - 2 * rundendruck::rand) / 4;
+        const QRegularExpression kopf(u"Runde (\\d+), Tisch (\\d+)"_s);
+        const QRegularExpression zahl(u"^\\d+$"_s);
         QList<Zeile> gelesen;
         for (int i = 0; i < n * n; ++i) {
             const int stelle = i % rundendruck::zettel_pro_seite;
-            const int x = rundendruck::rand + (stelle % 2) * breite;
-            const int y = rundendruck::rand + (stelle / 2) * hoehe;
-            auto punkte = [](int einheiten) {
-                return QString::number(int(einheiten * punkte_je_einheit));
-            };
-            const QString seite = QString::number(i / rundendruck::zettel_pro_seite + 1);
-            const QString text = poppler(
-                u"pdftotext"_s, {u"-f"_s, seite, u"-l"_s, seite, u"-x"_s, punkte(x + 2), u"-y"_s,
-                                 punkte(y + 2), u"-W"_s, punkte(breite - 4), u"-H"_s,
-                                 punkte(hoehe - 4), u"-enc"_s, u"UTF-8"_s, pfad, u"-"_s});
-            const QRegularExpressionMatch m = zettel.match(text.trimmed());
-            QVERIFY2(m.hasMatch(), qPrintable(text));
+            const QRectF zettel((rundendruck::rand + (stelle % 2) * breite) * punkte_je_einheit,
+                                (rundendruck::rand + (stelle / 2) * hoehe) * punkte_je_einheit,
+                                breite * punkte_je_einheit, hoehe * punkte_je_einheit);
+            const double mitte = zettel.center().x();
+            QStringList texte;
+            const PdfWort *links = nullptr;
+            const PdfWort *rechts = nullptr;
+            QList<const PdfWort *> zahlen;
+            for (const PdfWort &wort : woerter) {
+                if (wort.seite != i / rundendruck::zettel_pro_seite + 1 ||
+                    !zettel.contains(wort.rahmen))
+                    continue;
+                texte << wort.text;
+                if (wort.text.startsWith(u"Weiß"_s))
+                    links = &wort;
+                else if (wort.text.startsWith(u"Müller"_s))
+                    rechts = &wort;
+                else if (links && zahl.match(wort.text).hasMatch() &&
+                         wort.rahmen.top() > links->rahmen.bottom())
+                    zahlen << &wort;
+            }
+            const QString text = texte.join(u' ');
+            const QRegularExpressionMatch m = kopf.match(text);
+            QVERIFY2(m.hasMatch() && links && rechts, qPrintable(text));
             QCOMPARE(text.count(u"11.12.2026"_s), 1);
-            gelesen << Zeile{m.captured(2).toInt(), m.captured(3).toInt(), m.captured(5),
-                             m.captured(6)};
+            QVERIFY2(text.indexOf(u"Rot-Gelb Möhringen"_s) < text.indexOf(links->text) &&
+                         text.indexOf(u"Grün-Weiß"_s) < text.indexOf(rechts->text),
+                     qPrintable(text));
+            QVERIFY(links->rahmen.right() < mitte && rechts->rahmen.left() > mitte);
+            QString ergebnis;
+            std::sort(zahlen.begin(), zahlen.end(), [](const PdfWort *a, const PdfWort *b) {
+                return a->rahmen.left() < b->rahmen.left();
+            });
+            if (!zahlen.isEmpty()) {
+                QCOMPARE(zahlen.size(), 2);
+                QVERIFY(zahlen[0]->rahmen.right() < mitte && zahlen[1]->rahmen.left() > mitte);
+                ergebnis = zahlen[0]->text + u':' + zahlen[1]->text;
+            }
+            gelesen << Zeile{m.captured(1).toInt(), m.captured(2).toInt(), links->text,
+                             rechts->text, ergebnis};
         }
         QCOMPARE(gelesen, erwartet(plan));
     }

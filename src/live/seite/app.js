@@ -30,13 +30,16 @@
         return Array.isArray(wert) ? wert : [];
     }
 
+    // A stopwatch that does not run says so: its last time would read like a score.
     function uhrZeigen(uhr) {
         const anzeige = feld('uhr');
-        anzeige.textContent = uhr && uhr.text ? String(uhr.text) : '–';
-        const farbe = uhr && typeof uhr.farbe === 'string' && /^#[0-9a-f]{6}$/i.test(uhr.farbe)
+        const laeuft = Boolean(uhr && uhr.laeuft === true);
+        anzeige.textContent = !uhr ? '–' : laeuft && uhr.text ? String(uhr.text) : 'Stoppuhr steht';
+        const farbe = laeuft && typeof uhr.farbe === 'string' && /^#[0-9a-f]{6}$/i.test(uhr.farbe)
             ? uhr.farbe : '';
         anzeige.style.backgroundColor = farbe;
         anzeige.classList.toggle('laeuft', farbe !== '');
+        anzeige.classList.toggle('steht', Boolean(uhr) && !laeuft);
     }
 
     function mannschaftenZeigen(mannschaften) {
@@ -69,8 +72,10 @@
         const kasten = neu('div', null, 'runde');
         kasten.append(neu('h2', titel + ' (Runde ' + String(runde.nummer) + ')'));
         const tische = neu('ol');
+        // The left name goes with the left score, as the result is typed; a played game is
+        // greyed.
         for (const tisch of liste(runde.tische)) {
-            const zeile = neu('li');
+            const zeile = neu('li', null, tisch.ergebnis ? 'gespielt' : '');
             zeile.append(neu('span', 'Tisch ' + String(tisch.tisch) + ': ', 'tisch'),
                 neu('span', String(tisch.links) + ' – ' + String(tisch.rechts)));
             if (tisch.ergebnis)
