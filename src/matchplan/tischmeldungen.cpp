@@ -85,7 +85,7 @@ QString meldung_tore(const Tischmeldung &meldung)
 QString stand_aus_zelle(const QString &zelle)
 {
     const Ergebnisauswertung auswertung = ergebnis_auswerten(zelle);
-    if (!auswertung.zaehlt)
+    if (!auswertung.zaehlt || auswertung.links.isEmpty() || auswertung.rechts.isEmpty())
         return {};
     return auswertung.rechts + u':' + auswertung.links;
 }
