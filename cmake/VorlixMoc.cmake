@@ -6,6 +6,8 @@ function(vorlix_moc_eigene_quellen ziel)
     set_target_properties(${ziel} PROPERTIES AUTOMOC OFF)
     get_target_property(quellen ${ziel} SOURCES)
     set(moc_ordner ${CMAKE_CURRENT_BINARY_DIR}/${ziel}_moc)
+    # Ninja makes the folder of an output itself, Make does not.
+    file(MAKE_DIRECTORY ${moc_ordner})
     foreach(quelle IN LISTS quellen)
         get_filename_component(pfad ${quelle} ABSOLUTE)
         if(NOT pfad MATCHES "\\.cpp$")

@@ -1,6 +1,9 @@
-// Grid hot paths side by side with a baseline measured in the same run: sorting against
-// std::stable_sort over keys already extracted, the grid file against std::getline and
-// std::ofstream over the same lines, a keystroke against a bare cell write and callback.
+// Grid hot paths side by side with a baseline, measured alternately in pairs in the same run:
+// sorting against std::stable_sort over keys already extracted (or, for a column whose keys are
+// still to be built, against building the collation keys and std::stable_sort), the grid file
+// against std::getline and std::ofstream over the same lines, keystrokes against bare cell
+// writes and a callback. Goal of every row: at most twice the baseline.
+#include "../paarmessung.h"
 #include "grid/filtergrid.h"
 #include "grid/sortierschluessel.h"
 
@@ -12,7 +15,7 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
-#include <map>
+#include <memory>
 #include <numeric>
 #include <string>
 
@@ -53,72 +56,117 @@ QString sortiertext(int r, int c, bool eindeutig)
     return eindeutig ? zelltext(r, c) + u'-' + QString::number(r) : zelltext(r, c);
 }
 
-// Each pass sorts by one of two columns of the same kind whose values are independent, so
-// every sort starts from rows in random order of its key, as the baseline does.
-void sortieren(benchmark::State &state, int spalte, int andere, QChar typ, bool eindeutig,
-               bool vorbereitet = true)
+// A grid of 100 000 rows whose two sorted columns (of the same kind, with independent values)
+// hold the given texts; each sort takes the other column, so every sort starts from rows in
+// random order of its key, as the baseline does.
+struct Sortiergitter
 {
     GitterModell gitter;
-    gitter_fuellen(gitter);
-    for (int r = 1; r <= zeilen && eindeutig; ++r) {
-        gitter.SetCells(spalte, r, sortiertext(r, spalte, true));
-        gitter.SetCells(andere, r, sortiertext(r, andere, true));
-    }
-    gitter.ColInfoC(spalte)->Typ = typ;
-    gitter.ColInfoC(andere)->Typ = typ;
-    // The baseline's keys are prepared before its timing; the grid's are kept from a sort of
-    // each column until a text changes, so they are prepared the same way.
-    if (vorbereitet) {
-        gitter.Sortiere(QString::number(spalte), false, 0, true);
-        gitter.Sortiere(QString::number(andere), false, 0, true);
-    }
+    int spalte;
+    int andere;
     bool erste = true;
-    for (auto _ : state) {
-        gitter.Sortiere(QString::number(erste ? spalte : andere), false, 0, true);
-        erste = !erste;
-    }
-}
 
-void sortieren_basis(benchmark::State &state, int spalte, int, QChar typ, bool eindeutig)
+    Sortiergitter(int spalte_, int andere_, QChar typ, bool eindeutig)
+        : spalte(spalte_)
+        , andere(andere_)
+    {
+        gitter_fuellen(gitter);
+        for (int r = 1; r <= zeilen && eindeutig; ++r) {
+            gitter.SetCells(spalte, r, sortiertext(r, spalte, true));
+            gitter.SetCells(andere, r, sortiertext(r, andere, true));
+        }
+        gitter.ColInfoC(spalte)->Typ = typ;
+        gitter.ColInfoC(andere)->Typ = typ;
+    }
+    // True when the rows stand in ascending order of the sorted column afterwards.
+    bool sortieren()
+    {
+        const int nach = erste ? spalte : andere;
+        erste = !erste;
+        gitter.Sortiere(QString::number(nach), false, 0, true);
+        return gitter.sort_felder().size() == 1 && gitter.sort_felder().front().spalte == nach;
+    }
+};
+
+// The keys of the sorted column as the grid builds them.
+std::vector<QString> schluessel_der_spalte(int spalte, QChar typ, bool eindeutig)
 {
     std::vector<QString> schluessel;
     for (int r = 1; r <= zeilen; ++r)
         schluessel.push_back(sortierschluessel(sortiertext(r, spalte, eindeutig), typ));
-    QCollator kollator{QLocale()};
-    kollator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::vector<QCollatorSortKey> kollation;
-    for (const QString &text : schluessel)
-        kollation.push_back(kollator.sortKey(text));
-    std::vector<int> folge(schluessel.size());
-    for (auto _ : state) {
+    return schluessel;
+}
+
+QCollator kollator()
+{
+    QCollator k{QLocale()};
+    k.setCaseSensitivity(Qt::CaseInsensitive);
+    return k;
+}
+
+// std::stable_sort over keys already extracted (numbers) or collation keys already built.
+Lauf sortieren_basis(int spalte, QChar typ, bool eindeutig)
+{
+    auto schluessel = std::make_shared<std::vector<QString>>(
+        schluessel_der_spalte(spalte, typ, eindeutig));
+    auto kollation = std::make_shared<std::vector<QCollatorSortKey>>();
+    const QCollator k = kollator();
+    for (const QString &text : *schluessel)
+        kollation->push_back(k.sortKey(text));
+    return [schluessel, kollation, typ] {
+        std::vector<int> folge(schluessel->size());
         std::iota(folge.begin(), folge.end(), 0);
         if (typ == u'I')
             std::stable_sort(folge.begin(), folge.end(),
-                             [&](int a, int b) { return schluessel[a] < schluessel[b]; });
+                             [&](int a, int b) { return (*schluessel)[a] < (*schluessel)[b]; });
         else
-            std::stable_sort(folge.begin(), folge.end(),
-                             [&](int a, int b) { return kollation[a].compare(kollation[b]) < 0; });
+            std::stable_sort(folge.begin(), folge.end(), [&](int a, int b) {
+                return (*kollation)[a].compare((*kollation)[b]) < 0;
+            });
         benchmark::DoNotOptimize(folge.data());
-    }
+        return folge.size() == size_t(zeilen);
+    };
 }
 
-// The other reading of the baseline: the key texts already extracted, compared by the
-// collator pair by pair.
-void sortieren_kollator_basis(benchmark::State &state, int spalte, int, QChar typ, bool eindeutig)
+// A sort of a column whose keys were built by the sorts before (they are kept until a text
+// changes), against the baseline with its keys built before its timing.
+Paarmessung sortieren_warm(int paare, int spalte, int andere, QChar typ, bool eindeutig)
 {
-    std::vector<QString> schluessel;
-    for (int r = 1; r <= zeilen; ++r)
-        schluessel.push_back(sortierschluessel(sortiertext(r, spalte, eindeutig), typ));
-    QCollator kollator{QLocale()};
-    kollator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::vector<int> folge(schluessel.size());
-    for (auto _ : state) {
+    auto gitter = std::make_shared<Sortiergitter>(spalte, andere, typ, eindeutig);
+    gitter->sortieren();
+    gitter->sortieren();
+    return paarweise_messen(
+        paare, [gitter] { return gitter->sortieren(); }, sortieren_basis(spalte, typ, eindeutig));
+}
+
+// The first sort of an all-different text column, whose keys are still to be built, against
+// QCollator::sortKey of every text plus std::stable_sort, both inside the timing. Each run gets
+// a grid or texts of its own, made before its timing.
+Paarmessung sortieren_kalt(int paare)
+{
+    static constexpr int spalte = 0;
+    static constexpr int andere = 3;
+    auto gitter = std::make_shared<std::unique_ptr<Sortiergitter>>();
+    const auto neues_gitter = [gitter] {
+        *gitter = std::make_unique<Sortiergitter>(spalte, andere, QChar(u' '), true);
+    };
+    const auto schluessel =
+        std::make_shared<std::vector<QString>>(schluessel_der_spalte(spalte, u' ', true));
+    const Lauf basis = [schluessel] {
+        const QCollator k = kollator();
+        std::vector<QCollatorSortKey> kollation;
+        kollation.reserve(schluessel->size());
+        for (const QString &text : *schluessel)
+            kollation.push_back(k.sortKey(text));
+        std::vector<int> folge(schluessel->size());
         std::iota(folge.begin(), folge.end(), 0);
-        std::stable_sort(folge.begin(), folge.end(), [&](int a, int b) {
-            return kollator.compare(schluessel[a], schluessel[b]) < 0;
-        });
+        std::stable_sort(folge.begin(), folge.end(),
+                         [&](int a, int b) { return kollation[a].compare(kollation[b]) < 0; });
         benchmark::DoNotOptimize(folge.data());
-    }
+        return folge.size() == size_t(zeilen);
+    };
+    return paarweise_messen(
+        paare, [gitter] { return (*gitter)->sortieren(); }, basis, neues_gitter);
 }
 
 QTemporaryDir &ordner()
@@ -132,166 +180,107 @@ QString datei_pfad()
     return ordner().filePath(u"million.Tab"_s);
 }
 
-void datei_speichern(benchmark::State &state)
+Paarmessung datei_speichern(int paare)
 {
-    GitterModell gitter;
-    gitter_fuellen(gitter);
-    gitter.SetFileName(datei_pfad());
-    for (auto _ : state) {
-        if (!gitter.SaveToFile(true, 0))
-            state.SkipWithError("Speichern fehlgeschlagen");
-    }
-}
-
-void datei_speichern_basis(benchmark::State &state)
-{
-    std::vector<std::string> zeilen_text;
+    auto gitter = std::make_shared<GitterModell>();
+    gitter_fuellen(*gitter);
+    gitter->SetFileName(datei_pfad());
+    auto zeilen_text = std::make_shared<std::vector<std::string>>();
     for (int r = 0; r <= zeilen; ++r) {
         for (int c = 0; c < spalten; ++c)
-            zeilen_text.push_back(zelltext(r, c).toStdString());
+            zeilen_text->push_back(zelltext(r, c).toStdString());
     }
     const std::string pfad = (datei_pfad() + u".basis"_s).toStdString();
-    for (auto _ : state) {
-        std::ofstream aus(pfad, std::ios::binary);
-        for (const std::string &zeile : zeilen_text)
-            aus << zeile << '\n';
-    }
+    return paarweise_messen(
+        paare, [gitter] { return gitter->SaveToFile(true, 0); },
+        [zeilen_text, pfad] {
+            std::ofstream aus(pfad, std::ios::binary);
+            for (const std::string &zeile : *zeilen_text)
+                aus << zeile << '\n';
+            aus.close();
+            return bool(aus);
+        });
 }
 
-void datei_laden(benchmark::State &state)
-{
-    for (auto _ : state) {
-        GitterModell gitter;
-        gitter.SetFileName(datei_pfad());
-        if (!gitter.LoadFromFile(true, false, -1, 0))
-            state.SkipWithError("Laden fehlgeschlagen");
-        benchmark::DoNotOptimize(gitter.RowCount());
-    }
-}
-
-void datei_laden_basis(benchmark::State &state)
+// Reads the file the row before wrote.
+Paarmessung datei_laden(int paare)
 {
     const std::string pfad = datei_pfad().toStdString();
-    for (auto _ : state) {
-        std::ifstream ein(pfad, std::ios::binary);
-        std::vector<std::string> gelesen;
-        std::string zeile;
-        while (std::getline(ein, zeile))
-            gelesen.push_back(zeile);
-        benchmark::DoNotOptimize(gelesen.data());
-    }
+    return paarweise_messen(
+        paare,
+        [] {
+            GitterModell gitter;
+            gitter.SetFileName(datei_pfad());
+            return gitter.LoadFromFile(true, false, -1, 0) && gitter.RowCount() == zeilen + 1;
+        },
+        [pfad] {
+            std::ifstream ein(pfad, std::ios::binary);
+            std::vector<std::string> gelesen;
+            std::string zeile;
+            while (std::getline(ein, zeile))
+                gelesen.push_back(zeile);
+            benchmark::DoNotOptimize(gelesen.data());
+            // Every cell on a line of its own, after the file's head.
+            return gelesen.size() >= size_t(zeilen + 1) * spalten;
+        });
 }
 
-void tastendruck(benchmark::State &state)
+// A batch of keystrokes into a cell against bare cell writes and a callback.
+Paarmessung tastendruck(int paare)
 {
-    GitterModell gitter;
-    gitter.SetColCount(11);
-    gitter.SetRowCount(11);
-    int zaehler = 0;
-    gitter.OnChange = [&](GitterModell &g) {
-        zaehler += g.Cells(3, 4).size();
+    constexpr int tasten = 200000;
+    auto gitter = std::make_shared<GitterModell>();
+    gitter->SetColCount(11);
+    gitter->SetRowCount(11);
+    auto zaehler = std::make_shared<int>(0);
+    gitter->setze_ereignisse({.OnChange = [zaehler](GitterModell &g) {
+        *zaehler += int(g.Cells(3, 4).size());
+    }});
+    gitter->editieren_beginnt(3, 4);
+    const Lauf programm = [gitter, zaehler] {
+        const QString texte[2] = {u"3:1"_s, u"3:"_s};
+        const int vorher = *zaehler;
+        for (int i = 0; i < tasten; ++i)
+            gitter->text_editiert(3, 4, texte[i & 1]);
+        return *zaehler - vorher == tasten / 2 * 5;
     };
-    gitter.editieren_beginnt(3, 4);
-    const QString texte[2] = {u"3:1"_s, u"3:"_s};
-    int i = 0;
-    for (auto _ : state)
-        gitter.text_editiert(3, 4, texte[++i & 1]);
-    benchmark::DoNotOptimize(zaehler);
-}
-
-void tastendruck_basis(benchmark::State &state)
-{
-    std::vector<QString> zellen(121);
-    int zaehler = 0;
-    std::function<void()> rueckruf = [&] {
-        zaehler += zellen[47].size();
+    const Lauf basis = [] {
+        std::vector<QString> zellen(121);
+        int zaehler = 0;
+        std::function<void()> rueckruf = [&] {
+            zaehler += int(zellen[47].size());
+        };
+        const QString texte[2] = {u"3:1"_s, u"3:"_s};
+        for (int i = 0; i < tasten; ++i) {
+            zellen[47] = texte[i & 1];
+            benchmark::DoNotOptimize(zellen[47].data());
+            rueckruf();
+        }
+        return zaehler == tasten / 2 * 5;
     };
-    const QString texte[2] = {u"3:1"_s, u"3:"_s};
-    int i = 0;
-    for (auto _ : state) {
-        zellen[47] = texte[++i & 1];
-        rueckruf();
-    }
-    benchmark::DoNotOptimize(zaehler);
+    return paarweise_messen(paare, programm, basis);
 }
-
-// Collects the mean real time of each benchmark for the table at the end.
-class Sammler : public benchmark::ConsoleReporter
-{
-public:
-    std::map<std::string, double> zeiten_ms;
-
-    void ReportRuns(const std::vector<Run> &laeufe) override
-    {
-        for (const Run &lauf : laeufe)
-            zeiten_ms[lauf.run_name.function_name] = lauf.GetAdjustedRealTime() / 1e6;
-        ConsoleReporter::ReportRuns(laeufe);
-    }
-};
 
 } // namespace
-
-BENCHMARK_CAPTURE(sortieren, sort_I, 1, 2, QChar(u'I'), false)
-    ->Unit(benchmark::kNanosecond)
-    ->Iterations(6);
-BENCHMARK_CAPTURE(sortieren_basis, sort_I, 1, 2, QChar(u'I'), false)
-    ->Unit(benchmark::kNanosecond)
-    ->Iterations(6);
-BENCHMARK_CAPTURE(sortieren, sort_text, 0, 3, QChar(u' '), false)
-    ->Unit(benchmark::kNanosecond)
-    ->Iterations(6);
-BENCHMARK_CAPTURE(sortieren_basis, sort_text, 0, 3, QChar(u' '), false)
-    ->Unit(benchmark::kNanosecond)
-    ->Iterations(6);
-BENCHMARK_CAPTURE(sortieren_kollator_basis, sort_text, 0, 3, QChar(u' '), false)
-    ->Unit(benchmark::kNanosecond)
-    ->Iterations(3);
-BENCHMARK_CAPTURE(sortieren, sort_text_eindeutig, 0, 3, QChar(u' '), true)
-    ->Unit(benchmark::kNanosecond)
-    ->Iterations(6);
-BENCHMARK_CAPTURE(sortieren_basis, sort_text_eindeutig, 0, 3, QChar(u' '), true)
-    ->Unit(benchmark::kNanosecond)
-    ->Iterations(6);
-// The first sort of each column, which builds its keys.
-BENCHMARK_CAPTURE(sortieren, sort_text_eindeutig_kalt, 0, 3, QChar(u' '), true, false)
-    ->Unit(benchmark::kNanosecond)
-    ->Iterations(2);
-BENCHMARK_CAPTURE(sortieren_basis, sort_text_eindeutig_kalt, 0, 3, QChar(u' '), true)
-    ->Unit(benchmark::kNanosecond)
-    ->Iterations(2);
-BENCHMARK(datei_speichern)->Unit(benchmark::kNanosecond)->Iterations(5);
-BENCHMARK(datei_speichern_basis)->Unit(benchmark::kNanosecond)->Iterations(5);
-BENCHMARK(datei_laden)->Unit(benchmark::kNanosecond)->Iterations(5);
-BENCHMARK(datei_laden_basis)->Unit(benchmark::kNanosecond)->Iterations(5);
-BENCHMARK(tastendruck)->Unit(benchmark::kNanosecond);
-BENCHMARK(tastendruck_basis)->Unit(benchmark::kNanosecond);
 
 int main(int argc, char **argv)
 {
     QGuiApplication anwendung(argc, argv);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    benchmark::Initialize(&argc, argv);
-    Sammler sammler;
-    benchmark::RunSpecifiedBenchmarks(&sammler);
-    std::printf("\n%-22s %14s   %-34s %14s %8s\n", "Grid", "µs", "Basis", "µs", "Faktor");
-    const std::pair<const char *, const char *> paare[] = {
-        {"sortieren", "sortieren_basis"},
-        {"sortieren", "sortieren_kollator_basis"},
-        {"datei_speichern", "datei_speichern_basis"},
-        {"datei_laden", "datei_laden_basis"},
-        {"tastendruck", "tastendruck_basis"}};
-    for (const auto &[name, basis] : paare) {
-        for (const auto &[voll, ms] : sammler.zeiten_ms) {
-            if (voll.rfind(name, 0) != 0 || voll.find("basis") != std::string::npos)
-                continue;
-            const std::string basis_name = basis + voll.substr(std::string(name).size());
-            const auto gefunden = sammler.zeiten_ms.find(basis_name);
-            if (gefunden == sammler.zeiten_ms.end())
-                continue;
-            std::printf("%-22s %14.3f   %-34s %14.3f %8.2f\n", voll.c_str(), ms * 1000,
-                        basis_name.c_str(), gefunden->second * 1000, ms / gefunden->second);
-        }
-    }
-    benchmark::Shutdown();
-    return 0;
+    const int paare = argc > 1 ? std::max(15, std::atoi(argv[1])) : 15;
+    constexpr double ziel = 2.0;
+    paar_kopf_drucken("Grid, 100 000 Zeilen", paare);
+    bool gemessen = true;
+    const auto zeile = [&](const char *name, const Paarmessung &m) {
+        gemessen = paar_zeile_drucken(name, m, ziel) && gemessen;
+        std::fflush(stdout);
+    };
+    zeile("sort_I", sortieren_warm(paare, 1, 2, u'I', false));
+    zeile("sort_text", sortieren_warm(paare, 0, 3, u' ', false));
+    zeile("sort_text_eindeutig", sortieren_warm(paare, 0, 3, u' ', true));
+    zeile("sort_text_eindeutig_kalt", sortieren_kalt(paare));
+    zeile("datei_speichern", datei_speichern(paare));
+    zeile("datei_laden", datei_laden(paare));
+    zeile("tastendruck (200 000)", tastendruck(paare));
+    return gemessen ? 0 : 1;
 }

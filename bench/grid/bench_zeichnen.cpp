@@ -38,16 +38,18 @@ std::unique_ptr<TFilterGrid> plan_gitter(int zeilen, int spalten, int hoehe = 60
     const Planfarben farben{clWindow, 0x00D2D2FF, 0x00FFD2D2, 0x00BEBEBE};
     const bool matrix = spalten == 11;
     g.SelectRowColor = matrix ? matrix_auswahlfarbe : tabelle_auswahlfarbe;
-    g.RowColorProc = [farben, matrix](GitterModell &gitter, qint32 &, QPainter &maler, int aCol,
-                                      int aRow, int zustand) {
+    GitterEreignisse ereignisse;
+    ereignisse.RowColorProc = [farben, matrix](GitterModell &gitter, qint32 &, QPainter &maler,
+                                               int aCol, int aRow, int zustand) {
         const bool markiert = zelle_markiert(gitter, aRow, zustand);
         zellfarben_anwenden(maler, matrix ? matrix_zellfarben(farben, 4, aCol, aRow, markiert)
                                           : tabellen_zellfarben(farben, aCol, aRow, markiert));
     };
-    g.TypObjectProc = [](GitterModell &, qint32 &, QPainter &maler, int, int, QRect &rect,
-                         const QString &s, int) {
+    ereignisse.TypObjectProc = [](GitterModell &, qint32 &, QPainter &maler, int, int, QRect &rect,
+                                  const QString &s, int) {
         maler.drawText(rect, s);
     };
+    g.setze_ereignisse(std::move(ereignisse));
     gitter->resize(900, hoehe);
     gitter->show();
     return gitter;
@@ -120,7 +122,8 @@ public:
     void ReportRuns(const std::vector<Run> &laeufe) override
     {
         for (const Run &lauf : laeufe)
-            zeiten[lauf.benchmark_name()] = lauf.GetAdjustedCPUTime();
+            if (!lauf.error_occurred)
+                zeiten[lauf.benchmark_name()] = lauf.GetAdjustedCPUTime();
         ConsoleReporter::ReportRuns(laeufe);
     }
 };
@@ -151,13 +154,18 @@ int main(int argc, char **argv)
         {"gitter_malen_zeilenpaar/gross", "gitter_malen_zeilenpaar/klein"}};
     std::printf("\n%-30s %10s   %-30s %10s %8s\n", "Zeichnen", "CPU µs", "Basis", "CPU µs",
                 "Faktor");
+    bool gemessen = true;
     for (const auto &[name, basis] : paare) {
         const double zeit = sammler.zeiten[name];
         const double basis_zeit = sammler.zeiten[basis];
-        if (basis_zeit > 0)
+        if (zeit > 0 && basis_zeit > 0) {
             std::printf("%-30s %10.1f   %-30s %10.1f %8.2f\n", name, zeit, basis, basis_zeit,
                         zeit / basis_zeit);
+        } else {
+            std::printf("%-30s FEHLGESCHLAGEN – %s oder %s nicht gemessen\n", name, name, basis);
+            gemessen = false;
+        }
     }
     benchmark::Shutdown();
-    return 0;
+    return gemessen ? 0 : 1;
 }

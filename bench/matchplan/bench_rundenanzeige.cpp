@@ -86,8 +86,7 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     MedianSammler sammler;
     benchmark::RunSpecifiedBenchmarks(&sammler);
-    const double panel = sammler.median_us["rundenpanel"];
-    const double basis = sammler.median_us["rundenpanel_basis"];
-    ziel_zeile_drucken("Rundenanzeige", "Runde nach Tastendruck", panel, basis, ziel_us);
-    return 0;
+    const bool gemessen =
+        ziel_zeile_drucken(sammler, "Rundenanzeige", "Runde nach Tastendruck", "rundenpanel", "rundenpanel_basis", ziel_us);
+    return gemessen ? 0 : 1;
 }

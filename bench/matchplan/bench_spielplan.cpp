@@ -109,8 +109,7 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     MedianSammler sammler;
     benchmark::RunSpecifiedBenchmarks(&sammler);
-    const double plan = sammler.median_us["tastendruck"];
-    const double basis = sammler.median_us["tastendruck_basis"];
-    ziel_zeile_drucken("Spielplan", "Ergebnis bis Plätze, Stand", plan, basis, ziel_us);
-    return 0;
+    const bool gemessen =
+        ziel_zeile_drucken(sammler, "Spielplan", "Ergebnis bis Plätze, Stand", "tastendruck", "tastendruck_basis", ziel_us);
+    return gemessen ? 0 : 1;
 }

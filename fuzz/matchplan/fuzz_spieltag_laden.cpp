@@ -80,7 +80,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
     const Planstand vorher = plan.stand();
 
     if (!plan.laden(namen.tabelle)) {
-        pruefen(plattform.texte() == QStringList{spieltag_beschaedigt_meldung(namen.tabelle)});
+        pruefen(plattform.texte() ==
+                QStringList{spieltag_beschaedigt_meldung(
+                    beschaedigte_gitterdatei(zustand.daten_pfad, namen.tabelle))});
         pruefen(plan.stand() == vorher);
         return 0;
     }

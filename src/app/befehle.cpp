@@ -45,6 +45,8 @@ const QList<Bedienelement> &hauptmenue()
          "Spieler Gruppe &2 erfassen",
          {},
          Befehl::spieler_gruppe2_erfassen},
+        {{}, "&Spieler erfassen", "Spieler &importieren…", {}, Befehl::spieler_importieren},
+        {{}, "&Spieler erfassen", "Spieler e&xportieren…", {}, Befehl::spieler_exportieren},
         {{}, "&Anzeigen", "&Mitspieler festlegen", {}, Befehl::mitspieler_festlegen},
         {{}, "&Anzeigen", "&Gruppen Mitspieler anzeigen", {}, Befehl::gruppen_mitspieler_anzeigen},
         {{}, "&Anzeigen", "&Turnierplan anzeigen", {}, Befehl::turnierplan_anzeigen},
@@ -66,6 +68,7 @@ bool startseite_aus(Befehl befehl)
 {
     switch (befehl) {
     case Befehl::einstellungen:
+    case Befehl::spieler_exportieren:
     case Befehl::zuschauer_ansicht: // a window beside the program, often on another screen
     case Befehl::live_seite:
     case Befehl::ueber:

@@ -8,6 +8,8 @@ enum class Befehl {
     teilnehmer_erfassen,
     spieler_gruppe1_erfassen,
     spieler_gruppe2_erfassen,
+    spieler_importieren,
+    spieler_exportieren,
     mitspieler_festlegen,
     gruppen_mitspieler_anzeigen,
     turnierplan_anzeigen,

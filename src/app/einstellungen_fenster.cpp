@@ -2,7 +2,9 @@
 
 #include "app/einstellungen.h"
 #include "appearance/eigene_farben.h"
+#include "appearance/kontrast.h"
 #include "help/hilfe_taste_fenster.h"
+#include "matchplan/planfarben.h"
 #include "shell/arbeitsbereich_fenster.h"
 #include "shell/beschriftung_fenster.h"
 #include "shell/knopf_fenster.h"
@@ -265,11 +267,15 @@ void TForm10::fuellen()
 
 void TForm10::farbe_zeigen(Farbzeile &zeile)
 {
-    const QColor farbe = farbe_zu_qcolor(zeile.farbe);
-    QPalette palette;
+    // A colour never chosen shows the default the plan draws with; nothing is stored for it.
+    const bool vorgabe = planfarbe_nie_gewaehlt(zeile.farbe);
+    const QColor farbe = farbe_zu_qcolor(planfarbe_wirksam(zeile.option, zeile.farbe));
+    QPalette palette = zeile.feld->palette();
     palette.setColor(QPalette::Base, farbe);
+    palette.setColor(QPalette::Text, lesbare_schrift(farbe));
     zeile.feld->setPalette(palette);
-    zeile.feld->setAccessibleDescription(farbe.name());
+    zeile.feld->setText(vorgabe ? u"(Vorgabe)"_s : QString());
+    zeile.feld->setAccessibleDescription(farbe.name() + (vorgabe ? u" (Vorgabe)"_s : QString()));
 }
 
 void TForm10::farbe_waehlen(Farbzeile &zeile)
@@ -282,8 +288,8 @@ void TForm10::farbe_waehlen(Farbzeile &zeile)
         return;
     }
     QList<QColor> liste = eigene.als_farben();
-    const std::optional<QColor> farbe =
-        m_plattform.farbe_waehlen(farbe_zu_qcolor(zeile.farbe), liste);
+    const std::optional<QColor> farbe = m_plattform.farbe_waehlen(
+        farbe_zu_qcolor(planfarbe_wirksam(zeile.option, zeile.farbe)), liste);
     if (!farbe)
         return;
     eigene.aus_farben(liste);
@@ -291,7 +297,7 @@ void TForm10::farbe_waehlen(Farbzeile &zeile)
         m_plattform.schreibfehler(
             u"Die eigenen Farben wurden nicht gespeichert: Die Datei %1 konnte nicht "
             u"geschrieben werden."_s.arg(QDir::toNativeSeparators(pfad)));
-    zeile.farbe = qcolor_zu_farbe(*farbe);
+    zeile.farbe = farbe_zum_speichern(qcolor_zu_farbe(*farbe));
     farbe_zeigen(zeile);
     m_zustand.optionen.setze(zeile.option, zeile.farbe);
     optionen_sichern();

@@ -85,6 +85,8 @@ TForm1::TForm1(Zustand &zustand, Plattform &plattform, QWidget *parent)
                   [this] { m_erfassung->spieler_erfassen(Mannschaft::eins); });
     befehl_setzen(Befehl::spieler_gruppe2_erfassen,
                   [this] { m_erfassung->spieler_erfassen(Mannschaft::zwei); });
+    befehl_setzen(Befehl::spieler_importieren, [this] { m_erfassung->spieler_importieren(); });
+    befehl_setzen(Befehl::spieler_exportieren, [this] { m_erfassung->spieler_exportieren(); });
     befehl_setzen(Befehl::ueber, [this] { fenster(m_ueber, [](UeberFenster &) {}).zeigen(); });
     befehl_setzen(Befehl::farben, [this] { farbwahl().zeigen(); });
     befehl_setzen(Befehl::einstellungen, [this] { einstellungen().oeffnen(); });

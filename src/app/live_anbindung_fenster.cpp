@@ -13,6 +13,9 @@
 #include "shell/zustand.h"
 #include "stopwatch/stoppuhr_fenster.h"
 
+#include <QLabel>
+#include <QStatusBar>
+
 using namespace Qt::StringLiterals;
 
 LiveAnbindung::LiveAnbindung(TForm1 &hauptfenster, TurnierplanAnbindung &turnierplan,
@@ -50,8 +53,25 @@ void LiveAnbindung::oeffnen()
         SpielplanFenster *plan = m_turnierplan.vorhandener_spielplan();
         folgen(plan && plan->offen() ? plan : nullptr);
         m_modul->stand_senden(m_verdichter->dokument());
+        m_modul->bei_aenderung([this](std::optional<int> telefone) { anzeigen(telefone); });
     }
     m_modul->fenster_zeigen(m_zustand, m_plattform, &m_hauptfenster);
+}
+
+void LiveAnbindung::anzeigen(std::optional<int> telefone)
+{
+    if (!m_anzeige) {
+        m_anzeige = new QLabel(m_hauptfenster.StatusBar1);
+        m_anzeige->setObjectName(u"LiveAnzeige"_s);
+        m_hauptfenster.StatusBar1->addPermanentWidget(m_anzeige);
+    }
+    m_anzeige->setVisible(telefone.has_value());
+    if (!telefone)
+        return;
+    const QString text = *telefone == 1 ? u"Live-Seite an: 1 Telefon"_s
+                                        : u"Live-Seite an: %1 Telefone"_s.arg(*telefone);
+    m_anzeige->setText(text);
+    m_anzeige->setAccessibleName(text);
 }
 
 void LiveAnbindung::plan_anbinden(SpielplanFenster *plan)

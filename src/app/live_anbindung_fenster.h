@@ -11,6 +11,7 @@
 class LiveModul;
 class LiveVerdichter;
 class Plattform;
+class QLabel;
 class SpielplanFenster;
 class TForm1;
 class TurnierplanAnbindung;
@@ -19,7 +20,8 @@ struct Zustand;
 // "Live-Seite im Hallennetz…": the live page follows the same plan as the audience view (the
 // plan of the current game kind, and from then on every plan that is shown) and its
 // stopwatch display. The module and the snapshot are set up at the first opening; until then
-// no change of the plan costs anything here. A slip's page answers for the plan followed.
+// no change of the plan costs anything here. A slip's page answers for the plan followed. While
+// the page is on, the main window says so.
 class LiveAnbindung : public QObject, public Tischannahme
 {
     Q_OBJECT
@@ -40,6 +42,7 @@ private:
     void plan_anbinden(SpielplanFenster *plan);
     void folgen(SpielplanFenster *plan);
     void markieren();
+    void anzeigen(std::optional<int> telefone);
     QJsonObject stand() const;
 
     TForm1 &m_hauptfenster;
@@ -49,4 +52,7 @@ private:
     LiveModul *m_modul = nullptr;
     LiveVerdichter *m_verdichter = nullptr;
     QPointer<SpielplanFenster> m_gefolgt;
+    // In the main window's status bar while the page is on: closing its window leaves it
+    // running.
+    QLabel *m_anzeige = nullptr;
 };

@@ -43,6 +43,13 @@ bool QtPlattform::warnung_ja_nein(const QString &text)
 void QtPlattform::fehler(const QString &text)
 {
     const auto box = meldungsfenster(QMessageBox::Critical, text, aktives_fenster());
+    box->setStandardButtons(QMessageBox::Ok);
+    box->exec();
+}
+
+void QtPlattform::umwandlungsfehler(const QString &text)
+{
+    const auto box = meldungsfenster(QMessageBox::Critical, text, aktives_fenster());
     box->addButton(u"Abbrechen"_s, QMessageBox::RejectRole);
     box->exec();
 }

@@ -13,6 +13,7 @@ public:
     void information(const QString &text) override;
     bool warnung_ja_nein(const QString &text) override;
     void fehler(const QString &text) override;
+    void umwandlungsfehler(const QString &text) override;
     void schreibfehler(const QString &text) override;
     QString datei_speichern_dialog(const QString &titel, const QString &vorschlag,
                                    const QString &filter) override;

@@ -44,6 +44,13 @@ signals:
 
 private:
     void satz_anbieten(const wiederherstellung::Satz &satz);
+    void satz_laden(const wiederherstellung::Satz &satz);
+    // Before a fresh plan of the kind: its day left unsaved ("Beenden" of the plan, replaced by
+    // "Laden") is offered; true when it was taken back into the plan.
+    bool ungespeicherten_tag_anbieten(bool doppel);
+    // At the end of the program, however it ends: every change waiting for its set is written,
+    // so that the next start offers a day that was not saved.
+    void offene_tage_sichern();
     void turnierplan_anzeigen();
     void ergebnisse_ansehen();
 
@@ -54,4 +61,6 @@ private:
     SpielplanFenster *m_form6 = nullptr;
     TForm12 *m_form12 = nullptr;
     TForm19 *m_form19 = nullptr;
+    // "Ergebnis löschen" runs the opening command to start its plan afresh, without an offer.
+    bool m_neu_ohne_angebot = false;
 };

@@ -3,6 +3,7 @@
 #include "appearance/kontrast.h"
 #include "appearance/oberflaeche_fenster.h"
 #include "appearance/stile.h"
+#include "shell/knopf_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 #include "storage/farbwert.h"
@@ -12,6 +13,18 @@
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// A button whose size the window fixes keeps its caption whole: the style's padding, made for
+// buttons that grow with their caption, would cut it.
+QString feste_knoepfe_regel()
+{
+    return u" QPushButton[%1=\"true\"] { padding: 0px; min-width: 0px; min-height: 0px; }"_s.arg(
+        QString::fromLatin1(feste_knopfgroesse_eigenschaft));
+}
+
+} // namespace
 
 bool stil_anwenden(Zustand &zustand, const QString &name)
 {
@@ -26,7 +39,9 @@ bool stil_anwenden(Zustand &zustand, const QString &name)
     if (stil_art().compare(art, Qt::CaseInsensitive) != 0)
         stil_art_setzen(art);
     if (stil) {
-        qApp->setStyleSheet(stil->blatt.toString());
+        // A style of palette only keeps the plain style: a sheet of any kind would take over.
+        if (!stil->blatt.isEmpty())
+            qApp->setStyleSheet(stil->blatt.toString() + feste_knoepfe_regel());
         QApplication::setPalette(stil_palette(*stil));
     } else {
         // An empty palette falls back to the platform's own colours.

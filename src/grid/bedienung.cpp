@@ -6,8 +6,8 @@ void GitterModell::editieren_beginnt(int aCol, int aRow)
     m_text_beim_editieren = Cells(aCol, aRow);
     m_editier_spalte = aCol;
     m_editier_zeile = aRow;
-    if (OnEditBegin)
-        OnEditBegin(*this);
+    if (m_ereignisse.OnEditBegin)
+        m_ereignisse.OnEditBegin(*this);
 }
 
 void GitterModell::editieren_endet(bool verworfen)
@@ -18,8 +18,8 @@ void GitterModell::editieren_endet(bool verworfen)
         SetCells(m_editier_spalte, m_editier_zeile, m_text_beim_editieren);
         Change();
     }
-    if (OnEditEnd)
-        OnEditEnd(*this);
+    if (m_ereignisse.OnEditEnd)
+        m_ereignisse.OnEditEnd(*this);
     m_editieren_verworfen = false;
 }
 
@@ -35,8 +35,8 @@ void GitterModell::text_editiert(int aCol, int aRow, const QString &text)
 bool GitterModell::zelle_waehlbar(int aCol, int aRow)
 {
     bool waehlbar = true;
-    if (OnSelectCell)
-        OnSelectCell(*this, aCol, aRow, waehlbar);
+    if (m_ereignisse.OnSelectCell)
+        m_ereignisse.OnSelectCell(*this, aCol, aRow, waehlbar);
     return waehlbar;
 }
 
@@ -47,7 +47,7 @@ void GitterModell::maus_gedrueckt(int aCol, int aRow, bool links, bool in_titel_
         return;
     }
     m_maus_zeile = aRow;
-    m_maus_linke_spalte = m_left_col;
+    m_maus_linke_spalte = m_zeiger.linke_spalte();
     if (links && in_titel_innen && SortMouseEd && aRow >= 0 && aRow < m_fixed_rows && aCol >= 0)
         titel_klick_sortieren(aCol);
 }
@@ -58,7 +58,7 @@ void GitterModell::maus_losgelassen()
     m_maus_zeile = -1;
     if (zeile <= 0 || zeile >= m_row_count)
         return;
-    if (m_selection.Top == m_selection.Bottom && zeile >= m_fixed_rows)
+    if (m_zeiger.auswahl().Top == m_zeiger.auswahl().Bottom && zeile >= m_fixed_rows)
         SetRow(zeile);
     // A click never scrolls the grid sideways.
     SetLeftCol(m_maus_linke_spalte);
@@ -66,10 +66,10 @@ void GitterModell::maus_losgelassen()
 
 bool GitterModell::taste_runter()
 {
-    if (!RowAddAuto || m_row != m_row_count - 1)
+    if (!RowAddAuto || m_zeiger.zeile() != m_row_count - 1)
         return false;
     RowAdd(m_row_count);
-    if (OnRowAddAuto)
-        OnRowAddAuto(*this);
+    if (m_ereignisse.OnRowAddAuto)
+        m_ereignisse.OnRowAddAuto(*this);
     return true;
 }

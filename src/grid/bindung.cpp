@@ -27,7 +27,7 @@ void GitterModell::ColInfo_ClearComp(int aCol)
 
 void GitterModell::CellsToComp(int aRow)
 {
-    const int zeile = aRow < 0 ? m_row : aRow;
+    const int zeile = aRow < 0 ? m_zeiger.zeile() : aRow;
     const bool vorher = m_aenderungs_modus;
     m_aenderungs_modus = false;
     for (int c = 0; c < m_col_count; ++c) {
@@ -49,8 +49,8 @@ void GitterModell::CompToCells(QObject *aComp)
         if (!info || !info->Objekt || !info->CompToCell || (aComp && info->Objekt != aComp))
             continue;
         const QString text = info->CompToCell(*this, info->Objekt);
-        if (text != Cells(c, m_row)) {
-            SetCells(c, m_row, text);
+        if (text != Cells(c, m_zeiger.zeile())) {
+            SetCells(c, m_zeiger.zeile(), text);
             geaendert = true;
         }
     }
@@ -58,7 +58,7 @@ void GitterModell::CompToCells(QObject *aComp)
     if (!geaendert)
         return;
     m_modified = true;
-    if (m_sortieren_ed && !m_sortier_cols.isEmpty())
+    if (m_sortierung.an() && !m_sortierung.spaltentitel().isEmpty())
         SortiereIndex();
     else
         Change();

@@ -32,39 +32,39 @@ QString GitterModell::filter_parsen(const QString &text, std::vector<TFiltRec> &
 
 void GitterModell::gefilterte_zurueck()
 {
-    if (m_seitenlager.empty())
+    if (m_filterstand.beiseite() == 0)
         return;
     Sammlung sammlung(*this);
-    const bool sortieren = m_sortieren_ed;
-    m_sortieren_ed = false;
-    for (const std::vector<QString> &zeile : m_seitenlager) {
+    const bool sortieren = m_sortierung.an();
+    m_sortierung.setze_an(false);
+    for (const Filterstand::Zeile &zeile : m_filterstand.zurueckgeben()) {
         if (int(zeile.size()) > m_col_count)
             SetColCount(int(zeile.size()));
         SetRowCount(m_row_count + 1);
         for (size_t c = 0; c < zeile.size(); ++c)
             SetCells(int(c), m_row_count - 1, zeile[c]);
     }
-    m_seitenlager.clear();
     RowDeleteEmpty(0);
-    m_sortieren_ed = sortieren;
+    m_sortierung.setze_an(sortieren);
 }
 
 QString GitterModell::filter_anwenden()
 {
     Sammlung sammlung(*this);
     gefilterte_zurueck();
-    if (m_filter.isEmpty() || !m_filter_ed) {
+    if (!m_filterstand.wirkt()) {
         SortiereIndex();
         return {};
     }
-    const QString fehler = filter_parsen(m_filter, m_bedingungen);
+    std::vector<TFiltRec> &bedingungen = m_filterstand.bedingungen();
+    const QString fehler = filter_parsen(m_filterstand.text(), bedingungen);
     fehler_melden(fehler);
-    if (!m_bedingungen.empty()) {
+    if (!bedingungen.empty()) {
         for (int r = m_row_count - 1; r >= m_fixed_rows; --r) {
-            if (zeile_erfuellt(r, m_bedingungen))
+            if (zeile_erfuellt(r, bedingungen))
                 continue;
             const QStringList zellen = Rows(r);
-            m_seitenlager.emplace_back(zellen.begin(), zellen.end());
+            m_filterstand.beiseitelegen({zellen.begin(), zellen.end()});
             RowDelete(r);
         }
         SortiereIndex();
@@ -75,18 +75,15 @@ QString GitterModell::filter_anwenden()
 
 QString GitterModell::SetFilter(const QString &text)
 {
-    const QString neu = text.trimmed();
-    if (neu == m_filter)
+    if (!m_filterstand.setze_text(text))
         return {};
-    m_filter = neu;
     return filter_anwenden();
 }
 
 QString GitterModell::SetFilterEd(bool an)
 {
-    if (an == m_filter_ed)
+    if (!m_filterstand.setze_an(an))
         return {};
-    m_filter_ed = an;
     return filter_anwenden();
 }
 

@@ -4,17 +4,13 @@
 
 using namespace Qt::StringLiterals;
 
-GitterModell::GitterModell()
-{
-    m_col_widths.assign(size_t(m_col_count), m_default_col_width);
-    m_row_heights.assign(size_t(m_row_count), m_default_row_height);
-}
+GitterModell::GitterModell() = default;
 
 GitterModell::~GitterModell()
 {
     // Filtered-out rows belong to the grid; whoever still looks at it gets them back.
     m_anzeige = nullptr;
-    OnChange = nullptr;
+    m_ereignisse.OnChange = nullptr;
     ColInfo_ClearComp(-1); // bound controls may be gone already
     gefilterte_zurueck();
 }
@@ -54,21 +50,21 @@ void GitterModell::Change()
 {
     if (m_anzeige)
         m_anzeige->benachrichtigt();
-    if (OnChange) {
+    if (m_ereignisse.OnChange) {
         const bool vorher = m_aenderungs_modus;
         m_aenderungs_modus = false;
-        OnChange(*this);
+        m_ereignisse.OnChange(*this);
         m_aenderungs_modus = vorher;
     }
 }
 
 void GitterModell::fortschritt(int wmWait, int phase, int wert)
 {
-    if (wmWait == 0 || !OnWait)
+    if (wmWait == 0 || !m_ereignisse.OnWait)
         return;
     if (phase == 1 && (WaitStep <= 0 || wert % WaitStep != 0))
         return;
-    OnWait(wmWait, phase, wert);
+    m_ereignisse.OnWait(wmWait, phase, wert);
 }
 
 void GitterModell::SetColCount(int anzahl)
@@ -77,13 +73,13 @@ void GitterModell::SetColCount(int anzahl)
     if (anzahl == m_col_count)
         return;
     m_col_count = anzahl;
-    m_col_widths.resize(size_t(anzahl), m_default_col_width);
+    m_masse.spalten(anzahl);
     if (m_fixed_cols >= anzahl)
         m_fixed_cols = anzahl - 1;
-    if (m_col >= anzahl)
+    if (m_zeiger.spalte() >= anzahl)
         SetCol(anzahl - 1);
-    if (m_left_col >= anzahl)
-        m_left_col = std::max(m_fixed_cols, anzahl - 1);
+    if (m_zeiger.linke_spalte() >= anzahl)
+        m_zeiger.setze_linke_spalte(anzahl - 1, m_fixed_cols, anzahl - 1);
     melde_alles();
 }
 
@@ -93,31 +89,31 @@ void GitterModell::SetRowCount(int anzahl)
     if (anzahl == m_row_count)
         return;
     m_row_count = anzahl;
-    m_row_heights.resize(size_t(anzahl), m_default_row_height);
+    m_masse.zeilen(anzahl);
     if (m_fixed_rows >= anzahl)
         m_fixed_rows = anzahl - 1;
-    if (m_row >= anzahl)
+    if (m_zeiger.zeile() >= anzahl)
         SetRow(anzahl - 1);
-    if (m_top_row >= anzahl)
-        m_top_row = std::max(m_fixed_rows, anzahl - 1);
+    if (m_zeiger.oberste_zeile() >= anzahl)
+        m_zeiger.setze_oberste_zeile(anzahl - 1, m_fixed_rows, anzahl - 1);
     melde_alles();
 }
 
 void GitterModell::SetFixedCols(int anzahl)
 {
     m_fixed_cols = std::clamp(anzahl, 0, m_col_count - 1);
-    if (m_col < m_fixed_cols)
+    if (m_zeiger.spalte() < m_fixed_cols)
         SetCol(m_fixed_cols);
-    m_left_col = std::max(m_left_col, m_fixed_cols);
+    m_zeiger.setze_linke_spalte(m_zeiger.linke_spalte(), m_fixed_cols, m_col_count - 1);
     melde_alles();
 }
 
 void GitterModell::SetFixedRows(int anzahl)
 {
     m_fixed_rows = std::clamp(anzahl, 0, m_row_count - 1);
-    if (m_row < m_fixed_rows)
+    if (m_zeiger.zeile() < m_fixed_rows)
         SetRow(m_fixed_rows);
-    m_top_row = std::max(m_top_row, m_fixed_rows);
+    m_zeiger.setze_oberste_zeile(m_zeiger.oberste_zeile(), m_fixed_rows, m_row_count - 1);
     melde_alles();
 }
 
@@ -181,45 +177,35 @@ void GitterModell::AssignCols(int aCol, const QStringList &zeilen)
 
 int GitterModell::ColWidths(int aCol) const
 {
-    if (aCol < 0 || aCol >= m_col_count)
-        return m_default_col_width;
-    return m_col_widths[size_t(aCol)];
+    return m_masse.breite(aCol);
 }
 
 void GitterModell::SetColWidths(int aCol, int breite)
 {
-    if (aCol < 0 || aCol >= m_col_count || m_col_widths[size_t(aCol)] == breite)
-        return;
-    m_col_widths[size_t(aCol)] = breite;
-    melde_alles();
+    if (m_masse.setze_breite(aCol, breite))
+        melde_alles();
 }
 
 int GitterModell::RowHeights(int aRow) const
 {
-    if (aRow < 0 || aRow >= m_row_count)
-        return m_default_row_height;
-    return m_row_heights[size_t(aRow)];
+    return m_masse.hoehe(aRow);
 }
 
 void GitterModell::SetRowHeights(int aRow, int hoehe)
 {
-    if (aRow < 0 || aRow >= m_row_count || m_row_heights[size_t(aRow)] == hoehe)
-        return;
-    m_row_heights[size_t(aRow)] = hoehe;
-    melde_alles();
+    if (m_masse.setze_hoehe(aRow, hoehe))
+        melde_alles();
 }
 
 void GitterModell::SetDefaultColWidth(int breite)
 {
-    m_default_col_width = breite;
-    std::fill(m_col_widths.begin(), m_col_widths.end(), breite);
+    m_masse.setze_standard_breite(breite);
     melde_alles();
 }
 
 void GitterModell::SetDefaultRowHeight(int hoehe)
 {
-    m_default_row_height = hoehe;
-    std::fill(m_row_heights.begin(), m_row_heights.end(), hoehe);
+    m_masse.setze_standard_hoehe(hoehe);
     melde_alles();
 }
 
@@ -252,45 +238,45 @@ void GitterModell::SetGradientToAllCells(bool an)
 void GitterModell::SetRow(int aRow)
 {
     aRow = std::clamp(aRow, 0, m_row_count - 1);
-    if (m_aenderungs_modus && aRow != m_row)
+    if (m_aenderungs_modus && aRow != m_zeiger.zeile())
         zeile_pruefen_und_merken(aRow);
-    m_row = aRow;
-    SelectCells(m_col, m_row);
+    m_zeiger.setze_zeile(aRow);
+    SelectCells(m_zeiger.spalte(), aRow);
 }
 
 void GitterModell::SetCol(int aCol)
 {
-    m_col = std::clamp(aCol, 0, m_col_count - 1);
-    SelectCells(m_col, m_row);
+    m_zeiger.setze_spalte(std::clamp(aCol, 0, m_col_count - 1));
+    SelectCells(m_zeiger.spalte(), m_zeiger.zeile());
 }
 
 void GitterModell::SetTopRow(int aRow)
 {
-    m_top_row = std::clamp(aRow, m_fixed_rows, std::max(m_fixed_rows, m_row_count - 1));
+    m_zeiger.setze_oberste_zeile(aRow, m_fixed_rows, m_row_count - 1);
     melde_cursor();
 }
 
 void GitterModell::SetLeftCol(int aCol)
 {
-    m_left_col = std::clamp(aCol, m_fixed_cols, std::max(m_fixed_cols, m_col_count - 1));
+    m_zeiger.setze_linke_spalte(aCol, m_fixed_cols, m_col_count - 1);
     melde_cursor();
 }
 
 void GitterModell::SetSelection(const TGridRect &auswahl)
 {
-    m_selection = auswahl;
+    m_zeiger.setze_auswahl(auswahl);
     melde_cursor();
 }
 
 void GitterModell::SetGoRowSelect(bool an)
 {
-    m_row_select = an;
-    SelectCells(m_col, m_row);
+    m_zeiger.setze_zeilenwahl(an);
+    SelectCells(m_zeiger.spalte(), m_zeiger.zeile());
 }
 
 void GitterModell::SetGoEditing(bool an)
 {
-    m_editing = an;
+    m_zeiger.setze_editieren(an);
 }
 
 void GitterModell::CleanBlueCell()
@@ -300,10 +286,7 @@ void GitterModell::CleanBlueCell()
 
 void GitterModell::SelectCells(int aCol, int aRow)
 {
-    if (m_row_select)
-        SetSelection({m_fixed_cols, aRow, m_col_count - 1, aRow});
-    else
-        SetSelection({aCol, aRow, aCol, aRow});
+    SetSelection(m_zeiger.auswahl_fuer(aCol, aRow, m_fixed_cols, m_col_count - 1));
 }
 
 void GitterModell::zeile_pruefen_und_merken(int neue_zeile)
@@ -312,7 +295,7 @@ void GitterModell::zeile_pruefen_und_merken(int neue_zeile)
     const bool nur_leer = std::all_of(vorher.cbegin(), vorher.cend(), [](QChar c) {
         return c == u' ' || c == u'\n' || c == u'\r';
     });
-    if (!nur_leer && Rows(m_row) != m_zeilen_text_beim_betreten)
+    if (!nur_leer && Rows(m_zeiger.zeile()) != m_zeilen_text_beim_betreten)
         m_modified = true;
     m_zeilen_text_beim_betreten = Rows(neue_zeile);
 }
@@ -323,7 +306,7 @@ TColInfo *GitterModell::ColInfo_Create(int aCol)
         return nullptr;
     auto info = std::make_unique<TColInfo>();
     info->TitColor = m_fixed_color;
-    info->Width = m_default_col_width;
+    info->Width = m_masse.standard_breite();
     info->DatColor = aCol < m_fixed_cols ? m_fixed_color : m_color;
     TColInfo *zeiger = info.get();
     SetColInfo(aCol, std::move(info));

@@ -1,7 +1,11 @@
 #pragma once
 
 #include "grid/filterbedingung.h"
+#include "grid/filterstand.h"
 #include "grid/gitterdatei.h"
+#include "grid/gitterereignisse.h"
+#include "grid/gittermasse.h"
+#include "grid/gitterzeiger.h"
 #include "grid/sortierung.h"
 #include "grid/spalteninfos.h"
 #include "grid/zellen.h"
@@ -29,18 +33,6 @@ enum TGridDrawState {
     gdHotTrack = 16,
     gdPressed = 32
 };
-
-using TOnSort = std::function<void(GitterModell &, QString &spalten)>;
-using TNotifyEvent = std::function<void(GitterModell &)>;
-using TRowColorProc =
-    std::function<void(GitterModell &, qint32 &ausr, QPainter &, int aCol, int aRow, int state)>;
-using TTypObjectProc = std::function<void(GitterModell &, qint32 &ausr, QPainter &, int aCol,
-                                          int aRow, QRect &rect, const QString &s, int state)>;
-using TSelectCellEvent = std::function<void(GitterModell &, int aCol, int aRow, bool &CanSelect)>;
-// The tooltip of a cell; empty for none.
-using TZellHinweis = std::function<QString(const GitterModell &, int aCol, int aRow)>;
-// Progress of long operations: phase 0 start (value = rows), 1 row, 2 end.
-using TWaitEvent = std::function<void(int message, int phase, int wert)>;
 
 // What a view of the grid must hear to stay in step with it.
 class GitterAnzeige
@@ -90,9 +82,9 @@ public:
     void SetColWidths(int aCol, int breite);
     int RowHeights(int aRow) const;
     void SetRowHeights(int aRow, int hoehe);
-    int DefaultColWidth() const { return m_default_col_width; }
+    int DefaultColWidth() const { return m_masse.standard_breite(); }
     void SetDefaultColWidth(int breite);
-    int DefaultRowHeight() const { return m_default_row_height; }
+    int DefaultRowHeight() const { return m_masse.standard_hoehe(); }
     void SetDefaultRowHeight(int hoehe);
     TColor Color() const { return m_color; }
     void SetColor(TColor farbe);
@@ -100,19 +92,19 @@ public:
     void SetFixedColor(TColor farbe);
     const Schrift &Font() const { return m_font; }
     void SetFont(const Schrift &schrift);
-    int Row() const { return m_row; }
+    int Row() const { return m_zeiger.zeile(); }
     void SetRow(int aRow);
-    int Col() const { return m_col; }
+    int Col() const { return m_zeiger.spalte(); }
     void SetCol(int aCol);
-    int TopRow() const { return m_top_row; }
+    int TopRow() const { return m_zeiger.oberste_zeile(); }
     void SetTopRow(int aRow);
-    int LeftCol() const { return m_left_col; }
+    int LeftCol() const { return m_zeiger.linke_spalte(); }
     void SetLeftCol(int aCol);
-    TGridRect Selection() const { return m_selection; }
+    TGridRect Selection() const { return m_zeiger.auswahl(); }
     void SetSelection(const TGridRect &auswahl);
-    bool goRowSelect() const { return m_row_select; }
+    bool goRowSelect() const { return m_zeiger.zeilenwahl(); }
     void SetGoRowSelect(bool an);
-    bool goEditing() const { return m_editing; }
+    bool goEditing() const { return m_zeiger.editieren(); }
     void SetGoEditing(bool an);
 
     // What the view tells the model, for the width measuring.
@@ -216,23 +208,25 @@ public:
     // Sorting.
     void Sortiere(const QString &colNrStr, bool toRow, int wmWait, bool sortAufw);
     void SortiereIndex();
-    QString SortierCols() const { return m_sortier_cols; }
+    QString SortierCols() const { return m_sortierung.spaltentitel(); }
     void SetSortierCols(const QString &text);
-    bool SortierenEd() const { return m_sortieren_ed; }
+    bool SortierenEd() const { return m_sortierung.an(); }
     void SetSortierenEd(bool an);
     // The sort of a left click on the title of column aCol.
     void titel_klick_sortieren(int aCol);
-    int letzte_titel_spalte() const { return m_letzte_titel_spalte; }
-    const std::vector<SortFeld> &sort_felder() const { return m_sort_felder; }
+    int letzte_titel_spalte() const { return m_sortierung.letzte_titel_spalte(); }
+    // The next click on any title sorts ascending again.
+    void titel_klick_vergessen() { m_sortierung.titel_klick_vergessen(); }
+    const std::vector<SortFeld> &sort_felder() const { return m_sortierung.felder(); }
 
     // Filtering.
-    QString Filter() const { return m_filter; }
+    QString Filter() const { return m_filterstand.text(); }
     // The filter setters return why the condition string could not be read (empty when it
     // could); the view is told as well.
     QString SetFilter(const QString &text);
-    bool FilterEd() const { return m_filter_ed; }
+    bool FilterEd() const { return m_filterstand.an(); }
     QString SetFilterEd(bool an);
-    int gefilterte_zeilen() const { return int(m_seitenlager.size()); }
+    int gefilterte_zeilen() const { return m_filterstand.beiseite(); }
 
     // Files and exchange forms.
     QString FileName() const { return m_file_name; }
@@ -277,30 +271,22 @@ public:
     TSortDirection SortDirection = sdAufsteigend;
     bool SortMouseEd = false;
     bool SortNewFocus = true;
-    TOnSort OnSort;
-    TOnSort OnSortEnd;
-    TRowColorProc RowColorProc;
-    TTypObjectProc TypObjectProc;
-    TSelectCellEvent OnSelectCell;
     TColor SelectRowColor = clHighlight;
     int Distance = 1;
     bool RowAddAuto = false;
-    TNotifyEvent OnRowAddAuto;
-    TNotifyEvent OnChange;
-    // Editing a cell: before its editor opens, and after it has closed.
-    TNotifyEvent OnEditBegin;
-    TNotifyEvent OnEditEnd;
-    TZellHinweis OnHinweis;
     QChar ParamTz = u';';
     QChar ColTz = u'\u00AC';
     QChar RowTz = u'\u00AB';
     int WM_USER_Wait = 0;
     int WaitStep = 10;
-    TWaitEvent OnWait;
     bool NoInherited = false;
     TSortIcon ShowSortIcon;
     bool GradientToAllCells() const { return m_gradient_alle; }
     void SetGradientToAllCells(bool an);
+
+    // The owner's hooks, handed in as a whole; to change one, read, change and hand back.
+    const GitterEreignisse &ereignisse() const { return m_ereignisse; }
+    void setze_ereignisse(GitterEreignisse ereignisse) { m_ereignisse = std::move(ereignisse); }
 
     // The change notification: the view's, then OnChange.
     void Change();
@@ -326,7 +312,6 @@ private:
     void melde_cursor();
     void zeile_pruefen_und_merken(int neue_zeile);
     void fortschritt(int wmWait, int phase, int wert);
-    void sortfeld_vergessen(int aCol);
     void leere_zellen_fuellen(std::vector<QString> &zeile) const;
     // Empty when the string was read, else the message; no condition stays then.
     QString filter_parsen(const QString &text, std::vector<TFiltRec> &bedingungen) const;
@@ -348,29 +333,20 @@ private:
     void datei_uebernehmen(GitterdateiErgebnis &ergebnis, bool aRowSelect);
 
     Zellen m_zellen;
-    Kollationen m_kollationen; // of the texts sorted by so far
-    std::vector<int> m_col_widths;
-    std::vector<int> m_row_heights;
     Spalteninfos m_col_infos;
     int m_col_count = 5;
     int m_row_count = 5;
     int m_fixed_cols = 1;
     int m_fixed_rows = 1;
-    int m_default_col_width = 64;
-    int m_default_row_height = 24;
     TColor m_color = clWindow;
     TColor m_fixed_color = clBtnFace;
     Schrift m_font;
-    int m_row = 1;
-    int m_col = 1;
-    int m_top_row = 1;
-    int m_left_col = 1;
-    TGridRect m_selection{1, 1, 1, 1};
-    bool m_row_select = false;
-    bool m_editing = true;
+    Gittermasse m_masse{m_col_count, m_row_count};
+    Gitterzeiger m_zeiger;
     int m_ansichts_breite = 0;
     bool m_senkrechter_rollbalken = false;
     GitterAnzeige *m_anzeige = nullptr;
+    GitterEreignisse m_ereignisse;
     std::function<QDate()> m_heute;
     int m_sammel_tiefe = 0;
     bool m_sammel_ausstehend = false;
@@ -382,14 +358,8 @@ private:
     int m_file_ist_version = -1;
     QString m_letzter_fehler;
 
-    QString m_sortier_cols;
-    bool m_sortieren_ed = false;
-    std::vector<SortFeld> m_sort_felder;
-    int m_letzte_titel_spalte = -1;
-    QString m_filter;
-    bool m_filter_ed = false;
-    std::vector<TFiltRec> m_bedingungen;
-    std::vector<std::vector<QString>> m_seitenlager; // filtered-out rows, in removal order
+    Sortierung m_sortierung;
+    Filterstand m_filterstand;
 
     int m_maus_zeile = -1;
     int m_maus_linke_spalte = -1;

@@ -26,7 +26,7 @@ TFilterGrid::TFilterGrid(QWidget *eltern)
     setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
-    setItemDelegate(new GitterZeichner(*this, this));
+    setItemDelegate(new GitterZeichner(m_modell, *this, this));
     setModel(m_adapter);
     m_modell.setze_anzeige(m_adapter);
     connect(m_adapter, &GitterAdapter::darstellung_geaendert, this,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/filtergrid.h"
+#include "grid/gitter_zeichenflaeche.h"
 
 #include <QTableView>
 #include <map>
@@ -8,12 +9,10 @@
 class GitterAdapter;
 class Plattform;
 
-enum TGridDrawingStyle { gdsClassic, gdsGradient };
-
 // The table component every list window stands on: a table view that holds the grid model.
 // Every rule lives in GitterModell; this class turns mouse, keys and editing into its
 // operations and shows its cells.
-class TFilterGrid : public QTableView
+class TFilterGrid : public QTableView, public GitterZeichenflaeche
 {
     Q_OBJECT
 
@@ -37,7 +36,13 @@ public:
 
     // A painted cell asks for a wider column (its sort mark) or a higher row (its text); the
     // grid grows after the paint, once for all cells of it, and is painted again.
-    void masse_anheben(int aCol, int breite, int aRow, int hoehe);
+    void masse_anheben(int aCol, int breite, int aRow, int hoehe) override;
+
+    TGridDrawingStyle zeichenstil() const override { return DrawingStyle; }
+    TColor verlauf_anfang() const override { return GradientStartColor; }
+    TColor verlauf_ende() const override { return GradientEndColor; }
+    int gezeigte_breite(int aCol) const override { return columnWidth(aCol); }
+    int gezeigte_hoehe(int aRow) const override { return rowHeight(aRow); }
 
     // Commits and closes a cell editor that is open.
     void editor_schliessen();

@@ -59,7 +59,8 @@ QVariant GitterAdapter::data(const QModelIndex &index, int rolle) const
     case Qt::EditRole:
         return m_gitter.Cells(c, r);
     case Qt::ToolTipRole:
-        return m_gitter.OnHinweis ? m_gitter.OnHinweis(m_gitter, c, r) : QString();
+        return m_gitter.ereignisse().OnHinweis ? m_gitter.ereignisse().OnHinweis(m_gitter, c, r)
+                                               : QString();
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(ausrichtung(info ? (titelzeile ? info->TitAlign : info->DatAlign)
                                                     : ausrichtung_links_mittig));

@@ -1,7 +1,5 @@
 #include "grid/gitter_zeichner_fenster.h"
 
-#include "grid/filtergrid_fenster.h"
-
 #include <QApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -130,9 +128,9 @@ struct Zellbild
 };
 
 // The cell's text, font, colours and alignment from the grid and its column information.
-Zellbild zellbild(const TFilterGrid &g, const QModelIndex &index, int zustand)
+Zellbild zellbild(const GitterModell &modell, const GitterZeichenflaeche &g,
+                  const QModelIndex &index, int zustand)
 {
-    const GitterModell &modell = g.modell();
     Zellbild bild;
     bild.spalte = index.column();
     bild.zeile = index.row();
@@ -142,9 +140,9 @@ Zellbild zellbild(const TFilterGrid &g, const QModelIndex &index, int zustand)
     bild.zustand = zustand;
 
     Hintergrund &h = bild.hintergrund;
-    h.start = farbe_zu_qcolor(g.GradientStartColor);
-    h.ende = farbe_zu_qcolor(g.GradientEndColor);
-    h.verlauf_stil = g.DrawingStyle == gdsGradient;
+    h.start = farbe_zu_qcolor(g.verlauf_anfang());
+    h.ende = farbe_zu_qcolor(g.verlauf_ende());
+    h.verlauf_stil = g.zeichenstil() == gdsGradient;
     h.titel = bild.titel;
     h.alle = modell.GradientToAllCells();
     h.zustand = zustand;
@@ -201,29 +199,31 @@ Zellbild zellbild(const TFilterGrid &g, const QModelIndex &index, int zustand)
 
 // False when the title is too narrow for its sort mark: the column grows after this paint
 // and the cell is drawn again then.
-bool platz_fuer_sortzeichen(TFilterGrid &g, QPainter &maler, const QStyleOptionViewItem &option,
-                            Zellbild &bild)
+bool platz_fuer_sortzeichen(const GitterModell &modell, GitterZeichenflaeche &g, QPainter &maler,
+                            const QStyleOptionViewItem &option, Zellbild &bild)
 {
     if (!bild.sortiert)
         return true;
-    bild.text += QString(zeichen_reserve(g.modell().ShowSortIcon.Size), u' ');
+    bild.text += QString(zeichen_reserve(modell.ShowSortIcon.Size), u' ');
     const int breite = QFontMetrics(bild.font, maler.device()).horizontalAdvance(bild.text);
     if (breite <= option.rect.width())
         return true;
     hintergrund_fuellen(maler, option.rect, bild.hintergrund);
-    g.masse_anheben(bild.spalte, breite + g.columnWidth(bild.spalte) - option.rect.width(), -1, 0);
+    g.masse_anheben(bild.spalte, breite + g.gezeigte_breite(bild.spalte) - option.rect.width(), -1,
+                    0);
     return false;
 }
 
 // The owner's row-colour hook may change the font, colours and alignment.
 void eigner_fragen(GitterModell &modell, QPainter &maler, Zellbild &bild)
 {
-    if (modell.RowColorProc) {
+    if (modell.ereignisse().RowColorProc) {
         Hintergrund &h = bild.hintergrund;
         maler.setFont(bild.font);
         maler.setPen(bild.schriftfarbe);
         maler.setBrush(h.pinsel);
-        modell.RowColorProc(modell, bild.ausr, maler, bild.spalte, bild.zeile, bild.zustand);
+        modell.ereignisse().RowColorProc(modell, bild.ausr, maler, bild.spalte, bild.zeile,
+                                         bild.zustand);
         bild.font = maler.font();
         bild.schriftfarbe = maler.pen().color();
         const QColor neu = maler.brush().color();
@@ -246,19 +246,20 @@ void eigner_fragen(GitterModell &modell, QPainter &maler, Zellbild &bild)
 bool objekt_malen(GitterModell &modell, QPainter &maler, const QStyleOptionViewItem &option,
                   const Zellbild &bild)
 {
-    if (bild.titelzeile || !bild.info || bild.info->Typ != u'O' || !modell.TypObjectProc)
+    if (bild.titelzeile || !bild.info || bild.info->Typ != u'O' ||
+        !modell.ereignisse().TypObjectProc)
         return false;
     QRect rect = option.rect;
     qint32 ausr = bild.ausr;
     maler.setFont(bild.font);
     maler.setPen(bild.schriftfarbe);
     maler.setBrush(Qt::NoBrush);
-    modell.TypObjectProc(modell, ausr, maler, bild.spalte, bild.zeile, rect, bild.text,
-                         bild.zustand);
+    modell.ereignisse().TypObjectProc(modell, ausr, maler, bild.spalte, bild.zeile, rect, bild.text,
+                                      bild.zustand);
     return true;
 }
 
-void text_malen(TFilterGrid &g, QPainter &maler, const QStyleOptionViewItem &option,
+void text_malen(GitterZeichenflaeche &g, QPainter &maler, const QStyleOptionViewItem &option,
                 const Zellbild &bild)
 {
     const int flags = qt_ausrichtung(bild.ausr);
@@ -268,18 +269,19 @@ void text_malen(TFilterGrid &g, QPainter &maler, const QStyleOptionViewItem &opt
             .height();
     // Rows only grow: after this paint the row takes the height its text needs.
     if (noetig > option.rect.height())
-        g.masse_anheben(-1, 0, bild.zeile, noetig + g.rowHeight(bild.zeile) - option.rect.height());
+        g.masse_anheben(-1, 0, bild.zeile,
+                        noetig + g.gezeigte_hoehe(bild.zeile) - option.rect.height());
     maler.setFont(bild.font);
     maler.setPen(bild.schriftfarbe);
     maler.drawText(option.rect, flags, bild.text);
 }
 
 // The sort mark of a sorted title and the frame of the focused cell.
-void marken_malen(const TFilterGrid &g, QPainter &maler, const QStyleOptionViewItem &option,
-                  const Zellbild &bild)
+void marken_malen(const GitterModell &modell, const GitterZeichenflaeche &g, QPainter &maler,
+                  const QStyleOptionViewItem &option, const Zellbild &bild)
 {
     if (bild.sortiert)
-        sortzeichen_malen(maler, option.rect, g.rowHeight(0), g.modell().ShowSortIcon,
+        sortzeichen_malen(maler, option.rect, g.gezeigte_hoehe(0), modell.ShowSortIcon,
                           bild.sortiert->aufsteigend, bild.schriftfarbe);
     if (bild.zustand & gdFocused) {
         QStyleOptionFocusRect rahmen;
@@ -292,9 +294,10 @@ void marken_malen(const TFilterGrid &g, QPainter &maler, const QStyleOptionViewI
 
 } // namespace
 
-GitterZeichner::GitterZeichner(TFilterGrid &gitter, QObject *eltern)
-    : GitterDelegate(gitter.modell(), eltern)
-    , m_gitter(gitter)
+GitterZeichner::GitterZeichner(GitterModell &modell, GitterZeichenflaeche &flaeche, QObject *eltern)
+    : GitterDelegate(modell, eltern)
+    , m_modell(modell)
+    , m_flaeche(flaeche)
 {
 }
 
@@ -303,7 +306,7 @@ int GitterZeichner::zeichenzustand(const QStyleOptionViewItem &option, bool tite
     int zustand = 0;
     if (option.state & QStyle::State_Selected) {
         zustand |= gdSelected;
-        if (m_gitter.modell().goRowSelect())
+        if (m_modell.goRowSelect())
             zustand |= gdRowSelected;
     }
     if (option.state & QStyle::State_HasFocus)
@@ -323,18 +326,18 @@ int GitterZeichner::zeichenzustand(const QStyleOptionViewItem &option, bool tite
 void GitterZeichner::paint(QPainter *maler, const QStyleOptionViewItem &option,
                            const QModelIndex &index) const
 {
-    TFilterGrid &g = m_gitter;
-    const bool titel =
-        index.row() < g.modell().FixedRows() || index.column() < g.modell().FixedCols();
-    Zellbild bild = zellbild(g, index, zeichenzustand(option, titel));
+    GitterModell &modell = m_modell;
+    GitterZeichenflaeche &g = m_flaeche;
+    const bool titel = index.row() < modell.FixedRows() || index.column() < modell.FixedCols();
+    Zellbild bild = zellbild(modell, g, index, zeichenzustand(option, titel));
     maler->save();
     maler->setClipRect(option.rect);
-    if (platz_fuer_sortzeichen(g, *maler, option, bild)) {
-        eigner_fragen(g.modell(), *maler, bild);
+    if (platz_fuer_sortzeichen(modell, g, *maler, option, bild)) {
+        eigner_fragen(modell, *maler, bild);
         hintergrund_fuellen(*maler, option.rect, bild.hintergrund);
-        if (!objekt_malen(g.modell(), *maler, option, bild)) {
+        if (!objekt_malen(modell, *maler, option, bild)) {
             text_malen(g, *maler, option, bild);
-            marken_malen(g, *maler, option, bild);
+            marken_malen(modell, g, *maler, option, bild);
         }
     }
     maler->restore();

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "grid/gitter_adapter_fenster.h"
+#include "grid/gitter_zeichenflaeche.h"
 
-class TFilterGrid;
-
-// Draws every cell of a TFilterGrid itself: text with its margin and alignment, the fonts and
+// Draws every cell of a grid view itself: text with its margin and alignment, the fonts and
 // colours of the column information, gradient backgrounds, the sort mark and the owner's hooks.
 // The hooks get the painter as canvas: its brush is the cell background, its pen colour the
 // font colour and its font the cell font.
@@ -13,7 +12,7 @@ class GitterZeichner : public GitterDelegate
     Q_OBJECT
 
 public:
-    GitterZeichner(TFilterGrid &gitter, QObject *eltern);
+    GitterZeichner(GitterModell &modell, GitterZeichenflaeche &flaeche, QObject *eltern);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
@@ -21,5 +20,6 @@ public:
 private:
     int zeichenzustand(const QStyleOptionViewItem &option, bool titel) const;
 
-    TFilterGrid &m_gitter;
+    GitterModell &m_modell;
+    GitterZeichenflaeche &m_flaeche;
 };

@@ -26,7 +26,7 @@ bool GitterModell::SaveToPath(const QString &pfad, bool save_ColInfo, int wmWait
     datei.spalten = m_col_count;
     datei.zeilen = m_row_count;
     datei.kopfliste = FileParam;
-    datei.sortier_spalten = m_sortier_cols;
+    datei.sortier_spalten = m_sortierung.spaltentitel();
     if (save_ColInfo) {
         bool mit_info = false;
         for (int c = 0; c < m_col_count && !mit_info; ++c)
@@ -36,9 +36,9 @@ bool GitterModell::SaveToPath(const QString &pfad, bool save_ColInfo, int wmWait
             for (int c = 0; c < m_col_count; ++c)
                 parameter.append(ColInfoToParamStr(c));
         } else {
-            datei.breiten.emplace(m_col_widths.begin(), m_col_widths.end());
+            datei.breiten.emplace(m_masse.breiten().begin(), m_masse.breiten().end());
         }
-        datei.auswahl = m_selection;
+        datei.auswahl = m_zeiger.auswahl();
     }
     const QByteArray bytes =
         gitterdatei_schreiben(datei, m_zellen, [&](int zeile) { fortschritt(wmWait, 1, zeile); });
@@ -84,7 +84,7 @@ void GitterModell::datei_uebernehmen(GitterdateiErgebnis &ergebnis, bool aRowSel
     Sammlung sammlung(*this);
     Gitterdatei &datei = ergebnis.datei;
     FileParam = datei.kopfliste;
-    m_sortier_cols = datei.sortier_spalten;
+    m_sortierung.setze_spaltentitel(datei.sortier_spalten);
     // The grid never shrinks, and cells the file does not hold keep their text.
     if (m_col_count < datei.spalten)
         SetColCount(datei.spalten);
@@ -129,8 +129,8 @@ bool GitterModell::SaveToServerFile(int indexCol, int editTimeCol, double LoadTi
     GitterModell datei;
     datei.FileSollVersion = FileSollVersion;
     datei.SetFileName(m_file_name);
-    const bool sortieren = m_sortieren_ed;
-    m_sortieren_ed = false;
+    const bool sortieren = m_sortierung.an();
+    m_sortierung.setze_an(false);
     if (datei.LoadFromFile(false, false, -1, 0)) {
         Sammlung sammlung(*this);
         std::vector<bool> gefunden(size_t(std::max(m_row_count, 0)), false);
@@ -164,7 +164,7 @@ bool GitterModell::SaveToServerFile(int indexCol, int editTimeCol, double LoadTi
                 RowDelete(r);
         }
     }
-    m_sortieren_ed = sortieren;
+    m_sortierung.setze_an(sortieren);
     SortiereIndex();
     const bool ergebnis = SaveToFile(save_ColInfo, wmWait);
     m_modified = false;

@@ -6,7 +6,7 @@ int GitterModell::CopyFromGrid(GitterModell &grdSource, const QString &aFilterSt
 {
     Sammlung sammlung(*this);
     // The copy replaces the content, so rows filtered out of the old content go with it.
-    m_seitenlager.clear();
+    m_filterstand.beiseite_vergessen();
     ClearGrid(false);
     if (ClearColInfo)
         ColInfo_Clear();
@@ -41,7 +41,7 @@ int GitterModell::CopyFromGrid(GitterModell &grdSource, const QString &aFilterSt
         ++ziel;
     }
     SetRowCount(std::max(ziel, m_fixed_rows + 1));
-    if (m_filter_ed && !m_filter.isEmpty())
+    if (m_filterstand.wirkt())
         filter_anwenden();
     if (copyFm)
         ColInfo_Set(-1);

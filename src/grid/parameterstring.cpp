@@ -49,7 +49,7 @@ QString GitterModell::ColFeatures() const
     QString text = QString::number(m_col_count);
     for (int c = 0; c < m_col_count; ++c)
         text += zeilenzeichen + ColInfoToParamStr(c);
-    return text + zeilenzeichen + m_sortier_cols;
+    return text + zeilenzeichen + m_sortierung.spaltentitel();
 }
 
 bool GitterModell::SetColFeatures(const QString &text, QString *fehler)

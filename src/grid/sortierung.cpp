@@ -91,28 +91,53 @@ void vorab_laden(const Zellen &zellen, int zeile, int bis, const std::vector<Sor
     }
 }
 
-} // namespace
+// The rows in the order given, each as its row number.
+class Zeilenfolge
+{
+public:
+    Zeilenfolge(int von, int bis, bool vorwaerts)
+        : m_von(von)
+        , m_bis(bis)
+        , m_vorwaerts(vorwaerts)
+    {
+    }
+    size_t anzahl() const { return size_t(std::max(m_bis - m_von, 0)); }
+    int zeile(size_t i) const { return m_vorwaerts ? m_von + int(i) : m_bis - 1 - int(i); }
+    // Asks for the cells of the rows a little ahead of the i-th.
+    void vorab(const Zellen &zellen, size_t i, const std::vector<SortFeld> &felder) const
+    {
+        if (m_vorwaerts)
+            vorab_laden(zellen, zeile(i), m_bis, felder);
+    }
 
-std::vector<int> zeilen_ordnen(const Zellen &zellen, int von, int bis,
-                               const std::vector<SortFeld> &felder, QDate heute,
-                               Kollationen &kollationen, size_t hoechstens)
+private:
+    int m_von;
+    int m_bis;
+    bool m_vorwaerts;
+};
+
+// The rows in ascending order of their keys as positions in the order `folge` met them; equal
+// keys keep that order.
+std::vector<int> aufsteigend_ordnen(const Zellen &zellen, const Zeilenfolge &folge,
+                                    const std::vector<SortFeld> &felder, QDate heute,
+                                    Kollationen &kollationen, size_t hoechstens)
 {
     const size_t anzahl = felder.size();
-    const size_t datenzeilen = size_t(std::max(bis - von, 0));
+    const size_t datenzeilen = folge.anzahl();
     if (anzahl == 0) {
-        std::vector<int> folge(datenzeilen);
-        std::iota(folge.begin(), folge.end(), 0);
-        return folge;
+        std::vector<int> positionen(datenzeilen);
+        std::iota(positionen.begin(), positionen.end(), 0);
+        return positionen;
     }
     const bool nur_zahlen = std::all_of(
         felder.begin(), felder.end(), [](const SortFeld &feld) { return ist_zahl_typ(feld.typ); });
     if (nur_zahlen) {
         std::vector<qint64> zahlen;
         zahlen.reserve(datenzeilen * anzahl);
-        for (int r = von; r < bis; ++r) {
-            vorab_laden(zellen, r, bis, felder);
+        for (size_t i = 0; i < datenzeilen; ++i) {
+            folge.vorab(zellen, i, felder);
             for (const SortFeld &feld : felder)
-                zahlen.push_back(zahl_rang(zellen.zelle(feld.spalte, r)));
+                zahlen.push_back(zahl_rang(zellen.zelle(feld.spalte, folge.zeile(i))));
         }
         return zahlen_ordnen(zahlen, anzahl);
     }
@@ -120,9 +145,9 @@ std::vector<int> zeilen_ordnen(const Zellen &zellen, int von, int bis,
         // One text field: each cell brings its kept key, and the rows sort by it directly.
         std::vector<const QString *> texte;
         texte.reserve(datenzeilen);
-        for (int r = von; r < bis; ++r) {
-            vorab_laden(zellen, r, bis, felder);
-            texte.push_back(&zellen.zelle(felder.front().spalte, r));
+        for (size_t i = 0; i < datenzeilen; ++i) {
+            folge.vorab(zellen, i, felder);
+            texte.push_back(&zellen.zelle(felder.front().spalte, folge.zeile(i)));
         }
         return kollationen.zellen_ordnen(texte, felder.front().typ, heute, hoechstens);
     }
@@ -131,12 +156,81 @@ std::vector<int> zeilen_ordnen(const Zellen &zellen, int von, int bis,
     std::vector<Textnummern> texte(anzahl);
     std::vector<int> nummern;
     nummern.reserve(datenzeilen * anzahl);
-    for (int r = von; r < bis; ++r) {
-        vorab_laden(zellen, r, bis, felder);
+    for (size_t i = 0; i < datenzeilen; ++i) {
+        folge.vorab(zellen, i, felder);
         for (size_t f = 0; f < anzahl; ++f)
-            nummern.push_back(texte[f].nummer(zellen.zelle(felder[f].spalte, r)));
+            nummern.push_back(texte[f].nummer(zellen.zelle(felder[f].spalte, folge.zeile(i))));
     }
     return nach_texten_ordnen(felder, texte, nummern, heute, kollationen, hoechstens);
+}
+
+} // namespace
+
+std::vector<int> zeilen_ordnen(const Zellen &zellen, int von, int bis,
+                               const std::vector<SortFeld> &felder, QDate heute,
+                               Kollationen &kollationen, size_t hoechstens, bool aufsteigend)
+{
+    if (aufsteigend)
+        return aufsteigend_ordnen(zellen, Zeilenfolge(von, bis, true), felder, heute, kollationen,
+                                  hoechstens);
+    // Descending and stable: the rows met from the last one up and sorted ascending, that
+    // order read backwards. Equal keys then stand as they stood before.
+    std::vector<int> folge = aufsteigend_ordnen(zellen, Zeilenfolge(von, bis, false), felder,
+                                                heute, kollationen, hoechstens);
+    const int letzte = std::max(bis - von, 0) - 1;
+    std::reverse(folge.begin(), folge.end());
+    for (int &position : folge)
+        position = letzte - position;
+    return folge;
+}
+
+void Sortierung::feld_vergessen(int aCol)
+{
+    std::erase_if(m_felder, [aCol](const SortFeld &feld) { return feld.spalte == aCol; });
+}
+
+std::vector<int> Sortierung::ordnen(const Zellen &zellen, int von, int bis, QDate heute,
+                                    size_t hoechstens, bool aufsteigend)
+{
+    return zeilen_ordnen(zellen, von, bis, m_felder, heute, m_kollationen, hoechstens,
+                         aufsteigend);
+}
+
+bool Sortierung::setze_spaltentitel(const QString &text)
+{
+    if (text == m_spaltentitel)
+        return false;
+    m_spaltentitel = text;
+    return true;
+}
+
+bool Sortierung::setze_an(bool an)
+{
+    if (an == m_an)
+        return false;
+    m_an = an;
+    return true;
+}
+
+QString Sortierung::spalten_der_titel(const QStringList &titel, QChar trenner) const
+{
+    QString spalten;
+    for (const QString &gesucht : in_zeilen(m_spaltentitel, trenner)) {
+        for (qsizetype c = 0; c < titel.size(); ++c) {
+            if (titel[c].compare(gesucht, Qt::CaseInsensitive) == 0) {
+                spalten += QString::number(c) + u';';
+                break;
+            }
+        }
+    }
+    return spalten;
+}
+
+bool Sortierung::titel_klick(int aCol)
+{
+    const bool aufsteigend = aCol != m_letzte_titel_spalte;
+    m_letzte_titel_spalte = aufsteigend ? aCol : -1;
+    return aufsteigend;
 }
 
 void GitterModell::leere_zellen_fuellen(std::vector<QString> &zeile) const
@@ -153,32 +247,30 @@ void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, boo
 {
     Sammlung sammlung(*this);
     ColClearEt(-1);
-    m_sort_felder.clear();
+    std::vector<SortFeld> felder;
     for (const QString &stueck : in_zeilen(colNrStr, u';')) {
         const int spalte = StrToIntNorm(stueck);
         const TColInfo *info = GetColInfo(spalte);
-        m_sort_felder.push_back({spalte, info ? info->Typ : QChar(u' '), sortAufw});
+        felder.push_back({spalte, info ? info->Typ : QChar(u' '), sortAufw});
     }
+    m_sortierung.felder_setzen(std::move(felder));
     const int datenzeilen = m_row_count - m_fixed_rows;
     fortschritt(wmWait, 0, m_row_count);
     // Without sort fields the rows keep their order but still go back as row text.
     if (datenzeilen > 0) {
         // A key for every cell of the grid at most: more are keys of texts no longer there.
         const size_t hoechstens = size_t(m_row_count) * size_t(m_col_count);
-        std::vector<int> folge = zeilen_ordnen(m_zellen, m_fixed_rows, m_row_count, m_sort_felder,
-                                               heute(), m_kollationen, hoechstens);
+        const std::vector<int> folge = m_sortierung.ordnen(m_zellen, m_fixed_rows, m_row_count,
+                                                           heute(), hoechstens, sortAufw);
         // Every data row goes back with all its cells, the empty ones as " ".
         for (int r = m_fixed_rows; r < m_row_count; ++r) {
             leere_zellen_fuellen(m_zellen.zeile(r));
             fortschritt(wmWait, 1, r);
         }
-        // Descending writes the ascending lines from the last one: equal keys turn round too.
-        if (!sortAufw)
-            std::reverse(folge.begin(), folge.end());
         m_zellen.anordnen(m_fixed_rows, folge);
         int neue_aktuelle = -1;
         for (int i = 0; i < datenzeilen; ++i) {
-            if (m_fixed_rows + folge[size_t(i)] == m_row)
+            if (m_fixed_rows + folge[size_t(i)] == m_zeiger.zeile())
                 neue_aktuelle = m_fixed_rows + i;
         }
         melde_alles();
@@ -187,7 +279,7 @@ void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, boo
             m_aenderungs_modus = false;
             SetRow(neue_aktuelle);
             m_aenderungs_modus = vorher;
-            m_zeilen_text_beim_betreten = Rows(m_row);
+            m_zeilen_text_beim_betreten = Rows(m_zeiger.zeile());
         }
     }
     ColInsertEt(-1);
@@ -196,24 +288,16 @@ void GitterModell::Sortiere(const QString &colNrStr, bool toRow, int wmWait, boo
 
 void GitterModell::SortiereIndex()
 {
-    if (!m_sortieren_ed || m_sortier_cols.isEmpty())
+    if (!m_sortierung.an() || m_sortierung.spaltentitel().isEmpty())
         return;
-    QString spalten;
-    for (const QString &titel : in_zeilen(m_sortier_cols, ParamTz)) {
-        for (int c = 0; c < m_col_count; ++c) {
-            if (Cells(c, 0).compare(titel, Qt::CaseInsensitive) == 0) {
-                spalten += QString::number(c) + u';';
-                break;
-            }
-        }
-    }
+    QString spalten = m_sortierung.spalten_der_titel(Rows(0), ParamTz);
     if (!spalten.isEmpty()) {
-        if (OnSort)
-            OnSort(*this, spalten);
+        if (m_ereignisse.OnSort)
+            m_ereignisse.OnSort(*this, spalten);
         if (!spalten.isEmpty()) {
             Sortiere(spalten, SortNewFocus, WM_USER_Wait, SortDirection == sdAufsteigend);
-            if (OnSortEnd)
-                OnSortEnd(*this, spalten);
+            if (m_ereignisse.OnSortEnd)
+                m_ereignisse.OnSortEnd(*this, spalten);
         }
     }
     Change();
@@ -221,29 +305,24 @@ void GitterModell::SortiereIndex()
 
 void GitterModell::SetSortierCols(const QString &text)
 {
-    if (text == m_sortier_cols)
-        return;
-    m_sortier_cols = text;
-    SortiereIndex();
+    if (m_sortierung.setze_spaltentitel(text))
+        SortiereIndex();
 }
 
 void GitterModell::SetSortierenEd(bool an)
 {
-    if (an == m_sortieren_ed)
-        return;
-    m_sortieren_ed = an;
-    SortiereIndex();
+    if (m_sortierung.setze_an(an))
+        SortiereIndex();
 }
 
 void GitterModell::titel_klick_sortieren(int aCol)
 {
     QString spalte = QString::number(aCol);
-    if (OnSort)
-        OnSort(*this, spalte);
+    if (m_ereignisse.OnSort)
+        m_ereignisse.OnSort(*this, spalte);
     if (spalte.isEmpty())
         return;
-    Sortiere(spalte, SortNewFocus, WM_USER_Wait, aCol != m_letzte_titel_spalte);
-    m_letzte_titel_spalte = m_letzte_titel_spalte == aCol ? -1 : aCol;
-    if (OnSortEnd)
-        OnSortEnd(*this, spalte);
+    Sortiere(spalte, SortNewFocus, WM_USER_Wait, m_sortierung.titel_klick(aCol));
+    if (m_ereignisse.OnSortEnd)
+        m_ereignisse.OnSortEnd(*this, spalte);
 }

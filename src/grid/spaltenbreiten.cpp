@@ -22,10 +22,10 @@ int GitterModell::ColSetMaxWidths(bool readColInfo, bool ChangeFixCol, bool Stre
 {
     Sammlung sammlung(*this);
     int zugabe = m_senkrechter_rollbalken ? 27 : 8;
-    const int alte_zeile = m_row;
-    const int alte_spalte = m_col;
-    const int alte_oberste = m_top_row;
-    const TGridRect alte_auswahl = m_selection;
+    const int alte_zeile = m_zeiger.zeile();
+    const int alte_spalte = m_zeiger.spalte();
+    const int alte_oberste = m_zeiger.oberste_zeile();
+    const TGridRect alte_auswahl = m_zeiger.auswahl();
     const int alte_fixed_cols = m_fixed_cols;
     if (ChangeFixCol)
         m_fixed_cols = 0;
@@ -78,7 +78,7 @@ int GitterModell::ColSetMaxWidths(bool readColInfo, bool ChangeFixCol, bool Stre
     }
 
     m_fixed_cols = alte_fixed_cols;
-    m_top_row = alte_oberste;
+    m_zeiger.setze_oberste_zeile(alte_oberste, m_fixed_rows, m_row_count - 1);
     const bool vorher = m_aenderungs_modus;
     m_aenderungs_modus = false;
     SetRow(alte_zeile);

@@ -15,11 +15,6 @@ bool ist_blank(const QString &text)
 
 } // namespace
 
-void GitterModell::sortfeld_vergessen(int aCol)
-{
-    std::erase_if(m_sort_felder, [aCol](const SortFeld &feld) { return feld.spalte == aCol; });
-}
-
 void GitterModell::ClearGrid(bool aResetRowCount)
 {
     Sammlung sammlung(*this);
@@ -27,7 +22,7 @@ void GitterModell::ClearGrid(bool aResetRowCount)
     melde_alles();
     if (aResetRowCount)
         SetRowCount(m_fixed_rows + 1);
-    m_sort_felder.clear();
+    m_sortierung.felder_vergessen();
 }
 
 void GitterModell::ColClear(int aCol)
@@ -35,7 +30,7 @@ void GitterModell::ColClear(int aCol)
     if (aCol < 0)
         return;
     Sammlung sammlung(*this);
-    sortfeld_vergessen(aCol);
+    m_sortierung.feld_vergessen(aCol);
     const QString titel = Cells(aCol, 0);
     for (int r = 0; r < m_row_count; ++r)
         SetCells(aCol, r, QString());
@@ -89,7 +84,7 @@ int GitterModell::RowDeleteEmpty(quint32 mask)
 int GitterModell::RowAdd(int pos, const QStringList &txt)
 {
     Sammlung sammlung(*this);
-    m_sort_felder.clear();
+    m_sortierung.felder_vergessen();
     // -1 means the first data row: a row above the titles would turn them into data.
     const int ziel = pos > m_row_count ? m_row_count
                      : pos == -1       ? m_fixed_rows
@@ -125,7 +120,7 @@ void GitterModell::RowDelete(int aRow)
         SetRowCount(m_row_count - 1);
     const bool vorher = m_aenderungs_modus;
     m_aenderungs_modus = false;
-    SetRow(std::clamp(m_row, m_fixed_rows, m_row_count - 1));
+    SetRow(std::clamp(m_zeiger.zeile(), m_fixed_rows, m_row_count - 1));
     m_aenderungs_modus = vorher;
     m_modified = true;
     Change();
@@ -134,16 +129,14 @@ void GitterModell::RowDelete(int aRow)
 
 int GitterModell::RowMarkCount() const
 {
-    if (m_selection.Top < 0)
-        return 0;
-    return m_selection.Bottom - m_selection.Top + 1;
+    return m_zeiger.markierte_zeilen();
 }
 
 int GitterModell::RowMarkDelete()
 {
     const int anzahl = RowMarkCount();
     // Each delete moves the cursor and with it the selection; the marked rows are those of now.
-    const TGridRect markiert = m_selection;
+    const TGridRect markiert = m_zeiger.auswahl();
     Sammlung sammlung(*this);
     // Once every data row is gone, further deletes change nothing: a selection reaching far
     // past the grid must not cost a loop over its whole height.
@@ -161,27 +154,27 @@ void GitterModell::SelectRows(int aRowVon, int aRowBis)
 
 int GitterModell::SelectColsCount() const
 {
-    return m_selection.Right - m_selection.Left + 1;
+    return m_zeiger.ausgewaehlte_spalten();
 }
 
 int GitterModell::SelectRowsCount() const
 {
-    return m_selection.Bottom - m_selection.Top + 1;
+    return m_zeiger.ausgewaehlte_zeilen();
 }
 
 bool GitterModell::RowNext()
 {
-    if (m_row >= m_row_count - 1)
+    if (m_zeiger.zeile() >= m_row_count - 1)
         return false;
-    SetRow(m_row + 1);
+    SetRow(m_zeiger.zeile() + 1);
     return true;
 }
 
 bool GitterModell::RowPred()
 {
-    if (m_row <= m_fixed_rows)
+    if (m_zeiger.zeile() <= m_fixed_rows)
         return false;
-    SetRow(m_row - 1);
+    SetRow(m_zeiger.zeile() - 1);
     return true;
 }
 
@@ -238,8 +231,7 @@ int GitterModell::ColDeleteEmpty()
 void GitterModell::spalten_einfuegen_roh(int aCol)
 {
     m_zellen.spalte_einfuegen(aCol);
-    m_col_widths.insert(m_col_widths.begin() + aCol, m_default_col_width);
-    m_col_widths.resize(size_t(m_col_count));
+    m_masse.spalte_einfuegen(aCol);
     if (aCol < m_col_infos.groesse())
         ColInfo_Insert(aCol);
 }
@@ -247,15 +239,14 @@ void GitterModell::spalten_einfuegen_roh(int aCol)
 void GitterModell::spalte_loeschen_roh(int aCol)
 {
     m_zellen.spalte_entfernen(aCol, m_col_count);
-    std::rotate(m_col_widths.begin() + aCol, m_col_widths.begin() + aCol + 1, m_col_widths.end());
-    m_col_widths.back() = m_default_col_width;
+    m_masse.spalte_entfernen(aCol);
     ColInfo_Delete(aCol);
 }
 
 int GitterModell::ColAdd(int aCol, const QStringList &txt)
 {
     Sammlung sammlung(*this);
-    m_sort_felder.clear();
+    m_sortierung.felder_vergessen();
     // -1 means the first data column, for the same reason as in RowAdd.
     const int pos = aCol >= m_col_count ? m_col_count
                     : aCol == -1        ? m_fixed_cols
@@ -282,7 +273,7 @@ int GitterModell::ColAdd(int aCol, const QStringList &txt)
 void GitterModell::ColDelete(int aCol)
 {
     Sammlung sammlung(*this);
-    sortfeld_vergessen(aCol);
+    m_sortierung.feld_vergessen(aCol);
     aCol = std::clamp(aCol, m_fixed_cols, m_col_count - 1);
     spalte_loeschen_roh(aCol);
     if (m_col_count > m_fixed_cols + 1)
@@ -296,11 +287,10 @@ void GitterModell::ColSwap(int c1, int c2)
     if (c1 < 0 || c2 < 0 || c1 == c2)
         return;
     Sammlung sammlung(*this);
-    sortfeld_vergessen(c1);
-    sortfeld_vergessen(c2);
+    m_sortierung.feld_vergessen(c1);
+    m_sortierung.feld_vergessen(c2);
     m_zellen.spalten_tauschen(c1, c2);
-    if (c1 < m_col_count && c2 < m_col_count)
-        std::swap(m_col_widths[size_t(c1)], m_col_widths[size_t(c2)]);
+    m_masse.spalten_tauschen(c1, c2);
     ColInfo_Swap(c1, c2);
     melde_alles();
 }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -72,7 +73,31 @@ bool liste_enthaelt(QByteArrayView liste, QByteArrayView wort)
 
 HttpLesung fehler(int status)
 {
-    return {HttpLage::fehlerhaft, status, {}};
+    return {HttpLage::fehlerhaft, status, {}, 0, 0};
+}
+
+// Field values hold visible bytes, spaces and tabs; a NUL or a CR or LF without its partner
+// would let two readers split the head differently.
+bool ist_feldwert(QByteArrayView wert)
+{
+    return std::none_of(wert.begin(), wert.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return (b < 0x20 && b != '\t') || b == 0x7f;
+    });
+}
+
+std::optional<qint64> laenge_lesen(QByteArrayView wert)
+{
+    // 15 digits are far more than any body and cannot overflow.
+    if (wert.isEmpty() || wert.size() > 15)
+        return std::nullopt;
+    qint64 laenge = 0;
+    for (char c : wert) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        laenge = laenge * 10 + (c - '0');
+    }
+    return laenge;
 }
 
 std::optional<int> anfragezeile_lesen(QByteArrayView zeile, HttpAnfrage &anfrage)
@@ -84,7 +109,10 @@ std::optional<int> anfragezeile_lesen(QByteArrayView zeile, HttpAnfrage &anfrage
     const QByteArrayView methode = zeile.first(erste);
     const QByteArrayView ziel = zeile.sliced(erste + 1, zweite);
     const QByteArrayView fassung = zeile.sliced(erste + 2 + zweite);
-    if (!ist_token(methode) || !ist_sichtbar(ziel) || ziel.front() != '/')
+    if (!ist_token(methode) || !ist_sichtbar(ziel))
+        return 400;
+    const bool sternchen = ziel == "*" && methode == "OPTIONS";
+    if (ziel.front() != '/' && !sternchen)
         return 400;
     if (!fassung.startsWith("HTTP/"))
         return 400;
@@ -98,7 +126,14 @@ std::optional<int> anfragezeile_lesen(QByteArrayView zeile, HttpAnfrage &anfrage
     return std::nullopt;
 }
 
-std::optional<int> kopfzeilen_lesen(const QList<QByteArrayView> &zeilen, HttpAnfrage &anfrage)
+// A header that may appear once; false when it came before.
+bool einmal(bool &gesehen)
+{
+    return !std::exchange(gesehen, true);
+}
+
+std::optional<int> kopfzeilen_lesen(const QList<QByteArrayView> &zeilen, bool http_1_1,
+                                    HttpAnfrage &anfrage)
 {
     if (zeilen.size() > http_kopfzeilen_hoechstens)
         return 431;
@@ -110,35 +145,53 @@ std::optional<int> kopfzeilen_lesen(const QList<QByteArrayView> &zeilen, HttpAnf
             return 400;
         const QByteArrayView name = zeile.first(doppelpunkt);
         const QByteArrayView wert = ohne_rand(zeile.sliced(doppelpunkt + 1));
-        if (name.compare("Host", Qt::CaseInsensitive) == 0)
+        if (!ist_feldwert(wert))
+            return 400;
+        const auto heisst = [name](QByteArrayView n) {
+            return name.compare(n, Qt::CaseInsensitive) == 0;
+        };
+        // No body is framed by chunks, and nothing waits for a go-ahead.
+        if (heisst("Transfer-Encoding") || heisst("Expect"))
+            return 400;
+        if (heisst("Host")) {
+            if (!einmal(anfrage.hat_host))
+                return 400;
             anfrage.host = wert.toByteArray();
-        else if (name.compare("Connection", Qt::CaseInsensitive) == 0)
-            upgrade_verbindung = upgrade_verbindung || liste_enthaelt(wert, "upgrade");
-        else if (name.compare("Upgrade", Qt::CaseInsensitive) == 0)
-            upgrade_websocket = upgrade_websocket || liste_enthaelt(wert, "websocket");
-        else if (name.compare("Origin", Qt::CaseInsensitive) == 0)
+        } else if (heisst("Origin")) {
+            if (!einmal(anfrage.hat_origin))
+                return 400;
             anfrage.origin = wert.toByteArray();
-        else if (name.compare("Content-Length", Qt::CaseInsensitive) == 0)
-            anfrage.laengen << wert.toByteArray();
-        else if (name.compare("Transfer-Encoding", Qt::CaseInsensitive) == 0 ||
-                 name.compare("Expect", Qt::CaseInsensitive) == 0)
-            anfrage.kodiert = true;
+        } else if (heisst("Content-Length")) {
+            if (anfrage.inhalt_laenge)
+                return 400;
+            anfrage.inhalt_laenge = laenge_lesen(wert);
+            if (!anfrage.inhalt_laenge)
+                return 400;
+        } else if (heisst("Connection"))
+            upgrade_verbindung = upgrade_verbindung || liste_enthaelt(wert, "upgrade");
+        else if (heisst("Upgrade"))
+            upgrade_websocket = upgrade_websocket || liste_enthaelt(wert, "websocket");
     }
+    if (http_1_1 && !anfrage.hat_host)
+        return 400;
     anfrage.websocket = upgrade_verbindung && upgrade_websocket;
     return std::nullopt;
 }
 
 } // namespace
 
-HttpLesung http_anfrage_lesen(QByteArrayView daten)
+HttpLesung http_anfrage_lesen(QByteArrayView daten, qsizetype durchsucht)
 {
     if (!kann_anfrage_beginnen(daten))
         return fehler(400);
     const QByteArrayView fenster = daten.first(std::min(daten.size(), http_kopf_hoechstens));
-    const qsizetype ende = fenster.indexOf("\r\n\r\n");
+    // The end may straddle what was searched and what is new.
+    const qsizetype ab = std::clamp<qsizetype>(durchsucht - 3, 0, fenster.size());
+    const qsizetype gefunden = fenster.sliced(ab).indexOf("\r\n\r\n");
+    const qsizetype ende = gefunden < 0 ? -1 : ab + gefunden;
     if (ende < 0) {
         if (daten.size() < http_kopf_hoechstens)
-            return {};
+            return {HttpLage::unvollstaendig, 0, {}, 0, fenster.size()};
         // Too long: a request line without its end is a too long target.
         return fehler(fenster.indexOf("\r\n") < 0 ? 414 : 431);
     }
@@ -149,11 +202,11 @@ HttpLesung http_anfrage_lesen(QByteArrayView daten)
         zeilen << fenster.sliced(anfang, bruch - anfang);
         anfang = bruch + 2;
     }
-    HttpLesung lesung{HttpLage::fertig, 0, {}};
-    lesung.anfrage.kopf_laenge = ende + 4;
-    if (auto status = anfragezeile_lesen(zeilen.takeFirst(), lesung.anfrage))
+    HttpLesung lesung{HttpLage::fertig, 0, {}, ende + 4, ende};
+    const QByteArrayView anfragezeile = zeilen.takeFirst();
+    if (auto status = anfragezeile_lesen(anfragezeile, lesung.anfrage))
         return fehler(*status);
-    if (auto status = kopfzeilen_lesen(zeilen, lesung.anfrage))
+    if (auto status = kopfzeilen_lesen(zeilen, anfragezeile.endsWith("HTTP/1.1"), lesung.anfrage))
         return fehler(*status);
     return lesung;
 }

@@ -11,7 +11,7 @@ struct Fehlerseite
 
 constexpr Fehlerseite fehlerseiten[] = {
     {400, "Bad Request", "Die Anfrage ist fehlerhaft."},
-    {403, "Forbidden", "Diese Anfrage ist nicht erlaubt."},
+    {403, "Forbidden", "Diese Anfrage ist nur von den Seiten dieses Rechners aus erlaubt."},
     {404, "Not Found", "Diese Seite gibt es nicht. Der Spieltag steht unter /."},
     {405, "Method Not Allowed", "Diese Seite kann nur angesehen werden."},
     {413, "Content Too Large", "Die Meldung ist zu lang."},
@@ -81,8 +81,11 @@ QByteArray http_antwort(int status, QByteArrayView typ, QByteArrayView inhalt, Q
     antwort += "Content-Type: " + typ.toByteArray() + "\r\n";
     antwort += "Content-Length: " + QByteArray::number(inhalt.size()) + "\r\n";
     antwort += "Content-Security-Policy: default-src 'self'; " + verbinden +
-               "; frame-ancestors 'none'\r\n";
+               "; frame-ancestors 'none'; base-uri 'none'; form-action 'self'\r\n";
     antwort += "X-Content-Type-Options: nosniff\r\n";
+    antwort += "X-Frame-Options: DENY\r\n";
+    antwort += "Cross-Origin-Resource-Policy: same-origin\r\n";
+    antwort += "Cross-Origin-Opener-Policy: same-origin\r\n";
     antwort += "Referrer-Policy: no-referrer\r\n";
     antwort += "Cache-Control: no-store\r\n";
     antwort += zusatz.toByteArray();
@@ -103,5 +106,11 @@ QByteArray http_fehler(int status, QByteArrayView host)
                              QByteArray::number(status) + "</title></head><body><p>" + text +
                              "</p></body></html>\n";
     return http_antwort(status, "text/html; charset=utf-8", seite, host,
-                        status == 405 ? "Allow: GET\r\n" : QByteArrayView());
+                        status == 405 ? "Allow: GET, HEAD\r\n" : QByteArrayView());
+}
+
+QByteArray http_nur_kopf(const QByteArray &antwort)
+{
+    const qsizetype ende = antwort.indexOf("\r\n\r\n");
+    return ende < 0 ? antwort : antwort.first(ende + 4);
 }

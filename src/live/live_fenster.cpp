@@ -1,7 +1,7 @@
 #include "live/live_fenster.h"
 
-#include "live/qr_bild.h"
 #include "help/hilfe_taste_fenster.h"
+#include "live/qr_bild.h"
 #include "shell/knopf_fenster.h"
 #include "shell/plattform.h"
 #include "shell/zusatz.h"
@@ -181,10 +181,11 @@ void LiveFenster::status_zeigen()
 {
     if (!m_server.laeuft()) {
         m_status->setText(u"Die Live-Seite ist aus."_s);
-        return;
+    } else {
+        const int telefone = m_server.telefone();
+        m_status->setText(telefone == 1
+                              ? u"Die Live-Seite läuft: 1 Telefon verbunden."_s
+                              : u"Die Live-Seite läuft: %1 Telefone verbunden."_s.arg(telefone));
     }
-    const int telefone = m_server.telefone();
-    m_status->setText(telefone == 1
-                          ? u"Die Live-Seite läuft: 1 Telefon verbunden."_s
-                          : u"Die Live-Seite läuft: %1 Telefone verbunden."_s.arg(telefone));
+    emit lage_geaendert();
 }

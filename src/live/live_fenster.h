@@ -41,6 +41,10 @@ public:
     QLabel *m_qr_code = nullptr;
     QLabel *m_status = nullptr;
 
+signals:
+    // The page was switched on or off, or a phone came or went.
+    void lage_geaendert();
+
 private:
     void oberflaeche_aufbauen();
     void umschalten(bool an);

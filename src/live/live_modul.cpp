@@ -21,6 +21,8 @@ public:
             m_fenster = new LiveFenster(zustand, plattform, hauptfenster);
             m_fenster->server().tische_setzen(m_annahme);
             m_fenster->stand_senden(m_stand);
+            QObject::connect(m_fenster, &LiveFenster::lage_geaendert, m_fenster,
+                             [this] { melden(); });
         }
         m_fenster->show();
         m_fenster->raise();
@@ -42,9 +44,24 @@ public:
     }
     QString tischseite() const override { return m_fenster ? m_fenster->tischseite() : QString(); }
 
+    void bei_aenderung(std::function<void(std::optional<int>)> rueckruf) override
+    {
+        m_melden = std::move(rueckruf);
+        melden();
+    }
+
 private:
+    void melden()
+    {
+        if (!m_melden)
+            return;
+        const bool an = m_fenster && m_fenster->server().laeuft();
+        m_melden(an ? std::optional<int>(m_fenster->server().telefone()) : std::nullopt);
+    }
+
     QPointer<LiveFenster> m_fenster;
     Tischannahme *m_annahme = nullptr;
+    std::function<void(std::optional<int>)> m_melden;
     QByteArray m_stand;
 };
 

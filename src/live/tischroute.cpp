@@ -47,7 +47,7 @@ Tischroute::Antwort Tischroute::beantworten(const HttpAnfrage &anfrage, QByteArr
                                         "charset=\"utf-8\"><title>405</title></head><body><p>"
                                         "Hier kann nur ein Ergebnis gemeldet werden.</p></body>"
                                         "</html>\n",
-                                        anfrage.host, "Allow: GET, POST\r\n"));
+                                        anfrage.host, "Allow: GET, HEAD, POST\r\n"));
     if (!m_fehlversuche.frei(adresse, jetzt_ms) || !m_fehlversuche_gesamt.frei(alle, jetzt_ms))
         return fehler(429, anfrage.host);
     const QByteArrayView schluessel = QByteArrayView(anfrage.pfad).sliced(3);
@@ -67,16 +67,11 @@ Tischroute::Antwort Tischroute::post(const HttpAnfrage &anfrage, QByteArrayView 
                                      QByteArrayView schluessel, const QString &adresse,
                                      qint64 jetzt_ms)
 {
-    // A body only with exactly one plain length: anything that could be read two ways is refused.
-    if (anfrage.kodiert || anfrage.laengen.size() != 1)
+    // A body only with its length given: the reader of the head has already refused two
+    // lengths, a malformed one, chunks and any header that could be read two ways.
+    if (!anfrage.inhalt_laenge)
         return fehler(400, anfrage.host);
-    const QByteArray &laengentext = anfrage.laengen.first();
-    bool ok = laengentext.size() <= 6 && !laengentext.isEmpty();
-    for (char c : laengentext)
-        ok = ok && c >= '0' && c <= '9';
-    const qsizetype laenge = ok ? laengentext.toLongLong() : -1;
-    if (laenge < 0)
-        return fehler(400, anfrage.host);
+    const qint64 laenge = *anfrage.inhalt_laenge;
     if (laenge > formular_hoechstens)
         return fehler(413, anfrage.host);
     if (!anfrage.origin.isEmpty() && anfrage.origin != "http://" + anfrage.host)

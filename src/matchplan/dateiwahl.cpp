@@ -7,9 +7,12 @@
 #include "shell/zustand.h"
 #include "storage/ganzzahl.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 
 using namespace Qt::StringLiterals;
 
@@ -19,8 +22,16 @@ std::optional<int> anzahl_oder_meldung(Plattform &plattform, const QString &text
 {
     const std::optional<qint32> anzahl = ganzzahl_lesen(text);
     if (!anzahl)
-        plattform.fehler(kein_integer_meldung(text));
+        plattform.umwandlungsfehler(kein_integer_meldung(text));
     return anzahl;
+}
+
+// The day a stored file holds, read from its name whatever the case of its extension; invalid
+// when the name holds no date.
+QDate gespeichert_am(const QString &name)
+{
+    const bool satz = name.endsWith(u"grp"_s, Qt::CaseInsensitive);
+    return QDate::fromString(name.mid(satz ? 7 : 11, 10), u"dd_MM_yyyy"_s);
 }
 
 } // namespace
@@ -32,8 +43,22 @@ QString dateiwahl_muster(bool doppel, qint32 zweck)
 
 QStringList dateiwahl_dateien(const Zustand &zustand, const QString &muster)
 {
-    return QDir(zustand.daten_pfad)
-        .entryList({muster}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    QStringList namen = QDir(zustand.daten_pfad)
+                            .entryList({muster}, QDir::Files | QDir::Hidden,
+                                       QDir::Name | QDir::IgnoreCase);
+    // Newest day first; names of the same day, and names without a date, in name order.
+    QList<QDate> tage;
+    for (const QString &name : namen)
+        tage << gespeichert_am(name);
+    QList<qsizetype> folge(namen.size());
+    std::iota(folge.begin(), folge.end(), 0);
+    std::stable_sort(folge.begin(), folge.end(), [&tage](qsizetype a, qsizetype b) {
+        return tage[a].isValid() && (!tage[b].isValid() || tage[a] > tage[b]);
+    });
+    QStringList geordnet;
+    for (qsizetype i : folge)
+        geordnet << namen[i];
+    return geordnet;
 }
 
 bool auswahl_auswerten(Zustand &zustand, Plattform &plattform, const QString &name)

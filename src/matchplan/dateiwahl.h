@@ -14,8 +14,9 @@ inline constexpr qint32 zweck_laden = 2;
 
 // "D*.grp", "E*.grp", "D*.Tab" or "E*.Tab".
 QString dateiwahl_muster(bool doppel, qint32 zweck);
-// The names in the data folder that match, in name order; case is ignored as on the systems
-// the files come from.
+// The names in the data folder that match (case is ignored as on the systems the files come
+// from), the newest day first by the date in the name; names of the same day, and names
+// without a date, in name order after them.
 QStringList dateiwahl_dateien(const Zustand &zustand, const QString &muster);
 
 // "Auswahl" of a name: a record name gives plan_anzahl its entry count; every name gives

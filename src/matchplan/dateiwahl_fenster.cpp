@@ -64,7 +64,7 @@ void TForm12::oberflaeche_aufbauen()
 
     const auto knopf = [this](const char *name, const QString &text) {
         auto *k = knopf_anlegen(this, name, text);
-        k->resize(knopf_breite, knopf_hoehe);
+        feste_knopfgroesse(k, knopf_breite, knopf_hoehe);
         return k;
     };
     Button1 = knopf("Button1", u"&Auswahl"_s);
@@ -75,8 +75,8 @@ void TForm12::oberflaeche_aufbauen()
     connect(FileListBox1, &QListWidget::itemDoubleClicked, this, &TForm12::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm12::reject);
     connect(Button3, &QPushButton::clicked, this, &TForm12::Button3Click);
-    // "Beenden" and the close box: a plan window hidden for loading stays hidden.
-    connect(this, &QDialog::rejected, this, &TForm12::startseite_zeigen);
+    // "Beenden" and the close box: a plan window hidden for loading comes back as it was.
+    connect(this, &QDialog::rejected, this, &TForm12::abgebrochen);
 }
 
 void TForm12::resizeEvent(QResizeEvent *ereignis)
@@ -105,6 +105,7 @@ void TForm12::ergebnisse_zeigen(const QString &muster)
 {
     m_muster = muster;
     m_laden = nullptr;
+    m_abbrechen = nullptr;
     liste_fuellen();
     setModal(false);
     show();
@@ -112,21 +113,35 @@ void TForm12::ergebnisse_zeigen(const QString &muster)
     activateWindow();
 }
 
-void TForm12::zum_laden_oeffnen(const QString &muster, std::function<void(const QString &)> laden)
+void TForm12::zum_laden_oeffnen(const QString &muster, std::function<void(const QString &)> laden,
+                                std::function<void()> abbrechen)
 {
     m_muster = muster;
     m_laden = std::move(laden);
+    m_abbrechen = std::move(abbrechen);
     liste_fuellen();
     open();
+}
+
+void TForm12::abgebrochen()
+{
+    if (m_abbrechen)
+        m_abbrechen();
+    else
+        emit startseite_zeigen();
 }
 
 void TForm12::Button1Click()
 {
     const QString name = gewaehlt();
     const auto laden = m_laden;
+    const auto abbrechen = m_abbrechen;
     accept();
-    if (!auswahl_auswerten(m_zustand, m_plattform, name))
+    if (!auswahl_auswerten(m_zustand, m_plattform, name)) {
+        if (abbrechen)
+            abbrechen();
         return;
+    }
     if (m_zustand.dateiwahl_zweck == zweck_ergebnisliste) {
         if (ergebnisliste_vorbereiten(m_zustand, m_plattform, name) && ergebnisliste_zeigen)
             ergebnisliste_zeigen(name);

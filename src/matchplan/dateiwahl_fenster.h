@@ -21,7 +21,9 @@ public:
     // "Ergebnisse ansehen": the record files, not modal.
     void ergebnisse_zeigen(const QString &muster);
     // "Laden" of a plan window: the standings files, modal; the chosen name goes to laden.
-    void zum_laden_oeffnen(const QString &muster, std::function<void(const QString &)> laden);
+    // Without a name taken ("Beenden", the close box) abbrechen runs instead.
+    void zum_laden_oeffnen(const QString &muster, std::function<void(const QString &)> laden,
+                           std::function<void()> abbrechen);
 
     // Shows the results list of a record name once the shared values are set for it.
     std::function<void(const QString &name)> ergebnisliste_zeigen;
@@ -47,9 +49,11 @@ private:
     QString gewaehlt() const;
     void Button1Click();
     void Button3Click();
+    void abgebrochen();
 
     Zustand &m_zustand;
     Plattform &m_plattform;
     QString m_muster;
     std::function<void(const QString &)> m_laden;
+    std::function<void()> m_abbrechen;
 };

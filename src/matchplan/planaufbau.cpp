@@ -44,6 +44,16 @@ int anzahl_begrenzt(qint32 anzahl)
     return std::clamp<qint32>(anzahl, 1, max_eintraege);
 }
 
+int eingetragene_spiele(const GitterModell &matrix, int n)
+{
+    int spiele = 0;
+    for (int c = 1; c <= n; ++c) {
+        for (int r = 1; r <= n; ++r)
+            spiele += matrix.Cells(c, r).trimmed().isEmpty() ? 0 : 1;
+    }
+    return spiele;
+}
+
 int zeilenhoehe_wirksam(qint32 gespeichert)
 {
     return gespeichert < kleinste_zeilenhoehe ? 18 : gespeichert;

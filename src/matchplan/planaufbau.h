@@ -39,6 +39,8 @@ inline constexpr int kleinste_zeilenhoehe = 8;
 inline constexpr int kleinste_schriftgroesse = 6;
 int zeilenhoehe_wirksam(qint32 gespeichert);
 int schriftgroesse_wirksam(qint32 gespeichert);
+// Games of an N x N matrix whose cell holds any text.
+int eingetragene_spiele(const GitterModell &matrix, int n);
 } // namespace plan
 
 // The text of an entry from the line-up records: one slot, or a pair's slots joined by "/".

@@ -30,15 +30,31 @@ QColor lesbar(const QColor &hintergrund, const QColor &schrift)
 
 } // namespace
 
+TColor planfarbe_wirksam(speicher::FarbeFeld feld, TColor gespeichert)
+{
+    if (!planfarbe_nie_gewaehlt(gespeichert))
+        return gespeichert;
+    if (feld.offset == opt::hintergrundfarbe.offset)
+        return planfarben_vorgabe.hintergrund;
+    if (feld.offset == opt::farbe_gruppe1.offset)
+        return planfarben_vorgabe.gruppe1;
+    if (feld.offset == opt::farbe_gruppe2.offset)
+        return planfarben_vorgabe.gruppe2;
+    return planfarben_vorgabe.sperre;
+}
+
 Planfarben planfarben_lesen(const TOptionen &optionen)
 {
-    const Planfarben gespeichert{optionen.wert(opt::hintergrundfarbe),
-                                 optionen.wert(opt::farbe_gruppe1),
-                                 optionen.wert(opt::farbe_gruppe2), optionen.wert(opt::sperrfarbe)};
-    // A fresh options file holds 0 (black) for every plan colour: nobody chose them yet.
-    const bool nie_gewaehlt = gespeichert.hintergrund == 0 && gespeichert.gruppe1 == 0 &&
-                              gespeichert.gruppe2 == 0 && gespeichert.sperre == 0;
-    return nie_gewaehlt ? planfarben_vorgabe : gespeichert;
+    const auto wirksam = [&optionen](speicher::FarbeFeld feld) {
+        return planfarbe_wirksam(feld, optionen.wert(feld));
+    };
+    return {wirksam(opt::hintergrundfarbe), wirksam(opt::farbe_gruppe1),
+            wirksam(opt::farbe_gruppe2), wirksam(opt::sperrfarbe)};
+}
+
+TColor farbe_zum_speichern(TColor gewaehlt)
+{
+    return gewaehlt == 0 ? beinahe_schwarz : gewaehlt;
 }
 
 bool zelle_markiert(const GitterModell &gitter, int aRow, int state)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/farbwert.h"
+#include "storage/satzbild.h"
 
 #include <QString>
 #include <optional>
@@ -23,8 +24,22 @@ struct Planfarben
 // yellow for the teams, light grey for locked cells.
 inline constexpr Planfarben planfarben_vorgabe{0x00FFFFFF, 0x00FFE8D0, 0x00C8F4FF, 0x00D8D8D8};
 
-// The stored colours, or the defaults above while all of them are still 0.
+// The stored colours; each one still 0 (never chosen) is its default above.
 Planfarben planfarben_lesen(const TOptionen &optionen);
+// Whether a stored plan colour was never chosen, so that its default is drawn: a fresh options
+// file holds 0 (black). A colour picked as black is stored a shade off (farbe_zum_speichern).
+inline bool planfarbe_nie_gewaehlt(TColor gespeichert)
+{
+    return gespeichert == 0;
+}
+// The colour the plan draws for the options field holding that stored colour: the stored one or
+// the field's default.
+TColor planfarbe_wirksam(speicher::FarbeFeld feld, TColor gespeichert);
+
+// A plan colour as it is stored when picked: black, which would read as never chosen, becomes
+// the darkest grey, which no eye tells from black.
+inline constexpr TColor beinahe_schwarz = 0x00010101;
+TColor farbe_zum_speichern(TColor gewaehlt);
 
 inline constexpr TColor tabelle_auswahlfarbe = 0x008FE2E4;
 inline constexpr TColor matrix_auswahlfarbe = 0x00C0DCC0;

@@ -19,6 +19,15 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+QString tagestext(const QDate &tag)
+{
+    return tag.toString(u"dd.MM.yyyy"_s);
+}
+
+} // namespace
+
 Spielplan::Spielplan(Zustand &zustand, Plattform &plattform, const SpielplanProfil &profil,
                      GitterModell &tabelle, GitterModell &matrix, QObject *eltern)
     : QObject(eltern)
@@ -29,20 +38,27 @@ Spielplan::Spielplan(Zustand &zustand, Plattform &plattform, const SpielplanProf
     , m_matrix(matrix)
 {
     plan_gitter_einrichten(m_tabelle, m_matrix, m_profil);
-    m_matrix.OnChange = [this](GitterModell &matrix) {
+    GitterEreignisse ereignisse = m_matrix.ereignisse();
+    ereignisse.OnChange = [this](GitterModell &matrix) {
         // A cancelled editing puts the whole plan back when it ends.
         if (!matrix.editieren_verworfen())
             FilterGrid2Change();
     };
-    m_matrix.OnSelectCell = [this](GitterModell &, int aCol, int aRow, bool &CanSelect) {
+    ereignisse.OnSelectCell = [this](GitterModell &, int aCol, int aRow, bool &CanSelect) {
         FilterGrid2SelectCell(aCol, aRow, CanSelect);
     };
-    m_matrix.OnEditBegin = [this](GitterModell &) {
+    ereignisse.OnEditBegin = [this](GitterModell &) {
         eingabe_beginnt();
     };
-    m_matrix.OnEditEnd = [this](GitterModell &) {
+    ereignisse.OnEditEnd = [this](GitterModell &) {
         eingabe_endet();
     };
+    ereignisse.OnHinweis = [this](const GitterModell &matrix, int aCol, int aRow) {
+        const bool spiel = aCol >= 1 && aCol <= m_anzahl && aRow >= 1 && aRow <= m_anzahl;
+        const QString text = matrix.Cells(aCol, aRow);
+        return spiel && !text.isEmpty() ? zaehlt_nicht(text) : QString();
+    };
+    m_matrix.setze_ereignisse(std::move(ereignisse));
     // Opening or loading a plan empties the stack, which is no change of the day.
     connect(&m_schritte, &QUndoStack::indexChanged, this, [this] {
         if (m_schritte.count() > 0)
@@ -53,20 +69,17 @@ Spielplan::Spielplan(Zustand &zustand, Plattform &plattform, const SpielplanProf
     m_halle_tabelle.SetRowCount(plan::tabellen_zeilen);
     m_halle_matrix.SetColCount(plan::matrix_zellen);
     m_halle_matrix.SetRowCount(plan::matrix_zellen);
-    m_matrix.OnHinweis = [this](const GitterModell &matrix, int aCol, int aRow) {
-        const bool spiel = aCol >= 1 && aCol <= m_anzahl && aRow >= 1 && aRow <= m_anzahl;
-        const QString text = matrix.Cells(aCol, aRow);
-        return spiel && !text.isEmpty() ? zaehlt_nicht(text) : QString();
-    };
 }
 
 Spielplan::~Spielplan()
 {
-    m_matrix.OnChange = nullptr;
-    m_matrix.OnSelectCell = nullptr;
-    m_matrix.OnEditBegin = nullptr;
-    m_matrix.OnEditEnd = nullptr;
-    m_matrix.OnHinweis = nullptr;
+    GitterEreignisse ereignisse = m_matrix.ereignisse();
+    ereignisse.OnChange = nullptr;
+    ereignisse.OnSelectCell = nullptr;
+    ereignisse.OnEditBegin = nullptr;
+    ereignisse.OnEditEnd = nullptr;
+    ereignisse.OnHinweis = nullptr;
+    m_matrix.setze_ereignisse(std::move(ereignisse));
 }
 
 void Spielplan::oeffnen()
@@ -98,7 +111,8 @@ void Spielplan::oeffnen()
     m_matrix.SelectCells(1, 1);
     m_matrix.SetGoEditing(true);
     m_vor_eingabe.reset();
-    m_eigener_satz.clear();
+    m_eigener_tag = QDate();
+    m_wiederhergestellt = false;
     if (!m_loeschen_laeuft)
         m_schritte.clear();
     mannschaften_werten_neu();
@@ -142,7 +156,9 @@ void Spielplan::FilterGrid2Change()
                       m_anzahl, &meldung);
     Sortieren();
     // After the ranking, so that the plan behind the message already shows the game open.
-    if (!meldung.isEmpty())
+    if (ist_kein_integer_meldung(meldung))
+        m_plattform.umwandlungsfehler(meldung);
+    else if (!meldung.isEmpty())
         m_plattform.fehler(meldung);
 }
 
@@ -218,11 +234,17 @@ QString Spielplan::laufende_zeile(Mannschaft mannschaft) const
 void Spielplan::speichern()
 {
     const QDate heute = m_plattform.jetzt().date();
-    m_zustand.optionen.setze(opt::turnier_datum, heute.toString(u"dd.MM.yyyy"_s));
-    const Spieltagdateien namen = spieltag_dateinamen(m_profil.doppel, m_anzahl, heute);
-    if (namen.satz != m_eigener_satz && QFile::exists(m_zustand.pfad(namen.satz)) &&
+    QDate tag = heute;
+    // A stored day corrected later is written back as that day, not counted a second time.
+    if (m_eigener_tag.isValid() && m_eigener_tag != heute &&
+        m_plattform.warnung_ja_nein(u"Den Spieltag vom %1 mit dieser Änderung überschreiben?"_s.arg(
+            tagestext(m_eigener_tag))))
+        tag = m_eigener_tag;
+    m_zustand.optionen.setze(opt::turnier_datum, tagestext(tag));
+    const Spieltagdateien namen = spieltag_dateinamen(m_profil.doppel, m_anzahl, tag);
+    if (tag != m_eigener_tag && QFile::exists(m_zustand.pfad(namen.satz)) &&
         !m_plattform.warnung_ja_nein(
-            u"Für diesen Tag ist schon ein Spieltag gespeichert. Ersetzen?"_s))
+            u"Für den %1 ist schon ein Spieltag gespeichert. Ersetzen?"_s.arg(tagestext(tag))))
         return;
     QStringList nicht_geschrieben;
     const std::pair<GitterModell *, QString> dateien[] = {{&m_tabelle, namen.tabelle},
@@ -236,13 +258,16 @@ void Spielplan::speichern()
     if (!spieltag_schreiben(m_zustand.pfad(namen.satz),
                             spieltag_aus_tabelle(m_tabelle, m_profil.doppel, m_anzahl)))
         nicht_geschrieben << namen.satz;
-    m_eigener_satz = namen.satz;
+    m_eigener_tag = tag;
     // Results that seem saved but are not would be lost when the window is closed.
-    if (!nicht_geschrieben.isEmpty())
+    if (!nicht_geschrieben.isEmpty()) {
         m_plattform.schreibfehler(u"Der Spieltag konnte nicht vollständig gespeichert werden.\n"
                                   u"Nicht geschrieben:\n%1"_s.arg(nicht_geschrieben.join(u'\n')));
-    else
-        emit gespeichert();
+        return;
+    }
+    m_schritte.setClean();
+    m_wiederhergestellt = false;
+    emit gespeichert();
 }
 
 bool Spielplan::laden(const QString &name, const QString &ordner)
@@ -250,7 +275,7 @@ bool Spielplan::laden(const QString &name, const QString &ordner)
     const QString anzahl_text = anzahl_text_tabelle(name);
     const std::optional<qint32> anzahl = ganzzahl_lesen(anzahl_text);
     if (!anzahl) {
-        m_plattform.fehler(kein_integer_meldung(anzahl_text));
+        m_plattform.umwandlungsfehler(kein_integer_meldung(anzahl_text));
         return false;
     }
     const QString ort = ordner.isEmpty() ? m_zustand.daten_pfad : ordner;
@@ -258,9 +283,9 @@ bool Spielplan::laden(const QString &name, const QString &ordner)
     const QString satz_name =
         tag_der_datei.isValid() ? spieltag_dateinamen(m_profil.doppel, *anzahl, tag_der_datei).satz
                                 : QString();
-    // A damaged day is refused before the plan changes at all.
-    if (!spieltag_ganz(ort, name, satz_name)) {
-        m_plattform.fehler(spieltag_beschaedigt_meldung(name));
+    // A damaged grid is refused before the plan changes at all.
+    if (const QString kaputt = beschaedigte_gitterdatei(ort, name); !kaputt.isEmpty()) {
+        m_plattform.fehler(spieltag_beschaedigt_meldung(kaputt));
         return false;
     }
     const QDate tag = QDate::fromString(m_zustand.listen_datum, u"dd.MM.yyyy"_s);
@@ -287,11 +312,24 @@ bool Spielplan::laden(const QString &name, const QString &ordner)
     m_vor_eingabe.reset();
     Sortieren();
     m_schritte.clear();
-    m_eigener_satz = ordner.isEmpty() && tag_der_datei.isValid()
-                         ? spieltag_dateinamen(m_profil.doppel, m_anzahl, tag_der_datei).satz
-                         : QString();
+    // A set kept for recovery belongs to the stored day of its name, if there is one.
+    const QString gespeichert =
+        m_zustand.pfad(spieltag_dateinamen(m_profil.doppel, m_anzahl, tag_der_datei).satz);
+    m_eigener_tag = tag_der_datei.isValid() && (ordner.isEmpty() || QFile::exists(gespeichert))
+                        ? tag_der_datei
+                        : QDate();
+    m_wiederhergestellt = !ordner.isEmpty();
     emit geaendert();
+    if (!satz_name.isEmpty() && !satzdatei_ganz(ort + satz_name))
+        m_plattform.information(satz_beschaedigt_meldung(satz_name));
     return true;
+}
+
+bool Spielplan::ungespeichert() const
+{
+    const bool geaendert = m_wiederhergestellt || !m_schritte.isClean() ||
+                           (m_vor_eingabe && *m_vor_eingabe != stand());
+    return geaendert && plan::eingetragene_spiele(m_matrix, m_anzahl) > 0;
 }
 
 void Spielplan::eingabe_beginnt()

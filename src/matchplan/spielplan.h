@@ -75,14 +75,20 @@ public:
     // The same after every keystroke, for the window's own lines under the standings.
     const Mannschaftswertung &laufende_wertung() const { return m_laufende_wertung; }
     QString laufende_zeile(Mannschaft mannschaft) const;
-    // "Speichern": the three files named after today; a file that could not be written is
+    // "Speichern": the three files named after today, or after the stored day the plan came
+    // from when the organiser wants that day corrected; a file that could not be written is
     // reported.
     void speichern();
     // Loads the saved day of a standings file name into the grids; false when the name holds
-    // no entry count or one of the day's files is damaged, and the plan stays as it was then.
-    // listen_datum is the day to show. The files lie in ordner (with a trailing '/'), else in
-    // the data folder.
+    // no entry count or one of the day's grid files is damaged, and the plan stays as it was
+    // then. A damaged record does not keep the grids out; it is reported and written anew by
+    // the next "Speichern". listen_datum is the day to show. The files lie in ordner (with a
+    // trailing '/'), else in the data folder.
     bool laden(const QString &name, const QString &ordner = {});
+    // Results typed, changed or taken back since the plan was opened, loaded or saved, or a
+    // day taken back from its recovery set and not saved since, while the plan holds any
+    // result.
+    bool ungespeichert() const;
 
     // Undo and redo: each step is one committed result (the matrix cell's editing from its
     // opening to its closing) or one "Ergebnis löschen". Opening or loading a plan empties the
@@ -157,8 +163,10 @@ private:
     QString m_ueberschrift;
     QString m_titel;
     QDate m_datum;
-    // The match-day record this plan loaded or saved last; saving over another asks first.
-    QString m_eigener_satz;
+    // The stored day this plan loaded or saved last (invalid: none); saving over another day
+    // asks first, and saving it on a later day asks whether that day is meant.
+    QDate m_eigener_tag;
+    bool m_wiederhergestellt = false; // loaded from a recovery set, not saved since
     Planfarben m_farben;
     QUndoStack m_schritte;
     std::optional<Planstand> m_vor_eingabe; // while a matrix cell is being edited

@@ -312,8 +312,14 @@ QWidget *SpielplanFenster::gitter_aufbauen()
     GitterModell &matrix = FilterGrid2->modell();
     tabelle.SelectRowColor = tabelle_auswahlfarbe;
     matrix.SelectRowColor = matrix_auswahlfarbe;
-    tabelle.RowColorProc = std::bind_front(&SpielplanFenster::FilterGrid1RowColorProc, this);
-    matrix.RowColorProc = std::bind_front(&SpielplanFenster::FilterGrid2RowColorProc, this);
+    GitterEreignisse tabellen_ereignisse = tabelle.ereignisse();
+    tabellen_ereignisse.RowColorProc =
+        std::bind_front(&SpielplanFenster::FilterGrid1RowColorProc, this);
+    tabelle.setze_ereignisse(std::move(tabellen_ereignisse));
+    GitterEreignisse matrix_ereignisse = matrix.ereignisse();
+    matrix_ereignisse.RowColorProc =
+        std::bind_front(&SpielplanFenster::FilterGrid2RowColorProc, this);
+    matrix.setze_ereignisse(std::move(matrix_ereignisse));
     // A click takes the current cell over again, as a changed keystroke does.
     connect(FilterGrid2, &QAbstractItemView::clicked, this,
             [this] { m_plan->zelle_erneut_uebernehmen(); });
@@ -419,7 +425,7 @@ QPushButton *SpielplanFenster::knopf(const char *name, const QString &text)
     auto *knopf = knopf_anlegen(Panel1, name, text);
     // A narrow face, so that the longest caption fits the fixed width.
     knopf->setFont(QFont(u"Liberation Sans"_s, 8));
-    knopf->resize(knopf_breite, knopf_hoehe);
+    feste_knopfgroesse(knopf, knopf_breite, knopf_hoehe);
     return knopf;
 }
 
@@ -496,6 +502,9 @@ void SpielplanFenster::oeffnen()
     FilterGrid2->setFocus();
     gitter_anordnen();
     breiten_anpassen();
+    // The cursor was set while the grids were still small; both open at their top row.
+    FilterGrid1->scrollToTop();
+    FilterGrid2->scrollToTop();
 }
 
 void SpielplanFenster::farben_lesen()
@@ -507,13 +516,20 @@ void SpielplanFenster::farben_lesen()
 
 void SpielplanFenster::laden(const QString &name, const QString &ordner)
 {
-    if (!m_plan->laden(name, ordner))
-        return;
+    m_plan->laden(name, ordner);
+    wieder_zeigen();
+}
+
+void SpielplanFenster::wieder_zeigen()
+{
+    emit startseite_verbergen();
     show();
     raise();
     activateWindow();
     FilterGrid2->setFocus();
     breiten_anpassen();
+    FilterGrid1->scrollToTop();
+    FilterGrid2->scrollToTop();
 }
 
 void SpielplanFenster::zeit_anzeigen(const QString &text, const QColor &farbe)
@@ -568,6 +584,10 @@ void SpielplanFenster::Button1Click()
 
 void SpielplanFenster::Button2Click()
 {
+    if (m_plan->ungespeichert() &&
+        !m_plattform.warnung_ja_nein(u"Die Ergebnisse dieses Plans sind nicht gespeichert. "
+                                     u"Trotzdem einen Spieltag laden?"_s))
+        return;
     hide();
     m_zustand.dateiwahl_zweck = zweck_laden;
     emit startseite_verbergen();

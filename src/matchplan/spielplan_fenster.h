@@ -50,8 +50,11 @@ public:
     // widths fitted.
     void oeffnen();
     // The chosen standings file, after the file choice has set listen_datum; its files lie in
-    // ordner (with a trailing '/'), else in the data folder.
+    // ordner (with a trailing '/'), else in the data folder. The window comes back, with the
+    // day or, when it was refused, with the plan as it was.
     void laden(const QString &name, const QString &ordner = {});
+    // Shown again as it was, after it hid itself for "Laden".
+    void wieder_zeigen();
     // The plan's colours read anew from the options and drawn at once.
     void farben_lesen();
     // From its showing until it is closed, also while "Laden" hides it to choose a day.

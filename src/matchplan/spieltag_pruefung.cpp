@@ -69,7 +69,22 @@ bool spieltag_ganz(const QString &ordner, const QString &tabellen_name, const QS
            (satz_name.isEmpty() || satzdatei_ganz(ordner + satz_name));
 }
 
+QString beschaedigte_gitterdatei(const QString &ordner, const QString &tabellen_name)
+{
+    for (const QString &name : {tabellen_name, matrix_dateiname(tabellen_name)}) {
+        if (!gitterdatei_ganz(ordner + name))
+            return name;
+    }
+    return {};
+}
+
 QString spieltag_beschaedigt_meldung(const QString &name)
 {
     return u"Der Spieltag %1 ist beschädigt und wurde nicht geladen."_s.arg(name);
+}
+
+QString satz_beschaedigt_meldung(const QString &satz_name)
+{
+    return u"Die Datei %1 des Spieltags ist beschädigt. Die Ergebnisse wurden geladen; die "
+           u"Datei wird beim nächsten \"Speichern\" neu geschrieben."_s.arg(satz_name);
 }

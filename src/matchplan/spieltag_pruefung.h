@@ -16,6 +16,12 @@ bool gitterdatei_ganz(const QString &pfad);
 bool satzdatei_ganz(const QString &pfad);
 // Standings, result matrix and record of a day in ordner (with a trailing '/').
 bool spieltag_ganz(const QString &ordner, const QString &tabellen_name, const QString &satz_name);
+// The name of the first of a day's two grid files (standings, then result matrix) in ordner that
+// is not whole; empty when both are.
+QString beschaedigte_gitterdatei(const QString &ordner, const QString &tabellen_name);
 
-// "Der Spieltag … ist beschädigt und wurde nicht geladen." with the name the file choice shows.
+// "Der Spieltag … ist beschädigt und wurde nicht geladen." with the name of the damaged file.
 QString spieltag_beschaedigt_meldung(const QString &name);
+// A day whose grids were loaded although its record is damaged: the record is written anew by
+// the next "Speichern".
+QString satz_beschaedigt_meldung(const QString &satz_name);

@@ -29,7 +29,7 @@ bool wertung_berechnen(GitterModell &tabelle, int n, Plattform &plattform)
                 continue;
             const std::optional<qint32> wert = ganzzahl_lesen(text);
             if (!wert) {
-                plattform.fehler(kein_integer_meldung(text));
+                plattform.umwandlungsfehler(kein_integer_meldung(text));
                 return false;
             }
             summe += *wert;

@@ -2,10 +2,12 @@
 
 #include "grid/filtergrid.h"
 #include "matchplan/plan_profil.h"
+#include "matchplan/planaufbau.h"
 #include "matchplan/spielplan.h"
 #include "matchplan/spieltag.h"
 #include "shell/plattform.h"
 #include "shell/zustand.h"
+#include "storage/ganzzahl.h"
 #include "storage/sichere_datei.h"
 
 #include <QDir>
@@ -96,6 +98,25 @@ Fund suchen(const QString &daten_pfad, bool doppel)
         }
     }
     return {Fund::unbrauchbar, Satz{{}, doppel, {}}};
+}
+
+int eingetragene_spiele(const Satz &satz)
+{
+    const std::optional<qint32> anzahl = ganzzahl_lesen(anzahl_text_tabelle(satz.namen.tabelle));
+    GitterModell matrix;
+    matrix.SetFileName(satz.ordner + satz.namen.matrix);
+    if (!anzahl || !matrix.LoadFromFile(true))
+        return 0;
+    return plan::eingetragene_spiele(matrix, plan::anzahl_begrenzt(*anzahl));
+}
+
+QString angebot_frage(const Satz &satz, int spiele)
+{
+    const QString zeit =
+        QFileInfo(satz.ordner + satz.namen.matrix).lastModified().toString(u"HH:mm"_s);
+    const QString ergebnisse = spiele == 1 ? u"1 Ergebnis"_s : u"%1 Ergebnissen"_s.arg(spiele);
+    return u"Der Spieltag von %1 mit %2 wurde nicht gespeichert. Wiederherstellen?"_s.arg(
+        zeit, ergebnisse);
 }
 
 bool fremdes_entfernen(const QString &daten_pfad)

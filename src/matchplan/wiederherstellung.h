@@ -46,6 +46,11 @@ struct Fund
 };
 
 Fund suchen(const QString &daten_pfad, bool doppel);
+// Games with a result in a set, as its result matrix holds them.
+int eingetragene_spiele(const Satz &satz);
+// "Der Spieltag von 19:42 mit 12 Ergebnissen wurde nicht gespeichert. Wiederherstellen?", with
+// the time the set was written last.
+QString angebot_frage(const Satz &satz, int spiele);
 // Removes what lies in the folder beside the two kinds' folders; true when there was any.
 bool fremdes_entfernen(const QString &daten_pfad);
 // The whole folder; false when something of it is left.

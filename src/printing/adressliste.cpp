@@ -32,7 +32,7 @@ constexpr std::array<Spalte, 8> spalten{{
 } // namespace
 
 Adressliste drucken_adressen(const QList<adresse> &adressen, const QString &mannschaft,
-                             const Druckschrift &schrift, const QDate &heute)
+                             const Druckschrift &schrift, const QDate &heute, bool quer)
 {
     Ausgabetabelle tabelle;
     for (const Spalte &spalte : spalten)
@@ -44,5 +44,6 @@ Adressliste drucken_adressen(const QList<adresse> &adressen, const QString &mann
         zeile[0] = adr::trimmen(zeile[0]);
         tabelle.zeilen << zeile;
     }
-    return {tabellen_setzen(druck::titel, heute, {tabelle}, schrift, mannschaft)};
+    return {tabellen_setzen(druck::titel, heute, {tabelle}, schrift, mannschaft,
+                            Satzweise{.umbrechen = true, .quer = quer})};
 }

@@ -7,6 +7,7 @@
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFontComboBox>
@@ -51,12 +52,17 @@ void TForm14::oberflaeche_aufbauen()
         ComboBox1->setObjectName("ComboBox1");
         ComboBox1->setEditable(false);
         feld(u"Schrift&art"_s, ComboBox1);
+        m_querformat = new QCheckBox(u"&Querformat"_s, Panel1);
+        m_querformat->setObjectName("Querformat");
+        m_querformat->setAccessibleName(u"Querformat"_s);
+        leiste.addWidget(m_querformat);
     });
 
     connect(RxSpinEdit1, &QSpinBox::textChanged, this, &TForm14::RxSpinEdit1Change);
     connect(RxSpinEdit1, &Groessenfeld::geschritten, this, &TForm14::drucken_adressen);
     connect(ComboBox1, &QFontComboBox::currentFontChanged, this, &TForm14::ComboBox1Change);
     connect(Button7, &QPushButton::clicked, this, &TForm14::Button7Click);
+    connect(m_querformat, &QCheckBox::toggled, this, &TForm14::querformat_umschalten);
     connect(Button3, &QPushButton::clicked, this, [this] {
         m_plattform.hilfe_schliessen();
         close();
@@ -84,7 +90,8 @@ void TForm14::drucken_adressen()
     }
     setWindowTitle(druck::titel);
     m_liste = ::drucken_adressen(adressen_lesen(m_zustand.pfad(adressen_dateiname(m_mannschaft))),
-                                 mannschaftsname(), schrift, m_plattform.jetzt().date());
+                                 mannschaftsname(), schrift, m_plattform.jetzt().date(),
+                                 m_querformat->isChecked());
     eine_seite();
     NicePreview1->updatePreview();
 }
@@ -112,6 +119,12 @@ void TForm14::ComboBox1Change(const QFont &schrift)
 {
     m_zustand.optionen.setze(opt::druck_schriftart, schrift.family());
     m_zustand.optionen_speichern();
+    drucken_adressen();
+}
+
+void TForm14::querformat_umschalten(bool quer)
+{
+    m_drucker->setPageOrientation(quer ? QPageLayout::Landscape : QPageLayout::Portrait);
     drucken_adressen();
 }
 

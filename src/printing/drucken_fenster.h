@@ -6,6 +6,7 @@
 
 #include <QSpinBox>
 
+class QCheckBox;
 class QFontComboBox;
 struct Zustand;
 
@@ -43,6 +44,7 @@ public:
 
     Groessenfeld *RxSpinEdit1 = nullptr;
     QFontComboBox *ComboBox1 = nullptr;
+    QCheckBox *querformat() const { return m_querformat; }
 
 signals:
     void startseite_zeigen();
@@ -58,8 +60,10 @@ private:
     void RxSpinEdit1Change(const QString &text);
     void ComboBox1Change(const QFont &schrift);
     void Button7Click();
+    void querformat_umschalten(bool quer);
 
     Zustand &m_zustand;
     Mannschaft m_mannschaft = Mannschaft::eins;
     Adressliste m_liste;
+    QCheckBox *m_querformat = nullptr; // "Querformat": the list on landscape pages
 };

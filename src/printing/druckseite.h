@@ -10,7 +10,7 @@
 class TOptionen;
 
 // A printed page as the program lays it out. Coordinates are in 1/96 inch on a page of 816 x 1056
-// with margins of 96; texts are placed by their top-left corner.
+// (or 1056 x 816 in landscape) with margins of 96; texts are placed by their top-left corner.
 namespace druck {
 inline constexpr int seiten_breite = 816;
 inline constexpr int seiten_hoehe = 1056;
@@ -51,8 +51,12 @@ struct DruckRechteck
 struct DruckSeite
 {
     int nummer = 1;
+    bool quer = false; // landscape: 1056 wide and 816 high
     QList<DruckRechteck> rechtecke;
     QList<DruckText> texte;
+
+    int breite() const { return quer ? druck::seiten_hoehe : druck::seiten_breite; }
+    int hoehe() const { return quer ? druck::seiten_breite : druck::seiten_hoehe; }
 };
 
 // The options' font and size; an empty name gives the system's font, a size out of range the

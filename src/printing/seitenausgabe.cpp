@@ -36,10 +36,9 @@ void text_zeichnen(QPainter &maler, const DruckText &text)
 void seite_zeichnen(QPainter &maler, const DruckSeite &seite, const QRectF &ziel)
 {
     // One scale for both axes: a page of another shape (A4) must not stretch the text.
-    const qreal mass =
-        qMin(ziel.width() / druck::seiten_breite, ziel.height() / druck::seiten_hoehe);
+    const qreal mass = qMin(ziel.width() / seite.breite(), ziel.height() / seite.hoehe());
     maler.save();
-    maler.translate(ziel.left() + (ziel.width() - druck::seiten_breite * mass) / 2, ziel.top());
+    maler.translate(ziel.left() + (ziel.width() - seite.breite() * mass) / 2, ziel.top());
     maler.scale(mass, mass);
     maler.setPen(QPen(Qt::black, 1));
     for (const DruckRechteck &rechteck : seite.rechtecke) {
@@ -82,6 +81,8 @@ bool seiten_als_pdf(const QList<DruckSeite> &seiten, const QString &pfad, const 
         pdf.setCreator(programm_name);
         pdf.setTitle(titel);
         pdf.setPageSize(format);
+        if (!seiten.isEmpty() && seiten.first().quer)
+            pdf.setPageOrientation(QPageLayout::Landscape);
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         if (!seiten_ausgeben(pdf, seiten))
             return false;

@@ -15,7 +15,8 @@ void seite_zeichnen(QPainter &maler, const DruckSeite &seite, const QRectF &ziel
 // area; false when the device cannot be drawn on.
 bool seiten_ausgeben(QPagedPaintDevice &geraet, const QList<DruckSeite> &seiten);
 
-// Writes the pages as a PDF file, each filling a page of the given size. The file is replaced
+// Writes the pages as a PDF file, each filling a page of the given size, turned to landscape
+// when the pages are. The file is replaced
 // whole, so a failure leaves any old file as it was; false when it cannot be written.
 bool seiten_als_pdf(const QList<DruckSeite> &seiten, const QString &pfad, const QPageSize &format,
                     const QString &titel);

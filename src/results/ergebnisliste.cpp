@@ -24,8 +24,7 @@ constexpr int kleinste_zeilenhoehe = 8;
 void schrift_setzen(GitterModell &gitter, int punkte)
 {
     Schrift schrift = gitter.Font();
-    // Size 0 is the regular size of the desktop, as a font without a size.
-    schrift.font.setPointSize(punkte > 0 ? punkte : QFont().pointSize());
+    schrift.font.setPointSize(liste_schriftgroesse(punkte).wert);
     gitter.SetFont(schrift);
 }
 
@@ -45,7 +44,9 @@ Ergebnisliste::Ergebnisliste(Zustand &zustand, const ErgebnisProfil &profil, Git
     m_gitter.SetGoEditing(false);
     m_gitter.SetColor(hintergrund);
     m_gitter.SelectRowColor = auswahlfarbe;
-    m_gitter.RowColorProc = &FilterGrid1RowColorProc;
+    GitterEreignisse ereignisse = m_gitter.ereignisse();
+    ereignisse.RowColorProc = &FilterGrid1RowColorProc;
+    m_gitter.setze_ereignisse(std::move(ereignisse));
     m_gitter.SetGradientToAllCells(true);
     m_gitter.Distance = 1;
     m_gitter.SortMouseEd = true;
@@ -74,12 +75,14 @@ void Ergebnisliste::gruppen_ansehen()
     m_gitter.SetRowCount(2 * n + m_profil.zeilen_zusatz);
     // Emptied at the new size: a cell of an earlier, larger list must not show up again.
     m_gitter.ClearGrid(false);
+    // Each list opened sorts ascending at its first click, whatever the one before did.
+    m_gitter.titel_klick_vergessen();
     for (int spalte = 0; spalte < m_gitter.ColCount(); ++spalte)
         m_gitter.SetColWidths(spalte, 0);
     m_gitter.SetColWidths(0, m_profil.spalte0_breite);
 
     const qint32 hoehe = m_zustand.wert(m_profil.zeilenhoehe);
-    m_gitter.SetDefaultRowHeight(hoehe < kleinste_zeilenhoehe ? 18 : hoehe);
+    m_gitter.SetDefaultRowHeight(liste_zeilenhoehe(hoehe).wert);
     schrift_setzen(m_gitter, m_zustand.wert(m_profil.schriftgroesse));
 
     m_gitter.SetCells(0, 0, u"Gruppe"_s);
@@ -153,6 +156,21 @@ void Ergebnisliste::schriftgroesse_geaendert(int wert)
 {
     schrift_setzen(m_gitter, wert);
     m_zustand.setze(m_profil.schriftgroesse, wert);
+}
+
+Listengroesse liste_schriftgroesse(qint32 gespeichert)
+{
+    // The regular size of the desktop, as a font without a size has it.
+    if (gespeichert <= 0)
+        return {QFont().pointSize(), true};
+    return {gespeichert, false};
+}
+
+Listengroesse liste_zeilenhoehe(qint32 gespeichert)
+{
+    if (gespeichert < kleinste_zeilenhoehe)
+        return {18, true};
+    return {gespeichert, false};
 }
 
 QString ergebnis_ueberschrift(const ErgebnisProfil &profil, const QString &name1,

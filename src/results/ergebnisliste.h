@@ -55,5 +55,17 @@ private:
 QString ergebnis_ueberschrift(const ErgebnisProfil &profil, const QString &name1,
                               const QString &name2, const QString &datum);
 
+// A size setting of the list as it is drawn: a stored value that was never set (a font size of
+// 0, a row height below 8) is drawn at the default, marked as such.
+struct Listengroesse
+{
+    int wert;
+    bool vorgabe;
+};
+// Font size: 0 is the regular size of the desktop.
+Listengroesse liste_schriftgroesse(qint32 gespeichert);
+// Row height: below 8 rows are 18 pixels high.
+Listengroesse liste_zeilenhoehe(qint32 gespeichert);
+
 // Left edges of "Beenden", "Export" and "Screenshot" around the middle of the window.
 std::array<int, 3> ergebnis_knopfreihe(int fensterbreite, int knopfbreite);

@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -107,10 +108,15 @@ QWidget *ErgebnislisteFenster::kopf_aufbauen()
             reihe->addStretch();
     }
 
-    connect(RxSpinEdit2, &QSpinBox::valueChanged, this,
-            [this](int wert) { m_liste->zeilenhoehe_geaendert(wert); });
-    connect(RxSpinEdit3, &QSpinBox::valueChanged, this,
-            [this](int wert) { m_liste->schriftgroesse_geaendert(wert); });
+    // A value set by the organiser is no default any more.
+    connect(RxSpinEdit2, &QSpinBox::valueChanged, this, [this](int wert) {
+        RxSpinEdit2->setSuffix(QString());
+        m_liste->zeilenhoehe_geaendert(wert);
+    });
+    connect(RxSpinEdit3, &QSpinBox::valueChanged, this, [this](int wert) {
+        RxSpinEdit3->setSuffix(QString());
+        m_liste->schriftgroesse_geaendert(wert);
+    });
     return Panel2;
 }
 
@@ -124,7 +130,7 @@ QWidget *ErgebnislisteFenster::fuss_aufbauen()
     Button2 = knopf("Button2", u"&Export"_s);
     Button3 = knopf("Button3", u"&Screenshot"_s);
     Button4 = knopf("Button4", u"Als &PDF speichern"_s);
-    Button4->resize(std::max(knopf_breite, Button4->sizeHint().width()), knopf_hoehe);
+    feste_knopfgroesse(Button4, std::max(knopf_breite, Button4->sizeHint().width()), knopf_hoehe);
     connect(Button1, &QPushButton::clicked, this, &QWidget::close);
     connect(Button2, &QPushButton::clicked, this,
             [this] { ergebnisse_exportieren(m_zustand, m_plattform, FilterGrid1->modell()); });
@@ -137,7 +143,7 @@ QWidget *ErgebnislisteFenster::fuss_aufbauen()
 QPushButton *ErgebnislisteFenster::knopf(const char *name, const QString &text)
 {
     auto *knopf = knopf_anlegen(Panel1, name, text);
-    knopf->resize(knopf_breite, knopf_hoehe);
+    feste_knopfgroesse(knopf, knopf_breite, knopf_hoehe);
     return knopf;
 }
 
@@ -169,13 +175,21 @@ void ErgebnislisteFenster::spiegeln()
     setWindowTitle(m_liste->titel());
 }
 
+void ErgebnislisteFenster::groesse_zeigen(QSpinBox *feld, const Listengroesse &groesse)
+{
+    // The size in effect, so that the arrows step from it; a default is shown, not stored.
+    const QSignalBlocker still(feld);
+    feld->setSuffix(groesse.vorgabe ? u" (Vorgabe)"_s : QString());
+    feld->setValue(groesse.wert);
+}
+
 void ErgebnislisteFenster::zeigen()
 {
     Panel2->setText(ergebnis_ueberschrift(m_profil, m_zustand.optionen.wert(opt::name_mannschaft1),
                                           m_zustand.optionen.wert(opt::name_mannschaft2),
                                           m_zustand.listen_datum));
-    RxSpinEdit2->setValue(m_zustand.wert(m_profil.zeilenhoehe));
-    RxSpinEdit3->setValue(m_zustand.wert(m_profil.schriftgroesse));
+    groesse_zeigen(RxSpinEdit2, liste_zeilenhoehe(m_zustand.wert(m_profil.zeilenhoehe)));
+    groesse_zeigen(RxSpinEdit3, liste_schriftgroesse(m_zustand.wert(m_profil.schriftgroesse)));
     m_liste->gruppen_ansehen();
     emit startseite_verbergen();
     show();

@@ -12,6 +12,7 @@ class QPushButton;
 class QSpinBox;
 class TFilterGrid;
 struct ErgebnisProfil;
+struct Listengroesse;
 struct Zustand;
 
 // The results list of a stored match day: the heading panel with the size controls, the list
@@ -59,6 +60,7 @@ private:
     void FormCreate();
     void knoepfe_anordnen();
     void spiegeln();
+    void groesse_zeigen(QSpinBox *feld, const Listengroesse &groesse);
 
     Zustand &m_zustand;
     Plattform &m_plattform;

@@ -2,6 +2,8 @@
 
 #include "help/hilfe_taste_fenster.h"
 #include "rosters/adressbestand.h"
+#include "rosters/spielerexport.h"
+#include "rosters/spielerimport_fenster.h"
 #include "shell/arbeitsbereich_fenster.h"
 #include "shell/knopf_fenster.h"
 #include "shell/knopfreihe_fenster.h"
@@ -9,6 +11,7 @@
 #include "shell/zustand.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -98,12 +101,17 @@ void AdressenFenster::oberflaeche_aufbauen()
     Button4 = knopf_anlegen("Button4", u"&Hilfe"_s);
     Button2 = knopf_anlegen("Button2", u"&Beenden"_s);
     raster->addLayout(knopfreihe_anlegen({Button3, Button4, nullptr, Button2}), 1, 0, 1, 3);
+    m_importieren = knopf_anlegen("SpielerImportieren", u"Spieler &importieren…"_s);
+    m_exportieren = knopf_anlegen("SpielerExportieren", u"Spieler e&xportieren…"_s);
+    raster->addLayout(knopfreihe_anlegen({m_importieren, m_exportieren, nullptr}), 2, 0, 1, 3);
 
     setTabOrder(Edit10, Button1);
     setTabOrder(Button1, ListBox1);
     setTabOrder(ListBox1, Button3);
     setTabOrder(Button3, Button4);
-    setTabOrder(Button4, Button2);
+    setTabOrder(Button4, m_importieren);
+    setTabOrder(m_importieren, m_exportieren);
+    setTabOrder(m_exportieren, Button2);
 
     connect(Edit4, &QLineEdit::textChanged, this, &AdressenFenster::Edit4Change);
     // Every click picks, the entry picked already too; so do the arrow keys.
@@ -113,6 +121,8 @@ void AdressenFenster::oberflaeche_aufbauen()
     connect(Button2, &QPushButton::clicked, this, &AdressenFenster::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &AdressenFenster::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &AdressenFenster::Button4Click);
+    connect(m_importieren, &QPushButton::clicked, this, &AdressenFenster::spieler_importieren);
+    connect(m_exportieren, &QPushButton::clicked, this, &AdressenFenster::spieler_exportieren);
     Edit4Change();
 }
 
@@ -218,6 +228,49 @@ void AdressenFenster::Button3Click()
 void AdressenFenster::Button4Click()
 {
     hilfe_zeigen(m_zustand, m_plattform, hilfe_thema_adressen);
+}
+
+void AdressenFenster::spieler_importieren()
+{
+    const QString datei =
+        m_plattform.datei_oeffnen_dialog(u"Spieler importieren"_s, QDir::homePath(),
+                                         u"Spielerlisten (*.csv *.txt);;Alle Dateien (*)"_s);
+    if (datei.isEmpty())
+        return;
+    speicher::CsvTabelle vorschau;
+    // The head row and the rows of the preview: quick whatever the size of the file.
+    if (const std::optional<QString> fehler =
+            spielerliste_lesen(datei, vorschau, SpielerimportFenster::vorschau_zeilen + 1)) {
+        m_plattform.fehler(*fehler);
+        return;
+    }
+    if (m_import)
+        m_import->close();
+    m_import = new SpielerimportFenster(m_zustand.daten_pfad, m_profil.mannschaft, m_plattform,
+                                        datei, vorschau, this);
+    m_import->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_import, &SpielerimportFenster::importiert, this, &AdressenFenster::liste_laden);
+    m_import->open();
+}
+
+void AdressenFenster::spieler_exportieren()
+{
+    QString filter;
+    const QString vorschlag =
+        QDir::homePath() + u"/Spieler Mannschaft %1.csv"_s.arg(nummer(m_profil.mannschaft));
+    const QString gewaehlt = m_plattform.datei_speichern_dialog_mit_art(
+        u"Spieler exportieren"_s, vorschlag, export_filter(), filter);
+    const Exportart art = export_art(gewaehlt, filter);
+    const QString datei = export_dateiname(gewaehlt, art);
+    if (datei.isEmpty())
+        return;
+    int anzahl = 0;
+    if (const std::optional<QString> fehler =
+            ::spieler_exportieren(m_zustand.daten_pfad, m_profil.mannschaft, datei, art, anzahl)) {
+        m_plattform.schreibfehler(*fehler);
+        return;
+    }
+    m_plattform.information(u"%1 Spieler exportiert."_s.arg(anzahl));
 }
 
 bool AdressenFenster::eventFilter(QObject *objekt, QEvent *ereignis)

@@ -2,6 +2,7 @@
 
 #include "rosters/adresse.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 
@@ -10,6 +11,7 @@ class QGroupBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class SpielerimportFenster;
 struct Zustand;
 
 // The roster window of a team: enter, change and delete its players. Both teams' windows are
@@ -33,6 +35,10 @@ public:
 
     // Empties the fields, loads the list, shows the window with the cursor in "Name".
     void oeffnen();
+    // "Spieler importieren…": asks for a member list and opens its preview.
+    void spieler_importieren();
+    // "Spieler exportieren…": asks for the file and its kind, writes the roster and confirms.
+    void spieler_exportieren();
 
     QGroupBox *GroupBox1 = nullptr; // "Personendaten"
     QGroupBox *GroupBox2 = nullptr; // "Bereits N vorhandene Namen"
@@ -49,6 +55,12 @@ public:
     QPushButton *Button2 = nullptr; // "Beenden"
     QPushButton *Button3 = nullptr; // "Löschen"
     QPushButton *Button4 = nullptr; // "Hilfe"
+
+    // "Spieler importieren…" and "Spieler exportieren…".
+    QPushButton *m_importieren = nullptr;
+    QPushButton *m_exportieren = nullptr;
+    // The preview of the import while it is open.
+    QPointer<SpielerimportFenster> m_import;
 
 signals:
     // The window was closed in any way; the main window shows its start page again.

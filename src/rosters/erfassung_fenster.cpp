@@ -3,6 +3,8 @@
 #include "rosters/adressen_fenster.h"
 #include "rosters/teilnehmer_fenster.h"
 
+using namespace Qt::StringLiterals;
+
 TeilnehmerErfassung::TeilnehmerErfassung(Zustand &zustand, Plattform &plattform,
                                          QWidget *hauptfenster)
     : QObject(hauptfenster)
@@ -65,4 +67,51 @@ void TeilnehmerErfassung::spieler_erfassen(Mannschaft mannschaft)
     adressen(mannschaft)->oeffnen();
     if (mannschaft == Mannschaft::zwei && m_form9)
         m_form9->close();
+}
+
+Mannschaftswahl *TeilnehmerErfassung::importwahl()
+{
+    if (!m_importwahl) {
+        m_importwahl = new Mannschaftswahl({.titel = u"Spieler importieren"_s,
+                                            .knopf1 = u"Mannschaft &1 importieren"_s,
+                                            .knopf2 = u"Mannschaft &2 importieren"_s},
+                                           m_zustand, m_plattform, m_hauptfenster);
+        m_importwahl->setObjectName("Importwahl");
+        connect(m_importwahl, &Mannschaftswahl::gewaehlt, this, [this](Mannschaft mannschaft) {
+            AdressenFenster *fenster = adressen(mannschaft);
+            fenster->oeffnen();
+            fenster->spieler_importieren();
+        });
+        connect(m_importwahl, &Mannschaftswahl::startseite_zeigen, this,
+                &TeilnehmerErfassung::startseite_zeigen);
+        connect(m_importwahl, &Mannschaftswahl::geschlossen, this, [this] {
+            if (!adressen_offen())
+                emit startseite_zeigen();
+        });
+    }
+    return m_importwahl;
+}
+
+Mannschaftswahl *TeilnehmerErfassung::exportwahl()
+{
+    if (!m_exportwahl) {
+        m_exportwahl = new Mannschaftswahl({.titel = u"Spieler exportieren"_s,
+                                            .knopf1 = u"Mannschaft &1 exportieren"_s,
+                                            .knopf2 = u"Mannschaft &2 exportieren"_s},
+                                           m_zustand, m_plattform, m_hauptfenster);
+        m_exportwahl->setObjectName("Exportwahl");
+        connect(m_exportwahl, &Mannschaftswahl::gewaehlt, this,
+                [this](Mannschaft mannschaft) { adressen(mannschaft)->spieler_exportieren(); });
+    }
+    return m_exportwahl;
+}
+
+void TeilnehmerErfassung::spieler_importieren()
+{
+    importwahl()->zeigen();
+}
+
+void TeilnehmerErfassung::spieler_exportieren()
+{
+    exportwahl()->zeigen();
 }

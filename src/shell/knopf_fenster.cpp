@@ -9,6 +9,12 @@ QPushButton *knopf_anlegen(QWidget *eltern, const char *objekt_name, const QStri
     return knopf_anlegen(eltern, objekt_name, beschriftung, ohne_kuerzel(beschriftung));
 }
 
+void feste_knopfgroesse(QPushButton *knopf, int breite, int hoehe)
+{
+    knopf->setProperty(feste_knopfgroesse_eigenschaft, true);
+    knopf->resize(breite, hoehe);
+}
+
 QPushButton *knopf_anlegen(QWidget *eltern, const char *objekt_name, const QString &beschriftung,
                            const QString &zugaenglicher_name)
 {

@@ -10,3 +10,8 @@ class QWidget;
 QPushButton *knopf_anlegen(QWidget *eltern, const char *objekt_name, const QString &beschriftung);
 QPushButton *knopf_anlegen(QWidget *eltern, const char *objekt_name, const QString &beschriftung,
                            const QString &zugaenglicher_name);
+
+// A button of a size the window fixes (a bottom row placed by a formula): marked with the
+// property below, so that a style gives its caption the whole face instead of its own padding.
+void feste_knopfgroesse(QPushButton *knopf, int breite, int hoehe);
+inline constexpr const char *feste_knopfgroesse_eigenschaft = "feste_groesse";

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QtPlugin>
+#include <functional>
+#include <optional>
 
 class Plattform;
 class QByteArray;
@@ -25,9 +27,12 @@ public:
     virtual void tische_anbinden(Tischannahme *annahme) = 0;
     // The page's address for the slips while it takes results from the tables, else empty.
     virtual QString tischseite() const = 0;
+    // Called whenever the page is switched on or off or a phone comes or goes: the number of
+    // phones while the page is on, nothing while it is off.
+    virtual void bei_aenderung(std::function<void(std::optional<int> telefone)> melden) = 0;
 };
 
-#define LiveModul_iid "vorlix.LiveModul/2"
+#define LiveModul_iid "vorlix.LiveModul/3"
 Q_DECLARE_INTERFACE(LiveModul, LiveModul_iid)
 
 inline constexpr const char *live_modul_name = "vorlix_live";

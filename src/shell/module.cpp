@@ -30,7 +30,7 @@ void ton_ueber_modul(const QString &modul_name, const QString &wav_datei, Plattf
                      bool &gemeldet)
 {
     if (auto *ton = modul<TonModul>(modul_name)) {
-        ton->abspielen(wav_datei);
+        ton_spielen(*ton, wav_datei, plattform, gemeldet);
         return;
     }
     if (gemeldet)
@@ -38,6 +38,18 @@ void ton_ueber_modul(const QString &modul_name, const QString &wav_datei, Plattf
     gemeldet = true;
     plattform.fehler(u"Der Ton kann nicht abgespielt werden: Das Tonmodul \"%1\" konnte nicht "
                      u"geladen werden. Die Hupe bleibt stumm."_s.arg(modul_name));
+}
+
+void ton_spielen(TonModul &ton, const QString &wav_datei, Plattform &plattform, bool &gemeldet)
+{
+    if (ton.ausgabegeraet_vorhanden()) {
+        ton.abspielen(wav_datei);
+        return;
+    }
+    if (gemeldet)
+        return;
+    gemeldet = true;
+    plattform.information(u"Kein Tonausgabegerät gefunden – die Hupe bleibt still."_s);
 }
 
 QObject *statisches_modul(const char *schnittstelle)

@@ -24,7 +24,12 @@ template <class Schnittstelle> Schnittstelle *modul(const QString &name)
     return qobject_cast<Schnittstelle *>(wurzel ? wurzel : modul_laden(name));
 }
 
-// Plays a WAV file through the sound module of that name. Without the module "Testen" and the
-// horn stay silent; that is reported once a run (gemeldet), not at every horn of a match day.
+class TonModul;
+
+// Plays a WAV file through the sound module of that name. Without the module, or without an
+// audio output, "Testen" and the horn stay silent; that is reported once a run (gemeldet), not
+// at every horn of a match day.
 void ton_ueber_modul(const QString &modul_name, const QString &wav_datei, Plattform &plattform,
                      bool &gemeldet);
+// The same with the module already loaded.
+void ton_spielen(TonModul &ton, const QString &wav_datei, Plattform &plattform, bool &gemeldet);

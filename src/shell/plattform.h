@@ -25,7 +25,10 @@ public:
     // Message boxes.
     virtual void information(const QString &text) = 0;
     virtual bool warnung_ja_nein(const QString &text) = 0; // true for "Ja"
-    virtual void fehler(const QString &text) = 0;          // error with a single cancel button
+    virtual void fehler(const QString &text) = 0;          // error with a single "OK" button
+    // The framework's message for text that is no whole number: an error with a single
+    // "Abbrechen" button.
+    virtual void umwandlungsfehler(const QString &text) { fehler(text); }
     // A write the user started failed: an error with a single "OK" button.
     virtual void schreibfehler(const QString &text) = 0;
 

@@ -18,20 +18,21 @@ QString hupe_pfad(const Zustand &zustand)
     return ordner + u"/Wav-Dateien/"_s + zustand.optionen.wert(opt::wav_datei);
 }
 
-void hupe_bereitstellen(Zustand &zustand)
+void hupe_bereitstellen(const Zustand &zustand)
 {
+    // Only into a folder that does not exist yet: a folder the organiser emptied stays empty.
     const QString ordner = zustand.pfad(u"Wav-Dateien"_s);
-    if (!QDir(ordner).entryList({u"*.wav"_s}, QDir::Files).isEmpty())
+    if (QFileInfo::exists(ordner))
         return;
     QFile mitgeliefert(u":/ton/"_s + QString::fromUtf16(hupe_mitgeliefert));
-    if (!mitgeliefert.open(QIODevice::ReadOnly) || !QDir().mkpath(ordner) ||
-        !speicher::datei_ersetzen(QDir(ordner).filePath(QString::fromUtf16(hupe_mitgeliefert)),
-                                  mitgeliefert.readAll()))
-        return;
-    if (zustand.optionen.wert(opt::wav_datei).isEmpty()) {
-        zustand.optionen.setze(opt::wav_datei, QString::fromUtf16(hupe_mitgeliefert));
-        zustand.optionen_speichern();
-    }
+    if (mitgeliefert.open(QIODevice::ReadOnly) && QDir().mkpath(ordner))
+        speicher::datei_ersetzen(QDir(ordner).filePath(QString::fromUtf16(hupe_mitgeliefert)),
+                                 mitgeliefert.readAll());
+}
+
+bool hupe_gewaehlt(const Zustand &zustand)
+{
+    return !zustand.optionen.wert(opt::wav_datei).isEmpty();
 }
 
 void hupe_abspielen(const Zustand &zustand, Plattform &plattform)

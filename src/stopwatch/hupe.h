@@ -12,10 +12,13 @@ QString hupe_pfad(const Zustand &zustand);
 // The horn the program brings along, ":/ton/Hupe.wav".
 inline constexpr auto hupe_mitgeliefert = u"Hupe.wav";
 
-// At start: when "Wav-Dateien" holds no WAV file yet, puts the horn the program brings along
-// there, and names it in wav_datei unless a name is set. A failed write leaves the horn silent
-// as before, without a message: nobody asked for the file.
-void hupe_bereitstellen(Zustand &zustand);
+// At the first start, while the data folder has no "Wav-Dateien" yet: puts the horn the
+// program brings along there. It is not chosen: wav_datei stays as the options file holds it.
+// A failed write leaves the horn silent as before, without a message: nobody asked for the file.
+void hupe_bereitstellen(const Zustand &zustand);
+
+// Whether a horn is chosen in the settings at all.
+bool hupe_gewaehlt(const Zustand &zustand);
 
 // Plays the horn once without waiting for its end. Silent, without a message, when no
 // such file exists or wav_datei is empty or names anything outside "Wav-Dateien".

@@ -61,7 +61,7 @@ bool Stoppuhr::laenge_geaendert(const QString &text)
     bool ok = false;
     const int minuten = text.toInt(&ok);
     if (!ok || minuten < 0 || minuten > hoechste_laenge) {
-        m_plattform.fehler(u"'%1' ist kein gültiger Integerwert"_s.arg(text));
+        m_plattform.umwandlungsfehler(u"'%1' ist kein gültiger Integerwert"_s.arg(text));
         return false;
     }
     m_laenge = minuten;
@@ -139,7 +139,7 @@ void Stoppuhr::tick()
         anzeige_faerben(fenster, uhr_gruen);
     } else {
         for (Planfenster fenster : {Planfenster::doppel, Planfenster::einzel}) {
-            anzeige_setzen(fenster, letzte_minute_text(minuten, sekunden));
+            anzeige_setzen(fenster, zeit_text(minuten, sekunden));
             anzeige_faerben(fenster, laufende_farbe(sekunden));
         }
     }

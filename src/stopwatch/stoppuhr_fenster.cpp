@@ -4,8 +4,10 @@
 #include "shell/arbeitsbereich_fenster.h"
 #include "shell/knopf_fenster.h"
 #include "shell/plattform.h"
+#include "stopwatch/hupe.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,6 +21,7 @@ using namespace Qt::StringLiterals;
 
 TForm19::TForm19(Zustand &zustand, Plattform &plattform, QWidget *parent)
     : QWidget(parent, Qt::Window)
+    , m_zustand(zustand)
     , m_plattform(plattform)
     , m_uhr(zustand, plattform)
 {
@@ -73,6 +76,15 @@ void TForm19::oberflaeche_aufbauen()
     CheckBox1->setAccessibleName(u"Nach Start Fenster schliessen."_s);
     spalte->addWidget(CheckBox1);
 
+    auto *hupe = new QHBoxLayout;
+    m_keine_hupe = new QLabel(u"Keine Hupe gewählt"_s, this);
+    m_keine_hupe->setObjectName("KeineHupe");
+    m_hupe_waehlen = knopf_anlegen(this, "HupeWaehlen", u"&Hupe wählen"_s);
+    hupe->addWidget(m_keine_hupe, 1);
+    hupe->addWidget(m_hupe_waehlen);
+    spalte->addLayout(hupe);
+    hupe_hinweis_zeigen();
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(1000);
@@ -98,6 +110,7 @@ void TForm19::verbinden()
         close();
     });
     connect(CheckBox1, &QCheckBox::clicked, &m_uhr, &Stoppuhr::fenster_schliessen_setzen);
+    connect(m_hupe_waehlen, &QPushButton::clicked, this, &TForm19::hupe_waehlen_verlangt);
     connect(Timer1, &QTimer::timeout, &m_uhr, &Stoppuhr::tick);
     connect(&m_uhr, &Stoppuhr::geaendert, this, &TForm19::spiegeln);
     connect(&m_uhr, &Stoppuhr::schliessen_verlangt, this, &QWidget::close);
@@ -118,6 +131,27 @@ void TForm19::spiegeln()
         Timer1->stop();
     else if (!Timer1->isActive())
         Timer1->start();
+}
+
+void TForm19::hupe_hinweis_zeigen()
+{
+    const bool fehlt = !hupe_gewaehlt(m_zustand);
+    m_keine_hupe->setVisible(fehlt);
+    m_hupe_waehlen->setVisible(fehlt);
+}
+
+// The horn may have been chosen in the settings meanwhile.
+void TForm19::showEvent(QShowEvent *ereignis)
+{
+    hupe_hinweis_zeigen();
+    QWidget::showEvent(ereignis);
+}
+
+void TForm19::changeEvent(QEvent *ereignis)
+{
+    if (ereignis->type() == QEvent::ActivationChange && isActiveWindow())
+        hupe_hinweis_zeigen();
+    QWidget::changeEvent(ereignis);
 }
 
 void TForm19::platzieren()

@@ -36,13 +36,26 @@ public:
     QPushButton *Button4 = nullptr;
     QCheckBox *CheckBox1 = nullptr;
     QTimer *Timer1 = nullptr;
+    // Shown while no horn is chosen, with the way to choose one.
+    QLabel *m_keine_hupe = nullptr;
+    QPushButton *m_hupe_waehlen = nullptr;
+
+signals:
+    // The organiser wants to choose the horn in the settings.
+    void hupe_waehlen_verlangt();
+
+protected:
+    void changeEvent(QEvent *ereignis) override;
+    void showEvent(QShowEvent *ereignis) override;
 
 private:
     void oberflaeche_aufbauen();
     void verbinden();
     void spiegeln();
     void platzieren();
+    void hupe_hinweis_zeigen();
 
+    Zustand &m_zustand;
     Plattform &m_plattform;
     Stoppuhr m_uhr;
 };

@@ -7,11 +7,6 @@ QString zeit_text(int minuten, int sekunden)
     return u"%1 : %2"_s.arg(minuten, 2, 10, QChar(u'0')).arg(sekunden, 2, 10, QChar(u'0'));
 }
 
-QString letzte_minute_text(int minuten, int sekunden)
-{
-    return u"%1 :%2"_s.arg(minuten).arg(sekunden);
-}
-
 TColor laufende_farbe(int restsekunden)
 {
     if (restsekunden >= 60)

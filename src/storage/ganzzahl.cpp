@@ -22,3 +22,8 @@ QString kein_integer_meldung(const QString &text)
 {
     return u"'%1' ist kein gültiger Integerwert"_s.arg(text);
 }
+
+bool ist_kein_integer_meldung(const QString &meldung)
+{
+    return meldung.startsWith(u'\'') && meldung.endsWith(u"' ist kein gültiger Integerwert"_s);
+}

@@ -9,3 +9,5 @@ std::optional<qint32> ganzzahl_lesen(const QString &text);
 
 // The conversion failure as the user sees it: "'x' ist kein gültiger Integerwert".
 QString kein_integer_meldung(const QString &text);
+// Whether a message is that conversion failure, which keeps the framework's "Abbrechen" button.
+bool ist_kein_integer_meldung(const QString &meldung);

@@ -1,4 +1,5 @@
 #include "app/einstellungen_fenster.h"
+#include "appearance/kontrast.h"
 #include "schreibschutz.h"
 #include "shell/zustand.h"
 #include "storage/sichere_datei.h"
@@ -215,16 +216,22 @@ private slots:
         QTest::addColumn<QString>("knopf");
         QTest::addColumn<QString>("feld");
         QTest::addColumn<int>("offset");
-        QTest::newRow("Farbe Gruppe 1") << u"SpeedButton1"_s << u"Edit2"_s << 196;
-        QTest::newRow("Farbe Gruppe 2") << u"SpeedButton3"_s << u"Edit3"_s << 200;
-        QTest::newRow("Hntergrundfarbe") << u"SpeedButton2"_s << u"Edit4"_s << 192;
-        QTest::newRow("Sperrfarbe") << u"SpeedButton4"_s << u"Edit5"_s << 188;
+        QTest::addColumn<QColor>("vorgabe"); // what the plan draws while nothing is chosen
+        QTest::newRow("Farbe Gruppe 1")
+            << u"SpeedButton1"_s << u"Edit2"_s << 196 << QColor(0xD0, 0xE8, 0xFF);
+        QTest::newRow("Farbe Gruppe 2")
+            << u"SpeedButton3"_s << u"Edit3"_s << 200 << QColor(0xFF, 0xF4, 0xC8);
+        QTest::newRow("Hntergrundfarbe")
+            << u"SpeedButton2"_s << u"Edit4"_s << 192 << QColor(Qt::white);
+        QTest::newRow("Sperrfarbe")
+            << u"SpeedButton4"_s << u"Edit5"_s << 188 << QColor(0xD8, 0xD8, 0xD8);
     }
     void farbknoepfe()
     {
         QFETCH(QString, knopf);
         QFETCH(QString, feld);
         QFETCH(int, offset);
+        QFETCH(QColor, vorgabe);
         Programm p;
         TForm10 &f = p.form10;
         const QByteArray eigene = "[Farben]\r\nColorB=0000FF\r\n";
@@ -240,7 +247,9 @@ private slots:
         QCOMPARE(p.plattform.gezeigte_eigene_farben[0], QColor(Qt::white));
         QCOMPARE(p.datei(u"farb.txt"_s), eigene);
         QCOMPARE(p.gespeichert().wert(speicher::FarbeFeld{offset}), 0);
-        QCOMPARE(feldfarbe(e), QColor(Qt::black));
+        QCOMPARE(feldfarbe(e), vorgabe);
+        QCOMPARE(e->text(), u"(Vorgabe)"_s);
+        QCOMPARE(p.plattform.farb_starts.last(), vorgabe);
 
         // Chosen, with a custom colour changed in the dialog.
         QList<QColor> geaendert = p.plattform.gezeigte_eigene_farben;
@@ -249,12 +258,35 @@ private slots:
         p.plattform.farb_antworten.enqueue(QColor(0xAB, 0xCD, 0xEF));
         klicken(k);
         QCOMPARE(feldfarbe(e), QColor(0xAB, 0xCD, 0xEF));
+        QCOMPARE(e->text(), QString());
         QCOMPARE(p.gespeichert().wert(speicher::FarbeFeld{offset}), 0xEFCDAB);
         QByteArray erwartet = "[Farben]\r\nColorB=0000FF\r\nColorA=FFFFFFFF\r\n";
         for (char name = 'C'; name <= 'O'; ++name)
             erwartet += "Color" + QByteArray(1, name) + "=FFFFFFFF\r\n";
         erwartet += "ColorP=563412\r\n";
         QCOMPARE(p.datei(u"farb.txt"_s), erwartet);
+    }
+
+    // The defaults shown on a fresh options file are not stored by "Speichern"; black picked is
+    // kept apart from never chosen.
+    void vorgaben_bleiben_ungespeichert()
+    {
+        Programm p;
+        TForm10 &f = p.form10;
+        f.oeffnen();
+        for (QLineEdit *feld : {f.Edit2, f.Edit3, f.Edit4, f.Edit5})
+            QVERIFY(kontrast(feld->palette().color(QPalette::Text), feldfarbe(feld)) >= 4.5);
+        p.plattform.farb_antworten.enqueue(QColor(Qt::black));
+        klicken(f.SpeedButton1);
+        QCOMPARE(f.Edit2->text(), QString());
+        klicken(f.Button1);
+        const QByteArray farben = p.gespeichert().bytes().mid(188, 16);
+        QCOMPARE(farben, QByteArray(8, '\0') + QByteArray("\x01\x01\x01\0", 4) +
+                             QByteArray(4, '\0'));
+        f.oeffnen();
+        QCOMPARE(f.Edit2->text(), QString());
+        QCOMPARE(f.Edit3->text(), u"(Vorgabe)"_s);
+        QCOMPARE(feldfarbe(f.Edit2), QColor(1, 1, 1));
     }
 
     void unlesbare_farbdatei_wird_gemeldet()

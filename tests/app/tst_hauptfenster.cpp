@@ -189,6 +189,8 @@ private slots:
               true);
         zeile("Spieler erfassen", "Spieler Gruppe 2 erfassen", Befehl::spieler_gruppe2_erfassen,
               true);
+        zeile("Spieler erfassen", "Spieler importieren…", Befehl::spieler_importieren, true);
+        zeile("Spieler erfassen", "Spieler exportieren…", Befehl::spieler_exportieren, false);
         zeile("Anzeigen", "Mitspieler festlegen", Befehl::mitspieler_festlegen, true);
         zeile("Anzeigen", "Turnierplan anzeigen", Befehl::turnierplan_anzeigen, true);
         zeile("Anzeigen", "Ergebnisse ansehen", Befehl::ergebnisse_ansehen, true);

@@ -1,3 +1,4 @@
+#include "app/einstellungen_fenster.h"
 #include "app/hauptfenster_fenster.h"
 #include "app/turnierplan_anbindung_fenster.h"
 #include "matchplan/spielplan_fenster.h"
@@ -90,6 +91,22 @@ class TstPlanuhrAnbindung : public QObject
     }
 
 private slots:
+    // Without a chosen horn the stopwatch leads to the settings, at the horn's choice.
+    void hupe_waehlen_oeffnet_die_einstellungen()
+    {
+        Programm p(true);
+        p.zustand.optionen.setze(opt::wav_datei, QString());
+        p.zustand.optionen_speichern();
+        QTest::mouseClick(p.plan->SpeedButton1, Qt::LeftButton);
+        auto *waehlen = p.form19->findChild<QPushButton *>(u"HupeWaehlen"_s);
+        QVERIFY(waehlen && waehlen->isVisible());
+        QTest::mouseClick(waehlen, Qt::LeftButton);
+        TForm10 *einstellungen = p.haupt->Form10;
+        QVERIFY(einstellungen && einstellungen->isVisible());
+        QCOMPARE(einstellungen->focusWidget(), einstellungen->SpeedButton5);
+        QCOMPARE(einstellungen->Edit6->text(), QString());
+    }
+
     void spiel_laeuft_im_plan_der_spielart_data() { spielarten(); }
     void spiel_laeuft_im_plan_der_spielart()
     {
@@ -111,15 +128,15 @@ private slots:
         p.sekunden(1);
         // The last minute shows in both plans.
         for (const SpielplanFenster *plan : {p.plan, &anderer}) {
-            QCOMPARE(plan->Panel6->text(), u"0 :59"_s);
+            QCOMPARE(plan->Panel6->text(), u"00 : 59"_s);
             QCOMPARE(farbe(plan), gelb);
         }
         p.sekunden(45);
-        QCOMPARE(p.plan->Panel6->text(), u"0 :14"_s);
+        QCOMPARE(p.plan->Panel6->text(), u"00 : 14"_s);
         QCOMPARE(farbe(p.plan), rot);
         QVERIFY(p.plattform.abgespielte_toene.isEmpty());
         p.sekunden(14);
-        QCOMPARE(p.plan->Panel6->text(), u"0 :0"_s);
+        QCOMPARE(p.plan->Panel6->text(), u"00 : 00"_s);
         QCOMPARE(p.plattform.abgespielte_toene, QStringList{p.pfad(u"Wav-Dateien/hupe.wav"_s)});
         QVERIFY(!p.form19->Timer1->isActive());
     }

@@ -6,6 +6,10 @@
 #include "appearance/oberflaeche_fenster.h"
 #include "appearance/stil_anwenden.h"
 #include "appearance/stile.h"
+#include "../results/ergebnis_testhilfe.h"
+#include "matchplan/mannschaftszeilen_fenster.h"
+#include "matchplan/zuschauer_fenster.h"
+#include "results/ergebnisliste_fenster.h"
 #include "lineup/doppel_gruppen_fenster.h"
 #include "lineup/einzel_gruppen_fenster.h"
 #include "matchplan/spielplan_fenster.h"
@@ -25,6 +29,7 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QToolButton>
 #include <QtTest>
 #include <cstring>
@@ -108,6 +113,46 @@ class TstFarbwahlFenster : public QObject
     {
         const double k = gezeichneter_kontrast(w);
         QVERIFY2(k >= 4.5, qPrintable(u"%1 \"%2\": %3"_s.arg(wo, w->text()).arg(k)));
+    }
+
+    // A push button's caption fits inside the button as its style frames and pads it.
+    static void passt(QPushButton *k, const QString &wo)
+    {
+        QStyleOptionButton option;
+        option.initFrom(k);
+        option.text = k->text();
+        option.features = k->isFlat() ? QStyleOptionButton::Flat : QStyleOptionButton::None;
+        const QRect innen = k->style()->subElementRect(QStyle::SE_PushButtonContents, &option, k);
+        const QSize text = k->fontMetrics().size(Qt::TextShowMnemonic, k->text());
+        QVERIFY2(text.width() <= innen.width() && text.height() <= innen.height(),
+                 qPrintable(u"%1 \"%2\": %3x%4 in %5x%6"_s.arg(wo, k->text())
+                                .arg(text.width())
+                                .arg(text.height())
+                                .arg(innen.width())
+                                .arg(innen.height())));
+    }
+
+    // Every caption of a window; buttons also under the mouse and pressed, when a flat one
+    // raises in another colour.
+    static void fenster_lesbar(QWidget *fenster, const QString &name)
+    {
+        for (QLabel *l : fenster->findChildren<QLabel *>())
+            if (l->isVisible() && !l->text().isEmpty())
+                lesbar(l, name + u" "_s + l->objectName());
+        for (QAbstractButton *k : fenster->findChildren<QAbstractButton *>()) {
+            if (!k->isVisible() || k->text().isEmpty())
+                continue;
+            const QString wo = name + u" "_s + k->objectName();
+            if (auto *druckknopf = qobject_cast<QPushButton *>(k))
+                passt(druckknopf, wo);
+            lesbar(k, wo);
+            k->setAttribute(Qt::WA_UnderMouse, true);
+            lesbar(k, wo + u" unter der Maus"_s);
+            k->setDown(true);
+            lesbar(k, wo + u" gedrückt"_s);
+            k->setDown(false);
+            k->setAttribute(Qt::WA_UnderMouse, false);
+        }
     }
 
     QPalette m_system_palette;
@@ -261,7 +306,10 @@ private slots:
         QCOMPARE(p.zustand.stil_name, stil);
         const Stil *eingebaut = stil_suchen(stil);
         QCOMPARE(QApplication::palette(), eingebaut ? stil_palette(*eingebaut) : m_system_palette);
-        QCOMPARE(qApp->styleSheet(), eingebaut ? eingebaut->blatt.toString() : QString());
+        // The style's own sheet, followed by the rule for buttons of fixed size.
+        const QString blatt = eingebaut ? eingebaut->blatt.toString() : QString();
+        QVERIFY(qApp->styleSheet().startsWith(blatt));
+        QCOMPARE(qApp->styleSheet().isEmpty(), blatt.isEmpty());
     }
 
     void style_lesen_maximiert_das_hauptfenster()
@@ -312,8 +360,8 @@ private slots:
         for (QWidget *fenster : QList<QWidget *>{haupt.Farbe, haupt.Form10, haupt.Form8})
             QTRY_COMPARE(fenster->palette().color(QPalette::Window), fensterfarbe(stil));
         QTRY_COMPARE(haupt.Form10->Edit1->palette().color(QPalette::Base), QColor(stil.basis));
-        // The plan colours of the settings window stay what they are.
-        QCOMPARE(haupt.Form10->Edit2->palette().color(QPalette::Base), QColor(Qt::black));
+        // The plan colours of the settings window stay what they are: here the default in effect.
+        QCOMPARE(haupt.Form10->Edit2->palette().color(QPalette::Base), QColor(0xD0, 0xE8, 0xFF));
     }
 
     void hauptfenster_nimmt_die_farben_des_farbsatzes()
@@ -396,30 +444,26 @@ private slots:
         QCoreApplication::processEvents(); // windows take the palette through posted events
         QCOMPARE(p.zustand.stil_name, stil);
 
-        // Every caption in the three windows; buttons also under the mouse and pressed, when
-        // a flat one raises in another colour.
-        for (QWidget *fenster : QList<QWidget *>{&haupt, plan, haupt.Farbe}) {
-            for (QLabel *l : fenster->findChildren<QLabel *>())
-                if (l->isVisible() && !l->text().isEmpty())
-                    lesbar(l, fenster->objectName() + u" "_s + l->objectName());
-            for (QAbstractButton *k : fenster->findChildren<QAbstractButton *>()) {
-                if (!k->isVisible() || k->text().isEmpty())
-                    continue;
-                const QString wo = fenster->objectName() + u" "_s + k->objectName();
-                lesbar(k, wo);
-                k->setAttribute(Qt::WA_UnderMouse, true);
-                lesbar(k, wo + u" unter der Maus"_s);
-                k->setDown(true);
-                lesbar(k, wo + u" gedrückt"_s);
-                k->setDown(false);
-                k->setAttribute(Qt::WA_UnderMouse, false);
-            }
-        }
+        // The plan with its team score lines and its round panel, the audience view and the
+        // results list besides.
+        plan->m_tische->setValue(1);
+        haupt.befehl_ausfuehren(Befehl::zuschauer_ansicht);
+        auto *zuschauer = haupt.findChild<ZuschauerFenster *>();
+        QVERIFY(zuschauer && zuschauer->isVisible());
+        spieltag_ablegen(p.zustand, spieltag_fuer(false, 3), false, 3);
+        TForm13 liste(p.zustand, p.plattform, &haupt);
+        liste.zeigen();
+        QCoreApplication::processEvents();
+        QVERIFY(plan->m_mannschaftszeilen->isVisible());
+        QVERIFY(plan->findChild<QLabel *>(u"Rundentitel"_s)->isVisible());
+        for (QWidget *fenster :
+             QList<QWidget *>{&haupt, plan, haupt.Farbe, zuschauer, &liste})
+            fenster_lesbar(fenster, fenster->objectName());
         lesbar(haupt.Farbe->Panel1, u"Farbwahl"_s);
         lesbar(plan->Panel2, u"Turnierplan"_s);
         lesbar(plan->Panel6, u"Spielzeit vor dem Start"_s);
         for (const TColor farbe : {uhr_gruen, uhr_gelb, uhr_rot, TColor(clBtnFace)}) {
-            plan->zeit_anzeigen(u"0 :42"_s, farbe_zu_qcolor(farbe));
+            plan->zeit_anzeigen(u"00 : 42"_s, farbe_zu_qcolor(farbe));
             lesbar(plan->Panel6, u"Spielzeit in %1"_s.arg(farbe, 0, 16));
         }
     }

@@ -54,9 +54,9 @@ private slots:
         fuellen(gitter);
         zeigen(gitter);
         int rueckrufe = 0;
-        gitter.modell().OnChange = [&](GitterModell &) {
+        gitter.modell().setze_ereignisse({.OnChange = [&](GitterModell &) {
             ++rueckrufe;
-        };
+        }});
         QSignalSpy signale(&gitter, &TFilterGrid::geaendert);
         gitter.setFocus();
         gitter.setCurrentIndex(gitter.model()->index(2, 1));
@@ -87,9 +87,9 @@ private slots:
         fuellen(gitter);
         zeigen(gitter);
         QList<bool> verworfen;
-        gitter.modell().OnEditEnd = [&](GitterModell &modell) {
+        gitter.modell().setze_ereignisse({.OnEditEnd = [&](GitterModell &modell) {
             verworfen << modell.editieren_verworfen();
-        };
+        }});
         gitter.setFocus();
         gitter.setCurrentIndex(gitter.model()->index(1, 1));
         QTest::keyClick(&gitter, Qt::Key_7);
@@ -133,9 +133,10 @@ private slots:
     {
         TFilterGrid gitter;
         fuellen(gitter);
-        gitter.modell().OnSelectCell = [](GitterModell &g, int aCol, int, bool &) {
-            g.SetGoEditing(aCol != 2);
-        };
+        gitter.modell().setze_ereignisse(
+            {.OnSelectCell = [](GitterModell &g, int aCol, int, bool &) {
+                g.SetGoEditing(aCol != 2);
+            }});
         zeigen(gitter);
         gitter.setFocus();
         gitter.setCurrentIndex(gitter.model()->index(1, 2));
@@ -151,9 +152,10 @@ private slots:
     {
         TFilterGrid gitter;
         fuellen(gitter);
-        gitter.modell().OnSelectCell = [](GitterModell &, int, int aRow, bool &waehlbar) {
-            waehlbar = aRow != 3;
-        };
+        gitter.modell().setze_ereignisse(
+            {.OnSelectCell = [](GitterModell &, int, int aRow, bool &waehlbar) {
+                waehlbar = aRow != 3;
+            }});
         zeigen(gitter);
         gitter.setCurrentIndex(gitter.model()->index(2, 0));
         gitter.setCurrentIndex(gitter.model()->index(3, 0));

@@ -115,27 +115,28 @@ private slots:
             info(g, 2)->TitColor = blau;
         }) << 2 << 0 << QColor(Qt::blue) << QColor(Qt::blue);
         QTest::newRow("Haken färbt eine Datenzelle") << Vorbereitung([](TFilterGrid &g) {
-            g.modell().RowColorProc = [](GitterModell &, qint32 &, QPainter &p, int c, int r, int) {
-                if (c == 3 && r == 2)
-                    p.setBrush(Qt::red);
-            };
+            g.modell().setze_ereignisse(
+                {.RowColorProc = [](GitterModell &, qint32 &, QPainter &p, int c, int r, int) {
+                    if (c == 3 && r == 2)
+                        p.setBrush(Qt::red);
+                }});
         }) << 3 << 2 << QColor(Qt::red) << QColor(Qt::red);
         QTest::newRow("Haken färbt die erste Datenspalte: Verlauf")
             << Vorbereitung([](TFilterGrid &g) {
-                   g.modell().RowColorProc = [](GitterModell &, qint32 &, QPainter &p, int c, int,
-                                                int) {
-                       if (c == 1)
-                           p.setBrush(Qt::red);
-                   };
+                   g.modell().setze_ereignisse(
+                       {.RowColorProc = [](GitterModell &, qint32 &, QPainter &p, int c, int, int) {
+                           if (c == 1)
+                               p.setBrush(Qt::red);
+                       }});
                })
             << 1 << 2 << QColor(Qt::red) << QColor(128, 0, 0);
         QTest::newRow("Haken färbt eine Titelzelle: Verlauf aus ihrer Farbe")
             << Vorbereitung([](TFilterGrid &g) {
-                   g.modell().RowColorProc = [](GitterModell &, qint32 &, QPainter &p, int c, int r,
-                                                int) {
+                   g.modell().setze_ereignisse({.RowColorProc = [](GitterModell &, qint32 &,
+                                                                   QPainter &p, int c, int r, int) {
                        if (c == 3 && r == 0)
                            p.setBrush(QColor(0, 0, 255));
-                   };
+                   }});
                })
             << 3 << 0 << QColor(Qt::blue) << QColor(0, 0, 128);
         QTest::newRow("GradientToAllCells")
@@ -193,13 +194,13 @@ private slots:
         gitter.modell().SetSelection({2, 2, 2, 2});
         std::optional<int> gesehen;
         QColor farbe;
-        gitter.modell().RowColorProc = [&](GitterModell &, qint32 &, QPainter &p, int c, int r,
-                                           int z) {
-            if (c == spalte && r == zeile) {
-                gesehen = z & ~gdFocused;
-                farbe = p.pen().color();
-            }
-        };
+        gitter.modell().setze_ereignisse(
+            {.RowColorProc = [&](GitterModell &, qint32 &, QPainter &p, int c, int r, int z) {
+                if (c == spalte && r == zeile) {
+                    gesehen = z & ~gdFocused;
+                    farbe = p.pen().color();
+                }
+            }});
         bild(gitter);
         QVERIFY(gesehen);
         QCOMPARE(*gesehen, zustand);
@@ -229,14 +230,15 @@ private slots:
         gitter.modell().SetCells(2, 3, zelle);
         QString gesehen;
         QRect gesehen_rahmen;
-        gitter.modell().TypObjectProc = [&](GitterModell &, qint32 &, QPainter &p, int c, int r,
-                                            QRect &rect, const QString &s, int) {
-            if (c == 2 && r == 3) {
-                gesehen = s;
-                gesehen_rahmen = rect;
-                p.fillRect(rect.adjusted(10, 4, -10, -4), Qt::blue);
-            }
-        };
+        gitter.modell().setze_ereignisse(
+            {.TypObjectProc = [&](GitterModell &, qint32 &, QPainter &p, int c, int r, QRect &rect,
+                                  const QString &s, int) {
+                if (c == 2 && r == 3) {
+                    gesehen = s;
+                    gesehen_rahmen = rect;
+                    p.fillRect(rect.adjusted(10, 4, -10, -4), Qt::blue);
+                }
+            }});
         const QImage b = bild(gitter);
         QCOMPARE(gesehen, text);
         QCOMPARE(gesehen_rahmen, gitter.visualRect(gitter.model()->index(3, 2)));

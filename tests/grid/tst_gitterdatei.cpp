@@ -308,9 +308,9 @@ private slots:
         gitter_fuellen(gitter, {{u"A"_s, u"B"_s}, {u"a"_s, u"b"_s}, {u"c"_s, u"d"_s}});
         gitter.WaitStep = 2;
         QList<QList<int>> meldungen;
-        gitter.OnWait = [&](int nachricht, int phase, int wert) {
+        gitter.setze_ereignisse({.OnWait = [&](int nachricht, int phase, int wert) {
             meldungen.append({nachricht, phase, wert});
-        };
+        }});
         gitter.SetFileName(pfad(u"fortschritt.Tab"_s));
         QVERIFY(gitter.SaveToFile(true, 1024));
         const QList<QList<int>> je_zelle{{1024, 0, 3}, {1024, 1, 0}, {1024, 1, 0},

@@ -172,9 +172,9 @@ private slots:
         GitterModell gitter;
         gitter_fuellen(gitter, {{u"A"_s, u"B"_s}, {u"3"_s, QString()}});
         int meldungen = 0;
-        gitter.OnChange = [&](GitterModell &) {
+        gitter.setze_ereignisse({.OnChange = [&](GitterModell &) {
             ++meldungen;
-        };
+        }});
         gitter.editieren_beginnt(0, 1);
         gitter.text_editiert(0, 1, u"3:"_s);
         gitter.text_editiert(0, 1, u"3:1"_s);
@@ -207,9 +207,9 @@ private slots:
         GitterModell gitter;
         gitter_fuellen(gitter, {{u"A"_s}, {u"1"_s}, {u"2"_s}});
         int meldungen = 0;
-        gitter.OnChange = [&](GitterModell &) {
+        gitter.setze_ereignisse({.OnChange = [&](GitterModell &) {
             ++meldungen;
-        };
+        }});
         QCOMPARE(gitter.RowAdd(2), 2);
         QCOMPARE(gitter.Cols(0), (QStringList{u"A"_s, u"1"_s, QString(), u"2"_s}));
         QCOMPARE(gitter.RowAdd(-1, {u"0"_s}), 1); // never above the title row
@@ -309,10 +309,10 @@ private slots:
         gitter.CellsToComp();
         QCOMPARE(angezeigt, u"alt"_s);
         int meldungen = 0;
-        gitter.OnChange = [&](GitterModell &g) {
+        gitter.setze_ereignisse({.OnChange = [&](GitterModell &g) {
             ++meldungen;
             g.CompToCells(); // ignored inside the change handling
-        };
+        }});
         gitter.CompToCells(&feld);
         QCOMPARE(gitter.Cells(0, 1), u"neu"_s);
         QCOMPARE(meldungen, 1);
@@ -346,9 +346,9 @@ private slots:
         QVERIFY(!gitter.taste_runter());
         gitter.RowAddAuto = true;
         int gerufen = 0;
-        gitter.OnRowAddAuto = [&](GitterModell &) {
+        gitter.setze_ereignisse({.OnRowAddAuto = [&](GitterModell &) {
             ++gerufen;
-        };
+        }});
         QVERIFY(gitter.taste_runter());
         QCOMPARE(gitter.RowCount(), 3);
         QCOMPARE(gerufen, 1);

@@ -152,6 +152,14 @@ private slots:
                                         sortierschluessel(zellen.zelle(1, b), u' ')) < 0;
             });
             QCOMPARE(zeilen_ordnen(zellen, 0, zeilen, felder, {}, kollationen, 60), erwartet);
+            // Descending: equal keys in row order all the same.
+            std::sort(erwartet.begin(), erwartet.end(), [&](int a, int b) {
+                const int vergleich = kollator.compare(sortierschluessel(zellen.zelle(1, a), u' '),
+                                                       sortierschluessel(zellen.zelle(1, b), u' '));
+                return vergleich != 0 ? vergleich > 0 : a < b;
+            });
+            QCOMPARE(zeilen_ordnen(zellen, 0, zeilen, felder, {}, kollationen, 60, false),
+                     erwartet);
             QVERIFY(kollationen.anzahl() <= 60);
         }
     }
@@ -185,7 +193,7 @@ private slots:
         QTest::newRow("text stabil") << QChar(u' ') << QStringList{u"b"_s, u"A"_s, u"a"_s} << true
                                      << QStringList{u"A"_s, u"a"_s, u"b"_s};
         QTest::newRow("text absteigend") << QChar(u' ') << QStringList{u"b"_s, u"A"_s, u"a"_s}
-                                         << false << QStringList{u"b"_s, u"a"_s, u"A"_s};
+                                         << false << QStringList{u"b"_s, u"A"_s, u"a"_s};
         QTest::newRow("umlaute") << QChar(u' ') << QStringList{u"Zander"_s, u"Öztürk"_s, u"Otto"_s}
                                  << true << QStringList{u"Otto"_s, u"Öztürk"_s, u"Zander"_s};
         QTest::newRow("datum") << QChar(u'D')
@@ -262,10 +270,9 @@ private slots:
             zeilen.emplace_back(schluessel, gitter.Rows(r));
         }
         std::stable_sort(zeilen.begin(), zeilen.end(), [&](const auto &a, const auto &b) {
-            return kollator.compare(a.first, b.first) < 0;
+            const int vergleich = kollator.compare(a.first, b.first);
+            return aufsteigend ? vergleich < 0 : vergleich > 0;
         });
-        if (!aufsteigend)
-            std::reverse(zeilen.begin(), zeilen.end());
 
         gitter.Sortiere(spalten, false, 0, aufsteigend);
         for (int r = 1; r < gitter.RowCount(); ++r) {
@@ -316,14 +323,31 @@ private slots:
         QVERIFY(gitter.sort_felder().empty());
     }
 
-    void gleiche_schluessel_absteigend_umgekehrt()
+    // Rows with equal keys keep the order they had, whichever way and however often it sorts.
+    void gleiche_schluessel_bleiben_in_ihrer_folge_data()
     {
+        QTest::addColumn<QChar>("typ");
+        QTest::addColumn<QList<bool>>("richtungen");
+        QTest::addColumn<QStringList>("zeilen");
+        const QStringList auf{u"1"_s, u"3"_s, u"2"_s, u"4"_s};
+        const QStringList ab{u"2"_s, u"4"_s, u"1"_s, u"3"_s};
+        QTest::newRow("auf") << QChar(u'I') << QList<bool>{true} << auf;
+        QTest::newRow("ab") << QChar(u'I') << QList<bool>{false} << ab;
+        QTest::newRow("auf, ab") << QChar(u'I') << QList<bool>{true, false} << ab;
+        QTest::newRow("auf, ab, auf") << QChar(u'I') << QList<bool>{true, false, true} << auf;
+        QTest::newRow("ab, ab") << QChar(u'I') << QList<bool>{false, false} << ab;
+        QTest::newRow("text ab, auf") << QChar(u' ') << QList<bool>{false, true} << auf;
+    }
+    void gleiche_schluessel_bleiben_in_ihrer_folge()
+    {
+        QFETCH(QChar, typ);
+        QFETCH(QList<bool>, richtungen);
+        QFETCH(QStringList, zeilen);
         GitterModell gitter;
-        spalte_fuellen(gitter, u'I', {u"1"_s, u"2"_s, u"1"_s, u"2"_s});
-        gitter.Sortiere(u"0"_s, false, 0, true);
-        QCOMPARE(werte_nach_sortierung(gitter, 1), (QStringList{u"1"_s, u"3"_s, u"2"_s, u"4"_s}));
-        gitter.Sortiere(u"0"_s, false, 0, false);
-        QCOMPARE(werte_nach_sortierung(gitter, 1), (QStringList{u"4"_s, u"2"_s, u"3"_s, u"1"_s}));
+        spalte_fuellen(gitter, typ, {u"1"_s, u"2"_s, u"1"_s, u"2"_s});
+        for (bool aufsteigend : richtungen)
+            gitter.Sortiere(u"0"_s, false, 0, aufsteigend);
+        QCOMPARE(werte_nach_sortierung(gitter, 1), zeilen);
     }
 
     void aktuelle_zeile_folgt_ihrem_inhalt()
@@ -351,12 +375,12 @@ private slots:
         spalte_fuellen(gitter, u'I', {u"3"_s, u"1"_s, u"2"_s});
         int meldungen = 0;
         QStringList gesehen;
-        gitter.OnChange = [&](GitterModell &) {
-            ++meldungen;
-        };
-        gitter.OnSort = [&](GitterModell &, QString &spalten) {
-            gesehen << spalten;
-        };
+        gitter.setze_ereignisse(
+            {.OnSort = [&](GitterModell &, QString &spalten) { gesehen << spalten; },
+             .OnChange =
+                 [&](GitterModell &) {
+                     ++meldungen;
+                 }});
         gitter.SetSortierCols(u"fehlt;wert;"_s);
         QCOMPARE(meldungen, 0); // sorting is off
         gitter.SortDirection = sdAbsteigend;
@@ -367,9 +391,11 @@ private slots:
         gitter.SetSortierCols(u"fehlt;"_s);
         QCOMPARE(gesehen.size(), 1);
         QCOMPARE(meldungen, 2);
-        gitter.OnSort = [](GitterModell &, QString &spalten) {
+        GitterEreignisse ereignisse = gitter.ereignisse();
+        ereignisse.OnSort = [](GitterModell &, QString &spalten) {
             spalten.clear();
         };
+        gitter.setze_ereignisse(std::move(ereignisse));
         gitter.SetSortierCols(u"Nr;"_s);
         QCOMPARE(werte_nach_sortierung(gitter), (QStringList{u"3"_s, u"2"_s, u"1"_s}));
     }
@@ -379,9 +405,9 @@ private slots:
         GitterModell gitter;
         spalte_fuellen(gitter, u' ', {u"b"_s, u"c"_s, u"a"_s});
         int meldungen = 0;
-        gitter.OnChange = [&](GitterModell &) {
+        gitter.setze_ereignisse({.OnChange = [&](GitterModell &) {
             ++meldungen;
-        };
+        }});
         gitter.titel_klick_sortieren(0);
         QCOMPARE(werte_nach_sortierung(gitter), (QStringList{u"a"_s, u"b"_s, u"c"_s}));
         gitter.titel_klick_sortieren(0);

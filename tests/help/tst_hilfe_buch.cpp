@@ -103,6 +103,8 @@ private slots:
         QTest::newRow("zwei Wörter, Groß und klein") << u"hupe  WAV"_s << u"/stoppuhr.html"_s;
         QTest::newRow("Umlaut") << u"Spielerlisten ändern"_s << u"/spielerlisten.html"_s;
         QTest::newRow("Rundenplan") << u"Spielzettel Tische"_s << u"/rundenplan.html"_s;
+        QTest::newRow("Spaltennamen")
+            << u"Familienname Postleitzahl"_s << u"/spielerliste_importieren.html"_s;
         QTest::newRow("nichts") << u"Xylophon"_s << QString();
         QTest::newRow("leer") << u"  "_s << QString();
     }

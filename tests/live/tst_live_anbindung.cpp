@@ -1,12 +1,12 @@
+#include "app/hauptfenster_fenster.h"
+#include "app/live_anbindung_fenster.h"
+#include "app/turnierplan_anbindung_fenster.h"
+#include "gitter_tippen.h"
 #include "grid/filtergrid_fenster.h"
 #include "live/live_fenster.h"
 #include "live/verdichter.h"
 #include "matchplan/spielplan_fenster.h"
-#include "gitter_tippen.h"
 #include "plan_testhilfe.h"
-#include "app/hauptfenster_fenster.h"
-#include "app/live_anbindung_fenster.h"
-#include "app/turnierplan_anbindung_fenster.h"
 #include "shell/zusatz.h"
 #include "stopwatch/stoppuhr_fenster.h"
 
@@ -156,6 +156,33 @@ private slots:
         QTRY_VERIFY(telefon.kanal.state() == QAbstractSocket::UnconnectedState);
         QCOMPARE(live->m_status->text(), u"Die Live-Seite ist aus."_s);
         QVERIFY2(p.plattform.meldungen.isEmpty(), qPrintable(p.plattform.texte().join(u'\n')));
+    }
+
+    // Closing the window leaves the page on; the main window says so and counts the phones.
+    void hauptfenster_zeigt_die_live_seite()
+    {
+        Programm p;
+        LiveFenster *live = p.live_oeffnen();
+        QVERIFY(live);
+        auto *anzeige = p.haupt->findChild<QLabel *>(u"LiveAnzeige"_s);
+        QVERIFY(anzeige);
+        QVERIFY(!anzeige->isVisibleTo(p.haupt.get()));
+        live->m_port->setValue(freier_port());
+        live->bindung_setzen(QHostAddress::LocalHost);
+        QTest::mouseClick(live->m_anbieten, Qt::LeftButton);
+        live->close();
+        QVERIFY(anzeige->isVisibleTo(p.haupt.get()));
+        QCOMPARE(anzeige->text(), u"Live-Seite an: 0 Telefone"_s);
+        {
+            Telefon eins(quint16(live->m_port->value()));
+            QTRY_COMPARE(anzeige->text(), u"Live-Seite an: 1 Telefon"_s);
+            Telefon zwei(quint16(live->m_port->value()));
+            QTRY_COMPARE(anzeige->text(), u"Live-Seite an: 2 Telefone"_s);
+            QCOMPARE(anzeige->accessibleName(), anzeige->text());
+        }
+        QTRY_COMPARE(anzeige->text(), u"Live-Seite an: 0 Telefone"_s);
+        live->m_anbieten->setChecked(false);
+        QVERIFY(!anzeige->isVisibleTo(p.haupt.get()));
     }
 
     void belegter_port_wird_gemeldet()

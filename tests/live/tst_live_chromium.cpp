@@ -14,7 +14,9 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QWebSocket>
 #include <QtTest>
@@ -225,6 +227,78 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(steuerung.rangliste().section(u'\n', 0, 0), u"1|Grete Süß|9"_s,
                                   2000);
         QCOMPARE(steuerung.auswerten(u"String(document.querySelectorAll('img').length)"_s), u"0"_s);
+    }
+
+    // A page of another site in the same browser, and the page's own address under a name that
+    // another site controls (DNS rebinding): neither reads the snapshot nor opens the WebSocket.
+    void fremde_seite_liest_nichts()
+    {
+        Tag tag;
+        QVERIFY(tag.port != 0);
+        QSignalSpy telefone(&tag.server, &LiveServer::telefone_geaendert);
+        const QByteArray ziel = "127.0.0.1:" + QByteArray::number(tag.port);
+        const QByteArray skript =
+            "window.ergebnis = {cors: '?', nocors: '?', ws: '?'};"
+            "fetch('http://" +
+            ziel +
+            "/stand.json').then(r => r.text())"
+            ".then(t => ergebnis.cors = 'gelesen', () => ergebnis.cors = 'verweigert');"
+            "fetch('http://" +
+            ziel +
+            "/stand.json', {mode: 'no-cors'})"
+            ".then(() => ergebnis.nocors = 'geladen', () => ergebnis.nocors = 'verweigert');"
+            "const ws = new WebSocket('ws://" +
+            ziel +
+            "/live');"
+            "ws.onopen = () => ergebnis.ws = 'offen';"
+            "ws.onmessage = () => ergebnis.ws = 'gelesen';"
+            "ws.onclose = () => { if (ergebnis.ws === '?') ergebnis.ws = 'verweigert'; };";
+        const QByteArray seite =
+            "<!DOCTYPE html><html><body><script>" + skript + "</script></body></html>";
+        // The other site: any request gets the page.
+        QTcpServer fremd;
+        QVERIFY(fremd.listen(QHostAddress::LocalHost, 0));
+        QObject::connect(&fremd, &QTcpServer::newConnection, &fremd, [&fremd, &seite] {
+            while (QTcpSocket *leitung = fremd.nextPendingConnection()) {
+                QObject::connect(leitung, &QTcpSocket::readyRead, leitung, [leitung, &seite] {
+                    if (!leitung->readAll().contains("\r\n\r\n"))
+                        return;
+                    leitung->write(
+                        "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
+                        QByteArray::number(seite.size()) + "\r\nConnection: close\r\n\r\n" + seite);
+                    leitung->disconnectFromHost();
+                });
+                QObject::connect(leitung, &QTcpSocket::disconnected, leitung,
+                                 &QObject::deleteLater);
+            }
+        });
+        const QString fremde_adresse = u"http://evil.example:%1/"_s.arg(fremd.serverPort());
+        Browser browser(m_chromium,
+                        {u"--remote-debugging-address=127.0.0.1"_s, u"--remote-debugging-port=0"_s,
+                         u"--host-resolver-rules=MAP evil.example 127.0.0.1"_s, fremde_adresse});
+        Fernsteuerung steuerung;
+        QVERIFY(steuerung.verbinden(browser.profil.path()));
+        QVERIFY(steuerung.seite_finden(fremde_adresse));
+        const QString fertig = u"Object.values(window.ergebnis || {'': '?'}).includes('?') ? '' : "
+                               "JSON.stringify(window.ergebnis)"_s;
+        QTRY_VERIFY_WITH_TIMEOUT(!steuerung.auswerten(fertig).isEmpty(), 10000);
+        QCOMPARE(steuerung.auswerten(fertig),
+                 u"{\"cors\":\"verweigert\",\"nocors\":\"verweigert\",\"ws\":\"verweigert\"}"_s);
+        QCOMPARE(telefone.count(), 0);
+
+        // The same name now points at the live page's port.
+        const QString umgebogen = u"http://evil.example:%1/"_s.arg(tag.port);
+        steuerung.rufen(u"Page.navigate"_s, {{u"url"_s, umgebogen}}, steuerung.sitzung);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            steuerung.auswerten(u"document.body ? document.body.innerText : ''"_s)
+                .contains(u"Diese Adresse gehört nicht zu diesem Rechner."_s),
+            10000);
+        steuerung.auswerten(u"window.stand = '?'; fetch('/stand.json').then(r => r.text())"
+                            ".then(t => stand = t, () => stand = 'verweigert')"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(steuerung.auswerten(u"window.stand"_s) != u"?"_s, 10000);
+        QVERIFY(!steuerung.auswerten(u"window.stand"_s).contains(u"rangliste"_s));
+        QVERIFY(!steuerung.auswerten(u"document.body.innerText"_s).contains(u"Rangliste"_s));
+        QCOMPARE(telefone.count(), 0);
     }
 
     void bild_in_telefongroesse_data()

@@ -1,8 +1,6 @@
 #include "live/live_server.h"
 #include "live_testhilfe.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTcpServer>
 #include <QWebSocket>
 #include <QtTest>
@@ -15,58 +13,12 @@ class TstLiveServer : public QObject
 {
     Q_OBJECT
 
-    // A server on the loopback on a free port with a first snapshot.
-    struct Laufend
-    {
-        LiveServer server;
-        quint16 port = 0;
-
-        explicit Laufend(std::chrono::milliseconds ruhe = std::chrono::seconds(60),
-                         std::chrono::milliseconds anfrage = std::chrono::seconds(10))
-        {
-            server.fristen_setzen(ruhe, anfrage);
-            server.senden(dokument(0));
-            const auto fehler = server.starten(QHostAddress::LocalHost, 0);
-            if (!fehler)
-                port = server.port();
-        }
-        QUrl live() const { return QUrl(u"ws://127.0.0.1:%1/live"_s.arg(port)); }
-    };
-
-    static QByteArray dokument(int fassung, int fuellung = 0)
-    {
-        return QJsonDocument(
-                   QJsonObject{{u"fassung"_s, fassung}, {u"name"_s, QString(fuellung, u'x')}})
-            .toJson(QJsonDocument::Compact);
-    }
-
-    // A phone: a WebSocket client that keeps the running numbers it receives.
-    struct Telefon
-    {
-        QWebSocket kanal;
-        QList<int> fassungen;
-
-        explicit Telefon(const QUrl &adresse)
-        {
-            QObject::connect(&kanal, &QWebSocket::textMessageReceived, &kanal,
-                             [this](const QString &text) {
-                                 fassungen << QJsonDocument::fromJson(text.toUtf8())
-                                                  .object()
-                                                  .value(u"fassung"_s)
-                                                  .toInt(-1);
-                             });
-            kanal.open(adresse);
-        }
-        bool offen() const { return kanal.state() == QAbstractSocket::ConnectedState; }
-    };
-
 private slots:
     void seite_und_stand()
     {
         Laufend l;
         QVERIFY(l.port != 0);
-        Anfrage seite(l.port, "GET / HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(l.port) +
-                                  "\r\n\r\n");
+        Anfrage seite(l.port, http_get(l.port, "/"));
         QVERIFY(seite.geschlossen);
         QVERIFY(seite.antwort.startsWith("HTTP/1.1 200 OK\r\n"));
         QVERIFY(seite.kopf().contains("Content-Type: text/html; charset=utf-8\r\n"));
@@ -74,10 +26,11 @@ private slots:
                                       "'self' ws://127.0.0.1:" +
                                       QByteArray::number(l.port)));
         QVERIFY(seite.kopf().contains("X-Content-Type-Options: nosniff\r\n"));
+        QVERIFY(seite.kopf().contains("X-Frame-Options: DENY\r\n"));
         QVERIFY(seite.inhalt().contains("<html lang=\"de\">"));
         QVERIFY(seite.inhalt().contains("src=\"/app.js\""));
 
-        Anfrage skript(l.port, "GET /app.js HTTP/1.1\r\n\r\n");
+        Anfrage skript(l.port, http_get(l.port, "/app.js"));
         QVERIFY(skript.kopf().contains("Content-Type: text/javascript; charset=utf-8\r\n"));
         QVERIFY(skript.inhalt().contains("textContent"));
         QVERIFY(!skript.inhalt().contains("innerHTML"));
@@ -86,45 +39,141 @@ private slots:
         QVERIFY(stil.inhalt().contains("prefers-color-scheme: dark"));
 
         l.server.senden(dokument(7));
-        Anfrage stand(l.port, "GET /stand.json?t=1 HTTP/1.1\r\n\r\n");
+        Anfrage stand(l.port, http_get(l.port, "/stand.json?t=1"));
         QVERIFY(stand.kopf().contains("Content-Type: application/json; charset=utf-8\r\n"));
         QVERIFY(stand.kopf().contains("Cache-Control: no-store\r\n"));
         QCOMPARE(stand.inhalt(), dokument(7));
+
+        // HEAD: the headers of GET, no body.
+        Anfrage kopf(l.port, http_get(l.port, "/stand.json", "HEAD"));
+        QVERIFY(kopf.geschlossen);
+        QCOMPARE(kopf.antwort, stand.kopf() + "\r\n");
+        // Without Host (HTTP/1.0) the page still names the address it was reached at.
+        Anfrage alt(l.port, "GET / HTTP/1.0\r\n\r\n");
+        QVERIFY(alt.kopf().contains(
+            "connect-src 'self' ws://127.0.0.1:" + QByteArray::number(l.port) + ";"));
     }
 
     void nur_ansehen_data()
     {
         QTest::addColumn<QByteArray>("anfrage");
         QTest::addColumn<QByteArray>("status");
-        QTest::newRow("unbekannt")
-            << QByteArray("GET /admin HTTP/1.1\r\n\r\n") << QByteArray("404");
-        QTest::newRow("..") << QByteArray("GET /../../etc/passwd HTTP/1.1\r\n\r\n")
+        // {port} becomes the server's port.
+        const QByteArray host = "Host: 127.0.0.1:{port}\r\n";
+        const QByteArray upgrade = "GET /live HTTP/1.1\r\n" + host +
+                                   "Connection: Upgrade\r\nUpgrade: websocket\r\n"
+                                   "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n"
+                                   "Sec-WebSocket-Version: 13\r\n";
+        QTest::newRow("unbekannt") << "GET /admin HTTP/1.1\r\n" + host + "\r\n"
+                                   << QByteArray("404");
+        QTest::newRow("..") << "GET /../../etc/passwd HTTP/1.1\r\n" + host + "\r\n"
                             << QByteArray("404");
         QTest::newRow("verschlüsseltes ..")
-            << QByteArray("GET /%2e%2e/%2e%2e/etc/passwd HTTP/1.1\r\n\r\n") << QByteArray("404");
-        QTest::newRow("POST") << QByteArray("POST /stand.json HTTP/1.1\r\nContent-Length: 11\r\n"
-                                            "\r\n{\"plan\":1}\n")
+            << "GET /%2e%2e/%2e%2e/etc/passwd HTTP/1.1\r\n" + host + "\r\n"
+            << QByteArray("404");
+        QTest::newRow("POST") << "POST /stand.json HTTP/1.1\r\n" + host +
+                                     "Content-Length: 11\r\n\r\n{\"plan\":1}\n"
                               << QByteArray("405");
-        QTest::newRow("PUT") << QByteArray("PUT / HTTP/1.1\r\n\r\n") << QByteArray("405");
-        QTest::newRow("HEAD") << QByteArray("HEAD /app.js HTTP/1.1\r\n\r\n") << QByteArray("405");
-        QTest::newRow("live ohne Upgrade")
-            << QByteArray("GET /live HTTP/1.1\r\n\r\n") << QByteArray("426");
+        QTest::newRow("PUT") << "PUT / HTTP/1.1\r\n" + host + "\r\n" << QByteArray("405");
+        QTest::newRow("OPTIONS *") << "OPTIONS * HTTP/1.1\r\n" + host + "\r\n" << QByteArray("405");
+        QTest::newRow("OPTIONS /live") << "OPTIONS /live HTTP/1.1\r\n" + host + "\r\n"
+                                       << QByteArray("405");
+        QTest::newRow("live ohne Upgrade") << "GET /live HTTP/1.1\r\n" + host + "\r\n"
+                                           << QByteArray("426");
         QTest::newRow("Binärmüll")
             << QByteArray("\x16\x03\x01\x00\xa5\x01\x00\x00\xa1", 9) << QByteArray("400");
         QTest::newRow("HTTP/2") << QByteArray("PRI * HTTP/2.0\r\n\r\nSM\r\n\r\n")
                                 << QByteArray("400");
+        // A name of another site that points here (DNS rebinding) reads nothing.
+        QTest::newRow("fremder Host")
+            << QByteArray("GET /stand.json HTTP/1.1\r\nHost: evil.example:{port}\r\n\r\n")
+            << QByteArray("421");
+        QTest::newRow("anderer Port")
+            << QByteArray("GET /stand.json HTTP/1.1\r\nHost: 127.0.0.1:1\r\n\r\n")
+            << QByteArray("421");
+        QTest::newRow("Host ohne Port")
+            << QByteArray("GET /stand.json HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n")
+            << QByteArray("421");
+        QTest::newRow("ohne Host")
+            << QByteArray("GET /stand.json HTTP/1.1\r\n\r\n") << QByteArray("400");
+        QTest::newRow("zwei Host") << "GET /stand.json HTTP/1.1\r\n" + host + host + "\r\n"
+                                   << QByteArray("400");
+        QTest::newRow("Transfer-Encoding")
+            << "GET /stand.json HTTP/1.1\r\n" + host + "Transfer-Encoding: chunked\r\n\r\n"
+            << QByteArray("400");
+        QTest::newRow("Expect") << "GET / HTTP/1.1\r\n" + host + "Expect: 100-continue\r\n\r\n"
+                                << QByteArray("400");
+        QTest::newRow("NUL im Wert")
+            << "GET / HTTP/1.1\r\n" + host + QByteArray("X-A: a\0b\r\n\r\n", 12)
+            << QByteArray("400");
+        // Another site's page may not open the WebSocket.
+        QTest::newRow("fremder Ursprung") << upgrade + "Origin: http://evil.example\r\n\r\n"
+                                          << QByteArray("403");
+        QTest::newRow("Ursprung null") << upgrade + "Origin: null\r\n\r\n" << QByteArray("403");
+        QTest::newRow("Ursprung anderer Port") << upgrade + "Origin: http://127.0.0.1:1\r\n\r\n"
+                                               << QByteArray("403");
+        // No browser sends a frame before the handshake's answer.
+        QTest::newRow("Rahmen nach dem Upgrade")
+            << upgrade + "\r\n" + rahmen(0x8, QByteArray("\x03\xe8", 2)) << QByteArray("400");
     }
     void nur_ansehen()
     {
         QFETCH(QByteArray, anfrage);
         QFETCH(QByteArray, status);
         Laufend l;
-        Anfrage a(l.port, anfrage);
+        Anfrage a(l.port, anfrage.replace("{port}", QByteArray::number(l.port)));
         QVERIFY(a.geschlossen);
         QVERIFY2(a.antwort.startsWith("HTTP/1.1 " + status + ' '), a.antwort.left(80));
         QVERIFY(a.kopf().contains("X-Content-Type-Options: nosniff\r\n"));
         QVERIFY(a.inhalt().contains("<html lang=\"de\">"));
         QVERIFY(!a.inhalt().contains("fassung"));
+        QVERIFY(!a.kopf().contains("Access-Control-Allow-Origin"));
+        QCOMPARE(l.server.telefone(), 0);
+    }
+
+    void ursprung_der_seite_selbst()
+    {
+        Laufend l;
+        const QByteArray eigen = "Origin: http://127.0.0.1:" + QByteArray::number(l.port) + "\r\n";
+        QTcpSocket leitung;
+        leitung.connectToHost(QHostAddress::LocalHost, l.port);
+        QVERIFY(leitung.waitForConnected(5000));
+        QByteArray anfrage = websocket_anfrage(l.port);
+        leitung.write(anfrage.insert(anfrage.size() - 2, eigen));
+        QTRY_VERIFY(leitung.bytesAvailable() > 0 && leitung.peek(4096).contains("\r\n\r\n"));
+        const QByteArray antwort = leitung.peek(4096);
+        QVERIFY2(antwort.startsWith("HTTP/1.1 101 "), antwort.constData());
+        // The handshake's answer does not name the program.
+        QVERIFY(!antwort.left(antwort.indexOf("\r\n\r\n")).contains("Server:"));
+        QVERIFY(!antwort.contains("Vorlix"));
+        QTRY_COMPARE(l.server.telefone(), 1);
+    }
+
+    void nur_das_hallennetz_data()
+    {
+        QTest::addColumn<QString>("adresse");
+        QTest::addColumn<bool>("hallennetz");
+        QTest::newRow("Schleife") << u"127.0.0.1"_s << true;
+        QTest::newRow("Schleife weit") << u"127.8.9.10"_s << true;
+        QTest::newRow("10/8") << u"10.1.2.3"_s << true;
+        QTest::newRow("172.16/12") << u"172.31.255.1"_s << true;
+        QTest::newRow("172.32 ist öffentlich") << u"172.32.0.1"_s << false;
+        QTest::newRow("192.168/16") << u"192.168.178.20"_s << true;
+        QTest::newRow("link-lokal") << u"169.254.10.1"_s << true;
+        QTest::newRow("öffentlich") << u"8.8.8.8"_s << false;
+        QTest::newRow("192.169 ist öffentlich") << u"192.169.0.1"_s << false;
+        QTest::newRow("IPv6 Schleife") << u"::1"_s << true;
+        QTest::newRow("IPv6 link-lokal") << u"fe80::1"_s << true;
+        QTest::newRow("IPv6 eindeutig lokal") << u"fd12:3456::1"_s << true;
+        QTest::newRow("IPv6 öffentlich") << u"2001:db8::1"_s << false;
+        QTest::newRow("IPv4 in IPv6 privat") << u"::ffff:192.168.1.2"_s << true;
+        QTest::newRow("IPv4 in IPv6 öffentlich") << u"::ffff:8.8.4.4"_s << false;
+    }
+    void nur_das_hallennetz()
+    {
+        QFETCH(QString, adresse);
+        QFETCH(bool, hallennetz);
+        QCOMPARE(LiveServer::im_hallennetz(QHostAddress(adresse)), hallennetz);
     }
 
     void feindliche_gaeste()
@@ -152,26 +201,8 @@ private slots:
         QVERIFY(binaer.geschlossen);
         // The server still serves.
         QTRY_COMPARE(l.server.verbindungen(), 0);
-        QVERIFY(Anfrage(l.port, "GET /stand.json HTTP/1.1\r\n\r\n")
-                    .antwort.startsWith("HTTP/1.1 200 OK"));
-    }
-
-    void hoechstens_hundert_verbindungen()
-    {
-        Laufend l;
-        std::vector<std::unique_ptr<QTcpSocket>> offen;
-        for (int i = 0; i < LiveServer::verbindungen_hoechstens; ++i) {
-            offen.push_back(std::make_unique<QTcpSocket>());
-            offen.back()->connectToHost(QHostAddress::LocalHost, l.port);
-        }
-        QTRY_COMPARE(l.server.verbindungen(), LiveServer::verbindungen_hoechstens);
-        Anfrage zuviel(l.port, "GET / HTTP/1.1\r\n\r\n");
-        QVERIFY(zuviel.geschlossen);
-        QVERIFY2(zuviel.antwort.startsWith("HTTP/1.1 503 "), zuviel.antwort.left(80));
-        QVERIFY(zuviel.inhalt().contains("Zu viele Verbindungen."));
-        offen.clear();
-        QTRY_COMPARE(l.server.verbindungen(), 0);
-        QVERIFY(Anfrage(l.port, "GET / HTTP/1.1\r\n\r\n").antwort.startsWith("HTTP/1.1 200 OK"));
+        QVERIFY(
+            Anfrage(l.port, http_get(l.port, "/stand.json")).antwort.startsWith("HTTP/1.1 200 OK"));
     }
 
     void telefon_bekommt_jeden_stand()
@@ -241,20 +272,30 @@ private slots:
         const qint64 vorher = speicher_kb();
         {
             Laufend l;
-            std::vector<std::unique_ptr<Telefon>> telefone;
-            for (int i = 0; i < 100; ++i)
-                telefone.push_back(std::make_unique<Telefon>(l.live()));
-            QTRY_COMPARE_WITH_TIMEOUT(l.server.telefone(), 100, 20000);
+            // Each phone from an address of its own, as in the hall.
+            std::vector<std::unique_ptr<RohTelefon>> telefone;
+            for (int i = 0; i < LiveServer::telefone_hoechstens; ++i)
+                telefone.push_back(std::make_unique<RohTelefon>(l.port, schleife(i)));
+            QTRY_COMPARE_WITH_TIMEOUT(l.server.telefone(), LiveServer::telefone_hoechstens, 20000);
             for (const auto &telefon : telefone)
-                QTRY_COMPARE(telefon->fassungen.size(), 1);
+                QTRY_COMPARE(telefon->nachrichten.size(), 1);
             const qint64 verbunden = speicher_kb();
+            // One more is one too many.
+            RohTelefon zuviel(l.port, schleife(LiveServer::telefone_hoechstens));
+            QTRY_VERIFY(zuviel.leitung.state() == QAbstractSocket::UnconnectedState);
+            QVERIFY(!zuviel.verbunden);
             for (int i = 1; i <= 50; ++i)
                 l.server.senden(dokument(i, 1000));
             QList<int> erwartet{0};
             for (int i = 1; i <= 50; ++i)
                 erwartet << i;
-            for (const auto &telefon : telefone)
-                QTRY_COMPARE_WITH_TIMEOUT(telefon->fassungen, erwartet, 20000);
+            for (const auto &telefon : telefone) {
+                QTRY_COMPARE_WITH_TIMEOUT(telefon->nachrichten.size(), erwartet.size(), 20000);
+                QList<int> fassungen;
+                for (const QByteArray &nachricht : telefon->nachrichten)
+                    fassungen << fassung_von(nachricht);
+                QCOMPARE(fassungen, erwartet);
+            }
             telefone.clear();
             QTRY_COMPARE(l.server.telefone(), 0);
             qInfo("Speicher: vorher %lld kB, 100 Telefone verbunden %lld kB", vorher, verbunden);
@@ -289,6 +330,8 @@ private slots:
         QCOMPARE(telefone.count(), 1);
         QCOMPARE(telefone.at(0).at(0).toInt(), 0);
         QTRY_VERIFY(!telefon.offen());
+        // The phone learns that the page went away, not that the network broke.
+        QCOMPARE(telefon.kanal.closeCode(), QWebSocketProtocol::CloseCodeGoingAway);
         QTRY_VERIFY(halb.state() == QAbstractSocket::UnconnectedState);
         QTcpServer frei;
         QVERIFY(frei.listen(QHostAddress::LocalHost, l.port));

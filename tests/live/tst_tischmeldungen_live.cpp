@@ -346,6 +346,23 @@ private slots:
         QVERIFY(p.plan->tischeingang().offen().isEmpty());
     }
 
+    void ausgeschaltet_ist_die_adresse_unbekannt()
+    {
+        Programm p;
+        const QByteArray schluessel = p.schluessel(1, 1);
+        // Off, a slip's address is like any unknown path: nothing to post to, nothing to see.
+        QVERIFY(p.melden(schluessel, "t1=3&t2=2").startsWith("HTTP/1.1 405 "));
+        QCOMPARE(p.holen("/e/" + schluessel), p.holen("/unbekannt"));
+        QVERIFY(p.plan->tischeingang().offen().isEmpty());
+        QTest::mouseClick(p.live->m_tische, Qt::LeftButton);
+        const QByteArray seite = p.holen("/e/" + schluessel);
+        QVERIFY(seite.startsWith("HTTP/1.1 200 "));
+        const QByteArray kopf =
+            Anfrage(p.port, "HEAD /e/" + schluessel + " HTTP/1.1\r\nHost: " + p.host() + "\r\n\r\n")
+                .antwort;
+        QCOMPARE(kopf, seite.first(seite.indexOf("\r\n\r\n") + 4));
+    }
+
     void elfte_meldung_der_minute()
     {
         Programm p;

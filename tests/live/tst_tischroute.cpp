@@ -57,11 +57,11 @@ Tischroute::Antwort senden(Tischroute &route, const QByteArray &anfrage, qint64 
                            const QString &adresse = u"192.168.1.23"_s)
 {
     const HttpLesung lesung = http_anfrage_lesen(anfrage);
+    // A head the reader refuses is answered by the server before the route is asked.
     if (lesung.lage != HttpLage::fertig)
-        return {true, lesung.status, {}};
-    return route.beantworten(lesung.anfrage,
-                             QByteArrayView(anfrage).sliced(lesung.anfrage.kopf_laenge), host,
-                             adresse, jetzt);
+        return {true, lesung.status, http_fehler(lesung.status, host)};
+    return route.beantworten(lesung.anfrage, QByteArrayView(anfrage).sliced(lesung.kopf_laenge),
+                             host, adresse, jetzt);
 }
 
 } // namespace

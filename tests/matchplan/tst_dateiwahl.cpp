@@ -91,10 +91,46 @@ private slots:
         QCOMPARE(dateiwahl_muster(true, zweck_ergebnisliste), u"D*.grp"_s);
         QCOMPARE(dateiwahl_muster(false, zweck_laden), u"E*.Tab"_s);
         QCOMPARE(dateiwahl_dateien(t.zustand, dateiwahl_muster(true, zweck_ergebnisliste)),
-                 (QStringList{"d_gr01_02_01_2026.GRP", "D_Gr08_14_03_2026.grp"}));
+                 (QStringList{"D_Gr08_14_03_2026.grp", "d_gr01_02_01_2026.GRP"}));
         QCOMPARE(dateiwahl_dateien(t.zustand, dateiwahl_muster(true, zweck_laden)),
                  QStringList{"D_Tab1Gr08_14_03_2026.Tab"});
         QCOMPARE(dateiwahl_dateien(t.zustand, dateiwahl_muster(false, zweck_laden)), QStringList());
+    }
+
+    // Newest first by the date in the name, not by the name; the same day and names without a
+    // date in name order.
+    void liste_nach_datum_data()
+    {
+        QTest::addColumn<QStringList>("dateien");
+        QTest::addColumn<QString>("muster");
+        QTest::addColumn<QStringList>("liste");
+        QTest::newRow("Jahreswechsel")
+            << QStringList{"D_Gr08_11_12_2026.grp", "D_Gr08_08_01_2027.grp",
+                           "D_Gr08_31_12_2026.grp"}
+            << "D*.grp"
+            << QStringList{"D_Gr08_08_01_2027.grp", "D_Gr08_31_12_2026.grp",
+                           "D_Gr08_11_12_2026.grp"};
+        QTest::newRow("Tabellen")
+            << QStringList{"E_Tab1Gr04_01_02_2025.Tab", "E_Tab1Gr10_15_06_2026.Tab",
+                           "E_Tab1Gr06_15_06_2026.Tab"}
+            << "E*.Tab"
+            << QStringList{"E_Tab1Gr06_15_06_2026.Tab", "E_Tab1Gr10_15_06_2026.Tab",
+                           "E_Tab1Gr04_01_02_2025.Tab"};
+        QTest::newRow("ohne Datum zuletzt")
+            << QStringList{"D_Gr08_xx_12_2026.grp", "D_Gr08_31_02_2026.grp", "D.grp",
+                           "D_Gr08_01_01_2020.grp"}
+            << "D*.grp"
+            << QStringList{"D_Gr08_01_01_2020.grp", "D.grp", "D_Gr08_31_02_2026.grp",
+                           "D_Gr08_xx_12_2026.grp"};
+    }
+    void liste_nach_datum()
+    {
+        QFETCH(QStringList, dateien);
+        QFETCH(QString, muster);
+        QFETCH(QStringList, liste);
+        TestOrdner t;
+        dateien_anlegen(t, dateien);
+        QCOMPARE(dateiwahl_dateien(t.zustand, muster), liste);
     }
 
     void loeschen_nimmt_die_matrix_mit()

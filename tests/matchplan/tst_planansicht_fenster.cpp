@@ -4,6 +4,7 @@
 #include "plan_testhilfe.h"
 #include "shell/optionen.h"
 
+#include <QScrollBar>
 #include <QtTest>
 #include <memory>
 
@@ -22,8 +23,10 @@ struct PlanFenster : TestOrdner
     TestPlattform plattform;
     std::unique_ptr<SpielplanFenster> fenster;
 
-    PlanFenster(bool doppel, int n)
+    PlanFenster(bool doppel, int n, const QRect &arbeitsbereich = {0, 0, 1280, 984})
     {
+        plattform.arbeit = arbeitsbereich;
+        plattform.schirm = arbeitsbereich.adjusted(0, 0, 0, 30);
         zustand.optionen_lesen();
         zustand.setze(opt::doppel_modus, doppel ? 1 : 0);
         zustand.optionen.setze(opt::farbe_gruppe1, qcolor_zu_farbe(gruppe1));
@@ -91,6 +94,29 @@ class TstPlanansichtFenster : public QObject
     Q_OBJECT
 
 private slots:
+    // On a laptop's screen neither grid shows all its rows; both open at their top row, with
+    // team 1's names in the matrix heading, also when the plan is opened again after scrolling.
+    void oeffnet_oben_data() { profile_und_anzahl(); }
+    void oeffnet_oben()
+    {
+        QFETCH(bool, doppel);
+        QFETCH(int, n);
+        PlanFenster p(doppel, n, {0, 0, 1366, 738});
+        SpielplanFenster &f = *p.fenster;
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        for (int mal = 0; mal < 2; ++mal) {
+            for (TFilterGrid *gitter : {f.FilterGrid1, f.FilterGrid2}) {
+                QCOMPARE(gitter->rowViewportPosition(0), 0);
+                const QRect aktuell = gitter->visualRect(gitter->currentIndex());
+                QVERIFY(gitter->viewport()->rect().contains(aktuell.center()));
+                gitter->verticalScrollBar()->setValue(gitter->verticalScrollBar()->maximum());
+            }
+            QVERIFY(f.FilterGrid2->verticalScrollBar()->maximum() > 0);
+            f.close();
+            f.oeffnen();
+        }
+    }
+
     void matrix_data() { profile_und_anzahl(); }
 
     void matrix()
@@ -144,6 +170,26 @@ private slots:
         const QColor gewaehlt = zellfarbe(gitter, b, 1, 3);
         QVERIFY2(nah(gewaehlt, farbe_zu_qcolor(tabelle_auswahlfarbe)), qPrintable(gewaehlt.name()));
         QVERIFY2(nah(ohne_zelle(gitter, b), hintergrund), qPrintable(ohne_zelle(gitter, b).name()));
+    }
+
+    // "Hntergrundfarbe" chosen while the plan is open shows at once in both grids, as a team
+    // colour does.
+    void hintergrund_gilt_sofort()
+    {
+        PlanFenster plan(false, 4);
+        SpielplanFenster &f = *plan.fenster;
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const QColor neu(40, 120, 60);
+        const QColor team(10, 200, 240);
+        plan.zustand.optionen.setze(opt::hintergrundfarbe, qcolor_zu_farbe(neu));
+        plan.zustand.optionen.setze(opt::farbe_gruppe2, qcolor_zu_farbe(team));
+        f.farben_lesen();
+        for (TFilterGrid *gitter : {f.FilterGrid1, f.FilterGrid2}) {
+            const QImage b = bild(*gitter);
+            QVERIFY2(nah(ohne_zelle(*gitter, b), neu), qPrintable(ohne_zelle(*gitter, b).name()));
+        }
+        const QImage matrix = bild(*f.FilterGrid2);
+        QVERIFY(nah(zellfarbe(*f.FilterGrid2, matrix, 0, 2), team));
     }
 };
 

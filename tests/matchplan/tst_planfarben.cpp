@@ -20,6 +20,8 @@ const Farbe keine;
 
 } // namespace
 
+Q_DECLARE_METATYPE(Planfarben)
+
 class TstPlanfarben : public QObject
 {
     Q_OBJECT
@@ -190,11 +192,46 @@ private slots:
         for (TColor farbe : {planfarben_vorgabe.hintergrund, planfarben_vorgabe.gruppe1,
                              planfarben_vorgabe.gruppe2, planfarben_vorgabe.sperre})
             QVERIFY(qGray(farbe_zu_qcolor(farbe).rgb()) > 180);
+    }
 
-        p.zustand.optionen.setze(opt::sperrfarbe, 0x00404040);
+    // One colour chosen: the three never chosen keep their own defaults.
+    void eine_farbe_gewaehlt_data()
+    {
+        QTest::addColumn<int>("feld"); // offset of the options field
+        QTest::addColumn<TColor>("gewaehlt");
+        QTest::addColumn<Planfarben>("erwartet");
+        const Planfarben v = planfarben_vorgabe;
+        QTest::newRow("Farbe Gruppe 1") << opt::farbe_gruppe1.offset << TColor(0x00204080)
+                                        << Planfarben{v.hintergrund, 0x00204080, v.gruppe2, v.sperre};
+        QTest::newRow("Farbe Gruppe 2") << opt::farbe_gruppe2.offset << TColor(0x00208040)
+                                        << Planfarben{v.hintergrund, v.gruppe1, 0x00208040, v.sperre};
+        QTest::newRow("Hntergrundfarbe") << opt::hintergrundfarbe.offset << TColor(0x00C0FFC0)
+                                         << Planfarben{0x00C0FFC0, v.gruppe1, v.gruppe2, v.sperre};
+        QTest::newRow("Sperrfarbe") << opt::sperrfarbe.offset << TColor(0x00404040)
+                                    << Planfarben{v.hintergrund, v.gruppe1, v.gruppe2, 0x00404040};
+        QTest::newRow("schwarz gewählt")
+            << opt::sperrfarbe.offset << farbe_zum_speichern(0)
+            << Planfarben{v.hintergrund, v.gruppe1, v.gruppe2, beinahe_schwarz};
+    }
+    void eine_farbe_gewaehlt()
+    {
+        QFETCH(int, feld);
+        QFETCH(TColor, gewaehlt);
+        QFETCH(Planfarben, erwartet);
+        PlanAufbau p(einzel_profil(), 4);
+        p.zustand.optionen.setze(speicher::FarbeFeld{feld}, gewaehlt);
         p.plan.oeffnen();
-        QCOMPARE(p.plan.farben().sperre, 0x00404040);
-        QCOMPARE(p.plan.farben().hintergrund, 0);
+        const Planfarben f = p.plan.farben();
+        QCOMPARE(f.hintergrund, erwartet.hintergrund);
+        QCOMPARE(f.gruppe1, erwartet.gruppe1);
+        QCOMPARE(f.gruppe2, erwartet.gruppe2);
+        QCOMPARE(f.sperre, erwartet.sperre);
+        QCOMPARE(p.matrix.Color(), erwartet.hintergrund);
+        QVERIFY(!planfarbe_nie_gewaehlt(p.zustand.optionen.wert(speicher::FarbeFeld{feld})));
+        // Locked cells and team 2's names in the colour in effect, never black by accident.
+        QCOMPARE(matrix_zellfarben(f, 4, 5, 2, false).hintergrund, Farbe(erwartet.sperre));
+        QCOMPARE(tabellen_zellfarben(f, 0, plan::trennzeile + 1, false).hintergrund,
+                 Farbe(erwartet.gruppe2));
     }
 
     void was_nicht_zaehlt_ist_rot_data()

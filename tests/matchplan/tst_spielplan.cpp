@@ -279,7 +279,7 @@ private slots:
             }
             return inhalt;
         };
-        const QString frage = u"Für diesen Tag ist schon ein Spieltag gespeichert. Ersetzen?"_s;
+        const QString frage = u"Für den 08.12.2026 ist schon ein Spieltag gespeichert. Ersetzen?"_s;
         p.tippen(1, 1, u"3:2"_s);
         p.plan.speichern();
         p.tippen(2, 2, u"4:4"_s);
@@ -306,6 +306,89 @@ private slots:
         QVERIFY(p.plan.laden(namen.tabelle));
         p.plan.speichern();
         QCOMPARE(p.plattform.meldungen.size(), 2);
+    }
+
+    // A stored day loaded on a later day and corrected: "Ja" writes that day's files anew, so
+    // that it is counted once; "Nein" saves the plan as today's day and leaves the stored one.
+    void alter_tag_auf_wunsch_ueberschrieben_data()
+    {
+        QTest::addColumn<bool>("ja");
+        QTest::newRow("Ja") << true;
+        QTest::newRow("Nein") << false;
+    }
+    void alter_tag_auf_wunsch_ueberschrieben()
+    {
+        QFETCH(bool, ja);
+        PlanAufbau p(doppel_profil(), 3);
+        const auto inhalt = [&p](const QString &name) {
+            QFile datei(p.pfad(name));
+            return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+        };
+        p.plattform.uhrzeit = QDateTime(QDate(2026, 12, 1), QTime(20, 0));
+        p.eintragen(1, 1, u"3:2"_s);
+        p.plan.speichern();
+        const Spieltagdateien alt = spieltag_dateinamen(true, 3, QDate(2026, 12, 1));
+        const QByteArray alter_satz = inhalt(alt.satz);
+
+        p.plattform.uhrzeit = QDateTime(QDate(2026, 12, 11), QTime(19, 0));
+        p.plan.oeffnen();
+        p.zustand.listen_datum = u"01.12.2026"_s;
+        QVERIFY(p.plan.laden(alt.tabelle));
+        p.eintragen(2, 1, u"5:4"_s);
+        p.plattform.ja_nein_antworten.enqueue(ja);
+        p.plan.speichern();
+
+        const QString frage = u"Den Spieltag vom 01.12.2026 mit dieser Änderung überschreiben?"_s;
+        QCOMPARE(p.plattform.texte(), QStringList{frage});
+        const Spieltagdateien heute = spieltag_dateinamen(true, 3, QDate(2026, 12, 11));
+        QStringList erwartet{alt.satz, alt.tabelle, alt.matrix};
+        if (!ja)
+            erwartet << heute.satz << heute.tabelle << heute.matrix;
+        erwartet.sort();
+        QCOMPARE(spieltag_dateien(p), erwartet);
+        TSpieltag satz;
+        QVERIFY(spieltag_lesen(p.pfad(ja ? alt.satz : heute.satz), satz));
+        QCOMPARE(satz.wert(spt::summe(11)), u"8"_s);
+        QCOMPARE(inhalt(alt.satz) == alter_satz, !ja);
+        QCOMPARE(p.zustand.optionen.wert(opt::turnier_datum),
+                 ja ? u"01.12.2026"_s : u"11.12.2026"_s);
+        QVERIFY(!p.plan.ungespeichert());
+    }
+
+    // Whether "Laden" has results to lose: typed (also still in the editor), taken back, saved,
+    // loaded, or taken back from a recovery set.
+    void ungespeichert_folgt_den_ergebnissen()
+    {
+        PlanAufbau p(einzel_profil(), 3);
+        QVERIFY(!p.plan.ungespeichert());
+        p.tippen(1, 1, u"3:2"_s);
+        QVERIFY(p.plan.ungespeichert());
+        p.matrix.editieren_endet();
+        QVERIFY(p.plan.ungespeichert());
+        p.plan.rueckgaengig();
+        QVERIFY(!p.plan.ungespeichert());
+        p.plan.wiederholen();
+        QVERIFY(p.plan.ungespeichert());
+        p.plan.speichern();
+        QVERIFY(!p.plan.ungespeichert());
+        p.eintragen(2, 2, u"1:1"_s);
+        QVERIFY(p.plan.ungespeichert());
+
+        const Spieltagdateien namen = spieltag_dateinamen(false, 3, QDate(2026, 12, 8));
+        p.zustand.listen_datum = u"08.12.2026"_s;
+        QVERIFY(p.plan.laden(namen.tabelle));
+        QVERIFY(!p.plan.ungespeichert());
+        QVERIFY(QDir().mkpath(p.pfad(u"satz"_s)));
+        for (const QString &name : {namen.tabelle, namen.matrix})
+            QVERIFY(QFile::copy(p.pfad(name), p.pfad(u"satz/"_s + name)));
+        QVERIFY(p.plan.laden(namen.tabelle, p.pfad(u"satz/"_s)));
+        QVERIFY(p.plan.ungespeichert());
+        // Nothing typed at all is nothing to lose.
+        p.plan.oeffnen();
+        p.tippen(1, 1, u"3:2"_s);
+        p.ersetzen(1, 1, QString());
+        p.matrix.editieren_endet();
+        QVERIFY(!p.plan.ungespeichert());
     }
 
     void dateinamen_data()
@@ -434,6 +517,7 @@ private slots:
         QVERIFY(!p.plan.laden(u"D_Tab1Grxx_14_03_2026.Tab"_s));
 
         QCOMPARE(p.plattform.texte(), QStringList{u"'xx' ist kein gültiger Integerwert"_s});
+        QVERIFY(p.plattform.meldungen[0].umwandlung);
         QCOMPARE(zellen(p.tabelle), vorher);
         QCOMPARE(p.plan.datum(), p.plattform.uhrzeit.date());
     }

@@ -10,6 +10,7 @@
 #include "matchplan/spielplan_fenster.h"
 #include "matchplan/spieltag.h"
 #include "matchplan/spieltag_namen.h"
+#include "matchplan/wiederherstellung.h"
 #include "plan_testhilfe.h"
 #include "programm_testhilfe.h"
 #include "shell/kuerzel.h"
@@ -285,12 +286,15 @@ private slots:
         QCOMPARE(gitter_zeilen(plan), zwei);
         QCOMPARE(ges_platz(plan, Mannschaft::zwei, 2), u"1|3"_s);
 
-        // Opening the plan again starts without steps.
+        // Opening the plan again starts without steps, once the unsaved day it replaces has
+        // been offered and declined.
         p.oeffnen();
         QVERIFY(!plan->spielplan().schritte().canUndo());
         QTest::keyClick(matrix, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(gitter_zeilen(plan), leer);
-        QVERIFY(p.plattform.meldungen.isEmpty());
+        QCOMPARE(p.plattform.meldungen.size(), 1);
+        QVERIFY(p.plattform.meldungen[0].text.endsWith(
+            u" mit 2 Ergebnissen wurde nicht gespeichert. Wiederherstellen?"_s));
     }
 
     void rueckgaengig_ueber_eine_neue_aufstellung_passt_die_breiten_an()
@@ -499,8 +503,9 @@ private slots:
         plan->FilterGrid1->setFocus(Qt::TabFocusReason);
         p.plattform.ja_nein_antworten.enqueue(true); // a fresh plan replaces the stored day
         QTest::mouseClick(plan->Button1, Qt::LeftButton);
-        QCOMPARE(p.plattform.texte(),
-                 QStringList{u"Für diesen Tag ist schon ein Spieltag gespeichert. Ersetzen?"_s});
+        QCOMPARE(
+            p.plattform.texte(),
+            QStringList{u"Für den 08.12.2026 ist schon ein Spieltag gespeichert. Ersetzen?"_s});
         QCOMPARE(gespeicherte_auswahl(datei), QByteArrayList(4, "-1"));
 
         klicken(plan->FilterGrid1, 2, 3);
@@ -539,22 +544,38 @@ private slots:
         QVERIFY(p.plattform.meldungen.isEmpty());
     }
 
-    void beschaedigter_tag_wird_nicht_geladen_data()
+    void beschaedigter_tag_data()
     {
         QTest::addColumn<int>("datei"); // 0 standings, 1 result matrix, 2 record
-        QTest::newRow("Tabelle halb") << 0;
-        QTest::newRow("Matrix halb") << 1;
-        QTest::newRow("Satz halb") << 2;
+        QTest::addColumn<QString>("meldung");
+        QTest::addColumn<bool>("geladen");
+        QTest::newRow("Tabelle halb") << 0
+                                      << u"Der Spieltag E_Tab1Gr03_08_12_2026.Tab ist beschädigt "
+                                         u"und wurde nicht geladen."_s
+                                      << false;
+        QTest::newRow("Matrix halb") << 1
+                                     << u"Der Spieltag E_Tab2Gr03_08_12_2026.Tub ist beschädigt "
+                                        u"und wurde nicht geladen."_s
+                                     << false;
+        QTest::newRow("Satz halb")
+            << 2
+            << u"Die Datei E_Gr03_08_12_2026.grp des Spieltags ist beschädigt. Die Ergebnisse "
+               u"wurden geladen; die Datei wird beim nächsten \"Speichern\" neu geschrieben."_s
+            << true;
     }
-    // A day cut in half is reported under the name the file choice shows, and the plan on
-    // show stays as it is: other names, other results.
-    void beschaedigter_tag_wird_nicht_geladen()
+    // A damaged grid is reported under its own name, and the plan on show comes back as it
+    // is: other names, other results. A damaged record does not keep the grids out, and the
+    // next "Speichern" writes it whole again.
+    void beschaedigter_tag()
     {
         QFETCH(int, datei);
+        QFETCH(QString, meldung);
+        QFETCH(bool, geladen);
         Programm p(false, aufstellung(u"A"_s, 3), aufstellung(u"B"_s, 3));
         SpielplanFenster *plan = p.oeffnen();
         eintragen(plan->FilterGrid2, 2, 1, u"4:1"_s);
         QTest::mouseClick(plan->Button1, Qt::LeftButton);
+        const QStringList gespeichert = zellen(plan->FilterGrid2->modell());
         const Spieltagdateien namen = spieltag_dateinamen(false, 3, QDate(2026, 12, 8));
         QFile gekuerzt(p.pfad(QStringList{namen.tabelle, namen.matrix, namen.satz}[datei]));
         QVERIFY(gekuerzt.resize(gekuerzt.size() / 2));
@@ -567,19 +588,164 @@ private slots:
         const QStringList matrix = zellen(plan->FilterGrid2->modell());
         const QString team_zeile = plan->spielplan().mannschaft_zeile(Mannschaft::zwei);
 
+        p.plattform.ja_nein_antworten.enqueue(true);
         QTest::mouseClick(plan->Button2, Qt::LeftButton);
         TForm12 *wahl = p.dateiwahl();
         QVERIFY(wahl && wahl->isVisible());
+        QVERIFY(!plan->isVisible());
         QCOMPARE(wahl->FileListBox1->count(), 1);
         wahl->FileListBox1->setCurrentRow(0);
         QTest::mouseClick(wahl->Button1, Qt::LeftButton);
 
-        QCOMPARE(p.plattform.texte(), QStringList{u"Der Spieltag E_Tab1Gr03_08_12_2026.Tab ist "
-                                                  u"beschädigt und wurde nicht geladen."_s});
+        QCOMPARE(p.plattform.texte(),
+                 (QStringList{u"Die Ergebnisse dieses Plans sind nicht gespeichert. Trotzdem "
+                              u"einen Spieltag laden?"_s,
+                              meldung}));
+        QVERIFY(!p.plattform.meldungen.last().umwandlung);
+        QVERIFY(plan->isVisible());
+        QVERIFY(!p.haupt->Panel5->isVisible());
+        if (!geladen) {
+            QCOMPARE(zellen(plan->FilterGrid1->modell()), tabelle);
+            QCOMPARE(zellen(plan->FilterGrid2->modell()), matrix);
+            QCOMPARE(plan->spielplan().anzahl(), 4);
+            QCOMPARE(plan->spielplan().mannschaft_zeile(Mannschaft::zwei), team_zeile);
+            return;
+        }
+        QCOMPARE(plan->spielplan().anzahl(), 3);
+        QCOMPARE(zellen(plan->FilterGrid2->modell()), gespeichert);
+        QTest::mouseClick(plan->Button1, Qt::LeftButton);
+        QCOMPARE(p.plattform.meldungen.size(), 2);
+        QCOMPARE(QFileInfo(p.pfad(namen.satz)).size(), 4224);
+    }
+
+    void laden_ohne_wahl_bringt_den_plan_zurueck_data()
+    {
+        QTest::addColumn<QString>("weg");
+        QTest::addColumn<QStringList>("meldungen");
+        const QString frage =
+            u"Die Ergebnisse dieses Plans sind nicht gespeichert. Trotzdem einen Spieltag laden?"_s;
+        QTest::newRow("Beenden") << u"Beenden"_s << QStringList{frage};
+        QTest::newRow("Schließfeld") << u"Schließfeld"_s << QStringList{frage};
+        QTest::newRow("Auswahl ohne Datei")
+            << u"Auswahl"_s << QStringList{frage, u"'' ist kein gültiger Integerwert"_s};
+    }
+    // The file choice left without a day: the plan with its unsaved results comes back
+    // exactly as it was, and "Turnierplan" is not needed to see it again.
+    void laden_ohne_wahl_bringt_den_plan_zurueck()
+    {
+        QFETCH(QString, weg);
+        QFETCH(QStringList, meldungen);
+        Programm p(true, aufstellung(u"A"_s, 6), aufstellung(u"B"_s, 6));
+        SpielplanFenster *plan = p.oeffnen();
+        eintragen(plan->FilterGrid2, 1, 1, u"3:2"_s);
+        eintragen(plan->FilterGrid2, 2, 3, u"1:5"_s);
+        const QStringList tabelle = zellen(plan->FilterGrid1->modell());
+        const QStringList matrix = zellen(plan->FilterGrid2->modell());
+
+        p.plattform.ja_nein_antworten.enqueue(true);
+        QTest::mouseClick(plan->Button2, Qt::LeftButton);
+        TForm12 *wahl = p.dateiwahl();
+        QVERIFY(wahl && wahl->isVisible());
+        QVERIFY(!plan->isVisible());
+        if (weg == u"Beenden"_s)
+            QTest::mouseClick(wahl->Button2, Qt::LeftButton);
+        else if (weg == u"Schließfeld"_s)
+            wahl->close();
+        else
+            QTest::mouseClick(wahl->Button1, Qt::LeftButton);
+
+        QVERIFY(!wahl->isVisible());
+        QCOMPARE(p.plattform.texte(), meldungen);
+        QVERIFY(plan->isVisible());
+        QVERIFY(!p.haupt->Panel5->isVisible());
         QCOMPARE(zellen(plan->FilterGrid1->modell()), tabelle);
         QCOMPARE(zellen(plan->FilterGrid2->modell()), matrix);
-        QCOMPARE(plan->spielplan().anzahl(), 4);
-        QCOMPARE(plan->spielplan().mannschaft_zeile(Mannschaft::zwei), team_zeile);
+        QVERIFY(plan->spielplan().ungespeichert());
+    }
+
+    // "Nein" to loading over unsaved results: no file choice, the plan stays on show.
+    void laden_ueber_ungespeichertes_nein()
+    {
+        Programm p(false, aufstellung(u"A"_s, 3), aufstellung(u"B"_s, 3));
+        SpielplanFenster *plan = p.oeffnen();
+        eintragen(plan->FilterGrid2, 1, 1, u"3:2"_s);
+        QTest::mouseClick(plan->Button2, Qt::LeftButton);
+        QCOMPARE(p.plattform.meldungen.size(), 1);
+        QCOMPARE(p.plattform.meldungen[0].art, TestPlattform::Meldung::Warnung);
+        QVERIFY(plan->isVisible());
+        QVERIFY(!p.dateiwahl() || !p.dateiwahl()->isVisible());
+        QCOMPARE(plan->FilterGrid2->modell().Cells(1, 1), u"3:2"_s);
+
+        // Once saved, "Laden" asks nothing.
+        QTest::mouseClick(plan->Button1, Qt::LeftButton);
+        QTest::mouseClick(plan->Button2, Qt::LeftButton);
+        QCOMPARE(p.plattform.meldungen.size(), 1);
+        QVERIFY(p.dateiwahl()->isVisible());
+        QTest::mouseClick(p.dateiwahl()->Button2, Qt::LeftButton);
+        QVERIFY(plan->isVisible());
+    }
+
+    void geschlossener_tag_wird_angeboten_data()
+    {
+        QTest::addColumn<bool>("doppel");
+        QTest::addColumn<bool>("ja");
+        QTest::newRow("Einzel, Ja") << false << true;
+        QTest::newRow("Doppel, Nein") << true << false;
+    }
+    // A plan closed with "Beenden" without saving: the next "Turnierplan" of its kind offers
+    // the day before it opens a fresh plan; "Ja" brings it back, "Nein" discards it.
+    void geschlossener_tag_wird_angeboten()
+    {
+        QFETCH(bool, doppel);
+        QFETCH(bool, ja);
+        const int n = 4;
+        Programm p(doppel, aufstellung(u"A"_s, doppel ? 2 * n : n),
+                   aufstellung(u"B"_s, doppel ? 2 * n : n));
+        SpielplanFenster *plan = p.oeffnen();
+        eintragen(plan->FilterGrid2, 1, 1, u"3:2"_s);
+        eintragen(plan->FilterGrid2, 4, 2, u"0:6"_s);
+        eintragen(plan->FilterGrid2, 2, 4, u"9:1"_s);
+        QTRY_VERIFY(!plan->wiederherstellung().vorgemerkt());
+        const QStringList tabelle = zellen(plan->FilterGrid1->modell());
+        const QStringList matrix = zellen(plan->FilterGrid2->modell());
+        QTest::mouseClick(plan->Button3, Qt::LeftButton);
+        QVERIFY(!plan->isVisible());
+        QVERIFY(p.plattform.meldungen.isEmpty());
+        const wiederherstellung::Fund fund =
+            wiederherstellung::suchen(p.zustand.daten_pfad, doppel);
+        QCOMPARE(fund.art, wiederherstellung::Fund::ladbar);
+        const QString zeit = QFileInfo(fund.satz.ordner + fund.satz.namen.matrix)
+                                 .lastModified()
+                                 .toString(u"HH:mm"_s);
+
+        p.plattform.ja_nein_antworten.enqueue(ja);
+        plan = p.oeffnen();
+
+        QCOMPARE(p.plattform.texte(),
+                 QStringList{u"Der Spieltag von %1 mit 3 Ergebnissen wurde nicht gespeichert. "
+                             u"Wiederherstellen?"_s.arg(zeit)});
+        QVERIFY(plan->isVisible());
+        QCOMPARE(zellen(plan->FilterGrid1->modell()) == tabelle, ja);
+        QCOMPARE(zellen(plan->FilterGrid2->modell()) == matrix, ja);
+        QCOMPARE(plan->FilterGrid2->modell().Cells(1, 1), ja ? u"3:2"_s : QString());
+        QCOMPARE(wiederherstellung::suchen(p.zustand.daten_pfad, doppel).art ==
+                     wiederherstellung::Fund::ladbar,
+                 ja);
+        QCOMPARE(plan->spielplan().ungespeichert(), ja);
+    }
+
+    // "Ergebnis löschen" starts afresh without a question, as documented, though the set of the
+    // results it clears lies in the recovery folder.
+    void ergebnis_loeschen_bietet_nichts_an()
+    {
+        Programm p(false, aufstellung(u"A"_s, 3), aufstellung(u"B"_s, 3));
+        SpielplanFenster *plan = p.oeffnen();
+        eintragen(plan->FilterGrid2, 1, 1, u"3:2"_s);
+        QTRY_VERIFY(!plan->wiederherstellung().vorgemerkt());
+        QTest::mouseClick(plan->Button4, Qt::LeftButton);
+        QVERIFY(p.plattform.meldungen.isEmpty());
+        QCOMPARE(plan->FilterGrid2->modell().Cells(1, 1), QString());
+        QVERIFY(plan->isVisible());
     }
 
     // Escape while typing puts cell and standings back; a click on a cell that does not count
@@ -702,8 +868,10 @@ private slots:
         QVERIFY(!wahl->isModal());
         QCOMPARE(p.zustand.dateiwahl_zweck, 1);
         QCOMPARE(wahl->FileListBox1->count(), 2);
+        // The newest day first.
+        QCOMPARE(wahl->FileListBox1->item(0)->text(), u"D_Gr08_14_03_2026.grp"_s);
 
-        wahl->FileListBox1->setCurrentRow(0);
+        wahl->FileListBox1->setCurrentRow(1);
         p.plattform.ja_nein_antworten.enqueue(true);
         QTest::mouseClick(wahl->Button3, Qt::LeftButton);
         QCOMPARE(p.plattform.meldungen.size(), 1);

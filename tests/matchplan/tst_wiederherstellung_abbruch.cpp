@@ -24,8 +24,9 @@ QStringList namen(const QString &stamm, bool doppel)
 
 // The driver: results typed and committed, the set written, the grids reported line by line
 // ("1" standings, "2" matrix), "bereit"; then the next result half typed, "tippt", and it waits
-// for its end. With "beenden" it ends ordinarily instead.
-void treiber_ablauf(Lauf &lauf, bool doppel, bool beenden)
+// for its end. With "beenden" it ends ordinarily instead, with "speichern" after "Speichern",
+// with "tippend" while the next result is still in its cell's editor.
+void treiber_ablauf(Lauf &lauf, bool doppel, const QByteArray &ende)
 {
     SpielplanFenster *plan = lauf.oeffnen(doppel);
     TFilterGrid *matrix = plan->FilterGrid2;
@@ -48,7 +49,11 @@ void treiber_ablauf(Lauf &lauf, bool doppel, bool beenden)
     }
     aus << "bereit\n";
     aus.flush();
-    if (beenden) {
+    if (ende == "speichern")
+        QTest::mouseClick(plan->Button1, Qt::LeftButton);
+    if (ende == "tippend" && !ergebnis_eintragen(matrix, 2, 2, u"4:1"_s, false))
+        return;
+    if (!ende.isEmpty()) {
         QCoreApplication::quit();
         return;
     }
@@ -63,9 +68,9 @@ int treiber(int argc, char **argv)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const QString daten = QString::fromLocal8Bit(argv[2]);
     const bool doppel = qstrcmp(argv[3], "D") == 0;
-    const bool beenden = argc > 4 && qstrcmp(argv[4], "beenden") == 0;
+    const QByteArray ende = argc > 4 ? QByteArray(argv[4]) : QByteArray();
     Lauf lauf(daten);
-    QTimer::singleShot(0, &anwendung, [&] { treiber_ablauf(lauf, doppel, beenden); });
+    QTimer::singleShot(0, &anwendung, [&] { treiber_ablauf(lauf, doppel, ende); });
     return anwendung.exec();
 }
 
@@ -83,11 +88,12 @@ class TstWiederherstellungAbbruch : public QObject
         bool gesichert = false;
 
         // Started on the data folder; true once it has said the last word asked for.
-        bool starten(const QString &daten, bool doppel, const QByteArray &bis, bool beenden)
+        bool starten(const QString &daten, bool doppel, const QByteArray &bis,
+                     const QString &ende = {})
         {
             QStringList argumente{u"--treiber"_s, daten, doppel ? u"D"_s : u"E"_s};
-            if (beenden)
-                argumente << u"beenden"_s;
+            if (!ende.isEmpty())
+                argumente << ende;
             prozess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
             prozess.start(QCoreApplication::applicationFilePath(), argumente);
             QDeadlineTimer frist(60000);
@@ -125,7 +131,7 @@ private slots:
         daten_vorbereiten(daten, doppel, namen(u"Jö"_s, doppel), namen(u"Gül"_s, doppel));
 
         Treiber treiber;
-        QVERIFY(treiber.starten(daten, doppel, "tippt", false));
+        QVERIFY(treiber.starten(daten, doppel, "tippt"));
         QVERIFY(treiber.gesichert);
         treiber.prozess.kill();
         QVERIFY(treiber.prozess.waitForFinished(10000));
@@ -142,18 +148,44 @@ private slots:
         QCOMPARE(zellen(plan->FilterGrid2->modell()), treiber.matrix);
     }
 
-    void gewoehnliches_ende_laesst_nichts_zurueck()
+    void gewoehnliches_ende_data()
     {
+        QTest::addColumn<QString>("ende");
+        QTest::addColumn<bool>("bleibt");
+        QTest::addColumn<QString>("offen"); // matrix cell (2, 2) in the set
+        QTest::newRow("ungespeichert") << u"beenden"_s << true << QString();
+        QTest::newRow("beim Tippen") << u"tippend"_s << true << u"4:1"_s;
+        QTest::newRow("gespeichert") << u"speichern"_s << false << QString();
+    }
+    // An ordinary end keeps a day with unsaved results for the next start, as a crash does; a
+    // saved day leaves nothing behind.
+    void gewoehnliches_ende()
+    {
+        QFETCH(QString, ende);
+        QFETCH(bool, bleibt);
+        QFETCH(QString, offen);
         QTemporaryDir ordner;
         const QString daten = ordner.path() + u'/';
         daten_vorbereiten(daten, false, namen(u"A"_s, false), namen(u"B"_s, false));
         Treiber treiber;
-        QVERIFY(treiber.starten(daten, false, "bereit", true));
+        QVERIFY(treiber.starten(daten, false, "bereit", ende));
         QVERIFY(treiber.gesichert);
         QVERIFY(treiber.prozess.waitForFinished(30000));
         QCOMPARE(treiber.prozess.exitStatus(), QProcess::NormalExit);
         QCOMPARE(treiber.prozess.exitCode(), 0);
-        QVERIFY(!QDir(wiederherstellung::ordner(daten)).exists());
+        QCOMPARE(QDir(wiederherstellung::ordner(daten)).exists(), bleibt);
+        if (!bleibt)
+            return;
+        Lauf naechster(daten, {true});
+        QCOMPARE(naechster.plattform.texte(),
+                 QStringList{u"Der letzte Spieltag wurde nicht gespeichert. "
+                             u"Soll er wiederhergestellt werden?"_s});
+        SpielplanFenster *plan = naechster.plan(false);
+        QVERIFY(plan && plan->isVisible());
+        GitterModell &matrix = plan->FilterGrid2->modell();
+        QCOMPARE(matrix.Cells(2, 2), offen);
+        matrix.SetCells(2, 2, QString());
+        QCOMPARE(zellen(matrix), treiber.matrix);
     }
 };
 

@@ -106,12 +106,13 @@ inline QList<PdfWort> pdf_woerter(const QString &pfad)
     return woerter;
 }
 
-// The words of an A4 page closer than 15 mm to one of its edges.
-inline QStringList ausserhalb_des_randes(const QList<PdfWort> &woerter)
+// The words of an A4 page (upright or in landscape) closer than 15 mm to one of its edges.
+inline QStringList ausserhalb_des_randes(const QList<PdfWort> &woerter, bool quer = false)
 {
     using namespace Qt::StringLiterals;
     constexpr double rand = 15.0 / 25.4 * 72;
-    const QRectF innen(rand, rand, 595.28 - 2 * rand, 841.89 - 2 * rand);
+    const QSizeF seite = quer ? QSizeF(841.89, 595.28) : QSizeF(595.28, 841.89);
+    const QRectF innen(rand, rand, seite.width() - 2 * rand, seite.height() - 2 * rand);
     QStringList draussen;
     for (const PdfWort &w : woerter)
         if (!innen.contains(w.rahmen))

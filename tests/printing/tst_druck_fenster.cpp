@@ -9,6 +9,7 @@
 #include "test_ordner.h"
 #include "test_plattform.h"
 
+#include <QCheckBox>
 #include <QFontComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -296,6 +297,40 @@ private slots:
         QVERIFY(f.isVisible());
     }
 
+    // "Querformat" lays the list out on landscape pages, for the preview, the printer and the
+    // PDF; cleared, upright again.
+    void querformat()
+    {
+        Programm p;
+        TForm14 &f = p.oeffnen(Mannschaft::zwei);
+        const qsizetype hochkant = f.liste().seiten.size();
+        QVERIFY(!f.querformat()->isChecked());
+        QTest::mouseClick(f.querformat(), Qt::LeftButton);
+        QVERIFY(f.querformat()->isChecked());
+        QCOMPARE(f.drucker().pageLayout().orientation(), QPageLayout::Landscape);
+        QVERIFY(f.liste().seiten.size() > hochkant);
+        for (const DruckSeite &seite : f.liste().seiten) {
+            QVERIFY(seite.quer);
+            for (const DruckText &t : seite.texte)
+                QVERIFY2(t.x + t.breite <= 1056 - tabellensatz::rand, qPrintable(t.text));
+        }
+        p.plattform.datei_antworten << p.pfad(u"quer.pdf"_s);
+        QTest::mouseClick(f.Button7, Qt::LeftButton);
+        QVERIFY(p.plattform.meldungen.isEmpty());
+        const QString info = poppler(u"pdfinfo"_s, {p.pfad(u"quer.pdf"_s)});
+        static const QRegularExpression seitengroesse(u"Page size:\\s+([\\d.]+) x ([\\d.]+)"_s);
+        const QRegularExpressionMatch groesse = seitengroesse.match(info);
+        QVERIFY2(groesse.hasMatch() &&
+                     groesse.captured(1).toDouble() > groesse.captured(2).toDouble(),
+                 qPrintable(info));
+        QVERIFY(in_reihenfolge(pdf_text(p.pfad(u"quer.pdf"_s)), namen(80)));
+
+        QTest::mouseClick(f.querformat(), Qt::LeftButton);
+        QCOMPARE(f.drucker().pageLayout().orientation(), QPageLayout::Portrait);
+        QCOMPARE(f.liste().seiten.size(), hochkant);
+        QVERIFY(!f.liste().seiten[0].quer);
+    }
+
     void pdf_abbrechen_oder_unbeschreibbar()
     {
         Programm p;
@@ -373,6 +408,7 @@ private slots:
         QTest::newRow("Groesse") << u"Form14"_s << u"RxSpinEdit1"_s << u"Schrift&grösse"_s;
         QTest::newRow("Art") << u"Form14"_s << u"ComboBox1"_s << u"Schrift&art"_s;
         QTest::newRow("Vorschau") << u"Form14"_s << u"NicePreview1"_s << u"Druckvorschau"_s;
+        QTest::newRow("Querformat") << u"Form14"_s << u"Querformat"_s << u"&Querformat"_s;
     }
     void bedienelemente()
     {
@@ -386,7 +422,7 @@ private slots:
         auto *element = f->findChild<QWidget *>(objekt);
         QVERIFY(element);
         QCOMPARE(element->accessibleName(), QString(text).remove(u'&'));
-        if (auto *knopf = qobject_cast<QPushButton *>(element)) {
+        if (auto *knopf = qobject_cast<QAbstractButton *>(element)) {
             QCOMPARE(knopf->text(), text);
         } else if (text.contains(u'&')) {
             const auto labels = f->findChildren<QLabel *>();

@@ -239,9 +239,10 @@ private slots:
         QTest::newRow("Doppel Gruppe einmal")
             << true << 3 << "Gruppe" << 1
             << QStringList{"Gruppe", "1/1", "1/2", "1/3", "2/1", "2/2", "2/3"};
+        // Equal keys keep their order, descending too.
         QTest::newRow("Doppel Gruppe zweimal")
             << true << 3 << "Gruppe" << 2
-            << QStringList{"Gruppe", "2/3", "2/2", "2/1", "1/3", "1/2", "1/1"};
+            << QStringList{"Gruppe", "1/1", "1/2", "1/3", "2/1", "2/2", "2/3"};
         QTest::newRow("Einzel Gruppe als Text")
             << false << 10 << "Gruppe" << 1
             << QStringList{"Gruppe", "1/1", "1/10", "1/2", "1/3", "1/4",  "1/5",
@@ -271,6 +272,60 @@ private slots:
         QCOMPARE(l.gitter.sort_felder().size(), size_t(1));
     }
 
+    // Entries of equal rank keep the order they had, however often and whichever way the list
+    // sorts; the click before decides which order that is.
+    void gleiche_plaetze_bleiben_in_ihrer_folge_data()
+    {
+        QTest::addColumn<QStringList>("titel");
+        QTest::addColumn<QStringList>("gruppen");
+        const QStringList eintraege{"Gruppe", "1/1", "1/2", "1/3", "2/1", "2/2", "2/3"};
+        // Ranks: 1/k and 2/k both have k.
+        const QStringList nach_platz{"Gruppe", "1/1", "2/1", "1/2", "2/2", "1/3", "2/3"};
+        const QStringList nach_platz_ab{"Gruppe", "1/3", "2/3", "1/2", "2/2", "1/1", "2/1"};
+        QTest::newRow("Platz") << QStringList{"Platz"} << nach_platz;
+        QTest::newRow("Platz zweimal") << QStringList{"Platz", "Platz"} << nach_platz_ab;
+        QTest::newRow("Platz dreimal") << QStringList{"Platz", "Platz", "Platz"} << nach_platz;
+        QTest::newRow("Gesamt, dann Platz") << QStringList{"Gesamt", "Platz"} << nach_platz;
+        QTest::newRow("Gesamt ab, dann Platz")
+            << QStringList{"Gesamt", "Gesamt", "Platz"}
+            << QStringList{"Gruppe", "2/1", "1/1", "2/2", "1/2", "2/3", "1/3"};
+        QTest::newRow("Spiel 1 gleich") << QStringList{"Spiel 1", "Spiel 1"} << eintraege;
+    }
+    void gleiche_plaetze_bleiben_in_ihrer_folge()
+    {
+        QFETCH(QStringList, titel);
+        QFETCH(QStringList, gruppen);
+        Liste l(false);
+        TSpieltag satz = spieltag_fuer(false, 3);
+        for (int k = 1; k <= 3; ++k) {
+            for (Mannschaft mannschaft : {Mannschaft::eins, Mannschaft::zwei}) {
+                const int zeile = plan::zeile(mannschaft, k);
+                satz.setze(spt::platz(zeile), QString::number(k));
+                satz.setze(spt::punkte(zeile, 1), u"7"_s);
+            }
+        }
+        l.zeigen(satz, 3);
+
+        for (const QString &t : titel)
+            l.titel_klicken(t);
+
+        QCOMPARE(spalte_text(l.gitter, 0), gruppen);
+    }
+
+    // A list opened after another was sorted starts again with ascending.
+    void jede_liste_sortiert_zuerst_aufsteigend()
+    {
+        Liste l(true);
+        l.zeigen(3);
+        l.titel_klicken(u"Platz"_s);
+        l.zeigen(3);
+
+        l.titel_klicken(u"Platz"_s);
+
+        QCOMPARE(spalte_text(l.gitter, 0),
+                 (QStringList{"Gruppe", "1/1", "2/1", "1/2", "2/2", "1/3", "2/3"}));
+    }
+
     void zeilenfarbe_data()
     {
         QTest::addColumn<int>("zeile");
@@ -295,8 +350,8 @@ private slots:
         maler.setBrush(Qt::white);
         qint32 ausrichtung = 37;
 
-        QVERIFY(l.gitter.RowColorProc);
-        l.gitter.RowColorProc(l.gitter, ausrichtung, maler, 1, zeile, zustand);
+        QVERIFY(l.gitter.ereignisse().RowColorProc);
+        l.gitter.ereignisse().RowColorProc(l.gitter, ausrichtung, maler, 1, zeile, zustand);
 
         QCOMPARE(maler.pen().color(), schrift);
         QCOMPARE(maler.brush().color(), QColor(Qt::white));

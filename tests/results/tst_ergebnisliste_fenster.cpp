@@ -120,8 +120,11 @@ private slots:
         QVERIFY(!p.haupt->Panel5->isVisible());
         QCOMPARE(liste->windowTitle(), u"Ergebnisliste vom 14.03.2026"_s);
         QCOMPARE(liste->Panel2->text(), ueberschrift);
-        QCOMPARE(liste->RxSpinEdit2->value(), 5);
+        // A stored row height below 8 is drawn as 18, and shown so.
+        QCOMPARE(liste->RxSpinEdit2->value(), 18);
+        QCOMPARE(liste->RxSpinEdit2->suffix(), u" (Vorgabe)"_s);
         QCOMPARE(liste->RxSpinEdit3->value(), 11);
+        QCOMPARE(liste->RxSpinEdit3->suffix(), QString());
         TFilterGrid *gitter = liste->FilterGrid1;
         QCOMPARE(zeile_text(gitter->modell(), 1), erste_zeile);
         QCOMPARE(spalte_text(gitter->modell(), 0),
@@ -211,9 +214,10 @@ private slots:
         QTest::newRow("Einzel Platz einmal")
             << false << "Platz" << 1
             << QStringList{"Gruppe", "1/1", "2/1", "1/2", "2/2", "1/3", "2/3"};
+        // Equal keys keep their order, descending too.
         QTest::newRow("Doppel Gruppe zweimal")
             << true << "Gruppe" << 2
-            << QStringList{"Gruppe", "2/3", "2/2", "2/1", "1/3", "1/2", "1/1"};
+            << QStringList{"Gruppe", "1/1", "1/2", "1/3", "2/1", "2/2", "2/3"};
     }
     void titelklick_mit_der_maus()
     {
@@ -262,6 +266,58 @@ private slots:
         QCOMPARE(datei.wert(doppel ? opt::schriftgroesse_liste_d : opt::schriftgroesse_liste_e),
                  14);
         QCOMPARE(datei.wert(doppel ? opt::zeilenhoehe_liste_e : opt::zeilenhoehe_liste_d), 0);
+    }
+
+    // On a fresh options file both sizes show what the list is drawn with, marked as the
+    // default and not stored; an arrow steps from there and stores the new size.
+    void groessen_zeigen_was_gilt_data()
+    {
+        QTest::addColumn<bool>("doppel");
+        QTest::addColumn<bool>("schrift"); // the font size, else the row height
+        QTest::addColumn<int>("taste");
+        QTest::newRow("Doppel Schrift hoch") << true << true << int(Qt::Key_Up);
+        QTest::newRow("Einzel Schrift runter") << false << true << int(Qt::Key_Down);
+        QTest::newRow("Einzel Zeilen hoch") << false << false << int(Qt::Key_Up);
+    }
+    void groessen_zeigen_was_gilt()
+    {
+        QFETCH(bool, doppel);
+        QFETCH(bool, schrift);
+        QFETCH(int, taste);
+        Programm p(doppel);
+        const speicher::Int32Feld schrift_feld =
+            doppel ? opt::schriftgroesse_liste_d : opt::schriftgroesse_liste_e;
+        const speicher::Int32Feld zeilen_feld =
+            doppel ? opt::zeilenhoehe_liste_d : opt::zeilenhoehe_liste_e;
+        p.zustand.setze(schrift_feld, 0);
+        p.zustand.setze(zeilen_feld, 0);
+        p.zustand.optionen_speichern();
+        ErgebnislisteFenster *liste = p.oeffnen();
+        QVERIFY(liste);
+        const int desktop = QFont().pointSize();
+        QVERIFY(desktop > 1);
+        QCOMPARE(liste->RxSpinEdit3->value(), desktop);
+        QCOMPARE(liste->RxSpinEdit3->text(), u"%1 (Vorgabe)"_s.arg(desktop));
+        QCOMPARE(liste->RxSpinEdit2->value(), 18);
+        QCOMPARE(liste->RxSpinEdit2->text(), u"18 (Vorgabe)"_s);
+        QCOMPARE(liste->FilterGrid1->rowHeight(1), 18);
+        QCOMPARE(liste->FilterGrid1->modell().Font().font.pointSize(), desktop);
+
+        QSpinBox *feld = schrift ? liste->RxSpinEdit3 : liste->RxSpinEdit2;
+        const int vorher = feld->value();
+        const int nachher = vorher + (taste == Qt::Key_Up ? 1 : -1);
+        QTest::keyClick(feld, Qt::Key(taste));
+        QCOMPARE(feld->text(), QString::number(nachher));
+        if (schrift)
+            QCOMPARE(liste->FilterGrid1->modell().Font().font.pointSize(), nachher);
+        else
+            QCOMPARE(liste->FilterGrid1->rowHeight(1), nachher);
+
+        QTest::mouseClick(liste->Button1, Qt::LeftButton);
+        TOptionen datei;
+        optionen_lesen(datei, p.zustand.daten_pfad);
+        QCOMPARE(datei.wert(schrift_feld), schrift ? nachher : 0);
+        QCOMPARE(datei.wert(zeilen_feld), schrift ? 0 : nachher);
     }
 
     void export_knopf()

@@ -1,6 +1,7 @@
 #include "app/hauptfenster_fenster.h"
 #include "rosters/adressen_fenster.h"
 #include "rosters/erfassung_fenster.h"
+#include "rosters/spielerimport_fenster.h"
 #include "rosters/teilnehmer_fenster.h"
 #include "shell/kuerzel.h"
 #include "storage/sichere_datei.h"
@@ -129,6 +130,51 @@ private slots:
         QCOMPARE(p.form1->findChildren<TAdressen2 *>().size(), 1);
         QVERIFY(fenster->Edit5->text().isEmpty());
         QVERIFY(!p.startseite());
+    }
+
+    void menue_importiert_in_die_gewaehlte_mannschaft()
+    {
+        Programm p;
+        const QString liste = p.pfad(u"mitglieder.csv"_s);
+        speicher::datei_ersetzen(liste, u"Vorname;Name\nJürgen;Weiß\n"_s.toUtf8());
+        p.menue(u"Spieler importieren…"_s);
+        auto *waehler = p.form1->findChild<Mannschaftswahl *>("Importwahl");
+        QVERIFY(waehler && waehler->isVisible());
+        QCOMPARE(waehler->windowTitle(), u"Spieler importieren"_s);
+        QVERIFY(!p.startseite());
+
+        p.plattform.datei_antworten.enqueue(liste);
+        QTest::mouseClick(waehler->Button2, Qt::LeftButton);
+        QVERIFY(!waehler->isVisible());
+        QVERIFY(p.adressen2() && p.adressen2()->isVisible());
+        SpielerimportFenster *vorschau = p.adressen2()->m_import;
+        QVERIFY(vorschau && vorschau->isVisible());
+        QTest::mouseClick(vorschau->m_importieren, Qt::LeftButton);
+        QCOMPARE(p.plattform.meldungen.constLast().text,
+                 u"1 Spieler übernommen, 0 schon vorhanden, 0 übersprungen."_s);
+        QCOMPARE(p.adressen2()->GroupBox2->title(), u"Bereits 2 vorhandene Namen"_s);
+        QVERIFY(!p.startseite());
+    }
+
+    void menue_exportiert_ohne_fenster()
+    {
+        Programm p;
+        const QString ziel = p.pfad(u"mannschaft2.csv"_s);
+        p.plattform.datei_antworten.enqueue(ziel);
+        p.menue(u"Spieler exportieren…"_s);
+        auto *waehler = p.form1->findChild<Mannschaftswahl *>("Exportwahl");
+        QVERIFY(waehler && waehler->isVisible());
+        QTest::mouseClick(waehler->Button2, Qt::LeftButton);
+        // The start reports the help file missing from the test folder first.
+        QCOMPARE(p.plattform.meldungen.constLast().text, u"1 Spieler exportiert."_s);
+        QCOMPARE(p.plattform.meldungen.constLast().art, TestPlattform::Meldung::Information);
+        QByteArray bytes;
+        QVERIFY(speicher::datei_lesen(ziel, bytes));
+        QCOMPARE(bytes,
+                 QByteArray("\xEF\xBB\xBFName;Vorname;Strasse;Plz/Ort;Telefon;Fax;Mobil;Email\r\n"
+                            "Meier;Hans;;;;;;\r\n"));
+        QVERIFY(!p.adressen2() || !p.adressen2()->isVisible());
+        QVERIFY(p.startseite());
     }
 };
 

@@ -128,15 +128,19 @@ private slots:
 
         titel_klicken(saison->FilterGrid2, u"Siege"_s);
         titel_klicken(saison->FilterGrid2, u"Siege"_s);
+        // Most wins first; players with as many wins keep their order.
         QCOMPARE(spalte_text(saison->FilterGrid2->modell(), 0).mid(1, 4),
-                 (QStringList{"Weiß", "Ülla", "Käthe", "Björn"}));
+                 (QStringList{"Björn", "Käthe", "Ülla", "Weiß"}));
 
         p.plattform.datei_antworten.enqueue(p.pfad(u"Saison"_s));
         QTest::mouseClick(saison->Button2, Qt::LeftButton);
         QByteArray csv;
         QVERIFY(speicher::datei_lesen(p.pfad(u"Saison.csv"_s), csv));
+        // In the order shown.
         QVERIFY(csv.contains("Spieler;Mannschaft;Spieltage;Siege;Platz im Schnitt;Bester Platz\r\n"
-                             "Wei\xC3\x9F;F\xC3\xBC"
+                             "Bj\xC3\xB6rn;B\xC3\xA4ren S\xC3\xBC"
+                             "d;"));
+        QVERIFY(csv.contains("\r\nWei\xC3\x9F;F\xC3\xBC"
                              "chse Nord;3;2;2,67;2\r\n"));
         QCOMPARE(p.plattform.texte(), QStringList{u"Die Saisonübersicht wurde exportiert."_s});
     }

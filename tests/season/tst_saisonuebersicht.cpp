@@ -215,8 +215,8 @@ private slots:
         QVERIFY2(in_reihenfolge(text, {u"Saisonübersicht Bären Süd gegen Füchse; Nord"_s,
                                        u"Erstellt am: 08.12.2026"_s, u"Seite 1"_s, u"Spieltage"_s,
                                        u"14.03.2026"_s, u"beschädigt"_s, u"Saison"_s,
-                                       u"unentschieden"_s, u"Spieler"_s, u"Weiß"_s, u"Ülla"_s,
-                                       u"Käthe"_s, u"Björn"_s, u"Straß"_s, u"Jörg"_s, u"Öztürk"_s}),
+                                       u"unentschieden"_s, u"Spieler"_s, u"Björn"_s, u"Käthe"_s,
+                                       u"Ülla"_s, u"Weiß"_s, u"Jörg"_s, u"Straß"_s, u"Öztürk"_s}),
                  qPrintable(text));
     }
 };

@@ -5,9 +5,19 @@
 #include "test_plattform.h"
 
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+
+// A sound module on a computer with or without an audio output.
+struct Tonausgabe : TonModul
+{
+    bool geraet = true;
+    QStringList gespielt;
+    void abspielen(const QString &wav_datei) override { gespielt.append(wav_datei); }
+    bool ausgabegeraet_vorhanden() const override { return geraet; }
+};
 
 // Sound and printing come from modules that are loaded at their first use.
 class TstModule : public QObject
@@ -22,6 +32,21 @@ private slots:
         // Loaded once: the second call hands out the same object.
         QCOMPARE(modul_laden(QString::fromLatin1(ton_modul_name)),
                  modul_laden(QString::fromLatin1(ton_modul_name)));
+    }
+
+    // The horn's sound effect goes when the application ends, not with the module after it.
+    void ton_endet_mit_der_anwendung()
+    {
+        QObject *wurzel = modul_laden(QString::fromLatin1(ton_modul_name));
+        auto *ton = qobject_cast<TonModul *>(wurzel);
+        QVERIFY(ton);
+        TestOrdner ordner;
+        ton->abspielen(ordner.pfad(u"Hupe.wav"_s));
+        const QString name = QString::fromLatin1(ton_effekt_name);
+        QVERIFY(wurzel->findChild<QObject *>(name));
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
+        QVERIFY(!wurzel->findChild<QObject *>(name));
     }
 
     // The printing windows live in the module; the program sees them only as widgets.
@@ -68,6 +93,34 @@ private slots:
                              u"stumm."_s});
         QCOMPARE(plattform.meldungen.first().art, TestPlattform::Meldung::Fehler);
         QVERIFY(gemeldet);
+    }
+
+    void ohne_tonausgabe_einmal_gemeldet_data()
+    {
+        QTest::addColumn<bool>("geraet");
+        QTest::addColumn<QStringList>("gespielt");
+        QTest::addColumn<QStringList>("meldungen");
+        QTest::newRow("mit Gerät") << true << QStringList{u"a.wav"_s, u"b.wav"_s} << QStringList{};
+        QTest::newRow("ohne Gerät")
+            << false << QStringList{}
+            << QStringList{u"Kein Tonausgabegerät gefunden – die Hupe bleibt still."_s};
+    }
+    void ohne_tonausgabe_einmal_gemeldet()
+    {
+        QFETCH(bool, geraet);
+        QFETCH(QStringList, gespielt);
+        QFETCH(QStringList, meldungen);
+        TestPlattform plattform;
+        Tonausgabe ton;
+        ton.geraet = geraet;
+        bool gemeldet = false;
+        // "Testen" and then the horn of the first game: one message for both.
+        ton_spielen(ton, u"a.wav"_s, plattform, gemeldet);
+        ton_spielen(ton, u"b.wav"_s, plattform, gemeldet);
+        QCOMPARE(ton.gespielt, gespielt);
+        QCOMPARE(plattform.texte(), meldungen);
+        if (!meldungen.isEmpty())
+            QCOMPARE(plattform.meldungen.first().art, TestPlattform::Meldung::Information);
     }
 };
 

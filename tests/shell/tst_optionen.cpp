@@ -1,3 +1,4 @@
+#include "optionen_erstdatei.h"
 #include "shell/daten_ordner.h"
 #include "shell/start.h"
 #include "shell/titel.h"
@@ -19,28 +20,12 @@ class TstOptionen : public QObject
         return inhalt;
     }
 
-    static QByteArray erwartete_erstdatei()
-    {
-        QByteArray b(1224, '\0');
-        b[0] = 1;    // mannschaft_nr
-        b[212] = 18; // zeilenhoehe_d
-        b[1042] = 1; // String[5] holding the euro sign
-        b[1043] = char(0x80);
-        b[1100] = 5;
-        for (int offset : {1128, 1132}) {
-            b[offset] = char(0xFF);
-            b[offset + 1] = char(0xB3);
-            b[offset + 2] = char(0xB3);
-        }
-        return b;
-    }
-
 private slots:
     void erster_start_schreibt_grundwerte()
     {
         TestOrdner t;
         t.zustand.optionen_lesen();
-        QCOMPARE(datei(t), erwartete_erstdatei());
+        QCOMPARE(datei(t), optionen_erstdatei());
         QCOMPARE(t.zustand.wert(opt::mannschaft_nr), 1);
         QCOMPARE(t.zustand.wert(opt::zeilenhoehe_d), 18);
     }
@@ -123,13 +108,13 @@ private slots:
         TestOrdner t;
         QVERIFY(speicher::datei_ersetzen(t.pfad(optionen_dateiname), QByteArray(1223, '\x07')));
         t.zustand.optionen_lesen();
-        QCOMPARE(datei(t), erwartete_erstdatei());
+        QCOMPARE(datei(t), optionen_erstdatei());
     }
 
     void lange_datei_wird_aus_den_ersten_bytes_gelesen()
     {
         TestOrdner t;
-        QByteArray lang = erwartete_erstdatei() + QByteArray(76, 'x');
+        QByteArray lang = optionen_erstdatei() + QByteArray(76, 'x');
         lang[4] = 1; // doppel_modus
         QVERIFY(speicher::datei_ersetzen(t.pfad(optionen_dateiname), lang));
         t.zustand.optionen_lesen();
@@ -147,7 +132,7 @@ private slots:
         t.zustand.optionen.setze(opt::zeilenhoehe_d, 40);
         t.zustand.optionen_speichern();
         QCOMPARE(t.zustand.wert(opt::zeilenhoehe_d), 18);
-        QCOMPARE(datei(t), erwartete_erstdatei());
+        QCOMPARE(datei(t), optionen_erstdatei());
     }
 
     void ungeschriebener_ordner_behaelt_speicher()

@@ -1,4 +1,9 @@
+#include "optionen_erstdatei.h"
+#include "shell/daten_ordner.h"
+#include "shell/start.h"
+#include "shell/zustand.h"
 #include "stopwatch/hupe.h"
+#include "storage/sichere_datei.h"
 #include "test_ordner.h"
 #include "test_plattform.h"
 
@@ -69,41 +74,45 @@ private slots:
         QVERIFY(plattform.meldungen.isEmpty());
     }
 
+    // The start path on a data folder: the options file is read (written at the first start)
+    // and the horn is brought along. The options file holds the first start's bytes in every
+    // case: the horn brought along is not chosen by itself.
     void erster_start_bringt_eine_hupe_mit_data()
     {
-        QTest::addColumn<QString>("wav_datei");
-        QTest::addColumn<QString>("vorhanden"); // a file in "Wav-Dateien" before the start
+        QTest::addColumn<bool>("ordner_da");  // "Wav-Dateien" exists before the start
+        QTest::addColumn<QString>("vorhanden"); // a file in it before the start
         QTest::addColumn<bool>("bereitgestellt");
-        QTest::addColumn<QString>("danach");
-        QTest::newRow("frisch") << QString() << QString() << true << u"Hupe.wav"_s;
-        QTest::newRow("Name gesetzt, Ordner leer")
-            << u"Tröte.wav"_s << QString() << true << u"Tröte.wav"_s;
-        QTest::newRow("eigene Hupe") << QString() << u"eigene.WAV"_s << false << QString();
-        QTest::newRow("nur andere Dateien")
-            << QString() << u"liesmich.txt"_s << true << u"Hupe.wav"_s;
+        QTest::newRow("frisch") << false << QString() << true;
+        QTest::newRow("leerer Ordner") << true << QString() << false;
+        QTest::newRow("eigene Hupe") << true << u"eigene.WAV"_s << false;
+        QTest::newRow("nur andere Dateien") << true << u"liesmich.txt"_s << false;
     }
     void erster_start_bringt_eine_hupe_mit()
     {
-        QFETCH(QString, wav_datei);
+        QFETCH(bool, ordner_da);
         QFETCH(QString, vorhanden);
         QFETCH(bool, bereitgestellt);
-        QFETCH(QString, danach);
-        TestOrdner t;
-        TestPlattform plattform;
-        t.zustand.optionen_lesen();
-        t.zustand.optionen.setze(opt::wav_datei, wav_datei);
+        QTemporaryDir daten;
+        const QString wav_ordner = daten.filePath(u"Wav-Dateien"_s);
+        if (ordner_da)
+            QVERIFY(QDir().mkpath(wav_ordner));
         if (!vorhanden.isEmpty())
-            datei_anlegen(t.pfad(u"Wav-Dateien/"_s + vorhanden));
+            datei_anlegen(wav_ordner + u'/' + vorhanden);
+        const QStringList vorher = QDir(wav_ordner).entryList(QDir::Files);
 
-        hupe_bereitstellen(t.zustand);
+        qputenv(daten_umgebungsvariable, daten.path().toUtf8());
+        Zustand zustand;
+        programm_vorbereiten(zustand, QCoreApplication::applicationDirPath());
+        qunsetenv(daten_umgebungsvariable);
+        hupe_bereitstellen(zustand);
 
-        const QString hupe = t.pfad(u"Wav-Dateien/Hupe.wav"_s);
-        QCOMPARE(QFileInfo::exists(hupe), bereitgestellt);
-        QCOMPARE(t.zustand.optionen.wert(opt::wav_datei), danach);
-        TOptionen gespeichert;
-        optionen_lesen(gespeichert, t.zustand.daten_pfad);
-        QCOMPARE(gespeichert.wert(opt::wav_datei),
-                 bereitgestellt && wav_datei.isEmpty() ? u"Hupe.wav"_s : QString());
+        QByteArray optionen;
+        QVERIFY(speicher::datei_lesen(zustand.pfad(optionen_dateiname), optionen));
+        QCOMPARE(optionen, optionen_erstdatei());
+        QVERIFY(!hupe_gewaehlt(zustand));
+        const QString hupe = wav_ordner + u"/Hupe.wav"_s;
+        QCOMPARE(QDir(wav_ordner).entryList(QDir::Files),
+                 bereitgestellt ? QStringList{u"Hupe.wav"_s} : vorher);
         if (!bereitgestellt)
             return;
         // A real sound: RIFF/WAVE, PCM mono 16 bit at 22050 Hz, 1.2 s of samples.
@@ -117,17 +126,16 @@ private slots:
         QCOMPARE(qFromLittleEndian<quint32>(bytes.constData() + 24), quint32(22050));
         QCOMPARE(qFromLittleEndian<quint16>(bytes.constData() + 34), quint16(16));
         QVERIFY(bytes.size() >= 44 + 2 * 26460);
-        if (wav_datei.isEmpty()) {
-            hupe_abspielen(t.zustand, plattform);
-            QCOMPARE(plattform.abgespielte_toene, QStringList{hupe});
-        }
+        // Chosen in the settings, it sounds.
+        TestPlattform plattform;
+        zustand.optionen.setze(opt::wav_datei, u"Hupe.wav"_s);
+        hupe_abspielen(zustand, plattform);
+        QCOMPARE(plattform.abgespielte_toene, QStringList{hupe});
 
-        // The next start leaves the folder as it is.
-        datei_anlegen(hupe);
-        hupe_bereitstellen(t.zustand);
-        QFile wieder(hupe);
-        QVERIFY(wieder.open(QIODevice::ReadOnly));
-        QCOMPARE(wieder.readAll(), QByteArray("RIFF"));
+        // The next start leaves the folder as it is, also when the organiser emptied it.
+        QVERIFY(QFile::remove(hupe));
+        hupe_bereitstellen(zustand);
+        QVERIFY(QDir(wav_ordner).entryList(QDir::Files).isEmpty());
     }
 };
 

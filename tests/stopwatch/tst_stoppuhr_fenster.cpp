@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
@@ -90,6 +91,43 @@ private slots:
             QCOMPARE(qobject_cast<QSpinBox *>(element)->text(), text);
     }
 
+    // Without a chosen horn the window says so and leads to the choice in the settings; once
+    // one is chosen there, the hint goes when the window is shown again.
+    void ohne_hupe_ein_hinweis_data()
+    {
+        QTest::addColumn<QString>("wav_datei");
+        QTest::addColumn<bool>("hinweis");
+        QTest::newRow("keine gewählt") << QString() << true;
+        QTest::newRow("gewählt") << u"hupe.wav"_s << false;
+    }
+    void ohne_hupe_ein_hinweis()
+    {
+        QFETCH(QString, wav_datei);
+        QFETCH(bool, hinweis);
+        Programm p;
+        p.form19.close();
+        p.zustand.optionen.setze(opt::wav_datei, wav_datei);
+        p.form19.zeigen();
+        auto *text = p.form19.findChild<QLabel *>(u"KeineHupe"_s);
+        auto *knopf = p.form19.findChild<QPushButton *>(u"HupeWaehlen"_s);
+        QVERIFY(text && knopf);
+        QCOMPARE(text->isVisible(), hinweis);
+        QCOMPARE(knopf->isVisible(), hinweis);
+        if (!hinweis)
+            return;
+        QCOMPARE(text->text(), u"Keine Hupe gewählt"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(knopf)->text(QAccessible::Name),
+                 u"Hupe wählen"_s);
+        QSignalSpy verlangt(&p.form19, &TForm19::hupe_waehlen_verlangt);
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        QCOMPARE(verlangt.size(), 1);
+        p.zustand.optionen.setze(opt::wav_datei, u"hupe.wav"_s);
+        p.form19.close();
+        p.form19.zeigen();
+        QVERIFY(!text->isVisible());
+        QVERIFY(!knopf->isVisible());
+    }
+
     void fenster_mitte_hilfe_und_anfangszustand()
     {
         Programm p;
@@ -127,11 +165,11 @@ private slots:
         QCOMPARE(p.plan().text, u"01 : 00"_s);
         QCOMPARE(p.plan().farbe, uhr_gruen);
         p.sekunden(59);
-        QCOMPARE(p.plan().text, u"0 :1"_s);
+        QCOMPARE(p.plan().text, u"00 : 01"_s);
         QCOMPARE(p.plan().farbe, uhr_rot);
         QVERIFY(p.plattform.abgespielte_toene.isEmpty());
         p.sekunden(1);
-        QCOMPARE(p.plan().text, u"0 :0"_s);
+        QCOMPARE(p.plan().text, u"00 : 00"_s);
         QCOMPARE(p.plattform.abgespielte_toene, QStringList{p.pfad(u"Wav-Dateien/hupe.wav"_s)});
         QVERIFY(!p.form19.Timer1->isActive());
         QVERIFY(!p.form19.Button1->isEnabled());

@@ -26,6 +26,11 @@ void TestPlattform::fehler(const QString &text)
     meldungen.append({Meldung::Fehler, text});
 }
 
+void TestPlattform::umwandlungsfehler(const QString &text)
+{
+    meldungen.append({Meldung::Fehler, text, true});
+}
+
 void TestPlattform::schreibfehler(const QString &text)
 {
     meldungen.append({Meldung::Schreibfehler, text});
@@ -56,8 +61,10 @@ QString TestPlattform::ordner_dialog(const QString &, const QString &)
     return datei_antworten.isEmpty() ? QString() : datei_antworten.dequeue();
 }
 
-std::optional<QColor> TestPlattform::farbe_waehlen(const QColor &, QList<QColor> &eigene_farben)
+std::optional<QColor> TestPlattform::farbe_waehlen(const QColor &start,
+                                                   QList<QColor> &eigene_farben)
 {
+    farb_starts.append(start);
     gezeigte_eigene_farben = eigene_farben;
     if (!geaenderte_eigene_farben.isEmpty())
         eigene_farben = geaenderte_eigene_farben;

@@ -16,12 +16,15 @@ public:
     {
         enum Art { Information, Warnung, Fehler, Schreibfehler } art;
         QString text;
+        // An error given as the framework's conversion message.
+        bool umwandlung = false;
     };
 
     QList<Meldung> meldungen;
     QQueue<bool> ja_nein_antworten;  // an empty queue answers "Nein"
     QQueue<QString> datei_antworten; // an empty queue cancels
     QQueue<std::optional<QColor>> farb_antworten;
+    QList<QColor> farb_starts; // the colour each colour dialog opened with
     QList<QColor> gezeigte_eigene_farben;   // the custom colours the last colour dialog was given
     QList<QColor> geaenderte_eigene_farben; // when not empty, the colour dialog hands these back
     std::optional<QString> drucker_antwort;
@@ -47,6 +50,7 @@ public:
     void information(const QString &text) override;
     bool warnung_ja_nein(const QString &text) override;
     void fehler(const QString &text) override;
+    void umwandlungsfehler(const QString &text) override;
     void schreibfehler(const QString &text) override;
     QString datei_speichern_dialog(const QString &, const QString &,
                                    const QString &filter) override;
