@@ -6,6 +6,7 @@
 #include "matchplan/plan_profil.h"
 #include "matchplan/spielplan.h"
 #include "matchplan/spielplan_fenster.h"
+#include "matchplan/tischeingang.h"
 #include "shell/live_modul.h"
 #include "shell/module.h"
 #include "shell/plattform.h"
@@ -39,6 +40,7 @@ void LiveAnbindung::oeffnen()
                 QString::fromLatin1(live_modul_name)));
             return;
         }
+        m_modul->tische_anbinden(this);
         m_verdichter = new LiveVerdichter([this] { return stand(); }, this);
         connect(m_verdichter, &LiveVerdichter::neuer_stand, this,
                 [this](const QByteArray &dokument) { m_modul->stand_senden(dokument); });
@@ -75,6 +77,7 @@ void LiveAnbindung::anzeigen(std::optional<int> telefone)
 void LiveAnbindung::plan_anbinden(SpielplanFenster *plan)
 {
     Spielplan &spielplan = plan->spielplan();
+    plan->seitenadresse_setzen([this] { return m_modul ? m_modul->tischseite() : QString(); });
     // Every kind of change only marks the snapshot stale; it is built later, once.
     connect(&spielplan, &Spielplan::ergebnisse_geaendert, this, [this, plan] {
         if (plan == m_gefolgt)
@@ -120,4 +123,16 @@ QJsonObject LiveAnbindung::stand() const
              : uhr.aktuelles_planfenster();
     return stand_objekt(tagesstand(plan, uhr.anzeige(art), uhr.lage() == Stoppuhr::Lage::laeuft,
                                    m_plattform.jetzt().date()));
+}
+
+std::optional<Tischlage> LiveAnbindung::lage(QByteArrayView schluessel)
+{
+    if (!m_gefolgt)
+        return std::nullopt;
+    return m_gefolgt->tischeingang().lage(schluessel);
+}
+
+bool LiveAnbindung::melden(QByteArrayView schluessel, int tore1, int tore2, const QString &adresse)
+{
+    return m_gefolgt && m_gefolgt->tischeingang().melden(schluessel, tore1, tore2, adresse);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "live/tagesstand.h"
+#include "shell/tischannahme.h"
 
 #include <QObject>
 #include <QPointer>
@@ -19,8 +20,9 @@ struct Zustand;
 // "Live-Seite im Hallennetz…": the live page follows the same plan as the audience view (the
 // plan of the current game kind, and from then on every plan that is shown) and its
 // stopwatch display. The module and the snapshot are set up at the first opening; until then
-// no change of the plan costs anything here. While the page is on, the main window says so.
-class LiveAnbindung : public QObject
+// no change of the plan costs anything here. A slip's page answers for the plan followed. While
+// the page is on, the main window says so.
+class LiveAnbindung : public QObject, public Tischannahme
 {
     Q_OBJECT
 
@@ -30,6 +32,10 @@ public:
 
     // Built at the first opening; nullptr until then.
     LiveVerdichter *verdichter() const { return m_verdichter; }
+
+    // The slips' pages answer for the plan the live page follows, and only for it.
+    std::optional<Tischlage> lage(QByteArrayView schluessel) override;
+    bool melden(QByteArrayView schluessel, int tore1, int tore2, const QString &adresse) override;
 
 private:
     void oeffnen();

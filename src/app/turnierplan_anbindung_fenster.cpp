@@ -187,4 +187,5 @@ void TurnierplanAnbindung::satz_laden(const wiederherstellung::Satz &satz)
     fenster.oeffnen();
     m_zustand.listen_datum = datum_aus_dateiname(satz.namen.tabelle);
     fenster.laden(satz.namen.tabelle, satz.ordner);
+    fenster.tischmeldungen_wiederaufnehmen(satz.ordner);
 }

@@ -1,6 +1,7 @@
 #include "backup/kopieren.h"
 
 #include "lineup/auslosungsprotokoll.h"
+#include "shell/tischannahme.h"
 #include "shell/zusatz.h"
 #include "storage/sichere_datei.h"
 
@@ -16,6 +17,7 @@ const QStringList &muster_manuell()
                                     u"*.stm"_s,
                                     u"*.frb"_s,
                                     protokoll_datei,
+                                    QString::fromUtf16(tischmeldungen_dateiname),
                                     QString::fromUtf16(zusatz_dateiname)};
     return muster;
 }
@@ -23,10 +25,19 @@ const QStringList &muster_manuell()
 const QStringList &muster_automatisch()
 {
     // ".tub" beside ".tab": without its result matrix a restored match day is incomplete.
-    static const QStringList muster{
-        u"*.opt"_s, u"*.adr"_s, u"*.akt"_s,      u"*.dat"_s,
-        u"*.grp"_s, u"*.tab"_s, u"*.tub"_s,      u"*.erg"_s,
-        u"*.stm"_s, u"*.frb"_s, protokoll_datei, QString::fromUtf16(zusatz_dateiname)};
+    static const QStringList muster{u"*.opt"_s,
+                                    u"*.adr"_s,
+                                    u"*.akt"_s,
+                                    u"*.dat"_s,
+                                    u"*.grp"_s,
+                                    u"*.tab"_s,
+                                    u"*.tub"_s,
+                                    u"*.erg"_s,
+                                    u"*.stm"_s,
+                                    u"*.frb"_s,
+                                    protokoll_datei,
+                                    QString::fromUtf16(tischmeldungen_dateiname),
+                                    QString::fromUtf16(zusatz_dateiname)};
     return muster;
 }
 

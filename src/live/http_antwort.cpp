@@ -11,12 +11,14 @@ struct Fehlerseite
 
 constexpr Fehlerseite fehlerseiten[] = {
     {400, "Bad Request", "Die Anfrage ist fehlerhaft."},
-    {403, "Forbidden", "Die Live-Verbindung gehört nur zur Live-Seite selbst."},
+    {403, "Forbidden", "Diese Anfrage ist nur von den Seiten dieses Rechners aus erlaubt."},
     {404, "Not Found", "Diese Seite gibt es nicht. Der Spieltag steht unter /."},
     {405, "Method Not Allowed", "Diese Seite kann nur angesehen werden."},
+    {413, "Content Too Large", "Die Meldung ist zu lang."},
     {414, "URI Too Long", "Die Adresse ist zu lang."},
     {421, "Misdirected Request", "Diese Adresse gehört nicht zu diesem Rechner."},
     {426, "Upgrade Required", "Hier antwortet nur die Live-Verbindung der Seite."},
+    {429, "Too Many Requests", "Zu viele Anfragen. Bitte in einer Minute noch einmal versuchen."},
     {431, "Request Header Fields Too Large", "Die Anfrage ist zu groß."},
     {503, "Service Unavailable", "Zu viele Verbindungen. Bitte gleich noch einmal versuchen."},
     {505, "HTTP Version Not Supported", "Diese HTTP-Fassung wird nicht unterstützt."},
@@ -26,6 +28,8 @@ const char *grund(int status)
 {
     if (status == 200)
         return "OK";
+    if (status == 303)
+        return "See Other";
     for (const Fehlerseite &seite : fehlerseiten) {
         if (seite.status == status)
             return seite.grund;

@@ -17,8 +17,8 @@ LiveZiel live_ziel(QByteArrayView pfad);
 QByteArray http_antwort(int status, QByteArrayView typ, QByteArrayView inhalt,
                         QByteArrayView host = {}, QByteArrayView zusatz = {});
 
-// The short German page of a refused request: 400, 403, 404, 405, 414, 421, 426, 431, 503,
-// 505.
+// The short German page of a refused request: 400, 403, 404, 405, 413, 414, 421, 426, 429,
+// 431, 503, 505.
 QByteArray http_fehler(int status, QByteArrayView host = {});
 
 // The answer to HEAD: the headers of the answer to GET without its body.

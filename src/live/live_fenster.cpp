@@ -67,6 +67,14 @@ void LiveFenster::oberflaeche_aufbauen()
     connect(m_anbieten, &QCheckBox::toggled, this, &LiveFenster::umschalten);
     spalte->addWidget(m_anbieten);
 
+    m_tische = new QCheckBox(u"Ergebnisse von den &Tischen annehmen"_s);
+    m_tische->setObjectName(u"Tische"_s);
+    m_tische->setAccessibleName(u"Ergebnisse von den Tischen annehmen"_s);
+    m_tische->setChecked(zusatz_tischmeldungen(m_zustand.daten_pfad));
+    m_server.tische_annehmen(m_tische->isChecked());
+    connect(m_tische, &QCheckBox::toggled, this, &LiveFenster::tische_umschalten);
+    spalte->addWidget(m_tische);
+
     auto *port_zeile = new QHBoxLayout;
     auto *port_text = new QLabel(u"&Port:"_s);
     m_port = new QSpinBox;
@@ -140,6 +148,21 @@ void LiveFenster::port_geaendert(int port)
     if (const std::optional<QString> fehler = zusatz_live_port_setzen(m_zustand.daten_pfad, port))
         m_plattform.schreibfehler(*fehler);
     adressen_zeigen();
+}
+
+void LiveFenster::tische_umschalten(bool an)
+{
+    m_server.tische_annehmen(an);
+    if (const std::optional<QString> fehler =
+            zusatz_tischmeldungen_setzen(m_zustand.daten_pfad, an))
+        m_plattform.schreibfehler(*fehler);
+}
+
+QString LiveFenster::tischseite() const
+{
+    if (!m_server.laeuft() || !m_server.nimmt_tische_an())
+        return {};
+    return live_adressen(m_server.port()).value(0);
 }
 
 void LiveFenster::adressen_zeigen()

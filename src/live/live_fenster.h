@@ -11,7 +11,9 @@ class QLabel;
 class QSpinBox;
 struct Zustand;
 
-// "Live-Seite": offers the match day as a read-only page to the phones in the hall's network.
+// "Live-Seite": offers the match day as a read-only page to the phones in the hall's network;
+// with "Ergebnisse von den Tischen annehmen" (kept in the additional settings, off unless set)
+// the slips' pages take proposed scores too.
 // The check box starts and stops the server (off at every start of the program), the port is
 // kept in the additional settings, and the laptop's addresses are shown with a QR code of the
 // first one for the phones' cameras. Closing the window leaves the page running.
@@ -27,6 +29,11 @@ public:
     LiveServer &server() { return m_server; }
     // Where the server listens; all IPv4 interfaces unless a test binds the loopback.
     void bindung_setzen(const QHostAddress &adresse) { m_bindung = adresse; }
+    // The page's address for the slips ("http://…:port/") while the page runs and takes results
+    // from the tables; else empty.
+    QString tischseite() const;
+
+    QCheckBox *m_tische = nullptr;
 
     QCheckBox *m_anbieten = nullptr;
     QSpinBox *m_port = nullptr;
@@ -42,6 +49,7 @@ private:
     void oberflaeche_aufbauen();
     void umschalten(bool an);
     void port_geaendert(int port);
+    void tische_umschalten(bool an);
     void adressen_zeigen();
     void status_zeigen();
 

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 // Qt Network and Qt WebSockets, loaded only when the live page is first asked for.
 class QtLiveModul : public QObject, public LiveModul
@@ -18,6 +19,7 @@ public:
     {
         if (!m_fenster) {
             m_fenster = new LiveFenster(zustand, plattform, hauptfenster);
+            m_fenster->server().tische_setzen(m_annahme);
             m_fenster->stand_senden(m_stand);
             QObject::connect(m_fenster, &LiveFenster::lage_geaendert, m_fenster,
                              [this] { melden(); });
@@ -33,6 +35,14 @@ public:
         if (m_fenster)
             m_fenster->stand_senden(dokument);
     }
+
+    void tische_anbinden(Tischannahme *annahme) override
+    {
+        m_annahme = annahme;
+        if (m_fenster)
+            m_fenster->server().tische_setzen(annahme);
+    }
+    QString tischseite() const override { return m_fenster ? m_fenster->tischseite() : QString(); }
 
     void bei_aenderung(std::function<void(std::optional<int>)> rueckruf) override
     {
@@ -50,6 +60,7 @@ private:
     }
 
     QPointer<LiveFenster> m_fenster;
+    Tischannahme *m_annahme = nullptr;
     std::function<void(std::optional<int>)> m_melden;
     QByteArray m_stand;
 };

@@ -61,6 +61,7 @@ LiveServer::LiveServer(QObject *eltern)
     , m_websockets(QString(), QWebSocketServer::NonSecureMode)
 {
     seite_einbinden();
+    m_uhr.start();
     m_seite = resource(u":/live/index.html"_s);
     m_skript = resource(u":/live/app.js"_s);
     m_stil = resource(u":/live/app.css"_s);
@@ -238,7 +239,7 @@ void LiveServer::lesen(QTcpSocket *leitung)
         antworten(leitung, http_fehler(lesung.status));
         return;
     }
-    beantworten(leitung, lesung.anfrage, leitung->bytesAvailable() - lesung.kopf_laenge);
+    beantworten(leitung, lesung.anfrage, lesung.kopf_laenge);
 }
 
 // Refuses a request that names another host or, for the WebSocket, comes from another site:
@@ -259,13 +260,17 @@ std::optional<int> LiveServer::fremd(QTcpSocket *leitung, const HttpAnfrage &anf
     return std::nullopt;
 }
 
-void LiveServer::beantworten(QTcpSocket *leitung, const HttpAnfrage &anfrage,
-                             qsizetype ueberzaehlig)
+void LiveServer::beantworten(QTcpSocket *leitung, const HttpAnfrage &anfrage, qsizetype kopf_laenge)
 {
     // The page's own address comes from the connection, never from what the client says.
     const QByteArray selbst = als_host(leitung->localAddress(), leitung->localPort());
     if (const std::optional<int> status = fremd(leitung, anfrage)) {
         antworten(leitung, http_fehler(*status, selbst));
+        return;
+    }
+    // While the tables' results are not taken, their addresses are unknown like any other.
+    if (Tischroute::ist_tischpfad(anfrage.pfad) && m_tische.nimmt_an()) {
+        tisch_beantworten(leitung, anfrage, kopf_laenge, selbst);
         return;
     }
     const bool kopf = anfrage.methode == "HEAD";
@@ -292,7 +297,7 @@ void LiveServer::beantworten(QTcpSocket *leitung, const HttpAnfrage &anfrage,
     case LiveZiel::live:
         if (!anfrage.websocket || kopf)
             senden(http_fehler(426, selbst));
-        else if (ueberzaehlig > 0)
+        else if (leitung->bytesAvailable() > kopf_laenge)
             // A browser waits for the handshake's answer before it sends a frame.
             senden(http_fehler(400, selbst));
         else if (m_uebergeben.size() + m_gaeste.size() >= telefone_hoechstens ||
@@ -304,6 +309,26 @@ void LiveServer::beantworten(QTcpSocket *leitung, const HttpAnfrage &anfrage,
     case LiveZiel::unbekannt:
         senden(http_fehler(404, selbst));
         break;
+    }
+}
+
+// A slip's page and its form. HEAD gets the headers of the answer to GET.
+void LiveServer::tisch_beantworten(QTcpSocket *leitung, const HttpAnfrage &anfrage,
+                                   qsizetype kopf_laenge, const QByteArray &selbst)
+{
+    const bool kopf = anfrage.methode == "HEAD";
+    HttpAnfrage gefragt = anfrage;
+    if (kopf)
+        gefragt.methode = "GET";
+    const QByteArray daten = leitung->peek(leitung->bytesAvailable());
+    const Tischroute::Antwort antwort =
+        m_tische.beantworten(gefragt, QByteArrayView(daten).sliced(kopf_laenge), selbst,
+                             leitung->peerAddress().toString(), m_uhr.elapsed());
+    if (antwort.vollstaendig) {
+        antworten(leitung, kopf ? http_nur_kopf(antwort.bytes) : antwort.bytes);
+    } else if (Anfrage *offen = this->anfrage(leitung)) {
+        // Until its body is in, a request may still give way to others.
+        offen->beantwortet = false;
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "live/http_anfrage.h"
+#include "live/tischroute.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -24,8 +25,9 @@ class QWebSocket;
 // request to the WebSocket server, so every connection, half or hostile, is bounded in size,
 // number and time. Requests and WebSockets have pools of their own, each with a share per
 // address, so no single client keeps the phones out. Only the hall's network is served, and
-// only under the address the connection came in at. Nothing a client sends changes anything
-// or reads a file.
+// only under the address the connection came in at. A client changes nothing and reads no
+// file; the only thing it can send is a proposal from a slip's page (live/tischroute.h), which
+// the organiser confirms or rejects.
 class LiveServer : public QObject
 {
     Q_OBJECT
@@ -60,6 +62,11 @@ public:
     void senden(const QByteArray &dokument);
     int telefone() const { return int(m_gaeste.size()); }
     int verbindungen();
+
+    // The slips' pages "/e/<key>": who answers for the plan, and whether they are open.
+    void tische_setzen(Tischannahme *annahme) { m_tische.annahme_setzen(annahme); }
+    void tische_annehmen(bool an) { m_tische.annehmen(an); }
+    bool nimmt_tische_an() const { return m_tische.nimmt_an(); }
 
     // Loopback, private and link-local addresses: the hall's network, not the world.
     static bool im_hallennetz(const QHostAddress &adresse);
@@ -100,8 +107,10 @@ private:
     bool platz_schaffen(const QHostAddress &adresse);
     void abweisen(QTcpSocket *leitung);
     void lesen(QTcpSocket *leitung);
-    void beantworten(QTcpSocket *leitung, const HttpAnfrage &anfrage, qsizetype ueberzaehlig);
+    void beantworten(QTcpSocket *leitung, const HttpAnfrage &anfrage, qsizetype kopf_laenge);
     std::optional<int> fremd(QTcpSocket *leitung, const HttpAnfrage &anfrage) const;
+    void tisch_beantworten(QTcpSocket *leitung, const HttpAnfrage &anfrage, qsizetype kopf_laenge,
+                           const QByteArray &selbst);
     void antworten(QTcpSocket *leitung, const QByteArray &antwort);
     void uebergeben(QTcpSocket *leitung);
     void gast_aufnehmen();
@@ -129,4 +138,6 @@ private:
     QByteArray m_seite;
     QByteArray m_skript;
     QByteArray m_stil;
+    Tischroute m_tische;
+    QElapsedTimer m_uhr;
 };

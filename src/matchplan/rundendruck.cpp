@@ -34,14 +34,15 @@ Seitenvorschau vorschau(const Zustand &zustand, Plattform &plattform,
 } // namespace
 
 QList<Druckrunde> druckrunden(const Rundenplan &plan, const GitterModell &tabelle,
-                              const GitterModell &matrix)
+                              const GitterModell &matrix, const Zetteladresse &adresse)
 {
     QList<Druckrunde> runden;
     runden.reserve(plan.runden.size());
     for (const Runde &runde : plan.runden) {
         Druckrunde druckrunde;
         for (const Rundenzeile &spiel : rundenzeilen(runde, tabelle, matrix))
-            druckrunde << Druckpaarung{spiel.tisch, spiel.links, spiel.rechts, spiel.ergebnis};
+            druckrunde << Druckpaarung{spiel.tisch, spiel.links, spiel.rechts, spiel.ergebnis,
+                                       adresse ? adresse(spiel.spalte, spiel.zeile) : QString()};
         runden << druckrunde;
     }
     return runden;
@@ -63,11 +64,11 @@ Seitenvorschau rundenplan_vorschau(const Zustand &zustand, Plattform &plattform,
 }
 
 Seitenvorschau spielzettel_vorschau(const Zustand &zustand, Plattform &plattform,
-                                    const Spielplan &plan)
+                                    const Spielplan &plan, const Zetteladresse &adresse)
 {
     return vorschau(
         zustand, plattform,
-        spielzettel_seiten(druckrunden(plan.rundenplan(), plan.tabelle(), plan.matrix()),
+        spielzettel_seiten(druckrunden(plan.rundenplan(), plan.tabelle(), plan.matrix(), adresse),
                            druckmannschaften(plan), plattform.jetzt().date(),
                            druckschrift_aus_optionen(zustand.optionen)),
         rundendruck::zettel_titel);

@@ -63,8 +63,11 @@ Rundenfeld::Rundenfeld(QWidget *eltern)
     spalte->addWidget(m_danach);
     QPushButton *plan = knopf_anlegen(this, "Rundenplan_drucken", u"Rundenpl&an drucken"_s);
     QPushButton *zettel = knopf_anlegen(this, "Spielzettel_drucken", u"S&pielzettel drucken"_s);
+    QPushButton *neu = knopf_anlegen(this, "Neue_Zettel", u"&Neue Zettel"_s);
     spalte->addWidget(plan);
     spalte->addWidget(zettel);
+    spalte->addWidget(neu);
+    connect(neu, &QPushButton::clicked, this, &Rundenfeld::neue_zettel);
     connect(plan, &QPushButton::clicked, this, &Rundenfeld::rundenplan_drucken);
     connect(zettel, &QPushButton::clicked, this, &Rundenfeld::spielzettel_drucken);
 

@@ -412,6 +412,26 @@ void Spielplan::ergebnis_loeschen(const std::function<void()> &oeffnen_lassen)
         schritt_ablegen(std::move(vorher), std::move(nachher));
 }
 
+bool Spielplan::ergebnis_eintragen(int spalte, int zeile, const QString &text)
+{
+    if (spalte < 1 || spalte > m_anzahl || zeile < 1 || zeile > m_anzahl)
+        return false;
+    eingabe_endet();
+    Planstand vorher = stand();
+    m_matrix.SetCells(spalte, zeile, text);
+    QString meldung;
+    if (!zelle_uebernehmen(m_tabelle, m_matrix, spalte, zeile, m_anzahl, &meldung) &&
+        !meldung.isEmpty()) {
+        stand_herstellen(vorher);
+        return false;
+    }
+    Sortieren();
+    Planstand nachher = stand();
+    if (nachher != vorher)
+        schritt_ablegen(std::move(vorher), std::move(nachher));
+    return true;
+}
+
 Planstand Spielplan::stand() const
 {
     return {m_anzahl, m_ueberschrift,

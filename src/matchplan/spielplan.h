@@ -101,6 +101,10 @@ public:
     // "Ergebnis löschen": oeffnen_lassen runs the opening command, which opens this plan
     // anew; the clearing becomes one step.
     void ergebnis_loeschen(const std::function<void()> &oeffnen_lassen);
+    // Puts text into the matrix cell of a game as if it had been typed there and committed:
+    // the same rules, ranking and one undo step. False when the cell holds no game or the text
+    // was refused; the plan is then as it was.
+    bool ergebnis_eintragen(int spalte, int zeile, const QString &text);
     // The results as they stand, and putting such a state back; a step holds two of them.
     Planstand stand() const;
     void stand_herstellen(const Planstand &stand);

@@ -6,6 +6,7 @@
 #include "matchplan/dateiwahl.h"
 #include "matchplan/drehfeld_fenster.h"
 #include "matchplan/mannschaftszeilen_fenster.h"
+#include "matchplan/offene_meldungen.h"
 #include "matchplan/plan_profil.h"
 #include "matchplan/planaufbau.h"
 #include "matchplan/planfarben.h"
@@ -14,6 +15,8 @@
 #include "matchplan/rundenfeld_fenster.h"
 #include "matchplan/schritte_fenster.h"
 #include "matchplan/spielplan.h"
+#include "matchplan/tischeingang.h"
+#include "matchplan/tischmeldungsfeld_fenster.h"
 #include "matchplan/wiederherstellung.h"
 #include "pictures/bildschirmfoto.h"
 #include "shell/arbeitsbereich_fenster.h"
@@ -22,9 +25,11 @@
 #include "shell/plattform.h"
 #include "shell/zusatz.h"
 #include "shell/zustand.h"
+#include "storage/sichere_datei.h"
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -111,6 +116,7 @@ SpielplanFenster::SpielplanFenster(Zustand &zustand, Plattform &plattform,
     schritte_anbinden(*this, *FilterGrid2, *m_plan);
     m_mannschaftszeilen = new MannschaftsZeilen(*m_plan, m_gitterflaeche);
     wiederherstellung_einrichten();
+    tische_einrichten();
     hilfe_taste_einrichten(this, m_zustand, m_plattform);
     new KommaAlsDoppelpunkt(this);
     resize(m_profil.client_groesse);
@@ -124,6 +130,48 @@ void SpielplanFenster::wiederherstellung_einrichten()
 {
     m_wiederherstellung = new Wiederherstellung(m_zustand, m_plattform, *m_plan,
                                                 FilterGrid1->modell(), FilterGrid2->modell(), this);
+}
+
+void SpielplanFenster::tische_einrichten()
+{
+    m_tischeingang = new Tischeingang(m_zustand, m_plattform, *m_plan, FilterGrid2->modell(), this);
+    m_tischmeldungsfeld = new Tischmeldungsfeld(*m_tischeingang, m_plattform, this);
+    m_tischmeldungsfeld->setFixedWidth(280);
+    auto *reihe = static_cast<QHBoxLayout *>(m_rundenfeld->parentWidget()->layout());
+    reihe->insertWidget(reihe->indexOf(m_rundenfeld), m_tischmeldungsfeld);
+    connect(m_tischmeldungsfeld, &Tischmeldungsfeld::erledigt, this,
+            [this] { FilterGrid2->setFocus(); });
+    // Open proposals are part of the running day: they come back after a crash.
+    m_wiederherstellung->beilage_setzen(offene_meldungen_datei, [this] {
+        return m_tischeingang->offen().isEmpty()
+                   ? QByteArray()
+                   : offene_meldungen_schreiben(m_tischeingang->offen());
+    });
+    connect(m_tischeingang, &Tischeingang::geaendert, m_wiederherstellung,
+            &Wiederherstellung::vormerken);
+}
+
+void SpielplanFenster::tischmeldungen_wiederaufnehmen(const QString &ordner)
+{
+    QByteArray bytes;
+    if (QFile::exists(ordner + offene_meldungen_datei) &&
+        speicher::datei_lesen(ordner + offene_meldungen_datei, bytes))
+        m_tischeingang->wiederaufnehmen(offene_meldungen_lesen(bytes));
+}
+
+void SpielplanFenster::spielzettel_drucken()
+{
+    const QString seite = m_seitenadresse ? m_seitenadresse() : QString();
+    rundendruck_zeigen(spielzettel_vorschau(m_zustand, m_plattform, *m_plan,
+                                            m_tischeingang->zetteladressen(seite)),
+                       m_plattform, this);
+}
+
+void SpielplanFenster::neue_zettel()
+{
+    if (m_plattform.warnung_ja_nein(
+            u"Neue Zettel machen? Alle bisher gedruckten Spielzettel gelten dann nicht mehr."_s))
+        m_tischeingang->neue_zettel();
 }
 
 void SpielplanFenster::oberflaeche_aufbauen()
@@ -310,10 +358,9 @@ QWidget *SpielplanFenster::runden_aufbauen(QWidget *gitter)
     connect(m_rundenfeld, &Rundenfeld::rundenplan_drucken, this, [this] {
         rundendruck_zeigen(rundenplan_vorschau(m_zustand, m_plattform, *m_plan), m_plattform, this);
     });
-    connect(m_rundenfeld, &Rundenfeld::spielzettel_drucken, this, [this] {
-        rundendruck_zeigen(spielzettel_vorschau(m_zustand, m_plattform, *m_plan), m_plattform,
-                           this);
-    });
+    connect(m_rundenfeld, &Rundenfeld::spielzettel_drucken, this,
+            &SpielplanFenster::spielzettel_drucken);
+    connect(m_rundenfeld, &Rundenfeld::neue_zettel, this, &SpielplanFenster::neue_zettel);
     return flaeche;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class Drehfeld;
@@ -20,6 +21,8 @@ class QTimer;
 class QToolButton;
 class Spielplan;
 class TFilterGrid;
+class Tischeingang;
+class Tischmeldungsfeld;
 class Wiederherstellung;
 struct SpielplanProfil;
 struct Zustand;
@@ -36,6 +39,13 @@ public:
 
     Spielplan &spielplan() { return *m_plan; }
     Wiederherstellung &wiederherstellung() { return *m_wiederherstellung; }
+    // The proposals from the tables' phones for this plan.
+    Tischeingang &tischeingang() { return *m_tischeingang; }
+    // The live page's address ("http://…:port/") while it takes results from the tables, else
+    // empty: the slips then carry their games' QR codes.
+    void seitenadresse_setzen(std::function<QString()> adresse) { m_seitenadresse = adresse; }
+    // After a recovery set was loaded from ordner: its open proposals are listed again.
+    void tischmeldungen_wiederaufnehmen(const QString &ordner);
     // The window's part of "Turnierplan anzeigen": the plan filled anew and shown, the column
     // widths fitted.
     void oeffnen();
@@ -79,6 +89,7 @@ public:
     QLabel *m_tische_text = nullptr;
     QSpinBox *m_tische = nullptr;
     Rundenfeld *m_rundenfeld = nullptr;
+    Tischmeldungsfeld *m_tischmeldungsfeld = nullptr;
 
 signals:
     void startseite_zeigen();
@@ -104,6 +115,9 @@ protected:
 private:
     void oberflaeche_aufbauen();
     void wiederherstellung_einrichten();
+    void tische_einrichten();
+    void spielzettel_drucken();
+    void neue_zettel();
     QWidget *kopf_aufbauen();
     void datum_und_uhrzeit_aufbauen(QHBoxLayout *reihe, const QFont &normal);
     void stoppuhr_aufbauen(QHBoxLayout *reihe, const QFont &schrift, const QFont &normal);
@@ -136,6 +150,8 @@ private:
     // Before the grids it works on go with the window's children.
     std::unique_ptr<Spielplan> m_plan;
     Wiederherstellung *m_wiederherstellung = nullptr;
+    Tischeingang *m_tischeingang = nullptr;
+    std::function<QString()> m_seitenadresse;
     QWidget *m_gitterflaeche = nullptr;
     QTimer *m_uhr_takt = nullptr;
     int m_hoehen_versatz = 0; // pixels added to two thirds of the grid area for "Tabelle 1"

@@ -8,6 +8,7 @@
 #include "shell/plattform.h"
 #include "shell/zustand.h"
 #include "storage/ganzzahl.h"
+#include "storage/sichere_datei.h"
 
 #include <QDir>
 #include <QFile>
@@ -191,9 +192,11 @@ bool Wiederherstellung::schreiben()
     const QDate tag = m_plan.datum().isValid() ? m_plan.datum() : m_plattform.jetzt().date();
     const Spieltagdateien namen = spieltag_dateinamen(doppel, n, tag);
     // The record last: the set can be loaded as soon as both grids are there.
+    const QByteArray beilage = m_beilage ? m_beilage() : QByteArray();
     const bool geschrieben =
         QDir().mkpath(ziel) && m_tabelle.SaveToPath(ziel + namen.tabelle) &&
         m_matrix.SaveToPath(ziel + namen.matrix) &&
+        (beilage.isEmpty() || speicher::datei_ersetzen(ziel + m_beilage_name, beilage)) &&
         spieltag_schreiben(ziel + namen.satz, spieltag_aus_tabelle(m_tabelle, doppel, n));
     if (!geschrieben) {
         QDir(ziel).removeRecursively();

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <functional>
 
 class GitterModell;
 class Plattform;
@@ -76,6 +77,12 @@ public:
     bool schreiben();
     // After "Speichern": nothing pending, no set of the plan's kind left.
     void verwerfen();
+    // A further file of the set, written before the match-day record; empty bytes write none.
+    void beilage_setzen(const QString &dateiname, std::function<QByteArray()> inhalt)
+    {
+        m_beilage_name = dateiname;
+        m_beilage = std::move(inhalt);
+    }
 
 private:
     Zustand &m_zustand;
@@ -85,4 +92,6 @@ private:
     GitterModell &m_matrix;
     QTimer m_takt;
     bool m_fehler_gemeldet = false;
+    QString m_beilage_name;
+    std::function<QByteArray()> m_beilage;
 };

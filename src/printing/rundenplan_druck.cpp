@@ -1,5 +1,7 @@
 #include "printing/rundenplan_druck.h"
 
+#include "pictures/qr_code.h"
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -160,6 +162,9 @@ constexpr int mittel = 12;
 constexpr int gross = 15;
 constexpr int kasten_breite = 80;
 constexpr int kasten_hoehe = 40;
+// A module of about 0.5 mm: a phone reads the code from a hand's length, and it stays clear of
+// the score boxes.
+constexpr int qr_modul = 2;
 } // namespace zettel
 
 class Zettelsetzer
@@ -216,6 +221,38 @@ public:
         }
         text(u":"_s, m_x + spalte + innen, mitte, doppelpunkt - innen, zettel::mittel, true);
         m_y += zettel::kasten_hoehe;
+    }
+
+    // The QR code of the address at the right below the head, and the address at the foot; the
+    // names and boxes keep to the left of the code.
+    void qr(const QString &adresse, int links, int oben)
+    {
+        const QrCode code = qr_code(adresse);
+        if (code.breite == 0)
+            return;
+        const int seite = (code.breite + 2 * qr_ruhezone) * zettel::qr_modul;
+        const int x0 = links + zettel::breite - zettel::abstand - seite;
+        const int y0 = m_y;
+        m_seite.rechtecke.append({QRect(x0, y0, seite, seite), weiss});
+        for (int y = 0; y < code.breite; ++y) {
+            // A run of dark modules is one rectangle.
+            for (int x = 0; x < code.breite;) {
+                if (!code.dunkel(x, y)) {
+                    ++x;
+                    continue;
+                }
+                const int anfang = x;
+                while (x < code.breite && code.dunkel(x, y))
+                    ++x;
+                m_seite.rechtecke.append({QRect(x0 + (anfang + qr_ruhezone) * zettel::qr_modul,
+                                                y0 + (y + qr_ruhezone) * zettel::qr_modul,
+                                                (x - anfang) * zettel::qr_modul, zettel::qr_modul),
+                                          Qt::black});
+            }
+        }
+        m_weite -= seite + zettel::abstand;
+        const int fuss = oben + zettel::hoehe - zettel::abstand / 2 - hoehe(m_art, 7, false);
+        text(adresse, m_x, fuss, zettel::breite - 2 * zettel::abstand, 7, false);
     }
 
 private:
@@ -306,6 +343,11 @@ QList<DruckSeite> spielzettel_seiten(const QList<Druckrunde> &runden,
                 rundendruck::rand + (stelle % rundendruck::zettel_spalten) * zettel::breite,
                 rundendruck::rand + (stelle / rundendruck::zettel_spalten) * zettel::hoehe);
             zettel.kopf(int(runde) + 1, spiel.tisch, tag);
+            if (!spiel.adresse.isEmpty())
+                zettel.qr(
+                    spiel.adresse,
+                    rundendruck::rand + (stelle % rundendruck::zettel_spalten) * zettel::breite,
+                    rundendruck::rand + (stelle / rundendruck::zettel_spalten) * zettel::hoehe);
             zettel.spiel(mannschaften, spiel);
             ++platz;
         }

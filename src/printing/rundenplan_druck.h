@@ -18,6 +18,7 @@ struct Druckpaarung
     QString links;
     QString rechts;
     QString ergebnis; // "5:3" once entered, else empty
+    QString adresse;  // the game's page for the phones: a QR code and the address on its slip
 };
 using Druckrunde = QList<Druckpaarung>; // the rounds are numbered from 1 in list order
 
@@ -47,7 +48,8 @@ QList<DruckSeite> rundenplan_seiten(const QList<Druckrunde> &runden,
 
 // One slip per game, eight to a page in two columns, in the order of play: round, table, the
 // date, and side by side each entry's team and name over the box for its score, with the
-// result already entered in them.
+// result already entered in them; a game with an address gets its QR code on the right and the
+// address at the foot.
 QList<DruckSeite> spielzettel_seiten(const QList<Druckrunde> &runden,
                                      const Druckmannschaften &mannschaften, const QDate &datum,
                                      const Druckschrift &schrift);

@@ -6,6 +6,8 @@
 
 class Plattform;
 class QByteArray;
+class QString;
+class Tischannahme;
 class QWidget;
 struct Zustand;
 
@@ -21,12 +23,16 @@ public:
                                     QWidget *hauptfenster) = 0;
     // The match day's snapshot as it stands now; every connected phone gets it at once.
     virtual void stand_senden(const QByteArray &dokument) = 0;
+    // Who answers the slips' pages for the plan shown; set once, before the window is built.
+    virtual void tische_anbinden(Tischannahme *annahme) = 0;
+    // The page's address for the slips while it takes results from the tables, else empty.
+    virtual QString tischseite() const = 0;
     // Called whenever the page is switched on or off or a phone comes or goes: the number of
     // phones while the page is on, nothing while it is off.
     virtual void bei_aenderung(std::function<void(std::optional<int> telefone)> melden) = 0;
 };
 
-#define LiveModul_iid "vorlix.LiveModul/2"
+#define LiveModul_iid "vorlix.LiveModul/3"
 Q_DECLARE_INTERFACE(LiveModul, LiveModul_iid)
 
 inline constexpr const char *live_modul_name = "vorlix_live";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <optional>
 
@@ -18,3 +20,13 @@ std::optional<QString> zusatz_tische_setzen(const QString &daten_pfad, int tisch
 // Port of the live page: 1024..65535, else the default 8080.
 int zusatz_live_port(const QString &daten_pfad);
 std::optional<QString> zusatz_live_port_setzen(const QString &daten_pfad, int port);
+
+// "Ergebnisse von den Tischen annehmen": off unless set.
+bool zusatz_tischmeldungen(const QString &daten_pfad);
+std::optional<QString> zusatz_tischmeldungen_setzen(const QString &daten_pfad, bool an);
+
+// The secret of the day the slips' keys are made with, and the day it belongs to; empty when
+// none is kept or it is not of that day.
+QByteArray zusatz_tagesgeheimnis(const QString &daten_pfad, const QDate &tag);
+std::optional<QString> zusatz_tagesgeheimnis_setzen(const QString &daten_pfad, const QDate &tag,
+                                                    const QByteArray &geheimnis);

@@ -28,6 +28,7 @@ const QStringList datenbestand{
     u"D_Gr08_14_03_2026.grp"_s,
     u"alt.erg"_s,
     u"Auslosungen.txt"_s,
+    u"Tischmeldungen.txt"_s,
     u"Vorlix_Zusatz.ini"_s,
     u"Auslosungen.txt.alt"_s,
 };
@@ -54,13 +55,15 @@ private slots:
     {
         QTest::addColumn<QStringList>("muster");
         QTest::addColumn<QStringList>("erwartet");
-        QTest::newRow("von hand") << muster_manuell() << QStringList{u"Vorlixn.opt"_s,
-                                                                     u"aktuelle_Liste1.akt"_s,
-                                                                     u"x.Dat"_s,
-                                                                     u"y.stm"_s,
-                                                                     u"farben.frb"_s,
-                                                                     u"Auslosungen.txt"_s,
-                                                                     u"Vorlix_Zusatz.ini"_s};
+        QTest::newRow("von hand") << muster_manuell()
+                                  << QStringList{u"Vorlixn.opt"_s,
+                                                 u"aktuelle_Liste1.akt"_s,
+                                                 u"x.Dat"_s,
+                                                 u"y.stm"_s,
+                                                 u"farben.frb"_s,
+                                                 u"Auslosungen.txt"_s,
+                                                 u"Tischmeldungen.txt"_s,
+                                                 u"Vorlix_Zusatz.ini"_s};
         QTest::newRow("automatisch") << muster_automatisch()
                                      << QStringList{u"Vorlixn.opt"_s,
                                                     u"Adressen1.adr"_s,
@@ -74,6 +77,7 @@ private slots:
                                                     u"y.stm"_s,
                                                     u"farben.frb"_s,
                                                     u"Auslosungen.txt"_s,
+                                                    u"Tischmeldungen.txt"_s,
                                                     u"Vorlix_Zusatz.ini"_s};
     }
     void muster_waehlen()
@@ -160,16 +164,17 @@ private slots:
         QVERIFY(Lesen(daten.zustand, plattform, {}));
         QVERIFY(plattform.meldungen.isEmpty());
         const QString tag1 = sicherung.filePath(u"basis/08_12_2026"_s);
-        QCOMPARE(eintraege(tag1).size(), 13);
+        QCOMPARE(eintraege(tag1).size(), 14);
         QCOMPARE(inhalt(tag1 + u"/D_Tab2Gr08_14_03_2026.Tub"_s), "D_Tab2Gr08_14_03_2026.Tub");
         QCOMPARE(inhalt(tag1 + u"/Auslosungen.txt"_s), "Auslosungen.txt");
+        QCOMPARE(inhalt(tag1 + u"/Tischmeldungen.txt"_s), "Tischmeldungen.txt");
         QCOMPARE(inhalt(tag1 + u"/Vorlix_Zusatz.ini"_s), "Vorlix_Zusatz.ini");
 
         // The same day again overwrites that day's folder.
         speicher::datei_ersetzen(daten.pfad(u"Adressen1.adr"_s), "neu");
         QVERIFY(Lesen(daten.zustand, plattform, {}));
         QCOMPARE(inhalt(tag1 + u"/Adressen1.adr"_s), "neu");
-        QCOMPARE(eintraege(tag1).size(), 13);
+        QCOMPARE(eintraege(tag1).size(), 14);
 
         // Another day gets its own folder; the first stays as it was.
         plattform.uhrzeit = plattform.uhrzeit.addDays(1);

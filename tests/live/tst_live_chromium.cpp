@@ -2,6 +2,8 @@
 #include "live/tagesstand.h"
 #include "live/verdichter.h"
 #include "live_testhilfe.h"
+#include "matchplan/tischeingang.h"
+#include "matchplan/tischmeldungsfeld_fenster.h"
 #include "plan_testhilfe.h"
 #include "stopwatch/stoppuhr.h"
 #include "stopwatch/zeitanzeige.h"
@@ -9,7 +11,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -323,6 +327,57 @@ private slots:
         const QImage aufnahme(bild);
         QCOMPARE(aufnahme.size(), QSize(390, 844));
         qInfo("Bild der Seite: %s", qPrintable(bild));
+    }
+
+    // A slip's page in the browser: the form filled and sent as a player would; the proposal
+    // waits in the panel and counts only once taken.
+    void meldung_aus_dem_browser()
+    {
+        Tag tag;
+        QVERIFY(tag.port != 0);
+        Tischeingang eingang(tag.zustand, tag.plattform, tag.plan, tag.matrix);
+        Tischmeldungsfeld feld(eingang, tag.plattform);
+        tag.server.tische_setzen(&eingang);
+        tag.server.tische_annehmen(true);
+        const QByteArray geheimnis =
+            tagesgeheimnis(tag.zustand.daten_pfad, tag.plattform.uhrzeit.date()).geheimnis;
+        const QString seite =
+            tischadresse(tag.adresse(), tischschluessel(geheimnis, eingang.spiele().at(1)));
+        const QByteArray stand = tag.verdichter.dokument();
+
+        Browser browser(m_chromium, {u"--remote-debugging-address=127.0.0.1"_s,
+                                     u"--remote-debugging-port=0"_s, seite});
+        Fernsteuerung steuerung;
+        QVERIFY(steuerung.verbinden(browser.profil.path()));
+        QVERIFY(steuerung.seite_finden(seite));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            steuerung.auswerten(u"document.body.innerText"_s).contains(u"Ergebnis melden"_s),
+            10000);
+        QCOMPARE(steuerung.auswerten(u"document.getElementById('t1').inputMode"_s), u"numeric"_s);
+        steuerung.auswerten(u"document.getElementById('t1').value = '3';"
+                            u"document.getElementById('t2').value = '2';"
+                            u"document.querySelector('button').click(); 'ok'"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(eingang.offen().size(), 1, 10000);
+        QVERIFY2(feld.m_liste->item(0)->text().contains(
+                     u"<img src=x onerror=alert(1)> – Ülkü Maßmann 3:2 (vor 0 s, von 127.0.0.1)"_s),
+                 qPrintable(feld.m_liste->item(0)->text()));
+        QTRY_VERIFY_WITH_TIMEOUT(steuerung.auswerten(u"document.body.innerText"_s)
+                                     .contains(u"Gemeldet: 3:2. Der Turnierleiter trägt es gleich "
+                                               u"ein."_s),
+                                 10000);
+        // Nothing counts yet.
+        QCOMPARE(tag.matrix.Cells(2, 1), QString());
+        QCOMPARE(tag.verdichter.dokument(), stand);
+
+        QTest::mouseClick(feld.m_uebernehmen, Qt::LeftButton);
+        QCOMPARE(tag.matrix.Cells(2, 1), u"2:3"_s);
+        QTRY_VERIFY(tag.verdichter.dokument() != stand);
+        steuerung.auswerten(u"location.reload(); 'ok'"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            steuerung.auswerten(u"document.body.innerText"_s).contains(u"eingetragen 3:2"_s),
+            10000);
+        tag.plan.rueckgaengig();
+        QCOMPARE(tag.matrix.Cells(2, 1), QString());
     }
 };
 

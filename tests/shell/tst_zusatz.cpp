@@ -24,6 +24,7 @@ private slots:
         const TestOrdner t;
         QCOMPARE(zusatz_tische(t.zustand.daten_pfad), 0);
         QCOMPARE(zusatz_live_port(t.zustand.daten_pfad), 8080);
+        QVERIFY(!zusatz_tischmeldungen(t.zustand.daten_pfad));
         QVERIFY(!QFile::exists(t.pfad(QString::fromUtf16(zusatz_dateiname))));
     }
 
@@ -34,6 +35,12 @@ private slots:
         QVERIFY(!zusatz_live_port_setzen(t.zustand.daten_pfad, 8123));
         QCOMPARE(zusatz_tische(t.zustand.daten_pfad), 4);
         QCOMPARE(zusatz_live_port(t.zustand.daten_pfad), 8123);
+        QVERIFY(!zusatz_tischmeldungen_setzen(t.zustand.daten_pfad, true));
+        QVERIFY(zusatz_tischmeldungen(t.zustand.daten_pfad));
+        QVERIFY(!zusatz_tischmeldungen_setzen(t.zustand.daten_pfad, false));
+        QVERIFY(!zusatz_tischmeldungen(t.zustand.daten_pfad));
+        // The other values stay as they were.
+        QCOMPARE(zusatz_tische(t.zustand.daten_pfad), 4);
     }
 
     void unsinnige_werte_geben_die_vorgabe_data()
